@@ -1,0 +1,51 @@
+# Every target first makes sure the machine has what it needs (apt, only when something is
+# missing), then configures and builds with CMake + Ninja.
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+JOBS       ?= $(shell nproc)
+
+.PHONY: all deps configure build run test test-asan bench fuzz screenshot deb install clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	$(BUILD)/bin/Zandrel
+
+test: build
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) --timeout 300
+
+# The whole suite once more under AddressSanitizer and UBSan.
+test-asan: deps
+	@cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZANDREL_SANITIZE=ON >/dev/null
+	@cmake --build $(ASAN_BUILD) -j $(JOBS)
+	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS) --timeout 600
+
+bench: deps
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
+	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
+
+# libFuzzer on the entry file reader; FUZZ_SECONDS sets how long.
+FUZZ_SECONDS ?= 600
+fuzz: deps
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZANDREL_FUZZ=ON >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_entryfile_reader
+	mkdir -p $(FUZZ_BUILD)/corpus
+	$(FUZZ_BUILD)/fuzz/fuzz_entryfile_reader -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
+	    $(FUZZ_BUILD)/corpus fuzz/corpus/entryfile_reader
+
+screenshot: build
+	scripts/screenshot.sh $(BUILD) docs/zandrel.png
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -1,0 +1,52 @@
+#pragma once
+// A participant lives only as one row of the entry list: its display text ("Surname,First name")
+// and its 32-bit entry code (birth year times two plus the gender bit). These helpers are the one
+// place that knows both forms; the window, the list and the entry file all go through them.
+
+#include <QString>
+#include <QtGlobal>
+
+namespace entry {
+
+enum Gender : int { Female = 0, Male = 1 };
+
+/// Surname, one comma, first name; nothing added or removed.
+QString DisplayText(const QString& name, const QString& firstName);
+
+struct Names
+{
+    QString name;      ///< before the first comma, trailing white space removed
+    QString firstName; ///< everything after the first comma, untouched
+};
+
+/// Splits a display text at its first comma. Without a comma the surname is empty and the whole
+/// text is the first name.
+Names SplitDisplayText(const QString& text);
+
+/// (year << 1) | gender bit. Only the low bit of gender is used.
+constexpr qint32 MakeCode(qint32 year, int gender) noexcept
+{
+    // Written with unsigned arithmetic so that a year of -1 (a year read from a file outside the
+    // window) gives the codes -2 and -1 without relying on signed overflow.
+    return static_cast<qint32>((static_cast<quint32>(year) << 1) | static_cast<quint32>(gender & 1));
+}
+
+/// The birth year: the code shifted right, keeping its sign.
+constexpr qint32 YearOf(qint32 code) noexcept { return code >> 1; }
+
+/// 1 for male, 0 for female; also the index of the row's picture.
+constexpr int GenderOf(qint32 code) noexcept { return code & 1; }
+
+/// The year of the current date in UTC.
+int CurrentUtcYear();
+
+/// A birth year is valid when currentYear - 100 < year < currentYear. Returns the year, or -1.
+constexpr int CheckBirthYear(int year, int currentYear) noexcept
+{
+    return (currentYear - 100 < year && year < currentYear) ? year : -1;
+}
+
+/// CheckBirthYear against the current UTC year.
+int CheckBirthYear(int year);
+
+} // namespace entry

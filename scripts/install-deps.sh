@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing Zandrel needs on Debian 12, and nothing when
+# everything is already there. Called by every Makefile target, so it must stay quick and quiet
+# when there is nothing to do.
+set -euo pipefail
+
+packages=(
+    # build
+    cmake ninja-build g++ make pkg-config
+    # toolkit and its German texts
+    qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n qt6-qpa-plugins
+    fonts-dejavu-core
+    # tests and benchmarks
+    libgtest-dev libgmock-dev libbenchmark-dev
+    # mail transport and the real servers its tests start on loopback
+    libasio-dev dovecot-pop3d python3-aiosmtpd
+    # fuzzing and the sanitizer build
+    clang libclang-rt-14-dev
+    # desktop integration checks and the package
+    desktop-file-utils appstream dpkg-dev file
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    # A package that is only "config-files" or half installed counts as missing.
+    status=$(dpkg-query -W -f='${db:Status-Status}' "$p" 2>/dev/null || true)
+    [ "$status" = "installed" ] || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installiere fehlende Pakete: ${missing[*]}"
+SUDO=""
+[ "$(id -u)" -eq 0 ] || SUDO="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+# Dovecot's package would start the system-wide service; the tests run their own instance, so
+# keep package scripts from starting daemons on this machine.
+if [ ! -e /usr/sbin/policy-rc.d ]; then
+    printf '#!/bin/sh\nexit 101\n' | $SUDO tee /usr/sbin/policy-rc.d >/dev/null
+    $SUDO chmod +x /usr/sbin/policy-rc.d
+    trap '$SUDO rm -f /usr/sbin/policy-rc.d' EXIT
+fi
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
