@@ -1,0 +1,43 @@
+#pragma once
+// The rows of the entry list: a display text and an entry code each, nothing else. The list keeps
+// the participants itself (there is no separate document), so this model is the only copy of them.
+
+#include <QAbstractListModel>
+#include <QList>
+#include <QString>
+
+class CEntryListModel : public QAbstractListModel
+{
+    Q_OBJECT
+public:
+    /// The entry code of a row (qint32) under this role; DisplayRole and AccessibleTextRole give
+    /// the display text.
+    static constexpr int EntryCodeRole = Qt::UserRole + 1;
+
+    using QAbstractListModel::QAbstractListModel;
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    int Count() const { return static_cast<int>(m_arrRows.size()); }
+    bool IsValidRow(int row) const { return row >= 0 && row < m_arrRows.size(); }
+
+    /// Inserts a row before row (0..Count()); returns row, or -1 when row is out of range.
+    int Insert(int row, const QString& text, qint32 code);
+    bool Remove(int row);
+    void Clear();
+
+    /// Text and code of a valid row (callers check IsValidRow first).
+    const QString& Text(int row) const { return m_arrRows.at(row).text; }
+    qint32 Code(int row) const { return m_arrRows.at(row).code; }
+    bool SetCode(int row, qint32 code);
+
+private:
+    struct Row
+    {
+        QString text;
+        qint32 code = -1;
+    };
+    QList<Row> m_arrRows;
+};

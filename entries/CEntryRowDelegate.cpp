@@ -1,0 +1,116 @@
+#include "CEntryRowDelegate.h"
+
+#include "CEntryListModel.h"
+#include "CIconListBox.h"
+#include "CImageList.h"
+#include "Entry.h"
+
+#include <QPainter>
+
+namespace {
+
+QPalette::ColorGroup GroupOf(const QStyleOptionViewItem& option)
+{
+    if (!(option.state & QStyle::State_Enabled))
+        return QPalette::Disabled;
+    return (option.state & QStyle::State_Active) ? QPalette::Active : QPalette::Inactive;
+}
+
+QString SingleLine(QString text)
+{
+    // A row shows one line; a line break that came in from a file must not split it.
+    for (QChar& c : text) {
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::LineSeparator
+            || c == QChar::ParagraphSeparator)
+            c = QLatin1Char(' ');
+    }
+    return text;
+}
+
+} // namespace
+
+CEntryRowDelegate::CEntryRowDelegate(CIconListBox* list) : QStyledItemDelegate(list), m_pList(list)
+{
+}
+
+QRect CEntryRowDelegate::FillRect(const QRect& row, bool hasPicture)
+{
+    QRect fill = row;
+    if (hasPicture)
+        fill.setLeft(row.left() + PictureWidth);
+    return fill;
+}
+
+QRect CEntryRowDelegate::MeasureText(const QFontMetrics& metrics, const QRect& row, bool hasPicture,
+                                     const QString& text)
+{
+    const QRect fill = FillRect(row, hasPicture);
+    const QString line = SingleLine(text);
+    return {fill.left(), row.top() + TextTopOffset, metrics.horizontalAdvance(line),
+            metrics.height()};
+}
+
+void CEntryRowDelegate::DrawFocusFrame(QPainter& painter, const QRect& rect, const QColor& color)
+{
+    // Drawn by hand rather than through the style: several styles draw a focus frame only after
+    // keyboard navigation, while the list marks its focus row however the focus arrived.
+    painter.save();
+    QPen pen(color, 0, Qt::DotLine);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.drawRect(rect.adjusted(0, 0, -1, -1));
+    painter.restore();
+}
+
+void CEntryRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                              const QModelIndex& index) const
+{
+    if (!painter || !index.isValid())
+        return;
+
+    const CImageList* pictures = m_pList ? m_pList->m_pImageList : nullptr;
+    const bool hasPicture = pictures != nullptr;
+    const QRect row = option.rect;
+    const QRect fill = FillRect(row, hasPicture);
+    const bool selected = option.state & QStyle::State_Selected;
+    const QPalette::ColorGroup group = GroupOf(option);
+
+    painter->save();
+    painter->setClipRect(row, Qt::IntersectClip);
+
+    // An unselected row keeps the view's base colour, which the viewport has painted already.
+    if (selected)
+        painter->fillRect(fill, option.palette.brush(group, QPalette::Highlight));
+
+    // The frame goes on before the picture, which then covers its left part.
+    if (option.state & QStyle::State_HasFocus) {
+        DrawFocusFrame(*painter, row,
+                       option.palette.color(group, selected ? QPalette::HighlightedText
+                                                            : QPalette::Text));
+    }
+
+    if (pictures) {
+        const qint32 code = index.data(CEntryListModel::EntryCodeRole).value<qint32>();
+        pictures->Draw(*painter, entry::GenderOf(code), row.topLeft());
+    }
+
+    const QString text = SingleLine(index.data(Qt::DisplayRole).toString());
+    painter->setFont(option.font);
+    painter->setPen(option.palette.color(group, selected ? QPalette::HighlightedText
+                                                         : QPalette::Text));
+    const QRect textRect = MeasureText(QFontMetrics(option.font), row, hasPicture, text);
+    painter->setClipRect(fill, Qt::IntersectClip);
+    painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+
+    painter->restore();
+}
+
+QSize CEntryRowDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    const bool hasPicture = m_pList && m_pList->m_pImageList;
+    const QRect row(0, 0, 0, RowHeight);
+    const QRect text = MeasureText(QFontMetrics(option.font), row, hasPicture,
+                                   index.data(Qt::DisplayRole).toString());
+    return {text.left() + text.width(), RowHeight};
+}

@@ -1,0 +1,38 @@
+#pragma once
+// Draws one row of the entry list: the gender picture at the left, the highlight fill beside it
+// for the selected row, the focus frame, and the display text on one line.
+
+#include <QStyledItemDelegate>
+
+class CIconListBox;
+
+class CEntryRowDelegate : public QStyledItemDelegate
+{
+    Q_OBJECT
+public:
+    /// Every row is this high, whatever its text or font.
+    static constexpr int RowHeight = 32;
+    /// Space reserved at the left of each row for the picture while the list has an image list.
+    static constexpr int PictureWidth = 35;
+    /// The text starts this far below the row's top.
+    static constexpr int TextTopOffset = 2;
+
+    explicit CEntryRowDelegate(CIconListBox* list);
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+    /// The rectangle that the highlight fills and the text starts in: the row, minus the picture
+    /// column when there is a picture.
+    static QRect FillRect(const QRect& row, bool hasPicture);
+    /// The single text line measured the way paint draws it: it starts at the fill rectangle's
+    /// left edge, TextTopOffset below the row's top, as wide and high as the font makes it.
+    static QRect MeasureText(const QFontMetrics& metrics, const QRect& row, bool hasPicture,
+                             const QString& text);
+    /// The dotted one-pixel frame that marks the row with the keyboard focus.
+    static void DrawFocusFrame(QPainter& painter, const QRect& rect, const QColor& color);
+
+private:
+    CIconListBox* m_pList;
+};
