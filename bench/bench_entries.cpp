@@ -1,0 +1,114 @@
+// The sorted add into a long entry list: a club may load a big file, and every later "Hinzu" has
+// to find its place among all the rows of a list that is on screen.
+//
+//   QT_QPA_PLATFORM=offscreen build/bench/bench_entries --benchmark_repetitions=5
+#include "CIconListBox.h"
+#include "CImageList.h"
+#include "Entry.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QRandomGenerator>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int kListSize = 100000;
+
+QString RandomName(QRandomGenerator& random)
+{
+    static const char* const kSyllables[] = {"ber", "mü", "ler", "schm", "id", "ha", "ö", "ner",
+                                             "kra", "us", "wag", "äck", "fi", "ß", "to", "Zan"};
+    const auto syllable = [&] {
+        return QString::fromUtf8(kSyllables[random.bounded(static_cast<int>(std::size(kSyllables)))]);
+    };
+    QString surname = syllable() + syllable() + syllable();
+    QString firstName = syllable() + syllable();
+    surname[0] = surname.at(0).toUpper();
+    firstName[0] = firstName.at(0).toUpper();
+    return entry::DisplayText(surname, firstName);
+}
+
+qint32 RandomCode(QRandomGenerator& random)
+{
+    return entry::MakeCode(random.bounded(1930, 2020), random.bounded(2));
+}
+
+/// A shown list with pictures and kListSize rows, laid out and painted once.
+struct ShownList
+{
+    ShownList()
+    {
+        QImage strip(70, 32, QImage::Format_RGB32);
+        strip.fill(QColor(0, 255, 255));
+        pictures.Create(35, 32, 2, 0);
+        pictures.Add(strip);
+        list.m_pImageList = &pictures;
+        list.resize(300, 600);
+        QRandomGenerator random(4711);
+        for (int i = 0; i < kListSize; ++i)
+            list.AddItem(RandomName(random), RandomCode(random));
+        list.show();
+        list.SetCurSel(kListSize / 2);
+        QApplication::processEvents();
+    }
+
+    CImageList pictures;
+    CIconListBox list;
+};
+
+ShownList& List()
+{
+    static ShownList shown;
+    return shown;
+}
+
+// The add by itself; the view lays out and repaints later, once per event-loop turn.
+void BM_SortedAdd(benchmark::State& state)
+{
+    CIconListBox& list = List().list;
+    QRandomGenerator random(42);
+    for (auto _ : state) {
+        const QString text = RandomName(random);
+        const int index = list.AddItem(text, RandomCode(random));
+        benchmark::DoNotOptimize(index);
+        state.PauseTiming();
+        list.DeleteString(index);
+        state.ResumeTiming();
+    }
+    state.counters["rows"] = list.GetCount();
+}
+BENCHMARK(BM_SortedAdd)->Unit(benchmark::kMicrosecond);
+
+// The add as the user sees it: the add, then the view's own layout and repaint.
+void BM_SortedAddAndRepaint(benchmark::State& state)
+{
+    CIconListBox& list = List().list;
+    QRandomGenerator random(43);
+    for (auto _ : state) {
+        const int index = list.AddItem(RandomName(random), RandomCode(random));
+        list.viewport()->repaint();
+        state.PauseTiming();
+        list.DeleteString(index);
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+    state.counters["rows"] = list.GetCount();
+}
+BENCHMARK(BM_SortedAddAndRepaint)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    List();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
