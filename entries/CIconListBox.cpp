@@ -144,9 +144,11 @@ int CIconListBox::SetItemData(int index, qint32 itemData)
 QItemSelectionModel::SelectionFlags CIconListBox::selectionCommand(const QModelIndex& index,
                                                                    const QEvent* event) const
 {
+    // A single-selection list box gives the user no way to unselect the chosen row: neither a
+    // click into the empty space below the rows nor Ctrl+click or Ctrl+Space clears it.
+    if (!index.isValid())
+        return QItemSelectionModel::NoUpdate;
     const QItemSelectionModel::SelectionFlags flags = QListView::selectionCommand(index, event);
-    // A single-selection list box has no way for the user to unselect the chosen row (Ctrl+click
-    // or Ctrl+Space would); keep it selected.
     if (flags.testFlag(QItemSelectionModel::Deselect))
         return QItemSelectionModel::NoUpdate;
     return flags;
