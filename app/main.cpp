@@ -1,7 +1,7 @@
-#include <QApplication>
+#include "CEntryApp.h"
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    return 0;
+    CEntryApp app(argc, argv);
+    return app.InitInstance();
 }

@@ -1,0 +1,25 @@
+#pragma once
+// The application: reads the settings, runs the main window, and ends when it closes.
+
+#include <QApplication>
+#include <QTranslator>
+
+class CEntryApp : public QApplication
+{
+    Q_OBJECT
+public:
+    CEntryApp(int& argc, char** argv);
+
+    /// Runs the program; returns the process exit code.
+    int InitInstance();
+
+    /// Loads Qt's own German texts (standard buttons, file dialog) whatever the system locale.
+    static void InstallGermanTexts(QCoreApplication& app, QTranslator& translator);
+
+    /// The executable's base name: the file name without folder and without the part from its
+    /// last "." on.
+    static QString ApplicationNameFromPath(const QString& executablePath);
+
+private:
+    QTranslator m_qtTranslator;
+};

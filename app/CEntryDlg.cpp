@@ -1,0 +1,571 @@
+#include "CEntryDlg.h"
+
+#include "Clubs.h"
+#include "DataExchange.h"
+#include "DataPath.h"
+#include "Entry.h"
+#include "HelpViewer.h"
+#include "MessageBox.h"
+#include "NameValidator.h"
+#include "Settings.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCollator>
+#include <QFileInfo>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QImage>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScopeGuard>
+#include <QToolTip>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+const QString kIncomplete = QStringLiteral("FEHLER: Teilnehmerdaten unvollständig!");
+const QString kSelectFirst = QStringLiteral("Zum Löschen erst einen Eintrag aus der Liste auswählen!");
+const QString kBadDate = QStringLiteral("FEHLER: Datum falsch!");
+const QString kNotANumber = QStringLiteral("Geben Sie bitte eine ganze Zahl ein.");
+const QString kExitQuestion = QStringLiteral("Beenden ohne Speichern?");
+
+// Both lists sort the way the entry list does: German, ignoring case.
+QStringList SortedForList(QStringList texts)
+{
+    QCollator collator{QLocale(QLocale::German, QLocale::Germany)};
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::stable_sort(texts.begin(), texts.end(), collator);
+    return texts;
+}
+
+QComboBox* MakeListBox(QWidget* parent, const QStringList& texts)
+{
+    auto* box = new QComboBox(parent);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert); // typing never adds an item
+    box->setFocusPolicy(Qt::ClickFocus);       // reached with the mouse, not with Tab
+    box->addItems(SortedForList(texts));
+    box->setCurrentIndex(-1);
+    box->setMaxVisibleItems(12);
+    return box;
+}
+
+} // namespace
+
+CEntryDlg::CEntryDlg(QWidget* parent)
+    : QDialog(parent)
+{
+    m_hIcon = ApplicationIcon();
+    BuildControls();
+    ConnectControls();
+}
+
+CEntryDlg::~CEntryDlg()
+{
+    // The settings are written whatever way the window was closed.
+    CSettings{m_bAutoSave, m_strPath}.Write(QCoreApplication::applicationName());
+}
+
+QWidget* CEntryDlg::GetDlgItem(int id) const
+{
+    return m_controls.value(id, nullptr);
+}
+
+void CEntryDlg::BuildControls()
+{
+    setWindowTitle(QStringLiteral("Zandrel (Version 2.0)"));
+    setObjectName(QStringLiteral("CEntryDlg"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setSizeGripEnabled(true);
+
+    const auto add = [this](int id, QWidget* w, const QString& accessibleName) {
+        w->setObjectName(QStringLiteral("ctl%1").arg(id));
+        w->setAccessibleName(accessibleName);
+        m_controls.insert(id, w);
+    };
+    const auto label = [this](const QString& text) {
+        auto* l = new QLabel(text, this);
+        return l;
+    };
+
+    // Left column: club and event, the editing buffer, its buttons, load and save.
+    m_edFirstName = new QLineEdit(this);
+    m_edName = new QLineEdit(this);
+    m_edYear = new QLineEdit(this);
+    add(IDC_FIRSTNAME, m_edFirstName, QStringLiteral("Vorname"));
+    add(IDC_NAME, m_edName, QStringLiteral("Name"));
+    add(IDC_YEAR, m_edYear, QStringLiteral("Jahrgang"));
+    for (QLineEdit* field : {m_edFirstName, m_edName})
+        field->setValidator(new NameValidator(field));
+
+    auto* gender = new QGroupBox(QStringLiteral("Geschlecht"), this);
+    add(IDC_GENDER_GROUP, gender, QStringLiteral("Geschlecht"));
+    m_rbFemale = new QRadioButton(QStringLiteral("weiblich"), gender);
+    m_rbMale = new QRadioButton(QStringLiteral("männlich"), gender);
+    add(IDC_FEMALE, m_rbFemale, QStringLiteral("weiblich"));
+    add(IDC_MALE, m_rbMale, QStringLiteral("männlich"));
+    auto* genderLayout = new QVBoxLayout(gender);
+    genderLayout->addWidget(m_rbFemale);
+    genderLayout->addWidget(m_rbMale);
+
+    const auto button = [&](int id, const QString& text) {
+        auto* b = new QPushButton(text, this);
+        add(id, b, text);
+        return b;
+    };
+    QPushButton* btnAdd = button(IDC_ADD, QStringLiteral("Hinzu"));
+    QPushButton* btnNew = button(IDC_NEW, QStringLiteral("Neu"));
+    QPushButton* btnRemove = button(IDC_REMOVE, QStringLiteral("Entfernen"));
+    QPushButton* btnLoad = button(IDC_LOAD, QStringLiteral("Laden"));
+    QPushButton* btnSave = button(IDC_SAVE, QStringLiteral("Speichern"));
+    btnSave->setEnabled(false);
+    QPushButton* btnExit = button(IDOK_Exit, QStringLiteral("Beenden"));
+    QPushButton* btnHelp = button(IDHELP, QStringLiteral("Hilfe"));
+    QPushButton* btnSend = button(IDC_SEND, QStringLiteral("Senden"));
+    btnSend->setEnabled(false);
+    btnSend->setVisible(false);
+    // Enter outside a focused button goes to this hidden default button, which does nothing: so
+    // Enter in a field neither adds an entry nor closes the window.
+    QPushButton* btnDummy = button(IDC_DUMMY, QStringLiteral("dummy"));
+    btnDummy->setDefault(true);
+    btnDummy->setVisible(false);
+
+    m_chkAutoSave = new QCheckBox(this);
+    add(IDC_AUTOSAVE, m_chkAutoSave, QStringLiteral("Automatische Namen"));
+
+    m_cbClub = MakeListBox(this, lists::Clubs());
+    m_cbEvent = MakeListBox(this, lists::Events());
+    add(IDC_CLUB, m_cbClub, QStringLiteral("Verein"));
+    add(IDC_EVENT, m_cbEvent, QStringLiteral("Veranstaltung"));
+
+    m_lbEntries = new CIconListBox(this);
+    add(IDC_ENTRIES, m_lbEntries, QStringLiteral("Meldeliste"));
+    m_lbEntries->setMinimumWidth(360);
+
+    auto* left = new QGridLayout;
+    left->setColumnStretch(1, 1);
+    int row = 0;
+    left->addWidget(label(QStringLiteral("Verein")), row++, 0, 1, 2);
+    left->addWidget(m_cbClub, row++, 0, 1, 2);
+    left->addWidget(label(QStringLiteral("Veranstaltung")), row++, 0, 1, 2);
+    left->addWidget(m_cbEvent, row++, 0, 1, 2);
+    left->setRowMinimumHeight(row++, 12);
+    left->addWidget(label(QStringLiteral("Vorname")), row, 0);
+    left->addWidget(m_edFirstName, row++, 1);
+    left->addWidget(label(QStringLiteral("Name")), row, 0);
+    left->addWidget(m_edName, row++, 1);
+    left->addWidget(label(QStringLiteral("Jahrgang")), row, 0);
+    left->addWidget(m_edYear, row++, 1);
+    left->addWidget(gender, row++, 0, 1, 1);
+    left->setRowMinimumHeight(row++, 8);
+    left->addWidget(btnAdd, row, 0);
+    left->addWidget(btnNew, row++, 1);
+    auto* removeRow = new QHBoxLayout;
+    removeRow->addStretch();
+    removeRow->addWidget(btnRemove);
+    removeRow->addStretch();
+    left->addLayout(removeRow, row++, 0, 1, 2);
+    left->setRowStretch(row++, 1);
+    left->addWidget(btnLoad, row, 0);
+    left->addWidget(btnSave, row++, 1);
+    auto* autoSaveLabel = new QVBoxLayout;
+    autoSaveLabel->setSpacing(0);
+    autoSaveLabel->addWidget(label(QStringLiteral("Automatische")));
+    autoSaveLabel->addWidget(label(QStringLiteral("Namen")));
+    auto* autoSaveRow = new QHBoxLayout;
+    autoSaveRow->addStretch();
+    autoSaveRow->addWidget(m_chkAutoSave);
+    autoSaveRow->addLayout(autoSaveLabel);
+    left->addLayout(autoSaveRow, row++, 0, 1, 2);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(btnSend);
+    bottom->addWidget(btnDummy);
+    bottom->addStretch();
+    bottom->addWidget(btnHelp);
+    bottom->addWidget(btnExit);
+    auto* right = new QVBoxLayout;
+    right->addWidget(m_lbEntries, 1);
+    right->addLayout(bottom);
+
+    auto* top = new QHBoxLayout(this);
+    top->addLayout(left, 0);
+    top->addSpacing(12);
+    top->addLayout(right, 1);
+    resize(720, 500);
+
+    // Tab order: the order of the controls in the window, skipping those without a tab stop.
+    const QList<int> tabOrder = {IDC_FIRSTNAME, IDC_NAME, IDC_YEAR, IDC_FEMALE, IDC_MALE,
+                                 IDC_ADD,       IDC_NEW,  IDC_REMOVE, IDC_LOAD, IDC_SAVE,
+                                 IDOK_Exit,     IDC_ENTRIES, IDC_SEND, IDHELP, IDC_DUMMY,
+                                 IDC_AUTOSAVE};
+    for (qsizetype i = 0; i + 1 < tabOrder.size(); ++i)
+        setTabOrder(GetDlgItem(tabOrder[i]), GetDlgItem(tabOrder[i + 1]));
+
+    // The title-bar menu belongs to the window manager on Linux, so the about item lives in the
+    // window's context menu instead.
+    auto* separator = new QAction(this);
+    separator->setSeparator(true);
+    auto* about = new QAction(QStringLiteral("Inf&o über Zandrel..."), this);
+    about->setObjectName(QStringLiteral("actionAbout"));
+    connect(about, &QAction::triggered, this, &CEntryDlg::OnAbout);
+    addAction(separator);
+    addAction(about);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void CEntryDlg::ConnectControls()
+{
+    // While a data exchange runs, the notifications it causes reach no handler.
+    const auto dispatch = [this](void (CEntryDlg::*handler)()) {
+        return [this, handler] {
+            if (m_nExchangeDepth == 0)
+                (this->*handler)();
+        };
+    };
+    const auto clicked = [&](int id, void (CEntryDlg::*handler)()) {
+        connect(static_cast<QPushButton*>(GetDlgItem(id)), &QAbstractButton::clicked, this,
+                dispatch(handler));
+    };
+    clicked(IDC_ADD, &CEntryDlg::OnAdd);
+    clicked(IDC_REMOVE, &CEntryDlg::OnRemove);
+    clicked(IDC_SEND, &CEntryDlg::OnSend);
+    clicked(IDC_SAVE, &CEntryDlg::OnSave);
+    clicked(IDC_LOAD, &CEntryDlg::OnLoad);
+    connect(m_lbEntries, &CIconListBox::selChange, this, dispatch(&CEntryDlg::OnSelChangeEntries));
+    // activated is the user's choice from the list; setting a selection from code raises nothing.
+    connect(m_cbClub, &QComboBox::activated, this, dispatch(&CEntryDlg::OnSelChangeClub));
+    connect(m_cbEvent, &QComboBox::activated, this, dispatch(&CEntryDlg::OnSelChangeEvent));
+    connect(m_edFirstName, &QLineEdit::textChanged, this, dispatch(&CEntryDlg::OnChangeName));
+    connect(m_edName, &QLineEdit::textChanged, this, dispatch(&CEntryDlg::OnChangeName));
+    m_edYear->installEventFilter(this);
+    connect(m_rbFemale, &QAbstractButton::clicked, this, dispatch(&CEntryDlg::OnFemale));
+    connect(m_rbMale, &QAbstractButton::clicked, this, dispatch(&CEntryDlg::OnMale));
+    clicked(IDC_NEW, &CEntryDlg::OnNew);
+    clicked(IDC_DUMMY, &CEntryDlg::OnDummy);
+    clicked(IDHELP, &CEntryDlg::OnHelpButton);
+    clicked(IDOK_Exit, &CEntryDlg::OnOK);
+
+    for (QLineEdit* field : {m_edFirstName, m_edName}) {
+        connect(field, &QLineEdit::inputRejected, this, [this, field] {
+            const auto* validator = static_cast<const NameValidator*>(field->validator());
+            ShowRejectedCharacter(field, validator->LastRejected());
+        });
+    }
+}
+
+void CEntryDlg::ShowRejectedCharacter(QLineEdit* field, char32_t ch)
+{
+    if (ch == 0)
+        return;
+    const QString text = NameValidator::Explanation(ch);
+    field->setToolTip(text);
+    QToolTip::showText(field->mapToGlobal(QPoint(0, field->height())), text, field);
+}
+
+bool CEntryDlg::UpdateData(bool saveAndValidate)
+{
+    ++m_nExchangeDepth;
+    const auto done = qScopeGuard([this] { --m_nExchangeDepth; });
+
+    if (!saveAndValidate) {
+        if (m_edFirstName->text() != m_strFirstName)
+            m_edFirstName->setText(m_strFirstName);
+        if (m_edName->text() != m_strName)
+            m_edName->setText(m_strName);
+        m_edYear->setText(QString::number(m_nYear));
+        m_bAutoSave = ddx::ClampCheckState(m_bAutoSave);
+        m_chkAutoSave->setChecked(m_bAutoSave != 0);
+        return true;
+    }
+
+    m_strFirstName = m_edFirstName->text();
+    m_strName = m_edName->text();
+    const std::optional<qint32> year = ddx::ParseWholeNumber(m_edYear->text());
+    if (!year) {
+        msgbox::Show(this, kNotANumber);
+        m_edYear->setFocus(Qt::OtherFocusReason);
+        m_edYear->selectAll();
+        return false;
+    }
+    m_nYear = *year;
+    m_bAutoSave = m_chkAutoSave->isChecked() ? 1 : 0;
+    return true;
+}
+
+void CEntryDlg::OnInitDialog()
+{
+    UpdateData(false);
+    setWindowIcon(m_hIcon);
+    InitImageList();
+    m_lbEntries->m_pImageList = &m_imageList;
+    m_nGender = entry::Female;
+    ResetGenderButtons();
+    m_edFirstName->setFocus(Qt::OtherFocusReason);
+    qCInfo(lcData).noquote() << "help" << help::ManualPath()
+                             << (QFileInfo::exists(help::ManualPath()) ? "found" : "missing");
+}
+
+void CEntryDlg::InitImageList()
+{
+    m_imageList.Create(35, 32, 2, 0);
+    const QString path = DataPath(QStringLiteral("pictures/gender.png"));
+    const QImage strip(path);
+    const bool loaded = !strip.isNull() && m_imageList.Add(strip) >= 0;
+    // Without the pictures the list still works; the rows just keep an empty gap on the left.
+    qCInfo(lcData).noquote() << "pictures" << path << (loaded ? "loaded" : "missing");
+}
+
+void CEntryDlg::ResetGenderButtons()
+{
+    m_rbFemale->setChecked(true);
+    m_rbMale->setChecked(false);
+}
+
+void CEntryDlg::SetFocusToFirstName()
+{
+    m_edFirstName->setFocus(Qt::OtherFocusReason);
+    m_edFirstName->selectAll();
+}
+
+QString CEntryDlg::SelectedText(const QComboBox* box)
+{
+    const int index = box->currentIndex();
+    return index >= 0 ? box->itemText(index) : QString();
+}
+
+void CEntryDlg::OnSelChangeClub()
+{
+    m_bClubChosen = 1;
+    m_bModified = 1;
+    if (m_bEventChosen == 1)
+        EnableEditButtons();
+}
+
+void CEntryDlg::OnSelChangeEvent()
+{
+    m_bEventChosen = 1;
+    m_bModified = 1;
+    if (m_bClubChosen == 1)
+        EnableEditButtons();
+}
+
+void CEntryDlg::EnableEditButtons()
+{
+    for (int id : {IDC_ADD, IDC_NEW, IDC_REMOVE, IDC_SAVE})
+        GetDlgItem(id)->setEnabled(true);
+}
+
+void CEntryDlg::OnOK()
+{
+    if (m_bModified == 1 &&
+        msgbox::Show(this, kExitQuestion, msgbox::Buttons::YesNo) != msgbox::Answer::Yes)
+        return;
+    if (!UpdateData(true))
+        return;
+    m_bClosing = true;
+    accept();
+}
+
+void CEntryDlg::reject()
+{
+    // Escape, the close box and Alt+F4 end here. Leaving with unsaved participants must not happen
+    // by a slip of the finger, so the same question as on "Beenden" comes first; no data exchange.
+    if (!m_bClosing && m_bModified == 1 &&
+        msgbox::Show(this, kExitQuestion, msgbox::Buttons::YesNo) != msgbox::Answer::Yes)
+        return;
+    m_bClosing = true;
+    QDialog::reject();
+}
+
+void CEntryDlg::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F1) {
+        RequestHelp(event->modifiers());
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void CEntryDlg::OnHelpButton()
+{
+    RequestHelp(QApplication::keyboardModifiers());
+}
+
+void CEntryDlg::RequestHelp(Qt::KeyboardModifiers modifiers)
+{
+    if (modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier))
+        return;
+    help::Show();
+}
+
+bool CEntryDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_edYear && event->type() == QEvent::FocusOut && m_nExchangeDepth == 0) {
+        // Only a move of the focus inside the window counts as leaving the field: a message box or
+        // another window taking the focus does not, or every error box would trigger the next.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            OnKillFocusYear();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+// ---- entry editing -------------------------------------------------------------------------
+
+int CEntryDlg::SyncGenderAndUpdate(int direction)
+{
+    if (m_nGender == entry::Male) {
+        m_rbMale->setChecked(true);
+        m_rbFemale->setChecked(false);
+    } else {
+        m_rbMale->setChecked(false);
+        m_rbFemale->setChecked(true);
+    }
+    return UpdateData(direction != 0) ? 1 : 0;
+}
+
+void CEntryDlg::OnAdd()
+{
+    SyncGenderAndUpdate(1);
+    const QString text = entry::DisplayText(m_strName, m_strFirstName);
+    if (m_strFirstName.isEmpty() || m_strName.isEmpty() || m_nGender < 0 ||
+        entry::CheckBirthYear(m_nYear) == -1) {
+        msgbox::Show(this, kIncomplete);
+        return;
+    }
+    const int index = m_lbEntries->AddItem(text, m_nGender);
+    if (index >= 0)
+        m_lbEntries->SetItemData(index, entry::MakeCode(m_nYear, m_nGender));
+
+    m_strFirstName.clear();
+    m_strName.clear();
+    m_nYear = 0;
+    m_nGender = entry::Female;
+    SyncGenderAndUpdate(0);
+    SetFocusToFirstName();
+    ResetGenderButtons();
+}
+
+void CEntryDlg::OnRemove()
+{
+    const int index = m_lbEntries->GetCurSel();
+    if (index == -1) {
+        msgbox::Show(this, kSelectFirst);
+        return;
+    }
+    m_lbEntries->DeleteString(index);
+    m_lbEntries->SetCurSel(-1);
+    m_strFirstName.clear();
+    m_strName.clear();
+    m_nYear = 0;
+    SyncGenderAndUpdate(0);
+    m_nGender = entry::Female;
+    ResetGenderButtons();
+}
+
+void CEntryDlg::OnNew()
+{
+    m_lbEntries->SetCurSel(-1);
+    m_strFirstName.clear();
+    m_strName.clear();
+    m_nYear = 0;
+    SyncGenderAndUpdate(0);
+    SetFocusToFirstName();
+    m_nGender = entry::Female;
+    ResetGenderButtons();
+}
+
+void CEntryDlg::OnSelChangeEntries()
+{
+    const int index = m_lbEntries->GetCurSel();
+    if (index == -1)
+        return;
+    const entry::Names names = entry::SplitDisplayText(m_lbEntries->GetText(index));
+    m_strName = names.name;
+    m_strFirstName = names.firstName;
+    const qint32 code = m_lbEntries->GetItemData(index);
+    m_nGender = entry::GenderOf(code);
+    m_nYear = entry::YearOf(code);
+    SyncGenderAndUpdate(0);
+}
+
+int CEntryDlg::UpdateSelectedEntry(qint32 code)
+{
+    const int index = m_lbEntries->GetCurSel();
+    if (index < 0)
+        return 1;
+    SyncGenderAndUpdate(1);
+    const QString text = entry::DisplayText(m_strName, m_strFirstName);
+    const qint32 old = m_lbEntries->GetItemData(index);
+    m_lbEntries->DeleteString(index);
+    const int at = m_lbEntries->InsertItem(index, text);
+    if (at >= 0) {
+        if (code == -1) {
+            m_lbEntries->SetItemData(at, old);
+        } else {
+            m_lbEntries->SetItemData(at, code);
+            if (code != old)
+                m_bModified = 1;
+        }
+    }
+    m_lbEntries->SetCurSel(index);
+    SyncGenderAndUpdate(1);
+    return 1;
+}
+
+void CEntryDlg::OnChangeName()
+{
+    UpdateSelectedEntry(-1);
+    m_bModified = 1;
+}
+
+void CEntryDlg::OnKillFocusYear()
+{
+    SyncGenderAndUpdate(1);
+    const int year = entry::CheckBirthYear(m_nYear);
+    if (year != -1) {
+        UpdateSelectedEntry(entry::MakeCode(year, m_nGender));
+        return;
+    }
+    msgbox::Show(this, kBadDate);
+    m_nYear = 0;
+    SyncGenderAndUpdate(0);
+}
+
+void CEntryDlg::OnFemale()
+{
+    if (!m_rbFemale->isChecked())
+        return;
+    m_nGender = entry::Female;
+    const int year = entry::CheckBirthYear(m_nYear);
+    UpdateSelectedEntry(year != -1 ? entry::MakeCode(year, m_nGender) : -1);
+}
+
+void CEntryDlg::OnMale()
+{
+    if (!m_rbMale->isChecked())
+        return;
+    m_nGender = entry::Male;
+    const int year = entry::CheckBirthYear(m_nYear);
+    UpdateSelectedEntry(year != -1 ? entry::MakeCode(year, m_nGender) : -1);
+}
+
+void CEntryDlg::OnAbout()
+{
+    CInfoDlg about(this);
+    about.exec();
+}
+
+// Saving, loading and the test mail are bound in their own files.

@@ -1,0 +1,128 @@
+#pragma once
+// The program's one working window: club and event, the four fields of the editing buffer, the
+// entry list, load and save. Every participant exists only as a row of m_lbEntries.
+
+#include "CIconListBox.h"
+#include "CImageList.h"
+#include "CInfoDlg.h"
+
+#include <QDialog>
+#include <QHash>
+#include <QIcon>
+#include <QString>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+class CEntryDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // Control ids, kept from the window's original layout; tests and code find controls by them.
+    enum ControlId : int {
+        IDOK_Exit = 1,
+        IDHELP = 9,
+        IDC_ENTRIES = 1004,
+        IDC_FIRSTNAME = 1005,
+        IDC_NAME = 1006,
+        IDC_YEAR = 1007,
+        IDC_ADD = 1008,
+        IDC_REMOVE = 1009,
+        IDC_FEMALE = 1010,
+        IDC_MALE = 1011,
+        IDC_GENDER_GROUP = 1012,
+        IDC_SAVE = 1013,
+        IDC_LOAD = 1014,
+        IDC_SEND = 1015,
+        IDC_NEW = 1016,
+        IDC_CLUB = 1017,
+        IDC_EVENT = 1018,
+        IDC_DUMMY = 1020,
+        IDC_AUTOSAVE = 1022,
+    };
+
+    explicit CEntryDlg(QWidget* parent = nullptr);
+    ~CEntryDlg() override;
+
+    /// The control with the given id, or null.
+    QWidget* GetDlgItem(int id) const;
+
+    /// Moves fields 1005-1007 and check box 1022 between controls and members. true: controls
+    /// into members (can fail at the year field); false: members into controls. Notifications that
+    /// the exchange itself causes reach no handler.
+    bool UpdateData(bool saveAndValidate = true);
+
+    // Handlers of the controls' notifications.
+    void OnInitDialog();
+    void OnSelChangeClub();
+    void OnSelChangeEvent();
+    void EnableEditButtons();
+    void OnOK();
+    void OnDummy() {}
+    void OnHelpButton();
+    void OnAbout();
+    void OnAdd();
+    void OnRemove();
+    void OnNew();
+    void OnSelChangeEntries();
+    void OnChangeName();
+    void OnKillFocusYear();
+    void OnFemale();
+    void OnMale();
+    void OnSave();
+    void OnLoad();
+    void OnSend();
+
+    int SyncGenderAndUpdate(int direction);
+    int UpdateSelectedEntry(qint32 code);
+    void InitImageList();
+
+    /// Help request as the window receives it; with Shift, Ctrl or Alt held it shows nothing.
+    void RequestHelp(Qt::KeyboardModifiers modifiers);
+
+    /// Text of the selected item of a drop-down list, empty when none is selected.
+    static QString SelectedText(const QComboBox* box);
+
+    // State, named as the rest of the program knows it.
+    QString m_strPath;
+    QComboBox* m_cbClub = nullptr;
+    QComboBox* m_cbEvent = nullptr;
+    CIconListBox* m_lbEntries = nullptr;
+    QString m_strFirstName;
+    QString m_strName;
+    qint32 m_nYear = 0;
+    qint32 m_bAutoSave = 0;
+    QIcon m_hIcon;
+    CImageList m_imageList;
+    qint32 m_bModified = 0;
+    QString m_strFileName;
+    qint32 m_bEventChosen = 0;
+    qint32 m_bClubChosen = 0;
+    qint32 m_nGender = 0;
+
+protected:
+    void reject() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void BuildControls();
+    void ConnectControls();
+    void SetFocusToFirstName();
+    void ResetGenderButtons();
+    void ShowRejectedCharacter(QLineEdit* field, char32_t ch);
+
+    QLineEdit* m_edFirstName = nullptr;
+    QLineEdit* m_edName = nullptr;
+    QLineEdit* m_edYear = nullptr;
+    QRadioButton* m_rbFemale = nullptr;
+    QRadioButton* m_rbMale = nullptr;
+    QCheckBox* m_chkAutoSave = nullptr;
+    QHash<int, QWidget*> m_controls;
+    int m_nExchangeDepth = 0; // > 0 while UpdateData runs: notifications are not dispatched
+    bool m_bClosing = false;  // the user already agreed to leave
+};

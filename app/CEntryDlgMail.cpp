@@ -1,0 +1,4 @@
+// The hidden test-mail action.
+#include "CEntryDlg.h"
+
+void CEntryDlg::OnSend() {}

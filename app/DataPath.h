@@ -1,0 +1,16 @@
+#pragma once
+// Files the program loads at run time (help, pictures) live in <prefix>/share/zandrel beside the
+// executable's <prefix>/bin, in an installation and in the build tree alike.
+
+#include <QLoggingCategory>
+#include <QString>
+
+Q_DECLARE_LOGGING_CATEGORY(lcData)
+
+/// Absolute path of a data file, e.g. DataPath("help/zandrelhelp.html").
+QString DataPath(const QString& relative);
+
+#include <QIcon>
+
+/// The application icon (16 and 32 pixels), compiled into the program.
+QIcon ApplicationIcon();

@@ -1,0 +1,63 @@
+#include "HelpViewer.h"
+
+#include "DataPath.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QScreen>
+#include <QTextBrowser>
+#include <QUrl>
+
+namespace help {
+namespace {
+
+QPointer<QTextBrowser>& Instance()
+{
+    static QPointer<QTextBrowser> window;
+    return window;
+}
+
+} // namespace
+
+QString ManualPath()
+{
+    return DataPath(QStringLiteral("help/zandrelhelp.html"));
+}
+
+void Show()
+{
+    QPointer<QTextBrowser>& window = Instance();
+    if (!window) {
+        window = new QTextBrowser; // no parent: the help must not close or block with any dialog
+        window->setAttribute(Qt::WA_DeleteOnClose, false);
+        window->setWindowTitle(QStringLiteral("Zandrel – Hilfe"));
+        window->setObjectName(QStringLiteral("helpWindow"));
+        window->setOpenExternalLinks(true);
+        window->resize(640, 720);
+    }
+    const QString path = ManualPath();
+    window->setSource(QUrl::fromLocalFile(path));
+    if (window->document()->isEmpty()) {
+        window->setHtml(QStringLiteral("<h1>Hilfe nicht gefunden</h1><p>Die Hilfedatei <tt>%1</tt> "
+                                       "fehlt. Bitte installieren Sie Zandrel neu.</p>")
+                            .arg(path.toHtmlEscaped()));
+    }
+    // Always the first topic, also when the reader had scrolled away the last time.
+    window->home();
+    window->moveCursor(QTextCursor::Start);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+QTextBrowser* Window()
+{
+    return Instance();
+}
+
+void Destroy()
+{
+    delete Instance();
+}
+
+} // namespace help

@@ -1,0 +1,23 @@
+#pragma once
+// The help window: one German manual page, shown in a window of its own that no other window owns,
+// so it stays usable while the main window (and its message boxes) run.
+
+#include <QString>
+
+class QTextBrowser;
+
+namespace help {
+
+/// Path of the manual page.
+QString ManualPath();
+
+/// Opens the manual at its first topic; creates the window on first use, raises it afterwards.
+void Show();
+
+/// The window once it exists, else null.
+QTextBrowser* Window();
+
+/// Closes and deletes the window (at program end).
+void Destroy();
+
+} // namespace help

@@ -1,0 +1,20 @@
+#pragma once
+// The two per-user settings. On Windows QSettings' native format is the registry key
+// HKEY_CURRENT_USER\Software\ZANDREL\<application name>\settings; on Linux the same values live in
+// ~/.config/ZANDREL/<application name>.conf, group [settings].
+
+#include <QString>
+
+struct CSettings
+{
+    int autoSave = 0; ///< check box "Automatische Namen"; any integer is kept as read
+    QString path;     ///< folder the file dialogs open in; empty = none remembered
+
+    /// Reads both values for the given application name; missing or unreadable values give the
+    /// defaults.
+    static CSettings Read(const QString& applicationName);
+
+    /// Writes both values; a store that cannot be written is ignored, as there is nobody left to
+    /// tell when the window has already closed.
+    void Write(const QString& applicationName) const;
+};
