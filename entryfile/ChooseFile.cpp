@@ -1,0 +1,83 @@
+#include "ChooseFile.h"
+
+#include <QFileDialog>
+#include <QStringList>
+
+namespace entryfile {
+namespace {
+
+FilePresenter& Presenter()
+{
+    static FilePresenter presenter;
+    return presenter;
+}
+
+std::optional<QString> ShowFileDialog(QWidget* parent, const FileRequest& request)
+{
+    const std::unique_ptr<QFileDialog> dialog = MakeFileDialog(parent, request);
+    if (dialog->exec() != QDialog::Accepted)
+        return std::nullopt;
+    const QStringList files = dialog->selectedFiles();
+    return files.isEmpty() ? QString() : files.constFirst();
+}
+
+} // namespace
+
+void SetFilePresenter(FilePresenter presenter)
+{
+    Presenter() = std::move(presenter);
+}
+
+std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* parent, const FileRequest& request)
+{
+    auto dialog = std::make_unique<QFileDialog>(parent, request.title, request.folder);
+    dialog->setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    // Also for a load: the dialog may hand back a name that does not exist, and the load then
+    // says that the file was not found.
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setNameFilter(request.filter);
+    dialog->setDefaultSuffix(request.defaultSuffix);
+    // Saving over an existing registration is the normal case: no question.
+    dialog->setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialog->setModal(true);
+    if (request.save && !request.proposedName.isEmpty())
+        dialog->selectFile(request.proposedName);
+    return dialog;
+}
+
+QString ChooseFile(QWidget* parent, bool save, const QString& proposedName, QString& folder)
+{
+    FileRequest request;
+    request.save = save;
+    request.title = save ? QStringLiteral("Speichern ...") : QStringLiteral("Laden ...");
+    request.folder = folder;
+    request.proposedName = save ? proposedName : QString();
+    request.filter = QStringLiteral("Meldedatei (*.mdg)");
+    request.defaultSuffix = QStringLiteral("mdg");
+
+    const FilePresenter& presenter = Presenter();
+    const std::optional<QString> answer =
+        presenter ? presenter(parent, request) : ShowFileDialog(parent, request);
+    if (!answer)
+        return kCancelled.toString();
+    if (answer->isEmpty())
+        return QString();
+    folder = FolderOf(*answer);
+    return *answer;
+}
+
+QString FolderOf(const QString& path)
+{
+    qsizetype cut = path.lastIndexOf(QLatin1Char('/'));
+#ifdef Q_OS_WIN
+    cut = std::max(cut, path.lastIndexOf(QLatin1Char('\\')));
+#endif
+    if (cut < 0)
+        return QString();
+    // The root folder keeps its separator; "" would mean "no folder remembered".
+    if (cut == 0)
+        return path.left(1);
+    return path.left(cut);
+}
+
+} // namespace entryfile

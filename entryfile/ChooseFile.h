@@ -1,0 +1,48 @@
+#pragma once
+// The one place that asks the user for an entry file. The dialog sits behind a presenter so that
+// tests can script the answer instead of running a modal loop.
+
+#include <QString>
+#include <QStringView>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QFileDialog;
+class QWidget;
+
+namespace entryfile {
+
+/// ChooseFile's answer when the user cancelled (or the dialog failed).
+inline constexpr QStringView kCancelled = u"----";
+
+struct FileRequest
+{
+    bool save = false;
+    QString title;        ///< "Speichern ..." or "Laden ..."
+    QString folder;       ///< the remembered folder; empty: the dialog's own choice
+    QString proposedName; ///< save only; empty for a load
+    QString filter;       ///< "Meldedatei (*.mdg)"
+    QString defaultSuffix; ///< "mdg", appended to a name typed without one
+};
+
+/// Shows the request and returns the chosen full path, or nothing when it was cancelled.
+using FilePresenter = std::function<std::optional<QString>(QWidget* parent, const FileRequest&)>;
+
+/// Replaces the real dialog; an empty function brings the real QFileDialog back.
+void SetFilePresenter(FilePresenter presenter);
+
+/// Returns the full path of the chosen file, kCancelled when the user cancelled, or "" when no
+/// name came back. After OK, `folder` becomes the chosen file's folder (before the caller even
+/// tries to open the file).
+QString ChooseFile(QWidget* parent, bool save, const QString& proposedName, QString& folder);
+
+/// The folder part of a path: everything before the last separator ('/', on Windows also '\').
+/// "/x.mdg" gives "/", a bare name gives "".
+QString FolderOf(const QString& path);
+
+/// The real dialog as ChooseFile shows it, set up from the request but not yet shown.
+std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* parent, const FileRequest& request);
+
+} // namespace entryfile

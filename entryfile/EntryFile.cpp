@@ -1,0 +1,280 @@
+#include "EntryFile.h"
+
+#include "Cp1252.h"
+#include "Entry.h"
+
+#include <QDate>
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+
+namespace entryfile {
+namespace {
+
+constexpr qsizetype kTextWidth = 40;
+constexpr qsizetype kYearWidth = 4;
+constexpr char kEndOfFile = '\x1a';
+
+// Encodes a value into the file and keeps it on its own line (see Write).
+void AppendValue(QByteArray& out, const QString& value)
+{
+    const qsizetype start = out.size();
+    out += cp1252::Encode(value);
+    std::replace_if(
+        out.begin() + start, out.end(), [](char c) { return c == '\n' || c == kEndOfFile; }, ' ');
+}
+
+qsizetype Find(QByteArrayView text, char ch, qsizetype from)
+{
+    if (from >= text.size())
+        return -1;
+    const void* hit = std::memchr(text.data() + from, ch, static_cast<size_t>(text.size() - from));
+    return hit ? static_cast<const char*>(hit) - text.data() : -1;
+}
+
+qsizetype FindLast(QByteArrayView text, char ch, qsizetype before)
+{
+    for (qsizetype i = before - 1; i >= 0; --i) {
+        if (text[i] == ch)
+            return i;
+    }
+    return -1;
+}
+
+QByteArrayView TrimBlanksRight(QByteArrayView text)
+{
+    qsizetype end = text.size();
+    while (end > 0 && text[end - 1] == ' ')
+        --end;
+    return text.first(end);
+}
+
+QByteArrayView TrimBlanks(QByteArrayView text)
+{
+    text = TrimBlanksRight(text);
+    qsizetype begin = 0;
+    while (begin < text.size() && text[begin] == ' ')
+        ++begin;
+    return text.sliced(begin);
+}
+
+// Like the C library's atoi, but saturating instead of undefined on overflow: leading white
+// space, an optional sign, digits up to the first other character; no digits give 0.
+int ParseLeadingInt(QByteArrayView text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r')))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    constexpr qint64 kLimit = qint64(std::numeric_limits<int>::max()) + 1;
+    qint64 value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+        value = std::min(value * 10 + (text[i] - '0'), kLimit);
+    if (negative)
+        return static_cast<int>(-value);
+    return static_cast<int>(std::min<qint64>(value, std::numeric_limits<int>::max()));
+}
+
+bool HasNonAscii(QByteArrayView bytes)
+{
+    return std::any_of(bytes.begin(), bytes.end(),
+                       [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+}
+
+constexpr QByteArrayView kBom("\xEF\xBB\xBF");
+
+class LineReader
+{
+public:
+    LineReader(Encoding encoding, int currentUtcYear, Content& content)
+        : m_encoding(encoding), m_currentUtcYear(currentUtcYear), m_content(content)
+    {
+    }
+
+    void ReadLine(QByteArrayView line)
+    {
+        const qsizetype c1 = Find(line, ',', 0);
+        const qsizetype c2 = c1 < 0 ? -1 : Find(line, ',', c1 + 1);
+        const qsizetype c3 = c2 < 0 ? -1 : Find(line, ',', c2 + 1);
+        if (c1 < 0)
+            ReadHeaderLine(line);
+        else if (c3 >= 0)
+            ReadEntryLine(line, c3);
+        ++m_line;
+    }
+
+private:
+    QString Decode(QByteArrayView bytes) const
+    {
+        if (m_encoding == Encoding::Cp1252)
+            return cp1252::Decode(bytes);
+        QString text = QString::fromUtf8(bytes);
+        // Only Windows-1252 characters ever reach an entry: what the list shows is then exactly
+        // what a save writes back.
+        if (!cp1252::CanEncode(text))
+            text = cp1252::Decode(cp1252::Encode(text));
+        return text;
+    }
+
+    // A header line is cut down in place: what follows "VEREIN:" becomes the line in which
+    // "VERANSTALTUNG: " is then looked for, so one line can name both.
+    void ReadHeaderLine(QByteArrayView line)
+    {
+        static constexpr QByteArrayView kClub("VEREIN: ");
+        static constexpr QByteArrayView kEvent("VERANSTALTUNG: ");
+        if (const qsizetype at = line.indexOf(kClub); at >= 0) {
+            line = TrimBlanks(line.sliced(at + kClub.size() - 1));
+            m_content.headers.append({HeaderValue::Club, Decode(line), m_line});
+        }
+        if (const qsizetype at = line.indexOf(kEvent); at >= 0) {
+            line = TrimBlanks(line.sliced(at + kEvent.size() - 1));
+            m_content.headers.append({HeaderValue::Event, Decode(line), m_line});
+        }
+    }
+
+    // Gender and year stand behind the last two commas, so a name that holds a comma still reads
+    // back whole. With exactly three commas these are the second and the third.
+    void ReadEntryLine(QByteArrayView line, qsizetype c3)
+    {
+        const qsizetype last = std::max(FindLast(line, ',', line.size()), c3);
+        const qsizetype beforeLast = FindLast(line, ',', last);
+        const int gender = line[beforeLast + 1] == 'm' ? entry::Male : entry::Female;
+        const int year =
+            entry::CheckBirthYear(ParseLeadingInt(line.sliced(last + 1)), m_currentUtcYear);
+        m_content.entries.append(
+            {Decode(TrimBlanksRight(line.first(beforeLast))), entry::MakeCode(year, gender)});
+    }
+
+    Encoding m_encoding;
+    int m_currentUtcYear;
+    Content& m_content;
+    qsizetype m_line = 0;
+};
+
+QByteArrayView UpToEndOfFile(QByteArrayView bytes)
+{
+    const qsizetype end = Find(bytes, kEndOfFile, 0);
+    return end < 0 ? bytes : bytes.first(end);
+}
+
+} // namespace
+
+QString GenderLetter(qint32 code)
+{
+    return entry::GenderOf(code) == entry::Male ? QStringLiteral("m") : QStringLiteral("w");
+}
+
+QByteArray Write(const QString& club, const QString& event, const QList<Entry>& entries)
+{
+    QByteArray out;
+    out.reserve(64 + entries.size() * 50);
+    out += "VEREIN: ";
+    AppendValue(out, club);
+    out += " \r\nVERANSTALTUNG: ";
+    AppendValue(out, event);
+    out += " \r\n";
+    for (const Entry& e : entries) {
+        const qsizetype start = out.size();
+        AppendValue(out, e.text);
+        const qsizetype width = out.size() - start;
+        if (width < kTextWidth)
+            out.append(kTextWidth - width, ' ');
+        out += ',';
+        out += entry::GenderOf(e.code) == entry::Male ? 'm' : 'w';
+        out += ',';
+        // The year is the code taken as unsigned, shifted right: the year part -1 of an entry
+        // read with a year outside the window comes out as 2147483647 and reads back as -1.
+        const QByteArray year = QByteArray::number(static_cast<quint32>(e.code) >> 1);
+        if (year.size() < kYearWidth)
+            out.append(kYearWidth - year.size(), ' ');
+        out += year;
+        out += "\r\n";
+    }
+    return out;
+}
+
+Encoding DetectEncoding(QByteArrayView bytes)
+{
+    bytes = UpToEndOfFile(bytes);
+    return HasNonAscii(bytes) && bytes.isValidUtf8() ? Encoding::Utf8 : Encoding::Cp1252;
+}
+
+Content Read(QByteArrayView bytes, int currentUtcYear)
+{
+    bytes = UpToEndOfFile(bytes);
+    const Encoding encoding = DetectEncoding(bytes);
+    if (encoding == Encoding::Utf8 && bytes.startsWith(kBom))
+        bytes = bytes.sliced(kBom.size());
+
+    Content content;
+    LineReader reader(encoding, currentUtcYear, content);
+    // CR-only line ends are only honoured in a file that has no LF at all; elsewhere a stray CR is
+    // part of its line.
+    const char lineEnd = Find(bytes, '\n', 0) < 0 && Find(bytes, '\r', 0) >= 0 ? '\r' : '\n';
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        qsizetype end = Find(bytes, lineEnd, start);
+        const qsizetype next = end < 0 ? bytes.size() : end + 1;
+        if (end < 0)
+            end = bytes.size();
+        else if (lineEnd == '\n' && end > start && bytes[end - 1] == '\r')
+            --end;
+        reader.ReadLine(bytes.sliced(start, end - start));
+        start = next;
+    }
+    return content;
+}
+
+int FindPrefix(const QStringList& items, const QString& value)
+{
+    if (value.isEmpty())
+        return -1;
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        if (items[i].startsWith(value, Qt::CaseInsensitive))
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+HeaderSelection MatchHeaders(const QList<HeaderValue>& headers, const QStringList& clubs,
+                             const QStringList& events)
+{
+    HeaderSelection selection;
+    int clubResult = -1;
+    int eventResult = -1;
+    for (qsizetype i = 0; i < headers.size(); ++i) {
+        const HeaderValue& header = headers[i];
+        if (header.kind == HeaderValue::Club) {
+            clubResult = FindPrefix(clubs, header.value);
+            if (clubResult >= 0)
+                selection.club = clubResult;
+        } else {
+            eventResult = FindPrefix(events, header.value);
+            if (eventResult >= 0)
+                selection.event = eventResult;
+        }
+        // Both results are looked at once per line, after all of the line's values.
+        const bool lineEnds = i + 1 == headers.size() || headers[i + 1].line != header.line;
+        if (lineEnds && clubResult >= 0 && eventResult >= 0)
+            selection.enableEditButtons = true;
+    }
+    return selection;
+}
+
+QString AutomaticName(const QString& event, int localYear, const QString& club)
+{
+    return event + QLatin1Char(' ') + QString::number(localYear) + QLatin1Char(' ') + club +
+           QStringLiteral(".mdg");
+}
+
+int CurrentLocalYear()
+{
+    return QDate::currentDate().year();
+}
+
+} // namespace entryfile

@@ -1,0 +1,96 @@
+#pragma once
+// The entry file (".mdg", "Meldedatei"): one club's registration for one event as Windows-1252
+// text lines with CR LF. Writing and reading are pure functions over bytes, so they can be tested
+// and fuzzed without a window; the main window binds them to its buttons and controls.
+//
+//   VEREIN: <club> \r\n
+//   VERANSTALTUNG: <event> \r\n
+//   <display text, blank-filled to 40 bytes>,<m|w>,<year, right-aligned in 4 columns>\r\n  (per entry)
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+namespace entryfile {
+
+/// One row of the entry list: its display text and its entry code (see entries/Entry.h).
+struct Entry
+{
+    QString text;
+    qint32 code = 0;
+
+    friend bool operator==(const Entry&, const Entry&) = default;
+};
+
+/// "m" when bit 0 of the code is set, otherwise "w".
+QString GenderLetter(qint32 code);
+
+/// The two header lines and one entry line per entry, in the given order, CR LF, Windows-1252.
+/// A character that Windows-1252 cannot hold is written as '?'. A line feed or a 0x1A inside a
+/// value is written as a blank: either would otherwise split the line or cut off the rest of the
+/// file when it is read back.
+QByteArray Write(const QString& club, const QString& event, const QList<Entry>& entries);
+
+/// A value found behind "VEREIN: " or "VERANSTALTUNG: ". One line can carry a club value and then
+/// an event value; `line` (counted from 0) tells which values belong to the same line.
+struct HeaderValue
+{
+    enum Kind { Club, Event };
+    Kind kind = Club;
+    QString value;
+    qsizetype line = 0;
+
+    friend bool operator==(const HeaderValue&, const HeaderValue&) = default;
+};
+
+struct Content
+{
+    QList<HeaderValue> headers; ///< in file order
+    QList<Entry> entries;       ///< in file order; codes carry CheckBirthYear's verdict
+};
+
+/// Reads a whole entry file. Never fails: lines that are neither header nor entry lines are
+/// skipped, so any bytes give a well-defined result.
+///  - 0x1A ends the file; LF ends a line, a CR right before it is dropped. A file without any LF
+///    but with CRs (old Mac line ends) has its lines ended by CR.
+///  - Lines without a comma are header lines, lines with one or two commas are skipped, lines with
+///    three or more are entry lines: gender letter and year stand behind the last two commas, the
+///    display text is everything before them (blanks at its right end removed).
+///  - A file that is valid UTF-8 and holds non-ASCII bytes is decoded as UTF-8 (a BOM is skipped),
+///    every other file as Windows-1252.
+Content Read(QByteArrayView bytes, int currentUtcYear);
+
+enum class Encoding { Cp1252, Utf8 };
+
+/// How Read decodes the bytes (only the part before the first 0x1A counts).
+Encoding DetectEncoding(QByteArrayView bytes);
+
+/// The combo box's prefix search: the first item, from the top, that begins with the value,
+/// ignoring case; -1 when there is none. An empty value matches nothing, so a file saved without
+/// a club or an event does not select the first item of the list.
+int FindPrefix(const QStringList& items, const QString& value);
+
+/// What the header values of a file do to the window's two drop-down lists.
+struct HeaderSelection
+{
+    int club = -1;  ///< item to select in the club list, -1: leave its selection alone
+    int event = -1; ///< the same for the event list
+    /// True when, at the end of some line, the last club search and the last event search had
+    /// both found an item: the editing buttons are then enabled.
+    bool enableEditButtons = false;
+};
+
+HeaderSelection MatchHeaders(const QList<HeaderValue>& headers, const QStringList& clubs,
+                             const QStringList& events);
+
+/// The name the save proposes while automatic naming is on: "<event> <year> <club>.mdg".
+/// Nothing is changed or removed, not even characters that file names do not allow.
+QString AutomaticName(const QString& event, int localYear, const QString& club);
+
+/// The calendar year of the local time (the birth-year check uses UTC instead).
+int CurrentLocalYear();
+
+} // namespace entryfile

@@ -1,0 +1,40 @@
+#pragma once
+// Putting entry file bytes on disk and getting them back. A save never damages the file it
+// replaces: everything goes to a temporary file in the same folder first, which takes the
+// target's place only when it is completely written and flushed. A load reads the whole file
+// before anything is handed on, so a read error cannot leave a half-filled list.
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+class QSaveFile;
+
+namespace entryfile {
+
+enum class SaveResult {
+    Ok,
+    CannotOpen,  ///< the file could not be created (folder missing or read-only, path is a folder)
+    WriteFailed, ///< writing, flushing or replacing the target failed; the old file is unchanged
+};
+
+SaveResult SaveFile(const QString& path, const QByteArray& bytes);
+
+/// The core of SaveFile on a save file that the caller made (tests hand in one that fails).
+/// The file must not be open yet.
+SaveResult SaveThrough(QSaveFile& file, QByteArrayView bytes);
+
+enum class LoadResult {
+    Ok,
+    CannotOpen, ///< missing, not readable, or a folder
+    ReadFailed, ///< a read error, or more than kMaxFileSize bytes; `bytes` is left alone
+};
+
+/// No registration comes anywhere near this (100,000 entries take about 5 MB); the limit stops a
+/// device file or a huge unrelated file from eating all memory.
+inline constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
+
+/// Reads the whole file into `bytes`, which changes only when the result is Ok.
+LoadResult LoadFile(const QString& path, QByteArray& bytes);
+
+} // namespace entryfile
