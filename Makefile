@@ -44,6 +44,17 @@ fuzz: deps
 	$(FUZZ_BUILD)/fuzz/fuzz_entryfile_reader -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
 	    $(FUZZ_BUILD)/corpus fuzz/corpus/entryfile_reader
 
+# The Debian package, written to $(BUILD)/zandrel_<version>_<arch>.deb; install it from there with
+# `sudo apt install ./zandrel_*.deb`.
+deb: build
+	cd $(BUILD) && cpack -G DEB
+
+# Installs into PREFIX (default /usr/local), with sudo when not run as root.
+PREFIX ?= /usr/local
+SUDO   ?= $(if $(filter 0,$(shell id -u)),,sudo)
+install: build
+	$(SUDO) cmake --install $(BUILD) --prefix $(PREFIX)
+
 screenshot: build
 	scripts/screenshot.sh $(BUILD) docs/zandrel.png
 
