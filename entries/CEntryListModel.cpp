@@ -33,9 +33,22 @@ int CEntryListModel::Insert(int row, const QString& text, qint32 code)
     if (row < 0 || row > Count())
         return -1;
     beginInsertRows(QModelIndex(), row, row);
-    m_arrRows.insert(row, Row{text, code});
+    m_arrRows.insert(row, EntryRow{text, code});
     endInsertRows();
     return row;
+}
+
+void CEntryListModel::Append(QList<EntryRow> rows)
+{
+    if (rows.isEmpty())
+        return;
+    const int first = Count();
+    beginInsertRows(QModelIndex(), first, first + static_cast<int>(rows.size()) - 1);
+    if (m_arrRows.isEmpty())
+        m_arrRows = std::move(rows);
+    else
+        m_arrRows.append(rows);
+    endInsertRows();
 }
 
 bool CEntryListModel::Remove(int row)

@@ -1,10 +1,11 @@
 #include "CIconListBox.h"
 
-#include "CEntryListModel.h"
 #include "CEntryRowDelegate.h"
 
 #include <QLocale>
 #include <QPainter>
+
+#include <algorithm>
 
 class CIconListBox::QuietScope
 {
@@ -64,6 +65,24 @@ int CIconListBox::AddItem(const QString& text, qint32 itemData)
     }
     QuietScope quiet(*this);
     return m_pModel->Insert(low, text, itemData);
+}
+
+int CIconListBox::AddItems(QList<EntryRow> rows)
+{
+    QuietScope quiet(*this);
+    if (m_pModel->Count() != 0) {
+        // Rows already there (perhaps out of order after an in-place rewrite) decide where each
+        // new one lands, exactly as for single adds.
+        for (const EntryRow& row : std::as_const(rows))
+            AddItem(row.text, row.code);
+        return m_pModel->Count();
+    }
+    // Into an empty list, adding one by one after any equal texts is a stable sort.
+    std::stable_sort(rows.begin(), rows.end(), [this](const EntryRow& a, const EntryRow& b) {
+        return m_collator.compare(a.text, b.text) < 0;
+    });
+    m_pModel->Append(std::move(rows));
+    return m_pModel->Count();
 }
 
 int CIconListBox::InsertItem(int index, const QString& text)

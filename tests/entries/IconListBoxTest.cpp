@@ -114,6 +114,39 @@ TEST(IconListBoxAdd, ManyAddsKeepTheListInCollatorOrder)
         ASSERT_LE(list.Collator().compare(list.GetText(i - 1), list.GetText(i)), 0) << i;
 }
 
+TEST(IconListBoxAdd, BulkAddGivesTheOrderOfSingleAdds)
+{
+    static const char* const kNames[] = {"Meier", "meier", "Ärger", "Arger", "Öhler", "Ober",
+                                         "Zander", "MEIER", "argus", "Bäcker", "bach", "Straße"};
+    QRandomGenerator random(7);
+    QList<EntryRow> rows;
+    for (int i = 0; i < 400; ++i) {
+        const QString surname = QString::fromUtf8(kNames[random.bounded(static_cast<int>(std::size(kNames)))]);
+        rows.append({surname + QStringLiteral(",") + QString::number(random.bounded(3)), i});
+    }
+
+    CIconListBox oneByOne;
+    for (const EntryRow& row : std::as_const(rows))
+        oneByOne.AddItem(row.text, row.code);
+
+    for (int alreadyThere : {0, 150}) {
+        SCOPED_TRACE(alreadyThere);
+        CIconListBox bulk;
+        QSignalSpy spy(&bulk, &CIconListBox::selChange);
+        for (int i = 0; i < alreadyThere; ++i)
+            bulk.AddItem(rows.at(i).text, rows.at(i).code);
+        EXPECT_EQ(bulk.AddItems(rows.mid(alreadyThere)), 400);
+        ASSERT_EQ(bulk.GetCount(), oneByOne.GetCount());
+        for (int i = 0; i < bulk.GetCount(); ++i) {
+            ASSERT_EQ(bulk.GetText(i), oneByOne.GetText(i)) << i;
+            ASSERT_EQ(bulk.GetItemData(i), oneByOne.GetItemData(i)) << i;
+        }
+        EXPECT_EQ(spy.count(), 0);
+    }
+    CIconListBox empty;
+    EXPECT_EQ(empty.AddItems({}), 0);
+}
+
 TEST(IconListBoxInsert, GoesExactlyToTheIndexWithDataMinusOne)
 {
     CIconListBox list;
