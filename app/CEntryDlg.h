@@ -5,6 +5,7 @@
 #include "CIconListBox.h"
 #include "CImageList.h"
 #include "CInfoDlg.h"
+#include "TestMail.h"
 
 #include <QDialog>
 #include <QHash>
@@ -103,6 +104,9 @@ public:
     qint32 m_bEventChosen = 0;
     qint32 m_bClubChosen = 0;
     qint32 m_nGender = 0;
+
+    /// The fixed test mail; tests point its hosts and ports at loopback servers.
+    TestMailSettings m_testMail = DefaultTestMailSettings();
 
 protected:
     void reject() override;

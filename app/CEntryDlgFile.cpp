@@ -1,5 +1,126 @@
-// Saving and loading the entry file.
+// Saving and loading the entry file: the window's side of it. The format itself and the disk
+// access live in entryfile/, free of widgets.
+
 #include "CEntryDlg.h"
 
-void CEntryDlg::OnSave() {}
-void CEntryDlg::OnLoad() {}
+#include "ChooseFile.h"
+#include "Cp1252.h"
+#include "Entry.h"
+#include "EntryFile.h"
+#include "EntryFileIo.h"
+#include "MessageBox.h"
+
+#include <QComboBox>
+#include <QDir>
+
+namespace {
+
+const QString kInvalidName = QStringLiteral("FEHLER: Ungültiger Dateiname!");
+
+QStringList Items(const QComboBox* box)
+{
+    QStringList items;
+    items.reserve(box->count());
+    for (int i = 0; i < box->count(); ++i)
+        items << box->itemText(i);
+    return items;
+}
+
+} // namespace
+
+void CEntryDlg::OnSave()
+{
+    const int count = m_lbEntries->GetCount();
+    SyncGenderAndUpdate(1); // takes the check box into m_bAutoSave; its result does not matter
+    if (count <= 0) {
+        msgbox::Show(this, QStringLiteral("Fehler beim Speichern: Meldeliste leer!"));
+        return;
+    }
+
+    QList<entryfile::Entry> entries;
+    entries.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        const QString text = m_lbEntries->GetText(i);
+        // Rows typed here are guarded as they are typed, but a row read from a UTF-8 file can hold
+        // a character that Windows-1252 lacks; writing it as '?' would change the name unseen.
+        if (const char32_t bad = cp1252::FirstUnencodable(text)) {
+            msgbox::Show(this, QStringLiteral("Der Eintrag „%1“ enthält das Zeichen „%2“, das die "
+                                              "Meldedatei nicht speichern kann. Bitte korrigieren "
+                                              "Sie den Eintrag und speichern Sie erneut.")
+                                   .arg(text, QString::fromUcs4(&bad, 1)));
+            return;
+        }
+        entries.append({text, m_lbEntries->GetItemData(i)});
+    }
+
+    const QString club = SelectedText(m_cbClub);
+    const QString event = SelectedText(m_cbEvent);
+    const QString proposed = m_bAutoSave == 1
+                                 ? entryfile::AutomaticName(event, entryfile::CurrentLocalYear(), club)
+                                 : QString();
+    const QString path = entryfile::ChooseFile(this, true, proposed, m_strPath);
+    if (path.isEmpty()) {
+        msgbox::Show(this, kInvalidName);
+        return;
+    }
+    if (path == entryfile::kCancelled)
+        return;
+
+    switch (entryfile::SaveFile(path, entryfile::Write(club, event, entries))) {
+    case entryfile::SaveResult::Ok:
+        m_bModified = 0;
+        break;
+    case entryfile::SaveResult::CannotOpen:
+        msgbox::Show(this, QStringLiteral("Meldedatei konnte nicht gespeichert werden!"));
+        break;
+    case entryfile::SaveResult::WriteFailed:
+        // The previous file is still there, untouched, and the changes still count as unsaved.
+        msgbox::Show(this,
+                     QStringLiteral("Beim Zugriff auf %1 wurde ein voller Datenträger gemeldet.")
+                         .arg(QDir::toNativeSeparators(path)),
+                     msgbox::Buttons::Ok, msgbox::Icon::Stop);
+        break;
+    }
+}
+
+void CEntryDlg::OnLoad()
+{
+    const QString path = entryfile::ChooseFile(this, false, QString(), m_strPath);
+    if (path.isEmpty()) {
+        msgbox::Show(this, kInvalidName);
+        return;
+    }
+    if (path == entryfile::kCancelled)
+        return;
+
+    QByteArray bytes;
+    switch (entryfile::LoadFile(path, bytes)) {
+    case entryfile::LoadResult::Ok:
+        break;
+    case entryfile::LoadResult::CannotOpen:
+        msgbox::Show(this, QStringLiteral("FEHLER: Meldedatei nicht gefunden!"));
+        return;
+    case entryfile::LoadResult::ReadFailed:
+        // Nothing was changed: the whole file is read before the list is touched.
+        msgbox::Show(this,
+                     QStringLiteral("Ein unbekannter Fehler ist beim Zugriff auf %1 aufgetreten.")
+                         .arg(QDir::toNativeSeparators(path)),
+                     msgbox::Buttons::Ok, msgbox::Icon::Stop);
+        return;
+    }
+
+    const entryfile::Content content = entryfile::Read(bytes, entry::CurrentUtcYear());
+    m_lbEntries->ResetContent();
+    const entryfile::HeaderSelection selection =
+        entryfile::MatchHeaders(content.headers, Items(m_cbClub), Items(m_cbEvent));
+    // Selecting from code raises no choice notification, as with a combo box's own selection.
+    if (selection.club >= 0)
+        m_cbClub->setCurrentIndex(selection.club);
+    if (selection.event >= 0)
+        m_cbEvent->setCurrentIndex(selection.event);
+    if (selection.enableEditButtons)
+        EnableEditButtons();
+    for (const entryfile::Entry& e : content.entries)
+        m_lbEntries->AddItem(e.text, e.code);
+    SyncGenderAndUpdate(0);
+}
