@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstddef>
 #include <functional>
 #include <mutex>
-#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -54,9 +54,11 @@ public:
 
     std::string Received() const;           // every byte the client sent
     std::size_t EndlessBytesSent() const;   // how much SendEndless got out before it stopped
-    std::optional<Clock::time_point> ClosedAt() const; // when ExpectClosed saw the close
     // For a server that was never started: whether a client has tried to connect.
     bool ConnectionWaiting() const;
+    // Whether the accepted client connection is open and the client has not closed its side;
+    // may be asked from another thread (for example from a Call step of another server).
+    bool ClientConnected() const;
 
 private:
     struct Step
@@ -88,7 +90,7 @@ private:
 
     std::chrono::milliseconds m_stepTimeout;
     int m_listenFd = -1;
-    int m_fd = -1;
+    std::atomic<int> m_fd{-1};
     unsigned short m_port = 0;
     std::vector<Step> m_steps;
     std::thread m_thread;
@@ -99,7 +101,6 @@ private:
     std::vector<std::string> m_errors;
     std::string m_received;
     std::size_t m_endlessSent = 0;
-    std::optional<Clock::time_point> m_closedAt;
 };
 
 // A loopback port on which nothing listens: a connect there is refused at once.
