@@ -33,7 +33,7 @@ test-asan: deps
 bench: deps
 	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
-	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
+	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
 
 # libFuzzer on the entry file reader; FUZZ_SECONDS sets how long.
 FUZZ_SECONDS ?= 600
@@ -41,7 +41,7 @@ fuzz: deps
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZANDREL_FUZZ=ON >/dev/null
 	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_entryfile_reader
 	mkdir -p $(FUZZ_BUILD)/corpus
-	$(FUZZ_BUILD)/fuzz/fuzz_entryfile_reader -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
+	$(FUZZ_BUILD)/bin/fuzz_entryfile_reader -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
 	    $(FUZZ_BUILD)/corpus fuzz/corpus/entryfile_reader
 
 # The Debian package, written to $(BUILD)/zandrel_<version>_<arch>.deb; install it from there with
