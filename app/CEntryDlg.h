@@ -112,6 +112,7 @@ protected:
     void reject() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void BuildControls();
@@ -129,4 +130,5 @@ private:
     QHash<int, QWidget*> m_controls;
     int m_nExchangeDepth = 0; // > 0 while UpdateData runs: notifications are not dispatched
     bool m_bClosing = false;  // the user already agreed to leave
+    bool m_bPainted = false;  // for the start-up measurement: the first paint is logged once
 };
