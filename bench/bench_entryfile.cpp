@@ -44,6 +44,7 @@ void BM_SplitLinesIntoViews(benchmark::State& state)
     const QByteArray& bytes = FileBytes();
     for (auto _ : state) {
         std::vector<QByteArrayView> lines;
+        lines.reserve(static_cast<size_t>(bytes.size() / 40));
         const char* p = bytes.constData();
         const char* end = p + bytes.size();
         while (p < end) {
@@ -106,6 +107,24 @@ void BM_SaveFile(benchmark::State& state)
     state.SetBytesProcessed(state.iterations() * bytes.size());
 }
 BENCHMARK(BM_SaveFile)->Unit(benchmark::kMillisecond);
+
+void BM_LoadFile(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("meldung.mdg"));
+    if (entryfile::SaveFile(path, FileBytes()) != entryfile::SaveResult::Ok) {
+        state.SkipWithError("save failed");
+        return;
+    }
+    for (auto _ : state) {
+        QByteArray bytes;
+        if (entryfile::LoadFile(path, bytes) != entryfile::LoadResult::Ok)
+            state.SkipWithError("load failed");
+        benchmark::DoNotOptimize(bytes.data());
+    }
+    state.SetBytesProcessed(state.iterations() * FileBytes().size());
+}
+BENCHMARK(BM_LoadFile)->Unit(benchmark::kMillisecond);
 
 void BM_LoadFileAndRead(benchmark::State& state)
 {

@@ -52,16 +52,24 @@ char32_t FirstUnencodable(QStringView text) noexcept
 QByteArray Encode(QStringView text)
 {
     QByteArray out;
-    out.reserve(text.size());
+    AppendEncoded(out, text);
+    return out;
+}
+
+void AppendEncoded(QByteArray& out, QStringView text)
+{
+    qsizetype at = out.size();
+    out.resize(at + text.size());
+    char* dst = out.data();
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar ch = text[i];
         const int b = ByteFor(ch.unicode());
-        out.append(b >= 0 ? static_cast<char>(b) : '?');
+        dst[at++] = b >= 0 ? static_cast<char>(b) : '?';
         // One '?' per code point, not per UTF-16 unit.
         if (ch.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
             ++i;
     }
-    return out;
+    out.truncate(at);
 }
 
 QString Decode(QByteArrayView bytes)

@@ -26,6 +26,9 @@ char32_t FirstUnencodable(QStringView text) noexcept;
 /// anything check CanEncode first.
 QByteArray Encode(QStringView text);
 
+/// Encode, appending to `out`: the entry file writer builds the whole file in one buffer.
+void AppendEncoded(QByteArray& out, QStringView text);
+
 /// Decodes Windows-1252 bytes. Never fails.
 QString Decode(QByteArrayView bytes);
 

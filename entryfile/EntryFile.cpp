@@ -20,7 +20,7 @@ constexpr char kEndOfFile = '\x1a';
 void AppendValue(QByteArray& out, const QString& value)
 {
     const qsizetype start = out.size();
-    out += cp1252::Encode(value);
+    cp1252::AppendEncoded(out, value);
     std::replace_if(
         out.begin() + start, out.end(), [](char c) { return c == '\n' || c == kEndOfFile; }, ' ');
 }
@@ -189,10 +189,14 @@ QByteArray Write(const QString& club, const QString& event, const QList<Entry>& 
         out += ',';
         // The year is the code taken as unsigned, shifted right: the year part -1 of an entry
         // read with a year outside the window comes out as 2147483647 and reads back as -1.
-        const QByteArray year = QByteArray::number(static_cast<quint32>(e.code) >> 1);
-        if (year.size() < kYearWidth)
-            out.append(kYearWidth - year.size(), ' ');
-        out += year;
+        char digits[10];
+        qsizetype count = 0;
+        for (quint32 year = static_cast<quint32>(e.code) >> 1; count == 0 || year != 0; year /= 10)
+            digits[count++] = static_cast<char>('0' + year % 10);
+        if (count < kYearWidth)
+            out.append(kYearWidth - count, ' ');
+        while (count > 0)
+            out += digits[--count];
         out += "\r\n";
     }
     return out;
@@ -212,6 +216,9 @@ Content Read(QByteArrayView bytes, int currentUtcYear)
         bytes = bytes.sliced(kBom.size());
 
     Content content;
+    // An entry line as written takes at least 47 bytes and its line end; reserving by that spares
+    // a large file the list's step-by-step growth, and stays modest for files of short lines.
+    content.entries.reserve(bytes.size() / 49 + 1);
     LineReader reader(encoding, currentUtcYear, content);
     // CR-only line ends are only honoured in a file that has no LF at all; elsewhere a stray CR is
     // part of its line.
