@@ -4,6 +4,7 @@
 #include "Entry.h"
 
 #include <QDate>
+#include <QStringDecoder>
 
 #include <algorithm>
 #include <cstring>
@@ -113,7 +114,9 @@ private:
     {
         if (m_encoding == Encoding::Cp1252)
             return cp1252::Decode(bytes);
-        QString text = QString::fromUtf8(bytes);
+        // A byte-order mark further down (two files joined) is kept as a character: dropping it
+        // would leave a value with blanks at its ends that were not there when it was trimmed.
+        QString text = m_utf8.decode(bytes);
         // Only Windows-1252 characters ever reach an entry: what the list shows is then exactly
         // what a save writes back.
         if (!cp1252::CanEncode(text))
@@ -151,6 +154,8 @@ private:
     }
 
     Encoding m_encoding;
+    mutable QStringDecoder m_utf8{QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                            QStringDecoder::Flag::ConvertInitialBom};
     int m_currentUtcYear;
     Content& m_content;
     qsizetype m_line = 0;

@@ -90,6 +90,11 @@ TEST(EntryFileRead, EncodingDetection)
     const Content bomOnly = Read("\xEF\xBB\xBFVEREIN: X", kYear);
     ASSERT_EQ(bomOnly.headers.size(), 1);
     EXPECT_EQ(bomOnly.headers[0].value, QStringLiteral("X"));
+    // A byte-order mark inside the file is a character like any other that Windows-1252 lacks.
+    const Content joined =
+        Read("VERANSTALTUNG:  \xEF\xBB\xBF   Gauturnfest\n\xEF\xBB\xBFM\xC3\xBC,A,w,2000\n", kYear);
+    EXPECT_EQ(joined.headers, (QList<HeaderValue>{Event(u"?   Gauturnfest", 0)}));
+    EXPECT_EQ(joined.entries, (QList<Entry>{E(u"?Mü,A", Code(2000, 0))}));
     // A UTF-8 letter that Windows-1252 lacks becomes '?', exactly as a save would write it.
     const Content foreign = Read("\xC5\x81ukasz,Jan,m,2000\n", kYear);
     ASSERT_EQ(foreign.entries.size(), 1);
