@@ -56,7 +56,7 @@ install: build
 	$(SUDO) cmake --install $(BUILD) --prefix $(PREFIX)
 
 screenshot: build
-	scripts/screenshot.sh $(BUILD) docs/zandrel.png
+	$(BUILD)/bin/zandrel_screenshot docs/zandrel.png
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -1,0 +1,54 @@
+// Renders the main window offscreen, with a small registration in it, into a PNG for the README
+// and the AppStream metadata:  make screenshot   (writes docs/zandrel.png)
+
+#include "CEntryDlg.h"
+#include "CEntryApp.h"
+#include "Entry.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QImage>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    CEntryApp app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "Aufruf: %s <ausgabe.png>\n", argv[0]);
+        return 2;
+    }
+    // Keep the user's own settings out of it.
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+
+    CEntryDlg dlg;
+    dlg.OnInitDialog();
+    dlg.show();
+    if (!QTest::qWaitForWindowExposed(&dlg))
+        return 1;
+    dlg.m_cbClub->setCurrentIndex(dlg.m_cbClub->findText(QStringLiteral("TV Musterstadt")));
+    dlg.m_cbEvent->setCurrentIndex(dlg.m_cbEvent->findText(QStringLiteral("Gauturnfest")));
+    dlg.EnableEditButtons();
+    const struct { const char16_t* text; int year; int gender; } rows[] = {
+        {u"Meier,Anna", 2012, 0},   {u"Schmidt,Jonas", 2011, 1}, {u"Öztürk,Elif", 2013, 0},
+        {u"Becker,Lukas", 2012, 1}, {u"Wagner,Mia", 2014, 0},    {u"Hoffmann,Paul", 2013, 1},
+        {u"Schäfer,Lea", 2011, 0},
+    };
+    for (const auto& row : rows) {
+        dlg.m_lbEntries->AddItem(QString::fromUtf16(row.text), entry::MakeCode(row.year, row.gender));
+    }
+    dlg.m_lbEntries->SetCurSel(3);
+    dlg.OnSelChangeEntries();
+    QCoreApplication::processEvents();
+    const QImage shot = dlg.grab().toImage();
+    if (!shot.save(QString::fromLocal8Bit(argv[1]))) {
+        std::fprintf(stderr, "Kann %s nicht schreiben\n", argv[1]);
+        return 1;
+    }
+    return 0;
+}
