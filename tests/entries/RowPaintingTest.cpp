@@ -150,9 +150,11 @@ TEST_F(RowPainting, TextLineStartsTwoPixelsBelowTheRowTop)
     const int lineTop = row.top() + 2;
     EXPECT_GE(text.top(), lineTop);
     EXPECT_LT(text.bottom(), lineTop + metrics.height());
-    // The glyphs reach the ascent line of "M" and the base line, so the line sits where measured.
-    EXPECT_LE(text.top(), lineTop + metrics.ascent() - metrics.capHeight() + 1);
-    EXPECT_GE(text.bottom(), lineTop + metrics.ascent() - 2);
+    // The capitals start one cap height above the base line, which lies one ascent below the
+    // line's top: so the line sits exactly where it was measured.
+    const int baseLine = lineTop + metrics.ascent();
+    EXPECT_NEAR(text.top(), baseLine - metrics.capHeight(), 1);
+    EXPECT_GE(text.bottom(), baseLine - 1);
     EXPECT_LE(text.left(), row.left() + 35 + 3);
 }
 
