@@ -43,7 +43,9 @@ for f in ./usr/bin/Zandrel \
          ./usr/share/icons/hicolor/32x32/apps/zandrel.png \
          ./usr/share/icons/hicolor/256x256/apps/zandrel.png \
          ./usr/share/icons/hicolor/scalable/apps/zandrel.svg \
-         ./usr/share/doc/zandrel/copyright; do
+         ./usr/share/doc/zandrel/copyright \
+         ./usr/share/doc/zandrel/changelog.gz \
+         ./usr/share/man/man1/Zandrel.1.gz; do
     grep -qxF -- "$f" <<<"$contents" || fail "$f missing from the package"
 done
 outside=$(grep -vE '^\./(usr/.*)?$' <<<"$contents" || true)

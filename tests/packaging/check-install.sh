@@ -20,9 +20,13 @@ for f in share/zandrel/help/zandrelhelp.html \
          share/applications/org.example.zandrel.desktop \
          share/metainfo/org.example.zandrel.metainfo.xml \
          share/icons/hicolor/scalable/apps/zandrel.svg \
-         share/doc/zandrel/copyright; do
+         share/doc/zandrel/copyright \
+         share/doc/zandrel/changelog.gz \
+         share/man/man1/Zandrel.1.gz; do
     expect_file "$p/$f"
 done
+gzip -t "$p/share/doc/zandrel/changelog.gz" "$p/share/man/man1/Zandrel.1.gz" ||
+    fail "a compressed document is broken"
 # Each hicolor size folder must hold a picture of exactly that size, or desktops scale a wrong one.
 for size in 16 32 48 64 128 256; do
     icon=$p/share/icons/hicolor/${size}x${size}/apps/zandrel.png
