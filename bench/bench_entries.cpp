@@ -6,11 +6,10 @@
 #include "CImageList.h"
 #include "Entry.h"
 
+#include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QImage>
 #include <QRandomGenerator>
-
-#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -18,10 +17,11 @@ constexpr int kListSize = 100000;
 
 QString RandomName(QRandomGenerator& random)
 {
-    static const char* const kSyllables[] = {"ber", "mü", "ler", "schm", "id", "ha", "ö", "ner",
-                                             "kra", "us", "wag", "äck", "fi", "ß", "to", "Zan"};
+    static const char* const kSyllables[] = {"ber", "mü", "ler", "schm", "id", "ha", "ö",  "ner",
+                                             "kra", "us", "wag", "äck",  "fi", "ß",  "to", "Zan"};
     const auto syllable = [&] {
-        return QString::fromUtf8(kSyllables[random.bounded(static_cast<int>(std::size(kSyllables)))]);
+        return QString::fromUtf8(
+            kSyllables[random.bounded(static_cast<int>(std::size(kSyllables)))]);
     };
     QString surname = syllable() + syllable() + syllable();
     QString firstName = syllable() + syllable();

@@ -20,8 +20,8 @@ QString SingleLine(QString text)
 {
     // A row shows one line; a line break that came in from a file must not split it.
     for (QChar& c : text) {
-        if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::LineSeparator
-            || c == QChar::ParagraphSeparator)
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::LineSeparator ||
+            c == QChar::ParagraphSeparator)
             c = QLatin1Char(' ');
     }
     return text;
@@ -85,9 +85,9 @@ void CEntryRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
 
     // The frame goes on before the picture, which then covers its left part.
     if (option.state & QStyle::State_HasFocus) {
-        DrawFocusFrame(*painter, row,
-                       option.palette.color(group, selected ? QPalette::HighlightedText
-                                                            : QPalette::Text));
+        DrawFocusFrame(
+            *painter, row,
+            option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
     }
 
     if (pictures) {
@@ -97,8 +97,8 @@ void CEntryRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
 
     const QString text = SingleLine(index.data(Qt::DisplayRole).toString());
     painter->setFont(option.font);
-    painter->setPen(option.palette.color(group, selected ? QPalette::HighlightedText
-                                                         : QPalette::Text));
+    painter->setPen(
+        option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
     const QRect textRect = MeasureText(QFontMetrics(option.font), row, hasPicture, text);
     painter->setClipRect(fill, Qt::IntersectClip);
     painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
@@ -106,7 +106,8 @@ void CEntryRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     painter->restore();
 }
 
-QSize CEntryRowDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
+QSize CEntryRowDelegate::sizeHint(const QStyleOptionViewItem& option,
+                                  const QModelIndex& index) const
 {
     const bool hasPicture = m_pList && m_pList->m_pImageList;
     const QRect row(0, 0, 0, RowHeight);

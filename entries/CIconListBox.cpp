@@ -2,10 +2,9 @@
 
 #include "CEntryRowDelegate.h"
 
+#include <algorithm>
 #include <QLocale>
 #include <QPainter>
-
-#include <algorithm>
 
 class CIconListBox::QuietScope
 {
@@ -180,9 +179,9 @@ void CIconListBox::paintEvent(QPaintEvent* event)
         return;
     // An empty list still shows that it has the focus, over the place of its first row.
     QPainter painter(viewport());
-    const QPalette::ColorGroup group = isEnabled()
-                                           ? (isActiveWindow() ? QPalette::Active : QPalette::Inactive)
-                                           : QPalette::Disabled;
+    const QPalette::ColorGroup group =
+        isEnabled() ? (isActiveWindow() ? QPalette::Active : QPalette::Inactive)
+                    : QPalette::Disabled;
     CEntryRowDelegate::DrawFocusFrame(
         painter, QRect(0, 0, viewport()->width(), CEntryRowDelegate::RowHeight),
         palette().color(group, QPalette::Text));

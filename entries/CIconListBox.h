@@ -3,10 +3,10 @@
 // the display text, kept in the alphabetical order of the texts by AddItem. The methods are named
 // after what a sorted list box offers (add, insert at an index, item data, current selection).
 
+#include "CEntryListModel.h"
+
 #include <QCollator>
 #include <QListView>
-
-#include "CEntryListModel.h"
 
 class CImageList;
 
@@ -20,7 +20,8 @@ public:
     /// The pictures of the rows; not owned. Null: rows are drawn without a picture.
     CImageList* m_pImageList = nullptr;
 
-    /// Adds text at its sorted place (after any equal texts) and gives it itemData. Returns the index.
+    /// Adds text at its sorted place (after any equal texts) and gives it itemData. Returns the
+    /// index.
     int AddItem(const QString& text, qint32 itemData);
     /// Adds many rows: the same order as AddItem for each row in turn, but one sort for all
     /// instead of one search and one shift per row, so loading a large file stays quick. Returns

@@ -14,8 +14,8 @@ bool CImageList::Create(int cx, int cy, int initialCount, int grow)
 
 int CImageList::Add(const QImage& strip)
 {
-    if (strip.isNull() || !m_size.isValid() || strip.height() != m_size.height()
-        || strip.width() < m_size.width())
+    if (strip.isNull() || !m_size.isValid() || strip.height() != m_size.height() ||
+        strip.width() < m_size.width())
         return -1;
 
     // The pictures are stored without alpha: they are drawn opaque, background included, and a

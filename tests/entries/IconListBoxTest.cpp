@@ -3,13 +3,12 @@
 #include "CEntryListModel.h"
 #include "ListTestSupport.h"
 
+#include <gtest/gtest.h>
 #include <QAccessible>
 #include <QAccessibleTableInterface>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
-
-#include <gtest/gtest.h>
 
 using namespace listtest;
 
@@ -41,11 +40,12 @@ TEST(IconListBoxAdd, SortsGermanAndCaseInsensitive)
                   QStringLiteral("argus"), QStringLiteral("bach"), QStringLiteral("Bäcker"),
                   QStringLiteral("Straße"), QStringLiteral("Strasser")});
     // Umlauts sort beside their base letter (not after "Z"), and case does not split the order.
-    EXPECT_EQ(Texts(list),
-              QStringList({QStringLiteral("Arger"), QStringLiteral("Ärger"), QStringLiteral("argus"),
-                           QStringLiteral("bach"), QStringLiteral("Bäcker"), QStringLiteral("Ober"),
-                           QStringLiteral("Öhler"), QStringLiteral("Otto"), QStringLiteral("Straße"),
-                           QStringLiteral("Strasser"), QStringLiteral("Zander")}));
+    EXPECT_EQ(
+        Texts(list),
+        QStringList({QStringLiteral("Arger"), QStringLiteral("Ärger"), QStringLiteral("argus"),
+                     QStringLiteral("bach"), QStringLiteral("Bäcker"), QStringLiteral("Ober"),
+                     QStringLiteral("Öhler"), QStringLiteral("Otto"), QStringLiteral("Straße"),
+                     QStringLiteral("Strasser"), QStringLiteral("Zander")}));
 }
 
 TEST(IconListBoxAdd, FirstNamesDecideBeforeAccentsAndCase)
@@ -54,8 +54,9 @@ TEST(IconListBoxAdd, FirstNamesDecideBeforeAccentsAndCase)
     AddAll(list, {QStringLiteral("Arger,Paul"), QStringLiteral("ärger,Lea"),
                   QStringLiteral("Ärger,Paul"), QStringLiteral("arger,lea")});
     // "a" and "ä" are the same letter until everything else is equal; then the plain one leads.
-    EXPECT_EQ(Texts(list), QStringList({QStringLiteral("arger,lea"), QStringLiteral("ärger,Lea"),
-                                        QStringLiteral("Arger,Paul"), QStringLiteral("Ärger,Paul")}));
+    EXPECT_EQ(Texts(list),
+              QStringList({QStringLiteral("arger,lea"), QStringLiteral("ärger,Lea"),
+                           QStringLiteral("Arger,Paul"), QStringLiteral("Ärger,Paul")}));
 }
 
 TEST(IconListBoxAdd, ReturnsTheIndexAndSetsTheData)
@@ -96,7 +97,8 @@ TEST(IconListBoxAdd, SurnameComesBeforeLongerSurnames)
 
 TEST(IconListBoxAdd, ManyAddsKeepTheListInCollatorOrder)
 {
-    static const char* const kParts[] = {"mü", "Ma", "ß", "ö", "Ö", "sch", "ber", "A", "ä", "z", ",", " "};
+    static const char* const kParts[] = {"mü",  "Ma", "ß", "ö", "Ö", "sch",
+                                         "ber", "A",  "ä", "z", ",", " "};
     QRandomGenerator random(20260101);
     CIconListBox list;
     for (int i = 0; i < 600; ++i) {
@@ -116,12 +118,13 @@ TEST(IconListBoxAdd, ManyAddsKeepTheListInCollatorOrder)
 
 TEST(IconListBoxAdd, BulkAddGivesTheOrderOfSingleAdds)
 {
-    static const char* const kNames[] = {"Meier", "meier", "Ärger", "Arger", "Öhler", "Ober",
-                                         "Zander", "MEIER", "argus", "Bäcker", "bach", "Straße"};
+    static const char* const kNames[] = {"Meier",  "meier", "Ärger", "Arger",  "Öhler", "Ober",
+                                         "Zander", "MEIER", "argus", "Bäcker", "bach",  "Straße"};
     QRandomGenerator random(7);
     QList<EntryRow> rows;
     for (int i = 0; i < 400; ++i) {
-        const QString surname = QString::fromUtf8(kNames[random.bounded(static_cast<int>(std::size(kNames)))]);
+        const QString surname =
+            QString::fromUtf8(kNames[random.bounded(static_cast<int>(std::size(kNames)))]);
         rows.append({surname + QStringLiteral(",") + QString::number(random.bounded(3)), i});
     }
 
@@ -351,7 +354,8 @@ TEST_F(IconListBoxUser, TheUserCannotUnselectTheChosenRow)
     QTest::keyClick(&list, Qt::Key_Space, Qt::ControlModifier);
     EXPECT_EQ(list.GetCurSel(), 2);
     // Nor by clicking below the last row.
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, QPoint(10, list.viewport()->height() - 2));
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                      QPoint(10, list.viewport()->height() - 2));
     EXPECT_EQ(list.GetCurSel(), 2);
     EXPECT_EQ(spy.count(), 0);
 }

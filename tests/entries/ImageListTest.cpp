@@ -1,9 +1,8 @@
 // CImageList and the gender strip it is filled from.
 #include "ListTestSupport.h"
 
-#include <QPainter>
-
 #include <gtest/gtest.h>
+#include <QPainter>
 
 using namespace listtest;
 

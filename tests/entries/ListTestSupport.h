@@ -5,13 +5,12 @@
 #include "CIconListBox.h"
 #include "CImageList.h"
 
+#include <ostream>
 #include <QFont>
 #include <QImage>
 #include <QPalette>
 #include <QString>
 #include <QWidget>
-
-#include <ostream>
 
 // Readable failure messages for the Qt types the tests compare.
 inline void PrintTo(const QString& text, std::ostream* os)

@@ -4,12 +4,11 @@
 #include "CEntryRowDelegate.h"
 #include "ListTestSupport.h"
 
+#include <gtest/gtest.h>
 #include <QLineEdit>
 #include <QPainter>
 #include <QTest>
 #include <QVBoxLayout>
-
-#include <gtest/gtest.h>
 
 using namespace listtest;
 
@@ -57,7 +56,7 @@ protected:
         list->setFont(CrispFont());
         window.resize(280, 260);
         list->m_pImageList = &pictures;
-        list->AddItem(QStringLiteral("Meier,Max"), 3981);   // male
+        list->AddItem(QStringLiteral("Meier,Max"), 3981);    // male
         list->AddItem(QStringLiteral("Neumann,Nina"), 3980); // female
         list->AddItem(QStringLiteral("Otto,Olaf"), -1);      // male, year outside the window
         window.show();
@@ -201,7 +200,8 @@ TEST_F(RowPainting, FocusRowGetsAFrameThatThePictureCovers)
 
     // Other rows have no frame.
     const QRect other = Row(0);
-    EXPECT_EQ(CountColour(shot, QRect(other.left() + 35, other.top(), other.width() - 35, 1), kText), 0);
+    EXPECT_EQ(
+        CountColour(shot, QRect(other.left() + 35, other.top(), other.width() - 35, 1), kText), 0);
     EXPECT_EQ(CountColour(shot, QRect(other.right(), other.top(), 1, 32), kText), 0);
 }
 
