@@ -182,6 +182,21 @@ TEST_F(RowPainting, WithoutImageListThereIsNoPictureAndTheFillStartsAtTheLeft)
     EXPECT_LT(text.left(), 35);
 }
 
+TEST_F(RowPainting, EmptyImageListKeepsTheGapWithoutPicture)
+{
+    // A window whose pictures failed to load still hands over its (empty) image list.
+    CImageList empty;
+    ASSERT_TRUE(empty.Create(35, 32, 2, 0));
+    list->m_pImageList = &empty;
+    list->SetCurSel(0);
+    const QImage shot = Render(*list);
+    const QRect row = Row(0);
+    EXPECT_EQ(CountColour(shot, shot.rect(), QColor(0, 255, 255)), 0);
+    EXPECT_EQ(Extent(shot, shot.rect(), kHighlight),
+              QRect(row.left() + 35, row.top(), row.width() - 35, 32));
+    EXPECT_EQ(CountColour(shot, QRect(row.left(), row.top(), 35, 32), kBase), 35 * 32);
+}
+
 TEST_F(RowPainting, FocusRowGetsAFrameThatThePictureCovers)
 {
     list->SetCurSel(1);
