@@ -214,6 +214,21 @@ TEST_F(EntryFileIo, SaveIntoAReadOnlyFolder)
     EXPECT_EQ(Listing(folder), QStringList{QStringLiteral("meldung.mdg")});
 }
 
+TEST_F(EntryFileIo, SaveOverAReadOnlyFile)
+{
+    // The folder would allow the replacement, the file itself says no: it stays as it is.
+    const QString folder = Path(QStringLiteral("offen"));
+    ASSERT_TRUE(QDir().mkdir(folder));
+    const QString path = folder + QStringLiteral("/meldung.mdg");
+    ASSERT_TRUE(PutFile(path, "alt"));
+    ASSERT_TRUE(OpenForOthers(m_dir.path()));
+    ASSERT_TRUE(QFile::setPermissions(folder, QFile::Permissions(0x7777)));
+    ASSERT_TRUE(QFile::setPermissions(path, kReadAndEnter));
+    EXPECT_TRUE(RunWithoutRoot([&] { return SaveFile(path, "neu") == SaveResult::CannotOpen; }));
+    EXPECT_EQ(FileBytes(path), QByteArray("alt"));
+    EXPECT_EQ(Listing(folder), QStringList{QStringLiteral("meldung.mdg")});
+}
+
 TEST_F(EntryFileIo, LoadOfAMissingFile)
 {
     QByteArray bytes = "unchanged";
