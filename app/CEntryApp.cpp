@@ -16,6 +16,8 @@ CEntryApp::CEntryApp(int& argc, char** argv)
     setOrganizationName(QStringLiteral("ZANDREL"));
     setApplicationVersion(QStringLiteral("2.0"));
     setWindowIcon(ApplicationIcon());
+    // Lets Wayland desktops tie the window to the installed desktop entry and its icon.
+    setDesktopFileName(QStringLiteral("org.example.zandrel"));
     InstallGermanTexts(*this, m_qtTranslator);
 }
 

@@ -440,3 +440,15 @@ TEST_F(DialogTest, EscapeAndTheCloseBoxAskBeforeUnsavedChangesAreLost)
     EXPECT_FALSE(dlg->isVisible());
     EXPECT_TRUE(messages.texts.isEmpty());
 }
+
+TEST_F(DialogTest, LeavingAYearFieldThatHoldsNoNumberReportsBothProblemsOnce)
+{
+    Open();
+    Retype(Id::IDC_YEAR, QStringLiteral("1990x"));
+    QTest::keyClick(Edit(Id::IDC_YEAR), Qt::Key_Tab);
+    // The exchange refuses the text and keeps the old year (0), which is then no valid year.
+    EXPECT_EQ(messages.texts, (QStringList{QStringLiteral("Geben Sie bitte eine ganze Zahl ein."),
+                                           QStringLiteral("FEHLER: Datum falsch!")}));
+    EXPECT_EQ(Edit(Id::IDC_YEAR)->text(), QStringLiteral("0"));
+    EXPECT_EQ(dlg->m_nYear, 0);
+}
