@@ -72,6 +72,11 @@ CEntryDlg::CEntryDlg(QWidget* parent)
 
 CEntryDlg::~CEntryDlg()
 {
+    // The base class destroys the controls after this object is gone; focus moves and selection
+    // changes they raise on the way out must not reach the handlers any more.
+    m_edYear->removeEventFilter(this);
+    for (QObject* child : findChildren<QObject*>())
+        disconnect(child, nullptr, this, nullptr);
     // The settings are written whatever way the window was closed.
     CSettings{m_bAutoSave, m_strPath}.Write(QCoreApplication::applicationName());
 }
