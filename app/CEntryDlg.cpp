@@ -561,18 +561,21 @@ void CEntryDlg::OnKillFocusYear()
 
 void CEntryDlg::OnFemale()
 {
-    if (!m_rbFemale->isChecked())
-        return;
-    m_nGender = entry::Female;
-    const int year = entry::CheckBirthYear(m_nYear);
-    UpdateSelectedEntry(year != -1 ? entry::MakeCode(year, m_nGender) : -1);
+    OnGenderClicked(m_rbFemale, entry::Female);
 }
 
 void CEntryDlg::OnMale()
 {
-    if (!m_rbMale->isChecked())
+    OnGenderClicked(m_rbMale, entry::Male);
+}
+
+void CEntryDlg::OnGenderClicked(const QRadioButton* button, int gender)
+{
+    if (!button->isChecked())
         return;
-    m_nGender = entry::Male;
+    m_nGender = gender;
+    // Without a valid year in the member the row keeps its whole code, old gender included,
+    // until a valid year is entered.
     const int year = entry::CheckBirthYear(m_nYear);
     UpdateSelectedEntry(year != -1 ? entry::MakeCode(year, m_nGender) : -1);
 }

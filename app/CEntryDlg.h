@@ -119,6 +119,7 @@ private:
     void ConnectControls();
     void SetFocusToFirstName();
     void ResetGenderButtons();
+    void OnGenderClicked(const QRadioButton* button, int gender);
     void ShowRejectedCharacter(QLineEdit* field, char32_t ch);
 
     QLineEdit* m_edFirstName = nullptr;
