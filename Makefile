@@ -3,6 +3,7 @@
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
+BENCH_BUILD ?= build-bench
 JOBS       ?= $(shell nproc)
 
 .PHONY: all deps configure build run test test-asan bench fuzz screenshot deb install clean
@@ -30,10 +31,11 @@ test-asan: deps
 	@cmake --build $(ASAN_BUILD) -j $(JOBS)
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS) --timeout 600
 
+# Release build of its own, so that the everyday build keeps its build type.
 bench: deps
-	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-	@cmake --build $(BUILD) -j $(JOBS)
-	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
+	@cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(BENCH_BUILD) -j $(JOBS)
+	@for b in $(BENCH_BUILD)/bin/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
 
 # libFuzzer on the entry file reader; FUZZ_SECONDS sets how long.
 FUZZ_SECONDS ?= 600
@@ -59,4 +61,4 @@ screenshot: build
 	$(BUILD)/bin/zandrel_screenshot docs/zandrel.png
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(BENCH_BUILD)
