@@ -9,8 +9,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 
-CEntryApp::CEntryApp(int& argc, char** argv)
-    : QApplication(argc, argv)
+CEntryApp::CEntryApp(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName(ApplicationNameFromPath(applicationFilePath()));
     setOrganizationName(QStringLiteral("ZANDREL"));
@@ -49,7 +48,7 @@ int CEntryApp::InitInstance()
         // Window-modal without a parent blocks nothing else: the help window stays usable.
         dlg.setWindowModality(Qt::WindowModal);
         dlg.exec(); // how it closed makes no difference to the program's end
-    } // the window's destructor writes the settings
+    }               // the window's destructor writes the settings
     help::Destroy();
     return 0;
 }

@@ -9,12 +9,13 @@
 #include "NameValidator.h"
 #include "Settings.h"
 
+#include <algorithm>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCollator>
-#include <QFileInfo>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -29,12 +30,11 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 namespace {
 
 const QString kIncomplete = QStringLiteral("FEHLER: Teilnehmerdaten unvollständig!");
-const QString kSelectFirst = QStringLiteral("Zum Löschen erst einen Eintrag aus der Liste auswählen!");
+const QString kSelectFirst =
+    QStringLiteral("Zum Löschen erst einen Eintrag aus der Liste auswählen!");
 const QString kBadDate = QStringLiteral("FEHLER: Datum falsch!");
 const QString kNotANumber = QStringLiteral("Geben Sie bitte eine ganze Zahl ein.");
 const QString kExitQuestion = QStringLiteral("Beenden ohne Speichern?");
@@ -62,8 +62,7 @@ QComboBox* MakeListBox(QWidget* parent, const QStringList& texts)
 
 } // namespace
 
-CEntryDlg::CEntryDlg(QWidget* parent)
-    : QDialog(parent)
+CEntryDlg::CEntryDlg(QWidget* parent) : QDialog(parent)
 {
     m_hIcon = ApplicationIcon();
     BuildControls();
@@ -211,10 +210,10 @@ void CEntryDlg::BuildControls()
     resize(720, 500);
 
     // Tab order: the order of the controls in the window, skipping those without a tab stop.
-    const QList<int> tabOrder = {IDC_FIRSTNAME, IDC_NAME, IDC_YEAR, IDC_FEMALE, IDC_MALE,
-                                 IDC_ADD,       IDC_NEW,  IDC_REMOVE, IDC_LOAD, IDC_SAVE,
-                                 IDOK_Exit,     IDC_ENTRIES, IDC_SEND, IDHELP, IDC_DUMMY,
-                                 IDC_AUTOSAVE};
+    const QList<int> tabOrder = {IDC_FIRSTNAME, IDC_NAME, IDC_YEAR,  IDC_FEMALE,
+                                 IDC_MALE,      IDC_ADD,  IDC_NEW,   IDC_REMOVE,
+                                 IDC_LOAD,      IDC_SAVE, IDOK_Exit, IDC_ENTRIES,
+                                 IDC_SEND,      IDHELP,   IDC_DUMMY, IDC_AUTOSAVE};
     for (qsizetype i = 0; i + 1 < tabOrder.size(); ++i)
         setTabOrder(GetDlgItem(tabOrder[i]), GetDlgItem(tabOrder[i + 1]));
 
@@ -420,7 +419,8 @@ void CEntryDlg::paintEvent(QPaintEvent* event)
     QDialog::paintEvent(event);
     if (!m_bPainted) {
         m_bPainted = true;
-        // QT_LOGGING_RULES="zandrel.startup.info=true" shows it; the start-up benchmark waits for it.
+        // QT_LOGGING_RULES="zandrel.startup.info=true" shows it; the start-up benchmark waits for
+        // it.
         qCInfo(lcStartup) << "first paint";
     }
 }

@@ -24,7 +24,8 @@ class CEntryDlg : public QDialog
 
 public:
     // Control ids, kept from the window's original layout; tests and code find controls by them.
-    enum ControlId : int {
+    enum ControlId : int
+    {
         IDOK_Exit = 1,
         IDHELP = 9,
         IDC_ENTRIES = 1004,

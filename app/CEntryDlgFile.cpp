@@ -2,7 +2,6 @@
 // access live in entryfile/, free of widgets.
 
 #include "CEntryDlg.h"
-
 #include "ChooseFile.h"
 #include "Cp1252.h"
 #include "Entry.h"
@@ -55,9 +54,9 @@ void CEntryDlg::OnSave()
 
     const QString club = SelectedText(m_cbClub);
     const QString event = SelectedText(m_cbEvent);
-    const QString proposed = m_bAutoSave == 1
-                                 ? entryfile::AutomaticName(event, entryfile::CurrentLocalYear(), club)
-                                 : QString();
+    const QString proposed =
+        m_bAutoSave == 1 ? entryfile::AutomaticName(event, entryfile::CurrentLocalYear(), club)
+                         : QString();
     const QString path = entryfile::ChooseFile(this, true, proposed, m_strPath);
     if (path.isEmpty()) {
         msgbox::Show(this, kInvalidName);

@@ -2,7 +2,6 @@
 // SMTP server. The button stays hidden and disabled; the handler is connected all the same.
 
 #include "CEntryDlg.h"
-
 #include "Cp1252.h"
 #include "MessageBox.h"
 

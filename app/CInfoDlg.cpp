@@ -10,8 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-CInfoDlg::CInfoDlg(QWidget* parent)
-    : QDialog(parent)
+CInfoDlg::CInfoDlg(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("CInfoDlg"));
     setWindowTitle(QStringLiteral("Info über Zandrel"));

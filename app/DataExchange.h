@@ -1,9 +1,8 @@
 #pragma once
 // Conversions used by the window's data exchange.
 
-#include <QString>
-
 #include <optional>
+#include <QString>
 
 namespace ddx {
 

@@ -3,17 +3,30 @@
 // the exclamation icon unless the caller names another. Tests install a presenter that records
 // the request and answers instead of the real box.
 
-#include <QString>
-
 #include <functional>
+#include <QString>
 
 class QWidget;
 
 namespace msgbox {
 
-enum class Buttons { Ok, YesNo };
-enum class Icon { Default, Stop };
-enum class Answer { Ok, Yes, No, Cancel };
+enum class Buttons
+{
+    Ok,
+    YesNo
+};
+enum class Icon
+{
+    Default,
+    Stop
+};
+enum class Answer
+{
+    Ok,
+    Yes,
+    No,
+    Cancel
+};
 
 struct Request
 {

@@ -11,6 +11,10 @@
 #include "EntryFile.h"
 #include "MessageBox.h"
 
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -20,12 +24,6 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <benchmark/benchmark.h>
-
-#include <cstdio>
-#include <cstdlib>
-#include <memory>
 
 namespace {
 
@@ -37,10 +35,11 @@ QTemporaryDir& WorkDir()
 
 QString RandomName(QRandomGenerator& random)
 {
-    static const char* const kSyllables[] = {"ber", "mü", "ler", "schm", "id", "ha", "ö", "ner",
-                                             "kra", "us", "wag", "äck", "fi", "ß", "to", "Zan"};
+    static const char* const kSyllables[] = {"ber", "mü", "ler", "schm", "id", "ha", "ö",  "ner",
+                                             "kra", "us", "wag", "äck",  "fi", "ß",  "to", "Zan"};
     const auto syllable = [&] {
-        return QString::fromUtf8(kSyllables[random.bounded(static_cast<int>(std::size(kSyllables)))]);
+        return QString::fromUtf8(
+            kSyllables[random.bounded(static_cast<int>(std::size(kSyllables)))]);
     };
     QString surname = syllable() + syllable() + syllable();
     QString firstName = syllable() + syllable();
@@ -55,7 +54,8 @@ QList<entryfile::Entry> RandomEntries(int count)
     QList<entryfile::Entry> entries;
     entries.reserve(count);
     for (int i = 0; i < count; ++i)
-        entries.append({RandomName(random), entry::MakeCode(random.bounded(1930, 2020), random.bounded(2))});
+        entries.append(
+            {RandomName(random), entry::MakeCode(random.bounded(1930, 2020), random.bounded(2))});
     return entries;
 }
 
@@ -87,9 +87,8 @@ std::unique_ptr<CEntryDlg> OpenWindow()
 
 void LoadInto(CEntryDlg& dlg, const QString& path)
 {
-    entryfile::SetFilePresenter([path](QWidget*, const entryfile::FileRequest&) {
-        return std::optional<QString>(path);
-    });
+    entryfile::SetFilePresenter(
+        [path](QWidget*, const entryfile::FileRequest&) { return std::optional<QString>(path); });
     dlg.OnLoad();
     entryfile::SetFilePresenter({});
 }

@@ -5,11 +5,9 @@
 #include "EntryFile.h"
 #include "EntryFileIo.h"
 
-#include <QTemporaryDir>
-
 #include <benchmark/benchmark.h>
-
 #include <cstring>
+#include <QTemporaryDir>
 #include <vector>
 
 namespace {
@@ -33,8 +31,8 @@ const QList<entryfile::Entry>& Entries()
 
 const QByteArray& FileBytes()
 {
-    static const QByteArray bytes =
-        entryfile::Write(QStringLiteral("TV Musterstadt"), QStringLiteral("Gauturnfest"), Entries());
+    static const QByteArray bytes = entryfile::Write(QStringLiteral("TV Musterstadt"),
+                                                     QStringLiteral("Gauturnfest"), Entries());
     return bytes;
 }
 

@@ -4,7 +4,6 @@
 #include "TestMail.h"
 
 #include <benchmark/benchmark.h>
-
 #include <cstdio>
 #include <memory>
 #include <string>

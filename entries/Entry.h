@@ -8,7 +8,11 @@
 
 namespace entry {
 
-enum Gender : int { Female = 0, Male = 1 };
+enum Gender : int
+{
+    Female = 0,
+    Male = 1
+};
 
 /// Surname, one comma, first name; nothing added or removed.
 QString DisplayText(const QString& name, const QString& firstName);
@@ -28,14 +32,21 @@ constexpr qint32 MakeCode(qint32 year, int gender) noexcept
 {
     // Written with unsigned arithmetic so that a year of -1 (a year read from a file outside the
     // window) gives the codes -2 and -1 without relying on signed overflow.
-    return static_cast<qint32>((static_cast<quint32>(year) << 1) | static_cast<quint32>(gender & 1));
+    return static_cast<qint32>((static_cast<quint32>(year) << 1) |
+                               static_cast<quint32>(gender & 1));
 }
 
 /// The birth year: the code shifted right, keeping its sign.
-constexpr qint32 YearOf(qint32 code) noexcept { return code >> 1; }
+constexpr qint32 YearOf(qint32 code) noexcept
+{
+    return code >> 1;
+}
 
 /// 1 for male, 0 for female; also the index of the row's picture.
-constexpr int GenderOf(qint32 code) noexcept { return code & 1; }
+constexpr int GenderOf(qint32 code) noexcept
+{
+    return code & 1;
+}
 
 /// The year of the current date in UTC.
 int CurrentUtcYear();

@@ -2,12 +2,11 @@
 // The one place that asks the user for an entry file. The dialog sits behind a presenter so that
 // tests can script the answer instead of running a modal loop.
 
-#include <QString>
-#include <QStringView>
-
 #include <functional>
 #include <memory>
 #include <optional>
+#include <QString>
+#include <QStringView>
 
 class QFileDialog;
 class QWidget;
@@ -20,10 +19,10 @@ inline constexpr QStringView kCancelled = u"----";
 struct FileRequest
 {
     bool save = false;
-    QString title;        ///< "Speichern ..." or "Laden ..."
-    QString folder;       ///< the remembered folder; empty: the dialog's own choice
-    QString proposedName; ///< save only; empty for a load
-    QString filter;       ///< "Meldedatei (*.mdg)"
+    QString title;         ///< "Speichern ..." or "Laden ..."
+    QString folder;        ///< the remembered folder; empty: the dialog's own choice
+    QString proposedName;  ///< save only; empty for a load
+    QString filter;        ///< "Meldedatei (*.mdg)"
     QString defaultSuffix; ///< "mdg", appended to a name typed without one
 };
 

@@ -3,12 +3,11 @@
 #include "Cp1252.h"
 #include "Entry.h"
 
-#include <QDate>
-#include <QStringDecoder>
-
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <QDate>
+#include <QStringDecoder>
 
 namespace entryfile {
 namespace {
@@ -154,8 +153,9 @@ private:
     }
 
     Encoding m_encoding;
-    mutable QStringDecoder m_utf8{QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
-                                                            QStringDecoder::Flag::ConvertInitialBom};
+    mutable QStringDecoder m_utf8{QStringDecoder::Utf8,
+                                  QStringDecoder::Flag::Stateless |
+                                      QStringDecoder::Flag::ConvertInitialBom};
     int m_currentUtcYear;
     Content& m_content;
     qsizetype m_line = 0;

@@ -5,7 +5,8 @@
 //
 //   VEREIN: <club> \r\n
 //   VERANSTALTUNG: <event> \r\n
-//   <display text, blank-filled to 40 bytes>,<m|w>,<year, right-aligned in 4 columns>\r\n  (per entry)
+//   <display text, blank-filled to 40 bytes>,<m|w>,<year, right-aligned in 4 columns>\r\n  (per
+//   entry)
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -38,7 +39,11 @@ QByteArray Write(const QString& club, const QString& event, const QList<Entry>& 
 /// an event value; `line` (counted from 0) tells which values belong to the same line.
 struct HeaderValue
 {
-    enum Kind { Club, Event };
+    enum Kind
+    {
+        Club,
+        Event
+    };
     Kind kind = Club;
     QString value;
     qsizetype line = 0;
@@ -63,7 +68,11 @@ struct Content
 ///    every other file as Windows-1252.
 Content Read(QByteArrayView bytes, int currentUtcYear);
 
-enum class Encoding { Cp1252, Utf8 };
+enum class Encoding
+{
+    Cp1252,
+    Utf8
+};
 
 /// How Read decodes the bytes (only the part before the first 0x1A counts).
 Encoding DetectEncoding(QByteArrayView bytes);

@@ -1,10 +1,9 @@
 #include "EntryFileIo.h"
 
+#include <algorithm>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-
-#include <algorithm>
 
 namespace entryfile {
 namespace {

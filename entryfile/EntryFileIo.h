@@ -12,7 +12,8 @@ class QSaveFile;
 
 namespace entryfile {
 
-enum class SaveResult {
+enum class SaveResult
+{
     Ok,
     CannotOpen,  ///< the file could not be created (folder missing or read-only, path is a folder)
     WriteFailed, ///< writing, flushing or replacing the target failed; the old file is unchanged
@@ -24,7 +25,8 @@ SaveResult SaveFile(const QString& path, const QByteArray& bytes);
 /// The file must not be open yet.
 SaveResult SaveThrough(QSaveFile& file, QByteArrayView bytes);
 
-enum class LoadResult {
+enum class LoadResult
+{
     Ok,
     CannotOpen, ///< missing, not readable, or a folder
     ReadFailed, ///< a read error, or more than kMaxFileSize bytes; `bytes` is left alone

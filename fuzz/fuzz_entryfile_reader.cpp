@@ -5,12 +5,11 @@
 #include "Entry.h"
 #include "EntryFile.h"
 
-#include <QByteArrayView>
-#include <QStringList>
-
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <QByteArrayView>
+#include <QStringList>
 
 namespace {
 

@@ -54,8 +54,7 @@ std::string_view LastLine(std::string_view reply)
 
 } // namespace
 
-bool CSmtpClient::Connect(const std::string& host, const std::string& heloName,
-                          unsigned short port)
+bool CSmtpClient::Connect(const std::string& host, const std::string& heloName, unsigned short port)
 {
     if (!FitsCommandLine(host, host.size()) || !FitsCommandLine(heloName, kMaxHeloName))
         return RefuseArgument();

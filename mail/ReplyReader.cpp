@@ -60,16 +60,15 @@ ReplyReader::Reply ReplyReader::ReadLine(std::chrono::milliseconds timeout)
 ReplyReader::Reply ReplyReader::ReadSmtpReply(std::chrono::milliseconds timeout)
 {
     return Read(timeout, [](std::string_view line) {
-        const bool continued =
-            line.size() >= 4 && IsDigit(line[0]) && IsDigit(line[1]) && IsDigit(line[2]) &&
-            line[3] == '-';
+        const bool continued = line.size() >= 4 && IsDigit(line[0]) && IsDigit(line[1]) &&
+                               IsDigit(line[2]) && line[3] == '-';
         return !continued;
     });
 }
 
 bool FitsCommandLine(std::string_view text, std::size_t maxLength)
 {
-    return text.size() <= maxLength &&
-           std::none_of(text.begin(), text.end(),
-                        [](char c) { return c == '\r' || c == '\n' || c == '\0'; });
+    return text.size() <= maxLength && std::none_of(text.begin(), text.end(), [](char c) {
+               return c == '\r' || c == '\n' || c == '\0';
+           });
 }

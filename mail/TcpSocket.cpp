@@ -1,7 +1,6 @@
 #include "TcpSocket.h"
 
 #include <asio.hpp>
-
 #include <future>
 #include <optional>
 #include <thread>

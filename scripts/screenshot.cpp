@@ -1,18 +1,17 @@
 // Renders the main window offscreen, with a small registration in it, into a PNG for the README
 // and the AppStream metadata:  make screenshot   (writes docs/zandrel.png)
 
-#include "CEntryDlg.h"
 #include "CEntryApp.h"
+#include "CEntryDlg.h"
 #include "Entry.h"
 
+#include <cstdio>
 #include <QComboBox>
 #include <QDir>
 #include <QImage>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <cstdio>
 
 int main(int argc, char** argv)
 {
@@ -34,13 +33,19 @@ int main(int argc, char** argv)
     dlg.m_cbClub->setCurrentIndex(dlg.m_cbClub->findText(QStringLiteral("TV Musterstadt")));
     dlg.m_cbEvent->setCurrentIndex(dlg.m_cbEvent->findText(QStringLiteral("Gauturnfest")));
     dlg.EnableEditButtons();
-    const struct { const char16_t* text; int year; int gender; } rows[] = {
+    const struct
+    {
+        const char16_t* text;
+        int year;
+        int gender;
+    } rows[] = {
         {u"Meier,Anna", 2012, 0},   {u"Schmidt,Jonas", 2011, 1}, {u"Öztürk,Elif", 2013, 0},
         {u"Becker,Lukas", 2012, 1}, {u"Wagner,Mia", 2014, 0},    {u"Hoffmann,Paul", 2013, 1},
         {u"Schäfer,Lea", 2011, 0},
     };
     for (const auto& row : rows) {
-        dlg.m_lbEntries->AddItem(QString::fromUtf16(row.text), entry::MakeCode(row.year, row.gender));
+        dlg.m_lbEntries->AddItem(QString::fromUtf16(row.text),
+                                 entry::MakeCode(row.year, row.gender));
     }
     dlg.m_lbEntries->SetCurSel(3);
     dlg.OnSelChangeEntries();

@@ -5,6 +5,9 @@
 #include "Entry.h"
 #include "MessageBox.h"
 
+#include <deque>
+#include <gtest/gtest.h>
+#include <memory>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,11 +17,6 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <gtest/gtest.h>
-
-#include <deque>
-#include <memory>
 
 /// Records every message box and answers from a script (Ok for plain boxes, No for questions
 /// unless a test says otherwise).
@@ -55,10 +53,7 @@ protected:
         messages.Install();
     }
 
-    void TearDown() override
-    {
-        dlg.reset();
-    }
+    void TearDown() override { dlg.reset(); }
 
     /// Starts the window the way the application does, with the given stored settings.
     void Open(int autoSave = 0, const QString& path = QString())
@@ -96,7 +91,8 @@ protected:
     void Type(int id, const QString& text)
     {
         QLineEdit* field = Edit(id);
-        QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(field->width() - 3, field->height() / 2));
+        QTest::mouseClick(field, Qt::LeftButton, {},
+                          QPoint(field->width() - 3, field->height() / 2));
         TypeText(field, text);
     }
 
@@ -147,8 +143,8 @@ protected:
 
     QSettings StoredSettings() const
     {
-        return QSettings(QSettings::NativeFormat, QSettings::UserScope,
-                         QStringLiteral("ZANDREL"), QCoreApplication::applicationName());
+        return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("ZANDREL"),
+                         QCoreApplication::applicationName());
     }
 
     QTemporaryDir settingsDir;

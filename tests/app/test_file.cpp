@@ -1,14 +1,12 @@
 // "Speichern" and "Laden" through the real window, real files in a temporary folder and a
 // scripted file dialog.
 
-#include "DialogFixture.h"
-
 #include "ChooseFile.h"
+#include "DialogFixture.h"
 #include "EntryFile.h"
 
-#include <QFile>
-
 #include <optional>
+#include <QFile>
 
 using Id = CEntryDlg::ControlId;
 
@@ -71,7 +69,8 @@ TEST_F(FileTest, SavingAnEmptyListOpensNoDialog)
     Open();
     Click(Id::IDC_SAVE); // disabled: nothing happens
     dlg->OnSave();
-    EXPECT_EQ(messages.texts, QStringList{QStringLiteral("Fehler beim Speichern: Meldeliste leer!")});
+    EXPECT_EQ(messages.texts,
+              QStringList{QStringLiteral("Fehler beim Speichern: Meldeliste leer!")});
     EXPECT_TRUE(fileDialog.requests.isEmpty());
 }
 
@@ -90,8 +89,9 @@ TEST_F(FileTest, SaveWritesTheRegistrationAndLoadBringsItBack)
     EXPECT_TRUE(request.save);
     EXPECT_EQ(request.title, QStringLiteral("Speichern ..."));
     EXPECT_EQ(request.folder, dir.path());
-    EXPECT_EQ(request.proposedName, QStringLiteral("Gauturnfest %1 TV Musterstadt.mdg")
-                                        .arg(entryfile::CurrentLocalYear()));
+    EXPECT_EQ(
+        request.proposedName,
+        QStringLiteral("Gauturnfest %1 TV Musterstadt.mdg").arg(entryfile::CurrentLocalYear()));
 
     const QByteArray expected = "VEREIN: TV Musterstadt \r\n"
                                 "VERANSTALTUNG: Gauturnfest \r\n"
@@ -170,7 +170,8 @@ TEST_F(FileTest, FailedSavesAndLoadsLeaveEverythingAsItWas)
     // A folder that does not exist cannot take the file.
     fileDialog.answers = {File(QStringLiteral("fehlt/meldung.mdg"))};
     dlg->OnSave();
-    EXPECT_EQ(messages.texts, QStringList{QStringLiteral("Meldedatei konnte nicht gespeichert werden!")});
+    EXPECT_EQ(messages.texts,
+              QStringList{QStringLiteral("Meldedatei konnte nicht gespeichert werden!")});
     EXPECT_EQ(dlg->m_bModified, 1);
 
     // A missing file and a folder are "not found"; the list stays.

@@ -1,7 +1,6 @@
 // The hidden test-mail action of the window against real servers on loopback.
 
 #include "DialogFixture.h"
-
 #include "MailServers.h"
 
 namespace {

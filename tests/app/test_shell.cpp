@@ -1,11 +1,10 @@
 // Start-up and shut-down around the window: settings, help, about box, German texts, the guard
 // of the name fields.
 
-#include "DialogFixture.h"
-
 #include "CEntryApp.h"
 #include "CInfoDlg.h"
 #include "DataExchange.h"
+#include "DialogFixture.h"
 #include "HelpViewer.h"
 #include "NameValidator.h"
 #include "Settings.h"
@@ -204,8 +203,8 @@ TEST_F(DialogTest, NameFieldsRefuseCharactersTheEntryFileCannotHold)
 
     // A paste is refused whole, line breaks included; the row written from the field stays clean.
     QLineEdit* name = Edit(Id::IDC_NAME);
-    for (const QString& clip : {QStringLiteral("Łukasz"), QStringLiteral("Meier\nSchulz"),
-                                QStringLiteral("Tab\there")}) {
+    for (const QString& clip :
+         {QStringLiteral("Łukasz"), QStringLiteral("Meier\nSchulz"), QStringLiteral("Tab\there")}) {
         QGuiApplication::clipboard()->setText(clip);
         name->clear();
         name->paste();
@@ -222,6 +221,7 @@ TEST(NameValidator, FindsTheFirstForbiddenCharacterAsAWholeCodePoint)
     EXPECT_EQ(NameValidator::FirstForbidden(u"abc\u0141"), 0x141u);
     EXPECT_EQ(NameValidator::FirstForbidden(u"a\U0001F600"), 0x1F600u);
     EXPECT_EQ(NameValidator::FirstForbidden(u"a\rb"), u'\r');
-    EXPECT_EQ(NameValidator::FirstForbidden(u"a\u0081"), 0x81u) << "C1 control, though in the table";
+    EXPECT_EQ(NameValidator::FirstForbidden(u"a\u0081"), 0x81u)
+        << "C1 control, though in the table";
     EXPECT_TRUE(NameValidator::Explanation(0x1F600).contains(QString::fromUcs4(U"\U0001F600", 1)));
 }

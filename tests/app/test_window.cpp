@@ -1,10 +1,9 @@
 // The main window driven as a user drives it: typing, clicks, focus moves, Escape.
 
-#include "DialogFixture.h"
-
 #include "CInfoDlg.h"
 #include "Clubs.h"
 #include "Cp1252.h"
+#include "DialogFixture.h"
 #include "HelpViewer.h"
 
 #include <QAbstractItemModel>
@@ -35,7 +34,8 @@ TEST_F(DialogTest, OpensWithListsFilledFieldsEmptyAndOnlySaveDisabled)
     EXPECT_FALSE(Item<QRadioButton>(Id::IDC_MALE)->isChecked());
     EXPECT_FALSE(Item<QCheckBox>(Id::IDC_AUTOSAVE)->isChecked());
 
-    for (int id : {Id::IDC_ADD, Id::IDC_NEW, Id::IDC_REMOVE, Id::IDC_LOAD, Id::IDOK_Exit, Id::IDHELP})
+    for (int id :
+         {Id::IDC_ADD, Id::IDC_NEW, Id::IDC_REMOVE, Id::IDC_LOAD, Id::IDOK_Exit, Id::IDHELP})
         EXPECT_TRUE(Button(id)->isEnabled() && Button(id)->isVisible()) << id;
     EXPECT_FALSE(Button(Id::IDC_SAVE)->isEnabled());
     EXPECT_FALSE(Button(Id::IDC_SEND)->isVisible());
@@ -104,7 +104,8 @@ TEST_F(DialogTest, AddRefusesIncompleteDataAndChangesNothing)
     Open();
     AddParticipant(QStringLiteral("Meier"), QString(), 1990);
     AddParticipant(QString(), QStringLiteral("Anna"), 1990);
-    EXPECT_EQ(messages.texts, QStringList(2, QStringLiteral("FEHLER: Teilnehmerdaten unvollständig!")));
+    EXPECT_EQ(messages.texts,
+              QStringList(2, QStringLiteral("FEHLER: Teilnehmerdaten unvollständig!")));
     EXPECT_EQ(dlg->m_lbEntries->GetCount(), 0);
     // The fields keep what was typed.
     EXPECT_EQ(Edit(Id::IDC_FIRSTNAME)->text(), QStringLiteral("Anna"));
@@ -121,9 +122,13 @@ TEST_F(DialogTest, AddRefusesIncompleteDataAndChangesNothing)
 TEST_F(DialogTest, BirthYearWindowIsOpenAtBothEnds)
 {
     Open();
-    struct Case { int year; bool valid; };
-    const Case cases[] = {{thisYear, false},      {thisYear - 100, false}, {thisYear - 1, true},
-                          {thisYear - 99, true},  {thisYear + 1, false},   {0, false}};
+    struct Case
+    {
+        int year;
+        bool valid;
+    };
+    const Case cases[] = {{thisYear, false},     {thisYear - 100, false}, {thisYear - 1, true},
+                          {thisYear - 99, true}, {thisYear + 1, false},   {0, false}};
     for (const Case& c : cases) {
         messages.texts.clear();
         const int before = dlg->m_lbEntries->GetCount();
@@ -135,8 +140,9 @@ TEST_F(DialogTest, BirthYearWindowIsOpenAtBothEnds)
             EXPECT_EQ(dlg->m_lbEntries->GetCount(), before) << c.year;
             // Leaving the year field (the click on "weiblich") reports the date first, then the
             // add refuses the reset field.
-            EXPECT_EQ(messages.texts, (QStringList{QStringLiteral("FEHLER: Datum falsch!"),
-                                                   QStringLiteral("FEHLER: Teilnehmerdaten unvollständig!")}))
+            EXPECT_EQ(messages.texts,
+                      (QStringList{QStringLiteral("FEHLER: Datum falsch!"),
+                                   QStringLiteral("FEHLER: Teilnehmerdaten unvollständig!")}))
                 << c.year;
             EXPECT_EQ(Edit(Id::IDC_YEAR)->text(), QStringLiteral("0"));
         }
@@ -170,10 +176,9 @@ TEST_F(DialogTest, YearFieldTakesOnlyWholeNumbers)
 {
     Open();
     // Blanks around the number and leading zeros are fine.
-    for (const auto& [text, year] : {std::pair{QStringLiteral("  1990\t "), 1990},
-                                     std::pair{QStringLiteral("007"), 7},
-                                     std::pair{QStringLiteral("0"), 0},
-                                     std::pair{QStringLiteral("-12"), -12}}) {
+    for (const auto& [text, year] :
+         {std::pair{QStringLiteral("  1990\t "), 1990}, std::pair{QStringLiteral("007"), 7},
+          std::pair{QStringLiteral("0"), 0}, std::pair{QStringLiteral("-12"), -12}}) {
         dlg->m_nYear = 4242;
         Edit(Id::IDC_YEAR)->setText(text);
         EXPECT_TRUE(dlg->UpdateData(true)) << text.toStdString();
@@ -193,7 +198,8 @@ TEST_F(DialogTest, YearFieldTakesOnlyWholeNumbers)
         EXPECT_FALSE(dlg->UpdateData(true)) << text.toStdString();
         EXPECT_EQ(dlg->m_nYear, 1990);
         EXPECT_EQ(dlg->m_bAutoSave, 0) << "the exchange stops at the year field";
-        EXPECT_EQ(messages.texts, QStringList{QStringLiteral("Geben Sie bitte eine ganze Zahl ein.")});
+        EXPECT_EQ(messages.texts,
+                  QStringList{QStringLiteral("Geben Sie bitte eine ganze Zahl ein.")});
         EXPECT_EQ(QApplication::focusWidget(), Edit(Id::IDC_YEAR));
         EXPECT_EQ(Edit(Id::IDC_YEAR)->selectedText(), text);
     }
@@ -230,15 +236,17 @@ TEST_F(DialogTest, TabVisitsTheControlsInWindowOrderAndSkipsTheDropDownLists)
         visited << QApplication::focusWidget()->objectName();
     }
     EXPECT_TRUE(messages.texts.isEmpty());
-    EXPECT_EQ(visited.mid(0, 2), (QStringList{QStringLiteral("ctl1006"), QStringLiteral("ctl1007")}));
+    EXPECT_EQ(visited.mid(0, 2),
+              (QStringList{QStringLiteral("ctl1006"), QStringLiteral("ctl1007")}));
     EXPECT_FALSE(visited.contains(QStringLiteral("ctl1017")));
     EXPECT_FALSE(visited.contains(QStringLiteral("ctl1018")));
     EXPECT_FALSE(visited.contains(QStringLiteral("ctl1015")));
     EXPECT_TRUE(visited.contains(QStringLiteral("ctl1013")) == false) << "disabled at start";
     const qsizetype add = visited.indexOf(QStringLiteral("ctl1008"));
     ASSERT_GE(add, 0);
-    EXPECT_EQ(visited.mid(add, 4), (QStringList{QStringLiteral("ctl1008"), QStringLiteral("ctl1016"),
-                                                QStringLiteral("ctl1009"), QStringLiteral("ctl1014")}));
+    EXPECT_EQ(visited.mid(add, 4),
+              (QStringList{QStringLiteral("ctl1008"), QStringLiteral("ctl1016"),
+                           QStringLiteral("ctl1009"), QStringLiteral("ctl1014")}));
     EXPECT_EQ(visited.at(add + 4), QStringLiteral("ctl1"));
     EXPECT_EQ(visited.at(add + 5), QStringLiteral("ctl1004"));
 }
@@ -337,8 +345,8 @@ TEST_F(DialogTest, RemoveWithoutSelectionExplains)
 {
     Open();
     Click(Id::IDC_REMOVE);
-    EXPECT_EQ(messages.texts,
-              QStringList{QStringLiteral("Zum Löschen erst einen Eintrag aus der Liste auswählen!")});
+    EXPECT_EQ(messages.texts, QStringList{QStringLiteral(
+                                  "Zum Löschen erst einen Eintrag aus der Liste auswählen!")});
 }
 
 TEST_F(DialogTest, RejectedYearKeepsTheSelectedEntrysCodeAcrossAGenderClick)
@@ -410,8 +418,9 @@ TEST_F(DialogTest, ExitKeepsTheWindowWhileTheYearIsNoNumber)
     Edit(Id::IDC_YEAR)->setText(QStringLiteral("abc"));
     messages.answers = {msgbox::Answer::Yes};
     dlg->OnOK();
-    EXPECT_EQ(messages.texts, (QStringList{QStringLiteral("Beenden ohne Speichern?"),
-                                           QStringLiteral("Geben Sie bitte eine ganze Zahl ein.")}));
+    EXPECT_EQ(messages.texts,
+              (QStringList{QStringLiteral("Beenden ohne Speichern?"),
+                           QStringLiteral("Geben Sie bitte eine ganze Zahl ein.")}));
     EXPECT_TRUE(dlg->isVisible());
 }
 

@@ -1,5 +1,6 @@
 #include "ChooseFile.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -7,8 +8,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
-
-#include <gtest/gtest.h>
 
 using namespace entryfile;
 
@@ -109,8 +108,12 @@ TEST(FolderOf, PartBeforeTheLastSeparator)
 
 FileRequest Request(bool save, const QString& folder, const QString& name)
 {
-    return {save, save ? QStringLiteral("Speichern ...") : QStringLiteral("Laden ..."), folder,
-            name, QStringLiteral("Meldedatei (*.mdg)"), QStringLiteral("mdg")};
+    return {save,
+            save ? QStringLiteral("Speichern ...") : QStringLiteral("Laden ..."),
+            folder,
+            name,
+            QStringLiteral("Meldedatei (*.mdg)"),
+            QStringLiteral("mdg")};
 }
 
 TEST(FileDialog, SetUpForEntryFiles)
@@ -121,10 +124,9 @@ TEST(FileDialog, SetUpForEntryFiles)
     for (const bool save : {true, false}) {
         const auto dialog =
             MakeFileDialog(&window, Request(save, dir.path(), QStringLiteral("Vorschlag.mdg")));
-        EXPECT_EQ(dialog->windowTitle(), save ? QStringLiteral("Speichern ...")
-                                              : QStringLiteral("Laden ..."));
-        EXPECT_EQ(dialog->acceptMode(),
-                  save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        EXPECT_EQ(dialog->windowTitle(),
+                  save ? QStringLiteral("Speichern ...") : QStringLiteral("Laden ..."));
+        EXPECT_EQ(dialog->acceptMode(), save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
         EXPECT_EQ(dialog->fileMode(), QFileDialog::AnyFile);
         EXPECT_EQ(dialog->nameFilters(), QStringList{QStringLiteral("Meldedatei (*.mdg)")});
         EXPECT_EQ(dialog->defaultSuffix(), QStringLiteral("mdg"));
@@ -133,15 +135,14 @@ TEST(FileDialog, SetUpForEntryFiles)
         EXPECT_EQ(dialog->parentWidget(), &window);
         EXPECT_EQ(QDir(dialog->directory()), QDir(dir.path()));
         const QStringList selected = dialog->selectedFiles();
-        const bool proposed = !selected.isEmpty() &&
-                              selected.constFirst().endsWith(QStringLiteral("/Vorschlag.mdg"));
+        const bool proposed =
+            !selected.isEmpty() && selected.constFirst().endsWith(QStringLiteral("/Vorschlag.mdg"));
         EXPECT_EQ(proposed, save);
     }
 }
 
 // Closes the file dialog once the modal loop shows it; event-driven, no waiting on the clock.
-template <class Action>
-void WhenDialogShows(Action action)
+template <class Action> void WhenDialogShows(Action action)
 {
     auto* timer = new QTimer;
     timer->setInterval(0);

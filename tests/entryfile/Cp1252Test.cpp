@@ -22,7 +22,8 @@ TEST(Cp1252, TheTypographicRowAndTheLatin1Half)
     // The five unassigned bytes stay the C1 controls of the same value.
     EXPECT_EQ(cp1252::Decode("\x81\x8D\x8F\x90\x9D"),
               QString::fromUtf16(u"\u0081\u008D\u008F\u0090\u009D"));
-    EXPECT_EQ(cp1252::Encode(QStringLiteral("Grüße € Œ")), QByteArray("Gr\xFC\xDF" "e \x80 \x8C"));
+    EXPECT_EQ(cp1252::Encode(QStringLiteral("Grüße € Œ")), QByteArray("Gr\xFC\xDF"
+                                                                      "e \x80 \x8C"));
 }
 
 TEST(Cp1252, CharactersOutsideTheCodePage)

@@ -1,18 +1,16 @@
+#include "Entry.h"
 #include "EntryFile.h"
 #include "EntryFileIo.h"
-#include "Entry.h"
 #include "TestData.h"
 
+#include <csignal>
+#include <functional>
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
-#include <csignal>
-#include <functional>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -175,7 +173,9 @@ TEST_F(EntryFileIo, DiskFillingUpDuringTheSaveLeavesTheOldFileIntact)
     const QByteArray old = ReadData("umlauts.mdg");
     ASSERT_TRUE(PutFile(path, old));
 
-    struct rlimit saved {};
+    struct rlimit saved
+    {
+    };
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
     struct rlimit small = saved;
     small.rlim_cur = 64 * 1024;
@@ -325,10 +325,10 @@ TEST_F(EntryFileIo, BadFilesLoadToAWellDefinedResult)
          true},
         {"nur-cr", "VEREIN: TV Musterstadt \rVERANSTALTUNG: Gauturnfest \rA,a,w,2000\rB,b,m,2001\r",
          2, true},
-        {"steuerzeichen-1a", "VEREIN: TV Musterstadt\r\n\x1aVERANSTALTUNG: Gauturnfest\r\nA,a,w,2000",
-         0, false},
-        {"unbekannter-verein", "VEREIN: FC Nirgendwo\r\nVERANSTALTUNG: Gauturnfest\r\nA,a,w,2000\r\n",
-         1, false},
+        {"steuerzeichen-1a",
+         "VEREIN: TV Musterstadt\r\n\x1aVERANSTALTUNG: Gauturnfest\r\nA,a,w,2000", 0, false},
+        {"unbekannter-verein",
+         "VEREIN: FC Nirgendwo\r\nVERANSTALTUNG: Gauturnfest\r\nA,a,w,2000\r\n", 1, false},
         {"jahr-mit-buchstaben", "A,a,w,neunzehn\r\nB,b,m,19x9\r\n", 2, false},
         {"nul-bytes", QByteArray(kNul, sizeof kNul - 1), 1, false},
         {"binaer", binary, -1, false},

@@ -1,5 +1,5 @@
-#include "EntryFile.h"
 #include "Entry.h"
+#include "EntryFile.h"
 #include "TestData.h"
 
 #include <gtest/gtest.h>
@@ -43,8 +43,8 @@ TEST(EntryFileRead, GoldenFilesReadBackInFileOrder)
     const Content example = Read(ReadData("example.mdg"), kYear);
     EXPECT_EQ(example.headers,
               (QList<HeaderValue>{Club(u"TV Musterstadt", 0), Event(u"Gauturnfest", 1)}));
-    EXPECT_EQ(example.entries, (QList<Entry>{E(u"Meier,Anna", Code(1994, 0)),
-                                             E(u"Schmidt,Jonas", Code(1996, 1))}));
+    EXPECT_EQ(example.entries,
+              (QList<Entry>{E(u"Meier,Anna", Code(1994, 0)), E(u"Schmidt,Jonas", Code(1996, 1))}));
 
     const Content umlauts = Read(ReadData("umlauts.mdg"), kYear);
     EXPECT_EQ(umlauts.headers,
@@ -76,7 +76,9 @@ TEST(EntryFileRead, EncodingDetection)
     EXPECT_EQ(DetectEncoding("plain ASCII"), Encoding::Cp1252);
     EXPECT_EQ(DetectEncoding("M\xC3\xBCller"), Encoding::Utf8);
     EXPECT_EQ(DetectEncoding("M\xFCller"), Encoding::Cp1252);
-    EXPECT_EQ(DetectEncoding("\xEF\xBB\xBF" "ASCII"), Encoding::Utf8);
+    EXPECT_EQ(DetectEncoding("\xEF\xBB\xBF"
+                             "ASCII"),
+              Encoding::Utf8);
     EXPECT_EQ(DetectEncoding("\xC0\xAF"), Encoding::Cp1252) << "overlong form";
     EXPECT_EQ(DetectEncoding("\xED\xA0\x80"), Encoding::Cp1252) << "surrogate";
     EXPECT_EQ(DetectEncoding("M\xC3"), Encoding::Cp1252) << "cut sequence";
@@ -106,11 +108,15 @@ TEST(EntryFileRead, EncodingDetection)
 TEST(EntryFileRead, RoundTripKeepsTextsCodesAndHeaders)
 {
     const QList<Entry> entries = {
-        E(u"Meier,Anna", Code(1994, 0)),       E(u"Schmidt,Jonas", Code(1996, 1)),
-        E(u"  Vorne,Blank", Code(1927, 1)),    E(u"Weiß,Käthe €", Code(2025, 0)),
-        E(u"Alt,Erna", -2),                    E(u"Alt,Ernst", -1),
+        E(u"Meier,Anna", Code(1994, 0)),
+        E(u"Schmidt,Jonas", Code(1996, 1)),
+        E(u"  Vorne,Blank", Code(1927, 1)),
+        E(u"Weiß,Käthe €", Code(2025, 0)),
+        E(u"Alt,Erna", -2),
+        E(u"Alt,Ernst", -1),
         E(u"Sehr-Langer-Doppelname-Mit-Vielen-Teilen,Friederike", Code(2010, 0)),
-        E(u"Komma,Anna,Maria", Code(2000, 0)), E(u",", Code(2001, 1)),
+        E(u"Komma,Anna,Maria", Code(2000, 0)),
+        E(u",", Code(2001, 1)),
     };
     const Content content = Read(Write(kClubs[0], kEvents[3], entries), kYear);
     EXPECT_EQ(content.entries, entries);
@@ -214,8 +220,9 @@ TEST(EntryFileRead, ClubValueIsCutBeforeTheEventIsLookedFor)
     // One line naming both: the club value runs to the end of the line, the event is then found
     // inside it.
     const Content both = Read("VEREIN: TV Musterstadt VERANSTALTUNG: Gauturnfest \r\n", kYear);
-    EXPECT_EQ(both.headers, (QList<HeaderValue>{Club(u"TV Musterstadt VERANSTALTUNG: Gauturnfest", 0),
-                                                Event(u"Gauturnfest", 0)}));
+    EXPECT_EQ(both.headers,
+              (QList<HeaderValue>{Club(u"TV Musterstadt VERANSTALTUNG: Gauturnfest", 0),
+                                  Event(u"Gauturnfest", 0)}));
     // An event keyword in front of the club keyword is cut away with it.
     const Content front = Read("VERANSTALTUNG: Gauturnfest VEREIN: TV Musterstadt\r\n", kYear);
     EXPECT_EQ(front.headers, (QList<HeaderValue>{Club(u"TV Musterstadt", 0)}));
@@ -240,8 +247,8 @@ TEST(EntryFileHeaders, FindPrefixIsTheComboBoxSearch)
 TEST(EntryFileHeaders, MatchHeadersSelectsAndEnables)
 {
     // The ordinary file, also with the first item of each list.
-    HeaderSelection s = MatchHeaders({Club(u"SV Blau-Weiß", 0), Event(u"Gaubergfest", 1)}, kClubs,
-                                     kEvents);
+    HeaderSelection s =
+        MatchHeaders({Club(u"SV Blau-Weiß", 0), Event(u"Gaubergfest", 1)}, kClubs, kEvents);
     EXPECT_EQ(s.club, 0);
     EXPECT_EQ(s.event, 0);
     EXPECT_TRUE(s.enableEditButtons);
@@ -302,17 +309,22 @@ TEST(EntryFileRead, BadInputGivesAWellDefinedResult)
     // 0x1A ends the file, wherever it stands.
     EXPECT_EQ(Read("A,a,w,2000\r\nB,b\x1a,m,2001\r\nC,c,w,2002\r\n", kYear).entries,
               (QList<Entry>{E(u"A,a", Code(2000, 0))}));
-    EXPECT_TRUE(Read("\x1a" "A,a,w,2000\r\n", kYear).entries.isEmpty());
+    EXPECT_TRUE(Read("\x1a"
+                     "A,a,w,2000\r\n",
+                     kYear)
+                    .entries.isEmpty());
 
     // NUL bytes are ordinary characters of their line.
     static const char kNul[] = "A\0a,b,w,2000\r\nVEREIN: X\0Y\r\n";
     const Content nul = Read(QByteArrayView(kNul, sizeof kNul - 1), kYear);
     EXPECT_EQ(nul.entries, (QList<Entry>{{QString::fromUtf16(u"A\0a,b", 5), Code(2000, 0)}}));
-    EXPECT_EQ(nul.headers, (QList<HeaderValue>{{HeaderValue::Club, QString::fromUtf16(u"X\0Y", 3), 1}}));
+    EXPECT_EQ(nul.headers,
+              (QList<HeaderValue>{{HeaderValue::Club, QString::fromUtf16(u"X\0Y", 3), 1}}));
 
     // A 10 MB line without a comma is skipped, one with commas is one entry.
     QByteArray big(10 * 1024 * 1024, 'x');
-    EXPECT_EQ(Read(big + "\r\nA,a,w,2000", kYear).entries, (QList<Entry>{E(u"A,a", Code(2000, 0))}));
+    EXPECT_EQ(Read(big + "\r\nA,a,w,2000", kYear).entries,
+              (QList<Entry>{E(u"A,a", Code(2000, 0))}));
     const qsizetype textSize = big.size();
     big[5] = ',';
     big.append(",w,2000");
@@ -324,8 +336,7 @@ TEST(EntryFileRead, BadInputGivesAWellDefinedResult)
     // Binary garbage: every byte value, repeated, never crashes and yields only sound codes.
     QByteArray binary;
     for (int round = 0; round < 4; ++round) {
-        for (int b = 0; b < 256; ++b)
-            {
+        for (int b = 0; b < 256; ++b) {
             const int value = (b * 37 + round) & 0xFF;
             binary.append(static_cast<char>(value == 0x1A ? 0x1B : value));
         }

@@ -4,11 +4,10 @@
 
 #include "EntryFile.h"
 
+#include <ostream>
 #include <QByteArray>
 #include <QFile>
 #include <QString>
-
-#include <ostream>
 
 namespace entryfile {
 

@@ -1,10 +1,9 @@
-#include "EntryFile.h"
 #include "Entry.h"
+#include "EntryFile.h"
 #include "TestData.h"
 
-#include <QDate>
-
 #include <gtest/gtest.h>
+#include <QDate>
 
 using namespace entryfile;
 using entryfile::test::ReadData;
@@ -18,10 +17,9 @@ qint32 Code(int year, int gender)
 
 TEST(EntryFileWrite, ExampleIsFourLinesOf152Bytes)
 {
-    const QByteArray bytes =
-        Write(QStringLiteral("TV Musterstadt"), QStringLiteral("Gauturnfest"),
-              {{QStringLiteral("Meier,Anna"), Code(1994, entry::Female)},
-               {QStringLiteral("Schmidt,Jonas"), Code(1996, entry::Male)}});
+    const QByteArray bytes = Write(QStringLiteral("TV Musterstadt"), QStringLiteral("Gauturnfest"),
+                                   {{QStringLiteral("Meier,Anna"), Code(1994, entry::Female)},
+                                    {QStringLiteral("Schmidt,Jonas"), Code(1996, entry::Male)}});
     EXPECT_EQ(bytes.size(), 152);
     EXPECT_EQ(bytes.count("\r\n"), 4);
     EXPECT_EQ(bytes, ReadData("example.mdg"));
@@ -29,12 +27,12 @@ TEST(EntryFileWrite, ExampleIsFourLinesOf152Bytes)
 
 TEST(EntryFileWrite, UmlautsAreOneWindows1252ByteEach)
 {
-    const QByteArray bytes = Write(QStringLiteral("TSV Gößweinstein"),
-                                   QStringLiteral("Kinderturnfest"),
-                                   {{QStringLiteral("Müller,Jürgen"), Code(1990, entry::Male)},
-                                    {QStringLiteral("Weiß,Käthe"), Code(2001, entry::Female)},
-                                    {QStringLiteral("Šimek,Zoë"), Code(2012, entry::Female)},
-                                    {QStringLiteral("Œhler,Renée"), Code(1999, entry::Male)}});
+    const QByteArray bytes =
+        Write(QStringLiteral("TSV Gößweinstein"), QStringLiteral("Kinderturnfest"),
+              {{QStringLiteral("Müller,Jürgen"), Code(1990, entry::Male)},
+               {QStringLiteral("Weiß,Käthe"), Code(2001, entry::Female)},
+               {QStringLiteral("Šimek,Zoë"), Code(2012, entry::Female)},
+               {QStringLiteral("Œhler,Renée"), Code(1999, entry::Male)}});
     EXPECT_EQ(bytes, ReadData("umlauts.mdg"));
     // Every entry line is 47 bytes before CR LF although the names hold multi-byte UTF-8 letters.
     const QList<QByteArray> lines = bytes.split('\n');
@@ -63,7 +61,8 @@ TEST(EntryFileWrite, YearColumnIsRightAlignedInFourAndCodeTakenUnsigned)
     };
     EXPECT_EQ(line(Code(7, entry::Female)), QByteArray("A,B" + QByteArray(37, ' ') + ",w,   7\r"));
     EXPECT_EQ(line(Code(123, entry::Male)), QByteArray("A,B" + QByteArray(37, ' ') + ",m, 123\r"));
-    EXPECT_EQ(line(Code(12345, entry::Male)), QByteArray("A,B" + QByteArray(37, ' ') + ",m,12345\r"));
+    EXPECT_EQ(line(Code(12345, entry::Male)),
+              QByteArray("A,B" + QByteArray(37, ' ') + ",m,12345\r"));
     EXPECT_TRUE(line(-1).endsWith(",m,2147483647\r"));
     EXPECT_TRUE(line(-2).endsWith(",w,2147483647\r"));
     EXPECT_TRUE(line(0).endsWith(",w,   0\r"));
@@ -77,7 +76,9 @@ TEST(EntryFileWrite, EmptyHeaderValuesAndEmptyListKeepTheLineForm)
 TEST(EntryFileWrite, ValuesCannotBreakTheLineStructure)
 {
     // A line feed would split the entry in two, a 0x1A would end the file for the reader.
-    const QByteArray bytes = Write(QStringLiteral("A\nB"), QStringLiteral("C\x1a" "D"),
+    const QByteArray bytes = Write(QStringLiteral("A\nB"),
+                                   QStringLiteral("C\x1a"
+                                                  "D"),
                                    {{QStringLiteral("X\nY,Z\x1a"), Code(2000, entry::Male)}});
     EXPECT_EQ(bytes.count('\n'), 3);
     EXPECT_FALSE(bytes.contains('\x1a'));

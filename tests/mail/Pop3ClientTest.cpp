@@ -1,9 +1,8 @@
 #include "CPop3Client.h"
 #include "ScriptedServer.h"
 
-#include <gtest/gtest.h>
-
 #include <chrono>
+#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 
@@ -31,8 +30,8 @@ void ScriptLogin(ScriptedServer& server)
 
 std::chrono::milliseconds Since(std::chrono::steady_clock::time_point start)
 {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(
-        std::chrono::steady_clock::now() - start);
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
+                                                                 start);
 }
 
 } // namespace
@@ -160,9 +159,9 @@ TEST(Pop3Client, StatusReplyGivesTheFirstTwoNumbers)
         {"+OK\t5\t900\r\n", true, 5, 900},
         {"+OK  2 320\r\n", true, 2, 320},
         {"+OK 4 1000 more words\r\n", true, 4, 1000},
-        {"+OK\r\n", true, 4, 1000},             // no numbers: both kept
-        {"+OK 6\r\n", true, 6, 1000},           // one number: the size kept
-        {"+OK many 12\r\n", true, 6, 1000},     // not a number: both kept
+        {"+OK\r\n", true, 4, 1000},               // no numbers: both kept
+        {"+OK 6\r\n", true, 6, 1000},             // one number: the size kept
+        {"+OK many 12\r\n", true, 6, 1000},       // not a number: both kept
         {"+OK 99999999999 1\r\n", true, 6, 1000}, // does not fit 32 bits
         {"+OK 1 -5\r\n", true, 1, 1000},
         {"-ERR locked\r\n", false, 1, 1000},
@@ -291,7 +290,10 @@ TEST(Pop3Client, ArgumentsThatCouldBreakTheCommandLineAreRefusedBeforeConnecting
     }
     // The longest that fits is sent as it is.
     ScriptedServer server;
-    server.Send("+OK\r\n").Expect("USER " + longest).Send("+OK\r\n").Expect("PASS " + longest)
+    server.Send("+OK\r\n")
+        .Expect("USER " + longest)
+        .Send("+OK\r\n")
+        .Expect("PASS " + longest)
         .Send("+OK\r\n");
     server.Start();
     auto client = MakeClient();

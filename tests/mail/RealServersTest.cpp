@@ -4,9 +4,8 @@
 #include "ScriptedServer.h"
 #include "TestMail.h"
 
-#include <gtest/gtest.h>
-
 #include <chrono>
+#include <gtest/gtest.h>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -57,8 +56,8 @@ protected:
 
 std::chrono::milliseconds Since(std::chrono::steady_clock::time_point start)
 {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(
-        std::chrono::steady_clock::now() - start);
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
+                                                                 start);
 }
 
 } // namespace
@@ -67,7 +66,8 @@ TEST_F(RealMailServers, Pop3LoginAndStatusMatchTheMailbox)
 {
     CPop3Client client;
     ASSERT_TRUE(client.Connect("127.0.0.1", settings.sender, settings.password, pop3->port()))
-        << client.m_strError << "\n" << pop3->Log();
+        << client.m_strError << "\n"
+        << pop3->Log();
     ASSERT_TRUE(client.Stat()) << client.m_strError;
     EXPECT_EQ(client.m_nMessageCount, 2);
     EXPECT_EQ(client.m_nMessageCount, pop3->MessageCount());

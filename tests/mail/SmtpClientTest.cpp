@@ -1,9 +1,8 @@
 #include "CSmtpClient.h"
 #include "ScriptedServer.h"
 
-#include <gtest/gtest.h>
-
 #include <chrono>
+#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 #include <vector>
@@ -29,8 +28,8 @@ void ScriptConnect(ScriptedServer& server)
 
 std::chrono::milliseconds Since(std::chrono::steady_clock::time_point start)
 {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(
-        std::chrono::steady_clock::now() - start);
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
+                                                                 start);
 }
 
 } // namespace
@@ -219,11 +218,11 @@ TEST(SmtpClient, GarbageClosedAndSilentServersFail)
 TEST(SmtpClient, EndlessReplyKeepsMemoryBounded)
 {
     for (const std::string& chunk : {std::string(8192, 'q'), [] {
-             std::string lines;
-             while (lines.size() < 8192)
-                 lines += "220-still talking\r\n";
-             return lines;
-         }()}) {
+                                         std::string lines;
+                                         while (lines.size() < 8192)
+                                             lines += "220-still talking\r\n";
+                                         return lines;
+                                     }()}) {
         ScriptedServer server;
         server.SendEndless(chunk);
         server.Start();

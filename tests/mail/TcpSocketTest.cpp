@@ -1,9 +1,9 @@
-#include "ScriptedServer.h"
 #include "TcpSocket.h"
 
-#include <gtest/gtest.h>
+#include "ScriptedServer.h"
 
 #include <chrono>
+#include <gtest/gtest.h>
 #include <string>
 
 using namespace std::chrono_literals;
@@ -25,8 +25,8 @@ std::string ReceiveAll(TcpSocket& socket, std::size_t count)
 
 std::chrono::milliseconds Since(std::chrono::steady_clock::time_point start)
 {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(
-        std::chrono::steady_clock::now() - start);
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
+                                                                 start);
 }
 
 } // namespace

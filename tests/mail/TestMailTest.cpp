@@ -1,9 +1,9 @@
-#include "ScriptedServer.h"
 #include "TestMail.h"
 
-#include <gtest/gtest.h>
+#include "ScriptedServer.h"
 
 #include <chrono>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 

@@ -1,6 +1,7 @@
 // The manual is shown by a QTextBrowser that has nothing but this one file: it must render there
 // on its own, open with its first topic, keep its links inside the page, and explain every
 // message the program can put in front of the user with the program's exact words.
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QRegularExpression>
 #include <QStringDecoder>
@@ -8,9 +9,6 @@
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QUrl>
-
-#include <gtest/gtest.h>
-
 #include <set>
 
 namespace {
@@ -62,7 +60,8 @@ TEST_F(HelpManual, OpensWithTheFirstTopicAsItsFirstHeading)
     ASSERT_TRUE(first.isValid());
     EXPECT_EQ(first.blockFormat().headingLevel(), 1) << first.text().toStdString();
     EXPECT_TRUE(first.text().startsWith(QStringLiteral("Zandrel"))) << first.text().toStdString();
-    EXPECT_EQ(doc->metaInformation(QTextDocument::DocumentTitle), QStringLiteral("Zandrel – Hilfe"));
+    EXPECT_EQ(doc->metaInformation(QTextDocument::DocumentTitle),
+              QStringLiteral("Zandrel – Hilfe"));
     // The browser shows the top of the page, not some anchor further down.
     EXPECT_EQ(m_browser.source().fragment(), QString());
 }
@@ -80,7 +79,8 @@ TEST_F(HelpManual, EveryLinkStaysInsideThePageAndFindsItsTopic)
             const QString href = format.anchorHref();
             if (href.isEmpty())
                 continue;
-            EXPECT_TRUE(href.startsWith(QLatin1Char('#'))) << "link leaves the page: " << href.toStdString();
+            EXPECT_TRUE(href.startsWith(QLatin1Char('#')))
+                << "link leaves the page: " << href.toStdString();
             targets.insert(href.mid(1));
         }
     }
@@ -112,17 +112,30 @@ TEST_F(HelpManual, DescribesButtonsKeysAndWhereThingsAreKept)
 {
     const QStringList facts = {
         // the buttons and the check box, as labelled in the window
-        QStringLiteral("Hinzu"), QStringLiteral("Neu"), QStringLiteral("Entfernen"),
-        QStringLiteral("Laden"), QStringLiteral("Speichern"), QStringLiteral("Automatische Namen"),
-        QStringLiteral("Hilfe"), QStringLiteral("Beenden"),
+        QStringLiteral("Hinzu"),
+        QStringLiteral("Neu"),
+        QStringLiteral("Entfernen"),
+        QStringLiteral("Laden"),
+        QStringLiteral("Speichern"),
+        QStringLiteral("Automatische Namen"),
+        QStringLiteral("Hilfe"),
+        QStringLiteral("Beenden"),
         // the fields
-        QStringLiteral("Verein"), QStringLiteral("Veranstaltung"), QStringLiteral("Vorname"),
-        QStringLiteral("Jahrgang"), QStringLiteral("weiblich"), QStringLiteral("männlich"),
+        QStringLiteral("Verein"),
+        QStringLiteral("Veranstaltung"),
+        QStringLiteral("Vorname"),
+        QStringLiteral("Jahrgang"),
+        QStringLiteral("weiblich"),
+        QStringLiteral("männlich"),
         // keyboard
-        QStringLiteral("Escape"), QStringLiteral("F1"), QStringLiteral("Eingabetaste"),
+        QStringLiteral("Escape"),
+        QStringLiteral("F1"),
+        QStringLiteral("Eingabetaste"),
         QStringLiteral("Tab"),
         // file and settings
-        QStringLiteral("Windows-1252"), QStringLiteral("CR LF"), QStringLiteral("%-40s,%1s,%4d"),
+        QStringLiteral("Windows-1252"),
+        QStringLiteral("CR LF"),
+        QStringLiteral("%-40s,%1s,%4d"),
         QStringLiteral("Gauturnfest 2026 TV Musterstadt.mdg"),
         QStringLiteral("~/.config/ZANDREL/Zandrel.conf"),
     };

@@ -1,26 +1,25 @@
 #include "MailServers.h"
 
 #include <arpa/inet.h>
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
+#include <filesystem>
+#include <fstream>
 #include <grp.h>
 #include <netinet/in.h>
 #include <poll.h>
 #include <pwd.h>
 #include <signal.h>
+#include <sstream>
+#include <stdexcept>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <cerrno>
-#include <chrono>
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <stdexcept>
 
 #ifndef ZANDREL_SMTP_RECORDER
 #error "ZANDREL_SMTP_RECORDER must name smtp_recorder.py"
@@ -245,8 +244,8 @@ std::unique_ptr<Pop3TestServer> Pop3TestServer::Start(const std::string& user,
         ::chown((dir + "/home").c_str(), mailUid, mailGid);
     }
 
-    WriteFile(dir + "/passwd", user + ":{PLAIN}" + password + ":" + std::to_string(mailUid) +
-                                   ":" + std::to_string(mailGid) + "::" + home + "::\n");
+    WriteFile(dir + "/passwd", user + ":{PLAIN}" + password + ":" + std::to_string(mailUid) + ":" +
+                                   std::to_string(mailGid) + "::" + home + "::\n");
     fs::create_directories(dir + "/run");
     fs::create_directories(dir + "/state");
 
@@ -273,12 +272,13 @@ std::unique_ptr<Pop3TestServer> Pop3TestServer::Start(const std::string& user,
                << "mail_location = maildir:~/Maildir\n"
                << "passdb {\n  driver = passwd-file\n  args = scheme=PLAIN " << dir
                << "/passwd\n}\n"
-               << "userdb {\n  driver = passwd-file\n  args = " << dir << "/passwd\n}\n"
+               << "userdb {\n  driver = passwd-file\n  args = " << dir
+               << "/passwd\n}\n"
                // Prestarted login and mail processes that serve many connections: a login
                // then takes milliseconds instead of two process starts.
                << "service pop3-login {\n  service_count = 0\n  process_min_avail = 1\n"
-               << "  inet_listener pop3 {\n    address = 127.0.0.1\n    port = "
-               << server->m_port << "\n  }\n"
+               << "  inet_listener pop3 {\n    address = 127.0.0.1\n    port = " << server->m_port
+               << "\n  }\n"
                << "  inet_listener pop3s {\n    port = 0\n  }\n"
                << (root ? "" : "  chroot =\n") << "}\n"
                << "service pop3 {\n  process_min_avail = 2\n}\n"
@@ -323,8 +323,7 @@ std::unique_ptr<SmtpTestServer> SmtpTestServer::Start(unsigned short watchPort)
     std::unique_ptr<SmtpTestServer> server(new SmtpTestServer);
     server->m_dir = MakeTempDir("zandrel-smtp-");
     server->m_recordPath = server->m_dir + "/record";
-    std::vector<std::string> argv{kPython, ZANDREL_SMTP_RECORDER, "--record",
-                                  server->m_recordPath};
+    std::vector<std::string> argv{kPython, ZANDREL_SMTP_RECORDER, "--record", server->m_recordPath};
     if (watchPort != 0) {
         argv.push_back("--watch-port");
         argv.push_back(std::to_string(watchPort));

@@ -1,12 +1,11 @@
 #pragma once
 
-#include <sys/types.h>
-
 #include <condition_variable>
 #include <cstdint>
 #include <memory>
 #include <mutex>
 #include <string>
+#include <sys/types.h>
 #include <thread>
 #include <vector>
 
@@ -90,7 +89,7 @@ class SmtpTestServer
 public:
     struct Record
     {
-        std::string command; // "HELO", "MAIL", "RCPT", "DATA" or "QUIT"
+        std::string command;  // "HELO", "MAIL", "RCPT", "DATA" or "QUIT"
         std::string argument; // name, address or message data; empty for QUIT
         bool operator==(const Record&) const = default;
     };

@@ -1,12 +1,10 @@
 // Test main for everything that needs a QApplication. The offscreen platform is forced here
 // rather than left to the caller, so a developer running a test binary by hand on a desktop
 // gets the same pixels and the same focus behaviour as CI.
+#include <cstdio>
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QLocale>
-
-#include <cstdio>
-
-#include <gtest/gtest.h>
 
 namespace {
 

@@ -1,16 +1,15 @@
 #include "ScriptedServer.h"
 
 #include <arpa/inet.h>
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <poll.h>
+#include <stdexcept>
 #include <sys/socket.h>
 #include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
-#include <stdexcept>
 #include <utility>
 
 namespace {
@@ -158,8 +157,7 @@ void ScriptedServer::Start()
     if (problems.empty())
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure()
-           << "scripted server:" << problems << "\n  received: \"" << Printable(m_received)
-           << "\"";
+           << "scripted server:" << problems << "\n  received: \"" << Printable(m_received) << "\"";
 }
 
 std::string ScriptedServer::Received() const
@@ -278,8 +276,7 @@ bool ScriptedServer::PlayStep(const Step& step)
                 m_buffer.erase(0, lf + 1);
                 if (line == step.text)
                     return true;
-                Fail("expected \"" + Printable(step.text) + "\", got \"" + Printable(line) +
-                     "\"");
+                Fail("expected \"" + Printable(step.text) + "\", got \"" + Printable(line) + "\"");
                 return false;
             }
             const long count = ReadMore(deadline);

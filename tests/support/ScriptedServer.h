@@ -1,11 +1,10 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <atomic>
 #include <chrono>
 #include <cstddef>
 #include <functional>
+#include <gtest/gtest.h>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -52,8 +51,8 @@ public:
     // failed or a step was left unplayed.
     ::testing::AssertionResult Finish();
 
-    std::string Received() const;           // every byte the client sent
-    std::size_t EndlessBytesSent() const;   // how much SendEndless got out before it stopped
+    std::string Received() const;         // every byte the client sent
+    std::size_t EndlessBytesSent() const; // how much SendEndless got out before it stopped
     // For a server that was never started: whether a client has tried to connect.
     bool ConnectionWaiting() const;
     // Whether the accepted client connection is open and the client has not closed its side;
