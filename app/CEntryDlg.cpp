@@ -10,6 +10,10 @@
 #include "Settings.h"
 
 #include <algorithm>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -31,6 +35,10 @@
 #include <QVBoxLayout>
 
 namespace {
+
+#ifdef Q_OS_WIN
+constexpr UINT_PTR kAboutCommand = 16; // the system menu command of the about item
+#endif
 
 const QString kIncomplete = QStringLiteral("FEHLER: Teilnehmerdaten unvollständig!");
 const QString kSelectFirst =
@@ -311,6 +319,14 @@ bool CEntryDlg::UpdateData(bool saveAndValidate)
 void CEntryDlg::OnInitDialog()
 {
     UpdateData(false);
+#ifdef Q_OS_WIN
+    // On Windows the title-bar menu is the program's own: the about item goes there as well.
+    if (HMENU menu = GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE)) {
+        AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+        AppendMenuW(menu, MF_STRING, kAboutCommand,
+                    reinterpret_cast<LPCWSTR>(QStringLiteral("Inf&o über Zandrel...").utf16()));
+    }
+#endif
     setWindowIcon(m_hIcon);
     InitImageList();
     m_lbEntries->m_pImageList = &m_imageList;
@@ -424,6 +440,20 @@ void CEntryDlg::paintEvent(QPaintEvent* event)
         qCInfo(lcStartup) << "first paint";
     }
 }
+
+#ifdef Q_OS_WIN
+bool CEntryDlg::nativeEvent(const QByteArray& eventType, void* message, qintptr* result)
+{
+    const auto* msg = static_cast<const MSG*>(message);
+    // System menu commands carry flags in their lowest four bits.
+    if (msg->message == WM_SYSCOMMAND && (msg->wParam & 0xFFF0) == kAboutCommand) {
+        OnAbout();
+        *result = 0;
+        return true;
+    }
+    return QDialog::nativeEvent(eventType, message, result);
+}
+#endif
 
 bool CEntryDlg::eventFilter(QObject* watched, QEvent* event)
 {
