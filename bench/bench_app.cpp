@@ -10,6 +10,7 @@
 #include "Entry.h"
 #include "EntryFile.h"
 #include "MessageBox.h"
+#include "RandomEntries.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -27,25 +28,13 @@
 
 namespace {
 
+using bench::RandomCode;
+using bench::RandomName;
+
 QTemporaryDir& WorkDir()
 {
     static QTemporaryDir dir;
     return dir;
-}
-
-QString RandomName(QRandomGenerator& random)
-{
-    static const char* const kSyllables[] = {"ber", "mü", "ler", "schm", "id", "ha", "ö",  "ner",
-                                             "kra", "us", "wag", "äck",  "fi", "ß",  "to", "Zan"};
-    const auto syllable = [&] {
-        return QString::fromUtf8(
-            kSyllables[random.bounded(static_cast<int>(std::size(kSyllables)))]);
-    };
-    QString surname = syllable() + syllable() + syllable();
-    QString firstName = syllable() + syllable();
-    surname[0] = surname.at(0).toUpper();
-    firstName[0] = firstName.at(0).toUpper();
-    return entry::DisplayText(surname, firstName);
 }
 
 QList<entryfile::Entry> RandomEntries(int count)
@@ -54,8 +43,7 @@ QList<entryfile::Entry> RandomEntries(int count)
     QList<entryfile::Entry> entries;
     entries.reserve(count);
     for (int i = 0; i < count; ++i)
-        entries.append(
-            {RandomName(random), entry::MakeCode(random.bounded(1930, 2020), random.bounded(2))});
+        entries.append({RandomName(random), RandomCode(random)});
     return entries;
 }
 

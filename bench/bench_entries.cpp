@@ -5,6 +5,7 @@
 #include "CIconListBox.h"
 #include "CImageList.h"
 #include "Entry.h"
+#include "RandomEntries.h"
 
 #include <benchmark/benchmark.h>
 #include <QApplication>
@@ -13,27 +14,10 @@
 
 namespace {
 
+using bench::RandomCode;
+using bench::RandomName;
+
 constexpr int kListSize = 100000;
-
-QString RandomName(QRandomGenerator& random)
-{
-    static const char* const kSyllables[] = {"ber", "mü", "ler", "schm", "id", "ha", "ö",  "ner",
-                                             "kra", "us", "wag", "äck",  "fi", "ß",  "to", "Zan"};
-    const auto syllable = [&] {
-        return QString::fromUtf8(
-            kSyllables[random.bounded(static_cast<int>(std::size(kSyllables)))]);
-    };
-    QString surname = syllable() + syllable() + syllable();
-    QString firstName = syllable() + syllable();
-    surname[0] = surname.at(0).toUpper();
-    firstName[0] = firstName.at(0).toUpper();
-    return entry::DisplayText(surname, firstName);
-}
-
-qint32 RandomCode(QRandomGenerator& random)
-{
-    return entry::MakeCode(random.bounded(1930, 2020), random.bounded(2));
-}
 
 /// A shown list with pictures and kListSize rows, laid out and painted once.
 struct ShownList

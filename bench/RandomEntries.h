@@ -1,0 +1,33 @@
+#pragma once
+// Made-up participants for the benchmarks: German-looking names (umlauts and ß included, so the
+// collation does real work) and birth years of the last century, reproducible from a seed.
+
+#include "Entry.h"
+
+#include <iterator>
+#include <QRandomGenerator>
+#include <QString>
+
+namespace bench {
+
+inline QString RandomName(QRandomGenerator& random)
+{
+    static const char* const kSyllables[] = {"ber", "mü", "ler", "schm", "id", "ha", "ö",  "ner",
+                                             "kra", "us", "wag", "äck",  "fi", "ß",  "to", "Zan"};
+    const auto syllable = [&] {
+        return QString::fromUtf8(
+            kSyllables[random.bounded(static_cast<int>(std::size(kSyllables)))]);
+    };
+    QString surname = syllable() + syllable() + syllable();
+    QString firstName = syllable() + syllable();
+    surname[0] = surname.at(0).toUpper();
+    firstName[0] = firstName.at(0).toUpper();
+    return entry::DisplayText(surname, firstName);
+}
+
+inline qint32 RandomCode(QRandomGenerator& random)
+{
+    return entry::MakeCode(random.bounded(1930, 2020), random.bounded(2));
+}
+
+} // namespace bench
