@@ -1,0 +1,115 @@
+#!/usr/bin/env python3
+"""Does the suite catch plausible one-line faults?
+
+Copies the committed tree (or the tree given with --source) into a scratch folder, builds it once,
+then applies each fault of scripts/faults.txt in turn, rebuilds, runs ctest and restores the file.
+A fault counts as caught when the build or some test fails. Prints one line per fault and a total.
+
+    scripts/fault-check.py [--source DIR] [--scratch DIR] [--only NAME ...]
+
+faults.txt: blocks separated by blank lines,
+
+    name: what the fault is
+    file: path/in/the/tree.cpp      (several "file:" lines: the first that holds `old` is used)
+    old: exact text, found once
+    new: its replacement
+
+"old"/"new" take Python string escapes (\\n, \\t). Install and package checks are left out of
+the runs: they build a package and cannot see a fault in the program's logic.
+"""
+import argparse
+import os
+import shutil
+import subprocess
+import sys
+import time
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+
+
+def parse_faults(path):
+    faults, block = [], {}
+    for raw in open(path, encoding="utf-8").read().split("\n") + [""]:
+        line = raw.rstrip("\n")
+        if not line.strip():
+            if block:
+                faults.append(block)
+                block = {}
+            continue
+        if line.startswith("#"):
+            continue
+        key, _, value = line.partition(":")
+        value = value[1:] if value.startswith(" ") else value
+        if key == "file":
+            block.setdefault("files", []).append(value)
+        else:
+            block[key] = value.encode().decode("unicode_escape").encode("latin-1").decode("utf-8")
+    return faults
+
+
+def run(cmd, cwd, log):
+    with open(log, "a") as out:
+        return subprocess.call(cmd, cwd=cwd, stdout=out, stderr=subprocess.STDOUT)
+
+
+def main():
+    ap = argparse.ArgumentParser()
+    ap.add_argument("--source", default=os.path.dirname(HERE))
+    ap.add_argument("--scratch", default="/tmp/zandrel-faults")
+    ap.add_argument("--faults", default=os.path.join(HERE, "faults.txt"))
+    ap.add_argument("--only", nargs="*")
+    args = ap.parse_args()
+
+    faults = parse_faults(args.faults)
+    if args.only:
+        faults = [f for f in faults if f["name"] in args.only]
+    tree = os.path.join(args.scratch, "tree")
+    build = os.path.join(args.scratch, "build")
+    log = os.path.join(args.scratch, "log.txt")
+    os.makedirs(args.scratch, exist_ok=True)
+    if os.path.exists(tree):
+        shutil.rmtree(tree)
+    files = subprocess.check_output(["git", "ls-files", "-z"], cwd=args.source).split(b"\0")
+    for f in filter(None, files):
+        src = os.path.join(args.source, f.decode())
+        dst = os.path.join(tree, f.decode())
+        os.makedirs(os.path.dirname(dst), exist_ok=True)
+        shutil.copy2(src, dst)
+    open(log, "w").close()
+    if run(["cmake", "-S", tree, "-B", build, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=RelWithDebInfo",
+            "-DZANDREL_BENCH=OFF"], tree, log) or run(["cmake", "--build", build], tree, log):
+        sys.exit("the unchanged tree does not build; see " + log)
+    ctest = ["ctest", "--test-dir", build, "-j", str(os.cpu_count() or 2), "--timeout", "300",
+             "--stop-on-failure", "-E", "packaging_(install|deb)"]
+    if run(ctest, tree, log):
+        sys.exit("the unchanged tree fails its tests; see " + log)
+
+    caught = 0
+    for fault in faults:
+        target = next((p for p in fault["files"] if os.path.exists(os.path.join(tree, p))
+                       and open(os.path.join(tree, p), encoding="utf-8").read().count(fault["old"]) == 1), None)
+        if target is None:
+            print(f"SKIP   {fault['name']}: text not found once", flush=True)
+            continue
+        path = os.path.join(tree, target)
+        original = open(path, encoding="utf-8").read()
+        open(path, "w", encoding="utf-8").write(original.replace(fault["old"], fault["new"]))
+        start = time.time()
+        with open(log, "a") as out:
+            out.write(f"\n==== {fault['name']}\n")
+        failed = run(["cmake", "--build", build], tree, log) != 0
+        how = "build"
+        if not failed:
+            failed = run(ctest, tree, log) != 0
+            how = "tests"
+        open(path, "w", encoding="utf-8").write(original)
+        os.utime(path)  # a rebuild must see the file as changed again
+        caught += failed
+        print(f"{'CAUGHT' if failed else 'MISSED'} {fault['name']} ({target}, {how}, "
+              f"{time.time() - start:.0f} s)", flush=True)
+    run(["cmake", "--build", build], tree, log)
+    print(f"caught {caught} of {len(faults)}")
+
+
+if __name__ == "__main__":
+    main()
