@@ -35,7 +35,7 @@ test-asan: deps
 bench: deps
 	@cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 	@cmake --build $(BENCH_BUILD) -j $(JOBS)
-	@for b in $(BENCH_BUILD)/bin/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
+	@set -e; for b in $(BENCH_BUILD)/bin/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
 
 # libFuzzer on the entry file reader; FUZZ_SECONDS sets how long.
 FUZZ_SECONDS ?= 600
@@ -57,7 +57,9 @@ SUDO   ?= $(if $(filter 0,$(shell id -u)),,sudo)
 install: build
 	$(SUDO) cmake --install $(BUILD) --prefix $(PREFIX)
 
-screenshot: build
+screenshot: configure
+	@cmake -S . -B $(BUILD) -DZANDREL_SCREENSHOT=ON >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target zandrel_screenshot
 	$(BUILD)/bin/zandrel_screenshot docs/zandrel.png
 
 clean:

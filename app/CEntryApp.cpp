@@ -41,9 +41,7 @@ int CEntryApp::InitInstance()
 {
     {
         CEntryDlg dlg;
-        const CSettings settings = CSettings::Read(applicationName());
-        dlg.m_bAutoSave = settings.autoSave;
-        dlg.m_strPath = settings.path;
+        dlg.ApplySettings(CSettings::Read(applicationName()));
         dlg.OnInitDialog();
         // Window-modal without a parent blocks nothing else: the help window stays usable.
         dlg.setWindowModality(Qt::WindowModal);

@@ -48,21 +48,14 @@ const QString kNotANumber = QStringLiteral("Geben Sie bitte eine ganze Zahl ein.
 const QString kExitQuestion = QStringLiteral("Beenden ohne Speichern?");
 
 // Both lists sort the way the entry list does: German, ignoring case.
-QStringList SortedForList(QStringList texts)
+QComboBox* MakeListBox(QWidget* parent, QStringList texts, const QCollator& order)
 {
-    QCollator collator{QLocale(QLocale::German, QLocale::Germany)};
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    std::stable_sort(texts.begin(), texts.end(), collator);
-    return texts;
-}
-
-QComboBox* MakeListBox(QWidget* parent, const QStringList& texts)
-{
+    std::stable_sort(texts.begin(), texts.end(), order);
     auto* box = new QComboBox(parent);
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert); // typing never adds an item
     box->setFocusPolicy(Qt::ClickFocus);       // reached with the mouse, not with Tab
-    box->addItems(SortedForList(texts));
+    box->addItems(texts);
     box->setCurrentIndex(-1);
     box->setMaxVisibleItems(12);
     return box;
@@ -86,6 +79,12 @@ CEntryDlg::~CEntryDlg()
         disconnect(child, nullptr, this, nullptr);
     // The settings are written whatever way the window was closed.
     CSettings{m_bAutoSave, m_strPath}.Write(QCoreApplication::applicationName());
+}
+
+void CEntryDlg::ApplySettings(const CSettings& settings)
+{
+    m_bAutoSave = settings.autoSave;
+    m_strPath = settings.path;
 }
 
 QWidget* CEntryDlg::GetDlgItem(int id) const
@@ -156,14 +155,14 @@ void CEntryDlg::BuildControls()
     m_chkAutoSave = new QCheckBox(this);
     add(IDC_AUTOSAVE, m_chkAutoSave, QStringLiteral("Automatische Namen"));
 
-    m_cbClub = MakeListBox(this, lists::Clubs());
-    m_cbEvent = MakeListBox(this, lists::Events());
-    add(IDC_CLUB, m_cbClub, QStringLiteral("Verein"));
-    add(IDC_EVENT, m_cbEvent, QStringLiteral("Veranstaltung"));
-
     m_lbEntries = new CIconListBox(this);
     add(IDC_ENTRIES, m_lbEntries, QStringLiteral("Meldeliste"));
     m_lbEntries->setMinimumWidth(360);
+
+    m_cbClub = MakeListBox(this, lists::Clubs(), m_lbEntries->Collator());
+    m_cbEvent = MakeListBox(this, lists::Events(), m_lbEntries->Collator());
+    add(IDC_CLUB, m_cbClub, QStringLiteral("Verein"));
+    add(IDC_EVENT, m_cbEvent, QStringLiteral("Veranstaltung"));
 
     auto* left = new QGridLayout;
     left->setColumnStretch(1, 1);
@@ -428,17 +427,6 @@ void CEntryDlg::RequestHelp(Qt::KeyboardModifiers modifiers)
     if (modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier))
         return;
     help::Show();
-}
-
-void CEntryDlg::paintEvent(QPaintEvent* event)
-{
-    QDialog::paintEvent(event);
-    if (!m_bPainted) {
-        m_bPainted = true;
-        // QT_LOGGING_RULES="zandrel.startup.info=true" shows it; the start-up benchmark waits for
-        // it.
-        qCInfo(lcStartup) << "first paint";
-    }
 }
 
 #ifdef Q_OS_WIN

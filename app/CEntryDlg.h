@@ -5,6 +5,7 @@
 #include "CIconListBox.h"
 #include "CImageList.h"
 #include "CInfoDlg.h"
+#include "Settings.h"
 #include "TestMail.h"
 
 #include <QDialog>
@@ -89,31 +90,22 @@ public:
     /// Text of the selected item of a drop-down list, empty when none is selected.
     static QString SelectedText(const QComboBox* box);
 
-    // State, named as the rest of the program knows it.
-    QString m_strPath;
-    QComboBox* m_cbClub = nullptr;
-    QComboBox* m_cbEvent = nullptr;
-    CIconListBox* m_lbEntries = nullptr;
-    QString m_strFirstName;
-    QString m_strName;
-    qint32 m_nYear = 0;
-    qint32 m_bAutoSave = 0;
-    QIcon m_hIcon;
-    CImageList m_imageList;
-    qint32 m_bModified = 0;
-    QString m_strFileName;
-    qint32 m_bEventChosen = 0;
-    qint32 m_bClubChosen = 0;
-    qint32 m_nGender = 0;
+    /// The stored settings the window starts with (before OnInitDialog) and hands back.
+    void ApplySettings(const CSettings& settings);
+    CSettings CurrentSettings() const { return {m_bAutoSave, m_strPath}; }
 
-    /// The fixed test mail; tests point its hosts and ports at loopback servers.
-    TestMailSettings m_testMail = DefaultTestMailSettings();
+    /// Points the hidden test-mail action elsewhere; tests use loopback servers.
+    void SetTestMailSettings(const TestMailSettings& settings) { m_testMail = settings; }
+
+    // Read-only view of the editing state, for tests.
+    qint32 Modified() const { return m_bModified; }
+    qint32 Year() const { return m_nYear; }
+    qint32 Gender() const { return m_nGender; }
 
 protected:
     void reject() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 #ifdef Q_OS_WIN
     bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
 #endif
@@ -126,6 +118,23 @@ private:
     void OnGenderClicked(const QRadioButton* button, int gender);
     void ShowRejectedCharacter(QLineEdit* field, char32_t ch);
 
+    // State, named as the rest of the program knows it.
+    QString m_strPath;
+    QComboBox* m_cbClub = nullptr;
+    QComboBox* m_cbEvent = nullptr;
+    CIconListBox* m_lbEntries = nullptr;
+    QString m_strFirstName;
+    QString m_strName;
+    qint32 m_nYear = 0;
+    qint32 m_bAutoSave = 0;
+    QIcon m_hIcon;
+    CImageList m_imageList;
+    qint32 m_bModified = 0;
+    qint32 m_bEventChosen = 0;
+    qint32 m_bClubChosen = 0;
+    qint32 m_nGender = 0;
+    TestMailSettings m_testMail = DefaultTestMailSettings();
+
     QLineEdit* m_edFirstName = nullptr;
     QLineEdit* m_edName = nullptr;
     QLineEdit* m_edYear = nullptr;
@@ -135,5 +144,4 @@ private:
     QHash<int, QWidget*> m_controls;
     int m_nExchangeDepth = 0; // > 0 while UpdateData runs: notifications are not dispatched
     bool m_bClosing = false;  // the user already agreed to leave
-    bool m_bPainted = false;  // for the start-up measurement: the first paint is logged once
 };

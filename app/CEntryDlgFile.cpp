@@ -3,7 +3,6 @@
 
 #include "CEntryDlg.h"
 #include "ChooseFile.h"
-#include "Cp1252.h"
 #include "Entry.h"
 #include "EntryFile.h"
 #include "EntryFileIo.h"
@@ -36,33 +35,24 @@ void CEntryDlg::OnSave()
         return;
     }
 
-    QList<entryfile::Entry> entries;
+    // Every row holds Windows-1252 characters only: the name fields refuse others as they are
+    // typed, and the reader folds them to '?' as it loads.
+    QList<EntryRow> entries;
     entries.reserve(count);
-    for (int i = 0; i < count; ++i) {
-        const QString text = m_lbEntries->GetText(i);
-        // Rows typed here are guarded as they are typed, but a row read from a UTF-8 file can hold
-        // a character that Windows-1252 lacks; writing it as '?' would change the name unseen.
-        if (const char32_t bad = cp1252::FirstUnencodable(text)) {
-            msgbox::Show(this, QStringLiteral("Der Eintrag „%1“ enthält das Zeichen „%2“, das die "
-                                              "Meldedatei nicht speichern kann. Bitte korrigieren "
-                                              "Sie den Eintrag und speichern Sie erneut.")
-                                   .arg(text, QString::fromUcs4(&bad, 1)));
-            return;
-        }
-        entries.append({text, m_lbEntries->GetItemData(i)});
-    }
+    for (int i = 0; i < count; ++i)
+        entries.append({m_lbEntries->GetText(i), m_lbEntries->GetItemData(i)});
 
     const QString club = SelectedText(m_cbClub);
     const QString event = SelectedText(m_cbEvent);
     const QString proposed =
         m_bAutoSave == 1 ? entryfile::AutomaticName(event, entryfile::CurrentLocalYear(), club)
                          : QString();
-    const QString path = entryfile::ChooseFile(this, true, proposed, m_strPath);
+    const QString path = filedlg::ChooseFile(this, true, proposed, m_strPath);
     if (path.isEmpty()) {
         msgbox::Show(this, kInvalidName);
         return;
     }
-    if (path == entryfile::kCancelled)
+    if (path == filedlg::kCancelled)
         return;
 
     switch (entryfile::SaveFile(path, entryfile::Write(club, event, entries))) {
@@ -84,12 +74,12 @@ void CEntryDlg::OnSave()
 
 void CEntryDlg::OnLoad()
 {
-    const QString path = entryfile::ChooseFile(this, false, QString(), m_strPath);
+    const QString path = filedlg::ChooseFile(this, false, QString(), m_strPath);
     if (path.isEmpty()) {
         msgbox::Show(this, kInvalidName);
         return;
     }
-    if (path == entryfile::kCancelled)
+    if (path == filedlg::kCancelled)
         return;
 
     QByteArray bytes;
@@ -108,7 +98,7 @@ void CEntryDlg::OnLoad()
         return;
     }
 
-    const entryfile::Content content = entryfile::Read(bytes, entry::CurrentUtcYear());
+    entryfile::Content content = entryfile::Read(bytes, entry::CurrentUtcYear());
     m_lbEntries->ResetContent();
     const entryfile::HeaderSelection selection =
         entryfile::MatchHeaders(content.headers, Items(m_cbClub), Items(m_cbEvent));
@@ -121,10 +111,6 @@ void CEntryDlg::OnLoad()
         EnableEditButtons();
     // Each entry goes to its sorted place with its own code, as by one sorted add per line, in
     // one pass so that large files stay quick.
-    QList<EntryRow> rows;
-    rows.reserve(content.entries.size());
-    for (const entryfile::Entry& e : content.entries)
-        rows.append({e.text, e.code});
-    m_lbEntries->AddItems(std::move(rows));
+    m_lbEntries->AddItems(std::move(content.entries));
     SyncGenderAndUpdate(0);
 }

@@ -5,7 +5,6 @@
 
 // Off by default; QT_LOGGING_RULES="zandrel.data.info=true" shows where the data was looked for.
 Q_LOGGING_CATEGORY(lcData, "zandrel.data", QtWarningMsg)
-Q_LOGGING_CATEGORY(lcStartup, "zandrel.startup", QtWarningMsg)
 
 QString DataPath(const QString& relative)
 {

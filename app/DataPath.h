@@ -6,7 +6,6 @@
 #include <QString>
 
 Q_DECLARE_LOGGING_CATEGORY(lcData)
-Q_DECLARE_LOGGING_CATEGORY(lcStartup)
 
 /// Absolute path of a data file, e.g. DataPath("help/zandrelhelp.html").
 QString DataPath(const QString& relative);

@@ -50,11 +50,6 @@ void Show()
     window->activateWindow();
 }
 
-QTextBrowser* Window()
-{
-    return Instance();
-}
-
 void Destroy()
 {
     delete Instance();

@@ -4,8 +4,6 @@
 
 #include <QString>
 
-class QTextBrowser;
-
 namespace help {
 
 /// Path of the manual page.
@@ -13,9 +11,6 @@ QString ManualPath();
 
 /// Opens the manual at its first topic; creates the window on first use, raises it afterwards.
 void Show();
-
-/// The window once it exists, else null.
-QTextBrowser* Window();
 
 /// Closes and deletes the window (at program end).
 void Destroy();

@@ -1,5 +1,14 @@
 #include "CEntryListModel.h"
 
+#include <algorithm>
+#include <QLocale>
+
+CEntryListModel::CEntryListModel(QObject* parent)
+    : QAbstractListModel(parent), m_collator(QLocale(QLocale::German, QLocale::Germany))
+{
+    m_collator.setCaseSensitivity(Qt::CaseInsensitive);
+}
+
 int CEntryListModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : Count();
@@ -38,16 +47,39 @@ int CEntryListModel::Insert(int row, const QString& text, qint32 code)
     return row;
 }
 
-void CEntryListModel::Append(QList<EntryRow> rows)
+int CEntryListModel::AddSorted(const QString& text, qint32 code)
 {
+    // Upper bound: the first row that sorts after text, so equal texts keep the order in which
+    // they were added (a file loads back in its own order).
+    int low = 0;
+    int high = Count();
+    while (low < high) {
+        const int mid = low + (high - low) / 2;
+        if (m_collator.compare(text, Text(mid)) < 0)
+            high = mid;
+        else
+            low = mid + 1;
+    }
+    return Insert(low, text, code);
+}
+
+void CEntryListModel::AddSorted(QList<EntryRow> rows)
+{
+    if (Count() != 0) {
+        // Rows already there (perhaps out of order after an in-place rewrite) decide where each
+        // new one lands, exactly as for single adds.
+        for (const EntryRow& row : std::as_const(rows))
+            AddSorted(row.text, row.code);
+        return;
+    }
     if (rows.isEmpty())
         return;
-    const int first = Count();
-    beginInsertRows(QModelIndex(), first, first + static_cast<int>(rows.size()) - 1);
-    if (m_arrRows.isEmpty())
-        m_arrRows = std::move(rows);
-    else
-        m_arrRows.append(rows);
+    // Into an empty list, adding one by one after any equal texts is a stable sort.
+    std::stable_sort(rows.begin(), rows.end(), [this](const EntryRow& a, const EntryRow& b) {
+        return m_collator.compare(a.text, b.text) < 0;
+    });
+    beginInsertRows(QModelIndex(), 0, static_cast<int>(rows.size()) - 1);
+    m_arrRows = std::move(rows);
     endInsertRows();
 }
 

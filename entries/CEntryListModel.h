@@ -1,20 +1,14 @@
 #pragma once
 // The rows of the entry list: a display text and an entry code each, nothing else. The list keeps
 // the participants itself (there is no separate document), so this model is the only copy of them.
+// It also owns the list's order: German, ignoring case, one collator for every comparison.
+
+#include "Entry.h"
 
 #include <QAbstractListModel>
+#include <QCollator>
 #include <QList>
 #include <QString>
-
-/// One row: the entry display text and the entry code.
-struct EntryRow
-{
-    QString text;
-    qint32 code = -1;
-};
-// Rows are moved with memmove when the list opens a gap for a sorted add; element-wise moves made
-// adding into a list of a hundred thousand entries several times slower.
-Q_DECLARE_TYPEINFO(EntryRow, Q_RELOCATABLE_TYPE);
 
 class CEntryListModel : public QAbstractListModel
 {
@@ -24,7 +18,7 @@ public:
     /// the display text.
     static constexpr int EntryCodeRole = Qt::UserRole + 1;
 
-    using QAbstractListModel::QAbstractListModel;
+    explicit CEntryListModel(QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -33,10 +27,14 @@ public:
     int Count() const { return static_cast<int>(m_arrRows.size()); }
     bool IsValidRow(int row) const { return row >= 0 && row < m_arrRows.size(); }
 
-    /// Inserts a row before row (0..Count()); returns row, or -1 when row is out of range.
+    /// Adds a row at its sorted place, after any equal texts; returns its index.
+    int AddSorted(const QString& text, qint32 code);
+    /// Adds many rows: the same order as AddSorted for each row in turn, but into an empty list
+    /// one stable sort and one notification for all, so loading a large file stays quick.
+    void AddSorted(QList<EntryRow> rows);
+    /// Inserts a row before row (0..Count()) whatever the order; returns row, or -1 when row is
+    /// out of range.
     int Insert(int row, const QString& text, qint32 code);
-    /// Appends many rows in one go (one notification for all).
-    void Append(QList<EntryRow> rows);
     bool Remove(int row);
     void Clear();
 
@@ -45,6 +43,10 @@ public:
     qint32 Code(int row) const { return m_arrRows.at(row).code; }
     bool SetCode(int row, qint32 code);
 
+    /// The order of the list, for everything shown beside it that must sort the same way.
+    const QCollator& Collator() const { return m_collator; }
+
 private:
     QList<EntryRow> m_arrRows;
+    QCollator m_collator;
 };

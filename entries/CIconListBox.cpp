@@ -2,8 +2,6 @@
 
 #include "CEntryRowDelegate.h"
 
-#include <algorithm>
-#include <QLocale>
 #include <QPainter>
 
 class CIconListBox::QuietScope
@@ -19,11 +17,8 @@ private:
 };
 
 CIconListBox::CIconListBox(QWidget* parent)
-    : QListView(parent), m_pModel(new CEntryListModel(this)),
-      m_collator(QLocale(QLocale::German, QLocale::Germany))
+    : QListView(parent), m_pModel(new CEntryListModel(this))
 {
-    m_collator.setCaseSensitivity(Qt::CaseInsensitive);
-
     setModel(m_pModel);
     setItemDelegate(new CEntryRowDelegate(this));
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -51,36 +46,14 @@ void CIconListBox::OnSelectionChanged()
 
 int CIconListBox::AddItem(const QString& text, qint32 itemData)
 {
-    // Upper bound: the first row that sorts after text, so equal texts keep the order in which
-    // they were added (a file loads back in its own order).
-    int low = 0;
-    int high = m_pModel->Count();
-    while (low < high) {
-        const int mid = low + (high - low) / 2;
-        if (m_collator.compare(text, m_pModel->Text(mid)) < 0)
-            high = mid;
-        else
-            low = mid + 1;
-    }
     QuietScope quiet(*this);
-    return m_pModel->Insert(low, text, itemData);
+    return m_pModel->AddSorted(text, itemData);
 }
 
 int CIconListBox::AddItems(QList<EntryRow> rows)
 {
     QuietScope quiet(*this);
-    if (m_pModel->Count() != 0) {
-        // Rows already there (perhaps out of order after an in-place rewrite) decide where each
-        // new one lands, exactly as for single adds.
-        for (const EntryRow& row : std::as_const(rows))
-            AddItem(row.text, row.code);
-        return m_pModel->Count();
-    }
-    // Into an empty list, adding one by one after any equal texts is a stable sort.
-    std::stable_sort(rows.begin(), rows.end(), [this](const EntryRow& a, const EntryRow& b) {
-        return m_collator.compare(a.text, b.text) < 0;
-    });
-    m_pModel->Append(std::move(rows));
+    m_pModel->AddSorted(std::move(rows));
     return m_pModel->Count();
 }
 

@@ -5,7 +5,6 @@
 
 #include "CEntryListModel.h"
 
-#include <QCollator>
 #include <QListView>
 
 class CImageList;
@@ -48,9 +47,8 @@ public:
     /// Returns 0, or -1 for a bad index.
     int SetItemData(int index, qint32 itemData);
 
-    /// The order AddItem sorts by: German, case-insensitive. Exposed so callers that must agree
-    /// with the list's order use the very same rule.
-    const QCollator& Collator() const { return m_collator; }
+    /// The order AddItem sorts by: German, case-insensitive.
+    const QCollator& Collator() const { return m_pModel->Collator(); }
 
 Q_SIGNALS:
     /// The user changed the selection (mouse, keyboard). Never raised by the methods above.
@@ -67,6 +65,5 @@ private:
     void OnSelectionChanged();
 
     CEntryListModel* m_pModel;
-    QCollator m_collator;
     int m_nQuiet = 0;
 };

@@ -169,12 +169,7 @@ QByteArrayView UpToEndOfFile(QByteArrayView bytes)
 
 } // namespace
 
-QString GenderLetter(qint32 code)
-{
-    return entry::GenderOf(code) == entry::Male ? QStringLiteral("m") : QStringLiteral("w");
-}
-
-QByteArray Write(const QString& club, const QString& event, const QList<Entry>& entries)
+QByteArray Write(const QString& club, const QString& event, const QList<EntryRow>& entries)
 {
     QByteArray out;
     out.reserve(64 + entries.size() * 50);
@@ -183,7 +178,7 @@ QByteArray Write(const QString& club, const QString& event, const QList<Entry>& 
     out += " \r\nVERANSTALTUNG: ";
     AppendValue(out, event);
     out += " \r\n";
-    for (const Entry& e : entries) {
+    for (const EntryRow& e : entries) {
         const qsizetype start = out.size();
         AppendValue(out, e.text);
         const qsizetype width = out.size() - start;

@@ -8,6 +8,8 @@
 //   <display text, blank-filled to 40 bytes>,<m|w>,<year, right-aligned in 4 columns>\r\n  (per
 //   entry)
 
+#include "Entry.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
@@ -17,23 +19,11 @@
 
 namespace entryfile {
 
-/// One row of the entry list: its display text and its entry code (see entries/Entry.h).
-struct Entry
-{
-    QString text;
-    qint32 code = 0;
-
-    friend bool operator==(const Entry&, const Entry&) = default;
-};
-
-/// "m" when bit 0 of the code is set, otherwise "w".
-QString GenderLetter(qint32 code);
-
 /// The two header lines and one entry line per entry, in the given order, CR LF, Windows-1252.
 /// A character that Windows-1252 cannot hold is written as '?'. A line feed or a 0x1A inside a
 /// value is written as a blank: either would otherwise split the line or cut off the rest of the
 /// file when it is read back.
-QByteArray Write(const QString& club, const QString& event, const QList<Entry>& entries);
+QByteArray Write(const QString& club, const QString& event, const QList<EntryRow>& entries);
 
 /// A value found behind "VEREIN: " or "VERANSTALTUNG: ". One line can carry a club value and then
 /// an event value; `line` (counted from 0) tells which values belong to the same line.
@@ -54,7 +44,7 @@ struct HeaderValue
 struct Content
 {
     QList<HeaderValue> headers; ///< in file order
-    QList<Entry> entries;       ///< in file order; codes carry CheckBirthYear's verdict
+    QList<EntryRow> entries;    ///< in file order; codes carry CheckBirthYear's verdict
 };
 
 /// Reads a whole entry file. Never fails: lines that are neither header nor entry lines are

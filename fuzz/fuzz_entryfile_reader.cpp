@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QByteArrayView bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const entryfile::Content content = entryfile::Read(bytes, kYear);
 
-    for (const entryfile::Entry& e : content.entries) {
+    for (const EntryRow& e : content.entries) {
         const int year = entry::YearOf(e.code);
         Check(year == -1 || (year > kYear - 100 && year < kYear), "year inside the window or -1");
         Check(!e.text.contains(QLatin1Char('\n')), "no line feed in a text");

@@ -30,8 +30,11 @@ int main(int argc, char** argv)
     dlg.show();
     if (!QTest::qWaitForWindowExposed(&dlg))
         return 1;
-    dlg.m_cbClub->setCurrentIndex(dlg.m_cbClub->findText(QStringLiteral("TV Musterstadt")));
-    dlg.m_cbEvent->setCurrentIndex(dlg.m_cbEvent->findText(QStringLiteral("Gauturnfest")));
+    auto* club = qobject_cast<QComboBox*>(dlg.GetDlgItem(CEntryDlg::IDC_CLUB));
+    auto* event = qobject_cast<QComboBox*>(dlg.GetDlgItem(CEntryDlg::IDC_EVENT));
+    auto* list = qobject_cast<CIconListBox*>(dlg.GetDlgItem(CEntryDlg::IDC_ENTRIES));
+    club->setCurrentIndex(club->findText(QStringLiteral("TV Musterstadt")));
+    event->setCurrentIndex(event->findText(QStringLiteral("Gauturnfest")));
     dlg.EnableEditButtons();
     const struct
     {
@@ -44,10 +47,10 @@ int main(int argc, char** argv)
         {u"Schäfer,Lea", 2011, 0},
     };
     for (const auto& row : rows) {
-        dlg.m_lbEntries->AddItem(QString::fromUtf16(row.text),
+        list->AddItem(QString::fromUtf16(row.text),
                                  entry::MakeCode(row.year, row.gender));
     }
-    dlg.m_lbEntries->SetCurSel(3);
+    list->SetCurSel(3);
     dlg.OnSelChangeEntries();
     QCoreApplication::processEvents();
     const QImage shot = dlg.grab().toImage();

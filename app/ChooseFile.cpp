@@ -3,7 +3,7 @@
 #include <QFileDialog>
 #include <QStringList>
 
-namespace entryfile {
+namespace filedlg {
 namespace {
 
 FilePresenter& Presenter()
@@ -80,4 +80,4 @@ QString FolderOf(const QString& path)
     return path.left(cut);
 }
 
-} // namespace entryfile
+} // namespace filedlg

@@ -11,7 +11,7 @@
 class QFileDialog;
 class QWidget;
 
-namespace entryfile {
+namespace filedlg {
 
 /// ChooseFile's answer when the user cancelled (or the dialog failed).
 inline constexpr QStringView kCancelled = u"----";
@@ -44,4 +44,4 @@ QString FolderOf(const QString& path);
 /// The real dialog as ChooseFile shows it, set up from the request but not yet shown.
 std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* parent, const FileRequest& request);
 
-} // namespace entryfile
+} // namespace filedlg
