@@ -6,9 +6,6 @@
 
 namespace {
 
-const char* const kInvalidArgument = "Invalid argument";
-const char* const kCannotConnect = "Server cannot be connected";
-
 const char* FailureText(CPop3Client::ReplyKind kind)
 {
     switch (kind) {
@@ -44,15 +41,9 @@ bool CPop3Client::Connect(const std::string& host, const std::string& user,
     // Refuse what could end a command line early before anything reaches the server.
     if (!FitsCommandLine(host, host.size()) || !FitsCommandLine(user, kMaxArgument) ||
         !FitsCommandLine(password, kMaxArgument)) {
-        m_strError = kInvalidArgument;
-        return false;
+        return RefuseArgument();
     }
-    m_reader.Reset();
-    if (!m_socket.Connect(host, port, m_connectTimeout)) {
-        m_strError = kCannotConnect;
-        return false;
-    }
-    if (!CheckReply(kGreeting))
+    if (!Open(host, port) || !CheckReply(kGreeting))
         return false;
     SendCommand("USER " + user + "\r\n");
     if (!CheckReply(kUser))
@@ -69,26 +60,14 @@ bool CPop3Client::Stat()
 
 bool CPop3Client::CheckReply(ReplyKind kind)
 {
-    const ReplyReader::Reply reply = m_reader.ReadLine(m_replyTimeout);
-    if (reply.outcome != ReplyReader::Outcome::Complete) {
-        // Nothing that follows on this connection could be matched to its command any more.
-        m_socket.Close();
-        m_strError = FailureText(kind);
-        return false;
-    }
-    if (!BeginsWithOk(reply.text)) {
+    std::string reply;
+    if (!ReadReply(Framing::StatusLine, reply) || !BeginsWithOk(reply)) {
         m_strError = FailureText(kind);
         return false;
     }
     if (kind == kStat)
-        ParseStatus(reply.text);
+        ParseStatus(reply);
     return true;
-}
-
-bool CPop3Client::SendCommand(const std::string& line)
-{
-    // A failed send needs no report of its own: the reply check that follows fails.
-    return m_socket.SendAll(line, m_replyTimeout);
 }
 
 // "+OK count size": the first two whitespace-separated numbers after "+OK". A number that is

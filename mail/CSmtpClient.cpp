@@ -4,9 +4,6 @@
 
 namespace {
 
-const char* const kInvalidArgument = "Invalid argument";
-const char* const kCannotConnect = "Server cannot be connected";
-
 int ExpectedCode(CSmtpClient::ReplyKind kind)
 {
     switch (kind) {
@@ -58,12 +55,7 @@ bool CSmtpClient::Connect(const std::string& host, const std::string& heloName, 
 {
     if (!FitsCommandLine(host, host.size()) || !FitsCommandLine(heloName, kMaxHeloName))
         return RefuseArgument();
-    m_reader.Reset();
-    if (!m_socket.Connect(host, port, m_connectTimeout)) {
-        m_strError = kCannotConnect;
-        return false;
-    }
-    if (!CheckReply(kGreeting))
+    if (!Open(host, port) || !CheckReply(kGreeting))
         return false;
     SendCommand("HELO " + heloName + "\r\n");
     return CheckReply(kHelo);
@@ -108,17 +100,11 @@ bool CSmtpClient::Quit()
 
 bool CSmtpClient::CheckReply(ReplyKind kind)
 {
-    const ReplyReader::Reply reply = m_reader.ReadSmtpReply(m_replyTimeout);
-    if (reply.outcome != ReplyReader::Outcome::Complete) {
-        // A reply that never ended counts as no reply at all (code 0). Whatever might still
-        // come could not be matched to its command any more, so the connection ends here.
-        m_socket.Close();
-        m_strError = ReplyText(std::string());
-        return false;
-    }
-    if (ReplyCode(LastLine(reply.text)) == ExpectedCode(kind))
+    std::string reply;
+    // A reply that never ended counts as no reply at all (code 0).
+    if (ReadReply(Framing::SmtpReply, reply) && ReplyCode(LastLine(reply)) == ExpectedCode(kind))
         return true;
-    m_strError = ReplyText(reply.text);
+    m_strError = ReplyText(reply);
     return false;
 }
 
@@ -142,18 +128,6 @@ std::string CSmtpClient::ReplyText(const std::string& reply)
             return meaning.text;
     }
     return "No Error Number is matched with " + reply;
-}
-
-bool CSmtpClient::SendCommand(const std::string& line)
-{
-    // A failed send needs no report of its own: the reply check that follows fails.
-    return m_socket.SendAll(line, m_replyTimeout);
-}
-
-bool CSmtpClient::RefuseArgument()
-{
-    m_strError = kInvalidArgument;
-    return false;
 }
 
 std::string FormatSmtpMessage(const std::string& subject, const std::string& body)

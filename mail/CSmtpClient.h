@@ -1,9 +1,7 @@
 #pragma once
 
-#include "ReplyReader.h"
-#include "TcpSocket.h"
+#include "MailConnection.h"
 
-#include <chrono>
 #include <string>
 #include <vector>
 
@@ -11,7 +9,7 @@
 // subject line and a body, QUIT. Each command reads one whole reply and compares its code with
 // the one the command expects; a mismatch keeps an English explanation for GetError. Every step
 // sends its command whatever the previous one returned; nothing is shown.
-class CSmtpClient
+class CSmtpClient : public MailConnection
 {
 public:
     enum ReplyKind : int
@@ -34,11 +32,9 @@ public:
     static constexpr std::size_t kMaxBody = 253;
     static constexpr unsigned short kDefaultPort = 25;
 
-    CSmtpClient() : m_reader(m_socket) {}
+    CSmtpClient() = default;
     // Closes the connection; no QUIT is sent from here.
     virtual ~CSmtpClient() = default;
-    CSmtpClient(const CSmtpClient&) = delete;
-    CSmtpClient& operator=(const CSmtpClient&) = delete;
 
     bool Connect(const std::string& host, const std::string& heloName,
                  unsigned short port = kDefaultPort);
@@ -53,20 +49,7 @@ public:
     // What a reply means, judged by the code it begins with.
     static std::string ReplyText(const std::string& reply);
 
-    void SetConnectTimeout(std::chrono::milliseconds timeout) { m_connectTimeout = timeout; }
-    void SetReplyTimeout(std::chrono::milliseconds timeout) { m_replyTimeout = timeout; }
-
-    std::string m_strError;
     std::vector<std::string> m_arrRecipients;
-
-private:
-    bool SendCommand(const std::string& line);
-    bool RefuseArgument();
-
-    TcpSocket m_socket;
-    ReplyReader m_reader;
-    std::chrono::milliseconds m_connectTimeout{15000};
-    std::chrono::milliseconds m_replyTimeout{30000};
 };
 
 // The message text after DATA: "SUBJECT:" + subject, the body, and the closing ".", each line

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "ReplyReader.h"
+#include "TcpSocket.h"
+
+#include <chrono>
+#include <string>
+
+// What the POP3 and the SMTP client have in common: one blocking TCP connection, the reader of
+// its replies, a deadline for connecting and one for each reply, and the text of the last
+// failure. Failures leave an English text in m_strError and are never cleared; nothing is shown.
+class MailConnection
+{
+public:
+    void SetConnectTimeout(std::chrono::milliseconds timeout) { m_connectTimeout = timeout; }
+    void SetReplyTimeout(std::chrono::milliseconds timeout) { m_replyTimeout = timeout; }
+
+    std::string m_strError;
+
+protected:
+    enum class Framing
+    {
+        StatusLine, // POP3: one line
+        SmtpReply   // SMTP: "ddd-" lines continue the reply
+    };
+
+    MailConnection() : m_reader(m_socket) {}
+    // Closes the connection; neither protocol's goodbye is sent from here.
+    ~MailConnection() = default;
+    MailConnection(const MailConnection&) = delete;
+    MailConnection& operator=(const MailConnection&) = delete;
+
+    // Connects; bytes left unread from an earlier connection are dropped. The caller has
+    // checked its arguments (RefuseArgument) before, so a refused one never reaches the network.
+    bool Open(const std::string& host, unsigned short port);
+    bool RefuseArgument();
+    bool SendCommand(const std::string& line);
+    // Reads one whole reply into text. A reply that did not complete (peer closed, deadline,
+    // too long) ends the connection and gives false.
+    bool ReadReply(Framing framing, std::string& text);
+
+private:
+    TcpSocket m_socket;
+    ReplyReader m_reader;
+    std::chrono::milliseconds m_connectTimeout{15000};
+    std::chrono::milliseconds m_replyTimeout{30000};
+};
