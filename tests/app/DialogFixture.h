@@ -1,66 +1,78 @@
 #pragma once
-// A real CEntryDlg, shown offscreen, with a private settings store and a message-box recorder.
+// A real CEntryDlg, shown offscreen, with a private settings store, a message-box recorder and a
+// scripted file dialog: no test waits on a modal loop.
 
 #include "CEntryDlg.h"
-#include "Entry.h"
+#include "ChooseFile.h"
 #include "MessageBox.h"
 
 #include <deque>
 #include <gtest/gtest.h>
 #include <memory>
-#include <QApplication>
-#include <QCheckBox>
+#include <optional>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
-/// Records every message box and answers from a script (Ok for plain boxes, No for questions
-/// unless a test says otherwise).
+/// Records every message box; plain boxes answer Ok, questions the next scripted answer or No.
 struct MessageRecorder
 {
     QStringList texts;
-    QList<msgbox::Request> requests;
     std::deque<msgbox::Answer> answers;
 
-    void Install()
+    MessageRecorder()
     {
         msgbox::SetPresenter([this](QWidget*, const msgbox::Request& r) {
             texts << r.text;
-            requests << r;
-            if (!answers.empty()) {
-                const msgbox::Answer a = answers.front();
-                answers.pop_front();
-                return a;
-            }
-            return r.buttons == msgbox::Buttons::YesNo ? msgbox::Answer::No : msgbox::Answer::Ok;
+            if (r.buttons == msgbox::Buttons::Ok || answers.empty())
+                return r.buttons == msgbox::Buttons::Ok ? msgbox::Answer::Ok : msgbox::Answer::No;
+            const msgbox::Answer a = answers.front();
+            answers.pop_front();
+            return a;
         });
     }
     ~MessageRecorder() { msgbox::SetPresenter({}); }
 };
 
+/// The file dialog answers with the next scripted path (nullopt: cancelled) and keeps the requests.
+struct FileDialogScript
+{
+    QList<filedlg::FileRequest> requests;
+    std::deque<std::optional<QString>> answers;
+
+    FileDialogScript()
+    {
+        filedlg::SetFilePresenter([this](QWidget*, const filedlg::FileRequest& r) {
+            requests << r;
+            std::optional<QString> answer;
+            if (!answers.empty()) {
+                answer = answers.front();
+                answers.pop_front();
+            }
+            return answer;
+        });
+    }
+    ~FileDialogScript() { filedlg::SetFilePresenter({}); }
+};
+
 class DialogTest : public ::testing::Test
 {
 protected:
+    using Id = CEntryDlg::ControlId;
+
     void SetUp() override
     {
-        ASSERT_TRUE(settingsDir.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
-        messages.Install();
+        ASSERT_TRUE(dir.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
     }
-
-    void TearDown() override { dlg.reset(); }
 
     /// Starts the window the way the application does, with the given stored settings.
     void Open(int autoSave = 0, const QString& path = QString())
     {
         dlg = std::make_unique<CEntryDlg>();
-        dlg->m_bAutoSave = autoSave;
-        dlg->m_strPath = path;
+        dlg->ApplySettings({autoSave, path});
         dlg->OnInitDialog();
         dlg->show();
         dlg->activateWindow();
@@ -72,83 +84,55 @@ protected:
         return qobject_cast<T*>(dlg->GetDlgItem(id));
     }
     QLineEdit* Edit(int id) const { return Item<QLineEdit>(id); }
-    QPushButton* Button(int id) const { return Item<QPushButton>(id); }
-
+    CIconListBox* List() const { return Item<CIconListBox>(Id::IDC_ENTRIES); }
     void Click(int id) { QTest::mouseClick(dlg->GetDlgItem(id), Qt::LeftButton); }
 
-    /// Key presses carrying any text, one per character (QTest::keyClicks knows only Latin-1).
-    static void TypeText(QWidget* widget, const QString& text)
-    {
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            qsizetype len = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, text.mid(i, len),
-                                Qt::NoModifier);
-            i += len - 1;
-        }
-    }
-
-    /// Types into a field the way a user does: click into it, then the keys.
-    void Type(int id, const QString& text)
-    {
-        QLineEdit* field = Edit(id);
-        QTest::mouseClick(field, Qt::LeftButton, {},
-                          QPoint(field->width() - 3, field->height() / 2));
-        TypeText(field, text);
-    }
-
-    /// Replaces a field's whole text by typing.
+    /// Replaces a field's text by typing, as a user does after clicking into it.
     void Retype(int id, const QString& text)
     {
         QLineEdit* field = Edit(id);
         QTest::mouseClick(field, Qt::LeftButton);
         field->selectAll();
         QTest::keyClick(field, Qt::Key_Backspace);
-        TypeText(field, text);
+        for (const QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
 
     /// Chooses an item from a drop-down list as a user does (the list's activation).
-    static void Choose(QComboBox* box, const QString& text)
+    void Choose(int id, const QString& text)
     {
+        auto* box = Item<QComboBox>(id);
         const int index = box->findText(text);
-        ASSERT_GE(index, 0) << text.toStdString();
+        ASSERT_GE(index, 0);
         box->setCurrentIndex(index);
         Q_EMIT box->activated(index);
     }
 
-    /// Adds a participant through the fields and "Hinzu".
     void AddParticipant(const QString& name, const QString& first, int year, bool male = false)
     {
-        Retype(CEntryDlg::IDC_FIRSTNAME, first);
-        Retype(CEntryDlg::IDC_NAME, name);
-        Retype(CEntryDlg::IDC_YEAR, QString::number(year));
-        Click(male ? CEntryDlg::IDC_MALE : CEntryDlg::IDC_FEMALE);
-        Click(CEntryDlg::IDC_ADD);
+        Retype(Id::IDC_FIRSTNAME, first);
+        Retype(Id::IDC_NAME, name);
+        Retype(Id::IDC_YEAR, QString::number(year));
+        Click(male ? Id::IDC_MALE : Id::IDC_FEMALE);
+        Click(Id::IDC_ADD);
     }
 
-    /// Clicks a row of the entry list.
     void ClickRow(int row)
     {
-        CIconListBox* list = dlg->m_lbEntries;
-        const QRect rect = list->visualRect(list->model()->index(row, 0));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+        const QRect rect = List()->visualRect(List()->model()->index(row, 0));
+        QTest::mouseClick(List()->viewport(), Qt::LeftButton, {}, rect.center());
     }
 
     QStringList Rows() const
     {
         QStringList rows;
-        for (int i = 0; i < dlg->m_lbEntries->GetCount(); ++i)
-            rows << dlg->m_lbEntries->GetText(i);
+        for (int i = 0; i < List()->GetCount(); ++i)
+            rows << List()->GetText(i) + QStringLiteral("/%1").arg(List()->GetItemData(i));
         return rows;
     }
 
-    QSettings StoredSettings() const
-    {
-        return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("ZANDREL"),
-                         QCoreApplication::applicationName());
-    }
-
-    QTemporaryDir settingsDir;
+    QTemporaryDir dir; // settings and files
     MessageRecorder messages;
+    FileDialogScript files;
     std::unique_ptr<CEntryDlg> dlg;
-    const int thisYear = entry::CurrentUtcYear();
 };

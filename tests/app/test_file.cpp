@@ -1,0 +1,98 @@
+// "Speichern" and "Laden" through the real window, with real files and a scripted file dialog.
+#include "DialogFixture.h"
+#include "EntryFile.h"
+
+#include <csignal>
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <sys/resource.h>
+
+namespace {
+
+QByteArray Bytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+QByteArray Golden()
+{
+    return Bytes(QStringLiteral(ZANDREL_TEST_DATA_DIR "/example.mdg"));
+}
+
+TEST_F(DialogTest, SaveWritesTheRegistrationAndLoadReplacesTheList)
+{
+    Open(1, dir.path());
+    Choose(Id::IDC_CLUB, QStringLiteral("TV Musterstadt"));
+    Choose(Id::IDC_EVENT, QStringLiteral("Gauturnfest"));
+    AddParticipant(QStringLiteral("Schmidt"), QStringLiteral("Jonas"), 1996, true);
+    AddParticipant(QStringLiteral("Meier"), QStringLiteral("Anna"), 1994);
+    const QString saved = dir.filePath(QStringLiteral("sub/meldung.mdg"));
+    QDir(dir.path()).mkdir(QStringLiteral("sub"));
+    files.answers = {saved};
+    Click(Id::IDC_SAVE);
+    EXPECT_EQ(Bytes(saved), Golden());
+    ASSERT_EQ(files.requests.size(), 1);
+    EXPECT_EQ(files.requests[0].proposedName,
+              QStringLiteral("Gauturnfest %1 TV Musterstadt.mdg").arg(QDate::currentDate().year()));
+    EXPECT_EQ(files.requests[0].folder, dir.path());
+    EXPECT_EQ(dlg->CurrentSettings().path, dir.filePath(QStringLiteral("sub")));
+
+    // Loading replaces the list and chooses club and event from the file's headers.
+    Open();
+    AddParticipant(QStringLiteral("Vorher"), QStringLiteral("Da"), 1990);
+    QFile other(dir.filePath(QStringLiteral("andere.mdg")));
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    other.write(Golden().replace("TV Musterstadt", "sg m\xFChl").replace("Gauturnfest", "Kinder"));
+    other.close();
+    files.answers = {other.fileName()};
+    Click(Id::IDC_LOAD);
+    EXPECT_EQ(Rows(), (QStringList{QStringLiteral("Meier,Anna/3988"),
+                                   QStringLiteral("Schmidt,Jonas/3993")}));
+    EXPECT_EQ(Item<QComboBox>(Id::IDC_CLUB)->currentText(), QStringLiteral("SG Mühlbach"));
+    EXPECT_EQ(Item<QComboBox>(Id::IDC_EVENT)->currentText(), QStringLiteral("Kinderturnfest"));
+    EXPECT_TRUE(Item(Id::IDC_SAVE)->isEnabled());
+    EXPECT_TRUE(messages.texts.isEmpty());
+}
+
+TEST_F(DialogTest, FailedOrCancelledSavesAndLoadsSayWhyAndChangeNothing)
+{
+    Open();
+    Choose(Id::IDC_CLUB, QStringLiteral("TV Musterstadt"));
+    Choose(Id::IDC_EVENT, QStringLiteral("Gauturnfest"));
+    Click(Id::IDC_SAVE);
+    EXPECT_TRUE(files.requests.isEmpty()) << "an empty list opens no dialog";
+    // A registration over 16 KiB onto a disk that takes only 4 KiB more.
+    for (int i = 0; i < 400; ++i)
+        List()->AddItem(QStringLiteral("Teilnehmer%1,Vorname").arg(i), entry::MakeCode(2000, 0));
+    const QString target = dir.filePath(QStringLiteral("meldung.mdg"));
+    QFile old(target);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("alt") == 3);
+    old.close();
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    setrlimit(RLIMIT_FSIZE, &small);
+    files.answers = {std::nullopt, QString(), dir.path(), target};
+    for (int i = 0; i < 4; ++i)
+        Click(Id::IDC_SAVE);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_EQ(Bytes(target), "alt");
+    EXPECT_EQ(dlg->Modified(), 1);
+    files.answers = {dir.filePath(QStringLiteral("fehlt.mdg"))};
+    Click(Id::IDC_LOAD);
+    EXPECT_EQ(List()->GetCount(), 400);
+    EXPECT_EQ(messages.texts,
+              (QStringList{QStringLiteral("Fehler beim Speichern: Meldeliste leer!"),
+                           QStringLiteral("FEHLER: Ungültiger Dateiname!"),
+                           QStringLiteral("Meldedatei konnte nicht gespeichert werden!"),
+                           QStringLiteral("Beim Zugriff auf %1 wurde ein voller Datenträger "
+                                          "gemeldet.").arg(target),
+                           QStringLiteral("FEHLER: Meldedatei nicht gefunden!")}));
+}
+
+} // namespace

@@ -1,0 +1,218 @@
+// The main window driven as a user drives it: the editing rules, the change flag, the ways out.
+#include "CEntryApp.h"
+#include "DataExchange.h"
+#include "DialogFixture.h"
+#include "Entry.h"
+
+#include <functional>
+#include <QApplication>
+#include <QCheckBox>
+#include <QRadioButton>
+#include <QTextBrowser>
+#include <QToolTip>
+
+namespace {
+
+const QString kIncomplete = QStringLiteral("FEHLER: Teilnehmerdaten unvollständig!");
+const QString kBadYear = QStringLiteral("FEHLER: Datum falsch!");
+
+TEST_F(DialogTest, AddTakesAValidParticipantAndRefusesTheRest)
+{
+    Open();
+    const int now = entry::CurrentUtcYear();
+    const struct
+    {
+        const char* first;
+        const char* name;
+        int year;
+        bool male;
+        QStringList messages; // empty: added
+    } rows[] = {
+        {"Anna", "Meier", now - 99, false, {}},
+        {"Jonas", "Abel", now - 1, true, {}},
+        // The year window is open at both ends; leaving the field already says so.
+        {"Eva", "Alt", now - 100, false, {kBadYear, kIncomplete}},
+        {"Eva", "Jung", now, false, {kBadYear, kIncomplete}},
+        {"", "Meier", 1990, false, {kIncomplete}},
+        {"Anna", "", 1990, false, {kIncomplete}},
+    };
+    QStringList expected;
+    for (const auto& r : rows) {
+        messages.texts.clear();
+        AddParticipant(QString::fromUtf8(r.name), QString::fromUtf8(r.first), r.year, r.male);
+        if (!r.messages.isEmpty()) {
+            EXPECT_EQ(messages.texts, r.messages) << r.name << r.year;
+            EXPECT_EQ(Edit(Id::IDC_FIRSTNAME)->text(), QString::fromUtf8(r.first)) << "kept";
+            continue;
+        }
+        expected << QStringLiteral("%1,%2/%3").arg(QString::fromUtf8(r.name),
+                                                   QString::fromUtf8(r.first))
+                        .arg(entry::MakeCode(r.year, r.male ? entry::Male : entry::Female));
+        EXPECT_TRUE(messages.texts.isEmpty()) << r.name;
+        EXPECT_EQ(Edit(Id::IDC_NAME)->text(), QString()) << "fields emptied after an add";
+        EXPECT_EQ(Edit(Id::IDC_YEAR)->text(), QStringLiteral("0"));
+        EXPECT_TRUE(Item<QRadioButton>(Id::IDC_FEMALE)->isChecked());
+        EXPECT_EQ(QApplication::focusWidget(), Edit(Id::IDC_FIRSTNAME));
+    }
+    expected.sort();
+    EXPECT_EQ(Rows(), expected);
+}
+
+TEST_F(DialogTest, SelectedRowFollowsTheFields)
+{
+    Open();
+    AddParticipant(QStringLiteral("Zander"), QStringLiteral("Eva"), 1994);
+    AddParticipant(QStringLiteral("Bauer"), QStringLiteral("Max"), 1996, true);
+    ClickRow(1);
+    EXPECT_EQ(Edit(Id::IDC_NAME)->text(), QStringLiteral("Zander"));
+    EXPECT_EQ(Edit(Id::IDC_FIRSTNAME)->text(), QStringLiteral("Eva"));
+    EXPECT_EQ(Edit(Id::IDC_YEAR)->text(), QStringLiteral("1994"));
+    Retype(Id::IDC_NAME, QStringLiteral("Adam")); // rewritten in place, not sorted again
+    Click(Id::IDC_MALE);
+    EXPECT_EQ(Rows(), (QStringList{QStringLiteral("Bauer,Max/3993"), QStringLiteral("Adam,Eva/3989")}));
+    Retype(Id::IDC_YEAR, QStringLiteral("1995"));
+    QTest::keyClick(Edit(Id::IDC_YEAR), Qt::Key_Tab);
+    EXPECT_EQ(List()->GetItemData(1), entry::MakeCode(1995, entry::Male));
+    Retype(Id::IDC_YEAR, QStringLiteral("1800"));
+    Click(Id::IDC_FEMALE); // leaving the field refuses the year; the row keeps its whole code
+    Retype(Id::IDC_YEAR, QStringLiteral("19x"));
+    QTest::keyClick(Edit(Id::IDC_YEAR), Qt::Key_Tab);
+    EXPECT_EQ(List()->GetItemData(1), entry::MakeCode(1995, entry::Male));
+    EXPECT_EQ(messages.texts, (QStringList{kBadYear,
+                                           QStringLiteral("Geben Sie bitte eine ganze Zahl ein."),
+                                           kBadYear}));
+    Click(Id::IDC_NEW);
+    EXPECT_EQ(List()->GetCurSel(), -1);
+    Click(Id::IDC_REMOVE);
+    EXPECT_EQ(messages.texts.last(),
+              QStringLiteral("Zum Löschen erst einen Eintrag aus der Liste auswählen!"));
+}
+
+TEST_F(DialogTest, ChangeFlagAfterEachAction)
+{
+    const QString file = dir.filePath(QStringLiteral("meldung.mdg"));
+    Open();
+    Choose(Id::IDC_CLUB, QStringLiteral("TV Musterstadt"));
+    EXPECT_FALSE(Item(Id::IDC_SAVE)->isEnabled());
+    Choose(Id::IDC_EVENT, QStringLiteral("Gauturnfest"));
+    AddParticipant(QStringLiteral("Meier"), QStringLiteral("Anna"), 1990);
+    const std::function<void()> save = [&] {
+        files.answers = {file};
+        Click(Id::IDC_SAVE);
+    };
+    const struct
+    {
+        const char* action;
+        std::function<void()> run;
+        qint32 modified;
+    } rows[] = {
+        {"save", save, 0},
+        {"select a row", [&] { ClickRow(0); }, 0},
+        {"click the gender already on", [&] { Click(Id::IDC_FEMALE); }, 0},
+        {"add the selected participant again", [&] { Click(Id::IDC_ADD); }, 0},
+        {"Neu", [&] { Click(Id::IDC_NEW); }, 0},
+        {"remove a row", [&] { ClickRow(1); Click(Id::IDC_REMOVE); }, 0},
+        {"other gender of the selected row", [&] { ClickRow(0); Click(Id::IDC_MALE); }, 1},
+        {"save", save, 0},
+        {"new year of the selected row",
+         [&] { ClickRow(0); Retype(Id::IDC_YEAR, QStringLiteral("1991"));
+               QTest::keyClick(Edit(Id::IDC_YEAR), Qt::Key_Tab); }, 1},
+        {"save", save, 0},
+        {"same year again", [&] { Retype(Id::IDC_YEAR, QStringLiteral("1991"));
+                                  QTest::keyClick(Edit(Id::IDC_YEAR), Qt::Key_Tab); }, 0},
+        {"type in a name field", [&] { Retype(Id::IDC_FIRSTNAME, QStringLiteral("Ann")); }, 1},
+        {"save", save, 0},
+        {"choose a club", [&] { Choose(Id::IDC_CLUB, QStringLiteral("TV Musterstadt")); }, 1},
+    };
+    for (const auto& r : rows) {
+        r.run();
+        EXPECT_EQ(dlg->Modified(), r.modified) << r.action;
+    }
+    EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join(u'|').toStdString();
+}
+
+TEST_F(DialogTest, WaysOutAskWhileChangesAreUnsavedAndAlwaysStoreTheSettings)
+{
+    const struct
+    {
+        const char* way;
+        std::function<void(CEntryDlg&)> close;
+        int storedAutoSave; // "Beenden" takes the check box, the others leave the member alone
+    } ways[] = {
+        {"Beenden", [this](CEntryDlg&) { Click(Id::IDOK_Exit); }, 1},
+        {"Escape", [this](CEntryDlg&) { QTest::keyClick(Edit(Id::IDC_NAME), Qt::Key_Escape); }, 0},
+        {"close box", [](CEntryDlg& d) { d.close(); }, 0},
+    };
+    for (const auto& w : ways) {
+        SCOPED_TRACE(w.way);
+        Open(0, QStringLiteral("/alt"));
+        Click(Id::IDC_AUTOSAVE);
+        Retype(Id::IDC_NAME, QStringLiteral("x"));
+        messages.texts.clear();
+        messages.answers = {msgbox::Answer::No};
+        w.close(*dlg);
+        EXPECT_TRUE(dlg->isVisible()) << "No keeps the window";
+        messages.answers = {msgbox::Answer::Yes};
+        w.close(*dlg);
+        EXPECT_FALSE(dlg->isVisible());
+        EXPECT_EQ(messages.texts, QStringList(2, QStringLiteral("Beenden ohne Speichern?")));
+        dlg.reset();
+        QSettings stored(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("ZANDREL"),
+                         QStringLiteral("Zandrel"));
+        EXPECT_EQ(stored.value(QStringLiteral("settings/autoSave")).toInt(), w.storedAutoSave);
+        EXPECT_EQ(stored.value(QStringLiteral("settings/path")).toString(), QStringLiteral("/alt"));
+        stored.clear();
+
+        Open(); // nothing unsaved: out at once
+        messages.texts.clear();
+        w.close(*dlg);
+        EXPECT_FALSE(dlg->isVisible());
+        EXPECT_TRUE(messages.texts.isEmpty());
+        dlg.reset();
+    }
+}
+
+TEST_F(DialogTest, KeysReachTheirHandlers)
+{
+    Open();
+    Retype(Id::IDC_FIRSTNAME, QStringLiteral("Anna"));
+    Retype(Id::IDC_NAME, QStringLiteral("Meier"));
+    Retype(Id::IDC_YEAR, QStringLiteral("1990"));
+    QTest::keyClick(Edit(Id::IDC_YEAR), Qt::Key_Return);
+    EXPECT_EQ(List()->GetCount(), 0) << "Enter in a field adds nothing";
+    EXPECT_TRUE(dlg->isVisible()) << "nor does it close the window";
+
+    // Characters the entry file cannot hold are refused as they are typed, with the reason.
+    Retype(Id::IDC_NAME, QStringLiteral("Łukasz"));
+    EXPECT_EQ(Edit(Id::IDC_NAME)->text(), QStringLiteral("ukasz"));
+    EXPECT_TRUE(QToolTip::text().contains(QStringLiteral("„Ł“")));
+
+    QTest::keyClick(Edit(Id::IDC_NAME), Qt::Key_F1, Qt::ShiftModifier);
+    const auto helpShown = [] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (qobject_cast<QTextBrowser*>(w) && w->isVisible())
+                return true;
+        return false;
+    };
+    EXPECT_FALSE(helpShown()) << "F1 with a modifier shows nothing";
+    QTest::keyClick(Edit(Id::IDC_NAME), Qt::Key_F1);
+    EXPECT_TRUE(helpShown());
+}
+
+TEST(Shell, YearTextAndApplicationName)
+{
+    const struct
+    {
+        const char* text;
+        std::optional<qint32> year;
+    } years[] = {{"1990", 1990}, {" \t+1990 ", 1990}, {"-5", -5}, {"0", 0}, {"-0", {}},
+                 {"", {}},       {"19 90", {}},       {"1990x", {}}, {"2147483648", {}}};
+    for (const auto& y : years)
+        EXPECT_EQ(ddx::ParseWholeNumber(QString::fromUtf8(y.text)), y.year) << y.text;
+    EXPECT_EQ(CEntryApp::ApplicationNameFromPath(QStringLiteral("/opt/x/Zandrel.exe")),
+              QStringLiteral("Zandrel"));
+    EXPECT_EQ(CEntryApp::ApplicationNameFromPath(QStringLiteral("/a.b/zandrel.neu.bin")),
+              QStringLiteral("zandrel.neu"));
+}
+
+} // namespace

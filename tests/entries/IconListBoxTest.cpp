@@ -1,0 +1,99 @@
+// The drawn list: what the user's mouse and keys do to the selection, and the pixels of a row.
+#include "CIconListBox.h"
+#include "CImageList.h"
+
+#include <gtest/gtest.h>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+const QColor kBase(250, 250, 200), kHighlight(128, 0, 128), kText(0, 100, 0);
+
+class IconListBox : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        QPalette palette;
+        palette.setColor(QPalette::Base, kBase);
+        palette.setColor(QPalette::Highlight, kHighlight);
+        palette.setColor(QPalette::Text, kText);
+        list.setPalette(palette);
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPixelSize(16);
+        font.setStyleStrategy(QFont::NoAntialias); // every text pixel in the pen's colour
+        list.setFont(font);
+        ASSERT_TRUE(pictures.Create(35, 32, 2, 0));
+        ASSERT_EQ(pictures.Add(QImage(QStringLiteral(ZANDREL_DATA_BUILD_DIR
+                                                     "/pictures/gender.png"))), 0);
+        list.m_pImageList = &pictures;
+        list.AddItem(QStringLiteral("Meier,Max"), 3981); // male
+        list.AddItem(QStringLiteral("Neumann,Nina"), 3980);
+        list.AddItem(QStringLiteral("Otto,Olaf"), 3981);
+        list.resize(240, 200);
+        list.show();
+        list.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&list));
+    }
+
+    QRect Row(int row) const { return list.visualRect(list.model()->index(row, 0)); }
+    void ClickAt(QPoint at, Qt::KeyboardModifiers modifiers = {})
+    {
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, modifiers, at);
+    }
+
+    CImageList pictures;
+    CIconListBox list;
+};
+
+TEST_F(IconListBox, OnlyTheUserRaisesSelChangeAndNobodyCanUnselect)
+{
+    QSignalSpy spy(&list, &CIconListBox::selChange);
+    list.SetCurSel(2);
+    list.SetCurSel(0);
+    EXPECT_EQ(spy.count(), 0);
+    ClickAt(Row(1).center());
+    EXPECT_EQ(list.GetCurSel(), 1);
+    QTest::keyClick(&list, Qt::Key_Down);
+    EXPECT_EQ(list.GetCurSel(), 2);
+    EXPECT_EQ(spy.count(), 2);
+    ClickAt(Row(2).center(), Qt::ControlModifier);
+    ClickAt(QPoint(10, list.viewport()->height() - 2));
+    EXPECT_EQ(list.GetCurSel(), 2);
+    EXPECT_EQ(spy.count(), 2);
+    // A deleted selected row leaves no selection behind, and says nothing.
+    EXPECT_EQ(list.DeleteString(2), 2);
+    EXPECT_EQ(list.GetCurSel(), -1);
+    EXPECT_EQ(spy.count(), 2);
+}
+
+TEST_F(IconListBox, RowShowsItsGenderPictureTheFillBesideItAndTheTextBelowTheTop)
+{
+    list.SetCurSel(0);
+    const QImage shot = list.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    for (int row = 0; row < 3; ++row) {
+        const QRect rect = Row(row);
+        ASSERT_EQ(rect.height(), 32);
+        const int gender = entry::GenderOf(list.GetItemData(row));
+        EXPECT_EQ(shot.copy(rect.left(), rect.top(), 35, 32), pictures.GetImage(gender)) << row;
+        EXPECT_NE(shot.copy(rect.left(), rect.top(), 35, 32), pictures.GetImage(1 - gender));
+        EXPECT_EQ(shot.pixelColor(rect.left() + 35, rect.top()), row == 0 ? kHighlight : kBase);
+        EXPECT_EQ(shot.pixelColor(rect.left() + 34, rect.bottom()),
+                  pictures.GetImage(gender).pixelColor(34, 31));
+    }
+    // The unselected text starts right of the picture, its capitals one cap height above the
+    // base line of a line that begins two pixels below the row's top.
+    QRect text;
+    const QRect row = Row(1);
+    for (int y = row.top(); y <= row.bottom(); ++y)
+        for (int x = row.left(); x <= row.right(); ++x)
+            if (shot.pixelColor(x, y) == kText)
+                text |= QRect(x, y, 1, 1);
+    const QFontMetrics metrics(list.font());
+    ASSERT_FALSE(text.isEmpty());
+    EXPECT_GE(text.left(), row.left() + 35);
+    EXPECT_NEAR(text.top(), row.top() + 2 + metrics.ascent() - metrics.capHeight(), 1);
+}
+
+} // namespace

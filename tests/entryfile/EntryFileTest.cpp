@@ -1,0 +1,213 @@
+// The entry file's bytes: golden files, the reader's rules as tables, round trips, Windows-1252.
+#include "Cp1252.h"
+#include "EntryFile.h"
+
+#include <gtest/gtest.h>
+#include <QFile>
+
+using namespace entryfile;
+
+void PrintTo(const EntryRow& e, std::ostream* os)
+{
+    *os << '"' << e.text.toStdString() << "\" " << e.code;
+}
+
+namespace entryfile {
+void PrintTo(const HeaderValue& h, std::ostream* os)
+{
+    *os << (h.kind == HeaderValue::Club ? "Club" : "Event") << " \"" << h.value.toStdString()
+        << "\" line " << h.line;
+}
+} // namespace entryfile
+
+namespace {
+
+constexpr int kYear = 2026; // valid birth years: 1927 to 2025
+
+QByteArray Golden(const char* name)
+{
+    QFile file(QStringLiteral(ZANDREL_TEST_DATA_DIR "/") + QLatin1String(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+EntryRow E(const char16_t* text, int year, int gender)
+{
+    return {QString::fromUtf16(text), entry::MakeCode(year, gender)}; // year -1: invalid
+}
+
+HeaderValue Club(const char16_t* value, qsizetype line)
+{
+    return {HeaderValue::Club, QString::fromUtf16(value), line};
+}
+
+HeaderValue Event(const char16_t* value, qsizetype line)
+{
+    return {HeaderValue::Event, QString::fromUtf16(value), line};
+}
+
+struct GoldenFile
+{
+    const char* name;
+    const char16_t* club;
+    const char16_t* event;
+    QList<EntryRow> entries; // codes as they read back today
+};
+
+const GoldenFile kGolden[] = {
+    {"example.mdg", u"TV Musterstadt", u"Gauturnfest",
+     {E(u"Meier,Anna", 1994, 0), E(u"Schmidt,Jonas", 1996, 1)}},
+    {"umlauts.mdg", u"TSV Gößweinstein", u"Kinderturnfest",
+     {E(u"Müller,Jürgen", 1990, 1), E(u"Weiß,Käthe", 2001, 0), E(u"Šimek,Zoë", 2012, 0),
+      E(u"Œhler,Renée", 1999, 1)}},
+    {"long.mdg", u"SV Blau-Weiß", u"Minitrampolin-Meisterschaften",
+     {E(u"Schmidt-Rottluff-Oberhausen,Maximilian-Alexander", 2010, 1),
+      E(u"Exakt-Vierzig-Zeichen-Langer-Name,Hannes", 2003, 0), E(u"Alt,Erna", -1, 0)}},
+};
+
+TEST(EntryFile, GoldenFilesAreWrittenByteForByteAndReadBack)
+{
+    for (const GoldenFile& g : kGolden) {
+        SCOPED_TRACE(g.name);
+        const QString club = QString::fromUtf16(g.club), event = QString::fromUtf16(g.event);
+        EXPECT_EQ(Write(club, event, g.entries), Golden(g.name));
+        const Content read = Read(Golden(g.name), kYear);
+        EXPECT_EQ(read.entries, g.entries);
+        EXPECT_EQ(read.headers, (QList<HeaderValue>{{HeaderValue::Club, club, 0},
+                                                    {HeaderValue::Event, event, 1}}));
+    }
+    EXPECT_EQ(Golden("example.mdg").size(), 152);
+    // The same file as a text editor saves it in UTF-8 with a byte-order mark.
+    EXPECT_EQ(Read(Golden("umlauts-utf8-bom.mdg"), kYear).entries, kGolden[1].entries);
+}
+
+TEST(EntryFile, LineLayout)
+{
+    const struct
+    {
+        const char* why;
+        EntryRow row;
+        QByteArray line;
+    } rows[] = {
+        {"short year right-aligned", {QStringLiteral("A,B"), entry::MakeCode(7, 0)},
+         "A,B" + QByteArray(37, ' ') + ",w,   7\r\n"},
+        {"long year whole", {QStringLiteral("A,B"), entry::MakeCode(12345, 1)},
+         "A,B" + QByteArray(37, ' ') + ",m,12345\r\n"},
+        {"invalid year as unsigned", {QStringLiteral("A,B"), -1},
+         "A,B" + QByteArray(37, ' ') + ",m,2147483647\r\n"},
+        {"line feed and 0x1A become blanks", {QStringLiteral("X\nY,Z\x1a"), entry::MakeCode(2000, 1)},
+         "X Y,Z " + QByteArray(34, ' ') + ",m,2000\r\n"},
+        {"outside Windows-1252 is '?'", {QStringLiteral("Öz,Ayşe 😀"), entry::MakeCode(2000, 0)},
+         "\xD6z,Ay?e ?" + QByteArray(31, ' ') + ",w,2000\r\n"},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(Write(QString(), QString(), {r.row}).mid(29), r.line) << r.why;
+    EXPECT_EQ(Write(QStringLiteral("A\nB"), QString(), {}),
+              QByteArray("VEREIN: A B \r\nVERANSTALTUNG:  \r\n"));
+}
+
+TEST(EntryFile, EntryLineRules)
+{
+    const struct
+    {
+        const char* line;
+        EntryRow expected; // text "<none>": no entry
+    } rows[] = {
+        {"  A,B   ,w,2000", E(u"  A,B", 2000, 0)}, // blanks go at the end only
+        {"A,B,M,2000", E(u"A,B", 2000, 0)},        // only a lower-case m is male
+        {"A,B,male,2000", E(u"A,B", 2000, 1)},
+        {"A,B,w,  \t2000xyz", E(u"A,B", 2000, 0)}, // the year is read like atoi
+        {"A,B,w,20x00", {QStringLiteral("A,B"), -2}},
+        {"A,B,m,99999999999999999999", {QStringLiteral("A,B"), -1}},
+        {"A,B,w,1926", {QStringLiteral("A,B"), -2}},
+        {"A,B,w,1927", E(u"A,B", 1927, 0)},
+        {"A,B,w,2025", E(u"A,B", 2025, 0)},
+        {"A,B,m,2026", {QStringLiteral("A,B"), -1}},
+        {"Komma,Anna,Maria     ,m,2000", E(u"Komma,Anna,Maria", 2000, 1)},
+        {",,,", {QStringLiteral(","), -2}},
+        {"eins,zwei,drei", {QStringLiteral("<none>"), 0}},
+        {"VEREIN:TV Musterstadt", {QStringLiteral("<none>"), 0}},
+    };
+    for (const auto& r : rows) {
+        const Content c = Read(r.line, kYear);
+        EXPECT_EQ(c.entries.value(0, {QStringLiteral("<none>"), 0}), r.expected) << r.line;
+        EXPECT_LE(c.entries.size(), 1);
+    }
+}
+
+TEST(EntryFile, HeadersLineEndsAndEndOfFile)
+{
+    const Content c = Read("VEREIN:     TV Musterstadt VERANSTALTUNG: Gauturnfest   \n"
+                           "A,a,w,2000\rB,b,m,2001\r\n"
+                           "xyz VERANSTALTUNG: \tKinder\t\r\n"
+                           "C,c,w,2002\x1a"
+                           "D,d,w,2003\r\n",
+                           kYear);
+    EXPECT_EQ(c.headers, (QList<HeaderValue>{Club(u"TV Musterstadt VERANSTALTUNG: Gauturnfest", 0),
+                                             Event(u"Gauturnfest", 0), Event(u"\tKinder\t", 2)}));
+    EXPECT_EQ(c.entries, (QList<EntryRow>{E(u"A,a,w,2000\rB,b", 2001, 1), E(u"C,c", 2002, 0)}));
+    // Old Mac files end their lines with CR alone.
+    EXPECT_EQ(Read("A,a,w,2000\rB,b,m,2001\r", kYear).entries.size(), 2);
+    // UTF-8 without a byte-order mark, and a letter Windows-1252 lacks, folded as a save would.
+    EXPECT_EQ(Read("VEREIN: Gr\xC3\xBCn\n\xC5\x81ukasz,Jan,m,2000\n", kYear).headers[0].value,
+              QStringLiteral("Grün"));
+    EXPECT_EQ(Read("\xC5\x81ukasz,Jan,m,2000\n", kYear).entries[0].text,
+              QStringLiteral("?ukasz,Jan"));
+}
+
+TEST(EntryFile, RoundTripKeepsTextsAndCodes)
+{
+    const QList<EntryRow> entries = {
+        E(u"  Vorne,Blank", 1927, 1), E(u"Weiß,Käthe €", 2025, 0), {QStringLiteral("Alt,E"), -2},
+        {QStringLiteral("Alt,F"), -1}, E(u"Komma,Anna,Maria", 2000, 0), E(u",", 2001, 1),
+        E(u"Sehr-Langer-Doppelname-Mit-Vielen-Teilen,Friederike", 2010, 0)};
+    EXPECT_EQ(Read(Write(QStringLiteral("X"), QStringLiteral("Y"), entries), kYear).entries,
+              entries);
+    // A year that left the window since the save reads as invalid.
+    EXPECT_EQ(Read(Write({}, {}, {entries[0]}), kYear + 1).entries[0].code, -1);
+}
+
+TEST(EntryFile, HeadersSelectClubAndEvent)
+{
+    const QStringList clubs = {QStringLiteral("SV Blau-Weiß"), QStringLiteral("TV Musterstadt"),
+                               QStringLiteral("TV Musterstadt-Süd")};
+    const QStringList events = {QStringLiteral("Gaubergfest"), QStringLiteral("Gauturnfest")};
+    const struct
+    {
+        const char* why;
+        QList<HeaderValue> headers;
+        HeaderSelection expected;
+    } rows[] = {
+        {"prefix, any case", {Club(u"tv MUSTER", 0), Event(u"gauturn", 1)}, {1, 1, true}},
+        {"no match leaves the list", {Club(u"Unbekannt", 0), Event(u"Gaubergfest", 1)},
+         {-1, 0, false}},
+        {"empty values select nothing", {Club(u"", 0), Event(u"", 1)}, {-1, -1, false}},
+        {"a later miss keeps the enabling",
+         {Club(u"SV", 0), Event(u"Gaub", 1), Club(u"nichts", 2)}, {0, 0, true}},
+        {"judged per line", {Event(u"Gauturnfest", 0), Club(u"TV", 1), Event(u"x", 1)},
+         {1, 1, false}},
+    };
+    for (const auto& r : rows) {
+        const HeaderSelection s = MatchHeaders(r.headers, clubs, events);
+        EXPECT_EQ(s.club, r.expected.club) << r.why;
+        EXPECT_EQ(s.event, r.expected.event) << r.why;
+        EXPECT_EQ(s.enableEditButtons, r.expected.enableEditButtons) << r.why;
+    }
+}
+
+TEST(EntryFile, AutomaticNameIsEventYearClub)
+{
+    EXPECT_EQ(AutomaticName(QStringLiteral("Gauturnfest"), 2003, QStringLiteral("TV Musterstadt")),
+              QStringLiteral("Gauturnfest 2003 TV Musterstadt.mdg"));
+}
+
+TEST(Cp1252, EveryByteSurvivesDecodeAndEncode)
+{
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all.append(static_cast<char>(b));
+    EXPECT_EQ(cp1252::Encode(cp1252::Decode(all)), all);
+    EXPECT_EQ(cp1252::Decode("\x80\x8A\x9F\xE4\xDF"), QStringLiteral("€ŠŸäß"));
+    EXPECT_EQ(cp1252::FirstUnencodable(QStringLiteral("Mü😀")), U'😀');
+}
+
+} // namespace

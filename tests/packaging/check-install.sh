@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs the build into a scratch DESTDIR, validates the desktop entry and the AppStream data with
+# the tools menus and software centres use, and starts the installed program to see that it takes
+# its help and pictures from the installed tree, not from the build.   check-install.sh <build dir>
+set -euo pipefail
+work=$(mktemp -d)
+trap 'kill "${pid:-}" 2>/dev/null; rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+DESTDIR=$work/root cmake --install "$1" --prefix /usr >"$work/install.log" || fail "cmake --install"
+p=$work/root/usr
+desktop-file-validate "$p/share/applications/org.example.zandrel.desktop" || fail "desktop entry"
+appstreamcli validate-tree --no-net "$work/root" || fail "appstreamcli validate-tree"
+
+mkdir -p "$work/home"
+HOME=$work/home XDG_CONFIG_HOME=$work/home XDG_RUNTIME_DIR=$work/home QT_QPA_PLATFORM=offscreen \
+    QT_LOGGING_RULES="zandrel.data.info=true" "$p/bin/Zandrel" 2>"$work/log" </dev/null &
+pid=$!
+for _ in $(seq 100); do
+    [[ $(grep -c 'zandrel.data: \(help\|pictures\) ' "$work/log") == 2 ]] && break
+    sleep 0.1
+done
+grep -qxF "zandrel.data: help $p/share/zandrel/help/zandrelhelp.html found" "$work/log" &&
+    grep -qxF "zandrel.data: pictures $p/share/zandrel/pictures/gender.png loaded" "$work/log" ||
+    { cat "$work/log" >&2; fail "the installed program did not find its data under $p"; }
+echo "ok: installed under $p"
