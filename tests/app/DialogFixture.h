@@ -1,6 +1,6 @@
 #pragma once
-// A real CEntryDlg, shown offscreen, with a private settings store, a message-box recorder and a
-// scripted file dialog: no test waits on a modal loop.
+// A real CEntryDlg, shown offscreen, with a private settings store; message boxes are recorded and
+// answered, and the file dialog answers from a script: no test waits on a modal loop.
 
 #include "CEntryDlg.h"
 #include "ChooseFile.h"
@@ -16,45 +16,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-/// Records every message box; plain boxes answer Ok, questions the next scripted answer or No.
+/// Plain boxes answer Ok, questions the next scripted answer (No when none is left).
 struct MessageRecorder
 {
     QStringList texts;
     std::deque<msgbox::Answer> answers;
-
-    MessageRecorder()
-    {
-        msgbox::SetPresenter([this](QWidget*, const msgbox::Request& r) {
-            texts << r.text;
-            if (r.buttons == msgbox::Buttons::Ok || answers.empty())
-                return r.buttons == msgbox::Buttons::Ok ? msgbox::Answer::Ok : msgbox::Answer::No;
-            const msgbox::Answer a = answers.front();
-            answers.pop_front();
-            return a;
-        });
-    }
-    ~MessageRecorder() { msgbox::SetPresenter({}); }
-};
-
-/// The file dialog answers with the next scripted path (nullopt: cancelled) and keeps the requests.
-struct FileDialogScript
-{
-    QList<filedlg::FileRequest> requests;
-    std::deque<std::optional<QString>> answers;
-
-    FileDialogScript()
-    {
-        filedlg::SetFilePresenter([this](QWidget*, const filedlg::FileRequest& r) {
-            requests << r;
-            std::optional<QString> answer;
-            if (!answers.empty()) {
-                answer = answers.front();
-                answers.pop_front();
-            }
-            return answer;
-        });
-    }
-    ~FileDialogScript() { filedlg::SetFilePresenter({}); }
 };
 
 class DialogTest : public ::testing::Test
@@ -66,6 +32,30 @@ protected:
     {
         ASSERT_TRUE(dir.isValid());
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+        msgbox::SetPresenter([this](QWidget*, const msgbox::Request& r) {
+            messages.texts << r.text;
+            if (r.buttons == msgbox::Buttons::Ok)
+                return msgbox::Answer::Ok;
+            const msgbox::Answer a =
+                messages.answers.empty() ? msgbox::Answer::No : messages.answers.front();
+            if (!messages.answers.empty())
+                messages.answers.pop_front();
+            return a;
+        });
+        filedlg::SetFilePresenter([this](QWidget*, const filedlg::FileRequest& r) {
+            fileRequests << r;
+            std::optional<QString> answer; // none scripted: cancelled
+            if (!fileAnswers.empty())
+                answer = fileAnswers.front(), fileAnswers.pop_front();
+            return answer;
+        });
+    }
+
+    void TearDown() override
+    {
+        dlg.reset();
+        msgbox::SetPresenter({});
+        filedlg::SetFilePresenter({});
     }
 
     /// Starts the window the way the application does, with the given stored settings.
@@ -90,22 +80,27 @@ protected:
     /// Replaces a field's text by typing, as a user does after clicking into it.
     void Retype(int id, const QString& text)
     {
-        QLineEdit* field = Edit(id);
-        QTest::mouseClick(field, Qt::LeftButton);
-        field->selectAll();
-        QTest::keyClick(field, Qt::Key_Backspace);
+        QTest::mouseClick(Edit(id), Qt::LeftButton);
+        Edit(id)->selectAll();
+        QTest::keyClick(Edit(id), Qt::Key_Backspace);
         for (const QChar c : text)
-            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Click, Edit(id), Qt::Key_unknown, QString(c), {});
+    }
+
+    /// Types a year and leaves the field with Tab.
+    void LeaveYear(const QString& text)
+    {
+        Retype(Id::IDC_YEAR, text);
+        QTest::keyClick(Edit(Id::IDC_YEAR), Qt::Key_Tab);
     }
 
     /// Chooses an item from a drop-down list as a user does (the list's activation).
     void Choose(int id, const QString& text)
     {
         auto* box = Item<QComboBox>(id);
-        const int index = box->findText(text);
-        ASSERT_GE(index, 0);
-        box->setCurrentIndex(index);
-        Q_EMIT box->activated(index);
+        box->setCurrentIndex(box->findText(text));
+        ASSERT_GE(box->currentIndex(), 0);
+        Q_EMIT box->activated(box->currentIndex());
     }
 
     void AddParticipant(const QString& name, const QString& first, int year, bool male = false)
@@ -123,6 +118,7 @@ protected:
         QTest::mouseClick(List()->viewport(), Qt::LeftButton, {}, rect.center());
     }
 
+    /// Each row as "text/code".
     QStringList Rows() const
     {
         QStringList rows;
@@ -133,6 +129,7 @@ protected:
 
     QTemporaryDir dir; // settings and files
     MessageRecorder messages;
-    FileDialogScript files;
+    QList<filedlg::FileRequest> fileRequests;
+    std::deque<std::optional<QString>> fileAnswers;
     std::unique_ptr<CEntryDlg> dlg;
 };

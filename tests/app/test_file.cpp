@@ -30,13 +30,13 @@ TEST_F(DialogTest, SaveWritesTheRegistrationAndLoadReplacesTheList)
     AddParticipant(QStringLiteral("Meier"), QStringLiteral("Anna"), 1994);
     const QString saved = dir.filePath(QStringLiteral("sub/meldung.mdg"));
     QDir(dir.path()).mkdir(QStringLiteral("sub"));
-    files.answers = {saved};
+    fileAnswers = {saved};
     Click(Id::IDC_SAVE);
     EXPECT_EQ(Bytes(saved), Golden());
-    ASSERT_EQ(files.requests.size(), 1);
-    EXPECT_EQ(files.requests[0].proposedName,
+    ASSERT_EQ(fileRequests.size(), 1);
+    EXPECT_EQ(fileRequests[0].proposedName,
               QStringLiteral("Gauturnfest %1 TV Musterstadt.mdg").arg(QDate::currentDate().year()));
-    EXPECT_EQ(files.requests[0].folder, dir.path());
+    EXPECT_EQ(fileRequests[0].folder, dir.path());
     EXPECT_EQ(dlg->CurrentSettings().path, dir.filePath(QStringLiteral("sub")));
 
     // Loading replaces the list and chooses club and event from the file's headers.
@@ -46,7 +46,7 @@ TEST_F(DialogTest, SaveWritesTheRegistrationAndLoadReplacesTheList)
     ASSERT_TRUE(other.open(QIODevice::WriteOnly));
     other.write(Golden().replace("TV Musterstadt", "sg m\xFChl").replace("Gauturnfest", "Kinder"));
     other.close();
-    files.answers = {other.fileName()};
+    fileAnswers = {other.fileName()};
     Click(Id::IDC_LOAD);
     EXPECT_EQ(Rows(), (QStringList{QStringLiteral("Meier,Anna/3988"),
                                    QStringLiteral("Schmidt,Jonas/3993")}));
@@ -62,7 +62,7 @@ TEST_F(DialogTest, FailedOrCancelledSavesAndLoadsSayWhyAndChangeNothing)
     Choose(Id::IDC_CLUB, QStringLiteral("TV Musterstadt"));
     Choose(Id::IDC_EVENT, QStringLiteral("Gauturnfest"));
     Click(Id::IDC_SAVE);
-    EXPECT_TRUE(files.requests.isEmpty()) << "an empty list opens no dialog";
+    EXPECT_TRUE(fileRequests.isEmpty()) << "an empty list opens no dialog";
     // A registration over 16 KiB onto a disk that takes only 4 KiB more.
     for (int i = 0; i < 400; ++i)
         List()->AddItem(QStringLiteral("Teilnehmer%1,Vorname").arg(i), entry::MakeCode(2000, 0));
@@ -76,14 +76,14 @@ TEST_F(DialogTest, FailedOrCancelledSavesAndLoadsSayWhyAndChangeNothing)
     rlimit small = saved;
     small.rlim_cur = 4096;
     setrlimit(RLIMIT_FSIZE, &small);
-    files.answers = {std::nullopt, QString(), dir.path(), target};
+    fileAnswers = {std::nullopt, QString(), dir.path(), target};
     for (int i = 0; i < 4; ++i)
         Click(Id::IDC_SAVE);
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previous);
     EXPECT_EQ(Bytes(target), "alt");
     EXPECT_EQ(dlg->Modified(), 1);
-    files.answers = {dir.filePath(QStringLiteral("fehlt.mdg"))};
+    fileAnswers = {dir.filePath(QStringLiteral("fehlt.mdg"))};
     Click(Id::IDC_LOAD);
     EXPECT_EQ(List()->GetCount(), 400);
     EXPECT_EQ(messages.texts,
@@ -91,7 +91,8 @@ TEST_F(DialogTest, FailedOrCancelledSavesAndLoadsSayWhyAndChangeNothing)
                            QStringLiteral("FEHLER: Ungültiger Dateiname!"),
                            QStringLiteral("Meldedatei konnte nicht gespeichert werden!"),
                            QStringLiteral("Beim Zugriff auf %1 wurde ein voller Datenträger "
-                                          "gemeldet.").arg(target),
+                                          "gemeldet.")
+                               .arg(target),
                            QStringLiteral("FEHLER: Meldedatei nicht gefunden!")}));
 }
 

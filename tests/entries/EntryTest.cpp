@@ -1,6 +1,7 @@
 // The participant's two forms and the list's order, below any widget.
-#include "CEntryListModel.h"
 #include "Entry.h"
+
+#include "CEntryListModel.h"
 
 #include <gtest/gtest.h>
 #include <QRandomGenerator>
@@ -55,10 +56,10 @@ QStringList Texts(const CEntryListModel& model)
 TEST(EntryListModel, SortedAddIsGermanIgnoresCaseAndKeepsEqualsInArrivalOrder)
 {
     CEntryListModel model;
-    const QStringList arrival = {
-        QStringLiteral("Zeller,Zoe"), QStringLiteral("müller,Ute"), QStringLiteral("Mueller,Max"),
-        QStringLiteral("Müller,Anna"), QStringLiteral("Öztürk,Elif"), QStringLiteral("Meier,Anna"),
-        QStringLiteral("meier,anna"), QStringLiteral("Meier,Anna")};
+    const QStringList arrival = {QStringLiteral("Zeller,Zoe"),  QStringLiteral("müller,Ute"),
+                                 QStringLiteral("Mueller,Max"), QStringLiteral("Müller,Anna"),
+                                 QStringLiteral("Öztürk,Elif"), QStringLiteral("Meier,Anna"),
+                                 QStringLiteral("meier,anna"),  QStringLiteral("Meier,Anna")};
     int code = 0;
     for (const QString& text : arrival)
         model.AddSorted(text, code++);

@@ -25,8 +25,8 @@ protected:
         font.setStyleStrategy(QFont::NoAntialias); // every text pixel in the pen's colour
         list.setFont(font);
         ASSERT_TRUE(pictures.Create(35, 32, 2, 0));
-        ASSERT_EQ(pictures.Add(QImage(QStringLiteral(ZANDREL_DATA_BUILD_DIR
-                                                     "/pictures/gender.png"))), 0);
+        ASSERT_EQ(
+            pictures.Add(QImage(QStringLiteral(ZANDREL_DATA_BUILD_DIR "/pictures/gender.png"))), 0);
         list.m_pImageList = &pictures;
         list.AddItem(QStringLiteral("Meier,Max"), 3981); // male
         list.AddItem(QStringLiteral("Neumann,Nina"), 3980);
