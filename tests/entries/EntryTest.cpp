@@ -8,7 +8,7 @@
 
 namespace {
 
-TEST(Entry, DisplayTextAndCode)
+TEST(Entry, DisplayTextSplitsAtTheFirstComma)
 {
     const struct
     {
@@ -26,12 +26,6 @@ TEST(Entry, DisplayTextAndCode)
         EXPECT_EQ(names.name, QString::fromUtf16(s.name));
         EXPECT_EQ(names.firstName, QString::fromUtf16(s.firstName));
     }
-    EXPECT_EQ(entry::DisplayText(QStringLiteral(" A "), QStringLiteral(" B")),
-              QStringLiteral(" A , B"));
-    EXPECT_EQ(entry::MakeCode(1990, entry::Male), 3981);
-    EXPECT_EQ(entry::MakeCode(-1, entry::Female), -2);
-    EXPECT_EQ(entry::YearOf(-1), -1);
-    EXPECT_EQ(entry::GenderOf(-1), entry::Male);
 }
 
 TEST(Entry, BirthYearWindowIsOpenAtBothEnds)
@@ -83,21 +77,6 @@ TEST(EntryListModel, SortedAddIsGermanIgnoresCaseAndKeepsEqualsInArrivalOrder)
     ASSERT_EQ(bulk.Count(), 500);
     for (int i = 0; i < 500; ++i)
         ASSERT_EQ(bulk.Code(i), single.Code(i)) << i;
-}
-
-TEST(EntryListModel, InsertGoesExactlyWhereAskedWhateverTheOrder)
-{
-    CEntryListModel model;
-    model.AddSorted(QStringLiteral("B"), 1);
-    model.AddSorted(QStringLiteral("D"), 2);
-    EXPECT_EQ(model.Insert(0, QStringLiteral("Z"), -1), 0);
-    EXPECT_EQ(model.Insert(3, QStringLiteral("A"), -1), 3);
-    EXPECT_EQ(model.Insert(5, QStringLiteral("X"), -1), -1);
-    EXPECT_EQ(Texts(model), (QStringList{QStringLiteral("Z"), QStringLiteral("B"),
-                                         QStringLiteral("D"), QStringLiteral("A")}));
-    // A sorted add into such a list still lands by binary search among what is there.
-    model.AddSorted(QStringLiteral("C"), 3);
-    EXPECT_EQ(model.Text(2), QStringLiteral("C"));
 }
 
 } // namespace
