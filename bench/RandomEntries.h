@@ -5,6 +5,7 @@
 #include "Entry.h"
 
 #include <iterator>
+#include <QList>
 #include <QRandomGenerator>
 #include <QString>
 
@@ -28,6 +29,19 @@ inline QString RandomName(QRandomGenerator& random)
 inline qint32 RandomCode(QRandomGenerator& random)
 {
     return entry::MakeCode(random.bounded(1930, 2020), random.bounded(2));
+}
+
+/// `count` rows in the order they were made up, the same ones for the same seed.
+inline QList<EntryRow> RandomRows(int count, quint32 seed)
+{
+    QRandomGenerator random(seed);
+    QList<EntryRow> rows;
+    rows.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        QString text = RandomName(random);
+        rows.append({std::move(text), RandomCode(random)});
+    }
+    return rows;
 }
 
 } // namespace bench

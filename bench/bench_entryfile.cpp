@@ -1,6 +1,11 @@
-// The entry file with 100,000 entries (about 5 MB): reading against merely splitting the bytes
-// into lines, writing, and the trip to and from the disk.
-//   build-release/bin/bench_entryfile --benchmark_repetitions=7 --benchmark_report_aggregates_only
+// The entry file with 100,000 entries (about 5 MB): reading against merely splitting the same
+// bytes into line views, writing, and the trip to and from the disk.
+//
+//   make bench
+//   build-bench/bin/bench_entryfile --benchmark_repetitions=5
+//   (the README's table names the command behind each of its figures)
+#include "BenchMain.h"
+#include "BigEntryFile.h"
 #include "Entry.h"
 #include "EntryFile.h"
 #include "EntryFileIo.h"
@@ -12,34 +17,13 @@
 
 namespace {
 
-constexpr int kEntries = 100000;
-
-const QList<entryfile::Entry>& Entries()
-{
-    static const QList<entryfile::Entry> entries = [] {
-        QList<entryfile::Entry> list;
-        list.reserve(kEntries);
-        static const char16_t* const kFirst[] = {u"Anna", u"Jürgen", u"Käthe", u"Jonas", u"Zoë"};
-        for (int i = 0; i < kEntries; ++i) {
-            list.append({QStringLiteral("Nachname%1,").arg(i) + QString::fromUtf16(kFirst[i % 5]),
-                         entry::MakeCode(1930 + i % 90, i & 1)});
-        }
-        return list;
-    }();
-    return entries;
-}
-
-const QByteArray& FileBytes()
-{
-    static const QByteArray bytes = entryfile::Write(QStringLiteral("TV Musterstadt"),
-                                                     QStringLiteral("Gauturnfest"), Entries());
-    return bytes;
-}
+using bench::BigFileBytes;
+using bench::kBigFileEntries;
 
 // The floor: find the line ends and keep a view of each line, nothing else.
 void BM_SplitLinesIntoViews(benchmark::State& state)
 {
-    const QByteArray& bytes = FileBytes();
+    const QByteArray& bytes = BigFileBytes();
     for (auto _ : state) {
         std::vector<QByteArrayView> lines;
         lines.reserve(static_cast<size_t>(bytes.size() / 40));
@@ -60,7 +44,7 @@ BENCHMARK(BM_SplitLinesIntoViews)->Unit(benchmark::kMillisecond);
 // What splitting into lines costs as soon as each line is a string of its own.
 void BM_SplitLinesIntoByteArrays(benchmark::State& state)
 {
-    const QByteArray& bytes = FileBytes();
+    const QByteArray& bytes = BigFileBytes();
     for (auto _ : state) {
         QList<QByteArray> lines = bytes.split('\n');
         benchmark::DoNotOptimize(lines.data());
@@ -71,11 +55,13 @@ BENCHMARK(BM_SplitLinesIntoByteArrays)->Unit(benchmark::kMillisecond);
 
 void BM_Read(benchmark::State& state)
 {
-    const QByteArray& bytes = FileBytes();
+    const QByteArray& bytes = BigFileBytes();
     for (auto _ : state) {
         entryfile::Content content = entryfile::Read(bytes, 2026);
-        if (content.entries.size() != kEntries)
-            state.SkipWithError("wrong number of entries");
+        if (content.entries.size() != kBigFileEntries) {
+            bench::Fail(state, "wrong number of entries");
+            break;
+        }
         benchmark::DoNotOptimize(content.entries.data());
     }
     state.SetBytesProcessed(state.iterations() * bytes.size());
@@ -84,7 +70,7 @@ BENCHMARK(BM_Read)->Unit(benchmark::kMillisecond);
 
 void BM_Write(benchmark::State& state)
 {
-    const QList<entryfile::Entry>& entries = Entries();
+    const QList<EntryRow>& entries = bench::BigFileRows();
     for (auto _ : state) {
         QByteArray bytes = entryfile::Write(QStringLiteral("TV Musterstadt"),
                                             QStringLiteral("Gauturnfest"), entries);
@@ -97,45 +83,57 @@ void BM_SaveFile(benchmark::State& state)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Gauturnfest 2026 TV Musterstadt.mdg"));
-    const QByteArray& bytes = FileBytes();
+    const QByteArray& bytes = BigFileBytes();
     for (auto _ : state) {
-        if (entryfile::SaveFile(path, bytes) != entryfile::SaveResult::Ok)
-            state.SkipWithError("save failed");
+        if (entryfile::SaveFile(path, bytes) != entryfile::SaveResult::Ok) {
+            bench::Fail(state, "save failed");
+            break;
+        }
     }
     state.SetBytesProcessed(state.iterations() * bytes.size());
 }
 BENCHMARK(BM_SaveFile)->Unit(benchmark::kMillisecond);
 
+/// The big file saved into dir; empty (and the benchmark failed) when it could not be saved.
+QString SaveBigFile(benchmark::State& state, const QTemporaryDir& dir)
+{
+    const QString path = dir.filePath(QStringLiteral("meldung.mdg"));
+    if (entryfile::SaveFile(path, BigFileBytes()) == entryfile::SaveResult::Ok)
+        return path;
+    bench::Fail(state, "save failed");
+    return {};
+}
+
 void BM_LoadFile(benchmark::State& state)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("meldung.mdg"));
-    if (entryfile::SaveFile(path, FileBytes()) != entryfile::SaveResult::Ok) {
-        state.SkipWithError("save failed");
+    const QString path = SaveBigFile(state, dir);
+    if (path.isEmpty())
         return;
-    }
     for (auto _ : state) {
         QByteArray bytes;
-        if (entryfile::LoadFile(path, bytes) != entryfile::LoadResult::Ok)
-            state.SkipWithError("load failed");
+        if (entryfile::LoadFile(path, bytes) != entryfile::LoadResult::Ok) {
+            bench::Fail(state, "load failed");
+            break;
+        }
         benchmark::DoNotOptimize(bytes.data());
     }
-    state.SetBytesProcessed(state.iterations() * FileBytes().size());
+    state.SetBytesProcessed(state.iterations() * BigFileBytes().size());
 }
 BENCHMARK(BM_LoadFile)->Unit(benchmark::kMillisecond);
 
 void BM_LoadFileAndRead(benchmark::State& state)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("meldung.mdg"));
-    if (entryfile::SaveFile(path, FileBytes()) != entryfile::SaveResult::Ok) {
-        state.SkipWithError("save failed");
+    const QString path = SaveBigFile(state, dir);
+    if (path.isEmpty())
         return;
-    }
     for (auto _ : state) {
         QByteArray bytes;
-        if (entryfile::LoadFile(path, bytes) != entryfile::LoadResult::Ok)
-            state.SkipWithError("load failed");
+        if (entryfile::LoadFile(path, bytes) != entryfile::LoadResult::Ok) {
+            bench::Fail(state, "load failed");
+            break;
+        }
         entryfile::Content content = entryfile::Read(bytes, 2026);
         benchmark::DoNotOptimize(content.entries.data());
     }
@@ -144,4 +142,7 @@ BENCHMARK(BM_LoadFileAndRead)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+    return bench::RunBenchmarks(argc, argv);
+}
