@@ -1,35 +1,49 @@
 // The window's costs as a user feels them: a keystroke in a name field while an entry of a long
-// list is selected, "Laden" and "Speichern" of a 100,000-entry file end to end, and the time from
-// starting the program to its first painted window.
+// list is selected, "Laden" and "Speichern" of a 100,000-entry file end to end, the time from
+// starting the program to its first painted window, and the peak memory with that file loaded.
 //
-//   make bench                     (all programs, medians of 5 repetitions)
-//   build/bin/bench_app --benchmark_filter=PeakMemory   (alone: peak resident memory)
+// Start-up and peak memory are measured in fresh processes: this program starts itself again with
+// --child=..., sets the program up there exactly as main() and CEntryApp::InitInstance do, and
+// reports through its standard output. A figure taken inside a run of all benchmarks would carry
+// whatever the earlier benchmarks left on the heap.
+//
+//   make bench
+//   build-bench/bin/bench_app --benchmark_repetitions=5 --benchmark_filter=StartToFirstPaint
+//   (the README's table names the command behind each of its figures)
 
+#include "BenchMain.h"
+#include "BigEntryFile.h"
+#include "CEntryApp.h"
 #include "CEntryDlg.h"
 #include "ChooseFile.h"
+#include "CIconListBox.h"
 #include "Entry.h"
 #include "EntryFile.h"
+#include "EntryFileIo.h"
+#include "HelpViewer.h"
 #include "MessageBox.h"
+#include "PaintWatcher.h"
 #include "RandomEntries.h"
+#include "Settings.h"
 
 #include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <QApplication>
-#include <QElapsedTimer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QProcess>
-#include <QRandomGenerator>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
-
-using bench::RandomCode;
-using bench::RandomName;
 
 QTemporaryDir& WorkDir()
 {
@@ -37,48 +51,65 @@ QTemporaryDir& WorkDir()
     return dir;
 }
 
-QList<entryfile::Entry> RandomEntries(int count)
+/// `bytes` as a file in the work folder.
+QString WriteFile(const QString& name, const QByteArray& bytes)
 {
-    QRandomGenerator random(4711);
-    QList<entryfile::Entry> entries;
-    entries.reserve(count);
-    for (int i = 0; i < count; ++i)
-        entries.append({RandomName(random), RandomCode(random)});
-    return entries;
-}
-
-/// A 100,000-entry registration on disk (about 5 MB).
-QString BigFile()
-{
-    static const QString path = [] {
-        const QString p = WorkDir().filePath(QStringLiteral("gross.mdg"));
-        QFile file(p);
-        if (!file.open(QIODevice::WriteOnly))
-            std::abort();
-        file.write(entryfile::Write(QStringLiteral("TV Musterstadt"), QStringLiteral("Gauturnfest"),
-                                    RandomEntries(100000)));
-        return p;
-    }();
+    const QString path = WorkDir().filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        std::abort();
     return path;
 }
 
-std::unique_ptr<CEntryDlg> OpenWindow()
+/// The 100,000-entry registration on disk.
+QString BigFile()
 {
-    auto dlg = std::make_unique<CEntryDlg>();
-    dlg->OnInitDialog();
-    dlg->show();
-    dlg->activateWindow();
-    if (!QTest::qWaitForWindowActive(dlg.get()))
-        std::abort();
-    return dlg;
+    static const QString path = WriteFile(QStringLiteral("gross.mdg"), bench::BigFileBytes());
+    return path;
 }
 
+/// The same less its last entry: loaded over the full list it changes the number of rows, so
+/// the new layout shows in the scroll range.
+QString BigFileLessOne()
+{
+    static const QString path =
+        WriteFile(QStringLiteral("gross-1.mdg"),
+                  entryfile::Write(QStringLiteral("TV Musterstadt"), QStringLiteral("Gauturnfest"),
+                                   bench::BigFileRows().first(bench::kBigFileEntries - 1)));
+    return path;
+}
+
+CIconListBox& EntryList(const CEntryDlg& dlg)
+{
+    return *static_cast<CIconListBox*>(dlg.GetDlgItem(CEntryDlg::IDC_ENTRIES));
+}
+
+/// Any message box means the benchmark left the path it means to measure.
+void AbortOnMessageBox()
+{
+    msgbox::SetPresenter([](QWidget*, const msgbox::Request& r) {
+        std::fprintf(stderr, "unexpected message: %s\n", qPrintable(r.text));
+        std::abort();
+        return msgbox::Answer::Ok;
+    });
+}
+
+/// "Laden" with the file dialog answered by `path`.
 void LoadInto(CEntryDlg& dlg, const QString& path)
 {
-    entryfile::SetFilePresenter(
-        [path](QWidget*, const entryfile::FileRequest&) { return std::optional<QString>(path); });
+    filedlg::SetFilePresenter(
+        [path](QWidget*, const filedlg::FileRequest&) { return std::optional<QString>(path); });
     dlg.OnLoad();
-    entryfile::SetFilePresenter({});
+    filedlg::SetFilePresenter({});
+}
+
+std::int64_t SteadyNowNs()
+{
+    // steady_clock is CLOCK_MONOTONIC, one clock for all processes of the machine, so a time
+    // taken in the child can be compared with one taken here.
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
 }
 
 long PeakResidentKiB()
@@ -93,116 +124,234 @@ long PeakResidentKiB()
     return -1;
 }
 
+// ---- the child: the program as it starts ------------------------------------------------------
+
+constexpr char kChildStart[] = "--child=start";
+constexpr char kChildPeakMemory[] = "--child=peak-memory";
+
+/// Sets the program up as main() and CEntryApp::InitInstance do and runs its window. After the
+/// window's first paint it prints "painted <steady clock ns>" (start) or loads `file`, waits until
+/// the list is painted and prints "peak_kib <VmHWM>" (peak memory); then it closes the window.
+int RunProgramAsChild(int argc, char** argv, bool peakMemory, const QString& file)
+{
+    CEntryApp app(argc, argv);
+    AbortOnMessageBox();
+    {
+        CEntryDlg dlg;
+        dlg.ApplySettings(CSettings::Read(CEntryApp::applicationName()));
+        dlg.OnInitDialog();
+        dlg.setWindowModality(Qt::WindowModal);
+        bench::PaintWatcher windowPainted(&dlg);
+        windowPainted.AfterNextPaint([&] {
+            if (!peakMemory) {
+                std::printf("painted %lld\n", static_cast<long long>(SteadyNowNs()));
+            } else {
+                bench::PaintWatcher listPainted(EntryList(dlg).viewport());
+                LoadInto(dlg, file);
+                if (!listPainted.Wait() || EntryList(dlg).GetCount() != bench::kBigFileEntries)
+                    std::abort();
+                std::printf("peak_kib %ld\n", PeakResidentKiB());
+            }
+            std::fflush(stdout);
+            dlg.done(0);
+        });
+        dlg.exec();
+    }
+    help::Destroy();
+    return 0;
+}
+
+/// Runs this program as a child with `arguments` and returns its standard output; an empty one
+/// (and a failed benchmark, with the child's error output shown) when the child failed.
+QByteArray RunChild(benchmark::State& state, const QStringList& arguments,
+                    std::int64_t* startedNs = nullptr)
+{
+    // Settings of their own, as a user who has used the program before has them.
+    static const QString configHome = [] {
+        const QString home = WorkDir().filePath(QStringLiteral("config"));
+        QDir().mkpath(home + QStringLiteral("/ZANDREL"));
+        QSettings stored(home + QStringLiteral("/ZANDREL/") +
+                             QFileInfo(QCoreApplication::applicationFilePath()).baseName() +
+                             QStringLiteral(".conf"),
+                         QSettings::IniFormat);
+        stored.setValue(QStringLiteral("settings/autoSave"), 1);
+        stored.setValue(QStringLiteral("settings/path"), WorkDir().path());
+        return home;
+    }();
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
+    process.setProcessEnvironment(env);
+    if (startedNs)
+        *startedNs = SteadyNowNs();
+    process.start(QCoreApplication::applicationFilePath(), arguments);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0) {
+        process.kill();
+        std::fprintf(stderr, "%s", process.readAllStandardError().constData());
+        bench::Fail(state, "the child process failed");
+        return {};
+    }
+    return process.readAllStandardOutput();
+}
+
+/// The number behind `key` in a child's output, or -1.
+long long ValueOf(const QByteArray& output, const char* key)
+{
+    for (const QByteArray& line : output.split('\n')) {
+        const QList<QByteArray> words = line.split(' ');
+        if (words.size() == 2 && words.at(0) == key)
+            return words.at(1).toLongLong();
+    }
+    return -1;
+}
+
+// ---- the benchmarks --------------------------------------------------------------------------
+
+std::unique_ptr<CEntryDlg> OpenWindow()
+{
+    auto dlg = std::make_unique<CEntryDlg>();
+    dlg->OnInitDialog();
+    dlg->show();
+    dlg->activateWindow();
+    if (!QTest::qWaitForWindowActive(dlg.get()))
+        std::abort();
+    return dlg;
+}
+
 void BM_KeystrokeInNameFieldWithSelectedEntry(benchmark::State& state)
 {
     auto dlg = OpenWindow();
-    const QList<entryfile::Entry> entries = RandomEntries(static_cast<int>(state.range(0)));
-    for (const entryfile::Entry& e : entries)
-        dlg->m_lbEntries->AddItem(e.text, e.code);
-    const int row = dlg->m_lbEntries->GetCount() / 2;
-    dlg->m_lbEntries->SetCurSel(row);
+    CIconListBox& list = EntryList(*dlg);
+    list.AddItems(bench::RandomRows(static_cast<int>(state.range(0)), 4711));
+    const int row = list.GetCount() / 2;
+    list.SetCurSel(row);
     dlg->OnSelChangeEntries();
     auto* field = qobject_cast<QLineEdit*>(dlg->GetDlgItem(CEntryDlg::IDC_NAME));
     field->setFocus();
-    QCoreApplication::processEvents();
+    bench::PaintWatcher painted(list.viewport());
+    painted.Wait();
     bool add = true;
     for (auto _ : state) {
-        // One keystroke: the row follows the field at once; the repaint it schedules is included.
-        if (add)
-            QTest::keyClick(field, Qt::Key_X);
-        else
-            QTest::keyClick(field, Qt::Key_Backspace);
+        // One keystroke: the selected row follows the field at once; the clock runs until the
+        // list has been painted with it.
+        painted.Reset();
+        QTest::keyClick(field, add ? Qt::Key_X : Qt::Key_Backspace);
         add = !add;
-        QCoreApplication::processEvents();
+        if (!painted.Wait()) {
+            bench::Fail(state, "the list was not painted after the keystroke");
+            break;
+        }
     }
-    if (dlg->m_lbEntries->GetCurSel() != row)
-        state.SkipWithError("the selected row moved");
+    if (list.GetCurSel() != row)
+        bench::Fail(state, "the selected row moved");
 }
 BENCHMARK(BM_KeystrokeInNameFieldWithSelectedEntry)->Arg(10000)->Unit(benchmark::kMicrosecond);
 
-void BM_LoadEndToEnd(benchmark::State& state)
+// "Laden" of the 100,000-entry file until the list with all of it is painted: into the fresh
+// window (over_full_list:0), and over a list that already holds a file of that size
+// (over_full_list:1), whose rows have to go first.
+void BM_LoadUntilPainted(benchmark::State& state)
 {
-    const QString path = BigFile();
+    const bool overFullList = state.range(0) != 0;
     auto dlg = OpenWindow();
+    CIconListBox& list = EntryList(*dlg);
+    bench::PaintWatcher painted(list.viewport());
+    const QString files[] = {BigFile(), BigFileLessOne()};
+    if (overFullList &&
+        !bench::ChangeListUntilPainted(state, list, painted, [&] { LoadInto(*dlg, files[1]); }))
+        return;
+    int next = 0;
     for (auto _ : state) {
-        LoadInto(*dlg, path);
-        // Ready to paint: the list laid out and the window rendered once.
-        dlg->grab();
+        const QString& file = files[next];
+        if (!bench::ChangeListUntilPainted(state, list, painted, [&] { LoadInto(*dlg, file); }))
+            break;
+        if (overFullList) {
+            next = 1 - next;
+            continue;
+        }
+        state.PauseTiming();
+        const bool emptied =
+            bench::ChangeListUntilPainted(state, list, painted, [&] { list.ResetContent(); });
+        state.ResumeTiming();
+        if (!emptied)
+            break;
     }
-    state.counters["entries"] = dlg->m_lbEntries->GetCount();
 }
-BENCHMARK(BM_LoadEndToEnd)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_LoadUntilPainted)
+    ->ArgName("over_full_list")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 void BM_SaveEndToEnd(benchmark::State& state)
 {
     auto dlg = OpenWindow();
     LoadInto(*dlg, BigFile());
     const QString target = WorkDir().filePath(QStringLiteral("gespeichert.mdg"));
-    entryfile::SetFilePresenter([target](QWidget*, const entryfile::FileRequest&) {
-        return std::optional<QString>(target);
-    });
+    filedlg::SetFilePresenter(
+        [target](QWidget*, const filedlg::FileRequest&) { return std::optional<QString>(target); });
     for (auto _ : state)
         dlg->OnSave();
-    entryfile::SetFilePresenter({});
-    state.counters["bytes"] = static_cast<double>(QFileInfo(target).size());
+    filedlg::SetFilePresenter({});
+    QByteArray saved;
+    if (entryfile::LoadFile(target, saved) != entryfile::LoadResult::Ok ||
+        entryfile::Read(saved, entry::CurrentUtcYear()).entries.size() != bench::kBigFileEntries)
+        bench::Fail(state, "the saved file does not hold all entries");
 }
 BENCHMARK(BM_SaveEndToEnd)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// From just before the process is spawned to the end of the window's first paint: process
+// creation, loading the libraries, the application object with its translations, reading the
+// settings, building the window and painting it.
 void BM_StartToFirstPaint(benchmark::State& state)
 {
-    const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/Zandrel");
     for (auto _ : state) {
-        QProcess process;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("zandrel.startup.info=true"));
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), WorkDir().path());
-        process.setProcessEnvironment(env);
-        process.setProcessChannelMode(QProcess::MergedChannels);
-        QElapsedTimer timer;
-        timer.start();
-        process.start(program, {});
-        QByteArray err;
-        while (!err.contains("first paint") && process.waitForReadyRead(5000))
-            err += process.readAll();
-        const double seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
-        process.kill();
-        process.waitForFinished();
-        if (!err.contains("first paint")) {
-            state.SkipWithError("the program never painted");
+        std::int64_t started = 0;
+        const QByteArray output = RunChild(state, {QString::fromLatin1(kChildStart)}, &started);
+        const long long painted = ValueOf(output, "painted");
+        if (painted < 0) {
+            bench::Fail(state, "the child never painted its window");
             break;
         }
-        state.SetIterationTime(seconds);
+        state.SetIterationTime(static_cast<double>(painted - started) / 1e9);
     }
 }
 BENCHMARK(BM_StartToFirstPaint)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(10);
 
+// Peak resident memory of a fresh program process that has loaded the 100,000-entry file and
+// painted it; the time is that process's whole life.
 void BM_PeakMemory(benchmark::State& state)
 {
-    auto dlg = OpenWindow();
+    long long peakKiB = -1;
     for (auto _ : state) {
-        LoadInto(*dlg, BigFile());
-        dlg->grab();
+        const QByteArray output =
+            RunChild(state, {QString::fromLatin1(kChildPeakMemory), BigFile()});
+        peakKiB = ValueOf(output, "peak_kib");
+        if (peakKiB <= 0) {
+            bench::Fail(state, "the child reported no peak memory");
+            break;
+        }
     }
-    state.counters["peak_MiB"] = static_cast<double>(PeakResidentKiB()) / 1024.0;
+    state.counters["peak_MiB"] = static_cast<double>(peakKiB) / 1024.0;
 }
-BENCHMARK(BM_PeakMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_PeakMemory)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 
 } // namespace
 
 int main(int argc, char** argv)
 {
+    if (argc >= 2 && std::strcmp(argv[1], kChildStart) == 0)
+        return RunProgramAsChild(argc, argv, false, {});
+    if (argc >= 3 && std::strcmp(argv[1], kChildPeakMemory) == 0)
+        return RunProgramAsChild(argc, argv, true, QString::fromLocal8Bit(argv[2]));
+
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zandrel"));
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, WorkDir().path());
-    msgbox::SetPresenter([](QWidget*, const msgbox::Request& r) {
-        std::fprintf(stderr, "unexpected message: %s\n", qPrintable(r.text));
-        std::abort();
-        return msgbox::Answer::Ok;
-    });
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    AbortOnMessageBox();
+    return bench::RunBenchmarks(argc, argv);
 }
