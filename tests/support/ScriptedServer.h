@@ -1,123 +1,36 @@
 #pragma once
 
-#include <atomic>
-#include <chrono>
-#include <cstddef>
-#include <functional>
-#include <gtest/gtest.h>
-#include <mutex>
+#include <asio.hpp>
 #include <string>
 #include <thread>
 #include <vector>
 
-// A scripted mail server on 127.0.0.1 for client tests. It listens on a port the system picks,
-// accepts one connection and plays a script: server lines to send, client lines it expects,
-// pauses that split a reply into pieces, silence, a close in mid-reply, an endless stream.
-// Finish() checks that the client sent what was expected and that the whole script was used.
-//
-//   ScriptedServer server;
-//   server.Send("+OK ready\r\n").Expect("USER anna").Send("+OK\r\n");
-//   server.Start();
-//   ... run the client against server.port() ...
-//   EXPECT_TRUE(server.Finish());
+// A mail server on 127.0.0.1 (port chosen by the system) that takes one connection and plays a
+// script on its own thread: "S:<bytes>" sends (a send after a send waits 50 ms, so the client
+// gets pieces), "C:<line>" is what the client must send next (CR LF added), "close" closes and
+// "closed" waits for the client to close. Finish(), run by the destructor at the latest, fails
+// the test when the client said something else or the script was not played out in five
+// seconds. A journal, if given, gets the client's lines and "closed" as they happen, to compare
+// several servers' view of one run. ScriptedServer({}).port() is a port where nothing listens.
 class ScriptedServer
 {
 public:
-    using Clock = std::chrono::steady_clock;
-
-    // stepTimeout bounds every wait of the server itself, so a client that stops talking
-    // fails the test instead of hanging it.
-    explicit ScriptedServer(std::chrono::milliseconds stepTimeout = std::chrono::seconds(10));
-    ~ScriptedServer();
-    ScriptedServer(const ScriptedServer&) = delete;
-    ScriptedServer& operator=(const ScriptedServer&) = delete;
-
+    explicit ScriptedServer(std::vector<std::string> script,
+                            std::vector<std::string>* journal = nullptr);
+    ~ScriptedServer() { Finish(); }
     unsigned short port() const { return m_port; }
-
-    // Script steps, played in order once a client has connected.
-    ScriptedServer& Send(std::string bytes);
-    ScriptedServer& Expect(std::string line); // one client line; CR LF is added here
-    ScriptedServer& Pause(std::chrono::milliseconds pause);
-    ScriptedServer& StaySilent();   // read and drop everything until the client closes
-    ScriptedServer& Close();        // close the connection now
-    ScriptedServer& ExpectClosed(); // the client closes without sending anything more
-    ScriptedServer& SendEndless(std::string chunk); // until the client stops the connection
-    ScriptedServer& Call(std::function<void()> action);
-
-    // Accepts one connection on a thread of its own and plays the script.
-    void Start();
-
-    // Waits for the script to end, then closes the connection. Fails when an expectation
-    // failed or a step was left unplayed.
-    ::testing::AssertionResult Finish();
-
-    std::string Received() const;         // every byte the client sent
-    std::size_t EndlessBytesSent() const; // how much SendEndless got out before it stopped
-    // For a server that was never started: whether a client has tried to connect.
-    bool ConnectionWaiting() const;
-    // Whether the accepted client connection is open and the client has not closed its side;
-    // may be asked from another thread (for example from a Call step of another server).
-    bool ClientConnected() const;
+    void Finish();
 
 private:
-    struct Step
-    {
-        enum Kind
-        {
-            kSend,
-            kExpect,
-            kPause,
-            kSilent,
-            kClose,
-            kExpectClosed,
-            kEndless,
-            kCall
-        } kind;
-        std::string text;
-        std::chrono::milliseconds pause{0};
-        std::function<void()> action;
-    };
+    asio::awaitable<void> Play();
 
-    void Play();
-    bool PlayStep(const Step& step);
-    bool WaitReadable(Clock::time_point deadline);
-    bool WaitWritable(Clock::time_point deadline);
-    bool SendBytes(const std::string& bytes);
-    // Reads more bytes into m_buffer: >0 bytes read, 0 peer closed, -1 failure or time-out.
-    long ReadMore(Clock::time_point deadline);
-    void Fail(std::string message);
-
-    std::chrono::milliseconds m_stepTimeout;
-    int m_listenFd = -1;
-    std::atomic<int> m_fd{-1};
-    unsigned short m_port = 0;
-    std::vector<Step> m_steps;
-    std::thread m_thread;
-    std::string m_buffer; // client bytes not yet matched by an Expect step
-
-    mutable std::mutex m_mutex;
+    asio::io_context m_io;
+    asio::ip::tcp::acceptor m_acceptor{m_io, {asio::ip::address_v4::loopback(), 0}};
+    asio::ip::tcp::socket m_socket{m_io};
+    unsigned short m_port = m_acceptor.local_endpoint().port();
+    std::vector<std::string> m_script, *m_journal;
+    std::string m_pending; // what the client sent that no step has taken yet
     std::size_t m_played = 0;
-    std::vector<std::string> m_errors;
-    std::string m_received;
-    std::size_t m_endlessSent = 0;
-};
-
-// A loopback port on which nothing listens: a connect there is refused at once.
-unsigned short UnusedLoopbackPort();
-
-// A loopback listener whose accept queue is full and never served, so a further connect
-// neither succeeds nor is refused: it hangs until the client gives up.
-class FullBacklogListener
-{
-public:
-    FullBacklogListener();
-    ~FullBacklogListener();
-    FullBacklogListener(const FullBacklogListener&) = delete;
-    FullBacklogListener& operator=(const FullBacklogListener&) = delete;
-    unsigned short port() const { return m_port; }
-
-private:
-    int m_listenFd = -1;
-    std::vector<int> m_fillers;
-    unsigned short m_port = 0;
+    bool m_timedOut = false;
+    std::thread m_thread;
 };
