@@ -152,10 +152,6 @@ TEST(MailClients, RefuseArgumentsThatCouldBreakACommandLineBeforeConnectingOrSen
 
 TEST(TestMail, LogsInToPop3ThenSendsOverSmtpShowsOnlyAFailedSmtpConnectAndClosesPop3Last)
 {
-    // The fixed values must never reach a real server.
-    for (const std::string& name : {kFixed.pop3Host, kFixed.smtpHost, kFixed.sender})
-        EXPECT_TRUE(name.ends_with(".example") || name.ends_with("@example")) << name;
-    EXPECT_TRUE(kFixed.recipient.ends_with("@example.org"));
     TestMailSettings s = kFixed;
     s.pop3Host = "localhost";
     s.smtpHost = "127.0.0.1";
