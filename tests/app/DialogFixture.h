@@ -16,13 +16,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-/// Plain boxes answer Ok, questions the next scripted answer (No when none is left).
-struct MessageRecorder
-{
-    QStringList texts;
-    std::deque<msgbox::Answer> answers;
-};
-
 class DialogTest : public ::testing::Test
 {
 protected:
@@ -32,23 +25,26 @@ protected:
     {
         ASSERT_TRUE(dir.isValid());
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+        // Plain boxes answer Ok; questions and file dialogs take the next scripted answer, else
+        // No or cancel.
         msgbox::SetPresenter([this](QWidget*, const msgbox::Request& r) {
             messages.texts << r.text;
-            if (r.buttons == msgbox::Buttons::Ok)
-                return msgbox::Answer::Ok;
-            const msgbox::Answer a =
-                messages.answers.empty() ? msgbox::Answer::No : messages.answers.front();
-            if (!messages.answers.empty())
-                messages.answers.pop_front();
-            return a;
+            return r.buttons == msgbox::Buttons::Ok ? msgbox::Answer::Ok
+                                                    : Next(messages.answers, msgbox::Answer::No);
         });
         filedlg::SetFilePresenter([this](QWidget*, const filedlg::FileRequest& r) {
             fileRequests << r;
-            std::optional<QString> answer; // none scripted: cancelled
-            if (!fileAnswers.empty())
-                answer = fileAnswers.front(), fileAnswers.pop_front();
-            return answer;
+            return Next(fileAnswers, std::optional<QString>());
         });
+    }
+
+    template <typename T> static T Next(std::deque<T>& script, T none)
+    {
+        if (script.empty())
+            return none;
+        T first = std::move(script.front());
+        script.pop_front();
+        return first;
     }
 
     void TearDown() override
@@ -128,7 +124,11 @@ protected:
     }
 
     QTemporaryDir dir; // settings and files
-    MessageRecorder messages;
+    struct
+    {
+        QStringList texts;
+        std::deque<msgbox::Answer> answers;
+    } messages;
     QList<filedlg::FileRequest> fileRequests;
     std::deque<std::optional<QString>> fileAnswers;
     std::unique_ptr<CEntryDlg> dlg;

@@ -1,6 +1,7 @@
 // "Speichern" and "Laden" through the real window, with real files and a scripted file dialog.
 #include "DialogFixture.h"
 #include "EntryFile.h"
+#include "EntryFileIo.h"
 
 #include <csignal>
 #include <QDate>
@@ -42,11 +43,10 @@ TEST_F(DialogTest, SaveWritesTheRegistrationAndLoadReplacesTheList)
     // Loading replaces the list and chooses club and event from the file's headers.
     Open();
     AddParticipant(QStringLiteral("Vorher"), QStringLiteral("Da"), 1990);
-    QFile other(dir.filePath(QStringLiteral("andere.mdg")));
-    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
-    other.write(Golden().replace("TV Musterstadt", "sg m\xFChl").replace("Gauturnfest", "Kinder"));
-    other.close();
-    fileAnswers = {other.fileName()};
+    const QString other = dir.filePath(QStringLiteral("andere.mdg"));
+    entryfile::SaveFile(
+        other, Golden().replace("TV Musterstadt", "sg m\xFChl").replace("Gauturnfest", "Kinder"));
+    fileAnswers = {other};
     Click(Id::IDC_LOAD);
     EXPECT_EQ(Rows(), (QStringList{QStringLiteral("Meier,Anna/3988"),
                                    QStringLiteral("Schmidt,Jonas/3993")}));
@@ -67,14 +67,11 @@ TEST_F(DialogTest, FailedOrCancelledSavesAndLoadsSayWhyAndChangeNothing)
     for (int i = 0; i < 400; ++i)
         List()->AddItem(QStringLiteral("Teilnehmer%1,Vorname").arg(i), entry::MakeCode(2000, 0));
     const QString target = dir.filePath(QStringLiteral("meldung.mdg"));
-    QFile old(target);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("alt") == 3);
-    old.close();
-    rlimit saved{};
+    ASSERT_EQ(entryfile::SaveFile(target, "alt"), entryfile::SaveResult::Ok);
+    rlimit saved{}, small{4096, RLIM_INFINITY};
     getrlimit(RLIMIT_FSIZE, &saved);
-    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 4096;
+    small.rlim_max = saved.rlim_max;
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN); // a failed write instead of a signal
     setrlimit(RLIMIT_FSIZE, &small);
     fileAnswers = {std::nullopt, QString(), dir.path(), target};
     for (int i = 0; i < 4; ++i)
@@ -82,8 +79,15 @@ TEST_F(DialogTest, FailedOrCancelledSavesAndLoadsSayWhyAndChangeNothing)
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previous);
     EXPECT_EQ(Bytes(target), "alt");
+    EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("*.mdg*")}, QDir::Files),
+              QStringList{QStringLiteral("meldung.mdg")})
+        << "no temporary file left behind";
     EXPECT_EQ(dlg->Modified(), 1);
-    fileAnswers = {dir.filePath(QStringLiteral("fehlt.mdg"))};
+    // No registration comes near 64 MB; a file that big is refused before anything changes.
+    QFile huge(dir.filePath(QStringLiteral("riesig.mdg")));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(entryfile::kMaxFileSize + 1));
+    fileAnswers = {dir.filePath(QStringLiteral("fehlt.mdg")), huge.fileName()};
+    Click(Id::IDC_LOAD);
     Click(Id::IDC_LOAD);
     EXPECT_EQ(List()->GetCount(), 400);
     EXPECT_EQ(messages.texts,
@@ -93,7 +97,10 @@ TEST_F(DialogTest, FailedOrCancelledSavesAndLoadsSayWhyAndChangeNothing)
                            QStringLiteral("Beim Zugriff auf %1 wurde ein voller Datenträger "
                                           "gemeldet.")
                                .arg(target),
-                           QStringLiteral("FEHLER: Meldedatei nicht gefunden!")}));
+                           QStringLiteral("FEHLER: Meldedatei nicht gefunden!"),
+                           QStringLiteral("Ein unbekannter Fehler ist beim Zugriff auf %1 "
+                                          "aufgetreten.")
+                               .arg(huge.fileName())}));
 }
 
 } // namespace
