@@ -10,9 +10,12 @@ A fault counts as caught when the build or some test fails. Prints one line per 
 faults.txt: blocks separated by blank lines,
 
     name: what the fault is
-    file: path/in/the/tree.cpp      (several "file:" lines: the first that holds `old` is used)
+    file: path/in/the/tree.cpp
     old: exact text, found once
     new: its replacement
+
+More file lines (with or without old/new pairs of their own) give alternatives for code that
+moved; an old/new pair applies to the file lines before it, and the first that matches is used.
 
 "old"/"new" take Python string escapes (\\n, \\t). Install and package checks are left out of
 the runs: they build a package and cannot see a fault in the program's logic.
@@ -28,22 +31,28 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 
 
 def parse_faults(path):
-    faults, block = [], {}
-    for raw in open(path, encoding="utf-8").read().split("\n") + [""]:
-        line = raw.rstrip("\n")
+    """Blocks of name/file/old/new lines; an old/new pair belongs to the file lines before it."""
+    faults, block, files = [], None, []
+    for line in open(path, encoding="utf-8").read().split("\n") + [""]:
         if not line.strip():
             if block:
                 faults.append(block)
-                block = {}
+            block, files = None, []
             continue
         if line.startswith("#"):
             continue
         key, _, value = line.partition(":")
         value = value[1:] if value.startswith(" ") else value
-        if key == "file":
-            block.setdefault("files", []).append(value)
-        else:
-            block[key] = value.encode().decode("unicode_escape").encode("latin-1").decode("utf-8")
+        value = value.encode().decode("unicode_escape").encode("latin-1").decode("utf-8")
+        if key == "name":
+            block = {"name": value, "alternatives": []}
+        elif key == "file":
+            files.append(value)
+        elif key == "old":
+            old = value
+        elif key == "new":
+            block["alternatives"] += [(f, old, value) for f in files]
+            files = []
     return faults
 
 
@@ -86,14 +95,16 @@ def main():
 
     caught = 0
     for fault in faults:
-        target = next((p for p in fault["files"] if os.path.exists(os.path.join(tree, p))
-                       and open(os.path.join(tree, p), encoding="utf-8").read().count(fault["old"]) == 1), None)
-        if target is None:
+        found = [(f, old, new) for f, old, new in fault["alternatives"]
+                 if os.path.exists(os.path.join(tree, f))
+                 and open(os.path.join(tree, f), encoding="utf-8").read().count(old) == 1]
+        if not found:
             print(f"SKIP   {fault['name']}: text not found once", flush=True)
             continue
+        target, old, new = found[0]
         path = os.path.join(tree, target)
         original = open(path, encoding="utf-8").read()
-        open(path, "w", encoding="utf-8").write(original.replace(fault["old"], fault["new"]))
+        open(path, "w", encoding="utf-8").write(original.replace(old, new))
         start = time.time()
         with open(log, "a") as out:
             out.write(f"\n==== {fault['name']}\n")
