@@ -1,6 +1,5 @@
 // "Speichern" and "Laden" through the real window, with real files and a scripted file dialog.
 #include "DialogFixture.h"
-#include "EntryFile.h"
 #include "EntryFileIo.h"
 
 #include <csignal>

@@ -72,7 +72,6 @@ TEST_F(IconListBox, RowShowsItsGenderPictureAndTheFillBesideIt)
         ASSERT_EQ(rect.height(), 32);
         const int gender = entry::GenderOf(list.GetItemData(row));
         EXPECT_EQ(shot.copy(rect.left(), rect.top(), 35, 32), pictures.GetImage(gender)) << row;
-        EXPECT_NE(shot.copy(rect.left(), rect.top(), 35, 32), pictures.GetImage(1 - gender));
         EXPECT_EQ(shot.pixelColor(rect.left() + 35, rect.top()), row == 0 ? kHighlight : kBase);
         EXPECT_EQ(shot.pixelColor(rect.left() + 34, rect.bottom()),
                   pictures.GetImage(gender).pixelColor(34, 31));
