@@ -97,10 +97,8 @@ public:
     /// Points the hidden test-mail action elsewhere; tests use loopback servers.
     void SetTestMailSettings(const TestMailSettings& settings) { m_testMail = settings; }
 
-    // Read-only view of the editing state, for tests.
+    /// Whether there are unsaved changes (1) or not (0); for tests.
     qint32 Modified() const { return m_bModified; }
-    qint32 Year() const { return m_nYear; }
-    qint32 Gender() const { return m_nGender; }
 
 protected:
     void reject() override;
