@@ -25,8 +25,7 @@ protected:
     {
         ASSERT_TRUE(dir.isValid());
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
-        // Plain boxes answer Ok; questions and file dialogs take the next scripted answer, else
-        // No or cancel.
+        // Plain boxes answer Ok; questions and file dialogs the next scripted answer or No/cancel.
         msgbox::SetPresenter([this](QWidget*, const msgbox::Request& r) {
             messages.texts << r.text;
             return r.buttons == msgbox::Buttons::Ok ? msgbox::Answer::Ok

@@ -1,5 +1,4 @@
-// The hidden "Senden" action of the window: it runs the test mail (tests/mail checks its whole
-// dialogue) and shows the one failure that is reported.
+// The hidden "Senden" action runs the test mail (tests/mail checks its dialogue) from the window.
 
 #include "DialogFixture.h"
 #include "ScriptedServer.h"
