@@ -55,15 +55,22 @@ void CEntryDlg::OnSave()
     if (path == filedlg::kCancelled)
         return;
 
+    // On any failure the previous file is still there, untouched, and the changes still count
+    // as unsaved.
     switch (entryfile::SaveFile(path, entryfile::Write(club, event, entries))) {
     case entryfile::SaveResult::Ok:
         m_bModified = 0;
         break;
     case entryfile::SaveResult::CannotOpen:
+    case entryfile::SaveResult::WriteFailed:
         msgbox::Show(this, QStringLiteral("Meldedatei konnte nicht gespeichert werden!"));
         break;
-    case entryfile::SaveResult::WriteFailed:
-        // The previous file is still there, untouched, and the changes still count as unsaved.
+    case entryfile::SaveResult::NotAFile:
+        msgbox::Show(this, QStringLiteral("%1 ist keine gewöhnliche Datei und wird nicht "
+                                          "überschrieben. Bitte wählen Sie einen anderen Namen.")
+                               .arg(QDir::toNativeSeparators(path)));
+        break;
+    case entryfile::SaveResult::DiskFull:
         msgbox::Show(this,
                      QStringLiteral("Beim Zugriff auf %1 wurde ein voller Datenträger gemeldet.")
                          .arg(QDir::toNativeSeparators(path)),
@@ -74,6 +81,11 @@ void CEntryDlg::OnSave()
 
 void CEntryDlg::OnLoad()
 {
+    // The loaded file replaces the whole list: unsaved changes would be gone without a word.
+    if (m_bModified == 1 &&
+        msgbox::Show(this, QStringLiteral("Ungespeicherte Änderungen verwerfen?"),
+                     msgbox::Buttons::YesNo) != msgbox::Answer::Yes)
+        return;
     const QString path = filedlg::ChooseFile(this, false, QString(), m_strPath);
     if (path.isEmpty()) {
         msgbox::Show(this, kInvalidName);
@@ -89,6 +101,11 @@ void CEntryDlg::OnLoad()
     case entryfile::LoadResult::CannotOpen:
         msgbox::Show(this, QStringLiteral("FEHLER: Meldedatei nicht gefunden!"));
         return;
+    case entryfile::LoadResult::NotAFile:
+        msgbox::Show(this, QStringLiteral("%1 ist keine gewöhnliche Datei und kann nicht geladen "
+                                          "werden.")
+                               .arg(QDir::toNativeSeparators(path)));
+        return;
     case entryfile::LoadResult::ReadFailed:
         // Nothing was changed: the whole file is read before the list is touched.
         msgbox::Show(this,
@@ -99,6 +116,20 @@ void CEntryDlg::OnLoad()
     }
 
     entryfile::Content content = entryfile::Read(bytes, entry::CurrentUtcYear());
+    switch (content.refusal) {
+    case entryfile::Content::Refusal::None:
+        break;
+    case entryfile::Content::Refusal::NotText:
+        msgbox::Show(this, QStringLiteral("%1 ist keine Meldedatei: Die Datei enthält Zeichen, die "
+                                          "in keiner Textdatei stehen.")
+                               .arg(QDir::toNativeSeparators(path)));
+        return;
+    case entryfile::Content::Refusal::TooMany:
+        msgbox::Show(this, QStringLiteral("%1 wird nicht geladen: Die Datei enthält mehr als "
+                                          "100.000 Einträge und ist keine Meldedatei eines Vereins.")
+                               .arg(QDir::toNativeSeparators(path)));
+        return;
+    }
     m_lbEntries->ResetContent();
     const entryfile::HeaderSelection selection =
         entryfile::MatchHeaders(content.headers, Items(m_cbClub), Items(m_cbEvent));

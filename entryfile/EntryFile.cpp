@@ -108,6 +108,12 @@ public:
         ++m_line;
     }
 
+    bool TooMany() const
+    {
+        return m_content.entries.size() > kMaxEntries ||
+               m_content.headers.size() > kMaxHeaderValues;
+    }
+
 private:
     QString Decode(QByteArrayView bytes) const
     {
@@ -210,15 +216,28 @@ Encoding DetectEncoding(QByteArrayView bytes)
 
 Content Read(QByteArrayView bytes, int currentUtcYear)
 {
+    // UTF-16 is turned into UTF-8 and read as such: the same folding of characters that
+    // Windows-1252 lacks, the same line rules.
+    QByteArray fromUtf16;
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+        QStringDecoder utf16(bytes[0] == '\xFF' ? QStringDecoder::Utf16LE
+                                                 : QStringDecoder::Utf16BE);
+        fromUtf16 = QString(utf16.decode(bytes.sliced(2))).toUtf8();
+        bytes = fromUtf16;
+    }
     bytes = UpToEndOfFile(bytes);
+    Content content;
+    if (Find(bytes, '\0', 0) >= 0) {
+        content.refusal = Content::Refusal::NotText;
+        return content;
+    }
     const Encoding encoding = DetectEncoding(bytes);
     if (encoding == Encoding::Utf8 && bytes.startsWith(kBom))
         bytes = bytes.sliced(kBom.size());
 
-    Content content;
     // An entry line as written takes at least 47 bytes and its line end; reserving by that spares
     // a large file the list's step-by-step growth, and stays modest for files of short lines.
-    content.entries.reserve(bytes.size() / 49 + 1);
+    content.entries.reserve(std::min(bytes.size() / 49, kMaxEntries) + 1);
     LineReader reader(encoding, currentUtcYear, content);
     // CR-only line ends are only honoured in a file that has no LF at all; elsewhere a stray CR is
     // part of its line.
@@ -232,6 +251,9 @@ Content Read(QByteArrayView bytes, int currentUtcYear)
         else if (lineEnd == '\n' && end > start && bytes[end - 1] == '\r')
             --end;
         reader.ReadLine(bytes.sliced(start, end - start));
+        // Millions of tiny lines would otherwise take gigabytes and a long sort for nothing.
+        if (reader.TooMany())
+            return {{}, {}, Content::Refusal::TooMany};
         start = next;
     }
     return content;

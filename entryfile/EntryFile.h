@@ -41,10 +41,22 @@ struct HeaderValue
     friend bool operator==(const HeaderValue&, const HeaderValue&) = default;
 };
 
+/// More participants than any club registers; a file with more is refused rather than loaded.
+inline constexpr qsizetype kMaxEntries = 100000;
+/// A real file has two header lines; thousands mean it is no entry file.
+inline constexpr qsizetype kMaxHeaderValues = 1000;
+
 struct Content
 {
+    enum class Refusal
+    {
+        None,
+        NotText, ///< NUL bytes: a binary file, or UTF-16 without its byte-order mark
+        TooMany, ///< more than kMaxEntries entries or kMaxHeaderValues header values
+    };
     QList<HeaderValue> headers; ///< in file order
     QList<EntryRow> entries;    ///< in file order; codes carry CheckBirthYear's verdict
+    Refusal refusal = Refusal::None; ///< anything but None: headers and entries are empty
 };
 
 /// Reads a whole entry file. Never fails: lines that are neither header nor entry lines are
@@ -54,8 +66,11 @@ struct Content
 ///  - Lines without a comma are header lines, lines with one or two commas are skipped, lines with
 ///    three or more are entry lines: gender letter and year stand behind the last two commas, the
 ///    display text is everything before them (blanks at its right end removed).
-///  - A file that is valid UTF-8 and holds non-ASCII bytes is decoded as UTF-8 (a BOM is skipped),
-///    every other file as Windows-1252.
+///  - A file that starts with a UTF-16 byte-order mark is decoded as UTF-16 (a Windows editor's
+///    "Unicode"). A file that is valid UTF-8 and holds non-ASCII bytes is decoded as UTF-8 (a BOM
+///    is skipped), every other file as Windows-1252.
+///  - A file with NUL bytes, or with more entries or header values than the limits above, is
+///    refused: see Content::refusal.
 Content Read(QByteArrayView bytes, int currentUtcYear);
 
 enum class Encoding

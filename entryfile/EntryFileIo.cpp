@@ -1,14 +1,47 @@
 #include "EntryFileIo.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace entryfile {
 namespace {
 
 constexpr qsizetype kChunk = 64 * 1024;
+
+// Errors that mean "no room": a full disk, a quota, the process's file size limit.
+bool IsOutOfRoom(int error)
+{
+#ifdef EDQUOT
+    if (error == EDQUOT)
+        return true;
+#endif
+    return error == ENOSPC || error == EFBIG;
+}
+
+// Cancels the save and tells why it failed; errno still holds the failing call's reason.
+SaveResult Fail(QSaveFile& file)
+{
+    const int error = errno;
+    file.cancelWriting();
+    return IsOutOfRoom(error) ? SaveResult::DiskFull : SaveResult::WriteFailed;
+}
+
+// A name that exists but is no regular file (after following links): reading it may block for
+// good, replacing it would destroy a pipe or a device node.
+bool ExistsButIsNoFile(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile();
+}
 
 } // namespace
 
@@ -20,37 +53,64 @@ SaveResult SaveFile(const QString& path, const QByteArray& bytes)
 
 SaveResult SaveThrough(QSaveFile& file, QByteArrayView bytes)
 {
-    // Writing "into" a folder would otherwise only fail at the final rename, after the whole
-    // file had been written next to it.
+    // A folder would otherwise only fail at the final rename, after the whole file had been
+    // written next to it.
     if (QFileInfo(file.fileName()).isDir())
         return SaveResult::CannotOpen;
+    if (ExistsButIsNoFile(file.fileName()))
+        return SaveResult::NotAFile;
     if (!file.open(QIODevice::WriteOnly))
         return SaveResult::CannotOpen;
     for (qsizetype pos = 0; pos < bytes.size();) {
         const qsizetype n = std::min(kChunk, bytes.size() - pos);
-        if (file.write(bytes.data() + pos, n) != n) {
-            // Not committed: the temporary file goes, the target stays as it was.
-            file.cancelWriting();
-            return SaveResult::WriteFailed;
-        }
+        errno = 0;
+        if (file.write(bytes.data() + pos, n) != n)
+            return Fail(file);
         pos += n;
     }
+    // Small files stay in the device's buffer until commit(), which does not report a failing
+    // flush: so flush here, and sync, and only then let the new file take the target's place.
+    errno = 0;
+    if (!file.flush())
+        return Fail(file);
+#ifdef Q_OS_UNIX
+    if (::fsync(file.handle()) != 0)
+        return Fail(file);
+#endif
     return file.commit() ? SaveResult::Ok : SaveResult::WriteFailed;
 }
 
 LoadResult LoadFile(const QString& path, QByteArray& bytes)
 {
+    if (ExistsButIsNoFile(path))
+        return LoadResult::NotAFile;
     QFile file(path);
+#ifdef Q_OS_UNIX
+    // The type is checked on the opened file too, and the open itself must not wait for a writer
+    // should a pipe have taken the name meanwhile.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return LoadResult::CannotOpen;
+    struct stat st{};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return S_ISDIR(st.st_mode) ? LoadResult::CannotOpen : LoadResult::NotAFile;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return LoadResult::CannotOpen;
+    }
+#else
     if (!file.open(QIODevice::ReadOnly))
         return LoadResult::CannotOpen;
+#endif
 
     QByteArray data;
-    if (!file.isSequential()) {
-        const qint64 size = file.size();
-        if (size > kMaxFileSize)
-            return LoadResult::ReadFailed;
-        data.reserve(static_cast<qsizetype>(size) + 1);
-    }
+    const qint64 size = file.size();
+    if (size > kMaxFileSize)
+        return LoadResult::ReadFailed;
+    data.reserve(static_cast<qsizetype>(size) + 1);
     // Read until the end rather than trusting size(): files under /proc report 0, and a file may
     // grow while it is read.
     for (;;) {

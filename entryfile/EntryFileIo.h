@@ -1,8 +1,8 @@
 #pragma once
 // Putting entry file bytes on disk and getting them back. A save never damages the file it
 // replaces: everything goes to a temporary file in the same folder first, which takes the
-// target's place only when it is completely written and flushed. A load reads the whole file
-// before anything is handed on, so a read error cannot leave a half-filled list.
+// target's place only when it is completely written, flushed and synced. A load reads the whole
+// file before anything is handed on, so a read error cannot leave a half-filled list.
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -16,9 +16,12 @@ enum class SaveResult
 {
     Ok,
     CannotOpen,  ///< the file could not be created (folder missing or read-only, path is a folder)
-    WriteFailed, ///< writing, flushing or replacing the target failed; the old file is unchanged
+    NotAFile,    ///< the target exists but is no regular file (a pipe, a device): left alone
+    DiskFull,    ///< the disk (or the user's file size limit) ran out; the old file is unchanged
+    WriteFailed, ///< writing, flushing, syncing or replacing failed otherwise; the old file stays
 };
 
+/// Ok only when every byte is in the new file and on the disk.
 SaveResult SaveFile(const QString& path, const QByteArray& bytes);
 
 /// The core of SaveFile on a save file that the caller made (tests hand in one that fails).
@@ -29,6 +32,7 @@ enum class LoadResult
 {
     Ok,
     CannotOpen, ///< missing, not readable, or a folder
+    NotAFile,   ///< a pipe, a device or a socket: never opened for reading, it could block for good
     ReadFailed, ///< a read error, or more than kMaxFileSize bytes; `bytes` is left alone
 };
 

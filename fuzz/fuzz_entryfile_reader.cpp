@@ -38,6 +38,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QByteArrayView bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const entryfile::Content content = entryfile::Read(bytes, kYear);
+    if (content.refusal != entryfile::Content::Refusal::None) {
+        Check(content.entries.isEmpty() && content.headers.isEmpty(),
+              "a refused file gives nothing");
+        return 0;
+    }
 
     for (const EntryRow& e : content.entries) {
         const int year = entry::YearOf(e.code);

@@ -1,12 +1,15 @@
 // "Speichern" and "Laden" through the real window, with real files and a scripted file dialog.
 #include "DialogFixture.h"
+#include "EntryFile.h"
 #include "EntryFileIo.h"
 
 #include <csignal>
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -45,6 +48,7 @@ TEST_F(DialogTest, SaveWritesTheRegistrationAndLoadReplacesTheList)
     const QString other = dir.filePath(QStringLiteral("andere.mdg"));
     entryfile::SaveFile(
         other, Golden().replace("TV Musterstadt", "sg m\xFChl").replace("Gauturnfest", "Kinder"));
+    messages.answers = {msgbox::Answer::Yes}; // the typed participant may go
     fileAnswers = {other};
     Click(Id::IDC_LOAD);
     EXPECT_EQ(Rows(), (QStringList{QStringLiteral("Meier,Anna/3988"),
@@ -52,7 +56,7 @@ TEST_F(DialogTest, SaveWritesTheRegistrationAndLoadReplacesTheList)
     EXPECT_EQ(Item<QComboBox>(Id::IDC_CLUB)->currentText(), QStringLiteral("SG Mühlbach"));
     EXPECT_EQ(Item<QComboBox>(Id::IDC_EVENT)->currentText(), QStringLiteral("Kinderturnfest"));
     EXPECT_TRUE(Item(Id::IDC_SAVE)->isEnabled());
-    EXPECT_TRUE(messages.texts.isEmpty());
+    EXPECT_EQ(messages.texts, QStringList{QStringLiteral("Ungespeicherte Änderungen verwerfen?")});
 }
 
 TEST_F(DialogTest, FailedOrCancelledSavesAndLoadsSayWhyAndChangeNothing)
@@ -62,18 +66,21 @@ TEST_F(DialogTest, FailedOrCancelledSavesAndLoadsSayWhyAndChangeNothing)
     Choose(Id::IDC_EVENT, QStringLiteral("Gauturnfest"));
     Click(Id::IDC_SAVE);
     EXPECT_TRUE(fileRequests.isEmpty()) << "an empty list opens no dialog";
-    // A registration over 16 KiB onto a disk that takes only 4 KiB more.
-    for (int i = 0; i < 400; ++i)
+    // A small registration (it stays in the write buffer until the end) onto a disk that takes
+    // only a hundred bytes more.
+    for (int i = 0; i < 14; ++i)
         List()->AddItem(QStringLiteral("Teilnehmer%1,Vorname").arg(i), entry::MakeCode(2000, 0));
     const QString target = dir.filePath(QStringLiteral("meldung.mdg"));
     ASSERT_EQ(entryfile::SaveFile(target, "alt"), entryfile::SaveResult::Ok);
-    rlimit saved{}, small{4096, RLIM_INFINITY};
+    rlimit saved{}, small{100, RLIM_INFINITY};
     getrlimit(RLIMIT_FSIZE, &saved);
     small.rlim_max = saved.rlim_max;
     const auto previous = std::signal(SIGXFSZ, SIG_IGN); // a failed write instead of a signal
     setrlimit(RLIMIT_FSIZE, &small);
-    fileAnswers = {std::nullopt, QString(), dir.path(), target};
-    for (int i = 0; i < 4; ++i)
+    const QString fifo = dir.filePath(QStringLiteral("pipe.mdg"));
+    ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    fileAnswers = {std::nullopt, QString(), dir.path(), fifo, target};
+    for (int i = 0; i < 5; ++i)
         Click(Id::IDC_SAVE);
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previous);
@@ -85,21 +92,41 @@ TEST_F(DialogTest, FailedOrCancelledSavesAndLoadsSayWhyAndChangeNothing)
     // No registration comes near 64 MB; a file that big is refused before anything changes.
     QFile huge(dir.filePath(QStringLiteral("riesig.mdg")));
     ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(entryfile::kMaxFileSize + 1));
-    fileAnswers = {dir.filePath(QStringLiteral("fehlt.mdg")), huge.fileName()};
-    Click(Id::IDC_LOAD);
-    Click(Id::IDC_LOAD);
-    EXPECT_EQ(List()->GetCount(), 400);
+    const QString binary = dir.filePath(QStringLiteral("bild.mdg")),
+                  many = dir.filePath(QStringLiteral("viele.mdg"));
+    entryfile::SaveFile(binary, QByteArray("VEREIN: \0\0", 10));
+    entryfile::SaveFile(many, QByteArray(",,,\n").repeated(entryfile::kMaxEntries + 1));
+    messages.answers = {5, msgbox::Answer::Yes}; // unsaved changes may go
+    fileAnswers = {dir.filePath(QStringLiteral("fehlt.mdg")), huge.fileName(), fifo, binary, many};
+    for (int i = 0; i < 5; ++i)
+        Click(Id::IDC_LOAD);
+    EXPECT_EQ(List()->GetCount(), 14);
+    EXPECT_EQ(QFileInfo(fifo).isFile(), false) << "the pipe is still a pipe";
+    const QString question = QStringLiteral("Ungespeicherte Änderungen verwerfen?");
     EXPECT_EQ(messages.texts,
               (QStringList{QStringLiteral("Fehler beim Speichern: Meldeliste leer!"),
                            QStringLiteral("FEHLER: Ungültiger Dateiname!"),
                            QStringLiteral("Meldedatei konnte nicht gespeichert werden!"),
+                           fifo + QStringLiteral(" ist keine gewöhnliche Datei und wird nicht "
+                                                 "überschrieben. Bitte wählen Sie einen anderen "
+                                                 "Namen."),
                            QStringLiteral("Beim Zugriff auf %1 wurde ein voller Datenträger "
                                           "gemeldet.")
                                .arg(target),
-                           QStringLiteral("FEHLER: Meldedatei nicht gefunden!"),
+                           question, QStringLiteral("FEHLER: Meldedatei nicht gefunden!"), question,
                            QStringLiteral("Ein unbekannter Fehler ist beim Zugriff auf %1 "
                                           "aufgetreten.")
-                               .arg(huge.fileName())}));
+                               .arg(huge.fileName()),
+                           question,
+                           fifo + QStringLiteral(" ist keine gewöhnliche Datei und kann nicht "
+                                                 "geladen werden."),
+                           question,
+                           binary + QStringLiteral(" ist keine Meldedatei: Die Datei enthält "
+                                                   "Zeichen, die in keiner Textdatei stehen."),
+                           question,
+                           many + QStringLiteral(" wird nicht geladen: Die Datei enthält mehr als "
+                                                 "100.000 Einträge und ist keine Meldedatei "
+                                                 "eines Vereins.")}));
 }
 
 } // namespace

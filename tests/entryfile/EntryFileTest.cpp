@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 
 using namespace entryfile;
@@ -127,6 +128,17 @@ TEST(EntryFile, HeadersLineEndsAndEndOfFile)
               QStringLiteral("Grün"));
     EXPECT_EQ(Read("\xEF\xBB\xBF\xC5\x81ukasz,J\xC3\xBC,m,2000\n", kYear).entries[0].text,
               QStringLiteral("?ukasz,Jü"));
+}
+
+TEST(EntryFile, Utf16ReadsLikeTheOriginalAndTheLimitIsInclusive)
+{
+    const QByteArray original = Golden("umlauts.mdg");
+    for (const auto encoding : {QStringEncoder::Utf16LE, QStringEncoder::Utf16BE}) {
+        QStringEncoder utf16(encoding, QStringEncoder::Flag::WriteBom);
+        const QByteArray bytes = utf16(cp1252::Decode(original));
+        EXPECT_EQ(Read(bytes, kYear).entries, Read(original, kYear).entries);
+    }
+    EXPECT_EQ(Read(QByteArray(",,,\n").repeated(kMaxEntries), kYear).entries.size(), kMaxEntries);
 }
 
 TEST(EntryFile, RoundTripKeepsTextsAndCodes)
