@@ -16,6 +16,11 @@ QPalette::ColorGroup GroupOf(const QStyleOptionViewItem& option)
     return (option.state & QStyle::State_Active) ? QPalette::Active : QPalette::Inactive;
 }
 
+// More characters than any row can show, however wide the list. A name from a file may be
+// megabytes long; only this much of it is ever copied, measured or elided, so a row costs the
+// same to paint whatever its text.
+constexpr qsizetype kMostShownChars = 300;
+
 QString SingleLine(QString text)
 {
     // A row shows one line; a line break that came in from a file must not split it.
@@ -41,11 +46,20 @@ QRect CEntryRowDelegate::FillRect(const QRect& row, bool hasPicture)
     return fill;
 }
 
+QString CEntryRowDelegate::ShownLine(const QFontMetrics& metrics, const QString& text, int width)
+{
+    QString line = SingleLine(text.left(kMostShownChars));
+    // The cut-off rest still counts as text that does not fit, so it gets its ellipsis even
+    // where the kept part would fit.
+    if (text.size() > kMostShownChars)
+        line += QChar(0x2026);
+    return metrics.elidedText(line, Qt::ElideRight, width);
+}
+
 QRect CEntryRowDelegate::MeasureText(const QFontMetrics& metrics, const QRect& row, bool hasPicture,
-                                     const QString& text)
+                                     const QString& line)
 {
     const QRect fill = FillRect(row, hasPicture);
-    const QString line = SingleLine(text);
     return {fill.left(), row.top() + TextTopOffset, metrics.horizontalAdvance(line),
             metrics.height()};
 }
@@ -95,23 +109,24 @@ void CEntryRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
         pictures->Draw(*painter, entry::GenderOf(code), row.topLeft());
     }
 
-    const QString text = SingleLine(index.data(Qt::DisplayRole).toString());
+    const QFontMetrics metrics(option.font);
+    const QString line = ShownLine(metrics, index.data(Qt::DisplayRole).toString(), fill.width());
     painter->setFont(option.font);
     painter->setPen(
         option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
-    const QRect textRect = MeasureText(QFontMetrics(option.font), row, hasPicture, text);
+    const QRect textRect = MeasureText(metrics, row, hasPicture, line);
     painter->setClipRect(fill, Qt::IntersectClip);
-    painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+    painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, line);
 
     painter->restore();
 }
 
-QSize CEntryRowDelegate::sizeHint(const QStyleOptionViewItem& option,
-                                  const QModelIndex& index) const
+QSize CEntryRowDelegate::sizeHint(const QStyleOptionViewItem& /*option*/,
+                                  const QModelIndex& /*index*/) const
 {
+    // The list has no horizontal scroll bar and stretches every row to its own width, and paint
+    // elides the text to whatever width the row gets; so the hint asks for no text width at all,
+    // and a row never grows wider than the list because of a long name.
     const bool hasPicture = m_pList && m_pList->m_pImageList;
-    const QRect row(0, 0, 0, RowHeight);
-    const QRect text = MeasureText(QFontMetrics(option.font), row, hasPicture,
-                                   index.data(Qt::DisplayRole).toString());
-    return {text.left() + text.width(), RowHeight};
+    return {FillRect(QRect(0, 0, 0, RowHeight), hasPicture).left(), RowHeight};
 }

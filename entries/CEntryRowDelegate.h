@@ -1,6 +1,6 @@
 #pragma once
 // Draws one row of the entry list: the gender picture at the left, the highlight fill beside it
-// for the selected row, the focus frame, and the display text on one line.
+// for the selected row, the focus frame, and the display text on one line, cut to the row.
 
 #include <QStyledItemDelegate>
 
@@ -26,10 +26,14 @@ public:
     /// The rectangle that the highlight fills and the text starts in: the row, minus the picture
     /// column when there is a picture.
     static QRect FillRect(const QRect& row, bool hasPicture);
-    /// The single text line measured the way paint draws it: it starts at the fill rectangle's
-    /// left edge, TextTopOffset below the row's top, as wide and high as the font makes it.
+    /// The line a row shows for text: on one line, cut with "…" to fit width pixels. Only the
+    /// first few hundred characters are looked at, however long text is.
+    static QString ShownLine(const QFontMetrics& metrics, const QString& text, int width);
+    /// The line (as ShownLine gives it) measured the way paint draws it: it starts at the fill
+    /// rectangle's left edge, TextTopOffset below the row's top, as wide and high as the font
+    /// makes it.
     static QRect MeasureText(const QFontMetrics& metrics, const QRect& row, bool hasPicture,
-                             const QString& text);
+                             const QString& line);
     /// The dotted one-pixel frame that marks the row with the keyboard focus.
     static void DrawFocusFrame(QPainter& painter, const QRect& rect, const QColor& color);
 

@@ -1,4 +1,5 @@
 // The drawn list: what the user's mouse and keys do to the selection, and the pixels of a row.
+#include "CEntryRowDelegate.h"
 #include "CIconListBox.h"
 #include "CImageList.h"
 
@@ -63,8 +64,13 @@ TEST_F(IconListBox, OnlyTheUserRaisesSelChangeAndNobodyCanUnselect)
     EXPECT_EQ(spy.count(), 2);
 }
 
-TEST_F(IconListBox, RowShowsItsGenderPictureAndTheFillBesideIt)
+TEST_F(IconListBox, RowShowsItsGenderPictureTheFillBesideAndTextCutToTheRow)
 {
+    const QString text(1 << 20, u'W'); // sorts last, beside the line it must show
+    list.AddItem(text, 3981);
+    list.AddItem(
+        CEntryRowDelegate::ShownLine(list.fontMetrics(), text, list.viewport()->width() - 35),
+        3981);
     list.SetCurSel(0);
     const QImage shot = list.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     for (int row = 0; row < 3; ++row) {
@@ -76,6 +82,8 @@ TEST_F(IconListBox, RowShowsItsGenderPictureAndTheFillBesideIt)
         EXPECT_EQ(shot.pixelColor(rect.left() + 34, rect.bottom()),
                   pictures.GetImage(gender).pixelColor(34, 31));
     }
+    EXPECT_EQ(shot.copy(Row(3)), shot.copy(Row(4))) << "cut with an ellipsis";
+    EXPECT_LE(list.sizeHintForIndex(list.model()->index(4, 0)).width(), list.viewport()->width());
 }
 
 } // namespace
