@@ -47,6 +47,10 @@ const QString kBadDate = QStringLiteral("FEHLER: Datum falsch!");
 const QString kNotANumber = QStringLiteral("Geben Sie bitte eine ganze Zahl ein.");
 const QString kExitQuestion = QStringLiteral("Beenden ohne Speichern?");
 
+// No real name comes near this; it only stops absurd input, such as a pasted page of text, that
+// would make every row and every save slow. The entry file keeps longer names whole.
+constexpr int kMostNameChars = 60;
+
 // Both lists sort the way the entry list does: German, ignoring case.
 QComboBox* MakeListBox(QWidget* parent, QStringList texts, const QCollator& order)
 {
@@ -291,6 +295,10 @@ bool CEntryDlg::UpdateData(bool saveAndValidate)
     const auto done = qScopeGuard([this] { --m_nExchangeDepth; });
 
     if (!saveAndValidate) {
+        // A longer name from a file must fit whole, or the next exchange back would cut it short
+        // in the list and in the saved file; typing still cannot make it longer.
+        m_edFirstName->setMaxLength(std::max(kMostNameChars, int(m_strFirstName.size())));
+        m_edName->setMaxLength(std::max(kMostNameChars, int(m_strName.size())));
         if (m_edFirstName->text() != m_strFirstName)
             m_edFirstName->setText(m_strFirstName);
         if (m_edName->text() != m_strName)

@@ -162,6 +162,11 @@ TEST_F(DialogTest, KeysReachTheirHandlers)
     Retype(Id::IDC_NAME, QStringLiteral("Łukasz"));
     EXPECT_EQ(Edit(Id::IDC_NAME)->text(), QStringLiteral("ukasz"));
     EXPECT_TRUE(QToolTip::text().contains(QStringLiteral("„Ł“")));
+    Retype(Id::IDC_NAME, QString(61, u'x'));
+    EXPECT_EQ(Edit(Id::IDC_NAME)->text().size(), 60) << "typed";
+    List()->AddItem(QString(61, u'y') + QStringLiteral(",Anna"), 3980);
+    ClickRow(0);
+    EXPECT_EQ(Edit(Id::IDC_NAME)->text().size(), 61) << "from a file: whole, or edits cut it";
 
     QTest::keyClick(Edit(Id::IDC_NAME), Qt::Key_F1, Qt::ShiftModifier);
     EXPECT_EQ(QApplication::activeWindow(), dlg.get()) << "F1 with a modifier shows nothing";
