@@ -26,6 +26,11 @@ QString ManualPath()
 
 void Show()
 {
+    Show(ManualPath());
+}
+
+QTextBrowser* Show(const QString& path)
+{
     QPointer<QTextBrowser>& window = Instance();
     if (!window) {
         window = new QTextBrowser; // no parent: the help must not close or block with any dialog
@@ -35,19 +40,20 @@ void Show()
         window->setOpenExternalLinks(true);
         window->resize(640, 720);
     }
-    const QString path = ManualPath();
+    // Always the first topic, also when the reader had scrolled away the last time. No home()
+    // after this: once the fallback text below has changed the document, home() would load the
+    // missing page again and leave the window blank.
     window->setSource(QUrl::fromLocalFile(path));
     if (window->document()->isEmpty()) {
         window->setHtml(QStringLiteral("<h1>Hilfe nicht gefunden</h1><p>Die Hilfedatei <tt>%1</tt> "
                                        "fehlt. Bitte installieren Sie Zandrel neu.</p>")
                             .arg(path.toHtmlEscaped()));
     }
-    // Always the first topic, also when the reader had scrolled away the last time.
-    window->home();
     window->moveCursor(QTextCursor::Start);
     window->show();
     window->raise();
     window->activateWindow();
+    return window;
 }
 
 void Destroy()

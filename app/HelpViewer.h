@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class QTextBrowser;
+
 namespace help {
 
 /// Path of the manual page.
@@ -11,6 +13,9 @@ QString ManualPath();
 
 /// Opens the manual at its first topic; creates the window on first use, raises it afterwards.
 void Show();
+/// The same for the page at path; where that page is missing or empty, the window says so.
+/// Returns the window.
+QTextBrowser* Show(const QString& path);
 
 /// Closes and deletes the window (at program end).
 void Destroy();

@@ -3,6 +3,7 @@
 #include "DataExchange.h"
 #include "DialogFixture.h"
 #include "Entry.h"
+#include "HelpViewer.h"
 
 #include <functional>
 #include <QApplication>
@@ -174,6 +175,8 @@ TEST_F(DialogTest, KeysReachTheirHandlers)
     EXPECT_TRUE(QTest::qWaitFor(
         [] { return qobject_cast<QTextBrowser*>(QApplication::activeWindow()) != nullptr; }, 5000))
         << "the manual in a window of its own";
+    const QTextBrowser* missing = help::Show(dir.filePath(QStringLiteral("fehlt.html")));
+    EXPECT_TRUE(missing->toPlainText().contains(u"Hilfe nicht gefunden"));
 }
 
 TEST(Shell, YearTextAndApplicationName)
