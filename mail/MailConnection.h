@@ -14,6 +14,9 @@ class MailConnection
 public:
     void SetConnectTimeout(std::chrono::milliseconds timeout) { m_connectTimeout = timeout; }
     void SetReplyTimeout(std::chrono::milliseconds timeout) { m_replyTimeout = timeout; }
+    // A point in time no wait goes beyond, whatever its own time-out: a server that answers each
+    // reply just in time would otherwise hold the caller for the sum of all of them.
+    void SetDeadline(TcpSocket::Clock::time_point deadline) { m_deadline = deadline; }
 
     std::string m_strError;
 
@@ -40,8 +43,12 @@ protected:
     bool ReadReply(Framing framing, std::string& text);
 
 private:
+    // The time a wait may take: its own time-out, cut short by the deadline (none left: zero).
+    std::chrono::milliseconds TimeLeft(std::chrono::milliseconds timeout) const;
+
     TcpSocket m_socket;
     ReplyReader m_reader;
     std::chrono::milliseconds m_connectTimeout{15000};
     std::chrono::milliseconds m_replyTimeout{30000};
+    TcpSocket::Clock::time_point m_deadline = TcpSocket::Clock::time_point::max();
 };

@@ -19,9 +19,14 @@ TestMailSettings DefaultTestMailSettings()
 void RunTestMail(const TestMailSettings& settings,
                  const std::function<void(const std::string&)>& showMessage)
 {
+    const TcpSocket::Clock::time_point deadline = TcpSocket::Clock::now() + settings.overallTimeout;
+    const auto limit = [&](MailConnection& client) {
+        client.SetConnectTimeout(settings.connectTimeout);
+        client.SetReplyTimeout(settings.replyTimeout);
+        client.SetDeadline(deadline);
+    };
     CPop3Client pop3;
-    pop3.SetConnectTimeout(settings.connectTimeout);
-    pop3.SetReplyTimeout(settings.replyTimeout);
+    limit(pop3);
     // The sender's mailbox is the POP3 account; a refused login ends the action silently.
     if (!pop3.Connect(settings.pop3Host, settings.sender, settings.password, settings.pop3Port))
         return;
@@ -29,8 +34,7 @@ void RunTestMail(const TestMailSettings& settings,
 
     // Declared after pop3, so it is destroyed first: the POP3 session outlives the SMTP one.
     CSmtpClient smtp;
-    smtp.SetConnectTimeout(settings.connectTimeout);
-    smtp.SetReplyTimeout(settings.replyTimeout);
+    limit(smtp);
     if (!smtp.Connect(settings.smtpHost, settings.sender, settings.smtpPort)) {
         if (showMessage)
             showMessage(smtp.GetError());

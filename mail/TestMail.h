@@ -14,6 +14,8 @@ struct TestMailSettings
     unsigned short smtpPort = 25;
     std::string sender, password, recipient, subject, body;
     std::chrono::milliseconds connectTimeout{15000}, replyTimeout{30000};
+    // The whole action ends by then, however each single wait fares against its own time-out.
+    std::chrono::milliseconds overallTimeout{60000};
 };
 
 // The fixed values. They name only reserved example domains, so the action can never reach a

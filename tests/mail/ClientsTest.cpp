@@ -177,3 +177,18 @@ TEST(TestMail, LogsInToPop3ThenSendsOverSmtpShowsOnlyAFailedSmtpConnectAndCloses
         EXPECT_EQ(shown, messages);
     }
 }
+
+TEST(TestMail, EndsAtTheDeadlineOfTheWholeActionThoughEachReplyComesInTime)
+{
+    // Three replies 200 ms late, each in time: the login fails at the deadline of the whole.
+    TestMailSettings s = kFixed;
+    s.pop3Host = s.smtpHost = "127.0.0.1";
+    s.overallTimeout = 350ms;
+    ScriptedServer pop3(
+        Script{"pause", kLogin[0], kLogin[1], "pause", kLogin[2], kLogin[3], "pause", kLogin[4]} +
+        kStat);
+    s.pop3Port = pop3.port();
+    s.smtpPort = ScriptedServer({}).port(); // a login let through shows it cannot be connected
+    RunTestMail(s, [](const std::string& text) { ADD_FAILURE() << text; });
+    pop3.Finish(false);
+}

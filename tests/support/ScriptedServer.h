@@ -7,11 +7,12 @@
 
 // A mail server on 127.0.0.1 (port chosen by the system) that takes one connection and plays a
 // script on its own thread: "S:<bytes>" sends (a send after a send waits 50 ms, so the client
-// gets pieces), "C:<line>" is what the client must send next (CR LF added), "close" closes and
-// "closed" waits for the client to close. Finish(), run by the destructor at the latest, fails
-// the test when the client said something else or the script was not played out in five
-// seconds. A journal, if given, gets the client's lines and "closed" as they happen, to compare
-// several servers' view of one run. ScriptedServer({}).port() is a port where nothing listens.
+// gets pieces), "C:<line>" is what the client must send next (CR LF added), "close" closes,
+// "closed" waits for the client to close and "pause" waits 200 ms. Finish(), run by the
+// destructor at the latest, fails the test when the client said something else or the script
+// was not played out in five seconds; Finish(false) lets the client stop anywhere. A journal,
+// if given, gets the client's lines and "closed" as they happen, to compare several servers'
+// view of one run. ScriptedServer({}).port() is a port where nothing listens.
 class ScriptedServer
 {
 public:
@@ -19,7 +20,7 @@ public:
                             std::vector<std::string>* journal = nullptr);
     ~ScriptedServer() { Finish(); }
     unsigned short port() const { return m_port; }
-    void Finish();
+    void Finish(bool mustPlayOut = true);
 
 private:
     asio::awaitable<void> Play();
