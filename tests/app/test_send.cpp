@@ -3,7 +3,10 @@
 #include "DialogFixture.h"
 #include "ScriptedServer.h"
 
-TEST_F(DialogTest, SendActionShowsAFailedSmtpConnectAndTakesInputAgain)
+#include <QThread>
+#include <QTimer>
+
+TEST_F(DialogTest, SendActionShowsAFailedSmtpConnectAndServesTheWindowMeanwhile)
 {
     ScriptedServer pop3({"S:+OK\r\n", "C:USER teilnehmer@example", "S:+OK\r\n",
                          "C:PASS Test-Kennwort-1", "S:+OK\r\n", "C:STAT ", "S:+OK 0 0\r\n",
@@ -14,7 +17,15 @@ TEST_F(DialogTest, SendActionShowsAFailedSmtpConnectAndTakesInputAgain)
     settings.smtpPort = ScriptedServer({}).port(); // nothing listens there
     Open();
     dlg->SetTestMailSettings(settings);
+    bool served = false; // while the action runs, the window is disabled
+    QTimer::singleShot(0, dlg.get(), [&] { served = !dlg->isEnabled(); });
+    QStringList shown;
+    msgbox::SetPresenter([&](QWidget*, const msgbox::Request& r) {
+        shown << (QThread::currentThread() == dlg->thread() ? r.text : QString());
+        return msgbox::Answer::Ok;
+    });
     dlg->OnSend();
-    EXPECT_EQ(messages.texts, QStringList{QStringLiteral("Server cannot be connected")});
+    EXPECT_EQ(shown, QStringList{QStringLiteral("Server cannot be connected")});
+    EXPECT_TRUE(served);
     EXPECT_TRUE(dlg->isEnabled());
 }
