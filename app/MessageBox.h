@@ -4,8 +4,10 @@
 // the request and answers instead of the real box.
 
 #include <functional>
+#include <memory>
 #include <QString>
 
+class QMessageBox;
 class QWidget;
 
 namespace msgbox {
@@ -44,5 +46,12 @@ void SetPresenter(Presenter presenter);
 /// Shows the box modally over parent and returns the button pressed.
 Answer Show(QWidget* parent, const QString& text, Buttons buttons = Buttons::Ok,
             Icon icon = Icon::Default);
+
+/// Longest text a box shows; a longer one is cut to this length, ending with "…", and shown
+/// whole under "Details".
+constexpr qsizetype kMaxText = 300;
+
+/// The real box for a request, not yet shown. Its text is always plain text.
+std::unique_ptr<QMessageBox> MakeBox(QWidget* parent, const Request& request);
 
 } // namespace msgbox

@@ -3,6 +3,7 @@
 #include "DialogFixture.h"
 #include "ScriptedServer.h"
 
+#include <QMessageBox>
 #include <QThread>
 #include <QTimer>
 
@@ -28,4 +29,13 @@ TEST_F(DialogTest, SendActionShowsAFailedSmtpConnectAndServesTheWindowMeanwhile)
     EXPECT_EQ(shown, QStringList{QStringLiteral("Server cannot be connected")});
     EXPECT_TRUE(served);
     EXPECT_TRUE(dlg->isEnabled());
+}
+
+TEST(MessageBox, ShowsARefusalAsPlainTextCutShortWithTheWholeUnderDetails)
+{
+    const QString text = QStringLiteral("554 <a href=\"x\">x</a>") + QString(300, u'y');
+    const auto box = msgbox::MakeBox(nullptr, {QStringLiteral("Zandrel"), text});
+    EXPECT_EQ(box->textFormat(), Qt::PlainText);
+    EXPECT_EQ(box->text(), text.left(msgbox::kMaxText - 1) + u'…');
+    EXPECT_EQ(box->detailedText(), text);
 }
