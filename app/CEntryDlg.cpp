@@ -507,6 +507,8 @@ void CEntryDlg::OnRemove()
         return;
     }
     m_lbEntries->DeleteString(index);
+    // A withdrawn participant must not stay in the saved file unnoticed: removing is a change.
+    m_bModified = 1;
     m_lbEntries->SetCurSel(-1);
     m_strFirstName.clear();
     m_strName.clear();

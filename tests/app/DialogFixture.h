@@ -39,11 +39,11 @@ protected:
 
     template <typename T> static T Next(std::deque<T>& script, T none)
     {
-        if (script.empty())
-            return none;
-        T first = std::move(script.front());
-        script.pop_front();
-        return first;
+        if (!script.empty()) {
+            none = script.front();
+            script.pop_front();
+        }
+        return none;
     }
 
     void TearDown() override

@@ -99,7 +99,8 @@ TEST_F(DialogTest, ChangeFlagAfterEachAction)
     expect(0, "Neu");
     ClickRow(1);
     Click(Id::IDC_REMOVE);
-    expect(0, "remove a row");
+    expect(1, "remove a row"); // a withdrawn participant must reach the organiser
+    save();
     ClickRow(0);
     Click(Id::IDC_MALE);
     expect(1, "other gender of the selected row");
@@ -115,6 +116,10 @@ TEST_F(DialogTest, ChangeFlagAfterEachAction)
     Choose(Id::IDC_CLUB, QStringLiteral("TV Musterstadt"));
     expect(1, "choose a club");
     EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join(u'|').toStdString();
+    const qsizetype dialogs = fileRequests.size();
+    Click(Id::IDC_LOAD); // "Nein" keeps the list and opens no file dialog
+    EXPECT_EQ(messages.texts, QStringList{QStringLiteral("Ungespeicherte Änderungen verwerfen?")});
+    EXPECT_EQ(fileRequests.size(), dialogs);
 }
 
 TEST_F(DialogTest, WaysOutAskWhileChangesAreUnsavedAndAlwaysStoreTheSettings)
