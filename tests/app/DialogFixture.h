@@ -82,7 +82,6 @@ protected:
             QTest::sendKeyEvent(QTest::Click, Edit(id), Qt::Key_unknown, QString(c), {});
     }
 
-    /// Types a year and leaves the field with Tab.
     void LeaveYear(const QString& text)
     {
         Retype(Id::IDC_YEAR, text);

@@ -79,8 +79,6 @@ TEST_F(IconListBox, RowShowsItsGenderPictureTheFillBesideAndTextCutToTheRow)
         const int gender = entry::GenderOf(list.GetItemData(row));
         EXPECT_EQ(shot.copy(rect.left(), rect.top(), 35, 32), pictures.GetImage(gender)) << row;
         EXPECT_EQ(shot.pixelColor(rect.left() + 35, rect.top()), row == 0 ? kHighlight : kBase);
-        EXPECT_EQ(shot.pixelColor(rect.left() + 34, rect.bottom()),
-                  pictures.GetImage(gender).pixelColor(34, 31));
     }
     EXPECT_EQ(shot.copy(Row(3)), shot.copy(Row(4))) << "cut with an ellipsis";
     EXPECT_LE(list.sizeHintForIndex(list.model()->index(4, 0)).width(), list.viewport()->width());
