@@ -82,6 +82,9 @@ TEST_F(IconListBox, RowShowsItsGenderPictureTheFillBesideAndTextCutToTheRow)
     }
     EXPECT_EQ(shot.copy(Row(3)), shot.copy(Row(4))) << "cut with an ellipsis";
     EXPECT_LE(list.sizeHintForIndex(list.model()->index(4, 0)).width(), list.viewport()->width());
+    // A row never looks further than its first 300 characters, however wide it is.
+    EXPECT_EQ(CEntryRowDelegate::ShownLine(list.fontMetrics(), QString(400, u'.'), 1 << 20),
+              QString(300, u'.') + u'…');
 }
 
 } // namespace
