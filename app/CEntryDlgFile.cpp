@@ -10,6 +10,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QLocale>
 
 namespace {
 
@@ -125,9 +126,10 @@ void CEntryDlg::OnLoad()
                                .arg(QDir::toNativeSeparators(path)));
         return;
     case entryfile::Content::Refusal::TooMany:
-        msgbox::Show(this, QStringLiteral("%1 wird nicht geladen: Die Datei enthält mehr als "
-                                          "100.000 Einträge und ist keine Meldedatei eines Vereins.")
-                               .arg(QDir::toNativeSeparators(path)));
+        msgbox::Show(this, QStringLiteral("%1 wird nicht geladen: Die Datei enthält mehr als %2 "
+                                          "Einträge und ist keine Meldedatei eines Vereins.")
+                               .arg(QDir::toNativeSeparators(path),
+                                    QLocale(QLocale::German).toString(entryfile::kMaxEntries)));
         return;
     }
     m_lbEntries->ResetContent();
