@@ -14,11 +14,14 @@
 #ifdef Q_OS_WIN
 #include <windows.h>
 #endif
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCollator>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -28,10 +31,15 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
+#include <QTimer>
 #include <QToolTip>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace {
@@ -228,16 +236,110 @@ void CEntryDlg::BuildControls()
     for (qsizetype i = 0; i + 1 < tabOrder.size(); ++i)
         setTabOrder(GetDlgItem(tabOrder[i]), GetDlgItem(tabOrder[i + 1]));
 
+    // Under the list: how many participants, as the fees are charged per head.
+    m_lblCounts = new QLabel(this);
+    m_lblCounts->setObjectName(QStringLiteral("labelCounts"));
+    right->insertWidget(1, m_lblCounts);
+
+    BuildCommands();
+}
+
+void CEntryDlg::BuildCommands()
+{
+    const auto command = [this](const QString& text, const QString& name, const QKeySequence& keys,
+                                void (CEntryDlg::*handler)()) {
+        auto* action = new QAction(text, this);
+        action->setObjectName(name);
+        action->setShortcut(keys);
+        // Dialogs would otherwise not show the shortcut beside the item.
+        action->setShortcutVisibleInContextMenu(true);
+        connect(action, &QAction::triggered, this, handler);
+        addAction(action); // the shortcut works anywhere in the window
+        return action;
+    };
+    m_actImport = command(QStringLiteral("&Importieren…"), QStringLiteral("actionImport"),
+                          QKeySequence(Qt::CTRL | Qt::Key_I), &CEntryDlg::OnImport);
+    m_actPrint = command(QStringLiteral("&Drucken…"), QStringLiteral("actionPrint"),
+                         QKeySequence(Qt::CTRL | Qt::Key_P), &CEntryDlg::OnPrint);
+    m_actPdf = command(QStringLiteral("Als &PDF speichern…"), QStringLiteral("actionPdf"),
+                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), &CEntryDlg::OnSavePdf);
     // The title-bar menu belongs to the window manager on Linux, so the about item lives in the
     // window's context menu instead.
-    auto* separator = new QAction(this);
-    separator->setSeparator(true);
     auto* about = new QAction(QStringLiteral("Inf&o über Zandrel..."), this);
     about->setObjectName(QStringLiteral("actionAbout"));
     connect(about, &QAction::triggered, this, &CEntryDlg::OnAbout);
-    addAction(separator);
-    addAction(about);
-    setContextMenuPolicy(Qt::ActionsContextMenu);
+
+    // A menu of the window's own rather than Qt::ActionsContextMenu's throw-away one, so that
+    // accessibility clients find it as a child of the window while it is open.
+    m_menu = new QMenu(this);
+    m_menu->setObjectName(QStringLiteral("contextMenu"));
+    m_menu->setAccessibleName(QStringLiteral("Befehle"));
+    m_menu->addActions({m_actImport, m_actPrint, m_actPdf});
+    m_menu->addSeparator();
+    m_menu->addAction(about);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { m_menu->popup(mapToGlobal(pos)); });
+
+    setAcceptDrops(true);
+    UpdateListState();
+}
+
+void CEntryDlg::UpdateListState()
+{
+    int male = 0;
+    const int count = m_lbEntries->GetCount();
+    for (int i = 0; i < count; ++i)
+        male += entry::GenderOf(m_lbEntries->GetItemData(i));
+    const QLocale german(QLocale::German);
+    m_lblCounts->setText(
+        QStringLiteral("%1 Teilnehmer · %2 weiblich · %3 männlich")
+            .arg(german.toString(count), german.toString(count - male), german.toString(male)));
+    QAccessibleEvent changed(m_lblCounts, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
+
+    QString reason;
+    if (m_cbClub->currentIndex() < 0 || m_cbEvent->currentIndex() < 0)
+        reason = QStringLiteral("Erst Verein und Veranstaltung wählen.");
+    else if (count == 0)
+        reason = QStringLiteral("Die Meldeliste ist leer.");
+    for (QAction* action : {m_actPrint, m_actPdf}) {
+        action->setEnabled(reason.isEmpty());
+        action->setToolTip(reason.isEmpty() ? action->text().remove(QLatin1Char('&')) : reason);
+    }
+}
+
+bool CEntryDlg::IsInList(const QString& text, qint32 year) const
+{
+    const QCollator& order = m_lbEntries->Collator();
+    for (int i = 0; i < m_lbEntries->GetCount(); ++i) {
+        if (entry::YearOf(m_lbEntries->GetItemData(i)) == year &&
+            order.compare(m_lbEntries->GetText(i), text) == 0)
+            return true;
+    }
+    return false;
+}
+
+void CEntryDlg::dragEnterEvent(QDragEnterEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.first().isLocalFile() &&
+        urls.first().toLocalFile().endsWith(QStringLiteral(".mdg"), Qt::CaseInsensitive))
+        event->acceptProposedAction();
+}
+
+void CEntryDlg::dropEvent(QDropEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    const QString path = urls.first().toLocalFile();
+    // Asked after the drop has finished, so that the file manager is not kept waiting.
+    QTimer::singleShot(0, this, [this, path] {
+        if (MayDiscardChanges())
+            LoadPath(path);
+    });
 }
 
 void CEntryDlg::ConnectControls()
@@ -259,6 +361,24 @@ void CEntryDlg::ConnectControls()
     clicked(IDC_SAVE, &CEntryDlg::OnSave);
     clicked(IDC_LOAD, &CEntryDlg::OnLoad);
     connect(m_lbEntries, &CIconListBox::selChange, this, dispatch(&CEntryDlg::OnSelChangeEntries));
+    // Counts and the print commands follow the list. One update per pass of the event loop: a
+    // bulk add changes the list row by row.
+    const auto listChanged = [this] {
+        if (!m_bListStatePending) {
+            m_bListStatePending = true;
+            QTimer::singleShot(0, this, [this] {
+                m_bListStatePending = false;
+                UpdateListState();
+            });
+        }
+    };
+    QAbstractItemModel* rows = m_lbEntries->model();
+    connect(rows, &QAbstractItemModel::rowsInserted, this, listChanged);
+    connect(rows, &QAbstractItemModel::rowsRemoved, this, listChanged);
+    connect(rows, &QAbstractItemModel::modelReset, this, listChanged);
+    connect(rows, &QAbstractItemModel::dataChanged, this, listChanged);
+    connect(m_cbClub, &QComboBox::currentIndexChanged, this, listChanged);
+    connect(m_cbEvent, &QComboBox::currentIndexChanged, this, listChanged);
     // activated is the user's choice from the list; setting a selection from code raises nothing.
     connect(m_cbClub, &QComboBox::activated, this, dispatch(&CEntryDlg::OnSelChangeClub));
     connect(m_cbEvent, &QComboBox::activated, this, dispatch(&CEntryDlg::OnSelChangeEvent));
@@ -486,6 +606,15 @@ void CEntryDlg::OnAdd()
         msgbox::Show(this, kIncomplete);
         return;
     }
+    // The same child twice is a slip far more often than twins of one name; "Nein" keeps the
+    // fields as they are.
+    if (IsInList(text, m_nYear) &&
+        msgbox::Show(this,
+                     QStringLiteral("„%1“ (%2) ist schon in der Liste. Trotzdem hinzufügen?")
+                         .arg(text)
+                         .arg(m_nYear),
+                     msgbox::Buttons::YesNoDefaultNo) != msgbox::Answer::Yes)
+        return;
     const int index = m_lbEntries->AddItem(text, m_nGender);
     if (index >= 0)
         m_lbEntries->SetItemData(index, entry::MakeCode(m_nYear, m_nGender));

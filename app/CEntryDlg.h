@@ -13,9 +13,14 @@
 #include <QIcon>
 #include <QString>
 
+class QAction;
 class QCheckBox;
 class QComboBox;
+class QDragEnterEvent;
+class QDropEvent;
+class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 
@@ -80,6 +85,18 @@ public:
     void OnLoad();
     void OnSend();
 
+    // Commands beyond the buttons: each in the window's context menu with its own shortcut.
+    void OnImport();  ///< Ctrl+I: participants from a club's member list (CSV), after a preview
+    void OnPrint();   ///< Ctrl+P: the registration in a print preview
+    void OnSavePdf(); ///< the same pages as a PDF file
+
+    /// Loads an entry file without asking for it, with the messages and rules of "Laden": the
+    /// command line and a file dropped on the window. Does not ask about unsaved changes.
+    void LoadPath(const QString& path);
+
+    /// The participants in list order.
+    QList<EntryRow> Entries() const;
+
     int SyncGenderAndUpdate(int direction);
     int UpdateSelectedEntry(qint32 code);
     void InitImageList();
@@ -104,12 +121,22 @@ protected:
     void reject() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 #ifdef Q_OS_WIN
     bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
 #endif
 
 private:
     void BuildControls();
+    void BuildCommands();
+    /// Enables the print commands (with the reason in their tooltips) and rewrites the counts
+    /// under the list; runs on every change of the list or of the club and event choice.
+    void UpdateListState();
+    /// Asks before unsaved changes are replaced by a loaded file; true: go on.
+    bool MayDiscardChanges();
+    /// Whether the list already holds this surname, first name and year (the list's collation).
+    bool IsInList(const QString& text, qint32 year) const;
     void ConnectControls();
     void SetFocusToFirstName();
     void ResetGenderButtons();
@@ -139,6 +166,16 @@ private:
     QRadioButton* m_rbFemale = nullptr;
     QRadioButton* m_rbMale = nullptr;
     QCheckBox* m_chkAutoSave = nullptr;
+    QLabel* m_lblCounts = nullptr;
+    QAction* m_actImport = nullptr;
+    QAction* m_actPrint = nullptr;
+    QAction* m_actPdf = nullptr;
+    QMenu* m_menu = nullptr;          // the window's context menu
+    bool m_bListStatePending = false; // an UpdateListState is queued
+    // Folders of the last member list and the last PDF, for this session; the stored folder
+    // (m_strPath) stays the one of the entry files.
+    QString m_strImportPath;
+    QString m_strPdfPath;
     QHash<int, QWidget*> m_controls;
     int m_nExchangeDepth = 0; // > 0 while UpdateData runs: notifications are not dispatched
     bool m_bClosing = false;  // the user already agreed to leave

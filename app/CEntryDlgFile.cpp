@@ -27,6 +27,16 @@ QStringList Items(const QComboBox* box)
 
 } // namespace
 
+QList<EntryRow> CEntryDlg::Entries() const
+{
+    QList<EntryRow> entries;
+    const int count = m_lbEntries->GetCount();
+    entries.reserve(count);
+    for (int i = 0; i < count; ++i)
+        entries.append({m_lbEntries->GetText(i), m_lbEntries->GetItemData(i)});
+    return entries;
+}
+
 void CEntryDlg::OnSave()
 {
     const int count = m_lbEntries->GetCount();
@@ -37,11 +47,8 @@ void CEntryDlg::OnSave()
     }
 
     // Every row holds Windows-1252 characters only: the name fields refuse others as they are
-    // typed, and the reader folds them to '?' as it loads.
-    QList<EntryRow> entries;
-    entries.reserve(count);
-    for (int i = 0; i < count; ++i)
-        entries.append({m_lbEntries->GetText(i), m_lbEntries->GetItemData(i)});
+    // typed, the import leaves them out, and the reader folds them to '?' as it loads.
+    const QList<EntryRow> entries = Entries();
 
     const QString club = SelectedText(m_cbClub);
     const QString event = SelectedText(m_cbEvent);
@@ -82,10 +89,7 @@ void CEntryDlg::OnSave()
 
 void CEntryDlg::OnLoad()
 {
-    // The loaded file replaces the whole list: unsaved changes would be gone without a word.
-    if (m_bModified == 1 &&
-        msgbox::Show(this, QStringLiteral("Ungespeicherte Änderungen verwerfen?"),
-                     msgbox::Buttons::YesNo) != msgbox::Answer::Yes)
+    if (!MayDiscardChanges())
         return;
     const QString path = filedlg::ChooseFile(this, false, QString(), m_strPath);
     if (path.isEmpty()) {
@@ -94,7 +98,19 @@ void CEntryDlg::OnLoad()
     }
     if (path == filedlg::kCancelled)
         return;
+    LoadPath(path);
+}
 
+bool CEntryDlg::MayDiscardChanges()
+{
+    // A loaded file replaces the whole list: unsaved changes would be gone without a word.
+    return m_bModified != 1 ||
+           msgbox::Show(this, QStringLiteral("Ungespeicherte Änderungen verwerfen?"),
+                        msgbox::Buttons::YesNo) == msgbox::Answer::Yes;
+}
+
+void CEntryDlg::LoadPath(const QString& path)
+{
     QByteArray bytes;
     switch (entryfile::LoadFile(path, bytes)) {
     case entryfile::LoadResult::Ok:

@@ -21,6 +21,12 @@ std::optional<QString> ShowFileDialog(QWidget* parent, const FileRequest& reques
     return files.isEmpty() ? QString() : files.constFirst();
 }
 
+std::optional<QString> Present(QWidget* parent, const FileRequest& request)
+{
+    const FilePresenter& presenter = Presenter();
+    return presenter ? presenter(parent, request) : ShowFileDialog(parent, request);
+}
+
 } // namespace
 
 void SetFilePresenter(FilePresenter presenter)
@@ -55,15 +61,23 @@ QString ChooseFile(QWidget* parent, bool save, const QString& proposedName, QStr
     request.filter = QStringLiteral("Meldedatei (*.mdg)");
     request.defaultSuffix = QStringLiteral("mdg");
 
-    const FilePresenter& presenter = Presenter();
-    const std::optional<QString> answer =
-        presenter ? presenter(parent, request) : ShowFileDialog(parent, request);
+    const std::optional<QString> answer = Present(parent, request);
     if (!answer)
         return kCancelled.toString();
     if (answer->isEmpty())
         return QString();
     folder = FolderOf(*answer);
     return *answer;
+}
+
+std::optional<QString> AskFile(QWidget* parent, FileRequest request, QString& folder)
+{
+    request.folder = folder;
+    std::optional<QString> answer = Present(parent, request);
+    if (!answer || answer->isEmpty())
+        return std::nullopt;
+    folder = FolderOf(*answer);
+    return answer;
 }
 
 QString FolderOf(const QString& path)

@@ -37,6 +37,11 @@ void SetFilePresenter(FilePresenter presenter);
 /// tries to open the file).
 QString ChooseFile(QWidget* parent, bool save, const QString& proposedName, QString& folder);
 
+/// Asks for a file of another kind than an entry file (a member list to import, a PDF to write):
+/// the request names title, filter and suffix. Returns the chosen path, or nothing when the user
+/// cancelled or no name came back; after OK `folder` becomes the chosen file's folder.
+std::optional<QString> AskFile(QWidget* parent, FileRequest request, QString& folder);
+
 /// The folder part of a path: everything before the last separator ('/', on Windows also '\').
 /// "/x.mdg" gives "/", a bare name gives "".
 QString FolderOf(const QString& path);

@@ -47,7 +47,7 @@ std::unique_ptr<QMessageBox> MakeBox(QWidget* parent, const Request& request)
     auto box = std::make_unique<QMessageBox>(
         request.icon == Icon::Stop ? QMessageBox::Critical : QMessageBox::Warning, request.caption,
         QString(),
-        request.buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+        request.buttons == Buttons::Ok ? QMessageBox::Ok : QMessageBox::Yes | QMessageBox::No,
         parent);
     // Plain text always: a text that looks like HTML (a server's reply, a file name) must not
     // turn into markup or links.
@@ -66,6 +66,8 @@ std::unique_ptr<QMessageBox> MakeBox(QWidget* parent, const Request& request)
     box->setWindowModality(Qt::WindowModal);
     if (request.buttons == Buttons::YesNo)
         box->setDefaultButton(QMessageBox::Yes);
+    else if (request.buttons == Buttons::YesNoDefaultNo)
+        box->setDefaultButton(QMessageBox::No);
     return box;
 }
 

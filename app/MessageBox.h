@@ -15,7 +15,8 @@ namespace msgbox {
 enum class Buttons
 {
     Ok,
-    YesNo
+    YesNo,         ///< Yes is the default button
+    YesNoDefaultNo ///< for questions where Enter must not do the risky thing
 };
 enum class Icon
 {

@@ -17,7 +17,9 @@ packages=(
     # fuzzing and the sanitizer build
     clang libclang-rt-14-dev
     # desktop integration checks and the package
-    desktop-file-utils appstream dpkg-dev file
+    desktop-file-utils shared-mime-info appstream dpkg-dev file
+    # the printed registration's test reads the PDF back as text
+    poppler-utils
 )
 
 missing=()

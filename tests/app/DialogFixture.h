@@ -5,8 +5,10 @@
 #include "CEntryDlg.h"
 #include "ChooseFile.h"
 #include "MessageBox.h"
+#include "ModalDialog.h"
 
 #include <deque>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
@@ -35,6 +37,8 @@ protected:
             fileRequests << r;
             return Next(fileAnswers, std::optional<QString>());
         });
+        // The window's own dialogs: the test drives the real dialog and answers for it.
+        modal::SetRunner([this](QDialog& d) { return onDialog ? onDialog(d) : 0; });
     }
 
     template <typename T> static T Next(std::deque<T>& script, T none)
@@ -51,6 +55,7 @@ protected:
         dlg.reset();
         msgbox::SetPresenter({});
         filedlg::SetFilePresenter({});
+        modal::SetRunner({});
     }
 
     /// Starts the window the way the application does, with the given stored settings.
@@ -129,5 +134,6 @@ protected:
     } messages;
     QList<filedlg::FileRequest> fileRequests;
     std::deque<std::optional<QString>> fileAnswers;
+    std::function<int(QDialog&)> onDialog; // none: every dialog is cancelled
     std::unique_ptr<CEntryDlg> dlg;
 };

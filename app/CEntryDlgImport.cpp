@@ -1,0 +1,3 @@
+#include "CEntryDlg.h"
+
+void CEntryDlg::OnImport() {}

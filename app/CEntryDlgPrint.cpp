@@ -1,0 +1,4 @@
+#include "CEntryDlg.h"
+
+void CEntryDlg::OnPrint() {}
+void CEntryDlg::OnSavePdf() {}

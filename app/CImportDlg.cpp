@@ -1,0 +1,1 @@
+#include "CImportDlg.h"
