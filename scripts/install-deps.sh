@@ -20,6 +20,9 @@ packages=(
     desktop-file-utils shared-mime-info appstream dpkg-dev file
     # the printed registration's test reads the PDF back as text
     poppler-utils
+    # gathering the clubs' files: the spreadsheet writer, the collation keys, and unzip to read
+    # the written spreadsheet back in the tests
+    libxlsxwriter-dev libicu-dev unzip
 )
 
 missing=()
