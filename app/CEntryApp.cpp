@@ -8,6 +8,9 @@
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QTextStream>
+#include <QTimer>
+#include <QUrl>
 
 CEntryApp::CEntryApp(int& argc, char** argv) : QApplication(argc, argv)
 {
@@ -37,12 +40,53 @@ void CEntryApp::InstallGermanTexts(QCoreApplication& app, QTranslator& translato
         app.installTranslator(&translator);
 }
 
+CEntryApp::Start CEntryApp::ParseArguments(const QStringList& arguments)
+{
+    const QString usage = QStringLiteral("Aufruf: %1 [DATEI.mdg]\n")
+                              .arg(arguments.isEmpty() ? QStringLiteral("Zandrel")
+                                                       : QFileInfo(arguments.first()).fileName());
+    Start start;
+    bool optionsEnd = false;
+    for (const QString& argument : arguments.mid(1)) {
+        if (!optionsEnd && argument == QLatin1String("--")) {
+            optionsEnd = true;
+        } else if (!optionsEnd &&
+                   (argument == QLatin1String("-h") || argument == QLatin1String("--help"))) {
+            return {{},
+                    usage + QStringLiteral("Startet Zandrel; mit DATEI ist diese Meldedatei "
+                                           "geladen, wie mit \"Laden\".\n"),
+                    0};
+        } else if (!optionsEnd && argument == QLatin1String("--version")) {
+            return {{}, QStringLiteral("Zandrel 2.0\n"), 0};
+        } else if (!optionsEnd && argument.startsWith(QLatin1Char('-')) &&
+                   argument != QLatin1String("-")) {
+            return {{}, QStringLiteral("Unbekannte Option: %1\n").arg(argument) + usage, 2};
+        } else if (!start.file.isEmpty()) {
+            return {{}, QStringLiteral("Nur eine Meldedatei kann geöffnet werden.\n") + usage, 2};
+        } else {
+            // File managers may hand over a URL instead of a path.
+            const QUrl url(argument);
+            start.file = url.isLocalFile() ? url.toLocalFile() : argument;
+        }
+    }
+    return start;
+}
+
 int CEntryApp::InitInstance()
 {
+    const Start start = ParseArguments(arguments());
+    if (start.exitCode) {
+        QTextStream(*start.exitCode == 0 ? stdout : stderr) << start.output;
+        return *start.exitCode;
+    }
     {
         CEntryDlg dlg;
         dlg.ApplySettings(CSettings::Read(applicationName()));
         dlg.OnInitDialog();
+        // Loaded once the window is up, so that a message about the file has the window behind
+        // it and the window opens, empty, after a missing or broken file.
+        if (!start.file.isEmpty())
+            QTimer::singleShot(0, &dlg, [&dlg, file = start.file] { dlg.LoadPath(file); });
         // Window-modal without a parent blocks nothing else: the help window stays usable.
         dlg.setWindowModality(Qt::WindowModal);
         dlg.exec(); // how it closed makes no difference to the program's end

@@ -1,6 +1,7 @@
 #pragma once
 // The application: reads the settings, runs the main window, and ends when it closes.
 
+#include <optional>
 #include <QApplication>
 #include <QTranslator>
 
@@ -19,6 +20,16 @@ public:
     /// The executable's base name: the file name without folder and without the part from its
     /// last "." on.
     static QString ApplicationNameFromPath(const QString& executablePath);
+
+    /// What the command line asks for: an entry file to open, or a text to print and the exit
+    /// code to end with (help, version, wrong use).
+    struct Start
+    {
+        QString file;
+        QString output;
+        std::optional<int> exitCode;
+    };
+    static Start ParseArguments(const QStringList& arguments);
 
 private:
     QTranslator m_qtTranslator;

@@ -15,6 +15,7 @@
 #include <windows.h>
 #endif
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -73,10 +74,55 @@ QComboBox* MakeListBox(QWidget* parent, QStringList texts, const QCollator& orde
     return box;
 }
 
+// Qt leaves popup menus out of the application's accessible tree: a screen reader walking the
+// window would never find its open context menu. This view of the window adds the open menu as
+// its last child, so clients see it, its name and its items, for as long as it is open.
+class WindowWithMenu : public QAccessibleWidget
+{
+public:
+    explicit WindowWithMenu(QWidget* window) : QAccessibleWidget(window, QAccessible::Dialog) {}
+
+    int childCount() const override
+    {
+        return QAccessibleWidget::childCount() + (OpenMenu() ? 1 : 0);
+    }
+    QAccessibleInterface* child(int index) const override
+    {
+        QMenu* menu = OpenMenu();
+        if (menu && index == QAccessibleWidget::childCount())
+            return QAccessible::queryAccessibleInterface(menu);
+        return QAccessibleWidget::child(index);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        QMenu* menu = OpenMenu();
+        if (menu && child && child->object() == menu)
+            return QAccessibleWidget::childCount();
+        return QAccessibleWidget::indexOfChild(child);
+    }
+
+private:
+    QMenu* OpenMenu() const
+    {
+        auto* menu =
+            widget()->findChild<QMenu*>(QStringLiteral("contextMenu"), Qt::FindDirectChildrenOnly);
+        return menu && menu->isVisible() ? menu : nullptr;
+    }
+};
+
+QAccessibleInterface* AccessibleWindow(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("CEntryDlg") && object && object->isWidgetType())
+        return new WindowWithMenu(static_cast<QWidget*>(object));
+    return nullptr;
+}
+
 } // namespace
 
 CEntryDlg::CEntryDlg(QWidget* parent) : QDialog(parent)
 {
+    static const bool accessibleWindow = (QAccessible::installFactory(AccessibleWindow), true);
+    Q_UNUSED(accessibleWindow);
     m_hIcon = ApplicationIcon();
     BuildControls();
     ConnectControls();

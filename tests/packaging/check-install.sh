@@ -11,6 +11,14 @@ DESTDIR=$work/root cmake --install "$1" --prefix /usr >"$work/install.log" || fa
 p=$work/root/usr
 desktop-file-validate "$p/share/applications/org.example.zandrel.desktop" || fail "desktop entry"
 appstreamcli validate-tree --no-net "$work/root" || fail "appstreamcli validate-tree"
+grep -qxF 'MimeType=application/x-zandrel-meldung;' "$p/share/applications/org.example.zandrel.desktop" ||
+    fail "the desktop entry does not declare the entry file type"
+# A scratch copy of the MIME database with only our type: a file named *.mdg must come out as it.
+update-mime-database "$p/share/mime" >"$work/mime.log" 2>&1 || { cat "$work/mime.log" >&2; fail "update-mime-database"; }
+grep -q '^application/x-zandrel-meldung:\*\.mdg$' "$p/share/mime/globs" ||
+    fail "the MIME database has no *.mdg glob"
+grep -q 'Zandrel-Meldedatei' "$p/share/mime/application/x-zandrel-meldung.xml" ||
+    fail "the MIME type has no German comment"
 
 mkdir -p "$work/home"
 HOME=$work/home XDG_CONFIG_HOME=$work/home XDG_RUNTIME_DIR=$work/home QT_QPA_PLATFORM=offscreen \
