@@ -1,1 +1,328 @@
 #include "MemberList.h"
+
+#include "Cp1252.h"
+#include "EntryFile.h"
+
+#include <algorithm>
+#include <QCollator>
+#include <QDate>
+#include <QStringDecoder>
+
+namespace memberlist {
+namespace {
+
+QString Decode(QByteArrayView bytes)
+{
+    // Excel's "Unicode text" is UTF-16 with a byte-order mark; without one nothing tells it apart.
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+        QStringDecoder utf16(bytes[0] == '\xFF' ? QStringDecoder::Utf16LE
+                                                : QStringDecoder::Utf16BE);
+        return utf16.decode(bytes.sliced(2));
+    }
+    // The same guess as for an entry file: valid UTF-8 with non-ASCII bytes is UTF-8, everything
+    // else the Windows code page that older club software still writes.
+    // A byte-order mark settles it even when a broken byte follows.
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return QString::fromUtf8(bytes.sliced(3));
+    return entryfile::DetectEncoding(bytes) == entryfile::Encoding::Utf8 ? QString::fromUtf8(bytes)
+                                                                         : cp1252::Decode(bytes);
+}
+
+/// The separator that occurs most often outside quotes in the row starting at `pos`; on a tie
+/// the semicolon wins (German exports), then the tab. Null when the row has none.
+QChar DetectSeparator(QStringView text, qsizetype pos)
+{
+    constexpr char16_t kCandidates[] = {u';', u'\t', u','};
+    int counts[3] = {};
+    bool quoted = false;
+    for (; pos < text.size(); ++pos) {
+        const QChar c = text[pos];
+        if (c == u'"')
+            quoted = !quoted; // a doubled quote toggles twice and so stays inside
+        else if (!quoted && (c == u'\n' || c == u'\r'))
+            break;
+        else if (!quoted)
+            for (int i = 0; i < 3; ++i)
+                counts[i] += c == kCandidates[i];
+    }
+    const int best = static_cast<int>(std::max_element(counts, counts + 3) - counts);
+    return counts[best] > 0 ? QChar(kCandidates[best]) : QChar();
+}
+
+/// Reads the row at `pos` into `cells` (each trimmed) and moves `pos` behind it. A quote opens a
+/// quoted part only at the start of a cell, so a nickname in quotes inside a cell stays as it is.
+void ReadRow(QStringView text, qsizetype& pos, QChar separator, QStringList& cells)
+{
+    cells.clear();
+    QString cell;
+    bool quoted = false;
+    bool atStart = true;
+    while (pos < text.size()) {
+        const QChar c = text[pos++];
+        if (quoted) {
+            if (c != u'"')
+                cell += c;
+            else if (pos < text.size() && text[pos] == u'"')
+                cell += text[pos++];
+            else
+                quoted = false;
+        } else if (c == separator) {
+            cells << cell.trimmed();
+            cell.clear();
+            atStart = true;
+        } else if (c == u'\n' || c == u'\r') {
+            if (c == u'\r' && pos < text.size() && text[pos] == u'\n')
+                ++pos;
+            break;
+        } else if (c == u'"' && atStart) {
+            quoted = true;
+            atStart = false;
+        } else {
+            cell += c;
+            atStart = atStart && c.isSpace();
+        }
+    }
+    cells << cell.trimmed();
+}
+
+bool IsBlank(const QStringList& cells)
+{
+    return std::all_of(cells.begin(), cells.end(), [](const QString& s) { return s.isEmpty(); });
+}
+
+QString Normalized(const QString& header)
+{
+    QString out = header.toLower();
+    out.removeIf([](QChar c) { return c.isSpace() || c == u'.' || c == u'-'; });
+    return out;
+}
+
+/// The digits of `text` as a number when it has minDigits to maxDigits ASCII digits and nothing
+/// else; -1 otherwise.
+int Number(QStringView text, int minDigits, int maxDigits)
+{
+    if (text.size() < minDigits || text.size() > maxDigits)
+        return -1;
+    int value = 0;
+    for (const QChar c : text) {
+        if (c < u'0' || c > u'9')
+            return -1;
+        value = value * 10 + (c.unicode() - u'0');
+    }
+    return value;
+}
+
+/// The year of a whole date, -1 unless the date exists.
+int YearOfDate(int year, int month, int day)
+{
+    return year >= 0 && QDate(year, month, day).isValid() ? year : -1;
+}
+
+} // namespace
+
+Parsed Parse(QByteArrayView bytes)
+{
+    const QString text = Decode(bytes);
+    if (text.contains(QChar(0)))
+        return {{}, ParseError::NotText};
+    qsizetype pos = 0;
+    Table table;
+    QStringList cells;
+    // Blank lines before the header are skipped: some programs start their export with one.
+    while (pos < text.size() && table.header.isEmpty()) {
+        const QChar separator = DetectSeparator(text, pos);
+        ReadRow(text, pos, separator, cells);
+        if (IsBlank(cells))
+            continue;
+        if (separator.isNull())
+            return {{}, ParseError::NotText};
+        table.separator = separator;
+        table.header = cells;
+    }
+    if (table.header.isEmpty())
+        return {{}, ParseError::Empty};
+    const Columns columns = MapHeader(table.header);
+    if (std::all_of(columns.begin(), columns.end(), [](int c) { return c < 0; }))
+        return {{}, ParseError::NoHeader};
+    while (pos < text.size()) {
+        ReadRow(text, pos, table.separator, cells);
+        if (IsBlank(cells))
+            continue;
+        // More than an entry file may hold is no club's member list; stop before it eats memory.
+        if (table.rows.size() == entryfile::kMaxEntries)
+            return {{}, ParseError::TooMany};
+        table.rows << cells;
+    }
+    if (table.rows.isEmpty())
+        return {{}, ParseError::NoRows};
+    return {std::move(table), ParseError::None};
+}
+
+Columns MapHeader(const QStringList& header)
+{
+    struct Known
+    {
+        const char16_t* name;
+        Field field;
+    };
+    static constexpr Known kKnown[] = {
+        {u"vorname", FirstName}, {u"name", Name},       {u"nachname", Name},
+        {u"familienname", Name}, {u"jahrgang", Year},   {u"geburtsdatum", Year},
+        {u"gebdatum", Year},     {u"geburtstag", Year}, {u"geschlecht", Gender},
+    };
+    Columns columns;
+    columns.fill(-1);
+    for (int i = 0; i < header.size(); ++i) {
+        const QString name = Normalized(header[i]);
+        for (const Known& known : kKnown) {
+            if (name == QStringView(known.name) && columns[known.field] < 0)
+                columns[known.field] = i;
+        }
+    }
+    return columns;
+}
+
+QString FieldName(Field field)
+{
+    switch (field) {
+    case FirstName:
+        return QStringLiteral("Vorname");
+    case Name:
+        return QStringLiteral("Name");
+    case Year:
+        return QStringLiteral("Jahrgang");
+    case Gender:
+        break;
+    }
+    return QStringLiteral("Geschlecht");
+}
+
+int ParseYear(QStringView text)
+{
+    text = text.trimmed();
+    if (text.size() == 4)
+        return Number(text, 4, 4);
+    const QList<QStringView> dotted = text.split(u'.');
+    if (dotted.size() == 3)
+        return YearOfDate(Number(dotted[2], 4, 4), Number(dotted[1], 1, 2),
+                          Number(dotted[0], 1, 2));
+    const QList<QStringView> iso = text.split(u'-');
+    if (iso.size() == 3)
+        return YearOfDate(Number(iso[0], 4, 4), Number(iso[1], 2, 2), Number(iso[2], 2, 2));
+    return -1;
+}
+
+int ParseGender(QStringView text)
+{
+    const QString value = text.trimmed().toString().toLower();
+    for (const char16_t* female : {u"w", u"weiblich", u"f", u"female"})
+        if (value == QStringView(female))
+            return entry::Female;
+    for (const char16_t* male : {u"m", u"männlich", u"male"})
+        if (value == QStringView(male))
+            return entry::Male;
+    return -1;
+}
+
+QList<Candidate> Evaluate(const Table& table, const Columns& columns, int currentUtcYear,
+                          const QList<EntryRow>& existing, const QCollator& order)
+{
+    const auto textLess = [&order](const EntryRow* a, const EntryRow* b) {
+        return order.compare(a->text, b->text) < 0;
+    };
+    QList<const EntryRow*> sorted;
+    sorted.reserve(existing.size());
+    for (const EntryRow& row : existing)
+        sorted << &row;
+    // The entry list keeps its rows in this very order, so normally one pass confirms it.
+    if (!std::is_sorted(sorted.begin(), sorted.end(), textLess))
+        std::stable_sort(sorted.begin(), sorted.end(), textLess);
+
+    const auto cell = [&columns](const QStringList& row, Field field) {
+        const int column = columns[field];
+        return column >= 0 && column < row.size() ? row[column] : QString();
+    };
+    QList<Candidate> candidates;
+    candidates.reserve(table.rows.size());
+    for (const QStringList& row : table.rows) {
+        Candidate c;
+        // The list shows one line per participant: line breaks and runs of blanks become one.
+        c.name = cell(row, Name).simplified();
+        c.firstName = cell(row, FirstName).simplified();
+        c.yearText = cell(row, Year);
+        c.genderText = cell(row, Gender);
+        c.year = entry::CheckBirthYear(ParseYear(c.yearText), currentUtcYear);
+        c.gender = ParseGender(c.genderText);
+        c.badCharacter = cp1252::FirstUnencodable(c.DisplayText());
+        const auto when = [](bool holds, Problem problem) { return holds ? problem : 0u; };
+        c.problems = when(c.name.isEmpty(), NoName) | when(c.firstName.isEmpty(), NoFirstName) |
+                     when(c.year < 0, BadYear) | when(c.badCharacter != 0, BadCharacter) |
+                     when(c.gender < 0, UnknownGender);
+        if ((c.problems & kFatal) == 0) {
+            const EntryRow probe{c.DisplayText(), -1};
+            const auto [first, last] =
+                std::equal_range(sorted.cbegin(), sorted.cend(), &probe, textLess);
+            if (std::any_of(first, last,
+                            [&c](const EntryRow* r) { return entry::YearOf(r->code) == c.year; }))
+                c.problems |= InList;
+        }
+        candidates << std::move(c);
+    }
+
+    // A member listed twice (two departments exporting into one file) is offered once; later
+    // copies start unchecked. Sorting indices keeps this at n log n for large files.
+    QList<qsizetype> takeable;
+    QList<QString> texts(candidates.size());
+    for (qsizetype i = 0; i < candidates.size(); ++i) {
+        if ((candidates[i].problems & kFatal) == 0) {
+            takeable << i;
+            texts[i] = candidates[i].DisplayText();
+        }
+    }
+    const auto same = [&](qsizetype a, qsizetype b) {
+        return candidates[a].year == candidates[b].year && order.compare(texts[a], texts[b]) == 0;
+    };
+    std::stable_sort(takeable.begin(), takeable.end(), [&](qsizetype a, qsizetype b) {
+        const int byText = order.compare(texts[a], texts[b]);
+        return byText != 0 ? byText < 0 : candidates[a].year < candidates[b].year;
+    });
+    for (qsizetype k = 1; k < takeable.size(); ++k) {
+        if (same(takeable[k - 1], takeable[k]))
+            candidates[takeable[k]].problems |= TwiceInFile;
+    }
+    for (Candidate& c : candidates)
+        c.checked = c.problems == 0;
+    return candidates;
+}
+
+void PickGender(Candidate& candidate, int gender)
+{
+    candidate.gender = gender & 1;
+    candidate.problems &= ~UnknownGender;
+    candidate.checked = candidate.problems == 0;
+}
+
+QString Reason(const Candidate& c)
+{
+    QStringList reasons;
+    if (c.problems & NoName)
+        reasons << QStringLiteral("Name fehlt");
+    if (c.problems & NoFirstName)
+        reasons << QStringLiteral("Vorname fehlt");
+    if (c.problems & BadYear)
+        reasons << (c.yearText.isEmpty() ? QStringLiteral("Jahrgang fehlt")
+                                         : QStringLiteral("Jahrgang ungültig"));
+    if (c.problems & BadCharacter)
+        reasons << QStringLiteral("Zeichen „%1“ nicht möglich")
+                       .arg(QString::fromUcs4(&c.badCharacter, 1));
+    if (c.problems & UnknownGender)
+        reasons << (c.genderText.isEmpty() ? QStringLiteral("Geschlecht fehlt")
+                                           : QStringLiteral("Geschlecht unbekannt"));
+    if (c.problems & InList)
+        reasons << QStringLiteral("schon in der Liste");
+    if (c.problems & TwiceInFile)
+        reasons << QStringLiteral("doppelt in der Datei");
+    return reasons.join(QStringLiteral("; "));
+}
+
+} // namespace memberlist

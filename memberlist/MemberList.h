@@ -1,1 +1,122 @@
 #pragma once
+// A club's member list as member-management programs and spreadsheets export it (CSV), turned
+// into participants that the entry list can take. Pure functions over bytes and strings, so the
+// rules can be tested as tables without a window; the import preview binds them to its controls.
+//
+//   bytes --Parse--> Table --MapHeader--> Columns --Evaluate--> one Candidate per row
+
+#include "Entry.h"
+
+#include <array>
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class QCollator;
+
+namespace memberlist {
+
+/// The cells of the file: the first non-empty row is the header, every later non-empty row a
+/// member. Rows keep the number of cells they had in the file.
+struct Table
+{
+    QStringList header;
+    QList<QStringList> rows;
+    QChar separator; ///< ';', ',' or '\t'
+};
+
+enum class ParseError
+{
+    None,
+    NotText,  ///< NUL bytes, or a header without any separator: no CSV
+    Empty,    ///< nothing but blank lines
+    NoHeader, ///< the first row names none of the four fields
+    NoRows,   ///< a header and nothing below it
+    TooMany,  ///< more rows than an entry file may hold
+};
+
+struct Parsed
+{
+    Table table;
+    ParseError error = ParseError::None; ///< anything but None: the table is empty
+};
+
+/// Decodes the bytes (UTF-8 with or without byte-order mark, UTF-16 with one, otherwise
+/// Windows-1252), detects the separator from the header row and splits the file into cells.
+/// Quoted cells may hold separators, doubled quotes and line breaks; CR LF and LF both end a row.
+Parsed Parse(QByteArrayView bytes);
+
+enum Field : int
+{
+    FirstName,
+    Name,
+    Year, ///< a birth year or a whole birth date
+    Gender,
+};
+inline constexpr int kFieldCount = 4;
+
+/// The column of each field, -1 where the file has none.
+using Columns = std::array<int, kFieldCount>;
+
+/// Finds the fields by their usual German headers, ignoring case, blanks, dots and hyphens; the
+/// first matching column wins.
+Columns MapHeader(const QStringList& header);
+
+/// The field's name as the preview shows it ("Vorname", "Name", "Jahrgang", "Geschlecht").
+QString FieldName(Field field);
+
+/// A birth year from "JJJJ", "TT.MM.JJJJ", "T.M.JJJJ" or "JJJJ-MM-TT"; -1 for anything else,
+/// impossible dates included. The window of valid years is not checked here.
+int ParseYear(QStringView text);
+
+/// entry::Female, entry::Male, or -1 for a value that is neither (or none).
+int ParseGender(QStringView text);
+
+/// Why a row cannot be taken as it is; several can hold at once.
+enum Problem : unsigned
+{
+    NoFirstName = 1u << 0,
+    NoName = 1u << 1,
+    BadYear = 1u << 2,
+    BadCharacter = 1u << 3,
+    UnknownGender = 1u << 4, ///< taken once the user picks w or m
+    InList = 1u << 5,        ///< same person already in the entry list: starts unchecked
+    TwiceInFile = 1u << 6,   ///< same person on an earlier row of the file: starts unchecked
+};
+/// Problems that no choice of the user can mend: such a row can never be checked.
+inline constexpr unsigned kFatal = NoFirstName | NoName | BadYear | BadCharacter;
+
+/// One row of the member list as the preview shows it.
+struct Candidate
+{
+    QString name;      ///< surname, blanks and line breaks folded
+    QString firstName; ///< the same for the first name
+    QString yearText;  ///< the cell as it was, shown when it gives no valid year
+    QString genderText;
+    int year = -1;   ///< valid birth year, or -1
+    int gender = -1; ///< entry::Female, entry::Male, or -1 while unknown
+    unsigned problems = 0;
+    char32_t badCharacter = 0; ///< the first character Windows-1252 lacks (BadCharacter)
+    bool checked = false;
+
+    bool Checkable() const { return (problems & kFatal) == 0 && gender >= 0; }
+    QString DisplayText() const { return entry::DisplayText(name, firstName); }
+    EntryRow Row() const { return {DisplayText(), entry::MakeCode(year, gender)}; }
+};
+
+/// One candidate per table row. `existing` is the entry list, `order` its collation: a row is a
+/// duplicate when its display text compares equal and the years agree. The existing rows are
+/// sorted once (in list order already, they only get checked) and each row is looked up by binary
+/// search, so ten thousand rows against a long list stay quick.
+QList<Candidate> Evaluate(const Table& table, const Columns& columns, int currentUtcYear,
+                          const QList<EntryRow>& existing, const QCollator& order);
+
+/// The user's choice of w or m for a row whose gender was unknown; the row is then checked unless
+/// it is a duplicate or cannot be taken at all.
+void PickGender(Candidate& candidate, int gender);
+
+/// Why the row cannot be taken as it is, in German, reasons joined by "; "; empty when it can.
+QString Reason(const Candidate& candidate);
+
+} // namespace memberlist
