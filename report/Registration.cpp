@@ -1,1 +1,275 @@
 #include "Registration.h"
+
+#include <algorithm>
+#include <array>
+#include <QBuffer>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QtMath>
+
+namespace report {
+
+namespace {
+
+struct Column
+{
+    QString title;
+    qreal x = 0;
+    qreal width = 0;
+    Qt::Alignment align = Qt::AlignLeft;
+};
+
+// Every size in the device's own pixels, measured once, so that counting the pages and painting
+// them can never disagree about where a page ends.
+struct Geometry
+{
+    explicit Geometry(QPaintDevice& device)
+        : width(device.width()), height(device.height()), body(Font(10)), head(Font(10, true)),
+          title(Font(18, true)), small(Font(8)), bodyMetrics(body, &device),
+          headMetrics(head, &device), smallMetrics(small, &device)
+    {
+        const QFontMetricsF titleMetrics(title, &device);
+        row = bodyMetrics.lineSpacing() * 1.5;
+        pad = bodyMetrics.height() * 0.6;
+        infoLine = bodyMetrics.lineSpacing() * 1.3;
+        titleBlock = titleMetrics.lineSpacing() * 1.4 + 3 * infoLine + row;
+        footer = smallMetrics.lineSpacing() * 2;
+        tail = 5 * row + smallMetrics.lineSpacing() * 1.5;
+        line = std::max<qreal>(1, bodyMetrics.lineWidth());
+
+        // Number, year and gender take what their widest text needs; the two names share the
+        // rest, so a long name is cut with "…" instead of running into its neighbour.
+        const auto fit = [this](const QString& header, const QString& widest) {
+            return std::max(headMetrics.horizontalAdvance(header),
+                            bodyMetrics.horizontalAdvance(widest)) +
+                   pad;
+        };
+        const qreal number = fit(QStringLiteral("Nr."), QStringLiteral("000000."));
+        const qreal year = fit(QStringLiteral("Jahrgang"), QStringLiteral("0000"));
+        const qreal gender = fit(QStringLiteral("Geschlecht"), QStringLiteral("männlich"));
+        const qreal names = std::max<qreal>(0, width - number - year - gender);
+        columns = {Column{QStringLiteral("Nr."), 0, number, Qt::AlignRight},
+                   Column{QStringLiteral("Name"), number, names / 2},
+                   Column{QStringLiteral("Vorname"), number + names / 2, names / 2},
+                   Column{QStringLiteral("Jahrgang"), number + names, year},
+                   Column{QStringLiteral("Geschlecht"), number + names + year, gender}};
+    }
+
+    static QFont Font(int points, bool bold = false)
+    {
+        QFont font = QGuiApplication::font();
+        font.setPointSize(points);
+        font.setBold(bold);
+        return font;
+    }
+
+    qreal width, height;
+    QFont body, head, title, small;
+    QFontMetricsF bodyMetrics, headMetrics, smallMetrics;
+    qreal row = 0;        // one table row, the header row included
+    qreal pad = 0;        // the gap after each column's text
+    qreal infoLine = 0;   // club, event and date under the title
+    qreal titleBlock = 0; // title and its three lines: first page only
+    qreal footer = 0;     // the page number at the bottom of every page
+    qreal tail = 0;       // totals, the room to sign and the signature line with its captions
+    qreal line = 0;       // pen width of thin rules
+    std::array<Column, 5> columns;
+};
+
+struct Page
+{
+    qsizetype first = 0; // index of the first entry on the page
+    qsizetype end = 0;   // one past the last
+    bool tail = false;   // the totals and the signature line are on this page
+};
+
+QList<Page> Paginate(const Geometry& g, qsizetype count)
+{
+    QList<Page> pages;
+    qsizetype next = 0;
+    do {
+        const qreal top = (pages.isEmpty() ? g.titleBlock : 0) + g.row;
+        // At least one row per page, or a tiny page size would never get to the end.
+        const auto fit = std::max<qsizetype>(1, qFloor((g.height - g.footer - top) / g.row));
+        const qsizetype end = std::min(count, next + fit);
+        pages.append({next, end});
+        next = end;
+    } while (next < count);
+
+    // The totals and the signature close the table; when they do not fit under the last row they
+    // get a page of their own rather than being squeezed into the footer.
+    Page& last = pages.last();
+    const qreal used =
+        (pages.size() == 1 ? g.titleBlock : 0) + g.row * qreal(1 + last.end - last.first);
+    if (used + g.tail <= g.height - g.footer)
+        last.tail = true;
+    else
+        pages.append({count, count, true});
+    return pages;
+}
+
+void Text(QPainter& painter, const QFontMetricsF& metrics, const QRectF& rect, const QString& text,
+          Qt::Alignment align = Qt::AlignLeft)
+{
+    painter.drawText(rect, int(align | Qt::AlignVCenter | Qt::TextSingleLine),
+                     metrics.elidedText(text, Qt::ElideRight, rect.width()));
+}
+
+QString YearText(qint32 code)
+{
+    // An invalid year read from a file is -1: print a dash, as the number would mislead.
+    const qint32 year = entry::YearOf(code);
+    return year < 0 ? QStringLiteral("–") : QString::number(year);
+}
+
+qreal PaintTitleBlock(QPainter& painter, const Geometry& g, const Registration& r)
+{
+    const QFontMetricsF titleMetrics(g.title, painter.device());
+    painter.setFont(g.title);
+    Text(painter, titleMetrics, {0, 0, g.width, titleMetrics.lineSpacing()},
+         QStringLiteral("Meldung"));
+    qreal y = titleMetrics.lineSpacing() * 1.4;
+    painter.setFont(g.body);
+    for (const QString& line :
+         {QStringLiteral("Verein: ") + r.club, QStringLiteral("Veranstaltung: ") + r.event,
+          QStringLiteral("Gedruckt am ") + r.printed.toString(u"dd.MM.yyyy")}) {
+        Text(painter, g.bodyMetrics, {0, y, g.width, g.infoLine}, line);
+        y += g.infoLine;
+    }
+    return g.titleBlock;
+}
+
+qreal PaintTable(QPainter& painter, const Geometry& g, const Registration& r, const Page& page,
+                 qreal y)
+{
+    const auto cell = [&](const Column& c, qreal top, const QFontMetricsF& m, const QString& s) {
+        Text(painter, m, {c.x, top, c.width - g.pad, g.row}, s, c.align);
+    };
+    painter.setFont(g.head);
+    for (const Column& c : g.columns)
+        cell(c, y, g.headMetrics, c.title);
+    y += g.row;
+    painter.setPen(QPen(Qt::black, 2 * g.line));
+    painter.drawLine(QPointF(0, y), QPointF(g.width, y));
+
+    painter.setFont(g.body);
+    for (qsizetype i = page.first; i < page.end; ++i) {
+        const EntryRow& entry = r.entries.at(i);
+        const entry::Names names = entry::SplitDisplayText(entry.text);
+        const QString texts[] = {QString::number(i + 1) + QLatin1Char('.'), names.name,
+                                 names.firstName, YearText(entry.code),
+                                 entry::GenderOf(entry.code) == entry::Male
+                                     ? QStringLiteral("männlich")
+                                     : QStringLiteral("weiblich")};
+        painter.setPen(Qt::black);
+        for (std::size_t c = 0; c < g.columns.size(); ++c)
+            cell(g.columns[c], y, g.bodyMetrics, texts[c]);
+        y += g.row;
+        painter.setPen(QPen(Qt::lightGray, g.line));
+        painter.drawLine(QPointF(0, y), QPointF(g.width, y));
+    }
+    painter.setPen(Qt::black);
+    return y;
+}
+
+void PaintTail(QPainter& painter, const Geometry& g, const Registration& r, qreal y)
+{
+    painter.setFont(g.head);
+    Text(painter, g.headMetrics, {0, y + g.row, g.width, g.row}, TotalsText(r.entries));
+    y += 5 * g.row;
+    painter.setPen(QPen(Qt::black, g.line));
+    const qreal split = g.width * 0.45;
+    painter.drawLine(QPointF(0, y), QPointF(split - g.pad, y));
+    painter.drawLine(QPointF(split + g.pad, y), QPointF(g.width, y));
+    painter.setFont(g.small);
+    const qreal caption = g.smallMetrics.lineSpacing() * 1.5;
+    Text(painter, g.smallMetrics, {0, y, split - g.pad, caption}, QStringLiteral("Ort, Datum"));
+    Text(painter, g.smallMetrics, {split + g.pad, y, g.width - split - g.pad, caption},
+         QStringLiteral("Unterschrift"));
+}
+
+void PaintFooter(QPainter& painter, const Geometry& g, const Registration& r, qsizetype number,
+                 qsizetype count)
+{
+    // Club and event on every page, so that a page that comes loose still says whose it is.
+    painter.setFont(g.small);
+    const QString pageText = QStringLiteral("Seite %1 von %2").arg(number).arg(count);
+    const qreal pageWidth = g.smallMetrics.horizontalAdvance(pageText);
+    const qreal top = g.height - g.smallMetrics.lineSpacing();
+    const qreal height = g.smallMetrics.lineSpacing();
+    Text(painter, g.smallMetrics, {0, top, g.width - pageWidth - g.pad, height},
+         r.club + QStringLiteral(" · ") + r.event);
+    Text(painter, g.smallMetrics, {g.width - pageWidth, top, pageWidth, height}, pageText,
+         Qt::AlignRight);
+}
+
+} // namespace
+
+QString TotalsText(const QList<EntryRow>& entries)
+{
+    qsizetype male = 0;
+    for (const EntryRow& e : entries)
+        male += entry::GenderOf(e.code);
+    const QLocale german(QLocale::German);
+    return QStringLiteral("%1 Teilnehmer · %2 weiblich · %3 männlich")
+        .arg(german.toString(entries.size()), german.toString(entries.size() - male),
+             german.toString(male));
+}
+
+QPageLayout DefaultPageLayout()
+{
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(25, 15, 15, 15),
+                       QPageLayout::Millimeter);
+}
+
+QString DocumentTitle(const Registration& registration)
+{
+    return QStringLiteral("Meldung ") + registration.club + QStringLiteral(" – ") +
+           registration.event;
+}
+
+int PageCount(const Registration& registration, QPagedPaintDevice& device)
+{
+    return int(Paginate(Geometry(device), registration.entries.size()).size());
+}
+
+bool Paint(const Registration& registration, QPagedPaintDevice& device)
+{
+    const Geometry g(device);
+    const QList<Page> pages = Paginate(g, registration.entries.size());
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        if (i > 0 && !device.newPage())
+            return false;
+        const Page& page = pages.at(i);
+        qreal y = i == 0 ? PaintTitleBlock(painter, g, registration) : 0;
+        // A page that holds only the totals needs no empty table above them.
+        if (i == 0 || page.first < page.end)
+            y = PaintTable(painter, g, registration, page, y);
+        if (page.tail)
+            PaintTail(painter, g, registration, y);
+        PaintFooter(painter, g, registration, i + 1, pages.size());
+    }
+    return painter.end();
+}
+
+QByteArray Pdf(const Registration& registration)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setPageLayout(DefaultPageLayout());
+    writer.setTitle(DocumentTitle(registration));
+    writer.setCreator(QStringLiteral("Zandrel"));
+    // Ending the painter writes the file's tail, so the bytes are complete once Paint returns.
+    return Paint(registration, writer) ? bytes : QByteArray();
+}
+
+} // namespace report

@@ -1,1 +1,47 @@
 #pragma once
+// The registration on paper: a title block with club, event and the date printed, the numbered
+// table of participants in list order (its header repeated on every page), the totals and a line
+// for place, date and signature, with "Seite X von Y" under each page. The same painting serves
+// the print preview (a QPrinter) and the PDF file (a QPdfWriter); nothing here knows the window.
+
+#include "Entry.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QList>
+#include <QPageLayout>
+#include <QString>
+
+class QPagedPaintDevice;
+
+namespace report {
+
+struct Registration
+{
+    QString club;
+    QString event;
+    QDate printed;           ///< shown as dd.MM.yyyy
+    QList<EntryRow> entries; ///< in the order they are printed
+};
+
+/// "12 Teilnehmer · 7 weiblich · 5 männlich", the same words as the counts under the list.
+QString TotalsText(const QList<EntryRow>& entries);
+
+/// A4 portrait with margins wide enough for a filing punch and any printer's unprintable edge.
+QPageLayout DefaultPageLayout();
+
+/// "Meldung TV Musterstadt – Gauturnfest": the PDF title and the print job's name.
+QString DocumentTitle(const Registration& registration);
+
+/// How many pages the registration takes on the device with its current layout and resolution.
+int PageCount(const Registration& registration, QPagedPaintDevice& device);
+
+/// Paints every page onto the device, starting on its current page. False when no painter could
+/// be started on it (a printer that cannot be opened, say).
+bool Paint(const Registration& registration, QPagedPaintDevice& device);
+
+/// The whole registration as the bytes of a PDF file in the default page layout; empty when it
+/// could not be painted.
+QByteArray Pdf(const Registration& registration);
+
+} // namespace report

@@ -1,1 +1,43 @@
+// Printing from the window: both commands wait for club, event and an entry; the PDF goes where
+// the file dialog points, and the preview runs through the window's dialog runner.
 #include "DialogFixture.h"
+
+#include <QAction>
+#include <QPrintPreviewWidget>
+#include <QProcess>
+
+using namespace Qt::StringLiterals;
+
+TEST_F(DialogTest, PrintAndPdfOnceClubEventAndAnEntryAreThere)
+{
+    Open();
+    auto* pdf = dlg->findChild<QAction*>(u"actionPdf"_s);
+    Choose(Id::IDC_CLUB, u"TV Musterstadt"_s);
+    Choose(Id::IDC_EVENT, u"Gauturnfest"_s);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(pdf->toolTip(), u"Die Meldeliste ist leer."_s);
+    fileAnswers = {dir.filePath(u"m.pdf"_s), dir.filePath(u"fehlt/m.pdf"_s)};
+    dlg->OnSavePdf(); // while disabled: must not ask, or it would take the first answer
+    AddParticipant(u"Müller"_s, u"Jörg"_s, 1990, true);
+    QCoreApplication::processEvents();
+    pdf->trigger();
+    pdf->trigger(); // into a folder that does not exist
+    ASSERT_EQ(fileRequests.size(), 2);
+    EXPECT_EQ(fileRequests[0].proposedName,
+              u"Gauturnfest %1 TV Musterstadt.pdf"_s.arg(QDate::currentDate().year()));
+    EXPECT_EQ(messages.texts, QStringList{u"PDF-Datei konnte nicht gespeichert werden!"_s});
+    QProcess reader;
+    reader.start(u"pdftotext"_s, {dir.filePath(u"m.pdf"_s), u"-"_s});
+    ASSERT_TRUE(reader.waitForFinished());
+    EXPECT_TRUE(QString::fromUtf8(reader.readAllStandardOutput()).contains(u"Müller"_s));
+
+    QString shown;
+    onDialog = [&shown](QDialog& preview) {
+        auto* pages = preview.findChild<QPrintPreviewWidget*>();
+        pages->updatePreview();
+        shown = u"%1, %2 Seite"_s.arg(preview.windowTitle()).arg(pages->pageCount());
+        return 0;
+    };
+    dlg->findChild<QAction*>(u"actionPrint"_s)->trigger();
+    EXPECT_EQ(shown, u"Druckvorschau – Meldung, 1 Seite"_s);
+}
