@@ -1,1 +1,297 @@
 #include "CImportDlg.h"
+
+#include <QAbstractTableModel>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+using memberlist::Candidate;
+
+// The candidates as table rows. A plain model instead of one item per cell: a member list of ten
+// thousand rows must open its preview at once.
+class CImportModel : public QAbstractTableModel
+{
+public:
+    enum Column
+    {
+        Participant,
+        Year,
+        Gender,
+        Reason,
+        kColumns
+    };
+
+    using QAbstractTableModel::QAbstractTableModel;
+
+    const QList<Candidate>& Candidates() const { return m_rows; }
+
+    void Reset(QList<Candidate> rows)
+    {
+        beginResetModel();
+        m_rows = std::move(rows);
+        endResetModel();
+    }
+
+    /// Whether the user may pick a gender for the row: only where the file gives none.
+    bool GenderOpen(int row) const { return memberlist::ParseGender(m_rows[row].genderText) < 0; }
+
+    /// Picks the gender for those of the rows that are open to it.
+    void PickGender(const QModelIndexList& rows, int gender)
+    {
+        for (const QModelIndex& row : rows) {
+            if (GenderOpen(row.row()))
+                memberlist::PickGender(m_rows[row.row()], gender);
+        }
+        ChangedAll();
+    }
+
+    /// Checks or unchecks those of the rows that can be checked.
+    void SetChecked(const QModelIndexList& rows, bool checked)
+    {
+        for (const QModelIndex& row : rows) {
+            Candidate& c = m_rows[row.row()];
+            c.checked = c.Checkable() && checked;
+        }
+        ChangedAll();
+    }
+
+    int rowCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+    }
+    int columnCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() ? 0 : kColumns;
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+            return {};
+        static const QString kTitles[] = {QStringLiteral("Teilnehmer"), QStringLiteral("Jahrgang"),
+                                          QStringLiteral("Geschlecht"), QStringLiteral("Hinweis")};
+        return section >= 0 && section < kColumns ? kTitles[section] : QString();
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        const Candidate& c = m_rows[index.row()];
+        if (role == Qt::CheckStateRole && index.column() == Participant)
+            return c.checked ? Qt::Checked : Qt::Unchecked;
+        if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
+            return {};
+        switch (index.column()) {
+        case Participant:
+            return c.DisplayText();
+        case Year:
+            return c.year >= 0 ? QString::number(c.year) : c.yearText;
+        case Gender:
+            if (c.gender >= 0)
+                return c.gender == entry::Male ? QStringLiteral("m") : QStringLiteral("w");
+            return c.genderText;
+        default:
+            return memberlist::Reason(c);
+        }
+    }
+
+    Qt::ItemFlags flags(const QModelIndex& index) const override
+    {
+        Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+        if (index.column() == Participant && m_rows[index.row()].Checkable())
+            flags |= Qt::ItemIsUserCheckable;
+        return flags;
+    }
+
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override
+    {
+        Candidate& c = m_rows[index.row()];
+        if (role != Qt::CheckStateRole || index.column() != Participant || !c.Checkable())
+            return false;
+        c.checked = value.toInt() == Qt::Checked;
+        Q_EMIT dataChanged(index, index, {Qt::CheckStateRole});
+        return true;
+    }
+
+private:
+    // One signal for a change of many rows: the dialog recounts once, not once per row.
+    void ChangedAll()
+    {
+        if (!m_rows.isEmpty())
+            Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, kColumns - 1));
+    }
+
+    QList<Candidate> m_rows;
+};
+
+CImportDlg::CImportDlg(memberlist::Table table, QList<EntryRow> existing, const QCollator& order,
+                       int currentUtcYear, const QString& fileName, QWidget* parent)
+    : QDialog(parent), m_table(std::move(table)), m_existing(std::move(existing)), m_order(order),
+      m_currentUtcYear(currentUtcYear), m_columns(memberlist::MapHeader(m_table.header)),
+      m_model(new CImportModel(this)), m_view(new QTableView(this)), m_summary(new QLabel(this)),
+      m_female(new QPushButton(QStringLiteral("&weiblich"), this)),
+      m_male(new QPushButton(QStringLiteral("&männlich"), this))
+{
+    setObjectName(QStringLiteral("importDialog"));
+    setWindowTitle(QStringLiteral("Importieren – %1").arg(fileName));
+    setAccessibleName(QStringLiteral("Mitgliederliste importieren"));
+    auto* layout = new QVBoxLayout(this);
+
+    // The fields the header did not name: the user says which column holds them.
+    QStringList missing;
+    auto* columnChoice = new QFormLayout;
+    for (int f = 0; f < memberlist::kFieldCount; ++f) {
+        if (m_columns[f] >= 0)
+            continue;
+        const QString field = memberlist::FieldName(static_cast<memberlist::Field>(f));
+        missing << field;
+        auto* box = new QComboBox(this);
+        box->setObjectName(QStringLiteral("importColumn%1").arg(f));
+        box->setAccessibleName(QStringLiteral("Spalte für %1").arg(field));
+        box->addItem(QStringLiteral("(keine)"), -1);
+        for (int c = 0; c < m_table.header.size(); ++c) {
+            const QString& title = m_table.header[c];
+            box->addItem(title.isEmpty() ? QStringLiteral("Spalte %1").arg(c + 1) : title, c);
+        }
+        connect(box, &QComboBox::currentIndexChanged, this, [this, box, f] {
+            m_columns[f] = box->currentData().toInt();
+            Reevaluate();
+        });
+        columnChoice->addRow(QStringLiteral("%1:").arg(field), box);
+    }
+    if (!missing.isEmpty()) {
+        auto* note = new QLabel(QStringLiteral("In der Kopfzeile fehlt: %1. Bitte die Spalte "
+                                               "wählen, die es enthält.")
+                                    .arg(missing.join(QStringLiteral(", "))),
+                                this);
+        note->setObjectName(QStringLiteral("importMissing"));
+        note->setWordWrap(true);
+        layout->addWidget(note);
+        layout->addLayout(columnChoice);
+    } else {
+        delete columnChoice;
+    }
+
+    m_view->setObjectName(QStringLiteral("importTable"));
+    m_view->setAccessibleName(QStringLiteral("Mitglieder der Liste"));
+    m_view->setModel(m_model);
+    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_view->setWordWrap(false);
+    m_view->verticalHeader()->hide();
+    // Fixed row heights and column widths: measuring ten thousand rows would cost seconds.
+    m_view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_view->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    const int em = fontMetrics().horizontalAdvance(QLatin1Char('M'));
+    m_view->setColumnWidth(CImportModel::Participant, 22 * em);
+    m_view->setColumnWidth(CImportModel::Year, 6 * em);
+    m_view->setColumnWidth(CImportModel::Gender, 6 * em);
+    m_view->horizontalHeader()->setStretchLastSection(true);
+    m_view->installEventFilter(this);
+    layout->addWidget(m_view, 1);
+
+    auto* genderRow = new QHBoxLayout;
+    auto* genderLabel = new QLabel(QStringLiteral("Geschlecht der gewählten Zeilen:"), this);
+    genderRow->addWidget(genderLabel);
+    for (auto [button, name, gender] : {std::tuple(m_female, "importFemale", int(entry::Female)),
+                                        std::tuple(m_male, "importMale", int(entry::Male))}) {
+        button->setObjectName(QLatin1String(name));
+        button->setAccessibleName(QStringLiteral("Geschlecht der gewählten Zeilen: %1")
+                                      .arg(button->text().remove(QLatin1Char('&'))));
+        // Enter stays "Übernehmen" even while one of these has the focus.
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, [this, g = gender] { PickGender(g); });
+        genderRow->addWidget(button);
+    }
+    genderRow->addStretch();
+    layout->addLayout(genderRow);
+
+    m_summary->setObjectName(QStringLiteral("importSummary"));
+    layout->addWidget(m_summary);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    QPushButton* take = buttons->button(QDialogButtonBox::Ok);
+    QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel);
+    take->setText(QStringLiteral("Übernehmen"));
+    take->setObjectName(QStringLiteral("importTake"));
+    take->setAccessibleName(QStringLiteral("Angehakte Zeilen übernehmen"));
+    take->setDefault(true);
+    cancel->setText(QStringLiteral("Abbrechen"));
+    cancel->setObjectName(QStringLiteral("importCancel"));
+    cancel->setAccessibleName(QStringLiteral("Abbrechen ohne Änderung"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+
+    connect(m_model, &QAbstractItemModel::dataChanged, this, &CImportDlg::UpdateControls);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &CImportDlg::UpdateControls);
+    Reevaluate();
+    connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CImportDlg::UpdateControls);
+    m_view->setFocus();
+    resize(60 * em, 36 * em);
+}
+
+CImportDlg::~CImportDlg() = default;
+
+QList<EntryRow> CImportDlg::Rows() const
+{
+    QList<EntryRow> rows;
+    for (const Candidate& c : m_model->Candidates()) {
+        if (c.checked)
+            rows << c.Row();
+    }
+    return rows;
+}
+
+void CImportDlg::Reevaluate()
+{
+    m_model->Reset(memberlist::Evaluate(m_table, m_columns, m_currentUtcYear, m_existing, m_order));
+    if (m_model->rowCount() > 0)
+        m_view->setCurrentIndex(m_model->index(0, CImportModel::Participant));
+}
+
+void CImportDlg::PickGender(int gender)
+{
+    m_model->PickGender(m_view->selectionModel()->selectedRows(), gender);
+}
+
+void CImportDlg::UpdateControls()
+{
+    const QList<Candidate>& rows = m_model->Candidates();
+    const auto checked =
+        std::count_if(rows.begin(), rows.end(), [](const auto& c) { return c.checked; });
+    m_summary->setText(
+        QStringLiteral("%1 von %2 Zeilen werden übernommen.").arg(checked).arg(rows.size()));
+    bool open = false;
+    for (const QModelIndex& index : m_view->selectionModel()->selectedRows())
+        open = open || m_model->GenderOpen(index.row());
+    m_female->setEnabled(open);
+    m_male->setEnabled(open);
+}
+
+bool CImportDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    // Space toggles the check boxes of the selected rows whichever column has the focus; the
+    // view alone would toggle only when the current cell is the one with the check box.
+    if (watched == m_view && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space &&
+        static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier) {
+        const QModelIndex current = m_view->currentIndex();
+        if (current.isValid()) {
+            const QModelIndex box = current.siblingAtColumn(CImportModel::Participant);
+            const bool check = box.data(Qt::CheckStateRole).toInt() != Qt::Checked;
+            QModelIndexList rows = m_view->selectionModel()->selectedRows();
+            if (rows.isEmpty())
+                rows << box;
+            m_model->SetChecked(rows, check);
+        }
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}

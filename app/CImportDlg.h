@@ -1,1 +1,54 @@
 #pragma once
+// The preview of a member-list import: every row of the file with a check box, the participant as
+// the list will show it, year, gender and why a row cannot be taken as it is. The user picks the
+// columns the header did not name, a gender where the file has none, and which rows to take;
+// "Übernehmen" hands the checked rows back, "Abbrechen" nothing.
+//
+// Object names for tests and accessibility tools: importTable, importSummary, importMissing,
+// importColumn0..3 (one per missing field, memberlist::Field order), importFemale, importMale,
+// importTake, importCancel.
+
+#include "MemberList.h"
+
+#include <array>
+#include <QCollator>
+#include <QDialog>
+#include <QList>
+
+class CImportModel;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTableView;
+
+class CImportDlg : public QDialog
+{
+    Q_OBJECT
+public:
+    /// `existing` and `order`: the entry list and its collation, for "schon in der Liste".
+    CImportDlg(memberlist::Table table, QList<EntryRow> existing, const QCollator& order,
+               int currentUtcYear, const QString& fileName, QWidget* parent = nullptr);
+    ~CImportDlg() override;
+
+    /// The checked rows as the entry list takes them, in file order.
+    QList<EntryRow> Rows() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Reevaluate();
+    void PickGender(int gender);
+    void UpdateControls();
+
+    memberlist::Table m_table;
+    QList<EntryRow> m_existing;
+    QCollator m_order;
+    int m_currentUtcYear;
+    memberlist::Columns m_columns;
+    CImportModel* m_model = nullptr;
+    QTableView* m_view = nullptr;
+    QLabel* m_summary = nullptr;
+    QPushButton* m_female = nullptr;
+    QPushButton* m_male = nullptr;
+};

@@ -1,1 +1,69 @@
+// "Importieren…" through the real window: member list files, the real preview driven by keys and
+// clicks, and what lands in the entry list.
 #include "DialogFixture.h"
+#include "EntryFile.h"
+
+#include <QFile>
+#include <QPushButton>
+#include <QTableView>
+
+using namespace Qt::StringLiterals;
+
+TEST_F(DialogTest, ImportTakesTheCheckedRowsAndNothingFromABadFileOrOnCancel)
+{
+    const auto put = [this](const QString& name, const QByteArray& bytes) {
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        return file.fileName();
+    };
+    const QByteArray members = "Vorname;Name;Jahrgang;Geschlecht\r\nJonas;Schmidt;1996;m\r\n"
+                               "anna;meier;2000;w\r\nZo\xC3\xAB;Bauer;2010;x\r\n";
+    Open(); // Anna from a loaded file: nothing is unsaved before the import
+    dlg->LoadPath(put(u"alt.mdg"_s, entryfile::Write({}, {}, {{u"Meier,Anna"_s, 4000}})));
+    const std::pair<QByteArray, QString> refused[] = {
+        {members, {}}, // Escape in the preview
+        {"", u"ist leer"_s},
+        {QByteArray("Name;Vorname\n\0", 14), u"ist keine Mitgliederliste"_s},
+        {"Nr;Mitglied\n1;Anna", u"fehlt die Kopfzeile"_s},
+        {"<missing>", u"konnte nicht geöffnet werden"_s},
+    };
+    for (const auto& [bytes, message] : refused) {
+        messages.texts.clear();
+        fileAnswers = {bytes == "<missing>" ? dir.filePath(u"fehlt.csv"_s)
+                                            : put(u"l.csv"_s, bytes)};
+        int previews = 0;
+        onDialog = [&previews](QDialog& d) {
+            ++previews;
+            d.show();
+            QTest::keyClick(&d, Qt::Key_Escape);
+            return d.result();
+        };
+        dlg->OnImport();
+        EXPECT_EQ(previews, message.isEmpty() ? 1 : 0) << bytes.toStdString();
+        EXPECT_TRUE(message.isEmpty() ? messages.texts.isEmpty()
+                                      : messages.texts.value(0).contains(message));
+        EXPECT_EQ(Rows(), QStringList{u"Meier,Anna/4000"_s});
+        EXPECT_EQ(dlg->Modified(), 0);
+    }
+
+    fileAnswers = {put(u"mitglieder.csv"_s, members)};
+    onDialog = [](QDialog& d) {
+        d.show(); // Enter only reaches a visible default button
+        auto* table = d.findChild<QTableView*>(u"importTable"_s);
+        const auto checked = [table](int row) {
+            return table->model()->index(row, 0).data(Qt::CheckStateRole).toInt() == Qt::Checked;
+        };
+        EXPECT_TRUE(checked(0) && !checked(1) && !checked(2)); // a copy of Anna; no gender
+        table->selectRow(2);
+        QTest::mouseClick(d.findChild<QPushButton*>(u"importMale"_s), Qt::LeftButton);
+        table->selectRow(1);
+        QTest::keyClick(table, Qt::Key_Space); // the user wants Anna twice after all
+        EXPECT_TRUE(checked(1) && checked(2));
+        QTest::keyClick(table, Qt::Key_Return);
+        return d.result();
+    };
+    QTest::keyClick(dlg.get(), Qt::Key_I, Qt::ControlModifier);
+    EXPECT_EQ(Rows(), (QStringList{u"Bauer,Zoë/4021"_s, u"Meier,Anna/4000"_s, u"meier,anna/4000"_s,
+                                   u"Schmidt,Jonas/3993"_s}));
+    EXPECT_EQ(dlg->Modified(), 1);
+}
