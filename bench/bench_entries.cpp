@@ -105,6 +105,22 @@ void BM_SortedAddUntilPainted(benchmark::State& state)
 }
 BENCHMARK(BM_SortedAddUntilPainted)->Unit(benchmark::kMillisecond);
 
+// Loading into the model alone, up to a million rows: how the sort scales without the view.
+void BM_BulkAddModelOnly(benchmark::State& state)
+{
+    const QList<EntryRow> rows = bench::RandomRows(static_cast<int>(state.range(0)), 44);
+    for (auto _ : state) {
+        state.PauseTiming();
+        QList<EntryRow> copy = rows;
+        copy.detach();
+        CEntryListModel model;
+        state.ResumeTiming();
+        model.AddSorted(std::move(copy));
+        benchmark::DoNotOptimize(model.Count());
+    }
+}
+BENCHMARK(BM_BulkAddModelOnly)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
 // Loading a file: 100,000 rows into an empty shown list in one go, until the list is painted.
 void BM_BulkAddUntilPainted(benchmark::State& state)
 {

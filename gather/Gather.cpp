@@ -1,0 +1,406 @@
+#include "Gather.h"
+
+#include "CEntryListModel.h"
+#include "Entry.h"
+#include "EntryFile.h"
+#include "EntryFileIo.h"
+
+#include <algorithm>
+#include <QCollator>
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QHash>
+#include <QLocale>
+#include <QSet>
+#include <QStringDecoder>
+
+namespace gather {
+namespace {
+
+QString Quoted(const QString& text)
+{
+    return QStringLiteral("„") + text + QStringLiteral("“");
+}
+
+// The file's lines that hold entries, counted from 1, in the order entryfile::Read returns the
+// entries: lines with three commas or more, split and cut off by the reader's rules. The reader
+// keeps no line numbers, and a report that says where is worth this second, cheap pass.
+QList<qsizetype> EntryLineNumbers(QByteArrayView bytes)
+{
+    QByteArray fromUtf16;
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+        QStringDecoder utf16(bytes[0] == '\xFF' ? QStringDecoder::Utf16LE
+                                                : QStringDecoder::Utf16BE);
+        fromUtf16 = QString(utf16.decode(bytes.sliced(2))).toUtf8();
+        bytes = fromUtf16;
+    }
+    if (const qsizetype end = bytes.indexOf('\x1a'); end >= 0)
+        bytes = bytes.first(end);
+    const char lineEnd = !bytes.contains('\n') && bytes.contains('\r') ? '\r' : '\n';
+    QList<qsizetype> lines;
+    qsizetype line = 1;
+    qsizetype commas = 0;
+    for (const char c : bytes) {
+        if (c == lineEnd) {
+            if (commas >= 3)
+                lines.append(line);
+            ++line;
+            commas = 0;
+        } else if (c == ',') {
+            ++commas;
+        }
+    }
+    if (commas >= 3)
+        lines.append(line);
+    return lines;
+}
+
+// The entry files named by the options: files as given, folders' *.mdg files sorted by name. The
+// same file named twice is read once.
+QStringList FindFiles(const Options& options, Result& result)
+{
+    QStringList found;
+    QSet<QString> seen;
+    const auto add = [&](const QString& path) {
+        const QString canonical = QFileInfo(path).canonicalFilePath();
+        if (canonical.isEmpty() || !seen.contains(canonical)) {
+            seen.insert(canonical);
+            found.append(path);
+        }
+    };
+    for (const QString& path : options.paths) {
+        if (!QFileInfo(path).isDir()) {
+            add(path);
+            continue;
+        }
+        QStringList inFolder;
+        QDirIterator it(path, {QStringLiteral("*.mdg")}, QDir::Files | QDir::Hidden,
+                        options.recursive ? QDirIterator::Subdirectories
+                                          : QDirIterator::NoIteratorFlags);
+        while (it.hasNext())
+            inFolder.append(it.next());
+        // Name filters ignore case only on some systems; a Windows club may send "MELDUNG.MDG".
+        if (inFolder.isEmpty()) {
+            QDirIterator all(path, QDir::Files | QDir::Hidden,
+                             options.recursive ? QDirIterator::Subdirectories
+                                               : QDirIterator::NoIteratorFlags);
+            while (all.hasNext()) {
+                const QString next = all.next();
+                if (next.endsWith(QLatin1String(".mdg"), Qt::CaseInsensitive))
+                    inFolder.append(next);
+            }
+        }
+        if (inFolder.isEmpty()) {
+            result.problems.append({Problem::NoFiles, path, 0,
+                                    QStringLiteral("Der Ordner enthält keine Meldedatei (.mdg).")});
+            ++result.skipped;
+        }
+        inFolder.sort();
+        for (const QString& file : std::as_const(inFolder))
+            add(file);
+    }
+    return found;
+}
+
+QString LoadProblem(entryfile::LoadResult load)
+{
+    switch (load) {
+    case entryfile::LoadResult::NotAFile:
+        return QStringLiteral("Keine gewöhnliche Datei; nicht gelesen.");
+    case entryfile::LoadResult::ReadFailed:
+        return QStringLiteral("Die Datei lässt sich nicht lesen oder ist größer als 64 MB.");
+    default:
+        return QStringLiteral("Die Datei lässt sich nicht öffnen.");
+    }
+}
+
+// Both lists as the window's drop-down lists hold them (sorted), so that a file's club and event
+// are found exactly as "Laden" finds them.
+QStringList AsInWindow(QStringList items)
+{
+    QCollator order(QLocale(QLocale::German, QLocale::Germany));
+    order.setCaseSensitivity(Qt::CaseInsensitive);
+    std::stable_sort(items.begin(), items.end(), order);
+    return items;
+}
+
+struct Reader
+{
+    const Options& options;
+    Result& result;
+    QStringList clubs;
+    QStringList events;
+    QList<QList<Row>> rowsOfFile;   // parallel to result.files
+    QList<QStringList> textsOfFile; // the display texts, for the list's order
+    QList<QList<qsizetype>> linesOfFile;
+
+    void Problem(Problem::Kind kind, qsizetype line, const QString& message)
+    {
+        result.problems.append({kind, result.files.constLast().path, line, message});
+    }
+
+    // The last value of the kind, with its line (from 1); line 0 when there is none.
+    static std::pair<QString, qsizetype> LastValue(const QList<entryfile::HeaderValue>& headers,
+                                                   entryfile::HeaderValue::Kind kind)
+    {
+        for (qsizetype i = headers.size() - 1; i >= 0; --i) {
+            if (headers[i].kind == kind)
+                return {headers[i].value, headers[i].line + 1};
+        }
+        return {QString(), 0};
+    }
+
+    void Read(const QString& path)
+    {
+        const QFileInfo info(path);
+        result.files.append({path, {}, {}, info.lastModified(), false});
+        rowsOfFile.emplace_back();
+        textsOfFile.emplace_back();
+        linesOfFile.emplace_back();
+        QByteArray bytes;
+        if (const auto load = entryfile::LoadFile(path, bytes); load != entryfile::LoadResult::Ok) {
+            Problem(Problem::CannotRead, 0, LoadProblem(load));
+            ++result.skipped;
+            return;
+        }
+        const entryfile::Content content = entryfile::Read(bytes, options.currentUtcYear);
+        QString notEntryFile;
+        if (content.refusal == entryfile::Content::Refusal::NotText)
+            notEntryFile = QStringLiteral("Keine Meldedatei: Die Datei enthält keinen Text.");
+        else if (content.refusal == entryfile::Content::Refusal::TooMany)
+            notEntryFile = QStringLiteral("Keine Meldedatei: zu viele Zeilen.");
+        else if (content.headers.isEmpty())
+            notEntryFile = QStringLiteral("Keine Meldedatei: weder Verein noch Veranstaltung.");
+        if (!notEntryFile.isEmpty()) {
+            Problem(Problem::NotEntryFile, 0, notEntryFile);
+            ++result.skipped;
+            return;
+        }
+        File& file = result.files.last();
+        file.counted = true;
+        const entryfile::HeaderSelection found =
+            entryfile::MatchHeaders(content.headers, clubs, events);
+        const auto [club, clubLine] = LastValue(content.headers, entryfile::HeaderValue::Club);
+        const auto [event, eventLine] = LastValue(content.headers, entryfile::HeaderValue::Event);
+        file.club = found.club >= 0 ? clubs[found.club] : club;
+        file.event = found.event >= 0 ? events[found.event] : event;
+        if (club.isEmpty())
+            Problem(Problem::ClubMissing, clubLine, QStringLiteral("Der Verein fehlt."));
+        else if (found.club < 0)
+            Problem(Problem::ClubUnknown, clubLine,
+                    QStringLiteral("Der Verein ") + Quoted(club) +
+                        QStringLiteral(" steht nicht in der Vereinsliste."));
+        if (event.isEmpty())
+            Problem(Problem::EventMissing, eventLine, QStringLiteral("Die Veranstaltung fehlt."));
+        else if (found.event < 0)
+            Problem(Problem::EventUnknown, eventLine,
+                    QStringLiteral("Die Veranstaltung ") + Quoted(event) +
+                        QStringLiteral(" steht nicht in der Veranstaltungsliste."));
+
+        QList<qsizetype> lines = EntryLineNumbers(bytes);
+        if (lines.size() != content.entries.size())
+            lines = QList<qsizetype>(content.entries.size(), 0);
+        QList<Row>& rows = rowsOfFile.last();
+        QStringList& texts = textsOfFile.last();
+        rows.reserve(content.entries.size());
+        texts.reserve(content.entries.size());
+        const qsizetype fileIndex = result.files.size() - 1;
+        for (qsizetype i = 0; i < content.entries.size(); ++i) {
+            const EntryRow& entry = content.entries[i];
+            const entry::Names names = entry::SplitDisplayText(entry.text);
+            Row row{file.club,
+                    file.event,
+                    names.name.trimmed(),
+                    names.firstName.trimmed(),
+                    entry::YearOf(entry.code),
+                    entry::GenderOf(entry.code),
+                    fileIndex};
+            if (row.year < 0)
+                Problem(Problem::InvalidYear, lines[i],
+                        QStringLiteral("Ungültiger Jahrgang bei ") + Quoted(entry.text) + u'.');
+            rows.append(std::move(row));
+            texts.append(entry.text);
+        }
+        linesOfFile.last() = std::move(lines);
+    }
+
+    // Of two files for the same club and event only the newer counts (on equal times the one read
+    // later): a club that sends a corrected registration replaces its first one.
+    void DropReplacedFiles()
+    {
+        QHash<QString, qsizetype> newest;
+        for (qsizetype i = 0; i < result.files.size(); ++i) {
+            const File& file = result.files[i];
+            if (!file.counted || file.club.isEmpty() || file.event.isEmpty())
+                continue;
+            const QString key = file.club + u'\n' + file.event;
+            const auto it = newest.constFind(key);
+            if (it == newest.cend()) {
+                newest.insert(key, i);
+                continue;
+            }
+            const qsizetype other = *it;
+            const bool thisIsNewer = file.modified >= result.files[other].modified;
+            const qsizetype older = thisIsNewer ? other : i;
+            const qsizetype newer = thisIsNewer ? i : other;
+            result.files[older].counted = false;
+            newest.insert(key, newer);
+            result.problems.append(
+                {Problem::Superseded, result.files[older].path, 0,
+                 QStringLiteral("Noch eine Meldung von ") + Quoted(file.club) +
+                     QStringLiteral(" für ") + Quoted(file.event) + QStringLiteral(": ") +
+                     Quoted(result.files[newer].path) +
+                     QStringLiteral(" ist neuer und zählt, diese Datei nicht.")});
+        }
+    }
+
+    void FindDuplicates()
+    {
+        struct Where
+        {
+            qsizetype file;
+            qsizetype line;
+        };
+        QHash<QString, Where> inEvent;
+        for (qsizetype f = 0; f < result.files.size(); ++f) {
+            if (!result.files[f].counted)
+                continue;
+            QHash<QString, qsizetype> inFile;
+            const QList<Row>& rows = rowsOfFile[f];
+            for (qsizetype i = 0; i < rows.size(); ++i) {
+                const Row& row = rows[i];
+                const qsizetype line = linesOfFile[f][i];
+                const QString who = row.name.toCaseFolded() + u'\n' + row.firstName.toCaseFolded() +
+                                    u'\n' + QString::number(row.year);
+                const QString shown = Quoted(row.firstName + u' ' + row.name) +
+                                      QStringLiteral(" (") +
+                                      (row.year < 0 ? QStringLiteral("ohne gültigen Jahrgang")
+                                                    : QString::number(row.year)) +
+                                      u')';
+                if (const auto it = inFile.constFind(who); it != inFile.cend()) {
+                    result.problems.append({Problem::DuplicateInFile, result.files[f].path, line,
+                                            shown + QStringLiteral(" steht schon in Zeile ") +
+                                                QString::number(*it) + u'.'});
+                    continue;
+                }
+                inFile.insert(who, line);
+                const QString key = row.event + u'\n' + who;
+                const auto seen = inEvent.constFind(key);
+                if (seen == inEvent.cend()) {
+                    inEvent.insert(key, {f, line});
+                } else if (seen->file != f) {
+                    const File& first = result.files[seen->file];
+                    result.problems.append({Problem::DuplicateInClubs, result.files[f].path, line,
+                                            shown + QStringLiteral(" ist auch von ") +
+                                                Quoted(first.club) + QStringLiteral(" gemeldet (") +
+                                                first.path + QStringLiteral(", Zeile ") +
+                                                QString::number(seen->line) +
+                                                QStringLiteral(").")});
+                }
+            }
+        }
+    }
+
+    // Event, club, then the list's order of the display texts; equal ones keep the file's order.
+    void SortRows()
+    {
+        CollationKeys groupKeys;
+        QList<qsizetype> counted;
+        for (qsizetype f = 0; f < result.files.size(); ++f) {
+            if (result.files[f].counted)
+                counted.append(f);
+        }
+        for (const qsizetype f : std::as_const(counted)) {
+            groupKeys.Add(result.files[f].event);
+            groupKeys.Add(result.files[f].club);
+        }
+        std::vector<quint32> byGroup(static_cast<size_t>(counted.size()));
+        for (size_t i = 0; i < byGroup.size(); ++i)
+            byGroup[i] = static_cast<quint32>(i);
+        std::stable_sort(byGroup.begin(), byGroup.end(), [&](quint32 a, quint32 b) {
+            const int event = groupKeys.Key(2 * a).compare(groupKeys.Key(2 * b));
+            return event != 0 ? event < 0 : groupKeys.Key(2 * a + 1) < groupKeys.Key(2 * b + 1);
+        });
+        qsizetype total = 0;
+        for (const qsizetype f : std::as_const(counted))
+            total += rowsOfFile[f].size();
+        CollationKeys keys;
+        keys.Reserve(total);
+        std::vector<quint32> rank;
+        rank.reserve(static_cast<size_t>(total));
+        QList<Row> all;
+        all.reserve(total);
+        for (size_t r = 0; r < byGroup.size(); ++r) {
+            const qsizetype f = counted[byGroup[r]];
+            for (const QString& text : std::as_const(textsOfFile[f]))
+                keys.Add(text);
+            for (Row& row : rowsOfFile[f])
+                all.append(std::move(row));
+            rank.insert(rank.end(), static_cast<size_t>(rowsOfFile[f].size()),
+                        static_cast<quint32>(r));
+            rowsOfFile[f].clear();
+            textsOfFile[f].clear();
+        }
+        result.rows.reserve(total);
+        for (const quint32 i : keys.Order(rank))
+            result.rows.append(std::move(all[i]));
+    }
+};
+
+} // namespace
+
+Result Run(const Options& options)
+{
+    Result result;
+    const QStringList paths = FindFiles(options, result);
+    Reader reader{options, result, {}, {}, {}, {}, {}};
+    reader.clubs = AsInWindow(options.clubs);
+    reader.events = AsInWindow(options.events);
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        reader.Read(paths[i]);
+        if (options.progress)
+            options.progress(i + 1, paths.size());
+    }
+    reader.DropReplacedFiles();
+    reader.FindDuplicates();
+    reader.SortRows();
+    // The report reads file by file, top to bottom, whichever check found what.
+    QHash<QString, qsizetype> order;
+    for (qsizetype i = result.files.size() - 1; i >= 0; --i)
+        order.insert(result.files[i].path, i);
+    std::stable_sort(result.problems.begin(), result.problems.end(),
+                     [&order](const Problem& a, const Problem& b) {
+                         const qsizetype fa = order.value(a.path, -1);
+                         const qsizetype fb = order.value(b.path, -1);
+                         return fa != fb ? fa < fb : a.line < b.line;
+                     });
+    return result;
+}
+
+QList<Count> Counts(const Result& result)
+{
+    QList<Count> counts;
+    for (const Row& row : result.rows) {
+        if (counts.isEmpty() || counts.last().event != row.event || counts.last().club != row.club)
+            counts.append({row.event, row.club});
+        Count& count = counts.last();
+        ++count.total;
+        ++(row.gender == entry::Male ? count.male : count.female);
+    }
+    return counts;
+}
+
+QStringList ReportLines(const Result& result)
+{
+    QStringList lines;
+    for (const Problem& problem : result.problems) {
+        const QString where = problem.line > 0 ? problem.path + QStringLiteral(", Zeile ") +
+                                                     QString::number(problem.line)
+                                               : problem.path;
+        lines.append(where + QStringLiteral(": ") + problem.message);
+    }
+    return lines;
+}
+
+} // namespace gather

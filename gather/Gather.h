@@ -1,0 +1,112 @@
+#pragma once
+// Gathering the clubs' registrations for the organiser: every entry file of a folder (one per club
+// and event) becomes one list of all participants, checked on the way. The command
+// zandrel-sammeln is a thin main over these functions; a window can call them just the same.
+
+#include <functional>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace gather {
+
+struct Options
+{
+    QStringList paths;      ///< entry files and folders, as the user gave them
+    bool recursive = false; ///< also look into the folders' sub-folders
+    QStringList clubs;      ///< the program's club list: a file's club must be one of them
+    QStringList events;     ///< the program's event list
+    int currentUtcYear = 0; ///< birth years are checked against it as the program does
+    /// Called after each file with the number of files read so far and the total.
+    std::function<void(qsizetype done, qsizetype total)> progress;
+};
+
+struct Problem
+{
+    enum Kind
+    {
+        CannotRead,   ///< missing, unreadable, a folder, a pipe, too large
+        NotEntryFile, ///< binary, too many lines, or neither header nor entry lines
+        NoFiles,      ///< a folder without any entry file
+        ClubMissing,
+        ClubUnknown, ///< not in the program's club list
+        EventMissing,
+        EventUnknown,
+        InvalidYear,
+        DuplicateInFile,  ///< the same participant twice in one file
+        DuplicateInClubs, ///< the same participant in two clubs' files for one event
+        Superseded,       ///< an older file for the same club and event: not counted
+    };
+    Kind kind = CannotRead;
+    QString path;
+    qsizetype line = 0; ///< counted from 1; 0 when the problem is the whole file
+    QString message;    ///< German, without the path and line
+};
+
+struct Row
+{
+    QString club;
+    QString event;
+    QString name;
+    QString firstName;
+    int year = -1;      ///< -1: not a valid birth year
+    int gender = 0;     ///< entry::Female or entry::Male
+    qsizetype file = 0; ///< index into Result::files
+};
+
+struct File
+{
+    QString path;
+    QString club; ///< as the lists spell it when the file's club was found there
+    QString event;
+    QDateTime modified;
+    bool counted = false; ///< read, and not replaced by a newer file for the same club and event
+};
+
+struct Result
+{
+    QList<File> files; ///< every file looked at, in the order found
+    QList<Row> rows;   ///< the counted files' participants: event, club, then the list's order
+    QList<Problem> problems; ///< in the order found
+    qsizetype skipped = 0;   ///< files that could not be read or are no entry files
+
+    bool AllRead() const { return skipped == 0; }
+};
+
+/// Reads, checks and sorts. Input files are only read, never changed.
+Result Run(const Options& options);
+
+/// Participants per event and club, in the order of the rows.
+struct Count
+{
+    QString event;
+    QString club;
+    qsizetype total = 0;
+    qsizetype female = 0;
+    qsizetype male = 0;
+};
+QList<Count> Counts(const Result& result);
+
+/// One line per problem: "<path>, Zeile <n>: <message>".
+QStringList ReportLines(const Result& result);
+
+/// The counts as a plain text table with a total line, for a terminal.
+QString SummaryTable(const Result& result);
+
+/// The list as CSV for a German spreadsheet: UTF-8 with byte-order mark, ';', CR LF, quoted where
+/// needed.
+QByteArray CsvBytes(const Result& result);
+
+/// Sheet names Excel accepts, one per name and in its order: at most 31 characters, none of
+/// []:*?/\, no apostrophe at either end, never empty, and unique without regard to case (also
+/// among the names in `taken`).
+QStringList SheetNames(const QStringList& names, const QStringList& taken = {});
+
+/// Writes the file safely: an existing file is replaced only by a complete new one. On failure
+/// `error` says why, in German.
+bool WriteCsv(const QString& path, const Result& result, QString* error);
+/// A workbook with the sheet "Übersicht" (counts per club and event) and one sheet per event.
+bool WriteXlsx(const QString& path, const Result& result, QString* error);
+
+} // namespace gather

@@ -1,0 +1,128 @@
+// zandrel-sammeln: the organiser's command over the gathering library.
+//
+//   zandrel-sammeln [-r] [-o LISTE.xlsx|LISTE.csv] DATEI.mdg|ORDNER ...
+//
+// Exit status: 0 all files read, 1 some skipped (or the list not written), 2 wrong usage.
+#include "Clubs.h"
+#include "Entry.h"
+#include "Gather.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kAllRead = 0;
+constexpr int kSomeSkipped = 1;
+constexpr int kWrongUsage = 2;
+
+const char kUsage[] =
+    "Aufruf: zandrel-sammeln [-r] [-o LISTE.xlsx|LISTE.csv] DATEI.mdg|ORDNER ...\n"
+    "Sammelt die Meldedateien der Vereine zu einer Teilnehmerliste.\n"
+    "  -o DATEI  schreibt die Liste als Excel-Arbeitsmappe (.xlsx) oder CSV-Datei (.csv);\n"
+    "            ohne -o erscheint eine Übersicht je Veranstaltung und Verein\n"
+    "  -r        liest auch die Unterordner der genannten Ordner\n"
+    "  -h        zeigt diese Hilfe\n";
+
+void Print(std::FILE* to, const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), to);
+}
+
+int Usage(const QString& why)
+{
+    Print(stderr, QStringLiteral("zandrel-sammeln: ") + why + u'\n');
+    std::fputs(kUsage, stderr);
+    return kWrongUsage;
+}
+
+bool SameFile(const QString& a, const QString& b)
+{
+    std::error_code error;
+    return std::filesystem::equivalent(QFileInfo(a).filesystemFilePath(),
+                                       QFileInfo(b).filesystemFilePath(), error);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QStringList args = QCoreApplication::arguments().mid(1);
+    gather::Options options;
+    QString output;
+    bool endOfOptions = false;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (endOfOptions || !arg.startsWith(u'-') || arg == QStringLiteral("-")) {
+            options.paths.append(arg);
+        } else if (arg == QStringLiteral("--")) {
+            endOfOptions = true;
+        } else if (arg == QStringLiteral("-h") || arg == QStringLiteral("--help")) {
+            std::fputs(kUsage, stdout);
+            return kAllRead;
+        } else if (arg == QStringLiteral("-r")) {
+            options.recursive = true;
+        } else if (arg == QStringLiteral("-o") && i + 1 < args.size() && output.isEmpty()) {
+            output = args[++i];
+        } else if (arg == QStringLiteral("-o")) {
+            return Usage(QStringLiteral("-o braucht genau einen Dateinamen."));
+        } else {
+            return Usage(QStringLiteral("Unbekannte Option ") + arg + u'.');
+        }
+    }
+    if (options.paths.isEmpty())
+        return Usage(QStringLiteral("Keine Meldedatei und kein Ordner angegeben."));
+    const bool csv = output.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive);
+    if (!output.isEmpty() && !csv && !output.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive))
+        return Usage(QStringLiteral("Die Liste muss auf .xlsx oder .csv enden: ") + output);
+
+    options.clubs = lists::Clubs();
+    options.events = lists::Events();
+    options.currentUtcYear = entry::CurrentUtcYear();
+    // A progress line only where someone watches, and only once the wait is noticeable.
+    QElapsedTimer clock;
+    clock.start();
+    bool progressShown = false;
+    if (isatty(STDERR_FILENO)) {
+        options.progress = [&](qsizetype done, qsizetype total) {
+            if (clock.elapsed() < 1000 || (done % 50 != 0 && done != total))
+                return;
+            progressShown = true;
+            Print(stderr, QStringLiteral("\rLese Meldedateien: ") + QString::number(done) +
+                              QStringLiteral(" von ") + QString::number(total) +
+                              QStringLiteral(" …"));
+        };
+    }
+    const gather::Result result = gather::Run(options);
+    if (progressShown)
+        std::fputs("\n", stderr);
+
+    for (const QString& line : gather::ReportLines(result))
+        Print(stderr, line + u'\n');
+    if (output.isEmpty()) {
+        Print(stdout, gather::SummaryTable(result));
+        return result.AllRead() ? kAllRead : kSomeSkipped;
+    }
+    for (const gather::File& file : result.files) {
+        if (SameFile(file.path, output))
+            return Usage(QStringLiteral("Die Liste würde die Meldedatei ") + file.path +
+                         QStringLiteral(" überschreiben."));
+    }
+    QString error;
+    const bool written =
+        csv ? gather::WriteCsv(output, result, &error) : gather::WriteXlsx(output, result, &error);
+    if (!written) {
+        Print(stderr, QStringLiteral("zandrel-sammeln: ") + error + u'\n');
+        return kSomeSkipped;
+    }
+    Print(stderr, QString::number(result.rows.size()) + QStringLiteral(" Teilnehmer aus ") +
+                      QString::number(result.files.size() - result.skipped) +
+                      QStringLiteral(" Dateien in ") + output + QStringLiteral(" geschrieben.\n"));
+    return result.AllRead() ? kAllRead : kSomeSkipped;
+}
