@@ -107,10 +107,9 @@ std::vector<quint32> CollationKeys::Order(std::span<const quint32> major) const
         const QByteArrayView kb = Key(b.number);
         if (ka.size() > 8 && kb.size() > 8) {
             const size_t common = static_cast<size_t>(std::min(ka.size(), kb.size()) - 8);
+            // Only the last byte of a key is NUL, so keys that agree this far are the same key.
             if (const int c = std::memcmp(ka.data() + 8, kb.data() + 8, common); c != 0)
                 return c < 0;
-            if (ka.size() != kb.size())
-                return ka.size() < kb.size();
         }
         return a.number < b.number;
     });
