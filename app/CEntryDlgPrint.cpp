@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QPrinter>
 #include <QPrintPreviewDialog>
 
@@ -81,7 +82,10 @@ void CEntryDlg::OnSavePdf()
 
     // The same safe save as the entry file (a QSaveFile, synced before it replaces anything): a
     // failed write leaves an older PDF of that name as it was, and never a half file.
+    // A few pages take no time, but a list of thousands takes seconds to lay out.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const QByteArray pdf = report::Pdf(registration);
+    QGuiApplication::restoreOverrideCursor();
     if (pdf.isEmpty() || entryfile::SaveFile(*path, pdf) != entryfile::SaveResult::Ok)
         msgbox::Show(this, QStringLiteral("PDF-Datei konnte nicht gespeichert werden!"));
 }

@@ -232,11 +232,6 @@ QString DocumentTitle(const Registration& registration)
            registration.event;
 }
 
-int PageCount(const Registration& registration, QPagedPaintDevice& device)
-{
-    return int(Paginate(Geometry(device), registration.entries.size()).size());
-}
-
 bool Paint(const Registration& registration, QPagedPaintDevice& device)
 {
     const Geometry g(device);

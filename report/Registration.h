@@ -33,10 +33,8 @@ QPageLayout DefaultPageLayout();
 /// "Meldung TV Musterstadt – Gauturnfest": the PDF title and the print job's name.
 QString DocumentTitle(const Registration& registration);
 
-/// How many pages the registration takes on the device with its current layout and resolution.
-int PageCount(const Registration& registration, QPagedPaintDevice& device);
-
-/// Paints every page onto the device, starting on its current page. False when no painter could
+/// Paints every page onto the device, starting on its current page; the pages are counted for
+/// the device's layout and resolution before the first is painted. False when no painter could
 /// be started on it (a printer that cannot be opened, say).
 bool Paint(const Registration& registration, QPagedPaintDevice& device);
 
