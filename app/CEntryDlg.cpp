@@ -7,6 +7,7 @@
 #include "HelpViewer.h"
 #include "MessageBox.h"
 #include "NameValidator.h"
+#include "Registration.h"
 #include "Settings.h"
 
 #include <algorithm>
@@ -333,21 +334,16 @@ void CEntryDlg::BuildCommands()
 
 void CEntryDlg::UpdateListState()
 {
-    int male = 0;
-    const int count = m_lbEntries->GetCount();
-    for (int i = 0; i < count; ++i)
-        male += entry::GenderOf(m_lbEntries->GetItemData(i));
-    const QLocale german(QLocale::German);
-    m_lblCounts->setText(
-        QStringLiteral("%1 Teilnehmer · %2 weiblich · %3 männlich")
-            .arg(german.toString(count), german.toString(count - male), german.toString(male)));
+    // The same words as the totals of the printed registration.
+    const QList<EntryRow> entries = Entries();
+    m_lblCounts->setText(report::TotalsText(entries));
     QAccessibleEvent changed(m_lblCounts, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&changed);
 
     QString reason;
     if (m_cbClub->currentIndex() < 0 || m_cbEvent->currentIndex() < 0)
         reason = QStringLiteral("Erst Verein und Veranstaltung wählen.");
-    else if (count == 0)
+    else if (entries.isEmpty())
         reason = QStringLiteral("Die Meldeliste ist leer.");
     for (QAction* action : {m_actPrint, m_actPdf}) {
         action->setEnabled(reason.isEmpty());
