@@ -255,6 +255,9 @@ struct Reader
         }
     }
 
+    // One table per event of who was seen first where. Meeting someone again in the same file is
+    // a repetition in that file; in another file it is a second club's registration, and from
+    // then on that file's own repetitions are measured against its first occurrence.
     void FindDuplicates()
     {
         struct Where
@@ -262,42 +265,41 @@ struct Reader
             qsizetype file;
             qsizetype line;
         };
-        QHash<QString, Where> inEvent;
+        QHash<QString, QHash<QString, Where>> byEvent;
         for (qsizetype f = 0; f < result.files.size(); ++f) {
             if (!result.files[f].counted)
                 continue;
-            QHash<QString, qsizetype> inFile;
             const QList<Row>& rows = rowsOfFile[f];
+            QHash<QString, Where>& seen = byEvent[result.files[f].event];
+            seen.reserve(seen.size() + rows.size());
             for (qsizetype i = 0; i < rows.size(); ++i) {
                 const Row& row = rows[i];
                 const qsizetype line = linesOfFile[f][i];
-                const QString who = row.name.toCaseFolded() + u'\n' + row.firstName.toCaseFolded() +
-                                    u'\n' + QString::number(row.year);
+                QString who = row.name + u'\n' + row.firstName + u'\n' + QString::number(row.year);
+                who = std::move(who).toCaseFolded();
+                const auto it = seen.find(who);
+                if (it == seen.end()) {
+                    seen.emplace(std::move(who), Where{f, line});
+                    continue;
+                }
                 const QString shown = Quoted(row.firstName + u' ' + row.name) +
                                       QStringLiteral(" (") +
                                       (row.year < 0 ? QStringLiteral("ohne gültigen Jahrgang")
                                                     : QString::number(row.year)) +
                                       u')';
-                if (const auto it = inFile.constFind(who); it != inFile.cend()) {
+                if (it->file == f) {
                     result.problems.append({Problem::DuplicateInFile, result.files[f].path, line,
                                             shown + QStringLiteral(" steht schon in Zeile ") +
-                                                QString::number(*it) + u'.'});
+                                                QString::number(it->line) + u'.'});
                     continue;
                 }
-                inFile.insert(who, line);
-                const QString key = row.event + u'\n' + who;
-                const auto seen = inEvent.constFind(key);
-                if (seen == inEvent.cend()) {
-                    inEvent.insert(key, {f, line});
-                } else if (seen->file != f) {
-                    const File& first = result.files[seen->file];
-                    result.problems.append({Problem::DuplicateInClubs, result.files[f].path, line,
-                                            shown + QStringLiteral(" ist auch von ") +
-                                                Quoted(first.club) + QStringLiteral(" gemeldet (") +
-                                                first.path + QStringLiteral(", Zeile ") +
-                                                QString::number(seen->line) +
-                                                QStringLiteral(").")});
-                }
+                const File& first = result.files[it->file];
+                result.problems.append({Problem::DuplicateInClubs, result.files[f].path, line,
+                                        shown + QStringLiteral(" ist auch von ") +
+                                            Quoted(first.club) + QStringLiteral(" gemeldet (") +
+                                            first.path + QStringLiteral(", Zeile ") +
+                                            QString::number(it->line) + QStringLiteral(").")});
+                *it = Where{f, line};
             }
         }
     }

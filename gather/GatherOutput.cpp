@@ -3,6 +3,7 @@
 #include "Gather.h"
 
 #include <algorithm>
+#include <array>
 #include <QFile>
 #include <QTemporaryDir>
 #include <xlsxwriter.h>
@@ -281,23 +282,47 @@ bool WriteXlsx(const QString& path, const Result& result, QString* error)
         }
         starts.append(result.rows.size());
         const QStringList names = SheetNames(events, {kOverview});
+        // Club, event and path are the same for all rows of a file: converted once per file.
+        QList<std::array<QByteArray, 3>> perFile;
+        perFile.reserve(result.files.size());
+        for (const File& file : result.files)
+            perFile.append({file.club.toUtf8(), file.event.toUtf8(), file.path.toUtf8()});
+        const auto writeText = [](lxw_worksheet* sheet, lxw_row_t row, lxw_col_t col,
+                                  const QByteArray& text) {
+            if (!text.isEmpty())
+                worksheet_write_string(sheet, row, col, text.constData(), nullptr);
+        };
         for (qsizetype e = 0; e < events.size(); ++e) {
-            QList<QStringList> cells;
-            cells.reserve(starts[e + 1] - starts[e]);
-            QList<qsizetype> widths(kListHeader.size(), 0);
+            QList<qsizetype> widths(kListHeader.size(), 4);
             for (qsizetype i = starts[e]; i < starts[e + 1]; ++i) {
-                cells.append(Cells(result.rows[i], result));
+                const Row& row = result.rows[i];
+                const qsizetype lengths[] = {row.club.size(),
+                                             row.event.size(),
+                                             row.name.size(),
+                                             row.firstName.size(),
+                                             4,
+                                             1,
+                                             result.files[row.file].path.size()};
                 for (qsizetype c = 0; c < widths.size(); ++c)
-                    widths[c] = std::max(widths[c], cells.last()[c].size());
+                    widths[c] = std::max(widths[c], lengths[c]);
             }
-            lxw_worksheet* sheet = book.AddSheet(names[e], kListHeader, cells.size(), widths);
+            lxw_worksheet* sheet =
+                book.AddSheet(names[e], kListHeader, starts[e + 1] - starts[e], widths);
             if (!sheet)
                 return fail(QStringLiteral("die Tabelle ") + Quoted(names[e]) +
                             QStringLiteral(" lässt sich nicht anlegen."));
-            for (qsizetype r = 0; r < cells.size(); ++r) {
-                for (qsizetype c = 0; c < kListHeader.size(); ++c)
-                    WriteCell(sheet, static_cast<lxw_row_t>(r + 1), static_cast<lxw_col_t>(c),
-                              cells[r][c], c == 4);
+            for (qsizetype i = starts[e]; i < starts[e + 1]; ++i) {
+                const Row& row = result.rows[i];
+                const auto& file = perFile[row.file];
+                const auto r = static_cast<lxw_row_t>(i - starts[e] + 1);
+                writeText(sheet, r, 0, file[0]);
+                writeText(sheet, r, 1, file[1]);
+                writeText(sheet, r, 2, row.name.toUtf8());
+                writeText(sheet, r, 3, row.firstName.toUtf8());
+                if (row.year >= 0)
+                    worksheet_write_number(sheet, r, 4, row.year, nullptr);
+                worksheet_write_string(sheet, r, 5, row.gender == 1 ? "m" : "w", nullptr);
+                writeText(sheet, r, 6, file[2]);
             }
         }
         if (const QString why = book.Close(); !why.isEmpty())
