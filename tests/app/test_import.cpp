@@ -16,7 +16,7 @@ TEST_F(DialogTest, ImportTakesTheCheckedRowsAndNothingFromABadFileOrOnCancel)
         EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
         return file.fileName();
     };
-    const QByteArray members = "Vorname;Name;Jahrgang;Geschlecht\r\nJonas;Schmidt;1996;m\r\n"
+    const QByteArray members = "Vorname;Name;Jg.;Geschlecht\r\nJonas;Schmidt;1996;m\r\n"
                                "anna;meier;2000;w\r\nZo\xC3\xAB;Bauer;2010;x\r\n";
     Open(); // Anna from a loaded file: nothing is unsaved before the import
     dlg->LoadPath(put(u"alt.mdg"_s, entryfile::Write({}, {}, {{u"Meier,Anna"_s, 4000}})));
@@ -49,6 +49,8 @@ TEST_F(DialogTest, ImportTakesTheCheckedRowsAndNothingFromABadFileOrOnCancel)
     fileAnswers = {put(u"mitglieder.csv"_s, members)};
     onDialog = [](QDialog& d) {
         d.show(); // Enter only reaches a visible default button
+        auto* year = d.findChild<QComboBox*>(u"importColumn2"_s); // "Jg." is no known name
+        year->setCurrentIndex(year->findText(u"Jg."_s));
         auto* table = d.findChild<QTableView*>(u"importTable"_s);
         const auto checked = [table](int row) {
             return table->model()->index(row, 0).data(Qt::CheckStateRole).toInt() == Qt::Checked;
