@@ -189,8 +189,8 @@ CImportDlg::CImportDlg(memberlist::Table table, QList<EntryRow> existing, const 
     m_view->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     const int em = fontMetrics().horizontalAdvance(QLatin1Char('M'));
     m_view->setColumnWidth(CImportModel::Participant, 22 * em);
-    m_view->setColumnWidth(CImportModel::Year, 6 * em);
-    m_view->setColumnWidth(CImportModel::Gender, 6 * em);
+    for (const int column : {CImportModel::Year, CImportModel::Gender})
+        m_view->setColumnWidth(column, m_view->horizontalHeader()->sectionSizeHint(column) + em);
     m_view->horizontalHeader()->setStretchLastSection(true);
     m_view->installEventFilter(this);
     layout->addWidget(m_view, 1);
