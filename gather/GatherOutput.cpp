@@ -48,13 +48,20 @@ QString Padded(const QString& text, qsizetype width, bool right)
 void AppendCsvField(QByteArray& out, const QString& field)
 {
     static const QString kNeedQuotes = QStringLiteral(";\"\r\n");
-    const bool quote =
-        std::any_of(field.begin(), field.end(), [](QChar c) { return kNeedQuotes.contains(c); });
+    // A spreadsheet takes a cell that starts like this for a formula: a name typed by a club
+    // could then compute, link or fetch when the organiser opens the list. The apostrophe keeps
+    // it text.
+    static const QString kFormulaStart = QStringLiteral("=+-@\t\r");
+    const bool formula = !field.isEmpty() && kFormulaStart.contains(field.front());
+    const bool quote = formula || std::any_of(field.begin(), field.end(),
+                                              [](QChar c) { return kNeedQuotes.contains(c); });
     if (!quote) {
         out += field.toUtf8();
         return;
     }
     out += '"';
+    if (formula)
+        out += '\'';
     out += QString(field).replace(u'"', QStringLiteral("\"\"")).toUtf8();
     out += '"';
 }

@@ -187,10 +187,10 @@ TEST(Gather, CsvQuotesWhatASpreadsheetWouldSplit)
 {
     gather::Result result;
     result.files = {{u"x;y.mdg"_s, {}, {}, {}, true}};
-    result.rows = {{u"TV \"Eins\""_s, u"Fest"_s, u"Groß"_s, u"Jö"_s, -1, entry::Male, 0}};
+    result.rows = {{u"TV \"Eins\""_s, u"Fest"_s, u"Groß"_s, u"=Jö()"_s, -1, entry::Male, 0}};
     EXPECT_EQ(gather::CsvBytes(result),
               "\xEF\xBB\xBFVerein;Veranstaltung;Name;Vorname;Jahrgang;Geschlecht;Datei\r\n"
-              "\"TV \"\"Eins\"\"\";Fest;Gro\xC3\x9F;J\xC3\xB6;;m;\"x;y.mdg\"\r\n");
+              "\"TV \"\"Eins\"\"\";Fest;Gro\xC3\x9F;\"'=J\xC3\xB6()\";;m;\"x;y.mdg\"\r\n");
 }
 
 QString Unzip(const QString& path, const char* member)
