@@ -310,6 +310,8 @@ void CEntryDlg::BuildCommands()
                          QKeySequence(Qt::CTRL | Qt::Key_P), &CEntryDlg::OnPrint);
     m_actPdf = command(QStringLiteral("Als &PDF speichern…"), QStringLiteral("actionPdf"),
                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), &CEntryDlg::OnSavePdf);
+    auto* gather = command(QStringLiteral("Meldungen &sammeln…"), QStringLiteral("actionGather"),
+                           QKeySequence(Qt::CTRL | Qt::Key_G), &CEntryDlg::OnGather);
     // The title-bar menu belongs to the window manager on Linux, so the about item lives in the
     // window's context menu instead.
     auto* about = new QAction(QStringLiteral("Inf&o über Zandrel..."), this);
@@ -322,6 +324,8 @@ void CEntryDlg::BuildCommands()
     m_menu->setObjectName(QStringLiteral("contextMenu"));
     m_menu->setAccessibleName(QStringLiteral("Befehle"));
     m_menu->addActions({m_actImport, m_actPrint, m_actPdf});
+    m_menu->addSeparator();
+    m_menu->addAction(gather);
     m_menu->addSeparator();
     m_menu->addAction(about);
     setContextMenuPolicy(Qt::CustomContextMenu);

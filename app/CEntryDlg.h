@@ -89,6 +89,7 @@ public:
     void OnImport();  ///< Ctrl+I: participants from a club's member list (CSV), after a preview
     void OnPrint();   ///< Ctrl+P: the registration in a print preview
     void OnSavePdf(); ///< the same pages as a PDF file
+    void OnGather();  ///< Ctrl+G: for the organiser, all clubs' entry files of a folder as one list
 
     /// Loads an entry file without asking for it, with the messages and rules of "Laden": the
     /// command line and a file dropped on the window. Does not ask about unsaved changes.
@@ -172,10 +173,11 @@ private:
     QAction* m_actPdf = nullptr;
     QMenu* m_menu = nullptr;          // the window's context menu
     bool m_bListStatePending = false; // an UpdateListState is queued
-    // Folders of the last member list and the last PDF, for this session; the stored folder
-    // (m_strPath) stays the one of the entry files.
+    // Folders of the last member list, the last PDF and the last gathering, for this session; the
+    // stored folder (m_strPath) stays the one of the entry files.
     QString m_strImportPath;
     QString m_strPdfPath;
+    QString m_strGatherPath;
     QHash<int, QWidget*> m_controls;
     int m_nExchangeDepth = 0; // > 0 while UpdateData runs: notifications are not dispatched
     bool m_bClosing = false;  // the user already agreed to leave

@@ -45,6 +45,10 @@ std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* parent, const FileRequest& 
     dialog->setDefaultSuffix(request.defaultSuffix);
     // Saving over an existing registration is the normal case: no question.
     dialog->setOption(QFileDialog::DontConfirmOverwrite, true);
+    if (request.chooseFolder) {
+        dialog->setFileMode(QFileDialog::Directory);
+        dialog->setOption(QFileDialog::ShowDirsOnly, true);
+    }
     dialog->setModal(true);
     if (request.save && !request.proposedName.isEmpty())
         dialog->selectFile(request.proposedName);

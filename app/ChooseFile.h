@@ -19,11 +19,12 @@ inline constexpr QStringView kCancelled = u"----";
 struct FileRequest
 {
     bool save = false;
-    QString title;         ///< "Speichern ..." or "Laden ..."
-    QString folder;        ///< the remembered folder; empty: the dialog's own choice
-    QString proposedName;  ///< save only; empty for a load
-    QString filter;        ///< "Meldedatei (*.mdg)"
-    QString defaultSuffix; ///< "mdg", appended to a name typed without one
+    QString title;             ///< "Speichern ..." or "Laden ..."
+    QString folder;            ///< the remembered folder; empty: the dialog's own choice
+    QString proposedName;      ///< save only; empty for a load
+    QString filter;            ///< "Meldedatei (*.mdg)"
+    QString defaultSuffix;     ///< "mdg", appended to a name typed without one
+    bool chooseFolder = false; ///< a folder is chosen, not a file (filter and suffix unused)
 };
 
 /// Shows the request and returns the chosen full path, or nothing when it was cancelled.

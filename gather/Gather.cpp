@@ -6,6 +6,7 @@
 #include "EntryFileIo.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <QCollator>
 #include <QDir>
 #include <QDirIterator>
@@ -351,6 +352,15 @@ struct Reader
 };
 
 } // namespace
+
+bool IsInputFile(const Result& result, const QString& path)
+{
+    return std::any_of(result.files.begin(), result.files.end(), [&](const File& file) {
+        std::error_code error;
+        return std::filesystem::equivalent(QFileInfo(file.path).filesystemFilePath(),
+                                           QFileInfo(path).filesystemFilePath(), error);
+    });
+}
 
 Result Run(const Options& options)
 {

@@ -103,6 +103,10 @@ QByteArray CsvBytes(const Result& result);
 /// among the names in `taken`).
 QStringList SheetNames(const QStringList& names, const QStringList& taken = {});
 
+/// Whether writing the list to `path` would replace one of the files it was gathered from (also
+/// through a link): the organiser's registrations must never be overwritten by the list.
+bool IsInputFile(const Result& result, const QString& path);
+
 /// Writes the file safely: an existing file is replaced only by a complete new one. On failure
 /// `error` says why, in German.
 bool WriteCsv(const QString& path, const Result& result, QString* error);

@@ -8,7 +8,6 @@
 #include "Gather.h"
 
 #include <cstdio>
-#include <filesystem>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -39,13 +38,6 @@ int Usage(const QString& why)
     Print(stderr, QStringLiteral("zandrel-sammeln: ") + why + u'\n');
     std::fputs(kUsage, stderr);
     return kWrongUsage;
-}
-
-bool SameFile(const QString& a, const QString& b)
-{
-    std::error_code error;
-    return std::filesystem::equivalent(QFileInfo(a).filesystemFilePath(),
-                                       QFileInfo(b).filesystemFilePath(), error);
 }
 
 } // namespace
@@ -109,11 +101,9 @@ int main(int argc, char** argv)
         Print(stdout, gather::SummaryTable(result));
         return result.AllRead() ? kAllRead : kSomeSkipped;
     }
-    for (const gather::File& file : result.files) {
-        if (SameFile(file.path, output))
-            return Usage(QStringLiteral("Die Liste würde die Meldedatei ") + file.path +
-                         QStringLiteral(" überschreiben."));
-    }
+    if (gather::IsInputFile(result, output))
+        return Usage(QStringLiteral("Die Liste würde eine der Meldedateien überschreiben: ") +
+                     output);
     QString error;
     const bool written =
         csv ? gather::WriteCsv(output, result, &error) : gather::WriteXlsx(output, result, &error);

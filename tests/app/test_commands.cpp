@@ -2,11 +2,16 @@
 // accessibility clients see it, and opening a file from the command line or by dropping it.
 #include "CEntryApp.h"
 #include "DialogFixture.h"
+#include "EntryFile.h"
+#include "EntryFileIo.h"
 
 #include <QAccessible>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
+#include <QPlainTextEdit>
 
 namespace {
 
@@ -40,7 +45,8 @@ TEST_F(DialogTest, OpenContextMenuIsAChildOfTheWindowForAccessibilityClients)
     Open();
     QAccessibleInterface* window = QAccessible::queryAccessibleInterface(dlg.get());
     const int closedCount = window->childCount();
-    QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(10, 10));
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(10, 10),
+                              dlg->mapToGlobal(QPoint(10, 10)));
     QApplication::sendEvent(dlg.get(), &request);
     auto* menu = dlg->findChild<QMenu*>(QStringLiteral("contextMenu"));
     ASSERT_TRUE(menu && menu->isVisible());
@@ -55,6 +61,7 @@ TEST_F(DialogTest, OpenContextMenuIsAChildOfTheWindowForAccessibilityClients)
         items << shown->child(i)->text(QAccessible::Name);
     EXPECT_EQ(items, (QStringList{QStringLiteral("Importieren…"), QStringLiteral("Drucken…"),
                                   QStringLiteral("Als PDF speichern…"), QString(),
+                                  QStringLiteral("Meldungen sammeln…"), QString(),
                                   QStringLiteral("Info über Zandrel...")}));
     menu->close();
     EXPECT_EQ(window->childCount(), closedCount);
@@ -90,6 +97,38 @@ TEST_F(DialogTest, FileDroppedOrNamedAtStartLoadsAsLaden)
     dlg->LoadPath(dir.filePath(QStringLiteral("fehlt.mdg"))); // the start with a missing file
     EXPECT_EQ(messages.texts.last(), QStringLiteral("FEHLER: Meldedatei nicht gefunden!"));
     EXPECT_EQ(List()->GetCount(), 1);
+}
+
+TEST_F(DialogTest, GatherWritesTheFoldersListAndReportsWhatItSkipped)
+{
+    const QString folder = dir.filePath(QStringLiteral("meldungen"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString clubs[] = {QStringLiteral("TV Musterstadt"),
+                             QStringLiteral("TSV Beispielhausen")};
+    for (const QString& club : clubs)
+        ASSERT_EQ(entryfile::SaveFile(folder + u'/' + club + QStringLiteral(".mdg"),
+                                      entryfile::Write(club, QStringLiteral("Gauturnfest"),
+                                                       {{club.right(4) + QStringLiteral(",Eva"),
+                                                         entry::MakeCode(2001, entry::Female)}})),
+                  entryfile::SaveResult::Ok);
+    ASSERT_EQ(entryfile::SaveFile(folder + QStringLiteral("/kaputt.mdg"), QByteArray("\0\0", 2)),
+              entryfile::SaveResult::Ok);
+    QString report;
+    onDialog = [&](QDialog& d) {
+        report = d.findChild<QPlainTextEdit*>(QStringLiteral("gatherReport"))->toPlainText();
+        return 0;
+    };
+    Open();
+    fileAnswers = {folder, dir.filePath(QStringLiteral("liste"))};
+    QTest::keyClick(dlg.get(), Qt::Key_G, Qt::ControlModifier);
+    ASSERT_EQ(fileRequests.size(), 2);
+    EXPECT_TRUE(fileRequests[0].chooseFolder);
+    EXPECT_EQ(fileRequests[1].folder, folder);
+    EXPECT_TRUE(report.startsWith(QStringLiteral("2 Teilnehmer aus 2 Dateien in ") +
+                                  dir.filePath(QStringLiteral("liste.xlsx"))))
+        << report.toStdString();
+    EXPECT_TRUE(report.contains(QStringLiteral("kaputt.mdg"))) << report.toStdString();
+    EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("liste.xlsx"))).size() > 0);
 }
 
 TEST(Shell, CommandLineNamesAtMostOneFile)

@@ -1,0 +1,94 @@
+// For the organiser: the clubs' entry files of one folder gathered into one list, the same
+// gathering as the command zandrel-sammeln.
+
+#include "CEntryDlg.h"
+#include "ChooseFile.h"
+#include "Clubs.h"
+#include "Entry.h"
+#include "Gather.h"
+#include "ModalDialog.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFontDatabase>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+namespace {
+
+// The report is for reading and copying, never for editing; it may run to thousands of lines.
+void ShowReport(QWidget* parent, const QString& text)
+{
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("gatherReportDialog"));
+    dialog.setWindowTitle(QStringLiteral("Meldungen sammeln – Bericht"));
+    dialog.setAccessibleName(dialog.windowTitle());
+    auto* report = new QPlainTextEdit(text, &dialog);
+    report->setObjectName(QStringLiteral("gatherReport"));
+    report->setAccessibleName(QStringLiteral("Bericht"));
+    report->setReadOnly(true);
+    report->setLineWrapMode(QPlainTextEdit::NoWrap);
+    report->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont)); // the table's columns
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(report);
+    layout->addWidget(buttons);
+    dialog.resize(760, 480);
+    modal::Exec(dialog);
+}
+
+} // namespace
+
+void CEntryDlg::OnGather()
+{
+    filedlg::FileRequest from;
+    from.title = QStringLiteral("Meldungen sammeln: Ordner wählen ...");
+    from.chooseFolder = true;
+    const std::optional<QString> folder = filedlg::AskFile(this, from, m_strGatherPath);
+    if (!folder)
+        return;
+    filedlg::FileRequest to;
+    to.save = true;
+    to.title = QStringLiteral("Teilnehmerliste speichern ...");
+    to.proposedName = QStringLiteral("Teilnehmer.xlsx");
+    to.filter = QStringLiteral("Excel-Arbeitsmappe (*.xlsx);;CSV-Datei (*.csv)");
+    to.defaultSuffix = QStringLiteral("xlsx");
+    QString outputFolder = *folder;
+    std::optional<QString> output = filedlg::AskFile(this, to, outputFolder);
+    if (!output)
+        return;
+    const bool csv = output->endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive);
+    if (!csv && !output->endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive))
+        *output += QStringLiteral(".xlsx");
+
+    gather::Options options;
+    options.paths = {*folder};
+    options.clubs = lists::Clubs();
+    options.events = lists::Events();
+    options.currentUtcYear = entry::CurrentUtcYear();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const gather::Result result = gather::Run(options);
+    QString written;
+    QString error;
+    if (gather::IsInputFile(result, *output))
+        error = QStringLiteral("die Liste würde eine der Meldedateien überschreiben");
+    else if (csv ? gather::WriteCsv(*output, result, &error)
+                 : gather::WriteXlsx(*output, result, &error))
+        written = QStringLiteral("%1 Teilnehmer aus %2 Dateien in %3 geschrieben.")
+                      .arg(result.rows.size())
+                      .arg(result.files.size() - result.skipped)
+                      .arg(QDir::toNativeSeparators(*output));
+    QApplication::restoreOverrideCursor();
+
+    QStringList report;
+    report << (written.isEmpty()
+                   ? QStringLiteral("Die Liste wurde nicht gespeichert: %1.").arg(error)
+                   : written)
+           << QString() << gather::SummaryTable(result);
+    const QStringList problems = gather::ReportLines(result);
+    if (!problems.isEmpty())
+        report << QStringLiteral("Hinweise:") << problems;
+    ShowReport(this, report.join(u'\n'));
+}
