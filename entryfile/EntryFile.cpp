@@ -251,11 +251,13 @@ Content Read(QByteArrayView bytes, int currentUtcYear)
     // An entry line as written takes at least 47 bytes and its line end; reserving by that spares
     // a large file the list's step-by-step growth, and stays modest for files of short lines.
     content.entries.reserve(std::min(bytes.size() / 49, kMaxEntries) + 1);
+    content.entryLines.reserve(content.entries.capacity());
     LineReader reader(encoding, currentUtcYear, content);
     // CR-only line ends are only honoured in a file that has no LF at all; elsewhere a stray CR is
     // part of its line.
     const char lineEnd = Find(bytes, '\n', 0) < 0 && Find(bytes, '\r', 0) >= 0 ? '\r' : '\n';
     qsizetype start = 0;
+    qsizetype line = 1;
     while (start < bytes.size()) {
         qsizetype end = Find(bytes, lineEnd, start);
         const qsizetype next = end < 0 ? bytes.size() : end + 1;
@@ -263,10 +265,14 @@ Content Read(QByteArrayView bytes, int currentUtcYear)
             end = bytes.size();
         else if (lineEnd == '\n' && end > start && bytes[end - 1] == '\r')
             --end;
+        const qsizetype entries = content.entries.size();
         reader.ReadLine(bytes.sliced(start, end - start));
+        if (content.entries.size() != entries)
+            content.entryLines.append(line);
+        ++line;
         // Millions of tiny lines would otherwise take gigabytes and a long sort for nothing.
         if (reader.TooMany())
-            return {{}, {}, Content::Refusal::TooMany};
+            return {{}, {}, Content::Refusal::TooMany, {}};
         start = next;
     }
     return content;

@@ -54,9 +54,10 @@ struct Content
         NotText, ///< NUL bytes: a binary file, or UTF-16 without its byte-order mark
         TooMany, ///< more than kMaxEntries entries or kMaxHeaderValues header values
     };
-    QList<HeaderValue> headers; ///< in file order
-    QList<EntryRow> entries;    ///< in file order; codes carry CheckBirthYear's verdict
+    QList<HeaderValue> headers;      ///< in file order
+    QList<EntryRow> entries;         ///< in file order; codes carry CheckBirthYear's verdict
     Refusal refusal = Refusal::None; ///< anything but None: headers and entries are empty
+    QList<qsizetype> entryLines;     ///< the line of each entry, counted from 1, for reports
 };
 
 /// Reads a whole entry file. Never fails: lines that are neither header nor entry lines are

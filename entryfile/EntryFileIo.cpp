@@ -91,7 +91,9 @@ LoadResult LoadFile(const QString& path, QByteArray& bytes)
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return LoadResult::CannotOpen;
-    struct stat st{};
+    struct stat st
+    {
+    };
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         return S_ISDIR(st.st_mode) ? LoadResult::CannotOpen : LoadResult::NotAFile;

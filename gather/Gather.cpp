@@ -14,7 +14,6 @@
 #include <QHash>
 #include <QLocale>
 #include <QSet>
-#include <QStringDecoder>
 
 namespace gather {
 namespace {
@@ -22,39 +21,6 @@ namespace {
 QString Quoted(const QString& text)
 {
     return QStringLiteral("„") + text + QStringLiteral("“");
-}
-
-// The file's lines that hold entries, counted from 1, in the order entryfile::Read returns the
-// entries: lines with three commas or more, split and cut off by the reader's rules. The reader
-// keeps no line numbers, and a report that says where is worth this second, cheap pass.
-QList<qsizetype> EntryLineNumbers(QByteArrayView bytes)
-{
-    QByteArray fromUtf16;
-    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
-        QStringDecoder utf16(bytes[0] == '\xFF' ? QStringDecoder::Utf16LE
-                                                : QStringDecoder::Utf16BE);
-        fromUtf16 = QString(utf16.decode(bytes.sliced(2))).toUtf8();
-        bytes = fromUtf16;
-    }
-    if (const qsizetype end = bytes.indexOf('\x1a'); end >= 0)
-        bytes = bytes.first(end);
-    const char lineEnd = !bytes.contains('\n') && bytes.contains('\r') ? '\r' : '\n';
-    QList<qsizetype> lines;
-    qsizetype line = 1;
-    qsizetype commas = 0;
-    for (const char c : bytes) {
-        if (c == lineEnd) {
-            if (commas >= 3)
-                lines.append(line);
-            ++line;
-            commas = 0;
-        } else if (c == ',') {
-            ++commas;
-        }
-    }
-    if (commas >= 3)
-        lines.append(line);
-    return lines;
 }
 
 // The entry files named by the options: files as given, folders' *.mdg files sorted by name. The
@@ -199,9 +165,7 @@ struct Reader
                     QStringLiteral("Die Veranstaltung ") + Quoted(event) +
                         QStringLiteral(" steht nicht in der Veranstaltungsliste."));
 
-        QList<qsizetype> lines = EntryLineNumbers(bytes);
-        if (lines.size() != content.entries.size())
-            lines = QList<qsizetype>(content.entries.size(), 0);
+        const QList<qsizetype>& lines = content.entryLines;
         QList<Row>& rows = rowsOfFile.last();
         QStringList& texts = textsOfFile.last();
         rows.reserve(content.entries.size());
