@@ -45,15 +45,10 @@ QString ParseMessage(memberlist::ParseError error, const QString& path)
 
 void CEntryDlg::OnImport()
 {
-    const std::optional<QString> path =
-        filedlg::AskFile(this,
-                         {false,
-                          QStringLiteral("Importieren ..."),
-                          {},
-                          {},
-                          QStringLiteral("Mitgliederliste (*.csv *.txt)"),
-                          {}},
-                         m_strImportPath);
+    filedlg::FileRequest request;
+    request.title = QStringLiteral("Importieren ...");
+    request.filter = QStringLiteral("Mitgliederliste (*.csv *.txt)");
+    const std::optional<QString> path = filedlg::AskFile(this, request, m_strImportPath);
     if (!path)
         return;
 
