@@ -19,6 +19,8 @@ grep -q '^application/x-zandrel-meldung:\*\.mdg$' "$p/share/mime/globs" ||
     fail "the MIME database has no *.mdg glob"
 grep -q 'Zandrel-Meldedatei' "$p/share/mime/application/x-zandrel-meldung.xml" ||
     fail "the MIME type has no German comment"
+"$p/bin/zandrel-sammeln" -h >/dev/null || fail "the installed zandrel-sammeln does not start"
+[[ -s $p/share/man/man1/zandrel-sammeln.1.gz ]] || fail "zandrel-sammeln has no manual page"
 
 mkdir -p "$work/home"
 HOME=$work/home XDG_CONFIG_HOME=$work/home XDG_RUNTIME_DIR=$work/home QT_QPA_PLATFORM=offscreen \
