@@ -323,6 +323,7 @@ void CEntryDlg::BuildCommands()
     m_menu = new QMenu(this);
     m_menu->setObjectName(QStringLiteral("contextMenu"));
     m_menu->setAccessibleName(QStringLiteral("Befehle"));
+    m_menu->setToolTipsVisible(true); // a disabled item says why it is disabled
     m_menu->addActions({m_actImport, m_actPrint, m_actPdf});
     m_menu->addSeparator();
     m_menu->addAction(gather);
