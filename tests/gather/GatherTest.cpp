@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -217,11 +218,15 @@ TEST(Gather, CommandWritesTheWorkbookAndTellsByItsExitStatus)
     EXPECT_EQ(run({u"-o"_s, list, folder.dir.path()}, &err), 1);
     EXPECT_EQ(err.count(u'\n'), 7 + 1) << err.toStdString(); // problems, then the written line
     EXPECT_EQ(run({folder.Path("a.mdg"), folder.Path("b.mdg")}), 0);
+    // A list name that is an input file under another name must leave the file alone.
+    ASSERT_TRUE(QFile::link(folder.Path("a.mdg"), folder.Path("a.xlsx")));
+    const qint64 size = QFileInfo(folder.Path("a.mdg")).size();
     for (const QStringList& wrong : {QStringList{},
                                      {u"-x"_s, folder.dir.path()},
                                      {u"-o"_s, folder.Path("l.txt"), folder.dir.path()},
-                                     {u"-o"_s, folder.Path("a.mdg"), folder.Path("a.mdg")}})
+                                     {u"-o"_s, folder.Path("a.xlsx"), folder.Path("a.mdg")}})
         EXPECT_EQ(run(wrong), 2) << wrong.join(u' ').toStdString();
+    EXPECT_EQ(QFileInfo(folder.Path("a.mdg")).size(), size);
 
     const QString book = Unzip(list, "xl/workbook.xml");
     EXPECT_TRUE(book.contains(u"<sheet name=\"Übersicht\" sheetId=\"1\""_s)) << book.toStdString();
