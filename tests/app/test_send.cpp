@@ -4,6 +4,7 @@
 #include "ScriptedServer.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 #include <QThread>
 #include <QTimer>
 
@@ -38,4 +39,14 @@ TEST(MessageBox, ShowsARefusalAsPlainTextCutShortWithTheWholeUnderDetails)
     EXPECT_EQ(box->textFormat(), Qt::PlainText);
     EXPECT_EQ(box->text(), text.left(msgbox::kMaxText - 1) + u'…');
     EXPECT_EQ(box->detailedText(), text);
+}
+
+TEST(MessageBox, EnterAnswersYesOnlyWhereYesIsTheSafeChoice)
+{
+    for (const auto& [buttons, safe] :
+         {std::pair(msgbox::Buttons::YesNo, QMessageBox::Yes),
+          std::pair(msgbox::Buttons::YesNoDefaultNo, QMessageBox::No)}) {
+        const auto box = msgbox::MakeBox(nullptr, {{}, {}, buttons});
+        EXPECT_EQ(static_cast<QAbstractButton*>(box->defaultButton()), box->button(safe));
+    }
 }
