@@ -126,11 +126,18 @@ Parsed Parse(QByteArrayView bytes)
     if (text.contains(QChar(0)))
         return {{}, ParseError::NotText};
     qsizetype pos = 0;
+    // Excel starts a CSV with "sep=;" when it wants it opened with that separator.
+    QChar forced;
+    if (text.size() > 4 && text.startsWith(u"sep=", Qt::CaseInsensitive)) {
+        forced = text[4];
+        const qsizetype end = text.indexOf(u'\n');
+        pos = end < 0 ? text.size() : end + 1;
+    }
     Table table;
     QStringList cells;
     // Blank lines before the header are skipped: some programs start their export with one.
     while (pos < text.size() && table.header.isEmpty()) {
-        const QChar separator = DetectSeparator(text, pos);
+        const QChar separator = forced.isNull() ? DetectSeparator(text, pos) : forced;
         ReadRow(text, pos, separator, cells);
         if (IsBlank(cells))
             continue;

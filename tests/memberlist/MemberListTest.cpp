@@ -22,6 +22,7 @@ TEST(MemberList, ParseSplitsDecodesAndRefuses)
         {"Vorname;Name\r\nAnna;Meier\r\n", QStringLiteral("Vorname|Name/Anna|Meier")},
         {"Name,Vorname,X\nA,\"Meier; Dr.\",1", QStringLiteral("Name|Vorname|X/A|Meier; Dr.|1")},
         {"Name\tVorname\nA; B\t\"C, D\"", QStringLiteral("Name|Vorname/A; B|C, D")},
+        {"sep=,\r\nName,Vorname;X\nA,B;C", QStringLiteral("Name|Vorname;X/A|B;C")}, // Excel
         {"\"Name\";Vorname\n\"Ott \"\"Bo\"\"\";\"An\r\nna\"\nA \"b\";c",
          QStringLiteral("Name|Vorname/Ott \"Bo\"|An\r\nna/A \"b\"|c")},
         {"\xEF\xBB\xBFName;Vorname\nM\xC3\xBCller;J\xC3\xBCrgen", nv}, // UTF-8, BOM
