@@ -76,14 +76,26 @@ def main():
     build = os.path.join(args.scratch, "build")
     log = os.path.join(args.scratch, "log.txt")
     os.makedirs(args.scratch, exist_ok=True)
-    if os.path.exists(tree):
-        shutil.rmtree(tree)
     files = subprocess.check_output(["git", "ls-files", "-z"], cwd=args.source).split(b"\0")
-    for f in filter(None, files):
-        src = os.path.join(args.source, f.decode())
-        dst = os.path.join(tree, f.decode())
+    wanted = {f.decode() for f in files if f}
+    # The scratch tree is kept between runs so that only what changed is rebuilt. A changed file
+    # gets a fresh time stamp: its own one may be older than an object built from a fault.
+    for root, _, names in os.walk(tree):
+        for name in names:
+            path = os.path.join(root, name)
+            if os.path.relpath(path, tree) not in wanted:
+                os.remove(path)
+    for f in sorted(wanted):
+        src = os.path.join(args.source, f)
+        dst = os.path.join(tree, f)
         os.makedirs(os.path.dirname(dst), exist_ok=True)
-        shutil.copy2(src, dst)
+        with open(src, "rb") as a:
+            data = a.read()
+        if os.path.exists(dst):
+            with open(dst, "rb") as b:
+                if b.read() == data:
+                    continue
+        shutil.copy(src, dst)
     open(log, "w").close()
     if run(["cmake", "-S", tree, "-B", build, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=RelWithDebInfo",
             "-DZANDREL_BENCH=OFF"], tree, log) or run(["cmake", "--build", build], tree, log):

@@ -35,6 +35,7 @@ TEST_F(DialogTest, CountsFollowTheListAndADuplicateNeedsAYes)
     LeaveYear(QStringLiteral("1993")); // another year is another child
     Click(Id::IDC_ADD);
     EXPECT_EQ(messages.texts.size(), 1);
+    EXPECT_EQ(counts(), QStringLiteral("3 Teilnehmer · 2 weiblich · 1 männlich"));
     ClickRow(0);
     Click(Id::IDC_REMOVE);
     EXPECT_EQ(counts(), QStringLiteral("2 Teilnehmer · 2 weiblich · 0 männlich"));

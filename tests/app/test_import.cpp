@@ -21,7 +21,7 @@ TEST_F(DialogTest, ImportTakesTheCheckedRowsAndNothingFromABadFileOrOnCancel)
     Open(); // Anna from a loaded file: nothing is unsaved before the import
     dlg->LoadPath(put(u"alt.mdg"_s, entryfile::Write({}, {}, {{u"Meier,Anna"_s, 4000}})));
     const std::pair<QByteArray, QString> refused[] = {
-        {members, {}}, // Escape in the preview
+        {"Vorname;Name;Jahrgang;Geschlecht\nJonas;Schmidt;1996;m", {}}, // Escape in the preview
         {"", u"ist leer"_s},
         {QByteArray("Name;Vorname\n\0", 14), u"ist keine Mitgliederliste"_s},
         {"Nr;Mitglied\n1;Anna", u"fehlt die Kopfzeile"_s},
