@@ -339,16 +339,20 @@ void CEntryDlg::BuildCommands()
 
 void CEntryDlg::UpdateListState()
 {
-    // The same words as the totals of the printed registration.
-    const QList<EntryRow> entries = Entries();
-    m_lblCounts->setText(report::TotalsText(entries));
+    // The same words as the totals of the printed registration. Counted from the codes alone:
+    // this runs after every keystroke that edits a selected row.
+    const int count = m_lbEntries->GetCount();
+    int male = 0;
+    for (int i = 0; i < count; ++i)
+        male += entry::GenderOf(m_lbEntries->GetItemData(i));
+    m_lblCounts->setText(report::TotalsText(count, male));
     QAccessibleEvent changed(m_lblCounts, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&changed);
 
     QString reason;
     if (m_cbClub->currentIndex() < 0 || m_cbEvent->currentIndex() < 0)
         reason = QStringLiteral("Erst Verein und Veranstaltung wählen.");
-    else if (entries.isEmpty())
+    else if (count == 0)
         reason = QStringLiteral("Die Meldeliste ist leer.");
     for (QAction* action : {m_actPrint, m_actPdf}) {
         action->setEnabled(reason.isEmpty());

@@ -214,10 +214,14 @@ QString TotalsText(const QList<EntryRow>& entries)
     qsizetype male = 0;
     for (const EntryRow& e : entries)
         male += entry::GenderOf(e.code);
+    return TotalsText(entries.size(), male);
+}
+
+QString TotalsText(qsizetype total, qsizetype male)
+{
     const QLocale german(QLocale::German);
     return QStringLiteral("%1 Teilnehmer · %2 weiblich · %3 männlich")
-        .arg(german.toString(entries.size()), german.toString(entries.size() - male),
-             german.toString(male));
+        .arg(german.toString(total), german.toString(total - male), german.toString(male));
 }
 
 QPageLayout DefaultPageLayout()

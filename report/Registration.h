@@ -26,6 +26,8 @@ struct Registration
 
 /// "12 Teilnehmer · 7 weiblich · 5 männlich", the same words as the counts under the list.
 QString TotalsText(const QList<EntryRow>& entries);
+/// The same for counts already made: all participants and the male ones among them.
+QString TotalsText(qsizetype total, qsizetype male);
 
 /// A4 portrait with margins wide enough for a filing punch and any printer's unprintable edge.
 QPageLayout DefaultPageLayout();
