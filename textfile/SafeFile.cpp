@@ -1,4 +1,4 @@
-#include "EntryFileIo.h"
+#include "SafeFile.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -12,7 +12,7 @@
 #include <unistd.h>
 #endif
 
-namespace entryfile {
+namespace textfile {
 namespace {
 
 constexpr qsizetype kChunk = 64 * 1024;
@@ -132,4 +132,4 @@ LoadResult LoadFile(const QString& path, QByteArray& bytes)
     return LoadResult::Ok;
 }
 
-} // namespace entryfile
+} // namespace textfile
