@@ -1,9 +1,10 @@
 #include "CEntryDlg.h"
 
 #include "Clubs.h"
-#include "Collation.h"
 #include "DataExchange.h"
 #include "DataPath.h"
+#include "Extras.h"
+#include "ExtrasLoader.h"
 #include "Entry.h"
 #include "HelpViewer.h"
 #include "MessageBox.h"
@@ -62,10 +63,10 @@ const QString kExitQuestion = QStringLiteral("Beenden ohne Speichern?");
 // would make every row and every save slow. The entry file keeps longer names whole.
 constexpr int kMostNameChars = 60;
 
-// Both lists sort the way the entry list does: German, ignoring case.
-QComboBox* MakeListBox(QWidget* parent, QStringList texts)
+// Both lists come in the entry list's order (German, ignoring case), so they need no sorting at
+// every start.
+QComboBox* MakeListBox(QWidget* parent, const QStringList& texts)
 {
-    std::stable_sort(texts.begin(), texts.end(), collation::ListCollator());
     auto* box = new QComboBox(parent);
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert); // typing never adds an item
@@ -125,7 +126,8 @@ CEntryDlg::CEntryDlg(QWidget* parent) : QDialog(parent)
 {
     static const bool accessibleWindow = (QAccessible::installFactory(AccessibleWindow), true);
     Q_UNUSED(accessibleWindow);
-    m_hIcon = ApplicationIcon();
+    // The application has made the icon already; tests may run the window without it.
+    m_hIcon = QApplication::windowIcon().isNull() ? ApplicationIcon() : QApplication::windowIcon();
     BuildControls();
     ConnectControls();
 }
@@ -827,7 +829,8 @@ void CEntryDlg::OnSavePdf()
 
 void CEntryDlg::OnGather()
 {
-    commands::Gather(this, m_folders.gathering);
+    if (const Extras* extras = LoadExtras(this))
+        extras->gather(this, m_folders.gathering, ExtrasSeamsOfTheProgram());
 }
 
 void CEntryDlg::OnSend()

@@ -52,9 +52,6 @@ void Print(QWidget* parent, const EntryDocument& document);
 /// "Als PDF speichern…": the same pages as a PDF file.
 void SavePdf(QWidget* parent, const EntryDocument& document, QString& folder);
 
-/// "Meldungen sammeln…": all clubs' entry files of a folder into one list, with a report.
-void Gather(QWidget* parent, QString& folder);
-
 /// The hidden "Senden": the test mail, off the user-interface thread; `window` is disabled
 /// meanwhile and shows what went wrong.
 void SendTestMail(QWidget* window, const TestMailSettings& settings);

@@ -3,14 +3,14 @@
 #include "ChooseFile.h"
 #include "Commands.h"
 #include "EntryDocument.h"
+#include "Extras.h"
+#include "ExtrasLoader.h"
 #include "MessageBox.h"
-#include "ModalDialog.h"
 #include "Registration.h"
 #include "SafeFile.h"
 
+#include <QCursor>
 #include <QGuiApplication>
-#include <QPrinter>
-#include <QPrintPreviewDialog>
 
 namespace commands {
 namespace {
@@ -44,24 +44,10 @@ QString ProposedPdfName(const report::Registration& registration)
 
 void Print(QWidget* parent, const EntryDocument& document)
 {
-    const std::optional<report::Registration> printable = Printable(document);
-    if (!printable)
-        return;
-    const report::Registration& registration = *printable;
-
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(report::DefaultPageLayout());
-    printer.setDocName(report::DocumentTitle(registration));
-    QPrintPreviewDialog preview(&printer, parent);
-    preview.setWindowTitle(QStringLiteral("Druckvorschau – Meldung"));
-    preview.setAccessibleName(preview.windowTitle());
-    // The preview asks again for every change of page setup, and once more for the real printer.
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-            [parent, &registration](QPrinter* target) {
-                if (!report::Paint(registration, *target))
-                    msgbox::Show(parent, QStringLiteral("Die Meldung konnte nicht gedruckt werden!"));
-            });
-    modal::Exec(preview);
+    if (const std::optional<report::Registration> printable = Printable(document)) {
+        if (const Extras* extras = LoadExtras(parent))
+            extras->print(parent, *printable, ExtrasSeamsOfTheProgram());
+    }
 }
 
 void SavePdf(QWidget* parent, const EntryDocument& document, QString& folder)
