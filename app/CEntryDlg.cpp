@@ -403,16 +403,7 @@ void CEntryDlg::UpdateListState()
     QAccessibleEvent changed(m_lblCounts, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&changed);
 
-    // The undo commands name the step they would take; a name's "&" is no mnemonic.
-    const auto named = [](QAction* action, const QString& verb, const QString& step) {
-        action->setEnabled(!step.isEmpty());
-        action->setText(step.isEmpty() ? verb
-                                       : verb + QStringLiteral(": ") +
-                                             QString(step).replace(u'&', QStringLiteral("&&")));
-    };
-    named(m_actUndo, QStringLiteral("&Rückgängig"), m_document.UndoName());
-    named(m_actRedo, QStringLiteral("&Wiederholen"), m_document.RedoName());
-
+    UpdateHistory();
     const int selected = m_lbEntries->GetCurSel();
     if (selected >= 0) {
         const entry::Names names = entry::SplitDisplayText(m_lbEntries->GetText(selected));
@@ -483,7 +474,11 @@ void CEntryDlg::ConnectControls()
         }
     };
     connect(&m_document, &EntryDocument::changed, this, listChanged);
-    connect(&m_document, &EntryDocument::modifiedChanged, this, listChanged);
+    connect(&m_document, &EntryDocument::changed, this, &CEntryDlg::UpdateHistory);
+    connect(&m_document, &EntryDocument::modifiedChanged, this, [this] {
+        UpdateHistory();
+        UpdateStatus();
+    });
     connect(m_lbEntries->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             listChanged);
     // Undoing a load brings its club and event back as well.
@@ -970,11 +965,14 @@ void CEntryDlg::OnImport()
 
 void CEntryDlg::OnPrint()
 {
-    commands::Print(this, m_document);
+    if (!SayWhyNot(m_actPrint))
+        commands::Print(this, m_document);
 }
 
 void CEntryDlg::OnSavePdf()
 {
+    if (SayWhyNot(m_actPdf))
+        return;
     if (const std::optional<QString> saved = commands::SavePdf(this, m_document, m_folders.pdfs))
         ShowStatus(StatusOfFile(QStringLiteral("PDF gespeichert"), *saved));
 }
@@ -1011,6 +1009,28 @@ QString CEntryDlg::StatusOfFile(const QString& what, const QString& path)
     return QStringLiteral("%1: %2, %3")
         .arg(what, QFileInfo(path).fileName(),
              QLocale(QLocale::German).toString(QTime::currentTime(), QStringLiteral("HH:mm")));
+}
+
+bool CEntryDlg::SayWhyNot(const QAction* command)
+{
+    const QString why = m_document.PrintBlocker();
+    if (!why.isEmpty())
+        ShowStatus(QString(command->text()).remove(u'&') + QStringLiteral(" – ") + why);
+    return !why.isEmpty();
+}
+
+void CEntryDlg::UpdateHistory()
+{
+    // The undo commands name the step they would take; a name's "&" is no mnemonic. Kept up to
+    // date at once, as their shortcuts work only while they are enabled.
+    const auto named = [](QAction* action, const QString& verb, const QString& step) {
+        action->setEnabled(!step.isEmpty());
+        action->setText(step.isEmpty() ? verb
+                                       : verb + QStringLiteral(": ") +
+                                             QString(step).replace(u'&', QStringLiteral("&&")));
+    };
+    named(m_actUndo, QStringLiteral("&Rückgängig"), m_document.UndoName());
+    named(m_actRedo, QStringLiteral("&Wiederholen"), m_document.RedoName());
 }
 
 void CEntryDlg::ShowStatus(const QString& text)

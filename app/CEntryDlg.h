@@ -151,6 +151,9 @@ private:
     /// and whether anything is unsaved.
     void ShowStatus(const QString& text);
     void UpdateStatus();
+    void UpdateHistory();
+    /// Whether the print command cannot run now; then the status line says why.
+    bool SayWhyNot(const QAction* command);
     static QString StatusOfFile(const QString& what, const QString& path);
     /// Leaving a club or event field: it shows the chosen item's text again (see there).
     void SettleChoice(QComboBox* box);
