@@ -184,7 +184,7 @@ void CEntryDlg::BuildControls()
     for (QLineEdit* field : {m_edFirstName, m_edName})
         field->setValidator(new NameValidator(field));
 
-    auto* gender = new QGroupBox(QStringLiteral("Geschlecht"), this);
+    auto* gender = new QGroupBox(QStringLiteral("&Geschlecht"), this);
     add(IDC_GENDER_GROUP, gender, QStringLiteral("Geschlecht"));
     m_rbFemale = new QRadioButton(QStringLiteral("&weiblich"), gender);
     m_rbMale = new QRadioButton(QStringLiteral("&männlich"), gender);
