@@ -93,7 +93,9 @@ CEntryDlg::~CEntryDlg()
 {
     // The base class destroys the controls after this object is gone; focus moves and selection
     // changes they raise on the way out must not reach the handlers any more.
-    m_edYear->removeEventFilter(this);
+    for (QWidget* watched : std::initializer_list<QWidget*>{m_edYear, m_cbClub, m_cbEvent,
+                                                             m_lbEntries})
+        watched->removeEventFilter(this);
     for (QObject* child : findChildren<QObject*>())
         disconnect(child, nullptr, this, nullptr);
     // The settings are written whatever way the window was closed.
