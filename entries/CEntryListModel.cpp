@@ -181,15 +181,12 @@ int CEntryListModel::AddSorted(const QString& text, qint32 code)
 
 void CEntryListModel::AddSorted(QList<EntryRow> rows)
 {
-    if (Count() != 0) {
-        // Rows already there (perhaps out of order after an in-place rewrite) decide where each
-        // new one lands, exactly as for single adds.
-        for (const EntryRow& row : std::as_const(rows))
-            AddSorted(row.text, row.code);
-        return;
-    }
     if (rows.isEmpty())
         return;
+    if (Count() != 0) {
+        AddSortedToRows(std::move(rows));
+        return;
+    }
     // Into an empty list, adding one by one after any equal texts is a stable sort, made with one
     // collation key per row.
     CollationKeys keys;
@@ -203,6 +200,53 @@ void CEntryListModel::AddSorted(QList<EntryRow> rows)
     beginInsertRows(QModelIndex(), 0, static_cast<int>(sorted.size()) - 1);
     m_arrRows = std::move(sorted);
     endInsertRows();
+}
+
+void CEntryListModel::AddSortedToRows(QList<EntryRow> rows)
+{
+    const qsizetype have = Count();
+    CollationKeys keys;
+    keys.Reserve(have + rows.size());
+    for (const EntryRow& row : std::as_const(m_arrRows))
+        keys.Add(row.text);
+    for (const EntryRow& row : std::as_const(rows))
+        keys.Add(row.text);
+    bool inOrder = true;
+    for (qsizetype i = 1; i < have && inOrder; ++i)
+        inOrder = keys.Key(i - 1).compare(keys.Key(i)) <= 0;
+    if (!inOrder) {
+        // Rows out of order after an in-place rewrite decide where each new one lands, exactly as
+        // for single adds; only a sorted list can be merged with.
+        for (const EntryRow& row : std::as_const(rows))
+            AddSorted(row.text, row.code);
+        return;
+    }
+    // One sort of old and new rows together lands every row where single adds would (the old
+    // rows come first among equal texts, the new ones in their given order), without a search
+    // with the slow collator per row. The rows are appended first, so that the list's watchers
+    // see them arrive, then moved into place as a layout change that carries the selection along.
+    const std::vector<quint32> order = keys.Order();
+    beginInsertRows(QModelIndex(), static_cast<int>(have),
+                    static_cast<int>(have + rows.size()) - 1);
+    m_arrRows.append(std::move(rows));
+    endInsertRows();
+
+    Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    std::vector<int> newRow(order.size());
+    QList<EntryRow> sorted;
+    sorted.reserve(m_arrRows.size());
+    for (size_t k = 0; k < order.size(); ++k) {
+        newRow[order[k]] = static_cast<int>(k);
+        sorted.append(std::move(m_arrRows[order[k]]));
+    }
+    m_arrRows = std::move(sorted);
+    const QModelIndexList from = persistentIndexList();
+    QModelIndexList to;
+    to.reserve(from.size());
+    for (const QModelIndex& old : from)
+        to.append(index(newRow[static_cast<size_t>(old.row())]));
+    changePersistentIndexList(from, to);
+    Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 bool CEntryListModel::Remove(int row)

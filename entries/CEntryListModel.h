@@ -65,8 +65,9 @@ public:
 
     /// Adds a row at its sorted place, after any equal texts; returns its index.
     int AddSorted(const QString& text, qint32 code);
-    /// Adds many rows: the same order as AddSorted for each row in turn, but into an empty list
-    /// one stable sort and one notification for all, so loading a large file stays quick.
+    /// Adds many rows: the same order as AddSorted for each row in turn, but one stable sort for
+    /// all (into an empty list and into a sorted one alike), so loading a large file or importing
+    /// a long member list stays quick.
     void AddSorted(QList<EntryRow> rows);
     /// Inserts a row before row (0..Count()) whatever the order; returns row, or -1 when row is
     /// out of range.
@@ -83,6 +84,8 @@ public:
     const QCollator& Collator() const { return m_collator; }
 
 private:
+    void AddSortedToRows(QList<EntryRow> rows);
+
     QList<EntryRow> m_arrRows;
     QCollator m_collator;
 };

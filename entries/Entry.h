@@ -14,6 +14,13 @@ enum Gender : int
     Male = 1
 };
 
+/// The most characters a typed name or first name may have; an import keeps to it as well.
+inline constexpr int kMostNameChars = 60;
+
+/// The first C0 or C1 control character (line breaks and tabs included) or DEL in text, 0 when
+/// there is none: none of them belongs in a name, and some (0x1A) would change the saved file.
+char32_t FirstControl(QStringView text);
+
 /// Surname, one comma, first name; nothing added or removed.
 QString DisplayText(const QString& name, const QString& firstName);
 
