@@ -167,6 +167,9 @@ private:
         const int gender = line[beforeLast + 1] == 'm' ? entry::Male : entry::Female;
         const int year =
             entry::CheckBirthYear(ParseLeadingInt(line.sliced(last + 1)), m_currentUtcYear);
+        if (year < 0)
+            m_content.invalidYears.insert(m_content.entries.size(),
+                                          Decode(TrimBlanks(line.sliced(last + 1))));
         m_content.entries.append(
             {Decode(TrimBlanksRight(line.first(beforeLast))), entry::MakeCode(year, gender)});
     }
@@ -272,7 +275,7 @@ Content Read(QByteArrayView bytes, int currentUtcYear)
         ++line;
         // Millions of tiny lines would otherwise take gigabytes and a long sort for nothing.
         if (reader.TooMany())
-            return {{}, {}, Content::Refusal::TooMany, {}};
+            return {{}, {}, Content::Refusal::TooMany, {}, {}};
         start = next;
     }
     return content;

@@ -12,6 +12,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -58,6 +59,9 @@ struct Content
     QList<EntryRow> entries;         ///< in file order; codes carry CheckBirthYear's verdict
     Refusal refusal = Refusal::None; ///< anything but None: headers and entries are empty
     QList<qsizetype> entryLines;     ///< the line of each entry, counted from 1, for reports
+    /// The year as the file writes it ("1890"), by entry index, for the entries whose year is no
+    /// valid birth year: a report can then say what is wrong.
+    QHash<qsizetype, QString> invalidYears;
 };
 
 /// Reads a whole entry file. Never fails: lines that are neither header nor entry lines are

@@ -4,6 +4,7 @@
 // target's place only when it is completely written, flushed and synced. A load reads the whole
 // file before anything is handed on, so a read error cannot leave a half-filled list.
 
+#include <filesystem>
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -33,14 +34,31 @@ enum class LoadResult
     Ok,
     CannotOpen, ///< missing, not readable, or a folder
     NotAFile,   ///< a pipe, a device or a socket: never opened for reading, it could block for good
-    ReadFailed, ///< a read error, or more than kMaxFileSize bytes; `bytes` is left alone
+    ReadFailed, ///< a read error; `bytes` is left alone
+    TooLarge,   ///< more than kMaxFileSize bytes; `bytes` is left alone
 };
 
 /// No registration comes anywhere near this (100,000 entries take about 5 MB); the limit stops a
 /// device file or a huge unrelated file from eating all memory.
 inline constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
 
-/// Reads the whole file into `bytes`, which changes only when the result is Ok.
+/// Reads the whole file into `bytes`, which changes only when the result is Ok. A name as the
+/// system spells it: on Linux a file name is any bytes, and one that is not valid UTF-8 (made by
+/// a Windows zip program, say) cannot be named by a QString.
+LoadResult LoadFile(const std::filesystem::path& path, QByteArray& bytes);
+/// The same by a QString; a file over the limit gives ReadFailed here, as it always has for the
+/// callers of this form.
 LoadResult LoadFile(const QString& path, QByteArray& bytes);
+
+/// Why a save of these entry file bytes would give a file that loading refuses; None when it
+/// loads. A save must not report success for a file that cannot be opened again.
+enum class Unloadable
+{
+    None,
+    TooLarge, ///< more than kMaxFileSize bytes
+    NotText,  ///< the reader would refuse it as binary
+    TooMany,  ///< more entries or header values than the reader takes
+};
+Unloadable CheckLoadable(QByteArrayView bytes);
 
 } // namespace entryfile

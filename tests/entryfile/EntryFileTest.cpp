@@ -4,9 +4,11 @@
 #include "Cp1252.h"
 #include "EntryFileIo.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringEncoder>
 #include <QTemporaryDir>
@@ -172,6 +174,40 @@ TEST(EntryFile, SaveCountsOnlyWhenTheNewFileTookTheTargetsPlace)
     QTemporaryDir dir;
     FolderInTheWay file(dir.filePath(QStringLiteral("meldung.mdg")));
     EXPECT_EQ(SaveThrough(file, QByteArray(20000, 'x')), SaveResult::WriteFailed);
+}
+
+TEST(EntryFile, LoadTellsTooLargeApartAndTakesAnyFileName)
+{
+    QTemporaryDir dir;
+    const std::filesystem::path folder = QFileInfo(dir.path()).filesystemFilePath();
+    // A name that is no valid UTF-8, as a Windows zip program leaves it: no QString can name it.
+    const std::filesystem::path odd = folder / "Gauturnfest SG M\xfchlbach.mdg";
+    {
+        std::ofstream(odd, std::ios::binary) << "VEREIN: SG\r\n";
+    }
+    QByteArray bytes;
+    EXPECT_EQ(LoadFile(odd, bytes), LoadResult::Ok);
+    EXPECT_EQ(bytes, "VEREIN: SG\r\n");
+    QFile huge(dir.filePath(QStringLiteral("riesig.mdg")));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(kMaxFileSize + 1));
+    EXPECT_EQ(LoadFile(folder / "riesig.mdg", bytes), LoadResult::TooLarge);
+    EXPECT_EQ(LoadFile(huge.fileName(), bytes), LoadResult::ReadFailed);
+    EXPECT_EQ(bytes, "VEREIN: SG\r\n");
+}
+
+TEST(EntryFile, SaveCanAskWhetherTheLoadWouldTakeTheFile)
+{
+    const std::pair<QByteArray, Unloadable> cases[] = {
+        {Write(QStringLiteral("TV"), QStringLiteral("Fest"), {E(u"Meier,Anna", 2000, 0)}),
+         Unloadable::None},
+        {QByteArray(kMaxFileSize, 'x'), Unloadable::None},
+        {QByteArray(kMaxFileSize + 1, 'x'), Unloadable::TooLarge},
+        {QByteArray("VEREIN: \0", 9), Unloadable::NotText},
+        {QByteArray(",,,\n").repeated(kMaxEntries), Unloadable::None},
+        {QByteArray(",,,\n").repeated(kMaxEntries + 1), Unloadable::TooMany},
+    };
+    for (const auto& [bytes, expected] : cases)
+        EXPECT_EQ(CheckLoadable(bytes), expected) << bytes.left(20).toStdString();
 }
 
 TEST(Cp1252, EveryByteSurvivesDecodeAndEncode)
