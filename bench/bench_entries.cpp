@@ -121,6 +121,24 @@ void BM_BulkAddModelOnly(benchmark::State& state)
 }
 BENCHMARK(BM_BulkAddModelOnly)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
+// An import of 100,000 rows into the model, empty or with one entry: both must be one sort.
+void BM_ImportIntoList(benchmark::State& state)
+{
+    const QList<EntryRow> rows = bench::RandomRows(100000, 45);
+    for (auto _ : state) {
+        state.PauseTiming();
+        QList<EntryRow> copy = rows;
+        copy.detach();
+        CEntryListModel model;
+        if (state.range(0) > 0)
+            model.AddSorted(QStringLiteral("Meier,Anna"), 4000);
+        state.ResumeTiming();
+        model.AddSorted(std::move(copy));
+        benchmark::DoNotOptimize(model.Count());
+    }
+}
+BENCHMARK(BM_ImportIntoList)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
 // Loading a file: 100,000 rows (and, to see how it scales, a million) into an empty shown list in
 // one go, until the list is painted.
 void BM_BulkAddUntilPainted(benchmark::State& state)
