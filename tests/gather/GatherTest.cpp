@@ -304,7 +304,7 @@ TEST(Gather, EveryFileOfTheFolderIsReadOrReported)
     }
     ASSERT_EQ(::mkfifo(folder.Path("pipe.mdg").toLocal8Bit().constData(), 0600), 0);
     ASSERT_TRUE(dir.mkpath(u"ordner.mdg"_s) && dir.mkpath(u"unten"_s));
-    folder.Save("unten/tief.mdg", u"\x1B]0;Titel\x07TV"_s, u"Fest\x1B[2J"_s,
+    folder.Save("unten/tief.mdg", u"\x1B]0;Titel\x07TV"_s, u"Fest\x1B[2J\x7F"_s,
                 {E(u"Tief,Tom", 2001, 1)});
     folder.Save("zeile\numbruch.mdg", u"TV Musterstadt"_s, u"Gaubergfest"_s,
                 {E(u"Neu,Nina", 1991, 0)});
@@ -420,12 +420,13 @@ TEST(Gather, WorkbookGoesOnInFurtherSheetsAndCutsOnlyWithANote)
     EXPECT_TRUE(SheetXml(list, 2).contains(u"<t>TV Mus</t>"_s));
 
     // The overview ends with the sums, below its filtered range.
-    ASSERT_TRUE(gather::WriteXlsx(list, result, &error));
+    ASSERT_TRUE(gather::WriteXlsx(list, folder.Run(), &error));
     const QString overview = SheetXml(list, 1);
-    EXPECT_TRUE(overview.contains(u"<autoFilter ref=\"A1:E2\"/>"_s)) << overview.toStdString();
-    EXPECT_TRUE(overview.contains(u"<t>Summe</t>"_s));
-    EXPECT_TRUE(overview.contains(u"<f>SUM(C2:C2)</f><v>4</v>"_s));
-    EXPECT_TRUE(overview.contains(u"<f>SUM(E2:E2)</f><v>2</v>"_s));
+    EXPECT_TRUE(overview.contains(u"<autoFilter ref=\"A1:E6\"/>"_s)) << overview.toStdString();
+    EXPECT_TRUE(overview.contains(u"<c r=\"A7\" s=\"1\" t=\"inlineStr\"><is><t>Summe</t>"_s));
+    EXPECT_TRUE(overview.contains(u"<f>SUM(C2:C6)</f><v>8</v>"_s));
+    EXPECT_TRUE(overview.contains(u"<f>SUM(D2:D6)</f><v>6</v>"_s));
+    EXPECT_TRUE(overview.contains(u"<f>SUM(E2:E6)</f><v>2</v>"_s));
 }
 
 } // namespace
