@@ -4,6 +4,7 @@
 #include "EntryFile.h"
 
 #include <algorithm>
+#include <limits>
 #include <QCollator>
 #include <QDate>
 #include <QStringDecoder>
@@ -142,13 +143,20 @@ QStringView Table::Cell(qsizetype row, qsizetype column) const
     return QStringView(m_text).sliced(start, m_cellEnds[cell] - start);
 }
 
-void Table::AppendRow(const QStringList& cells)
+bool Table::AppendRow(const QStringList& cells)
 {
-    m_rowStarts.append(m_cellEnds.size());
+    qsizetype chars = 0;
+    for (const QString& cell : cells)
+        chars += cell.size();
+    constexpr qsizetype kMost = std::numeric_limits<quint32>::max();
+    if (m_text.size() + chars > kMost || m_cellEnds.size() + cells.size() > kMost)
+        return false;
+    m_rowStarts.append(static_cast<quint32>(m_cellEnds.size()));
     for (const QString& cell : cells) {
         m_text += cell;
-        m_cellEnds.append(m_text.size());
+        m_cellEnds.append(static_cast<quint32>(m_text.size()));
     }
+    return true;
 }
 
 Parsed Parse(QByteArrayView bytes)
@@ -185,15 +193,15 @@ Parsed Parse(QByteArrayView bytes)
     const Columns columns = MapHeader(table.header);
     if (std::all_of(columns.begin(), columns.end(), [](int c) { return c < 0; }))
         return {{}, ParseError::NoHeader};
+    table.Reserve(text.size() - pos);
     while (pos < text.size()) {
         if (!ReadRow(text, pos, table.separator, cells))
             return {{}, ParseError::TooManyColumns};
         if (IsBlank(cells))
             continue;
         // More than an entry file may hold is no club's member list; stop before it eats memory.
-        if (table.RowCount() == entryfile::kMaxEntries)
+        if (table.RowCount() == entryfile::kMaxEntries || !table.AppendRow(cells))
             return {{}, ParseError::TooMany};
-        table.AppendRow(cells);
     }
     if (table.RowCount() == 0)
         return {{}, ParseError::NoRows};

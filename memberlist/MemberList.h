@@ -34,12 +34,17 @@ public:
     qsizetype CellCount(qsizetype row) const;
     /// Empty for a column that the row does not reach.
     QStringView Cell(qsizetype row, qsizetype column) const;
-    void AppendRow(const QStringList& cells);
+    /// Room for about this many characters of cells, so that the table does not grow in steps.
+    void Reserve(qsizetype chars) { m_text.reserve(chars); }
+    /// False, and nothing added, when the table would outgrow its 32-bit positions.
+    bool AppendRow(const QStringList& cells);
 
 private:
+    // 32-bit positions: a member list is read from at most 64 MB, so they never run out, and the
+    // cells' ends take half the room.
     QString m_text;
-    QList<qsizetype> m_cellEnds;  ///< where each cell ends in m_text
-    QList<qsizetype> m_rowStarts; ///< each row's first cell in m_cellEnds
+    QList<quint32> m_cellEnds;  ///< where each cell ends in m_text
+    QList<quint32> m_rowStarts; ///< each row's first cell in m_cellEnds
 };
 
 /// More columns than any export has; a row with more is no member list (and would take time and

@@ -213,7 +213,7 @@ TEST(Gather, CsvQuotesWhatASpreadsheetWouldSplit)
         {u"TV \"Eins\""_s, u"Fest"_s, u"Groß"_s, u"=Jö()"_s, -1, u"1890"_s, entry::Male, 0}};
     // Every start that a spreadsheet takes for a formula (or that hides one behind a tab or CR)
     // stays text, and so does the quote it is wrapped in.
-    for (const QString start : {u"+"_s, u"-"_s, u"@"_s, u"\t"_s, u"\r"_s})
+    for (const QString& start : {u"+"_s, u"-"_s, u"@"_s, u"\t"_s, u"\r"_s})
         result.rows.append({start + u"1+1"_s, u"F"_s, u"N"_s, u"V"_s, 2000, {}, entry::Female, 0});
     EXPECT_EQ(gather::CsvBytes(result),
               "\xEF\xBB\xBFVerein;Veranstaltung;Name;Vorname;Jahrgang;Geschlecht;Datei\r\n"
@@ -332,10 +332,18 @@ TEST(Gather, EveryFileOfTheFolderIsReadOrReported)
     for (const QChar c : report + gather::SummaryTable(result))
         EXPECT_TRUE(c == u'\n' || c.unicode() >= 0x20) << int(c.unicode());
     EXPECT_TRUE(gather::CsvBytes(result).contains(";1890;m;"));
+    // The window's report names the files below the chosen folder relative to it.
+    options.relativeTo = dir.path();
+    const gather::Result relative = gather::Run(options);
+    EXPECT_EQ(relative.files.constFirst().path, u"Gauturnfest 2026 SG M\\xFChlbach.mdg"_s);
+    EXPECT_TRUE(gather::ReportLines(relative).contains(
+        u"pipe.mdg: Keine gewöhnliche Datei; nicht gelesen."_s));
     // Files given by the bytes the system has for them are read, too.
     options.paths.clear();
     options.systemPaths = {base / "Gauturnfest 2026 SG M\xfchlbach.mdg"};
     EXPECT_EQ(gather::Run(options).rows.size(), 2);
+    // Qt's own removal of the folder cannot name the file either.
+    std::filesystem::remove(base / "Gauturnfest 2026 SG M\xfchlbach.mdg");
 }
 
 TEST(Gather, CommandReportsUnreadableFoldersMistypedNamesAndWhatItCounted)
