@@ -15,11 +15,12 @@
 #include "BigEntryFile.h"
 #include "CEntryApp.h"
 #include "CEntryDlg.h"
+#include "EntryListModel.h"
 #include "ChooseFile.h"
 #include "CIconListBox.h"
 #include "Entry.h"
 #include "EntryFile.h"
-#include "EntryFileIo.h"
+#include "SafeFile.h"
 #include "HelpViewer.h"
 #include "MessageBox.h"
 #include "PaintWatcher.h"
@@ -224,7 +225,8 @@ void BM_KeystrokeInNameFieldWithSelectedEntry(benchmark::State& state)
 {
     auto dlg = OpenWindow();
     CIconListBox& list = EntryList(*dlg);
-    list.AddItems(bench::RandomRows(static_cast<int>(state.range(0)), 4711));
+    static_cast<EntryListModel*>(list.model())
+        ->AddSorted(bench::RandomRows(static_cast<int>(state.range(0)), 4711));
     const int row = list.GetCount() / 2;
     list.SetCurSel(row);
     dlg->OnSelChangeEntries();
@@ -273,7 +275,7 @@ void BM_LoadUntilPainted(benchmark::State& state)
         }
         state.PauseTiming();
         const bool emptied =
-            bench::ChangeListUntilPainted(state, list, painted, [&] { list.ResetContent(); });
+            bench::ChangeListUntilPainted(state, list, painted, [&] { static_cast<EntryListModel*>(list.model())->Clear(); });
         state.ResumeTiming();
         if (!emptied)
             break;
@@ -297,7 +299,7 @@ void BM_SaveEndToEnd(benchmark::State& state)
         dlg->OnSave();
     filedlg::SetFilePresenter({});
     QByteArray saved;
-    if (entryfile::LoadFile(target, saved) != entryfile::LoadResult::Ok ||
+    if (textfile::LoadFile(target, saved) != textfile::LoadResult::Ok ||
         entryfile::Read(saved, entry::CurrentUtcYear()).entries.size() != bench::kBigFileEntries)
         bench::Fail(state, "the saved file does not hold all entries");
 }

@@ -2,6 +2,8 @@
 
 #include "Cp1252.h"
 #include "Entry.h"
+#include "SafeFile.h"
+#include "TextEncoding.h"
 
 #include <algorithm>
 #include <cstring>
@@ -11,6 +13,8 @@
 
 namespace entryfile {
 namespace {
+
+using textfile::Encoding;
 
 constexpr qsizetype kTextWidth = 40;
 constexpr qsizetype kYearWidth = 4;
@@ -85,12 +89,6 @@ int ParseLeadingInt(QByteArrayView text)
     if (negative)
         return static_cast<int>(-value);
     return static_cast<int>(std::min<qint64>(value, std::numeric_limits<int>::max()));
-}
-
-bool HasNonAscii(QByteArrayView bytes)
-{
-    return std::any_of(bytes.begin(), bytes.end(),
-                       [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
 }
 
 constexpr QByteArrayView kBom("\xEF\xBB\xBF");
@@ -224,12 +222,6 @@ QByteArray Write(const QString& club, const QString& event, const QList<EntryRow
     return out;
 }
 
-Encoding DetectEncoding(QByteArrayView bytes)
-{
-    bytes = UpToEndOfFile(bytes);
-    return HasNonAscii(bytes) && bytes.isValidUtf8() ? Encoding::Utf8 : Encoding::Cp1252;
-}
-
 Content Read(QByteArrayView bytes, int currentUtcYear)
 {
     // UTF-16 is turned into UTF-8 and read as such: the same folding of characters that
@@ -247,7 +239,7 @@ Content Read(QByteArrayView bytes, int currentUtcYear)
         content.refusal = Content::Refusal::NotText;
         return content;
     }
-    const Encoding encoding = DetectEncoding(bytes);
+    const Encoding encoding = textfile::DetectEncoding(bytes);
     if (encoding == Encoding::Utf8 && bytes.startsWith(kBom))
         bytes = bytes.sliced(kBom.size());
 
@@ -279,6 +271,22 @@ Content Read(QByteArrayView bytes, int currentUtcYear)
         start = next;
     }
     return content;
+}
+
+Unloadable CheckLoadable(QByteArrayView bytes)
+{
+    if (bytes.size() > textfile::kMaxFileSize)
+        return Unloadable::TooLarge;
+    // The year does not matter for a refusal.
+    switch (Read(bytes, 2000).refusal) {
+    case Content::Refusal::None:
+        break;
+    case Content::Refusal::NotText:
+        return Unloadable::NotText;
+    case Content::Refusal::TooMany:
+        return Unloadable::TooMany;
+    }
+    return Unloadable::None;
 }
 
 int FindPrefix(const QStringList& items, const QString& value)

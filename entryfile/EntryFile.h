@@ -9,6 +9,7 @@
 //   entry)
 
 #include "Entry.h"
+#include "TextEncoding.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -42,8 +43,8 @@ struct HeaderValue
     friend bool operator==(const HeaderValue&, const HeaderValue&) = default;
 };
 
-/// More participants than any club registers; a file with more is refused rather than loaded.
-inline constexpr qsizetype kMaxEntries = 100000;
+/// A file with more entries than a list may hold is refused rather than loaded.
+inline constexpr qsizetype kMaxEntries = entry::kMaxEntries;
 /// A real file has two header lines; thousands mean it is no entry file.
 inline constexpr qsizetype kMaxHeaderValues = 1000;
 
@@ -78,14 +79,16 @@ struct Content
 ///    refused: see Content::refusal.
 Content Read(QByteArrayView bytes, int currentUtcYear);
 
-enum class Encoding
+/// Why a save of these entry file bytes would give a file that loading refuses; None when it
+/// loads. A save must not report success for a file that cannot be opened again.
+enum class Unloadable
 {
-    Cp1252,
-    Utf8
+    None,
+    TooLarge, ///< more than textfile::kMaxFileSize bytes
+    NotText,  ///< the reader would refuse it as binary
+    TooMany,  ///< more entries or header values than the reader takes
 };
-
-/// How Read decodes the bytes (only the part before the first 0x1A counts).
-Encoding DetectEncoding(QByteArrayView bytes);
+Unloadable CheckLoadable(QByteArrayView bytes);
 
 /// The combo box's prefix search: the first item, from the top, that begins with the value,
 /// ignoring case; -1 when there is none. An empty value matches nothing, so a file saved without

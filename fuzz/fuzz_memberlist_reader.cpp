@@ -5,13 +5,12 @@
 #include "Entry.h"
 #include "EntryFile.h"
 #include "MemberList.h"
+#include "TextEncoding.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <QByteArrayView>
-#include <QCollator>
-#include <QLocale>
 
 namespace {
 
@@ -38,20 +37,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     Check(!table.header.isEmpty() && table.header.size() <= memberlist::kMaxColumns,
           "header within the column cap");
-    Check(table.RowCount() > 0 && table.RowCount() <= entryfile::kMaxEntries,
-          "rows within the cap");
+    Check(table.RowCount() > 0 && table.RowCount() <= entry::kMaxEntries, "rows within the cap");
     for (qsizetype r = 0; r < table.RowCount(); ++r)
         Check(table.CellCount(r) >= 1 && table.CellCount(r) <= memberlist::kMaxColumns,
               "row within the column cap");
 
-    static const QCollator order = [] {
-        QCollator collator(QLocale(QLocale::German, QLocale::Germany));
-        collator.setCaseSensitivity(Qt::CaseInsensitive);
-        return collator;
-    }();
     const QList<EntryRow> list = {{QStringLiteral("Meier,Anna"), entry::MakeCode(2000, 0)}};
     QList<memberlist::Candidate> candidates =
-        memberlist::Evaluate(table, memberlist::MapHeader(table.header), kYear, list, order);
+        memberlist::Evaluate(table, memberlist::MapHeader(table.header), kYear, list);
     Check(candidates.size() == table.RowCount(), "one candidate per row");
     QList<EntryRow> taken;
     for (memberlist::Candidate& c : candidates) {
@@ -73,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         entryfile::Write(QStringLiteral("TV"), QStringLiteral("Fest"), taken), kYear);
     Check(again.entries.size() == taken.size(), "every taken row in the file");
     const bool ambiguous =
-        entryfile::DetectEncoding(entryfile::Write({}, {}, taken)) == entryfile::Encoding::Utf8;
+        textfile::DetectEncoding(entryfile::Write({}, {}, taken)) == textfile::Encoding::Utf8;
     for (qsizetype i = 0; i < taken.size(); ++i) {
         Check(again.entries[i].code == taken[i].code, "same code from the file");
         if (!ambiguous)

@@ -1,9 +1,10 @@
 #include "Gather.h"
 
-#include "CEntryListModel.h"
+#include "Collation.h"
 #include "Entry.h"
 #include "EntryFile.h"
-#include "EntryFileIo.h"
+#include "Messages.h"
+#include "SafeFile.h"
 
 #include <algorithm>
 #include <chrono>
@@ -17,6 +18,9 @@
 
 namespace gather {
 namespace {
+
+// Report lines stand beside the file's path, so their sentences speak of "the file".
+const QString kTheFile = QStringLiteral("Die Datei");
 
 QString Quoted(const QString& text)
 {
@@ -157,23 +161,14 @@ std::vector<Found> FindFiles(const Options& options, Result& result)
     return std::move(finder.found);
 }
 
-QString LoadProblem(entryfile::LoadResult load, const fs::path& path)
+QString LoadProblem(textfile::LoadResult load, const fs::path& path)
 {
+    // A name that is not there at all is most often a mistyped folder: say so, not "cannot open".
     std::error_code error;
-    switch (load) {
-    case entryfile::LoadResult::NotAFile:
-        return QStringLiteral("Keine gewöhnliche Datei; nicht gelesen.");
-    case entryfile::LoadResult::ReadFailed:
-        return QStringLiteral("Die Datei lässt sich nicht lesen.");
-    case entryfile::LoadResult::TooLarge:
-        return QStringLiteral("Die Datei ist größer als %1 MB; nicht gelesen.")
-            .arg(entryfile::kMaxFileSize / (1024 * 1024));
-    default:
-        if (!fs::exists(fs::symlink_status(path, error)))
-            return EndsWithMdg(path.filename().native()) ? QStringLiteral("Datei nicht gefunden.")
-                                                         : QStringLiteral("Ordner nicht gefunden.");
-        return QStringLiteral("Die Datei lässt sich nicht öffnen.");
-    }
+    if (load == textfile::LoadResult::CannotOpen && !fs::exists(fs::symlink_status(path, error)))
+        return EndsWithMdg(path.filename().native()) ? QStringLiteral("Datei nicht gefunden.")
+                                                     : QStringLiteral("Ordner nicht gefunden.");
+    return messages::LoadFailed(load, kTheFile).text;
 }
 
 QDateTime Modified(const fs::path& path)
@@ -191,9 +186,7 @@ QDateTime Modified(const fs::path& path)
 // are found exactly as "Laden" finds them.
 QStringList AsInWindow(QStringList items)
 {
-    QCollator order(QLocale(QLocale::German, QLocale::Germany));
-    order.setCaseSensitivity(Qt::CaseInsensitive);
-    std::stable_sort(items.begin(), items.end(), order);
+    std::stable_sort(items.begin(), items.end(), collation::ListCollator());
     return items;
 }
 
@@ -230,19 +223,15 @@ struct Reader
         textsOfFile.emplace_back();
         linesOfFile.emplace_back();
         QByteArray bytes;
-        if (const auto load = entryfile::LoadFile(where.system, bytes);
-            load != entryfile::LoadResult::Ok) {
+        if (const auto load = textfile::LoadFile(where.system, bytes);
+            load != textfile::LoadResult::Ok) {
             Problem(Problem::CannotRead, 0, LoadProblem(load, where.system));
             ++result.skipped;
             return;
         }
         const entryfile::Content content = entryfile::Read(bytes, options.currentUtcYear);
-        QString notEntryFile;
-        if (content.refusal == entryfile::Content::Refusal::NotText)
-            notEntryFile = QStringLiteral("Keine Meldedatei: Die Datei enthält keinen Text.");
-        else if (content.refusal == entryfile::Content::Refusal::TooMany)
-            notEntryFile = QStringLiteral("Keine Meldedatei: zu viele Zeilen.");
-        else if (content.headers.isEmpty())
+        QString notEntryFile = messages::Refused(content.refusal, kTheFile);
+        if (notEntryFile.isEmpty() && content.headers.isEmpty())
             notEntryFile = QStringLiteral("Keine Meldedatei: weder Verein noch Veranstaltung.");
         if (!notEntryFile.isEmpty()) {
             Problem(Problem::NotEntryFile, 0, notEntryFile);
@@ -340,18 +329,18 @@ struct Reader
             qsizetype file;
             qsizetype line;
         };
-        QHash<QString, QHash<QString, Where>> byEvent;
+        QHash<QString, QHash<QByteArray, Where>> byEvent;
         for (qsizetype f = 0; f < result.files.size(); ++f) {
             if (!result.files[f].counted)
                 continue;
             const QList<Row>& rows = rowsOfFile[f];
-            QHash<QString, Where>& seen = byEvent[result.files[f].event];
+            QHash<QByteArray, Where>& seen = byEvent[result.files[f].event];
             seen.reserve(seen.size() + rows.size());
             for (qsizetype i = 0; i < rows.size(); ++i) {
                 const Row& row = rows[i];
                 const qsizetype line = linesOfFile[f][i];
-                QString who = row.name + u'\n' + row.firstName + u'\n' + QString::number(row.year);
-                who = std::move(who).toCaseFolded();
+                QByteArray who =
+                    entry::ParticipantKey(entry::DisplayText(row.name, row.firstName), row.year);
                 const auto it = seen.find(who);
                 if (it == seen.end()) {
                     seen.emplace(std::move(who), Where{f, line});

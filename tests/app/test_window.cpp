@@ -178,7 +178,7 @@ TEST_F(DialogTest, KeysReachTheirHandlers)
     EXPECT_EQ(Edit(Id::IDC_FIRSTNAME)->text(), QStringLiteral("Karl, Sohn"));
     Retype(Id::IDC_NAME, QString(61, u'x'));
     EXPECT_EQ(Edit(Id::IDC_NAME)->text().size(), 60) << "typed";
-    List()->AddItem(QString(61, u'y') + QStringLiteral(",Anna"), 3980);
+    Model()->AddSorted(QString(61, u'y') + QStringLiteral(",Anna"), 3980);
     ClickRow(0);
     EXPECT_EQ(Edit(Id::IDC_NAME)->text().size(), 61) << "from a file: whole, or edits cut it";
 

@@ -1,7 +1,7 @@
 // The participant's two forms and the list's order, below any widget.
 #include "Entry.h"
 
-#include "CEntryListModel.h"
+#include "EntryListModel.h"
 
 #include <array>
 #include <gtest/gtest.h>
@@ -26,7 +26,7 @@ TEST(Entry, DisplayTextSplitsAtTheFirstCommaAndBirthYearsHaveAnOpenWindow)
         EXPECT_EQ(entry::CheckBirthYear(year, 2026), expected) << year;
 }
 
-QStringList Texts(const CEntryListModel& model)
+QStringList Texts(const EntryListModel& model)
 {
     QStringList texts;
     for (int i = 0; i < model.Count(); ++i)
@@ -36,7 +36,7 @@ QStringList Texts(const CEntryListModel& model)
 
 TEST(EntryListModel, SortedAddIsGermanIgnoresCaseAndKeepsEqualsInArrivalOrder)
 {
-    CEntryListModel model;
+    EntryListModel model;
     const QStringList arrival = {QStringLiteral("Zeller,Zoe"),  QStringLiteral("müller,Ute"),
                                  QStringLiteral("Mueller,Max"), QStringLiteral("Müller,Anna"),
                                  QStringLiteral("Öztürk,Elif"), QStringLiteral("Meier,Anna"),
@@ -57,7 +57,7 @@ TEST(EntryListModel, SortedAddIsGermanIgnoresCaseAndKeepsEqualsInArrivalOrder)
     QList<EntryRow> rows;
     for (int i = 0; i < arrival.size(); ++i)
         rows.append({arrival[i], i});
-    CEntryListModel bulk;
+    EntryListModel bulk;
     bulk.AddSorted(rows);
     for (int i = 0; i < model.Count(); ++i)
         EXPECT_EQ(bulk.Code(i), model.Code(i)) << i;

@@ -2,7 +2,7 @@
 #include "EntryFile.h"
 
 #include "Cp1252.h"
-#include "EntryFileIo.h"
+#include "SafeFile.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 
 using namespace entryfile;
+using namespace textfile;
 
 namespace {
 
@@ -191,7 +192,7 @@ TEST(EntryFile, LoadTellsTooLargeApartAndTakesAnyFileName)
     QFile huge(dir.filePath(QStringLiteral("riesig.mdg")));
     ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(kMaxFileSize + 1));
     EXPECT_EQ(LoadFile(folder / "riesig.mdg", bytes), LoadResult::TooLarge);
-    EXPECT_EQ(LoadFile(huge.fileName(), bytes), LoadResult::ReadFailed);
+    EXPECT_EQ(LoadFile(huge.fileName(), bytes), LoadResult::TooLarge);
     EXPECT_EQ(bytes, "VEREIN: SG\r\n");
     std::filesystem::remove(odd); // Qt's removal of the folder cannot name it
 }

@@ -1,5 +1,6 @@
 #pragma once
-// Putting entry file bytes on disk and getting them back. A save never damages the file it
+// Putting a file's bytes on disk and getting them back, for every file the program writes or
+// reads (entry files, member lists, PDFs, gathered lists). A save never damages the file it
 // replaces: everything goes to a temporary file in the same folder first, which takes the
 // target's place only when it is completely written, flushed and synced. A load reads the whole
 // file before anything is handed on, so a read error cannot leave a half-filled list.
@@ -11,7 +12,7 @@
 
 class QSaveFile;
 
-namespace entryfile {
+namespace textfile {
 
 enum class SaveResult
 {
@@ -46,19 +47,7 @@ inline constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
 /// system spells it: on Linux a file name is any bytes, and one that is not valid UTF-8 (made by
 /// a Windows zip program, say) cannot be named by a QString.
 LoadResult LoadFile(const std::filesystem::path& path, QByteArray& bytes);
-/// The same by a QString; a file over the limit gives ReadFailed here, as it always has for the
-/// callers of this form.
+/// The same by a QString.
 LoadResult LoadFile(const QString& path, QByteArray& bytes);
 
-/// Why a save of these entry file bytes would give a file that loading refuses; None when it
-/// loads. A save must not report success for a file that cannot be opened again.
-enum class Unloadable
-{
-    None,
-    TooLarge, ///< more than kMaxFileSize bytes
-    NotText,  ///< the reader would refuse it as binary
-    TooMany,  ///< more entries or header values than the reader takes
-};
-Unloadable CheckLoadable(QByteArrayView bytes);
-
-} // namespace entryfile
+} // namespace textfile

@@ -1,28 +1,29 @@
 // "Drucken…" and "Als PDF speichern…": the registration on paper, through the print preview or
 // into a PDF file. The pages themselves come from report/Registration.
-#include "CEntryDlg.h"
 #include "ChooseFile.h"
-#include "EntryFile.h"
-#include "EntryFileIo.h"
+#include "Commands.h"
+#include "EntryDocument.h"
 #include "MessageBox.h"
 #include "ModalDialog.h"
 #include "Registration.h"
+#include "SafeFile.h"
 
-#include <QAction>
-#include <QComboBox>
 #include <QGuiApplication>
 #include <QPrinter>
 #include <QPrintPreviewDialog>
 
+namespace commands {
 namespace {
 
 // The window disables both commands until there is something to print, but it does so once the
 // list has settled; a shortcut pressed right after removing the last entry must still find
 // nothing to do.
-bool MayPrint(const QAction* action, const report::Registration& registration)
+std::optional<report::Registration> Printable(const EntryDocument& document)
 {
-    return action->isEnabled() && !registration.club.isEmpty() && !registration.event.isEmpty() &&
-           !registration.entries.isEmpty();
+    if (!document.PrintBlocker().isEmpty())
+        return std::nullopt;
+    return report::Registration{document.Club(), document.Event(), QDate::currentDate(),
+                                document.Entries()};
 }
 
 // The name the entry file would get, as a PDF; a name that a file system would take for a folder
@@ -41,34 +42,34 @@ QString ProposedPdfName(const report::Registration& registration)
 
 } // namespace
 
-void CEntryDlg::OnPrint()
+void Print(QWidget* parent, const EntryDocument& document)
 {
-    const report::Registration registration{SelectedText(m_cbClub), SelectedText(m_cbEvent),
-                                            QDate::currentDate(), Entries()};
-    if (!MayPrint(m_actPrint, registration))
+    const std::optional<report::Registration> printable = Printable(document);
+    if (!printable)
         return;
+    const report::Registration& registration = *printable;
 
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(report::DefaultPageLayout());
     printer.setDocName(report::DocumentTitle(registration));
-    QPrintPreviewDialog preview(&printer, this);
+    QPrintPreviewDialog preview(&printer, parent);
     preview.setWindowTitle(QStringLiteral("Druckvorschau – Meldung"));
     preview.setAccessibleName(preview.windowTitle());
     // The preview asks again for every change of page setup, and once more for the real printer.
-    connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-            [this, &registration](QPrinter* target) {
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+            [parent, &registration](QPrinter* target) {
                 if (!report::Paint(registration, *target))
-                    msgbox::Show(this, QStringLiteral("Die Meldung konnte nicht gedruckt werden!"));
+                    msgbox::Show(parent, QStringLiteral("Die Meldung konnte nicht gedruckt werden!"));
             });
     modal::Exec(preview);
 }
 
-void CEntryDlg::OnSavePdf()
+void SavePdf(QWidget* parent, const EntryDocument& document, QString& folder)
 {
-    const report::Registration registration{SelectedText(m_cbClub), SelectedText(m_cbEvent),
-                                            QDate::currentDate(), Entries()};
-    if (!MayPrint(m_actPdf, registration))
+    const std::optional<report::Registration> printable = Printable(document);
+    if (!printable)
         return;
+    const report::Registration& registration = *printable;
 
     filedlg::FileRequest request;
     request.save = true;
@@ -76,7 +77,7 @@ void CEntryDlg::OnSavePdf()
     request.proposedName = ProposedPdfName(registration);
     request.filter = QStringLiteral("PDF-Datei (*.pdf)");
     request.defaultSuffix = QStringLiteral("pdf");
-    const std::optional<QString> path = filedlg::AskFile(this, request, m_strPdfPath);
+    const std::optional<QString> path = filedlg::AskFile(parent, request, folder);
     if (!path)
         return;
 
@@ -86,6 +87,8 @@ void CEntryDlg::OnSavePdf()
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const QByteArray pdf = report::Pdf(registration);
     QGuiApplication::restoreOverrideCursor();
-    if (pdf.isEmpty() || entryfile::SaveFile(*path, pdf) != entryfile::SaveResult::Ok)
-        msgbox::Show(this, QStringLiteral("PDF-Datei konnte nicht gespeichert werden!"));
+    if (pdf.isEmpty() || textfile::SaveFile(*path, pdf) != textfile::SaveResult::Ok)
+        msgbox::Show(parent, QStringLiteral("PDF-Datei konnte nicht gespeichert werden!"));
 }
+
+} // namespace commands

@@ -1,6 +1,4 @@
-#include "EntryFileIo.h"
-
-#include "EntryFile.h"
+#include "SafeFile.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -14,7 +12,7 @@
 #include <unistd.h>
 #endif
 
-namespace entryfile {
+namespace textfile {
 namespace {
 
 constexpr qsizetype kChunk = 64 * 1024;
@@ -84,24 +82,7 @@ SaveResult SaveThrough(QSaveFile& file, QByteArrayView bytes)
 
 LoadResult LoadFile(const QString& path, QByteArray& bytes)
 {
-    const LoadResult result = LoadFile(QFileInfo(path).filesystemFilePath(), bytes);
-    return result == LoadResult::TooLarge ? LoadResult::ReadFailed : result;
-}
-
-Unloadable CheckLoadable(QByteArrayView bytes)
-{
-    if (bytes.size() > kMaxFileSize)
-        return Unloadable::TooLarge;
-    // The year does not matter for a refusal.
-    switch (Read(bytes, 2000).refusal) {
-    case Content::Refusal::None:
-        break;
-    case Content::Refusal::NotText:
-        return Unloadable::NotText;
-    case Content::Refusal::TooMany:
-        return Unloadable::TooMany;
-    }
-    return Unloadable::None;
+    return LoadFile(QFileInfo(path).filesystemFilePath(), bytes);
 }
 
 LoadResult LoadFile(const std::filesystem::path& path, QByteArray& bytes)
@@ -159,4 +140,4 @@ LoadResult LoadFile(const std::filesystem::path& path, QByteArray& bytes)
     return LoadResult::Ok;
 }
 
-} // namespace entryfile
+} // namespace textfile
