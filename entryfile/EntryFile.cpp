@@ -273,6 +273,11 @@ Content Read(QByteArrayView bytes, int currentUtcYear)
     return content;
 }
 
+bool IsEntryFile(const Content& content)
+{
+    return content.refusal == Content::Refusal::None && !content.headers.isEmpty();
+}
+
 Unloadable CheckLoadable(QByteArrayView bytes)
 {
     if (bytes.size() > textfile::kMaxFileSize)

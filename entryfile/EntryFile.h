@@ -79,6 +79,11 @@ struct Content
 ///    refused: see Content::refusal.
 Content Read(QByteArrayView bytes, int currentUtcYear);
 
+/// Whether the content is an entry file at all: one is always written with its two header lines,
+/// even when club and event are empty, so a file without any "VEREIN:" or "VERANSTALTUNG:" value
+/// (the gathered CSV list, any other text) is none, whatever its lines look like.
+bool IsEntryFile(const Content& content);
+
 /// Why a save of these entry file bytes would give a file that loading refuses; None when it
 /// loads. A save must not report success for a file that cannot be opened again.
 enum class Unloadable

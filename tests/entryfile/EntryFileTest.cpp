@@ -160,6 +160,20 @@ TEST(EntryFile, HeadersSelectClubAndEvent)
     EXPECT_EQ(QList<int>({s.club, s.event, s.enableEditButtons}), QList<int>({1, 1, false}));
 }
 
+TEST(EntryFile, AFileWithoutHeaderValuesIsNoEntryFile)
+{
+    const std::pair<QByteArray, bool> cases[] = {
+        {Write({}, {}, {}), true}, // saved before club and event were chosen
+        {"VEREIN: TV\r\n", true},
+        {"\xEF\xBB\xBFVerein;Veranstaltung;Name\r\nTV;Fest;Meier\r\n", false}, // gathered CSV
+        {"Name,Vorname,Jahrgang,Geschlecht\nMeier,Anna,2000,w\n", false},
+        {"", false},
+        {QByteArray("VEREIN: \0", 9), false},
+    };
+    for (const auto& [bytes, expected] : cases)
+        EXPECT_EQ(IsEntryFile(Read(bytes, kYear)), expected) << bytes.toStdString();
+}
+
 // A save whose final rename fails (here: a folder took the target's name meanwhile) is no save.
 TEST(EntryFile, SaveCountsOnlyWhenTheNewFileTookTheTargetsPlace)
 {
