@@ -1,6 +1,6 @@
 // The gathered list on paper, so to speak: the terminal's table, CSV and the workbook.
-#include "SafeFile.h"
 #include "Gather.h"
+#include "SafeFile.h"
 
 #include <algorithm>
 #include <array>
@@ -109,20 +109,24 @@ public:
         lxw_worksheet* sheet = workbook_add_worksheet(m_book, name.toUtf8().constData());
         if (!sheet)
             return nullptr;
+        lxw_error error = LXW_NO_ERROR;
+        const auto check = [&error](lxw_error result) {
+            if (error == LXW_NO_ERROR)
+                error = result;
+        };
         for (qsizetype c = 0; c < header.size(); ++c) {
             const auto col = static_cast<lxw_col_t>(c);
-            worksheet_set_column(sheet, col, col,
-                                 ColumnWidth(std::max(widths.value(c), header[c].size())), nullptr);
+            check(worksheet_set_column(sheet, col, col,
+                                       ColumnWidth(std::max(widths.value(c), header[c].size())),
+                                       nullptr));
         }
-        for (qsizetype c = 0; c < header.size(); ++c) {
-            if (worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(c),
-                                       header[c].toUtf8().constData(), m_bold) != LXW_NO_ERROR)
-                return nullptr;
-        }
+        for (qsizetype c = 0; c < header.size(); ++c)
+            check(worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(c),
+                                         header[c].toUtf8().constData(), m_bold));
         worksheet_freeze_panes(sheet, 1, 0);
-        worksheet_autofilter(sheet, 0, 0, static_cast<lxw_row_t>(rows),
-                             static_cast<lxw_col_t>(header.size() - 1));
-        return sheet;
+        check(worksheet_autofilter(sheet, 0, 0, static_cast<lxw_row_t>(rows),
+                                   static_cast<lxw_col_t>(header.size() - 1)));
+        return error == LXW_NO_ERROR ? sheet : nullptr;
     }
 
     /// Closes the workbook; an empty string when it was written completely.
@@ -385,9 +389,14 @@ bool WriteXlsx(const QString& path, const Result& result, QString* error, QStrin
         const auto sumRow = static_cast<lxw_row_t>(counts.size() + 1);
         cells.Text(overview, sumRow, 0, QByteArrayLiteral("Summe"), book.Bold());
         const qsizetype sums[] = {total.total, total.female, total.male};
-        for (lxw_col_t c = 0; c < 3; ++c)
-            cells.Sum(overview, sumRow, c + 2, 1, std::max<lxw_row_t>(sumRow - 1, 1),
-                      static_cast<double>(sums[c]), book.Bold());
+        for (lxw_col_t c = 0; c < 3; ++c) {
+            // Without any row a formula would only sum itself.
+            if (counts.isEmpty())
+                cells.Number(overview, sumRow, c + 2, 0, book.Bold());
+            else
+                cells.Sum(overview, sumRow, c + 2, 1, sumRow - 1, static_cast<double>(sums[c]),
+                          book.Bold());
+        }
 
         // The rows are sorted by event first, so each event's rows lie together. An event with
         // more participants than a sheet has rows goes on in a further sheet of its own.
