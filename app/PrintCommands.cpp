@@ -3,14 +3,14 @@
 #include "ChooseFile.h"
 #include "Commands.h"
 #include "EntryDocument.h"
+#include "Extras.h"
+#include "ExtrasLoader.h"
 #include "MessageBox.h"
-#include "ModalDialog.h"
 #include "Registration.h"
 #include "SafeFile.h"
 
+#include <QCursor>
 #include <QGuiApplication>
-#include <QPrinter>
-#include <QPrintPreviewDialog>
 
 namespace commands {
 namespace {
@@ -44,31 +44,17 @@ QString ProposedPdfName(const report::Registration& registration)
 
 void Print(QWidget* parent, const EntryDocument& document)
 {
-    const std::optional<report::Registration> printable = Printable(document);
-    if (!printable)
-        return;
-    const report::Registration& registration = *printable;
-
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(report::DefaultPageLayout());
-    printer.setDocName(report::DocumentTitle(registration));
-    QPrintPreviewDialog preview(&printer, parent);
-    preview.setWindowTitle(QStringLiteral("Druckvorschau – Meldung"));
-    preview.setAccessibleName(preview.windowTitle());
-    // The preview asks again for every change of page setup, and once more for the real printer.
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-            [parent, &registration](QPrinter* target) {
-                if (!report::Paint(registration, *target))
-                    msgbox::Show(parent, QStringLiteral("Die Meldung konnte nicht gedruckt werden!"));
-            });
-    modal::Exec(preview);
+    if (const std::optional<report::Registration> printable = Printable(document)) {
+        if (const Extras* extras = LoadExtras(parent))
+            extras->print(parent, *printable, ExtrasSeamsOfTheProgram());
+    }
 }
 
-void SavePdf(QWidget* parent, const EntryDocument& document, QString& folder)
+std::optional<QString> SavePdf(QWidget* parent, const EntryDocument& document, QString& folder)
 {
     const std::optional<report::Registration> printable = Printable(document);
     if (!printable)
-        return;
+        return std::nullopt;
     const report::Registration& registration = *printable;
 
     filedlg::FileRequest request;
@@ -79,7 +65,7 @@ void SavePdf(QWidget* parent, const EntryDocument& document, QString& folder)
     request.defaultSuffix = QStringLiteral("pdf");
     const std::optional<QString> path = filedlg::AskFile(parent, request, folder);
     if (!path)
-        return;
+        return std::nullopt;
 
     // The same safe save as the entry file (a QSaveFile, synced before it replaces anything): a
     // failed write leaves an older PDF of that name as it was, and never a half file.
@@ -87,8 +73,11 @@ void SavePdf(QWidget* parent, const EntryDocument& document, QString& folder)
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const QByteArray pdf = report::Pdf(registration);
     QGuiApplication::restoreOverrideCursor();
-    if (pdf.isEmpty() || textfile::SaveFile(*path, pdf) != textfile::SaveResult::Ok)
+    if (pdf.isEmpty() || textfile::SaveFile(*path, pdf) != textfile::SaveResult::Ok) {
         msgbox::Show(parent, QStringLiteral("PDF-Datei konnte nicht gespeichert werden!"));
+        return std::nullopt;
+    }
+    return path;
 }
 
 } // namespace commands

@@ -1,6 +1,7 @@
 // The participant's two forms and the list's order, below any widget.
 #include "Entry.h"
 
+#include "Clubs.h"
 #include "EntryListModel.h"
 
 #include <array>
@@ -24,6 +25,16 @@ TEST(Entry, DisplayTextSplitsAtTheFirstCommaAndBirthYearsHaveAnOpenWindow)
         {1926, -1}, {1927, 1927}, {2025, 2025}, {2026, -1}, {0, -1}};
     for (const auto& [year, expected] : years)
         EXPECT_EQ(entry::CheckBirthYear(year, 2026), expected) << year;
+}
+
+TEST(Lists, ClubsAndEventsAreKeptInTheListsOrder)
+{
+    // The window shows them as they are, without sorting at every start.
+    for (const QStringList& list : {lists::Clubs(), lists::Events()}) {
+        QStringList sorted = list;
+        std::stable_sort(sorted.begin(), sorted.end(), collation::ListCollator());
+        EXPECT_EQ(list, sorted) << sorted.join(u'|').toStdString();
+    }
 }
 
 QStringList Texts(const EntryListModel& model)

@@ -1,12 +1,10 @@
 // For the organiser: the clubs' entry files of one folder gathered into one list, the same
 // gathering as the command zandrel-sammeln.
 
-#include "ChooseFile.h"
-#include "Commands.h"
 #include "Clubs.h"
+#include "Extras.h"
 #include "Entry.h"
 #include "Gather.h"
-#include "ModalDialog.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -16,11 +14,11 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-namespace commands {
+namespace extras {
 namespace {
 
 // The report is for reading and copying, never for editing; it may run to thousands of lines.
-void ShowReport(QWidget* parent, const QString& text)
+void ShowReport(QWidget* parent, const QString& text, const ExtrasSeams& seams)
 {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("gatherReportDialog"));
@@ -38,17 +36,17 @@ void ShowReport(QWidget* parent, const QString& text)
     layout->addWidget(report);
     layout->addWidget(buttons);
     dialog.resize(760, 480);
-    modal::Exec(dialog);
+    seams.execModal(dialog);
 }
 
 } // namespace
 
-void Gather(QWidget* parent, QString& folder)
+void Gather(QWidget* parent, QString& folder, const ExtrasSeams& seams)
 {
     filedlg::FileRequest from;
     from.title = QStringLiteral("Meldungen sammeln: Ordner wählen ...");
     from.chooseFolder = true;
-    const std::optional<QString> source = filedlg::AskFile(parent, from, folder);
+    const std::optional<QString> source = seams.askFile(parent, from, folder);
     if (!source)
         return;
     filedlg::FileRequest to;
@@ -58,7 +56,7 @@ void Gather(QWidget* parent, QString& folder)
     to.filter = QStringLiteral("Excel-Arbeitsmappe (*.xlsx);;CSV-Datei (*.csv)");
     to.defaultSuffix = QStringLiteral("xlsx");
     QString outputFolder = *source;
-    std::optional<QString> output = filedlg::AskFile(parent, to, outputFolder);
+    std::optional<QString> output = seams.askFile(parent, to, outputFolder);
     if (!output)
         return;
     const bool csv = output->endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive);
@@ -95,7 +93,7 @@ void Gather(QWidget* parent, QString& folder)
     const QStringList problems = gather::ReportLines(result) + cut;
     if (!problems.isEmpty())
         report << QStringLiteral("Hinweise:") << problems;
-    ShowReport(parent, report.join(u'\n'));
+    ShowReport(parent, report.join(u'\n'), seams);
 }
 
-} // namespace commands
+} // namespace extras
