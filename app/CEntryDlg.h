@@ -151,10 +151,12 @@ private:
     /// and whether anything is unsaved.
     void ShowStatus(const QString& text);
     void UpdateStatus();
+    void UpdateHistory();
+    /// Whether the print command cannot run now; then the status line says why.
+    bool SayWhyNot(const QAction* command);
     static QString StatusOfFile(const QString& what, const QString& path);
     /// Leaving a club or event field: it shows the chosen item's text again (see there).
     void SettleChoice(QComboBox* box);
-    void UpdateGenderTabStop();
 
     // The registration being edited, and the folders the file dialogs open in.
     EntryDocument m_document;

@@ -78,11 +78,45 @@ QString Refused(entryfile::Content::Refusal refusal, const QString& subject)
 Message EntryFileSaveFailed(textfile::SaveResult result, const QString& path)
 {
     switch (result) {
-    case textfile::SaveResult::Ok:
-        break;
     case textfile::SaveResult::CannotOpen:
     case textfile::SaveResult::WriteFailed:
         return {QStringLiteral("Meldedatei konnte nicht gespeichert werden!")};
+    default:
+        return SaveFailed(result, path);
+    }
+}
+
+Message PdfSaveFailed(textfile::SaveResult result, const QString& path)
+{
+    switch (result) {
+    case textfile::SaveResult::CannotOpen:
+        return {QStringLiteral("PDF-Datei konnte nicht gespeichert werden: %1 lässt sich nicht "
+                               "anlegen. Fehlt der Ordner, oder ist er schreibgeschützt?")
+                    .arg(Shown(path))};
+    case textfile::SaveResult::WriteFailed:
+        return {QStringLiteral("PDF-Datei konnte nicht gespeichert werden: Beim Schreiben von %1 "
+                               "trat ein Fehler auf.")
+                    .arg(Shown(path)),
+                true};
+    default:
+        return SaveFailed(result, path);
+    }
+}
+
+Message SaveFailed(textfile::SaveResult result, const QString& path)
+{
+    switch (result) {
+    case textfile::SaveResult::Ok:
+        break;
+    case textfile::SaveResult::CannotOpen:
+        return {QStringLiteral("%1 lässt sich nicht anlegen. Fehlt der Ordner, oder ist er "
+                               "schreibgeschützt?")
+                    .arg(Shown(path))};
+    case textfile::SaveResult::WriteFailed:
+        return {QStringLiteral("Beim Schreiben von %1 trat ein Fehler auf; eine ältere Datei "
+                               "dieses Namens ist unverändert.")
+                    .arg(Shown(path)),
+                true};
     case textfile::SaveResult::NotAFile:
         return {QStringLiteral("%1 ist keine gewöhnliche Datei und wird nicht überschrieben. "
                                "Bitte wählen Sie einen anderen Namen.")

@@ -25,7 +25,10 @@ TEST_F(DialogTest, PrintAndPdfOnceClubEventAndAnEntryAreThere)
     ASSERT_EQ(fileRequests.size(), 2);
     EXPECT_EQ(fileRequests[0].proposedName,
               u"Gauturnfest %1 TV Musterstadt.pdf"_s.arg(QDate::currentDate().year()));
-    EXPECT_EQ(messages.texts, QStringList{u"PDF-Datei konnte nicht gespeichert werden!"_s});
+    EXPECT_EQ(messages.texts,
+              QStringList{u"PDF-Datei konnte nicht gespeichert werden: %1 lässt sich nicht "
+                          u"anlegen. Fehlt der Ordner, oder ist er schreibgeschützt?"_s.arg(
+                              dir.filePath(u"fehlt/m.pdf"_s))});
     QProcess reader;
     reader.start(u"pdftotext"_s, {dir.filePath(u"m.pdf"_s), u"-"_s});
     ASSERT_TRUE(reader.waitForFinished());

@@ -8,6 +8,7 @@
 #include <functional>
 #include <QApplication>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QToolTip>
 
@@ -191,6 +192,8 @@ TEST_F(DialogTest, KeysReachTheirHandlers)
         << "the manual in a window of its own";
     const QTextBrowser* missing = help::Show(dir.filePath(QStringLiteral("fehlt.html")));
     EXPECT_TRUE(missing->toPlainText().contains(u"Hilfe nicht gefunden"));
+    const QSize room = QGuiApplication::primaryScreen()->availableGeometry().size();
+    EXPECT_TRUE(room.expandedTo(missing->size()) == room) << "the help fits the screen";
 }
 
 TEST(Shell, YearTextAndApplicationName)
