@@ -140,8 +140,8 @@ void CEntryDlg::BuildControls()
     add(IDC_FIRSTNAME, m_edFirstName, QStringLiteral("Vorname"));
     add(IDC_NAME, m_edName, QStringLiteral("Name"));
     add(IDC_YEAR, m_edYear, QStringLiteral("Jahrgang"));
-    for (QLineEdit* field : {m_edFirstName, m_edName})
-        field->setValidator(new NameValidator(field));
+    m_edFirstName->setValidator(new NameValidator(m_edFirstName, NameValidator::FirstName));
+    m_edName->setValidator(new NameValidator(m_edName, NameValidator::Surname));
 
     auto* gender = new QGroupBox(QStringLiteral("&Geschlecht"), this);
     add(IDC_GENDER_GROUP, gender, QStringLiteral("Geschlecht"));

@@ -32,8 +32,10 @@ Message LoadFailed(textfile::LoadResult result, const QString& subject)
     case textfile::LoadResult::NotAFile:
         return {QStringLiteral("%1 ist keine gewöhnliche Datei und wird nicht gelesen.").arg(subject)};
     case textfile::LoadResult::ReadFailed:
-        // The size limit ends up here too; either way nothing was changed.
-        return {QStringLiteral("%1 lässt sich nicht lesen oder ist größer als %2 MB.")
+        return {QStringLiteral("%1 lässt sich nicht lesen.").arg(subject), true};
+    case textfile::LoadResult::TooLarge:
+        return {QStringLiteral("%1 ist größer als %2 MB und wird nicht gelesen: So groß ist "
+                               "keine Meldedatei und keine Mitgliederliste.")
                     .arg(subject)
                     .arg(kMaxMegabytes),
                 true};
@@ -148,6 +150,9 @@ QString MemberListUnusable(memberlist::ParseError error, const QString& path)
     case memberlist::ParseError::TooMany:
         return QStringLiteral("%1 wird nicht importiert: Die Datei enthält mehr als %2 Zeilen.")
             .arg(file, Number(entry::kMaxEntries));
+    case memberlist::ParseError::TooManyColumns:
+        return QStringLiteral("%1 wird nicht importiert: Eine Zeile hat mehr als %2 Spalten.")
+            .arg(file, Number(memberlist::kMaxColumns));
     }
     return {};
 }

@@ -112,9 +112,10 @@ TEST_F(DialogTest, FailedOrCancelledSavesAndLoadsSayWhyAndChangeNothing)
                                           "gemeldet.")
                                .arg(target),
                            QStringLiteral("FEHLER: Meldedatei nicht gefunden!"),
-                           QStringLiteral("Ein unbekannter Fehler ist beim Zugriff auf %1 "
-                                          "aufgetreten.")
-                               .arg(huge.fileName()),
+                           huge.fileName() +
+                               QStringLiteral(" ist größer als 64 MB und wird nicht gelesen: So "
+                                              "groß ist keine Meldedatei und keine "
+                                              "Mitgliederliste."),
                            fifo + QStringLiteral(" ist keine gewöhnliche Datei und wird nicht "
                                                  "gelesen."),
                            binary + QStringLiteral(" ist keine Meldedatei: Sie enthält Zeichen, "

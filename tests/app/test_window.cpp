@@ -172,6 +172,12 @@ TEST_F(DialogTest, KeysReachTheirHandlers)
     Retype(Id::IDC_NAME, QStringLiteral("Łukasz"));
     EXPECT_EQ(Edit(Id::IDC_NAME)->text(), QStringLiteral("ukasz"));
     EXPECT_TRUE(QToolTip::text().contains(QStringLiteral("„Ł“")));
+    // The list splits at the first comma: the surname refuses one, the first name keeps it.
+    Retype(Id::IDC_NAME, QStringLiteral("Hohenberg, Freiherr"));
+    EXPECT_EQ(Edit(Id::IDC_NAME)->text(), QStringLiteral("Hohenberg Freiherr"));
+    EXPECT_TRUE(QToolTip::text().contains(QStringLiteral("Komma")));
+    Retype(Id::IDC_FIRSTNAME, QStringLiteral("Karl, Sohn"));
+    EXPECT_EQ(Edit(Id::IDC_FIRSTNAME)->text(), QStringLiteral("Karl, Sohn"));
     Retype(Id::IDC_NAME, QString(61, u'x'));
     EXPECT_EQ(Edit(Id::IDC_NAME)->text().size(), 60) << "typed";
     Model()->AddSorted(QString(61, u'y') + QStringLiteral(",Anna"), 3980);
