@@ -43,8 +43,16 @@ std::optional<QString> SaveEntryFile(QWidget* parent, EntryDocument& document, b
     if (path == filedlg::kCancelled)
         return std::nullopt;
 
-    const textfile::SaveResult saved = textfile::SaveFile(
-        path, entryfile::Write(document.Club(), document.Event(), document.Entries()));
+    // A file that "Laden" would refuse is no saved registration: nothing is written.
+    const QByteArray bytes =
+        entryfile::Write(document.Club(), document.Event(), document.Entries());
+    if (const entryfile::Unloadable why = entryfile::CheckLoadable(bytes);
+        why != entryfile::Unloadable::None) {
+        msgbox::Show(parent, messages::Unsavable(why, path), msgbox::Buttons::Ok,
+                     msgbox::Icon::Stop);
+        return std::nullopt;
+    }
+    const textfile::SaveResult saved = textfile::SaveFile(path, bytes);
     if (saved != textfile::SaveResult::Ok) {
         Show(parent, messages::EntryFileSaveFailed(saved, path));
         return std::nullopt;
@@ -79,6 +87,10 @@ std::optional<entryfile::HeaderSelection> LoadEntryFile(QWidget* parent, EntryDo
     entryfile::Content content = entryfile::Read(bytes, entry::CurrentUtcYear());
     if (content.refusal != entryfile::Content::Refusal::None) {
         msgbox::Show(parent, messages::Refused(content.refusal, messages::Shown(path)));
+        return std::nullopt;
+    }
+    if (!entryfile::IsEntryFile(content)) {
+        msgbox::Show(parent, messages::NotAnEntryFile(messages::Shown(path)));
         return std::nullopt;
     }
     // A club or event that the lists lack leaves the current choice as it is.

@@ -232,7 +232,7 @@ struct Reader
         const entryfile::Content content = entryfile::Read(bytes, options.currentUtcYear);
         QString notEntryFile = messages::Refused(content.refusal, kTheFile);
         if (notEntryFile.isEmpty() && !entryfile::IsEntryFile(content))
-            notEntryFile = QStringLiteral("Keine Meldedatei: weder Verein noch Veranstaltung.");
+            notEntryFile = messages::NotAnEntryFile(kTheFile);
         if (!notEntryFile.isEmpty()) {
             Problem(Problem::NotEntryFile, 0, notEntryFile);
             ++result.skipped;

@@ -75,6 +75,34 @@ QString Refused(entryfile::Content::Refusal refusal, const QString& subject)
     return {};
 }
 
+QString NotAnEntryFile(const QString& subject)
+{
+    return QStringLiteral("%1 ist keine Meldedatei: Sie enthält weder „VEREIN:“ noch "
+                          "„VERANSTALTUNG:“.")
+        .arg(subject);
+}
+
+QString Unsavable(entryfile::Unloadable why, const QString& path)
+{
+    QString reason;
+    switch (why) {
+    case entryfile::Unloadable::None:
+        return {};
+    case entryfile::Unloadable::TooLarge:
+        reason = QStringLiteral("Sie würde größer als %1 MB").arg(kMaxMegabytes);
+        break;
+    case entryfile::Unloadable::TooMany:
+        reason = QStringLiteral("Sie hätte mehr als %1 Einträge").arg(Number(entry::kMaxEntries));
+        break;
+    case entryfile::Unloadable::NotText:
+        reason = QStringLiteral("Sie enthielte Zeichen, die in keiner Textdatei stehen,");
+        break;
+    }
+    return QStringLiteral("%1 wird nicht gespeichert: %2 und ließe sich nicht wieder laden. Die "
+                          "Änderungen gelten weiter als ungespeichert.")
+        .arg(Shown(path), reason);
+}
+
 Message EntryFileSaveFailed(textfile::SaveResult result, const QString& path)
 {
     switch (result) {

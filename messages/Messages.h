@@ -31,6 +31,13 @@ Message EntryFileLoadFailed(textfile::LoadResult result, const QString& path);
 /// Why an entry file's content was refused; subject as for LoadFailed.
 QString Refused(entryfile::Content::Refusal refusal, const QString& subject);
 
+/// A file that is no entry file although nothing in it was refused: it has neither "VEREIN:" nor
+/// "VERANSTALTUNG:" (a CSV list, any other text); subject as for LoadFailed.
+QString NotAnEntryFile(const QString& subject);
+
+/// Why the entry file bytes are not saved: the load would refuse the file they make.
+QString Unsavable(entryfile::Unloadable why, const QString& path);
+
 /// Why saving a file failed: the entry file with the window's own sentence for a file that could
 /// not be written, the PDF saying why, and any other file.
 Message EntryFileSaveFailed(textfile::SaveResult result, const QString& path);

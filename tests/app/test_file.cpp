@@ -126,3 +126,32 @@ TEST_F(DialogTest, FailedOrCancelledSavesAndLoadsSayWhyAndChangeNothing)
 }
 
 } // namespace
+
+TEST_F(DialogTest, NoSaveOfAFileThatLadenWouldRefuseAndNoLoadOfAFileThatIsNoEntryFile)
+{
+    Open();
+    Choose(Id::IDC_CLUB, QStringLiteral("TV Musterstadt"));
+    Choose(Id::IDC_EVENT, QStringLiteral("Gauturnfest"));
+    Model()->AddSorted(QList<EntryRow>(entry::kMaxEntries + 1, {QStringLiteral("X,Y"), 4000}));
+    const QString target = dir.filePath(QStringLiteral("zu-viele.mdg"));
+    fileAnswers = {target};
+    Click(Id::IDC_SAVE);
+    EXPECT_EQ(messages.texts,
+              QStringList{target + QStringLiteral(" wird nicht gespeichert: Sie hätte mehr als "
+                                                  "100.000 Einträge und ließe sich nicht wieder "
+                                                  "laden. Die Änderungen gelten weiter als "
+                                                  "ungespeichert.")});
+    EXPECT_FALSE(QFile::exists(target));
+    EXPECT_EQ(dlg->Modified(), 1);
+
+    // A member list is no entry file, although its lines have commas: nothing is loaded.
+    messages.texts.clear();
+    const QString list = dir.filePath(QStringLiteral("liste.csv"));
+    ASSERT_EQ(textfile::SaveFile(list, "Name,Vorname,Jahrgang,Geschlecht\r\nMeier,Anna,1990,w\r\n"),
+              textfile::SaveResult::Ok);
+    dlg->LoadPath(list);
+    EXPECT_EQ(messages.texts, QStringList{list + QStringLiteral(" ist keine Meldedatei: Sie enthält "
+                                                               "weder „VEREIN:“ noch "
+                                                               "„VERANSTALTUNG:“.")});
+    EXPECT_EQ(List()->GetCount(), entry::kMaxEntries + 1);
+}
