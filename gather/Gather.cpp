@@ -6,7 +6,9 @@
 #include "EntryFileIo.h"
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
+#include <optional>
 #include <QCollator>
 #include <QDir>
 #include <QDirIterator>
@@ -15,8 +17,43 @@
 #include <QLocale>
 #include <QSet>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace gather {
 namespace {
+
+#ifdef Q_OS_WIN
+// MinGW's std::filesystem::equivalent compares stat()'s inode numbers, which are 0 on Windows: every
+// two files would be the same. A file's identity there is its volume's serial number and its index.
+bool SameFile(const QString& a, const QString& b)
+{
+    const auto identity = [](const QString& path) -> std::optional<std::array<DWORD, 3>> {
+        const HANDLE h = CreateFileW(reinterpret_cast<LPCWSTR>(QDir::toNativeSeparators(path).utf16()),
+                                     0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                     nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+        if (h == INVALID_HANDLE_VALUE)
+            return std::nullopt;
+        BY_HANDLE_FILE_INFORMATION info{};
+        const bool ok = GetFileInformationByHandle(h, &info);
+        CloseHandle(h);
+        if (!ok)
+            return std::nullopt;
+        return std::array<DWORD, 3>{info.dwVolumeSerialNumber, info.nFileIndexHigh,
+                                    info.nFileIndexLow};
+    };
+    const auto first = identity(a);
+    return first && first == identity(b);
+}
+#else
+bool SameFile(const QString& a, const QString& b)
+{
+    std::error_code error;
+    return std::filesystem::equivalent(QFileInfo(a).filesystemFilePath(),
+                                       QFileInfo(b).filesystemFilePath(), error);
+}
+#endif
 
 QString Quoted(const QString& text)
 {
@@ -59,7 +96,7 @@ QStringList FindFiles(const Options& options, Result& result)
             }
         }
         if (inFolder.isEmpty()) {
-            result.problems.append({Problem::NoFiles, path, 0,
+            result.problems.append({Problem::NoFiles, QDir::toNativeSeparators(path), 0,
                                     QStringLiteral("Der Ordner enthält keine Meldedatei (.mdg).")});
             ++result.skipped;
         }
@@ -121,7 +158,10 @@ struct Reader
     void Read(const QString& path)
     {
         const QFileInfo info(path);
-        result.files.append({path, {}, {}, info.lastModified(), false});
+        // Shown in the report and the list's file column: with the platform's own separators, so
+        // that a folder's files (found with "/") and files named on a Windows command line ("\")
+        // look alike.
+        result.files.append({QDir::toNativeSeparators(path), {}, {}, info.lastModified(), false});
         rowsOfFile.emplace_back();
         textsOfFile.emplace_back();
         linesOfFile.emplace_back();
@@ -319,11 +359,8 @@ struct Reader
 
 bool IsInputFile(const Result& result, const QString& path)
 {
-    return std::any_of(result.files.begin(), result.files.end(), [&](const File& file) {
-        std::error_code error;
-        return std::filesystem::equivalent(QFileInfo(file.path).filesystemFilePath(),
-                                           QFileInfo(path).filesystemFilePath(), error);
-    });
+    return std::any_of(result.files.begin(), result.files.end(),
+                       [&](const File& file) { return SameFile(file.path, path); });
 }
 
 Result Run(const Options& options)

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <xlsxwriter.h>
@@ -235,7 +236,8 @@ bool WriteCsv(const QString& path, const Result& result, QString* error)
         return true;
     if (error)
         *error =
-            QStringLiteral("Die Datei ") + path + QStringLiteral(" lässt sich nicht schreiben.");
+            QStringLiteral("Die Datei ") + QDir::toNativeSeparators(path) +
+            QStringLiteral(" lässt sich nicht schreiben.");
     return false;
 }
 
@@ -243,7 +245,7 @@ bool WriteXlsx(const QString& path, const Result& result, QString* error)
 {
     const auto fail = [&](const QString& why) {
         if (error)
-            *error = QStringLiteral("Die Datei ") + path +
+            *error = QStringLiteral("Die Datei ") + QDir::toNativeSeparators(path) +
                      QStringLiteral(" lässt sich nicht schreiben: ") + why;
         return false;
     };

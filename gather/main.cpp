@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <unistd.h>
@@ -61,7 +62,8 @@ int main(int argc, char** argv)
         } else if (arg == QStringLiteral("-r")) {
             options.recursive = true;
         } else if (arg == QStringLiteral("-o") && i + 1 < args.size() && output.isEmpty()) {
-            output = args[++i];
+            // Shown in messages as typed, but with the platform's separators like the files.
+            output = QDir::toNativeSeparators(args[++i]);
         } else if (arg == QStringLiteral("-o")) {
             return Usage(QStringLiteral("-o braucht genau einen Dateinamen."));
         } else {
