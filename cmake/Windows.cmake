@@ -34,6 +34,11 @@ zandrel_windows_resource(zandrel-sammeln "Zandrel - Meldedateien sammeln")
 # A window program: no console window opens beside it. zandrel-sammeln stays a console program.
 set_target_properties(Zandrel PROPERTIES WIN32_EXECUTABLE ON)
 
+# ---- Sockets ------------------------------------------------------------------------------------------
+# Asio on Windows: Winsock, and the Windows version whose socket functions it may use (10).
+target_compile_definitions(zandrel_mail PUBLIC _WIN32_WINNT=0x0A00)
+target_link_libraries(zandrel_mail PUBLIC ws2_32 mswsock)
+
 # ---- Run-time libraries, plugins and translations ---------------------------------------------------
 # Qt's install prefix, from the location of Qt6Core.dll (<prefix>/bin).
 get_target_property(_qtcore Qt6::Core IMPORTED_LOCATION_RELEASE)

@@ -48,8 +48,8 @@ SaveResult Fail(QSaveFile& file)
 HANDLE OpenToInspect(const QString& path, DWORD access)
 {
     return CreateFileW(reinterpret_cast<LPCWSTR>(QDir::toNativeSeparators(path).utf16()), access,
-                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                       FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                       OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
 }
 
 bool IsDiskFile(HANDLE handle)

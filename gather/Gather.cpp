@@ -25,14 +25,16 @@ namespace gather {
 namespace {
 
 #ifdef Q_OS_WIN
-// MinGW's std::filesystem::equivalent compares stat()'s inode numbers, which are 0 on Windows: every
-// two files would be the same. A file's identity there is its volume's serial number and its index.
+// MinGW's std::filesystem::equivalent compares stat()'s inode numbers, which are 0 on Windows:
+// every two files would be the same. A file's identity there is its volume's serial number and its
+// index.
 bool SameFile(const QString& a, const QString& b)
 {
     const auto identity = [](const QString& path) -> std::optional<std::array<DWORD, 3>> {
-        const HANDLE h = CreateFileW(reinterpret_cast<LPCWSTR>(QDir::toNativeSeparators(path).utf16()),
-                                     0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                     nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+        const HANDLE h =
+            CreateFileW(reinterpret_cast<LPCWSTR>(QDir::toNativeSeparators(path).utf16()), 0,
+                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                        OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
         if (h == INVALID_HANDLE_VALUE)
             return std::nullopt;
         BY_HANDLE_FILE_INFORMATION info{};

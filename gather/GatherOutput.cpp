@@ -235,9 +235,8 @@ bool WriteCsv(const QString& path, const Result& result, QString* error)
     if (entryfile::SaveFile(path, CsvBytes(result)) == entryfile::SaveResult::Ok)
         return true;
     if (error)
-        *error =
-            QStringLiteral("Die Datei ") + QDir::toNativeSeparators(path) +
-            QStringLiteral(" lässt sich nicht schreiben.");
+        *error = QStringLiteral("Die Datei ") + QDir::toNativeSeparators(path) +
+                 QStringLiteral(" lässt sich nicht schreiben.");
     return false;
 }
 

@@ -125,8 +125,9 @@ TEST_F(DialogTest, GatherWritesTheFoldersListAndReportsWhatItSkipped)
     ASSERT_EQ(fileRequests.size(), 2);
     EXPECT_TRUE(fileRequests[0].chooseFolder);
     EXPECT_EQ(fileRequests[1].folder, folder);
-    EXPECT_TRUE(report.startsWith(QStringLiteral("2 Teilnehmer aus 2 Dateien in ") +
-                                  dir.filePath(QStringLiteral("liste.xlsx"))))
+    EXPECT_TRUE(
+        report.startsWith(QStringLiteral("2 Teilnehmer aus 2 Dateien in ") +
+                          QDir::toNativeSeparators(dir.filePath(QStringLiteral("liste.xlsx")))))
         << report.toStdString();
     EXPECT_TRUE(report.contains(QStringLiteral("kaputt.mdg"))) << report.toStdString();
     EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("liste.xlsx"))).size() > 0);

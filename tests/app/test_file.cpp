@@ -73,14 +73,16 @@ TEST_F(DialogTest, FailedOrCancelledSavesAndLoadsSayWhyAndChangeNothing)
     // only a hundred bytes more.
     for (int i = 0; i < 14; ++i)
         List()->AddItem(QStringLiteral("Teilnehmer%1,Vorname").arg(i), entry::MakeCode(2000, 0));
-    const QString target = dir.filePath(QStringLiteral("meldung.mdg"));
+    // Paths with the platform's separators, as the messages show them.
+    const QString target = QDir::toNativeSeparators(dir.filePath(QStringLiteral("meldung.mdg")));
     ASSERT_EQ(entryfile::SaveFile(target, "alt"), entryfile::SaveResult::Ok);
 #ifdef Q_OS_WIN
     // Windows has no per-process file size limit to stand in for a full disk, and a folder holds
     // no FIFO: a named pipe is the name that must not be written to or read from there.
     const QString fifo = QStringLiteral("\\\\.\\pipe\\zandrel-test-%1").arg(GetCurrentProcessId());
-    const HANDLE pipe = CreateNamedPipeW(reinterpret_cast<LPCWSTR>(fifo.utf16()), PIPE_ACCESS_DUPLEX,
-                                         PIPE_TYPE_BYTE, PIPE_UNLIMITED_INSTANCES, 0, 0, 0, nullptr);
+    const HANDLE pipe =
+        CreateNamedPipeW(reinterpret_cast<LPCWSTR>(fifo.utf16()), PIPE_ACCESS_DUPLEX,
+                         PIPE_TYPE_BYTE, PIPE_UNLIMITED_INSTANCES, 0, 0, 0, nullptr);
     ASSERT_NE(pipe, INVALID_HANDLE_VALUE);
     fileAnswers = {std::nullopt, QString(), dir.path(), fifo};
     for (int i = 0; i < 4; ++i)
@@ -109,8 +111,8 @@ TEST_F(DialogTest, FailedOrCancelledSavesAndLoadsSayWhyAndChangeNothing)
     // No registration comes near 64 MB; a file that big is refused before anything changes.
     QFile huge(dir.filePath(QStringLiteral("riesig.mdg")));
     ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(entryfile::kMaxFileSize + 1));
-    const QString binary = dir.filePath(QStringLiteral("bild.mdg")),
-                  many = dir.filePath(QStringLiteral("viele.mdg"));
+    const QString binary = QDir::toNativeSeparators(dir.filePath(QStringLiteral("bild.mdg"))),
+                  many = QDir::toNativeSeparators(dir.filePath(QStringLiteral("viele.mdg")));
     entryfile::SaveFile(binary, QByteArray("VEREIN: \0\0", 10));
     entryfile::SaveFile(many, QByteArray(",,,\n").repeated(entryfile::kMaxEntries + 1));
     fileAnswers = {dir.filePath(QStringLiteral("fehlt.mdg")), huge.fileName(), fifo, binary, many};
@@ -132,14 +134,15 @@ TEST_F(DialogTest, FailedOrCancelledSavesAndLoadsSayWhyAndChangeNothing)
                            QStringLiteral("FEHLER: Meldedatei nicht gefunden!"),
                            QStringLiteral("Ein unbekannter Fehler ist beim Zugriff auf %1 "
                                           "aufgetreten.")
-                               .arg(huge.fileName()),
+                               .arg(QDir::toNativeSeparators(huge.fileName())),
                            fifo + QStringLiteral(" ist keine gewöhnliche Datei und kann nicht "
                                                  "geladen werden."),
                            binary + QStringLiteral(" ist keine Meldedatei: Die Datei enthält "
                                                    "Zeichen, die in keiner Textdatei stehen."),
                            many + QStringLiteral(" wird nicht geladen: Die Datei enthält mehr als "
                                                  "100.000 Einträge und ist keine Meldedatei "
-                                                 "eines Vereins.")}));
+                                                 "eines Vereins.")}))
+        << messages.texts.join(u'\n').toStdString();
 #ifdef Q_OS_WIN
     CloseHandle(pipe);
 #endif

@@ -15,7 +15,9 @@ stop() {
 }
 trap stop EXIT
 
-read -r pop3 smtp < <(python3 -c '
+# Debian's Python, which has aiosmtpd, whatever else comes first on the PATH.
+py=/usr/bin/python3
+read -r pop3 smtp < <($py -c '
 import socket
 a, b = socket.socket(), socket.socket()
 a.bind(("127.0.0.1", 0)); b.bind(("127.0.0.1", 0))
@@ -41,18 +43,28 @@ chown -R "$owner:$(id -gn "$owner")" "$dir/Maildir"
 } >"$dir/dovecot.conf"
 /usr/sbin/dovecot -F -c "$dir/dovecot.conf" &
 pids+=($!)
-python3 "$here/smtp_recorder.py" "$smtp" "$dir/delivered" &
+$py "$here/smtp_recorder.py" "$smtp" "$dir/delivered" &
 pids+=($!)
-# Up once both take connections; about ten seconds at most.
-for _ in $(seq 500); do
-    if python3 -c "import socket,sys
-for p in sys.argv[1:]: socket.create_connection(('127.0.0.1', int(p)), 1).close()" "$pop3" "$smtp" 2>/dev/null; then
-        export ZANDREL_MAIL_SERVERS="$pop3 $smtp $password Z:$dir/delivered"
-        "$@"
-        exit
-    fi
-    sleep 0.02
-done
+# Up once both take connections; given up when one has ended or after about ten seconds.
+if $py - "$pop3" "$smtp" "${pids[@]}" <<'PY'; then
+import os, socket, sys, time
+ports, pids = sys.argv[1:3], sys.argv[3:]
+deadline = time.monotonic() + 10
+while time.monotonic() < deadline:
+    if not all(os.path.exists(f"/proc/{p}") for p in pids):
+        sys.exit(1)
+    try:
+        for p in ports:
+            socket.create_connection(("127.0.0.1", int(p)), 1).close()
+        sys.exit(0)
+    except OSError:
+        time.sleep(0.02)
+sys.exit(1)
+PY
+    export ZANDREL_MAIL_SERVERS="$pop3 $smtp $password Z:$dir/delivered"
+    "$@"
+    exit
+fi
 echo "the mail servers did not start:" >&2
 cat "$dir/log" >&2 2>/dev/null || true
 exit 1
