@@ -26,8 +26,7 @@ namespace {
 
 #ifdef Q_OS_WIN
 // MinGW's std::filesystem::equivalent compares stat()'s inode numbers, which are 0 on Windows:
-// every two files would be the same. A file's identity there is its volume's serial number and its
-// index.
+// any two files would be the same. There a file is known by its volume's serial number and index.
 bool SameFile(const QString& a, const QString& b)
 {
     const auto identity = [](const QString& path) -> std::optional<std::array<DWORD, 3>> {
