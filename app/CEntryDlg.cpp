@@ -3,11 +3,14 @@
 #include "Clubs.h"
 #include "DataExchange.h"
 #include "DataPath.h"
+#include "Extras.h"
+#include "ExtrasLoader.h"
 #include "Entry.h"
 #include "HelpViewer.h"
 #include "MessageBox.h"
 #include "NameValidator.h"
 #include "Registration.h"
+#include "ChooseFile.h"
 #include "Settings.h"
 
 #include <algorithm>
@@ -20,7 +23,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QCollator>
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -61,10 +63,10 @@ const QString kExitQuestion = QStringLiteral("Beenden ohne Speichern?");
 // would make every row and every save slow. The entry file keeps longer names whole.
 constexpr int kMostNameChars = 60;
 
-// Both lists sort the way the entry list does: German, ignoring case.
-QComboBox* MakeListBox(QWidget* parent, QStringList texts, const QCollator& order)
+// Both lists come in the entry list's order (German, ignoring case), so they need no sorting at
+// every start.
+QComboBox* MakeListBox(QWidget* parent, const QStringList& texts)
 {
-    std::stable_sort(texts.begin(), texts.end(), order);
     auto* box = new QComboBox(parent);
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert); // typing never adds an item
@@ -124,7 +126,8 @@ CEntryDlg::CEntryDlg(QWidget* parent) : QDialog(parent)
 {
     static const bool accessibleWindow = (QAccessible::installFactory(AccessibleWindow), true);
     Q_UNUSED(accessibleWindow);
-    m_hIcon = ApplicationIcon();
+    // The application has made the icon already; tests may run the window without it.
+    m_hIcon = QApplication::windowIcon().isNull() ? ApplicationIcon() : QApplication::windowIcon();
     BuildControls();
     ConnectControls();
 }
@@ -218,8 +221,10 @@ void CEntryDlg::BuildControls()
     add(IDC_ENTRIES, m_lbEntries, QStringLiteral("Meldeliste"));
     m_lbEntries->setMinimumWidth(360);
 
-    m_cbClub = MakeListBox(this, lists::Clubs(), m_lbEntries->Collator());
-    m_cbEvent = MakeListBox(this, lists::Events(), m_lbEntries->Collator());
+    m_lbEntries->setModel(m_document.Model());
+
+    m_cbClub = MakeListBox(this, lists::Clubs());
+    m_cbEvent = MakeListBox(this, lists::Events());
     add(IDC_CLUB, m_cbClub, QStringLiteral("Verein"));
     add(IDC_EVENT, m_cbEvent, QStringLiteral("Veranstaltung"));
 
@@ -339,36 +344,17 @@ void CEntryDlg::BuildCommands()
 
 void CEntryDlg::UpdateListState()
 {
-    // The same words as the totals of the printed registration. Counted from the codes alone:
-    // this runs after every keystroke that edits a selected row.
-    const int count = m_lbEntries->GetCount();
-    int male = 0;
-    for (int i = 0; i < count; ++i)
-        male += entry::GenderOf(m_lbEntries->GetItemData(i));
-    m_lblCounts->setText(report::TotalsText(count, male));
+    // The same words as the totals of the printed registration.
+    const EntryDocument::Counts counts = m_document.Totals();
+    m_lblCounts->setText(report::TotalsText(counts.total, counts.male));
     QAccessibleEvent changed(m_lblCounts, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&changed);
 
-    QString reason;
-    if (m_cbClub->currentIndex() < 0 || m_cbEvent->currentIndex() < 0)
-        reason = QStringLiteral("Erst Verein und Veranstaltung wählen.");
-    else if (count == 0)
-        reason = QStringLiteral("Die Meldeliste ist leer.");
+    const QString reason = m_document.PrintBlocker();
     for (QAction* action : {m_actPrint, m_actPdf}) {
         action->setEnabled(reason.isEmpty());
         action->setToolTip(reason.isEmpty() ? action->text().remove(QLatin1Char('&')) : reason);
     }
-}
-
-bool CEntryDlg::IsInList(const QString& text, qint32 year) const
-{
-    const QCollator& order = m_lbEntries->Collator();
-    for (int i = 0; i < m_lbEntries->GetCount(); ++i) {
-        if (entry::YearOf(m_lbEntries->GetItemData(i)) == year &&
-            order.compare(m_lbEntries->GetText(i), text) == 0)
-            return true;
-    }
-    return false;
 }
 
 void CEntryDlg::dragEnterEvent(QDragEnterEvent* event)
@@ -423,13 +409,12 @@ void CEntryDlg::ConnectControls()
             });
         }
     };
-    QAbstractItemModel* rows = m_lbEntries->model();
-    connect(rows, &QAbstractItemModel::rowsInserted, this, listChanged);
-    connect(rows, &QAbstractItemModel::rowsRemoved, this, listChanged);
-    connect(rows, &QAbstractItemModel::modelReset, this, listChanged);
-    connect(rows, &QAbstractItemModel::dataChanged, this, listChanged);
-    connect(m_cbClub, &QComboBox::currentIndexChanged, this, listChanged);
-    connect(m_cbEvent, &QComboBox::currentIndexChanged, this, listChanged);
+    connect(&m_document, &EntryDocument::changed, this, listChanged);
+    // The document holds what is selected, whoever selected it: that is what gets saved.
+    connect(m_cbClub, &QComboBox::currentIndexChanged, this,
+            [this] { m_document.SetClub(SelectedText(m_cbClub)); });
+    connect(m_cbEvent, &QComboBox::currentIndexChanged, this,
+            [this] { m_document.SetEvent(SelectedText(m_cbEvent)); });
     // activated is the user's choice from the list; setting a selection from code raises nothing.
     connect(m_cbClub, &QComboBox::activated, this, dispatch(&CEntryDlg::OnSelChangeClub));
     connect(m_cbEvent, &QComboBox::activated, this, dispatch(&CEntryDlg::OnSelChangeEvent));
@@ -546,7 +531,7 @@ QString CEntryDlg::SelectedText(const QComboBox* box)
 void CEntryDlg::OnSelChangeClub()
 {
     m_bClubChosen = 1;
-    m_bModified = 1;
+    m_document.SetModified(true);
     if (m_bEventChosen == 1)
         EnableEditButtons();
 }
@@ -554,7 +539,7 @@ void CEntryDlg::OnSelChangeClub()
 void CEntryDlg::OnSelChangeEvent()
 {
     m_bEventChosen = 1;
-    m_bModified = 1;
+    m_document.SetModified(true);
     if (m_bClubChosen == 1)
         EnableEditButtons();
 }
@@ -652,23 +637,21 @@ void CEntryDlg::OnAdd()
 {
     SyncGenderAndUpdate(1);
     const QString text = entry::DisplayText(m_strName, m_strFirstName);
-    if (m_strFirstName.isEmpty() || m_strName.isEmpty() || m_nGender < 0 ||
-        entry::CheckBirthYear(m_nYear) == -1) {
+    if (!EntryDocument::IsComplete(m_strName, m_strFirstName, m_nYear, m_nGender,
+                                   entry::CurrentUtcYear())) {
         msgbox::Show(this, kIncomplete);
         return;
     }
     // The same child twice is a slip far more often than twins of one name; "Nein" keeps the
     // fields as they are.
-    if (IsInList(text, m_nYear) &&
+    if (m_document.Contains(text, m_nYear) &&
         msgbox::Show(this,
                      QStringLiteral("„%1“ (%2) ist schon in der Liste. Trotzdem hinzufügen?")
                          .arg(text)
                          .arg(m_nYear),
                      msgbox::Buttons::YesNoDefaultNo) != msgbox::Answer::Yes)
         return;
-    const int index = m_lbEntries->AddItem(text, m_nGender);
-    if (index >= 0)
-        m_lbEntries->SetItemData(index, entry::MakeCode(m_nYear, m_nGender));
+    m_document.Add(text, entry::MakeCode(m_nYear, m_nGender));
 
     m_strFirstName.clear();
     m_strName.clear();
@@ -686,9 +669,8 @@ void CEntryDlg::OnRemove()
         msgbox::Show(this, kSelectFirst);
         return;
     }
-    m_lbEntries->DeleteString(index);
     // A withdrawn participant must not stay in the saved file unnoticed: removing is a change.
-    m_bModified = 1;
+    m_document.Remove(index);
     m_lbEntries->SetCurSel(-1);
     m_strFirstName.clear();
     m_strName.clear();
@@ -731,18 +713,8 @@ int CEntryDlg::UpdateSelectedEntry(qint32 code)
         return 1;
     SyncGenderAndUpdate(1);
     const QString text = entry::DisplayText(m_strName, m_strFirstName);
-    const qint32 old = m_lbEntries->GetItemData(index);
-    m_lbEntries->DeleteString(index);
-    const int at = m_lbEntries->InsertItem(index, text);
-    if (at >= 0) {
-        if (code == -1) {
-            m_lbEntries->SetItemData(at, old);
-        } else {
-            m_lbEntries->SetItemData(at, code);
-            if (code != old)
-                m_bModified = 1;
-        }
-    }
+    // The row stays where it stands, even when its new text would sort elsewhere.
+    m_document.UpdateRow(index, text, code);
     m_lbEntries->SetCurSel(index);
     SyncGenderAndUpdate(1);
     return 1;
@@ -751,7 +723,7 @@ int CEntryDlg::UpdateSelectedEntry(qint32 code)
 void CEntryDlg::OnChangeName()
 {
     UpdateSelectedEntry(-1);
-    m_bModified = 1;
+    m_document.SetModified(true);
 }
 
 void CEntryDlg::OnKillFocusYear()
@@ -794,4 +766,74 @@ void CEntryDlg::OnAbout()
     about.exec();
 }
 
-// Saving, loading and the test mail are bound in their own files.
+// ---- files and commands ---------------------------------------------------------------------
+
+void CEntryDlg::OnSave()
+{
+    SyncGenderAndUpdate(1); // takes the check box into m_bAutoSave; its result does not matter
+    commands::SaveEntryFile(this, m_document, m_bAutoSave == 1, m_strPath);
+}
+
+void CEntryDlg::OnLoad()
+{
+    if (!MayDiscardChanges())
+        return;
+    if (const std::optional<QString> path = commands::ChooseEntryFileToLoad(this, m_strPath))
+        LoadPath(*path);
+}
+
+bool CEntryDlg::MayDiscardChanges()
+{
+    // A loaded file replaces the whole list: unsaved changes would be gone without a word.
+    return m_bModified != 1 ||
+           msgbox::Show(this, QStringLiteral("Ungespeicherte Änderungen verwerfen?"),
+                        msgbox::Buttons::YesNo) == msgbox::Answer::Yes;
+}
+
+void CEntryDlg::LoadPath(const QString& path)
+{
+    const auto items = [](const QComboBox* box) {
+        QStringList texts;
+        for (int i = 0; i < box->count(); ++i)
+            texts << box->itemText(i);
+        return texts;
+    };
+    const std::optional<entryfile::HeaderSelection> selection = commands::LoadEntryFile(
+        this, m_document, path, items(m_cbClub), items(m_cbEvent));
+    if (!selection)
+        return;
+    // Selecting from code raises no choice notification, as with a combo box's own selection.
+    if (selection->club >= 0)
+        m_cbClub->setCurrentIndex(selection->club);
+    if (selection->event >= 0)
+        m_cbEvent->setCurrentIndex(selection->event);
+    if (selection->enableEditButtons)
+        EnableEditButtons();
+    SyncGenderAndUpdate(0);
+}
+
+void CEntryDlg::OnImport()
+{
+    commands::Import(this, m_document, m_folders.memberLists);
+}
+
+void CEntryDlg::OnPrint()
+{
+    commands::Print(this, m_document);
+}
+
+void CEntryDlg::OnSavePdf()
+{
+    commands::SavePdf(this, m_document, m_folders.pdfs);
+}
+
+void CEntryDlg::OnGather()
+{
+    if (const Extras* extras = LoadExtras(this))
+        extras->gather(this, m_folders.gathering, ExtrasSeamsOfTheProgram());
+}
+
+void CEntryDlg::OnSend()
+{
+    commands::SendTestMail(this, m_testMail);
+}

@@ -1,10 +1,13 @@
 #pragma once
 // The program's one working window: club and event, the four fields of the editing buffer, the
-// entry list, load and save. Every participant exists only as a row of m_lbEntries.
+// entry list, load and save. The participants live in the document (m_document), which the list
+// shows; the handlers read the fields, call the document or a command, and show the result.
 
 #include "CIconListBox.h"
 #include "CImageList.h"
 #include "CInfoDlg.h"
+#include "Commands.h"
+#include "EntryDocument.h"
 #include "Settings.h"
 #include "TestMail.h"
 
@@ -96,7 +99,7 @@ public:
     void LoadPath(const QString& path);
 
     /// The participants in list order.
-    QList<EntryRow> Entries() const;
+    QList<EntryRow> Entries() const { return m_document.Entries(); }
 
     int SyncGenderAndUpdate(int direction);
     int UpdateSelectedEntry(qint32 code);
@@ -136,16 +139,29 @@ private:
     void UpdateListState();
     /// Asks before unsaved changes are replaced by a loaded file; true: go on.
     bool MayDiscardChanges();
-    /// Whether the list already holds this surname, first name and year (the list's collation).
-    bool IsInList(const QString& text, qint32 year) const;
     void ConnectControls();
     void SetFocusToFirstName();
     void ResetGenderButtons();
     void OnGenderClicked(const QRadioButton* button, int gender);
     void ShowRejectedCharacter(QLineEdit* field, char32_t ch);
 
+    // The registration being edited, and the folders the file dialogs open in.
+    EntryDocument m_document;
+    RememberedFolders m_folders;
+
+    // The change flag lives in the document; the window reads it under its own name.
+    class ModifiedFlag
+    {
+    public:
+        explicit ModifiedFlag(const EntryDocument& document) : m_document(document) {}
+        operator qint32() const { return m_document.IsModified() ? 1 : 0; }
+
+    private:
+        const EntryDocument& m_document;
+    };
+
     // State, named as the rest of the program knows it.
-    QString m_strPath;
+    QString& m_strPath = m_folders.entryFiles; // the stored folder, setting "path"
     QComboBox* m_cbClub = nullptr;
     QComboBox* m_cbEvent = nullptr;
     CIconListBox* m_lbEntries = nullptr;
@@ -155,7 +171,7 @@ private:
     qint32 m_bAutoSave = 0;
     QIcon m_hIcon;
     CImageList m_imageList;
-    qint32 m_bModified = 0;
+    const ModifiedFlag m_bModified{m_document};
     qint32 m_bEventChosen = 0;
     qint32 m_bClubChosen = 0;
     qint32 m_nGender = 0;
@@ -173,11 +189,6 @@ private:
     QAction* m_actPdf = nullptr;
     QMenu* m_menu = nullptr;          // the window's context menu
     bool m_bListStatePending = false; // an UpdateListState is queued
-    // Folders of the last member list, the last PDF and the last gathering, for this session; the
-    // stored folder (m_strPath) stays the one of the entry files.
-    QString m_strImportPath;
-    QString m_strPdfPath;
-    QString m_strGatherPath;
     QHash<int, QWidget*> m_controls;
     int m_nExchangeDepth = 0; // > 0 while UpdateData runs: notifications are not dispatched
     bool m_bClosing = false;  // the user already agreed to leave

@@ -129,9 +129,9 @@ private:
     QList<Candidate> m_rows;
 };
 
-CImportDlg::CImportDlg(memberlist::Table table, QList<EntryRow> existing, const QCollator& order,
-                       int currentUtcYear, const QString& fileName, QWidget* parent)
-    : QDialog(parent), m_table(std::move(table)), m_existing(std::move(existing)), m_order(order),
+CImportDlg::CImportDlg(memberlist::Table table, QList<EntryRow> existing, int currentUtcYear,
+                       const QString& fileName, QWidget* parent)
+    : QDialog(parent), m_table(std::move(table)), m_existing(std::move(existing)),
       m_currentUtcYear(currentUtcYear), m_columns(memberlist::MapHeader(m_table.header)),
       m_model(new CImportModel(this)), m_view(new QTableView(this)), m_summary(new QLabel(this)),
       m_female(new QPushButton(QStringLiteral("&weiblich"), this)),
@@ -251,7 +251,7 @@ QList<EntryRow> CImportDlg::Rows() const
 
 void CImportDlg::Reevaluate()
 {
-    m_model->Reset(memberlist::Evaluate(m_table, m_columns, m_currentUtcYear, m_existing, m_order));
+    m_model->Reset(memberlist::Evaluate(m_table, m_columns, m_currentUtcYear, m_existing));
     if (m_model->rowCount() > 0)
         m_view->setCurrentIndex(m_model->index(0, CImportModel::Participant));
 }

@@ -11,7 +11,6 @@
 #include "MemberList.h"
 
 #include <array>
-#include <QCollator>
 #include <QDialog>
 #include <QList>
 
@@ -25,9 +24,9 @@ class CImportDlg : public QDialog
 {
     Q_OBJECT
 public:
-    /// `existing` and `order`: the entry list and its collation, for "schon in der Liste".
-    CImportDlg(memberlist::Table table, QList<EntryRow> existing, const QCollator& order,
-               int currentUtcYear, const QString& fileName, QWidget* parent = nullptr);
+    /// `existing`: the entry list, for "schon in der Liste".
+    CImportDlg(memberlist::Table table, QList<EntryRow> existing, int currentUtcYear,
+               const QString& fileName, QWidget* parent = nullptr);
     ~CImportDlg() override;
 
     /// The checked rows as the entry list takes them, in file order.
@@ -43,7 +42,6 @@ private:
 
     memberlist::Table m_table;
     QList<EntryRow> m_existing;
-    QCollator m_order;
     int m_currentUtcYear;
     memberlist::Columns m_columns;
     CImportModel* m_model = nullptr;

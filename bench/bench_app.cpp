@@ -15,11 +15,12 @@
 #include "BigEntryFile.h"
 #include "CEntryApp.h"
 #include "CEntryDlg.h"
+#include "EntryListModel.h"
 #include "ChooseFile.h"
 #include "CIconListBox.h"
 #include "Entry.h"
 #include "EntryFile.h"
-#include "EntryFileIo.h"
+#include "SafeFile.h"
 #include "HelpViewer.h"
 #include "MessageBox.h"
 #include "PaintWatcher.h"
@@ -164,7 +165,8 @@ int RunProgramAsChild(int argc, char** argv, bool peakMemory, const QString& fil
 /// Runs this program as a child with `arguments` and returns its standard output; an empty one
 /// (and a failed benchmark, with the child's error output shown) when the child failed.
 QByteArray RunChild(benchmark::State& state, const QStringList& arguments,
-                    std::int64_t* startedNs = nullptr)
+                    std::int64_t* startedNs = nullptr,
+                    const QString& program = QCoreApplication::applicationFilePath())
 {
     // Settings of their own, as a user who has used the program before has them.
     static const QString configHome = [] {
@@ -185,7 +187,7 @@ QByteArray RunChild(benchmark::State& state, const QStringList& arguments,
     process.setProcessEnvironment(env);
     if (startedNs)
         *startedNs = SteadyNowNs();
-    process.start(QCoreApplication::applicationFilePath(), arguments);
+    process.start(program, arguments);
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
         process.exitCode() != 0) {
         process.kill();
@@ -224,7 +226,8 @@ void BM_KeystrokeInNameFieldWithSelectedEntry(benchmark::State& state)
 {
     auto dlg = OpenWindow();
     CIconListBox& list = EntryList(*dlg);
-    list.AddItems(bench::RandomRows(static_cast<int>(state.range(0)), 4711));
+    static_cast<EntryListModel*>(list.model())
+        ->AddSorted(bench::RandomRows(static_cast<int>(state.range(0)), 4711));
     const int row = list.GetCount() / 2;
     list.SetCurSel(row);
     dlg->OnSelChangeEntries();
@@ -273,7 +276,7 @@ void BM_LoadUntilPainted(benchmark::State& state)
         }
         state.PauseTiming();
         const bool emptied =
-            bench::ChangeListUntilPainted(state, list, painted, [&] { list.ResetContent(); });
+            bench::ChangeListUntilPainted(state, list, painted, [&] { static_cast<EntryListModel*>(list.model())->Clear(); });
         state.ResumeTiming();
         if (!emptied)
             break;
@@ -297,7 +300,7 @@ void BM_SaveEndToEnd(benchmark::State& state)
         dlg->OnSave();
     filedlg::SetFilePresenter({});
     QByteArray saved;
-    if (entryfile::LoadFile(target, saved) != entryfile::LoadResult::Ok ||
+    if (textfile::LoadFile(target, saved) != textfile::LoadResult::Ok ||
         entryfile::Read(saved, entry::CurrentUtcYear()).entries.size() != bench::kBigFileEntries)
         bench::Fail(state, "the saved file does not hold all entries");
 }
@@ -305,19 +308,42 @@ BENCHMARK(BM_SaveEndToEnd)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // From just before the process is spawned to the end of the window's first paint: process
 // creation, loading the libraries, the application object with its translations, reading the
-// settings, building the window and painting it.
+// settings, building the window and painting it. Each iteration also starts the smallest Qt
+// Widgets program (minimal_widgets, beside this one) the same way, the two in turns, so that
+// `ratio` compares them under the same load.
 void BM_StartToFirstPaint(benchmark::State& state)
 {
-    for (auto _ : state) {
+    const QString minimal = QCoreApplication::applicationDirPath() +
+                            QStringLiteral("/minimal_widgets");
+    std::vector<double> program;
+    std::vector<double> yardstick;
+    const auto start = [&](const QString& path, const QStringList& arguments) {
         std::int64_t started = 0;
-        const QByteArray output = RunChild(state, {QString::fromLatin1(kChildStart)}, &started);
-        const long long painted = ValueOf(output, "painted");
-        if (painted < 0) {
-            bench::Fail(state, "the child never painted its window");
+        const long long painted = ValueOf(RunChild(state, arguments, &started, path), "painted");
+        return painted < 0 ? -1.0 : static_cast<double>(painted - started) / 1e9;
+    };
+    bool minimalFirst = false;
+    for (auto _ : state) {
+        double other = minimalFirst ? start(minimal, {}) : 0.0;
+        const double own =
+            start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(kChildStart)});
+        if (!minimalFirst)
+            other = start(minimal, {});
+        minimalFirst = !minimalFirst;
+        if (own < 0 || other < 0) {
+            bench::Fail(state, "a child never painted its window");
             break;
         }
-        state.SetIterationTime(static_cast<double>(painted - started) / 1e9);
+        program.push_back(own);
+        yardstick.push_back(other);
+        state.SetIterationTime(own);
     }
+    const auto median = [](std::vector<double> v) {
+        std::sort(v.begin(), v.end());
+        return v.empty() ? 0.0 : v[v.size() / 2];
+    };
+    state.counters["minimal_ms"] = median(yardstick) * 1e3;
+    state.counters["ratio"] = median(program) / std::max(median(yardstick), 1e-9);
 }
 BENCHMARK(BM_StartToFirstPaint)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(10);
 

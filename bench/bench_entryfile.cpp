@@ -8,7 +8,7 @@
 #include "BigEntryFile.h"
 #include "Entry.h"
 #include "EntryFile.h"
-#include "EntryFileIo.h"
+#include "SafeFile.h"
 
 #include <benchmark/benchmark.h>
 #include <cstring>
@@ -85,7 +85,7 @@ void BM_SaveFile(benchmark::State& state)
     const QString path = dir.filePath(QStringLiteral("Gauturnfest 2026 TV Musterstadt.mdg"));
     const QByteArray& bytes = BigFileBytes();
     for (auto _ : state) {
-        if (entryfile::SaveFile(path, bytes) != entryfile::SaveResult::Ok) {
+        if (textfile::SaveFile(path, bytes) != textfile::SaveResult::Ok) {
             bench::Fail(state, "save failed");
             break;
         }
@@ -98,7 +98,7 @@ BENCHMARK(BM_SaveFile)->Unit(benchmark::kMillisecond);
 QString SaveBigFile(benchmark::State& state, const QTemporaryDir& dir)
 {
     const QString path = dir.filePath(QStringLiteral("meldung.mdg"));
-    if (entryfile::SaveFile(path, BigFileBytes()) == entryfile::SaveResult::Ok)
+    if (textfile::SaveFile(path, BigFileBytes()) == textfile::SaveResult::Ok)
         return path;
     bench::Fail(state, "save failed");
     return {};
@@ -112,7 +112,7 @@ void BM_LoadFile(benchmark::State& state)
         return;
     for (auto _ : state) {
         QByteArray bytes;
-        if (entryfile::LoadFile(path, bytes) != entryfile::LoadResult::Ok) {
+        if (textfile::LoadFile(path, bytes) != textfile::LoadResult::Ok) {
             bench::Fail(state, "load failed");
             break;
         }
@@ -130,7 +130,7 @@ void BM_LoadFileAndRead(benchmark::State& state)
         return;
     for (auto _ : state) {
         QByteArray bytes;
-        if (entryfile::LoadFile(path, bytes) != entryfile::LoadResult::Ok) {
+        if (textfile::LoadFile(path, bytes) != textfile::LoadResult::Ok) {
             bench::Fail(state, "load failed");
             break;
         }

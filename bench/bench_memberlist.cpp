@@ -7,6 +7,7 @@
 
 #include "BenchMain.h"
 #include "CImportDlg.h"
+#include "Collation.h"
 #include "MemberList.h"
 #include "PaintWatcher.h"
 #include "RandomEntries.h"
@@ -23,19 +24,12 @@ namespace {
 constexpr int kMembers = 10000;
 constexpr int kListEntries = 100000;
 
-QCollator ListOrder()
-{
-    QCollator order(QLocale(QLocale::German, QLocale::Germany));
-    order.setCaseSensitivity(Qt::CaseInsensitive);
-    return order;
-}
-
 /// The entry list, in the order the window keeps it.
 const QList<EntryRow>& List()
 {
     static const QList<EntryRow> rows = [] {
         QList<EntryRow> list = bench::RandomRows(kListEntries, 7);
-        const QCollator order = ListOrder();
+        const QCollator order = collation::ListCollator();
         std::stable_sort(list.begin(), list.end(), [&](const EntryRow& a, const EntryRow& b) {
             return order.compare(a.text, b.text) < 0;
         });
@@ -67,13 +61,12 @@ const QByteArray& MemberFile()
 
 void BM_ParseAndEvaluate(benchmark::State& state)
 {
-    const QCollator order = ListOrder();
     const QByteArray& bytes = MemberFile();
     const QList<EntryRow>& list = List();
     for (auto _ : state) {
         const memberlist::Parsed parsed = memberlist::Parse(bytes);
         const QList<memberlist::Candidate> rows = memberlist::Evaluate(
-            parsed.table, memberlist::MapHeader(parsed.table.header), 2026, list, order);
+            parsed.table, memberlist::MapHeader(parsed.table.header), 2026, list);
         const auto inList = std::count_if(rows.begin(), rows.end(), [](const auto& c) {
             return (c.problems & memberlist::InList) != 0;
         });
@@ -87,11 +80,10 @@ BENCHMARK(BM_ParseAndEvaluate)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_OpenPreview(benchmark::State& state)
 {
-    const QCollator order = ListOrder();
     for (auto _ : state) {
         // From the file's bytes to the painted table, as after the file dialog closes.
         memberlist::Parsed parsed = memberlist::Parse(MemberFile());
-        auto preview = std::make_unique<CImportDlg>(std::move(parsed.table), List(), order, 2026,
+        auto preview = std::make_unique<CImportDlg>(std::move(parsed.table), List(), 2026,
                                                     QStringLiteral("mitglieder.csv"));
         auto* table = preview->findChild<QTableView*>(QStringLiteral("importTable"));
         bench::PaintWatcher painted(table->viewport());

@@ -1,6 +1,6 @@
 #include "CEntryRowDelegate.h"
 
-#include "CEntryListModel.h"
+#include "EntryListModel.h"
 #include "CIconListBox.h"
 #include "CImageList.h"
 #include "Entry.h"
@@ -105,7 +105,7 @@ void CEntryRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     }
 
     if (pictures) {
-        const qint32 code = index.data(CEntryListModel::EntryCodeRole).value<qint32>();
+        const qint32 code = index.data(EntryListModel::EntryCodeRole).value<qint32>();
         pictures->Draw(*painter, entry::GenderOf(code), row.topLeft());
     }
 

@@ -1,25 +1,13 @@
 #include "CIconListBox.h"
 
 #include "CEntryRowDelegate.h"
+#include "EntryListModel.h"
 
 #include <QPainter>
+#include <QScopeGuard>
 
-class CIconListBox::QuietScope
+CIconListBox::CIconListBox(QWidget* parent) : QListView(parent)
 {
-public:
-    explicit QuietScope(CIconListBox& list) : m_list(list) { ++m_list.m_nQuiet; }
-    ~QuietScope() { --m_list.m_nQuiet; }
-    QuietScope(const QuietScope&) = delete;
-    QuietScope& operator=(const QuietScope&) = delete;
-
-private:
-    CIconListBox& m_list;
-};
-
-CIconListBox::CIconListBox(QWidget* parent)
-    : QListView(parent), m_pModel(new CEntryListModel(this))
-{
-    setModel(m_pModel);
     setItemDelegate(new CEntryRowDelegate(this));
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -31,12 +19,33 @@ CIconListBox::CIconListBox(QWidget* parent)
     setWordWrap(false);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-
-    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &CIconListBox::OnSelectionChanged);
 }
 
 CIconListBox::~CIconListBox() = default;
+
+void CIconListBox::setModel(QAbstractItemModel* rows)
+{
+    if (!rows) {
+        QListView::setModel(rows);
+        return;
+    }
+    // Whatever a change of the rows does to the selection, it is not the user's choice. These
+    // connections come before the view's and its selection model's own, so they act first.
+    const auto quiet = [this] { ++m_nQuiet; };
+    const auto loud = [this] { --m_nQuiet; };
+    connect(rows, &QAbstractItemModel::rowsAboutToBeInserted, this, quiet);
+    connect(rows, &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            &CIconListBox::OnRowsAboutToBeRemoved);
+    connect(rows, &QAbstractItemModel::modelAboutToBeReset, this, quiet);
+    connect(rows, &QAbstractItemModel::layoutAboutToBeChanged, this, quiet);
+    QListView::setModel(rows);
+    connect(rows, &QAbstractItemModel::rowsInserted, this, loud);
+    connect(rows, &QAbstractItemModel::rowsRemoved, this, loud);
+    connect(rows, &QAbstractItemModel::modelReset, this, loud);
+    connect(rows, &QAbstractItemModel::layoutChanged, this, loud);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CIconListBox::OnSelectionChanged);
+}
 
 void CIconListBox::OnSelectionChanged()
 {
@@ -44,74 +53,47 @@ void CIconListBox::OnSelectionChanged()
         Q_EMIT selChange();
 }
 
-int CIconListBox::AddItem(const QString& text, qint32 itemData)
+void CIconListBox::OnRowsAboutToBeRemoved(const QModelIndex& parent, int first, int last)
 {
-    QuietScope quiet(*this);
-    return m_pModel->AddSorted(text, itemData);
-}
-
-int CIconListBox::AddItems(QList<EntryRow> rows)
-{
-    QuietScope quiet(*this);
-    m_pModel->AddSorted(std::move(rows));
-    return m_pModel->Count();
-}
-
-int CIconListBox::InsertItem(int index, const QString& text)
-{
-    if (index == -1)
-        index = m_pModel->Count();
-    QuietScope quiet(*this);
-    return m_pModel->Insert(index, text, -1);
-}
-
-int CIconListBox::DeleteString(int index)
-{
-    if (!m_pModel->IsValidRow(index))
-        return -1;
-    QuietScope quiet(*this);
+    ++m_nQuiet;
     // The view would move the selection to a neighbour of a deleted current row; a list box leaves
     // no selection behind, so the current row moves on here first, without selecting anything.
-    const QModelIndex doomed = m_pModel->index(index);
     QItemSelectionModel* selection = selectionModel();
-    if (selection->isSelected(doomed))
+    const int selected = GetCurSel();
+    if (selected >= first && selected <= last)
         selection->clearSelection();
-    if (selection->currentIndex() == doomed) {
-        const int neighbour = index + 1 < m_pModel->Count() ? index + 1 : index - 1;
-        selection->setCurrentIndex(neighbour >= 0 ? m_pModel->index(neighbour) : QModelIndex(),
+    const int current = selection->currentIndex().row();
+    if (current >= first && current <= last) {
+        const int neighbour = last + 1 < model()->rowCount(parent) ? last + 1 : first - 1;
+        selection->setCurrentIndex(neighbour >= 0 ? model()->index(neighbour, 0, parent)
+                                                  : QModelIndex(),
                                    QItemSelectionModel::NoUpdate);
     }
-    m_pModel->Remove(index);
-    return m_pModel->Count();
-}
-
-void CIconListBox::ResetContent()
-{
-    QuietScope quiet(*this);
-    m_pModel->Clear();
 }
 
 int CIconListBox::GetCount() const
 {
-    return m_pModel->Count();
+    return model() ? model()->rowCount() : 0;
 }
 
 int CIconListBox::GetCurSel() const
 {
-    const QModelIndexList rows = selectionModel()->selectedRows();
+    const QModelIndexList rows = selectionModel() ? selectionModel()->selectedRows()
+                                                  : QModelIndexList();
     return rows.isEmpty() ? -1 : rows.constFirst().row();
 }
 
 int CIconListBox::SetCurSel(int index)
 {
-    QuietScope quiet(*this);
+    ++m_nQuiet;
+    const auto done = qScopeGuard([this] { --m_nQuiet; });
     if (index == -1) {
         selectionModel()->clearSelection();
         return -1;
     }
-    if (!m_pModel->IsValidRow(index))
+    if (index < 0 || index >= GetCount())
         return -1;
-    const QModelIndex target = m_pModel->index(index);
+    const QModelIndex target = model()->index(index, 0);
     selectionModel()->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect);
     scrollTo(target);
     return index;
@@ -119,17 +101,15 @@ int CIconListBox::SetCurSel(int index)
 
 QString CIconListBox::GetText(int index) const
 {
-    return m_pModel->IsValidRow(index) ? m_pModel->Text(index) : QString();
+    return index >= 0 && index < GetCount() ? model()->index(index, 0).data().toString()
+                                            : QString();
 }
 
 qint32 CIconListBox::GetItemData(int index) const
 {
-    return m_pModel->IsValidRow(index) ? m_pModel->Code(index) : -1;
-}
-
-int CIconListBox::SetItemData(int index, qint32 itemData)
-{
-    return m_pModel->SetCode(index, itemData) ? 0 : -1;
+    return index >= 0 && index < GetCount()
+               ? model()->index(index, 0).data(EntryListModel::EntryCodeRole).value<qint32>()
+               : -1;
 }
 
 QItemSelectionModel::SelectionFlags CIconListBox::selectionCommand(const QModelIndex& index,
@@ -148,7 +128,7 @@ QItemSelectionModel::SelectionFlags CIconListBox::selectionCommand(const QModelI
 void CIconListBox::paintEvent(QPaintEvent* event)
 {
     QListView::paintEvent(event);
-    if (m_pModel->Count() != 0 || !hasFocus())
+    if (GetCount() != 0 || !hasFocus())
         return;
     // An empty list still shows that it has the focus, over the place of its first row.
     QPainter painter(viewport());

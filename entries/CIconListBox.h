@@ -1,9 +1,7 @@
 #pragma once
 // The entry list of the main window: one row per participant, each with the gender picture and
-// the display text, kept in the alphabetical order of the texts by AddItem. The methods are named
-// after what a sorted list box offers (add, insert at an index, item data, current selection).
-
-#include "CEntryListModel.h"
+// the display text. It shows the rows that it is given (the document's EntryListModel) and keeps
+// the selection the way a list box does; it never changes a row itself.
 
 #include <QListView>
 
@@ -19,20 +17,9 @@ public:
     /// The pictures of the rows; not owned. Null: rows are drawn without a picture.
     CImageList* m_pImageList = nullptr;
 
-    /// Adds text at its sorted place (after any equal texts) and gives it itemData. Returns the
-    /// index.
-    int AddItem(const QString& text, qint32 itemData);
-    /// Adds many rows: the same order as AddItem for each row in turn, but one sort for all
-    /// instead of one search and one shift per row, so loading a large file stays quick. Returns
-    /// the new count.
-    int AddItems(QList<EntryRow> rows);
-    /// Inserts text exactly at index (-1: at the end) with data -1, whatever the order. Returns the
-    /// index, or -1 for an index out of range.
-    int InsertItem(int index, const QString& text);
-    /// Returns the number of rows left, or -1 for a bad index. A deleted selected row leaves no
-    /// selection behind.
-    int DeleteString(int index);
-    void ResetContent();
+    /// Shows `rows` (display text under DisplayRole, entry code under EntryListModel's
+    /// EntryCodeRole); not owned.
+    void setModel(QAbstractItemModel* rows) override;
 
     int GetCount() const;
     /// The selected row, or -1 when none is selected.
@@ -44,14 +31,10 @@ public:
     QString GetText(int index) const;
     /// The data of a row; -1 for a bad index.
     qint32 GetItemData(int index) const;
-    /// Returns 0, or -1 for a bad index.
-    int SetItemData(int index, qint32 itemData);
-
-    /// The order AddItem sorts by: German, case-insensitive.
-    const QCollator& Collator() const { return m_pModel->Collator(); }
 
 Q_SIGNALS:
-    /// The user changed the selection (mouse, keyboard). Never raised by the methods above.
+    /// The user changed the selection (mouse, keyboard). Never raised by SetCurSel nor by a change
+    /// of the rows.
     void selChange();
 
 protected:
@@ -60,10 +43,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    // Counts the list's own changes, during which a selection change is not the user's.
-    class QuietScope;
     void OnSelectionChanged();
+    void OnRowsAboutToBeRemoved(const QModelIndex& parent, int first, int last);
 
-    CEntryListModel* m_pModel;
-    int m_nQuiet = 0;
+    int m_nQuiet = 0; // > 0 while the rows or SetCurSel change the selection
 };

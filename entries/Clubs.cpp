@@ -2,22 +2,37 @@
 
 namespace lists {
 
+// Both lists are kept in the entry list's order (German, ignoring case), as the window shows them.
+
 QStringList Clubs()
 {
     return {
-        QStringLiteral("TV Musterstadt"),      QStringLiteral("SV Blau-Weiß Auental"),
-        QStringLiteral("TSV Bergheim 1888"),   QStringLiteral("TuS Lindenhof"),
-        QStringLiteral("SC Wiesenbach"),       QStringLiteral("TG Talhausen"),
-        QStringLiteral("VfL Eichenau"),        QStringLiteral("TSG Rosenfeld"),
-        QStringLiteral("DJK Kirchdorf"),       QStringLiteral("TV Oberweiler"),
-        QStringLiteral("SG Mühlbach"),         QStringLiteral("TSV Unterweiler"),
-        QStringLiteral("FC Steinach 1921"),    QStringLiteral("Turnerbund Sonnenberg"),
-        QStringLiteral("TV Hasenweiler"),      QStringLiteral("SpVgg Kleinfeld"),
-        QStringLiteral("TSV Waldhausen"),      QStringLiteral("ESV Birkenstadt"),
-        QStringLiteral("MTV Feldkirchen"),     QStringLiteral("TV Schönau am Bach"),
-        QStringLiteral("SV Grünwiesen"),       QStringLiteral("TuS Fichtenberg"),
-        QStringLiteral("TG Seewalden"),        QStringLiteral("Skiclub Hochalm"),
-        QStringLiteral("Post SV Musterstadt"), QStringLiteral("Turnverein Neudorf-Altstadt"),
+        QStringLiteral("DJK Kirchdorf"),
+        QStringLiteral("ESV Birkenstadt"),
+        QStringLiteral("FC Steinach 1921"),
+        QStringLiteral("MTV Feldkirchen"),
+        QStringLiteral("Post SV Musterstadt"),
+        QStringLiteral("SC Wiesenbach"),
+        QStringLiteral("SG Mühlbach"),
+        QStringLiteral("Skiclub Hochalm"),
+        QStringLiteral("SpVgg Kleinfeld"),
+        QStringLiteral("SV Blau-Weiß Auental"),
+        QStringLiteral("SV Grünwiesen"),
+        QStringLiteral("TG Seewalden"),
+        QStringLiteral("TG Talhausen"),
+        QStringLiteral("TSG Rosenfeld"),
+        QStringLiteral("TSV Bergheim 1888"),
+        QStringLiteral("TSV Unterweiler"),
+        QStringLiteral("TSV Waldhausen"),
+        QStringLiteral("Turnerbund Sonnenberg"),
+        QStringLiteral("Turnverein Neudorf-Altstadt"),
+        QStringLiteral("TuS Fichtenberg"),
+        QStringLiteral("TuS Lindenhof"),
+        QStringLiteral("TV Hasenweiler"),
+        QStringLiteral("TV Musterstadt"),
+        QStringLiteral("TV Oberweiler"),
+        QStringLiteral("TV Schönau am Bach"),
+        QStringLiteral("VfL Eichenau"),
     };
 }
 

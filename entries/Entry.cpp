@@ -1,5 +1,7 @@
 #include "Entry.h"
 
+#include "Collation.h"
+
 #include <QDateTime>
 
 namespace entry {
@@ -20,6 +22,20 @@ Names SplitDisplayText(const QString& text)
         --end;
     name.truncate(end);
     return {name, text.mid(comma + 1)};
+}
+
+bool SameParticipant(const QString& textA, qint32 yearA, const QString& textB, qint32 yearB)
+{
+    static const QCollator order = collation::ListCollator();
+    return yearA == yearB && order.compare(textA, textB) == 0;
+}
+
+QByteArray ParticipantKey(QStringView text, qint32 year)
+{
+    // The collation key holds no NUL but its last byte, so the year behind it cannot run into it.
+    QByteArray key = collation::Key(text);
+    key.append(reinterpret_cast<const char*>(&year), sizeof year);
+    return key;
 }
 
 int CurrentUtcYear()

@@ -3,7 +3,9 @@
 // and its 32-bit entry code (birth year times two plus the gender bit). These helpers are the one
 // place that knows both forms; the window, the list and the entry file all go through them.
 
+#include <QByteArray>
 #include <QString>
+#include <QStringView>
 #include <QtGlobal>
 
 namespace entry {
@@ -13,6 +15,10 @@ enum Gender : int
     Female = 0,
     Male = 1
 };
+
+/// More participants than any club registers: a list never holds more, so a file with more is
+/// refused rather than loaded, and an import that would pass it is refused as a whole.
+inline constexpr qsizetype kMaxEntries = 100000;
 
 /// Surname, one comma, first name; nothing added or removed.
 QString DisplayText(const QString& name, const QString& firstName);
@@ -26,6 +32,15 @@ struct Names
 /// Splits a display text at its first comma. Without a comma the surname is empty and the whole
 /// text is the first name.
 Names SplitDisplayText(const QString& text);
+
+/// The one rule for "the same participant", for the window's question before adding, the import
+/// and the gathering alike: the display texts are equal in the list's order (German, ignoring
+/// case, so "meier,anna" is "Meier,Anna" but "Muller" is not "Müller") and the years agree.
+bool SameParticipant(const QString& textA, qint32 yearA, const QString& textB, qint32 yearB);
+
+/// A value that two participants share exactly when SameParticipant holds for them, for tables
+/// that look participants up instead of comparing them pairwise.
+QByteArray ParticipantKey(QStringView text, qint32 year);
 
 /// (year << 1) | gender bit. Only the low bit of gender is used.
 constexpr qint32 MakeCode(qint32 year, int gender) noexcept

@@ -1,6 +1,7 @@
 #include "EntryFile.h"
 
 #include "Cp1252.h"
+#include "TextEncoding.h"
 #include "Entry.h"
 
 #include <algorithm>
@@ -11,6 +12,8 @@
 
 namespace entryfile {
 namespace {
+
+using textfile::Encoding;
 
 constexpr qsizetype kTextWidth = 40;
 constexpr qsizetype kYearWidth = 4;
@@ -85,12 +88,6 @@ int ParseLeadingInt(QByteArrayView text)
     if (negative)
         return static_cast<int>(-value);
     return static_cast<int>(std::min<qint64>(value, std::numeric_limits<int>::max()));
-}
-
-bool HasNonAscii(QByteArrayView bytes)
-{
-    return std::any_of(bytes.begin(), bytes.end(),
-                       [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
 }
 
 constexpr QByteArrayView kBom("\xEF\xBB\xBF");
@@ -221,12 +218,6 @@ QByteArray Write(const QString& club, const QString& event, const QList<EntryRow
     return out;
 }
 
-Encoding DetectEncoding(QByteArrayView bytes)
-{
-    bytes = UpToEndOfFile(bytes);
-    return HasNonAscii(bytes) && bytes.isValidUtf8() ? Encoding::Utf8 : Encoding::Cp1252;
-}
-
 Content Read(QByteArrayView bytes, int currentUtcYear)
 {
     // UTF-16 is turned into UTF-8 and read as such: the same folding of characters that
@@ -244,7 +235,7 @@ Content Read(QByteArrayView bytes, int currentUtcYear)
         content.refusal = Content::Refusal::NotText;
         return content;
     }
-    const Encoding encoding = DetectEncoding(bytes);
+    const Encoding encoding = textfile::DetectEncoding(bytes);
     if (encoding == Encoding::Utf8 && bytes.startsWith(kBom))
         bytes = bytes.sliced(kBom.size());
 

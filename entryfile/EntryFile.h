@@ -9,6 +9,7 @@
 //   entry)
 
 #include "Entry.h"
+#include "TextEncoding.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -41,8 +42,8 @@ struct HeaderValue
     friend bool operator==(const HeaderValue&, const HeaderValue&) = default;
 };
 
-/// More participants than any club registers; a file with more is refused rather than loaded.
-inline constexpr qsizetype kMaxEntries = 100000;
+/// A file with more entries than a list may hold is refused rather than loaded.
+inline constexpr qsizetype kMaxEntries = entry::kMaxEntries;
 /// A real file has two header lines; thousands mean it is no entry file.
 inline constexpr qsizetype kMaxHeaderValues = 1000;
 
@@ -73,15 +74,6 @@ struct Content
 ///  - A file with NUL bytes, or with more entries or header values than the limits above, is
 ///    refused: see Content::refusal.
 Content Read(QByteArrayView bytes, int currentUtcYear);
-
-enum class Encoding
-{
-    Cp1252,
-    Utf8
-};
-
-/// How Read decodes the bytes (only the part before the first 0x1A counts).
-Encoding DetectEncoding(QByteArrayView bytes);
 
 /// The combo box's prefix search: the first item, from the top, that begins with the value,
 /// ignoring case; -1 when there is none. An empty value matches nothing, so a file saved without

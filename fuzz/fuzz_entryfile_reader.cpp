@@ -76,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Check(again.entries.size() == content.entries.size(), "same number of entries");
     // A Windows-1252 file can happen to be valid UTF-8 as well ("Ã¼" is the UTF-8 form of "ü");
     // the reader then takes it for UTF-8, so only the codes can be compared.
-    const bool ambiguous = entryfile::DetectEncoding(written) == entryfile::Encoding::Utf8;
+    const bool ambiguous = textfile::DetectEncoding(written) == textfile::Encoding::Utf8;
     for (qsizetype i = 0; i < content.entries.size(); ++i) {
         Check(again.entries[i].code == content.entries[i].code, "same code after a round trip");
         if (!ambiguous)

@@ -1,9 +1,10 @@
 #include "Gather.h"
 
-#include "CEntryListModel.h"
+#include "Collation.h"
 #include "Entry.h"
 #include "EntryFile.h"
-#include "EntryFileIo.h"
+#include "Messages.h"
+#include "SafeFile.h"
 
 #include <algorithm>
 #include <array>
@@ -55,6 +56,9 @@ bool SameFile(const QString& a, const QString& b)
                                        QFileInfo(b).filesystemFilePath(), error);
 }
 #endif
+
+// Report lines stand beside the file's path, so their sentences speak of "the file".
+const QString kTheFile = QStringLiteral("Die Datei");
 
 QString Quoted(const QString& text)
 {
@@ -108,25 +112,11 @@ QStringList FindFiles(const Options& options, Result& result)
     return found;
 }
 
-QString LoadProblem(entryfile::LoadResult load)
-{
-    switch (load) {
-    case entryfile::LoadResult::NotAFile:
-        return QStringLiteral("Keine gewöhnliche Datei; nicht gelesen.");
-    case entryfile::LoadResult::ReadFailed:
-        return QStringLiteral("Die Datei lässt sich nicht lesen oder ist größer als 64 MB.");
-    default:
-        return QStringLiteral("Die Datei lässt sich nicht öffnen.");
-    }
-}
-
 // Both lists as the window's drop-down lists hold them (sorted), so that a file's club and event
 // are found exactly as "Laden" finds them.
 QStringList AsInWindow(QStringList items)
 {
-    QCollator order(QLocale(QLocale::German, QLocale::Germany));
-    order.setCaseSensitivity(Qt::CaseInsensitive);
-    std::stable_sort(items.begin(), items.end(), order);
+    std::stable_sort(items.begin(), items.end(), collation::ListCollator());
     return items;
 }
 
@@ -167,18 +157,14 @@ struct Reader
         textsOfFile.emplace_back();
         linesOfFile.emplace_back();
         QByteArray bytes;
-        if (const auto load = entryfile::LoadFile(path, bytes); load != entryfile::LoadResult::Ok) {
-            Problem(Problem::CannotRead, 0, LoadProblem(load));
+        if (const auto load = textfile::LoadFile(path, bytes); load != textfile::LoadResult::Ok) {
+            Problem(Problem::CannotRead, 0, messages::LoadFailed(load, kTheFile).text);
             ++result.skipped;
             return;
         }
         const entryfile::Content content = entryfile::Read(bytes, options.currentUtcYear);
-        QString notEntryFile;
-        if (content.refusal == entryfile::Content::Refusal::NotText)
-            notEntryFile = QStringLiteral("Keine Meldedatei: Die Datei enthält keinen Text.");
-        else if (content.refusal == entryfile::Content::Refusal::TooMany)
-            notEntryFile = QStringLiteral("Keine Meldedatei: zu viele Zeilen.");
-        else if (content.headers.isEmpty())
+        QString notEntryFile = messages::Refused(content.refusal, kTheFile);
+        if (notEntryFile.isEmpty() && content.headers.isEmpty())
             notEntryFile = QStringLiteral("Keine Meldedatei: weder Verein noch Veranstaltung.");
         if (!notEntryFile.isEmpty()) {
             Problem(Problem::NotEntryFile, 0, notEntryFile);
@@ -271,18 +257,18 @@ struct Reader
             qsizetype file;
             qsizetype line;
         };
-        QHash<QString, QHash<QString, Where>> byEvent;
+        QHash<QString, QHash<QByteArray, Where>> byEvent;
         for (qsizetype f = 0; f < result.files.size(); ++f) {
             if (!result.files[f].counted)
                 continue;
             const QList<Row>& rows = rowsOfFile[f];
-            QHash<QString, Where>& seen = byEvent[result.files[f].event];
+            QHash<QByteArray, Where>& seen = byEvent[result.files[f].event];
             seen.reserve(seen.size() + rows.size());
             for (qsizetype i = 0; i < rows.size(); ++i) {
                 const Row& row = rows[i];
                 const qsizetype line = linesOfFile[f][i];
-                QString who = row.name + u'\n' + row.firstName + u'\n' + QString::number(row.year);
-                who = std::move(who).toCaseFolded();
+                QByteArray who =
+                    entry::ParticipantKey(entry::DisplayText(row.name, row.firstName), row.year);
                 const auto it = seen.find(who);
                 if (it == seen.end()) {
                     seen.emplace(std::move(who), Where{f, line});

@@ -1,5 +1,5 @@
 // The gathered list on paper, so to speak: the terminal's table, CSV and the workbook.
-#include "EntryFileIo.h"
+#include "SafeFile.h"
 #include "Gather.h"
 
 #include <algorithm>
@@ -232,7 +232,7 @@ QStringList SheetNames(const QStringList& names, const QStringList& taken)
 
 bool WriteCsv(const QString& path, const Result& result, QString* error)
 {
-    if (entryfile::SaveFile(path, CsvBytes(result)) == entryfile::SaveResult::Ok)
+    if (textfile::SaveFile(path, CsvBytes(result)) == textfile::SaveResult::Ok)
         return true;
     if (error)
         *error = QStringLiteral("Die Datei ") + QDir::toNativeSeparators(path) +
@@ -340,7 +340,7 @@ bool WriteXlsx(const QString& path, const Result& result, QString* error)
     if (!file.open(QIODevice::ReadOnly))
         return fail(QStringLiteral("die Arbeitsmappe ist verschwunden."));
     const QByteArray bytes = file.readAll();
-    if (entryfile::SaveFile(path, bytes) != entryfile::SaveResult::Ok)
+    if (textfile::SaveFile(path, bytes) != textfile::SaveResult::Ok)
         return fail(QStringLiteral("Speichern fehlgeschlagen."));
     return true;
 }

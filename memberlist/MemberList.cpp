@@ -1,7 +1,8 @@
 #include "MemberList.h"
 
+#include "Collation.h"
 #include "Cp1252.h"
-#include "EntryFile.h"
+#include "TextEncoding.h"
 
 #include <algorithm>
 #include <QCollator>
@@ -24,8 +25,7 @@ QString Decode(QByteArrayView bytes)
     // A byte-order mark settles it even when a broken byte follows.
     if (bytes.startsWith("\xEF\xBB\xBF"))
         return QString::fromUtf8(bytes.sliced(3));
-    return entryfile::DetectEncoding(bytes) == entryfile::Encoding::Utf8 ? QString::fromUtf8(bytes)
-                                                                         : cp1252::Decode(bytes);
+    return textfile::Decode(bytes);
 }
 
 /// The separator that occurs most often outside quotes in the row starting at `pos`; on a tie
@@ -156,7 +156,7 @@ Parsed Parse(QByteArrayView bytes)
         if (IsBlank(cells))
             continue;
         // More than an entry file may hold is no club's member list; stop before it eats memory.
-        if (table.rows.size() == entryfile::kMaxEntries)
+        if (table.rows.size() == entry::kMaxEntries)
             return {{}, ParseError::TooMany};
         table.rows << cells;
     }
@@ -232,8 +232,11 @@ int ParseGender(QStringView text)
 }
 
 QList<Candidate> Evaluate(const Table& table, const Columns& columns, int currentUtcYear,
-                          const QList<EntryRow>& existing, const QCollator& order)
+                          const QList<EntryRow>& existing)
 {
+    // The list's order finds the rows that may be the same participant quickly; whether they
+    // are is the one rule of entry::SameParticipant.
+    const QCollator order = collation::ListCollator();
     const auto textLess = [&order](const EntryRow* a, const EntryRow* b) {
         return order.compare(a->text, b->text) < 0;
     };
@@ -269,8 +272,10 @@ QList<Candidate> Evaluate(const Table& table, const Columns& columns, int curren
             const EntryRow probe{c.DisplayText(), -1};
             const auto [first, last] =
                 std::equal_range(sorted.cbegin(), sorted.cend(), &probe, textLess);
-            if (std::any_of(first, last,
-                            [&c](const EntryRow* r) { return entry::YearOf(r->code) == c.year; }))
+            if (std::any_of(first, last, [&c](const EntryRow* r) {
+                    return entry::SameParticipant(r->text, entry::YearOf(r->code), c.DisplayText(),
+                                                  c.year);
+                }))
                 c.problems |= InList;
         }
         candidates << std::move(c);
@@ -287,7 +292,7 @@ QList<Candidate> Evaluate(const Table& table, const Columns& columns, int curren
         }
     }
     const auto same = [&](qsizetype a, qsizetype b) {
-        return candidates[a].year == candidates[b].year && order.compare(texts[a], texts[b]) == 0;
+        return entry::SameParticipant(texts[a], candidates[a].year, texts[b], candidates[b].year);
     };
     std::stable_sort(takeable.begin(), takeable.end(), [&](qsizetype a, qsizetype b) {
         const int byText = order.compare(texts[a], texts[b]);

@@ -13,7 +13,6 @@
 #include <QString>
 #include <QStringList>
 
-class QCollator;
 
 namespace memberlist {
 
@@ -105,12 +104,12 @@ struct Candidate
     EntryRow Row() const { return {DisplayText(), entry::MakeCode(year, gender)}; }
 };
 
-/// One candidate per table row. `existing` is the entry list, `order` its collation: a row is a
-/// duplicate when its display text compares equal and the years agree. The existing rows are
+/// One candidate per table row. `existing` is the entry list: a row that is the same participant
+/// as one of them (entry::SameParticipant) is marked InList. The existing rows are
 /// sorted once (in list order already, they only get checked) and each row is looked up by binary
 /// search, so ten thousand rows against a long list stay quick.
 QList<Candidate> Evaluate(const Table& table, const Columns& columns, int currentUtcYear,
-                          const QList<EntryRow>& existing, const QCollator& order);
+                          const QList<EntryRow>& existing);
 
 /// The user's choice of w or m for a row whose gender was unknown; the row is then checked unless
 /// it is a duplicate or cannot be taken at all.

@@ -3,6 +3,7 @@
 // answered, and the file dialog answers from a script: no test waits on a modal loop.
 
 #include "CEntryDlg.h"
+#include "EntryListModel.h"
 #include "ChooseFile.h"
 #include "MessageBox.h"
 #include "ModalDialog.h"
@@ -75,6 +76,8 @@ protected:
     }
     QLineEdit* Edit(int id) const { return Item<QLineEdit>(id); }
     CIconListBox* List() const { return Item<CIconListBox>(Id::IDC_ENTRIES); }
+    /// The rows the list shows, for setting up a list without typing each participant.
+    EntryListModel* Model() const { return static_cast<EntryListModel*>(List()->model()); }
     void Click(int id) { QTest::mouseClick(dlg->GetDlgItem(id), Qt::LeftButton); }
 
     /// Replaces a field's text by typing, as a user does after clicking into it.

@@ -3,7 +3,7 @@
 #include "CEntryApp.h"
 #include "DialogFixture.h"
 #include "EntryFile.h"
-#include "EntryFileIo.h"
+#include "SafeFile.h"
 
 #include <QAccessible>
 #include <QDir>
@@ -107,13 +107,13 @@ TEST_F(DialogTest, GatherWritesTheFoldersListAndReportsWhatItSkipped)
     const QString clubs[] = {QStringLiteral("TV Musterstadt"),
                              QStringLiteral("TSV Beispielhausen")};
     for (const QString& club : clubs)
-        ASSERT_EQ(entryfile::SaveFile(folder + u'/' + club + QStringLiteral(".mdg"),
+        ASSERT_EQ(textfile::SaveFile(folder + u'/' + club + QStringLiteral(".mdg"),
                                       entryfile::Write(club, QStringLiteral("Gauturnfest"),
                                                        {{club.right(4) + QStringLiteral(",Eva"),
                                                          entry::MakeCode(2001, entry::Female)}})),
-                  entryfile::SaveResult::Ok);
-    ASSERT_EQ(entryfile::SaveFile(folder + QStringLiteral("/kaputt.mdg"), QByteArray("\0\0", 2)),
-              entryfile::SaveResult::Ok);
+                  textfile::SaveResult::Ok);
+    ASSERT_EQ(textfile::SaveFile(folder + QStringLiteral("/kaputt.mdg"), QByteArray("\0\0", 2)),
+              textfile::SaveResult::Ok);
     QString report;
     onDialog = [&](QDialog& d) {
         report = d.findChild<QPlainTextEdit*>(QStringLiteral("gatherReport"))->toPlainText();

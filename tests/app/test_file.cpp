@@ -1,7 +1,7 @@
 // "Speichern" and "Laden" through the real window, with real files and a scripted file dialog.
 #include "DialogFixture.h"
 #include "EntryFile.h"
-#include "EntryFileIo.h"
+#include "SafeFile.h"
 
 #include <csignal>
 #include <QDate>
@@ -49,7 +49,7 @@ TEST_F(DialogTest, SaveWritesTheRegistrationAndLoadReplacesTheList)
     Open();
     AddParticipant(QStringLiteral("Vorher"), QStringLiteral("Da"), 1990);
     const QString other = dir.filePath(QStringLiteral("andere.mdg"));
-    entryfile::SaveFile(
+    textfile::SaveFile(
         other, Golden().replace("TV Musterstadt", "sg m\xFChl").replace("Gauturnfest", "Kinder"));
     messages.answers = {msgbox::Answer::Yes}; // the typed participant may go
     fileAnswers = {other};
@@ -72,10 +72,10 @@ TEST_F(DialogTest, FailedOrCancelledSavesAndLoadsSayWhyAndChangeNothing)
     // A small registration (it stays in the write buffer until the end) onto a disk that takes
     // only a hundred bytes more.
     for (int i = 0; i < 14; ++i)
-        List()->AddItem(QStringLiteral("Teilnehmer%1,Vorname").arg(i), entry::MakeCode(2000, 0));
+        Model()->AddSorted(QStringLiteral("Teilnehmer%1,Vorname").arg(i), entry::MakeCode(2000, 0));
     // Paths with the platform's separators, as the messages show them.
     const QString target = QDir::toNativeSeparators(dir.filePath(QStringLiteral("meldung.mdg")));
-    ASSERT_EQ(entryfile::SaveFile(target, "alt"), entryfile::SaveResult::Ok);
+    ASSERT_EQ(textfile::SaveFile(target, "alt"), textfile::SaveResult::Ok);
 #ifdef Q_OS_WIN
     // Windows has no per-process file size limit to stand in for a full disk, and a folder holds
     // no FIFO: a named pipe is the name that must not be written to or read from there.
@@ -110,11 +110,11 @@ TEST_F(DialogTest, FailedOrCancelledSavesAndLoadsSayWhyAndChangeNothing)
     Click(Id::IDC_SAVE); // with room again; the loads below then ask nothing
     // No registration comes near 64 MB; a file that big is refused before anything changes.
     QFile huge(dir.filePath(QStringLiteral("riesig.mdg")));
-    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(entryfile::kMaxFileSize + 1));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(textfile::kMaxFileSize + 1));
     const QString binary = QDir::toNativeSeparators(dir.filePath(QStringLiteral("bild.mdg"))),
                   many = QDir::toNativeSeparators(dir.filePath(QStringLiteral("viele.mdg")));
-    entryfile::SaveFile(binary, QByteArray("VEREIN: \0\0", 10));
-    entryfile::SaveFile(many, QByteArray(",,,\n").repeated(entryfile::kMaxEntries + 1));
+    textfile::SaveFile(binary, QByteArray("VEREIN: \0\0", 10));
+    textfile::SaveFile(many, QByteArray(",,,\n").repeated(entryfile::kMaxEntries + 1));
     fileAnswers = {dir.filePath(QStringLiteral("fehlt.mdg")), huge.fileName(), fifo, binary, many};
     for (int i = 0; i < 5; ++i)
         Click(Id::IDC_LOAD);
@@ -135,11 +135,11 @@ TEST_F(DialogTest, FailedOrCancelledSavesAndLoadsSayWhyAndChangeNothing)
                            QStringLiteral("Ein unbekannter Fehler ist beim Zugriff auf %1 "
                                           "aufgetreten.")
                                .arg(QDir::toNativeSeparators(huge.fileName())),
-                           fifo + QStringLiteral(" ist keine gewöhnliche Datei und kann nicht "
-                                                 "geladen werden."),
-                           binary + QStringLiteral(" ist keine Meldedatei: Die Datei enthält "
-                                                   "Zeichen, die in keiner Textdatei stehen."),
-                           many + QStringLiteral(" wird nicht geladen: Die Datei enthält mehr als "
+                           fifo + QStringLiteral(" ist keine gewöhnliche Datei und wird nicht "
+                                                 "gelesen."),
+                           binary + QStringLiteral(" ist keine Meldedatei: Sie enthält Zeichen, "
+                                                   "die in keiner Textdatei stehen."),
+                           many + QStringLiteral(" wird nicht geladen: Sie enthält mehr als "
                                                  "100.000 Einträge und ist keine Meldedatei "
                                                  "eines Vereins.")}))
         << messages.texts.join(u'\n').toStdString();

@@ -25,7 +25,7 @@ TEST_F(DialogTest, ImportTakesTheCheckedRowsAndNothingFromABadFileOrOnCancel)
         {"", u"ist leer"_s},
         {QByteArray("Name;Vorname\n\0", 14), u"ist keine Mitgliederliste"_s},
         {"Nr;Mitglied\n1;Anna", u"fehlt die Kopfzeile"_s},
-        {"<missing>", u"konnte nicht geöffnet werden"_s},
+        {"<missing>", u"lässt sich nicht öffnen"_s},
     };
     for (const auto& [bytes, message] : refused) {
         messages.texts.clear();

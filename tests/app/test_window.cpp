@@ -203,7 +203,7 @@ TEST_F(DialogTest, KeysReachTheirHandlers)
     EXPECT_TRUE(QToolTip::text().contains(QStringLiteral("„Ł“")));
     Retype(Id::IDC_NAME, QString(61, u'x'));
     EXPECT_EQ(Edit(Id::IDC_NAME)->text().size(), 60) << "typed";
-    List()->AddItem(QString(61, u'y') + QStringLiteral(",Anna"), 3980);
+    Model()->AddSorted(QString(61, u'y') + QStringLiteral(",Anna"), 3980);
     ClickRow(0);
     EXPECT_EQ(Edit(Id::IDC_NAME)->text().size(), 61) << "from a file: whole, or edits cut it";
 

@@ -1,7 +1,8 @@
 // The participant's two forms and the list's order, below any widget.
 #include "Entry.h"
 
-#include "CEntryListModel.h"
+#include "Clubs.h"
+#include "EntryListModel.h"
 
 #include <array>
 #include <gtest/gtest.h>
@@ -26,7 +27,17 @@ TEST(Entry, DisplayTextSplitsAtTheFirstCommaAndBirthYearsHaveAnOpenWindow)
         EXPECT_EQ(entry::CheckBirthYear(year, 2026), expected) << year;
 }
 
-QStringList Texts(const CEntryListModel& model)
+TEST(Lists, ClubsAndEventsAreKeptInTheListsOrder)
+{
+    // The window shows them as they are, without sorting at every start.
+    for (const QStringList& list : {lists::Clubs(), lists::Events()}) {
+        QStringList sorted = list;
+        std::stable_sort(sorted.begin(), sorted.end(), collation::ListCollator());
+        EXPECT_EQ(list, sorted) << sorted.join(u'|').toStdString();
+    }
+}
+
+QStringList Texts(const EntryListModel& model)
 {
     QStringList texts;
     for (int i = 0; i < model.Count(); ++i)
@@ -36,7 +47,7 @@ QStringList Texts(const CEntryListModel& model)
 
 TEST(EntryListModel, SortedAddIsGermanIgnoresCaseAndKeepsEqualsInArrivalOrder)
 {
-    CEntryListModel model;
+    EntryListModel model;
     const QStringList arrival = {QStringLiteral("Zeller,Zoe"),  QStringLiteral("müller,Ute"),
                                  QStringLiteral("Mueller,Max"), QStringLiteral("Müller,Anna"),
                                  QStringLiteral("Öztürk,Elif"), QStringLiteral("Meier,Anna"),
@@ -57,7 +68,7 @@ TEST(EntryListModel, SortedAddIsGermanIgnoresCaseAndKeepsEqualsInArrivalOrder)
     QList<EntryRow> rows;
     for (int i = 0; i < arrival.size(); ++i)
         rows.append({arrival[i], i});
-    CEntryListModel bulk;
+    EntryListModel bulk;
     bulk.AddSorted(rows);
     for (int i = 0; i < model.Count(); ++i)
         EXPECT_EQ(bulk.Code(i), model.Code(i)) << i;

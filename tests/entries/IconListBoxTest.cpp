@@ -2,6 +2,7 @@
 #include "CEntryRowDelegate.h"
 #include "CIconListBox.h"
 #include "CImageList.h"
+#include "EntryListModel.h"
 
 #include <gtest/gtest.h>
 #include <QSignalSpy>
@@ -24,9 +25,10 @@ protected:
         ASSERT_EQ(
             pictures.Add(QImage(QStringLiteral(ZANDREL_DATA_BUILD_DIR "/pictures/gender.png"))), 0);
         list.m_pImageList = &pictures;
-        list.AddItem(QStringLiteral("Meier,Max"), 3981); // male
-        list.AddItem(QStringLiteral("Neumann,Nina"), 3980);
-        list.AddItem(QStringLiteral("Otto,Olaf"), 3981);
+        list.setModel(&rows);
+        rows.AddSorted(QStringLiteral("Meier,Max"), 3981); // male
+        rows.AddSorted(QStringLiteral("Neumann,Nina"), 3980);
+        rows.AddSorted(QStringLiteral("Otto,Olaf"), 3981);
         list.resize(240, 200);
         list.show();
         list.activateWindow();
@@ -40,6 +42,7 @@ protected:
     }
 
     CImageList pictures;
+    EntryListModel rows;
     CIconListBox list;
 };
 
@@ -59,7 +62,7 @@ TEST_F(IconListBox, OnlyTheUserRaisesSelChangeAndNobodyCanUnselect)
     EXPECT_EQ(list.GetCurSel(), 2);
     EXPECT_EQ(spy.count(), 2);
     // A deleted selected row leaves no selection behind, and says nothing.
-    EXPECT_EQ(list.DeleteString(2), 2);
+    ASSERT_TRUE(rows.Remove(2));
     EXPECT_EQ(list.GetCurSel(), -1);
     EXPECT_EQ(spy.count(), 2);
 }
@@ -67,8 +70,8 @@ TEST_F(IconListBox, OnlyTheUserRaisesSelChangeAndNobodyCanUnselect)
 TEST_F(IconListBox, RowShowsItsGenderPictureTheFillBesideAndTextCutToTheRow)
 {
     const QString text(1 << 20, u'W'); // sorts last, beside the line it must show
-    list.AddItem(text, 3981);
-    list.AddItem(
+    rows.AddSorted(text, 3981);
+    rows.AddSorted(
         CEntryRowDelegate::ShownLine(list.fontMetrics(), text, list.viewport()->width() - 35),
         3981);
     list.SetCurSel(0);

@@ -2,7 +2,7 @@
 #include "EntryFile.h"
 
 #include "Cp1252.h"
-#include "EntryFileIo.h"
+#include "SafeFile.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 
 using namespace entryfile;
+using namespace textfile;
 
 namespace {
 

@@ -2,10 +2,10 @@
 // the CSV and workbook read back, and the command's exit statuses.
 #include "Gather.h"
 
-#include "CEntryListModel.h"
+#include "EntryListModel.h"
 #include "Entry.h"
 #include "EntryFile.h"
-#include "EntryFileIo.h"
+#include "SafeFile.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
@@ -60,7 +60,7 @@ TEST(CollationKeys, OrderExactlyAsTheListsCollator)
         u"10. FC,Anna"_s,
         u"2. FC,Anna"_s,
     };
-    CEntryListModel model;
+    EntryListModel model;
     CollationKeys keys;
     for (const QString& name : names)
         keys.Add(name);
@@ -78,7 +78,7 @@ TEST(CollationKeys, OrderExactlyAsTheListsCollator)
     QList<EntryRow> rows;
     for (qsizetype i = 0; i < names.size(); ++i)
         rows.append({names[i], entry::MakeCode(1990, static_cast<int>(i % 2))});
-    CEntryListModel oneByOne;
+    EntryListModel oneByOne;
     for (const EntryRow& row : std::as_const(rows))
         oneByOne.AddSorted(row.text, row.code);
     model.AddSorted(rows);
@@ -121,8 +121,8 @@ struct Folder
     void Save(const char* name, const QString& club, const QString& event, QList<EntryRow> rows,
               int ageInDays = 1)
     {
-        ASSERT_EQ(entryfile::SaveFile(Path(name), entryfile::Write(club, event, rows)),
-                  entryfile::SaveResult::Ok);
+        ASSERT_EQ(textfile::SaveFile(Path(name), entryfile::Write(club, event, rows)),
+                  textfile::SaveResult::Ok);
         QFile file(Path(name));
         ASSERT_TRUE(file.open(QIODevice::ReadWrite));
         file.setFileTime(QDateTime::currentDateTime().addDays(-ageInDays),

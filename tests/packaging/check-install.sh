@@ -21,6 +21,9 @@ grep -q 'Zandrel-Meldedatei' "$p/share/mime/application/x-zandrel-meldung.xml" |
     fail "the MIME type has no German comment"
 "$p/bin/zandrel-sammeln" -h >/dev/null || fail "the installed zandrel-sammeln does not start"
 [[ -s $p/share/man/man1/zandrel-sammeln.1.gz ]] || fail "zandrel-sammeln has no manual page"
+# The print preview and the gathering are a module that the program loads from beside its data.
+nm -D --defined-only "$p/lib/zandrel/zandrel-extras.so" 2>/dev/null | grep -q ' zandrel_extras$' ||
+    fail "the module of print preview and gathering is missing under $p/lib/zandrel"
 
 mkdir -p "$work/home"
 HOME=$work/home XDG_CONFIG_HOME=$work/home XDG_RUNTIME_DIR=$work/home QT_QPA_PLATFORM=offscreen \

@@ -1,4 +1,4 @@
-#include "EntryFileIo.h"
+#include "SafeFile.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -18,7 +18,7 @@
 #include <windows.h>
 #endif
 
-namespace entryfile {
+namespace textfile {
 namespace {
 
 constexpr qsizetype kChunk = 64 * 1024;
@@ -196,4 +196,4 @@ LoadResult LoadFile(const QString& path, QByteArray& bytes)
     return LoadResult::Ok;
 }
 
-} // namespace entryfile
+} // namespace textfile

@@ -1,38 +1,41 @@
 // The hidden test-mail action: log in to the POP3 server, then hand one fixed message to the
 // SMTP server. The button stays hidden and disabled; the handler is connected all the same.
 
-#include "CEntryDlg.h"
+#include "Commands.h"
 #include "Cp1252.h"
 #include "MessageBox.h"
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QWidget>
 #include <system_error>
 #include <thread>
 
-void CEntryDlg::OnSend()
+namespace commands {
+
+void SendTestMail(QWidget* window, const TestMailSettings& settings)
 {
     // The clients block while they wait for a server (each wait has a deadline, and so has the
     // whole action), so they run on a thread of their own. This thread meanwhile repaints the
     // window but takes no input: the window is disabled and user input waits until the end.
-    setEnabled(false);
+    window->setEnabled(false);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const auto show = [this](const std::string& error) {
+    const auto show = [window](const std::string& error) {
         QApplication::restoreOverrideCursor();
-        setEnabled(true);
-        msgbox::Show(this, cp1252::Decode(QByteArrayView(error)));
-        setEnabled(false);
+        window->setEnabled(true);
+        msgbox::Show(window, cp1252::Decode(QByteArrayView(error)));
+        window->setEnabled(false);
         QApplication::setOverrideCursor(Qt::WaitCursor);
     };
     QEventLoop loop;
     std::thread worker;
     try {
-        worker = std::thread([this, &loop, &show, settings = m_testMail] {
-            RunTestMail(settings, [this, &show](const std::string& error) {
+        worker = std::thread([window, &loop, &show, settings] {
+            RunTestMail(settings, [window, &show](const std::string& error) {
                 // The box belongs to this window's thread. The action waits until it is closed,
                 // so both connections stay open meanwhile, as they do without a thread.
                 QMetaObject::invokeMethod(
-                    this, [&] { show(error); }, Qt::BlockingQueuedConnection);
+                    window, [&] { show(error); }, Qt::BlockingQueuedConnection);
             });
             QMetaObject::invokeMethod(
                 &loop, [&loop] { loop.quit(); }, Qt::QueuedConnection);
@@ -43,8 +46,10 @@ void CEntryDlg::OnSend()
         loop.exec(QEventLoop::ExcludeUserInputEvents);
         worker.join();
     } else {
-        RunTestMail(m_testMail, show); // no thread to be had: wait here, without repainting
+        RunTestMail(settings, show); // no thread to be had: wait here, without repainting
     }
     QApplication::restoreOverrideCursor();
-    setEnabled(true);
+    window->setEnabled(true);
 }
+
+} // namespace commands

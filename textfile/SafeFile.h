@@ -1,5 +1,6 @@
 #pragma once
-// Putting entry file bytes on disk and getting them back. A save never damages the file it
+// Putting a file's bytes on disk and getting them back, for every file the program writes or
+// reads (entry files, member lists, PDFs, gathered lists). A save never damages the file it
 // replaces: everything goes to a temporary file in the same folder first, which takes the
 // target's place only when it is completely written, flushed and synced. A load reads the whole
 // file before anything is handed on, so a read error cannot leave a half-filled list.
@@ -10,7 +11,7 @@
 
 class QSaveFile;
 
-namespace entryfile {
+namespace textfile {
 
 enum class SaveResult
 {
@@ -43,4 +44,4 @@ inline constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
 /// Reads the whole file into `bytes`, which changes only when the result is Ok.
 LoadResult LoadFile(const QString& path, QByteArray& bytes);
 
-} // namespace entryfile
+} // namespace textfile

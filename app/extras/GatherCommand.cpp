@@ -1,24 +1,24 @@
 // For the organiser: the clubs' entry files of one folder gathered into one list, the same
 // gathering as the command zandrel-sammeln.
 
-#include "CEntryDlg.h"
-#include "ChooseFile.h"
 #include "Clubs.h"
+#include "Extras.h"
 #include "Entry.h"
 #include "Gather.h"
-#include "ModalDialog.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFontDatabase>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
+namespace extras {
 namespace {
 
 // The report is for reading and copying, never for editing; it may run to thousands of lines.
-void ShowReport(QWidget* parent, const QString& text)
+void ShowReport(QWidget* parent, const QString& text, const ExtrasSeams& seams)
 {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("gatherReportDialog"));
@@ -36,18 +36,18 @@ void ShowReport(QWidget* parent, const QString& text)
     layout->addWidget(report);
     layout->addWidget(buttons);
     dialog.resize(760, 480);
-    modal::Exec(dialog);
+    seams.execModal(dialog);
 }
 
 } // namespace
 
-void CEntryDlg::OnGather()
+void Gather(QWidget* parent, QString& folder, const ExtrasSeams& seams)
 {
     filedlg::FileRequest from;
     from.title = QStringLiteral("Meldungen sammeln: Ordner wählen ...");
     from.chooseFolder = true;
-    const std::optional<QString> folder = filedlg::AskFile(this, from, m_strGatherPath);
-    if (!folder)
+    const std::optional<QString> source = seams.askFile(parent, from, folder);
+    if (!source)
         return;
     filedlg::FileRequest to;
     to.save = true;
@@ -55,8 +55,8 @@ void CEntryDlg::OnGather()
     to.proposedName = QStringLiteral("Teilnehmer.xlsx");
     to.filter = QStringLiteral("Excel-Arbeitsmappe (*.xlsx);;CSV-Datei (*.csv)");
     to.defaultSuffix = QStringLiteral("xlsx");
-    QString outputFolder = *folder;
-    std::optional<QString> output = filedlg::AskFile(this, to, outputFolder);
+    QString outputFolder = *source;
+    std::optional<QString> output = seams.askFile(parent, to, outputFolder);
     if (!output)
         return;
     const bool csv = output->endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive);
@@ -64,7 +64,7 @@ void CEntryDlg::OnGather()
         *output += QStringLiteral(".xlsx");
 
     gather::Options options;
-    options.paths = {*folder};
+    options.paths = {*source};
     options.clubs = lists::Clubs();
     options.events = lists::Events();
     options.currentUtcYear = entry::CurrentUtcYear();
@@ -90,5 +90,7 @@ void CEntryDlg::OnGather()
     const QStringList problems = gather::ReportLines(result);
     if (!problems.isEmpty())
         report << QStringLiteral("Hinweise:") << problems;
-    ShowReport(this, report.join(u'\n'));
+    ShowReport(parent, report.join(u'\n'), seams);
 }
+
+} // namespace extras

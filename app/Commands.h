@@ -1,0 +1,59 @@
+#pragma once
+// The window's file actions and the commands of its context menu, each a free function given the
+// parent widget for its dialogs and boxes, the document and the folder it remembers: none of them
+// needs the window itself. The window routes its buttons and menu items here.
+
+#include "EntryFile.h"
+#include "TestMail.h"
+
+#include <optional>
+#include <QString>
+#include <QStringList>
+
+class EntryDocument;
+class QWidget;
+
+/// The folders the file dialogs open in. Only the entry files' folder is stored between runs (the
+/// setting "path"); the others last for the session.
+struct RememberedFolders
+{
+    QString entryFiles;
+    QString memberLists;
+    QString pdfs;
+    QString gathering;
+};
+
+namespace commands {
+
+/// "Speichern" once the fields are taken: asks for the file (with the automatic name proposed
+/// when `automaticName`), writes club, event and rows and clears the change flag. On any failure
+/// the old file stays as it was and the changes still count as unsaved.
+void SaveEntryFile(QWidget* parent, EntryDocument& document, bool automaticName,
+                   QString& folder);
+
+/// "Laden": the file to load, or nothing when the user cancelled or gave no name (then told).
+std::optional<QString> ChooseEntryFileToLoad(QWidget* parent, QString& folder);
+
+/// Reads an entry file whole and, only when that worked, puts its rows into the document. The
+/// club and event lists are the window's; the answer says which items to select. Nothing when
+/// the file was refused (the user has been told why).
+std::optional<entryfile::HeaderSelection> LoadEntryFile(QWidget* parent, EntryDocument& document,
+                                                        const QString& path,
+                                                        const QStringList& clubs,
+                                                        const QStringList& events);
+
+/// "Importieren…": a member list, its preview, and the checked rows into the document.
+void Import(QWidget* parent, EntryDocument& document, QString& folder);
+
+/// "Drucken…": the registration in the print preview. Does nothing while the document says it
+/// cannot be printed.
+void Print(QWidget* parent, const EntryDocument& document);
+
+/// "Als PDF speichern…": the same pages as a PDF file.
+void SavePdf(QWidget* parent, const EntryDocument& document, QString& folder);
+
+/// The hidden "Senden": the test mail, off the user-interface thread; `window` is disabled
+/// meanwhile and shows what went wrong.
+void SendTestMail(QWidget* window, const TestMailSettings& settings);
+
+} // namespace commands

@@ -1,0 +1,54 @@
+#include "ExtrasLoader.h"
+
+#include "ChooseFile.h"
+#include "Extras.h"
+#include "MessageBox.h"
+#include "ModalDialog.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibrary>
+
+const ExtrasSeams& ExtrasSeamsOfTheProgram()
+{
+    static const ExtrasSeams seams{
+        [](QWidget* parent, const QString& text) { msgbox::Show(parent, text); }, &modal::Exec,
+        &filedlg::AskFile};
+    return seams;
+}
+
+#ifdef ZANDREL_EXTRAS_MODULE
+
+const Extras* LoadExtras(QWidget* parent)
+{
+    // <prefix>/lib/zandrel beside <prefix>/bin, in the build tree and an installation alike.
+    static QLibrary module(
+        QDir(QCoreApplication::applicationDirPath())
+            .filePath(QStringLiteral("../lib/zandrel/" ZANDREL_EXTRAS_MODULE)));
+    static const Extras* extras = nullptr;
+    if (!extras) {
+        using EntryPoint = const Extras* (*)();
+        const auto entry = module.load()
+                               ? reinterpret_cast<EntryPoint>(module.resolve("zandrel_extras"))
+                               : nullptr;
+        extras = entry ? entry() : nullptr;
+        if (!extras) {
+            msgbox::Show(parent,
+                         QStringLiteral("Zandrel ist nicht vollständig installiert: %1 fehlt "
+                                        "oder lässt sich nicht laden.")
+                             .arg(QDir::toNativeSeparators(module.fileName())),
+                         msgbox::Buttons::Ok, msgbox::Icon::Stop);
+        }
+    }
+    return extras;
+}
+
+#else
+
+// Built into the program itself (Windows: a DLL would need the program's seams exported).
+const Extras* LoadExtras(QWidget*)
+{
+    return zandrel_extras();
+}
+
+#endif

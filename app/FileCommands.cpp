@@ -1,0 +1,85 @@
+// Saving and loading the entry file: the window's side of it. The format itself and the disk
+// access live in entryfile/ and textfile/, free of widgets.
+
+#include "ChooseFile.h"
+#include "Commands.h"
+#include "EntryDocument.h"
+#include "MessageBox.h"
+#include "Messages.h"
+
+namespace commands {
+namespace {
+
+const QString kInvalidName = QStringLiteral("FEHLER: Ungültiger Dateiname!");
+
+void Show(QWidget* parent, const messages::Message& message)
+{
+    msgbox::Show(parent, message.text, msgbox::Buttons::Ok,
+                 message.stop ? msgbox::Icon::Stop : msgbox::Icon::Default);
+}
+
+} // namespace
+
+void SaveEntryFile(QWidget* parent, EntryDocument& document, bool automaticName, QString& folder)
+{
+    if (document.Count() <= 0) {
+        msgbox::Show(parent, QStringLiteral("Fehler beim Speichern: Meldeliste leer!"));
+        return;
+    }
+    // Every row holds Windows-1252 characters only: the name fields refuse others as they are
+    // typed, the import leaves them out, and the reader folds them to '?' as it loads.
+    const QString proposed =
+        automaticName ? entryfile::AutomaticName(document.Event(), entryfile::CurrentLocalYear(),
+                                                 document.Club())
+                      : QString();
+    const QString path = filedlg::ChooseFile(parent, true, proposed, folder);
+    if (path.isEmpty()) {
+        msgbox::Show(parent, kInvalidName);
+        return;
+    }
+    if (path == filedlg::kCancelled)
+        return;
+
+    const textfile::SaveResult saved = textfile::SaveFile(
+        path, entryfile::Write(document.Club(), document.Event(), document.Entries()));
+    if (saved == textfile::SaveResult::Ok)
+        document.SetModified(false);
+    else
+        Show(parent, messages::EntryFileSaveFailed(saved, path));
+}
+
+std::optional<QString> ChooseEntryFileToLoad(QWidget* parent, QString& folder)
+{
+    const QString path = filedlg::ChooseFile(parent, false, QString(), folder);
+    if (path.isEmpty()) {
+        msgbox::Show(parent, kInvalidName);
+        return std::nullopt;
+    }
+    if (path == filedlg::kCancelled)
+        return std::nullopt;
+    return path;
+}
+
+std::optional<entryfile::HeaderSelection> LoadEntryFile(QWidget* parent, EntryDocument& document,
+                                                        const QString& path,
+                                                        const QStringList& clubs,
+                                                        const QStringList& events)
+{
+    QByteArray bytes;
+    if (const textfile::LoadResult loaded = textfile::LoadFile(path, bytes);
+        loaded != textfile::LoadResult::Ok) {
+        Show(parent, messages::EntryFileLoadFailed(loaded, path));
+        return std::nullopt;
+    }
+    entryfile::Content content = entryfile::Read(bytes, entry::CurrentUtcYear());
+    if (content.refusal != entryfile::Content::Refusal::None) {
+        msgbox::Show(parent, messages::Refused(content.refusal, messages::Shown(path)));
+        return std::nullopt;
+    }
+    // Each entry goes to its sorted place with its own code, as by one sorted add per line, in
+    // one pass so that large files stay quick.
+    document.Replace(std::move(content.entries));
+    return entryfile::MatchHeaders(content.headers, clubs, events);
+}
+
+} // namespace commands

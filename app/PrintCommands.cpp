@@ -1,0 +1,80 @@
+// "Drucken…" and "Als PDF speichern…": the registration on paper, through the print preview or
+// into a PDF file. The pages themselves come from report/Registration.
+#include "ChooseFile.h"
+#include "Commands.h"
+#include "EntryDocument.h"
+#include "Extras.h"
+#include "ExtrasLoader.h"
+#include "MessageBox.h"
+#include "Registration.h"
+#include "SafeFile.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+
+namespace commands {
+namespace {
+
+// The window disables both commands until there is something to print, but it does so once the
+// list has settled; a shortcut pressed right after removing the last entry must still find
+// nothing to do.
+std::optional<report::Registration> Printable(const EntryDocument& document)
+{
+    if (!document.PrintBlocker().isEmpty())
+        return std::nullopt;
+    return report::Registration{document.Club(), document.Event(), QDate::currentDate(),
+                                document.Entries()};
+}
+
+// The name the entry file would get, as a PDF; a name that a file system would take for a folder
+// or refuse falls back to a plain one.
+QString ProposedPdfName(const report::Registration& registration)
+{
+    QString name = entryfile::AutomaticName(registration.event, entryfile::CurrentLocalYear(),
+                                            registration.club);
+    name.chop(4); // ".mdg"
+    for (const QChar c : QStringLiteral("/\\:*?\"<>|")) {
+        if (name.contains(c))
+            return QStringLiteral("Meldung.pdf");
+    }
+    return name + QStringLiteral(".pdf");
+}
+
+} // namespace
+
+void Print(QWidget* parent, const EntryDocument& document)
+{
+    if (const std::optional<report::Registration> printable = Printable(document)) {
+        if (const Extras* extras = LoadExtras(parent))
+            extras->print(parent, *printable, ExtrasSeamsOfTheProgram());
+    }
+}
+
+void SavePdf(QWidget* parent, const EntryDocument& document, QString& folder)
+{
+    const std::optional<report::Registration> printable = Printable(document);
+    if (!printable)
+        return;
+    const report::Registration& registration = *printable;
+
+    filedlg::FileRequest request;
+    request.save = true;
+    request.title = QStringLiteral("Als PDF speichern ...");
+    request.proposedName = ProposedPdfName(registration);
+    request.filter = QStringLiteral("PDF-Datei (*.pdf)");
+    request.defaultSuffix = QStringLiteral("pdf");
+    const std::optional<QString> path = filedlg::AskFile(parent, request, folder);
+    if (!path)
+        return;
+
+    // The same safe save as the entry file (a QSaveFile, synced before it replaces anything): a
+    // failed write leaves an older PDF of that name as it was, and never a half file.
+    // A few pages take no time, but a list of thousands takes seconds to lay out.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const QByteArray pdf = report::Pdf(registration);
+    QGuiApplication::restoreOverrideCursor();
+    if (pdf.isEmpty() || textfile::SaveFile(*path, pdf) != textfile::SaveResult::Ok)
+        msgbox::Show(parent, QStringLiteral("PDF-Datei konnte nicht gespeichert werden!"));
+}
+
+} // namespace commands

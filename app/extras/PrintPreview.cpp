@@ -1,0 +1,38 @@
+// "Drucken…": the registration through the print preview, onto any printer. The pages come from
+// report/Registration, the same as the PDF's.
+
+#include "Extras.h"
+
+#include <QPrinter>
+#include <QPrintPreviewDialog>
+
+namespace extras {
+
+void Print(QWidget* parent, const report::Registration& registration, const ExtrasSeams& seams)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(report::DefaultPageLayout());
+    printer.setDocName(report::DocumentTitle(registration));
+    QPrintPreviewDialog preview(&printer, parent);
+    preview.setWindowTitle(QStringLiteral("Druckvorschau – Meldung"));
+    preview.setAccessibleName(preview.windowTitle());
+    // The preview asks again for every change of page setup, and once more for the real printer.
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [parent, &registration, &seams](QPrinter* target) {
+                         if (!report::Paint(registration, *target))
+                             seams.showMessage(
+                                 parent,
+                                 QStringLiteral("Die Meldung konnte nicht gedruckt werden!"));
+                     });
+    seams.execModal(preview);
+}
+
+void Gather(QWidget* parent, QString& folder, const ExtrasSeams& seams);
+
+} // namespace extras
+
+extern "C" Q_DECL_EXPORT const Extras* zandrel_extras()
+{
+    static const Extras extras{&extras::Print, &extras::Gather};
+    return &extras;
+}

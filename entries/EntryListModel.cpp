@@ -1,0 +1,170 @@
+#include "EntryListModel.h"
+
+#include <algorithm>
+
+EntryListModel::EntryListModel(QObject* parent)
+    : QAbstractListModel(parent), m_collator(collation::ListCollator())
+{
+}
+
+int EntryListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : Count();
+}
+
+QVariant EntryListModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.column() != 0 || !IsValidRow(index.row()))
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::AccessibleTextRole:
+        return Text(index.row());
+    case EntryCodeRole:
+        return Code(index.row());
+    default:
+        return {};
+    }
+}
+
+Qt::ItemFlags EntryListModel::flags(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    // Rows are chosen, never edited in place and never dragged: the fields of the window edit them.
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+}
+
+int EntryListModel::Insert(int row, const QString& text, qint32 code)
+{
+    if (row < 0 || row > Count())
+        return -1;
+    beginInsertRows(QModelIndex(), row, row);
+    m_arrRows.insert(row, EntryRow{text, code});
+    endInsertRows();
+    return row;
+}
+
+int EntryListModel::AddSorted(const QString& text, qint32 code)
+{
+    // Upper bound: the first row that sorts after text, so equal texts keep the order in which
+    // they were added (a file loads back in its own order).
+    int low = 0;
+    int high = Count();
+    while (low < high) {
+        const int mid = low + (high - low) / 2;
+        if (m_collator.compare(text, Text(mid)) < 0)
+            high = mid;
+        else
+            low = mid + 1;
+    }
+    return Insert(low, text, code);
+}
+
+void EntryListModel::AddSorted(QList<EntryRow> rows)
+{
+    if (rows.isEmpty())
+        return;
+    const auto less = [this](const QString& a, const QString& b) {
+        return m_collator.compare(a, b) < 0;
+    };
+    if (Count() != 0 && !std::is_sorted(m_arrRows.cbegin(), m_arrRows.cend(),
+                                        [&](const EntryRow& a, const EntryRow& b) {
+                                            return less(a.text, b.text);
+                                        })) {
+        // Rows out of order (after an in-place rewrite) decide where each new one lands, exactly
+        // as for single adds.
+        for (const EntryRow& row : std::as_const(rows))
+            AddSorted(row.text, row.code);
+        return;
+    }
+    // Adding one by one after any equal texts is a stable sort of the new rows, made with one
+    // collation key per row, then merged behind the equal rows already there.
+    CollationKeys keys;
+    keys.Reserve(rows.size());
+    for (const EntryRow& row : std::as_const(rows))
+        keys.Add(row.text);
+    const std::vector<quint32> order = keys.Order();
+    const int oldCount = Count();
+    if (oldCount == 0) {
+        QList<EntryRow> sorted;
+        sorted.reserve(rows.size());
+        for (const quint32 i : order)
+            sorted.append(std::move(rows[i]));
+        beginInsertRows(QModelIndex(), 0, static_cast<int>(sorted.size()) - 1);
+        m_arrRows = std::move(sorted);
+        endInsertRows();
+        return;
+    }
+    // Into a list that holds rows already: the new rows are appended, then all rows take their
+    // merged places in one layout change, so that a view keeps its selection on the same row.
+    QList<int> newPlace(oldCount + rows.size()); // by current row
+    int at = 0;
+    qsizetype old = 0;
+    for (const quint32 i : order) {
+        while (old < oldCount && !less(rows[i].text, m_arrRows[old].text))
+            newPlace[old++] = at++;
+        newPlace[oldCount + i] = at++;
+    }
+    while (old < oldCount)
+        newPlace[old++] = at++;
+    beginInsertRows(QModelIndex(), oldCount, oldCount + static_cast<int>(rows.size()) - 1);
+    m_arrRows.append(std::move(rows));
+    endInsertRows();
+
+    Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    QList<EntryRow> merged(m_arrRows.size());
+    for (qsizetype r = 0; r < m_arrRows.size(); ++r)
+        merged[newPlace[r]] = std::move(m_arrRows[r]);
+    m_arrRows = std::move(merged);
+    const QModelIndexList from = persistentIndexList();
+    QModelIndexList to;
+    to.reserve(from.size());
+    for (const QModelIndex& index : from)
+        to.append(this->index(newPlace[index.row()]));
+    changePersistentIndexList(from, to);
+    Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+bool EntryListModel::Remove(int row)
+{
+    if (!IsValidRow(row))
+        return false;
+    beginRemoveRows(QModelIndex(), row, row);
+    m_arrRows.remove(row);
+    endRemoveRows();
+    return true;
+}
+
+void EntryListModel::Clear()
+{
+    beginResetModel();
+    m_arrRows.clear();
+    endResetModel();
+}
+
+bool EntryListModel::SetRow(int row, const QString& text, qint32 code)
+{
+    if (!IsValidRow(row))
+        return false;
+    EntryRow& target = m_arrRows[row];
+    if (target.text != text || target.code != code) {
+        target = EntryRow{text, code};
+        const QModelIndex changed = index(row);
+        Q_EMIT dataChanged(changed, changed);
+    }
+    return true;
+}
+
+bool EntryListModel::SetCode(int row, qint32 code)
+{
+    if (!IsValidRow(row))
+        return false;
+    if (m_arrRows.at(row).code != code) {
+        m_arrRows[row].code = code;
+        // The picture follows bit 0 of the code, so the row has to be drawn again.
+        const QModelIndex changed = index(row);
+        Q_EMIT dataChanged(changed, changed, {EntryCodeRole});
+    }
+    return true;
+}

@@ -1,0 +1,55 @@
+#pragma once
+// The rows of the entry list: a display text and an entry code each, nothing else, in the list's
+// order (German, ignoring case, one collator for every comparison). The document (EntryDocument)
+// owns it and alone changes it; views only show it.
+
+#include "Collation.h"
+#include "Entry.h"
+
+#include <QAbstractListModel>
+#include <QCollator>
+#include <QList>
+#include <QString>
+
+class EntryListModel : public QAbstractListModel
+{
+    Q_OBJECT
+public:
+    /// The entry code of a row (qint32) under this role; DisplayRole and AccessibleTextRole give
+    /// the display text.
+    static constexpr int EntryCodeRole = Qt::UserRole + 1;
+
+    explicit EntryListModel(QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    int Count() const { return static_cast<int>(m_arrRows.size()); }
+    bool IsValidRow(int row) const { return row >= 0 && row < m_arrRows.size(); }
+
+    /// Adds a row at its sorted place, after any equal texts; returns its index.
+    int AddSorted(const QString& text, qint32 code);
+    /// Adds many rows: the same order as AddSorted for each row in turn, but into an empty list
+    /// one stable sort and one notification for all, so loading a large file stays quick.
+    void AddSorted(QList<EntryRow> rows);
+    /// Inserts a row before row (0..Count()) whatever the order; returns row, or -1 when row is
+    /// out of range.
+    int Insert(int row, const QString& text, qint32 code);
+    bool Remove(int row);
+    void Clear();
+
+    /// Text and code of a valid row (callers check IsValidRow first).
+    const QString& Text(int row) const { return m_arrRows.at(row).text; }
+    qint32 Code(int row) const { return m_arrRows.at(row).code; }
+    bool SetCode(int row, qint32 code);
+    /// Rewrites a row where it stands, whatever the order; false for a bad row.
+    bool SetRow(int row, const QString& text, qint32 code);
+
+    /// The order of the list, for everything shown beside it that must sort the same way.
+    const QCollator& Collator() const { return m_collator; }
+
+private:
+    QList<EntryRow> m_arrRows;
+    QCollator m_collator;
+};
