@@ -36,6 +36,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QTime>
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
@@ -70,7 +71,6 @@ QComboBox* MakeListBox(QWidget* parent, const QStringList& texts)
     auto* box = new QComboBox(parent);
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert); // typing never adds an item
-    box->setFocusPolicy(Qt::ClickFocus);       // reached with the mouse, not with Tab
     box->addItems(texts);
     box->setCurrentIndex(-1);
     box->setMaxVisibleItems(12);
@@ -167,8 +167,10 @@ void CEntryDlg::BuildControls()
         w->setAccessibleName(accessibleName);
         m_controls.insert(id, w);
     };
-    const auto label = [this](const QString& text) {
+    // A label's mnemonic (Alt+letter) moves the focus to the control it names.
+    const auto label = [this](const QString& text, QWidget* buddy = nullptr) {
         auto* l = new QLabel(text, this);
+        l->setBuddy(buddy);
         return l;
     };
 
@@ -184,27 +186,30 @@ void CEntryDlg::BuildControls()
 
     auto* gender = new QGroupBox(QStringLiteral("Geschlecht"), this);
     add(IDC_GENDER_GROUP, gender, QStringLiteral("Geschlecht"));
-    m_rbFemale = new QRadioButton(QStringLiteral("weiblich"), gender);
-    m_rbMale = new QRadioButton(QStringLiteral("männlich"), gender);
+    m_rbFemale = new QRadioButton(QStringLiteral("&weiblich"), gender);
+    m_rbMale = new QRadioButton(QStringLiteral("&männlich"), gender);
     add(IDC_FEMALE, m_rbFemale, QStringLiteral("weiblich"));
     add(IDC_MALE, m_rbMale, QStringLiteral("männlich"));
     auto* genderLayout = new QVBoxLayout(gender);
     genderLayout->addWidget(m_rbFemale);
     genderLayout->addWidget(m_rbMale);
 
+    // Every control has a mnemonic of its own; the accessible name is the text without it.
     const auto button = [&](int id, const QString& text) {
         auto* b = new QPushButton(text, this);
-        add(id, b, text);
+        add(id, b, QString(text).remove(u'&'));
         return b;
     };
-    QPushButton* btnAdd = button(IDC_ADD, QStringLiteral("Hinzu"));
-    QPushButton* btnNew = button(IDC_NEW, QStringLiteral("Neu"));
-    QPushButton* btnRemove = button(IDC_REMOVE, QStringLiteral("Entfernen"));
-    QPushButton* btnLoad = button(IDC_LOAD, QStringLiteral("Laden"));
-    QPushButton* btnSave = button(IDC_SAVE, QStringLiteral("Speichern"));
+    QPushButton* btnAdd = button(IDC_ADD, QStringLiteral("Hin&zu"));
+    QPushButton* btnNew = button(IDC_NEW, QStringLiteral("Ne&u"));
+    btnNew->setToolTip(QStringLiteral("Neuen Teilnehmer beginnen: Auswahl aufheben und Felder "
+                                      "leeren"));
+    QPushButton* btnRemove = button(IDC_REMOVE, QStringLiteral("&Entfernen"));
+    QPushButton* btnLoad = button(IDC_LOAD, QStringLiteral("&Laden"));
+    QPushButton* btnSave = button(IDC_SAVE, QStringLiteral("&Speichern"));
     btnSave->setEnabled(false);
-    QPushButton* btnExit = button(IDOK_Exit, QStringLiteral("Beenden"));
-    QPushButton* btnHelp = button(IDHELP, QStringLiteral("Hilfe"));
+    QPushButton* btnExit = button(IDOK_Exit, QStringLiteral("&Beenden"));
+    QPushButton* btnHelp = button(IDHELP, QStringLiteral("&Hilfe"));
     QPushButton* btnSend = button(IDC_SEND, QStringLiteral("Senden"));
     btnSend->setEnabled(false);
     btnSend->setVisible(false);
@@ -231,16 +236,22 @@ void CEntryDlg::BuildControls()
     auto* left = new QGridLayout;
     left->setColumnStretch(1, 1);
     int row = 0;
-    left->addWidget(label(QStringLiteral("Verein")), row++, 0, 1, 2);
+    left->addWidget(label(QStringLiteral("&Verein"), m_cbClub), row++, 0, 1, 2);
     left->addWidget(m_cbClub, row++, 0, 1, 2);
-    left->addWidget(label(QStringLiteral("Veranstaltung")), row++, 0, 1, 2);
+    left->addWidget(label(QStringLiteral("Veranstal&tung"), m_cbEvent), row++, 0, 1, 2);
     left->addWidget(m_cbEvent, row++, 0, 1, 2);
     left->setRowMinimumHeight(row++, 12);
-    left->addWidget(label(QStringLiteral("Vorname")), row, 0);
+    // Says whether the fields edit the selected participant or make a new one.
+    m_lblEditing = new QLabel(this);
+    m_lblEditing->setObjectName(QStringLiteral("labelEditing"));
+    m_lblEditing->setWordWrap(true);
+    m_lblEditing->setTextFormat(Qt::PlainText);
+    left->addWidget(m_lblEditing, row++, 0, 1, 2);
+    left->addWidget(label(QStringLiteral("V&orname"), m_edFirstName), row, 0);
     left->addWidget(m_edFirstName, row++, 1);
-    left->addWidget(label(QStringLiteral("Name")), row, 0);
+    left->addWidget(label(QStringLiteral("&Name"), m_edName), row, 0);
     left->addWidget(m_edName, row++, 1);
-    left->addWidget(label(QStringLiteral("Jahrgang")), row, 0);
+    left->addWidget(label(QStringLiteral("&Jahrgang"), m_edYear), row, 0);
     left->addWidget(m_edYear, row++, 1);
     left->addWidget(gender, row++, 0, 1, 1);
     left->setRowMinimumHeight(row++, 8);
@@ -256,7 +267,7 @@ void CEntryDlg::BuildControls()
     left->addWidget(btnSave, row++, 1);
     auto* autoSaveLabel = new QVBoxLayout;
     autoSaveLabel->setSpacing(0);
-    autoSaveLabel->addWidget(label(QStringLiteral("Automatische")));
+    autoSaveLabel->addWidget(label(QStringLiteral("&Automatische"), m_chkAutoSave));
     autoSaveLabel->addWidget(label(QStringLiteral("Namen")));
     auto* autoSaveRow = new QHBoxLayout;
     autoSaveRow->addStretch();
@@ -269,6 +280,11 @@ void CEntryDlg::BuildControls()
     bottom->addWidget(btnDummy);
     bottom->addStretch();
     bottom->addWidget(btnHelp);
+    // The context menu's commands, for those who would never right-click the window.
+    m_btnMore = new QPushButton(QStringLiteral("Weitere Be&fehle"), this);
+    m_btnMore->setObjectName(QStringLiteral("buttonMore"));
+    m_btnMore->setAccessibleName(QStringLiteral("Weitere Befehle"));
+    bottom->addWidget(m_btnMore);
     bottom->addWidget(btnExit);
     auto* right = new QVBoxLayout;
     right->addWidget(m_lbEntries, 1);
@@ -280,18 +296,38 @@ void CEntryDlg::BuildControls()
     top->addLayout(right, 1);
     resize(720, 500);
 
-    // Tab order: the order of the controls in the window, skipping those without a tab stop.
-    const QList<int> tabOrder = {IDC_FIRSTNAME, IDC_NAME, IDC_YEAR,  IDC_FEMALE,
-                                 IDC_MALE,      IDC_ADD,  IDC_NEW,   IDC_REMOVE,
-                                 IDC_LOAD,      IDC_SAVE, IDOK_Exit, IDC_ENTRIES,
-                                 IDC_SEND,      IDHELP,   IDC_DUMMY, IDC_AUTOSAVE};
+    // Tab order: the order of the controls in the window, club and event first. Of the two
+    // gender buttons only the checked one takes the Tab (see UpdateGenderTabStop).
+    QList<QWidget*> tabOrder;
+    for (int id : {IDC_CLUB, IDC_EVENT, IDC_FIRSTNAME, IDC_NAME, IDC_YEAR, IDC_FEMALE, IDC_MALE,
+                   IDC_ADD, IDC_NEW, IDC_REMOVE, IDC_LOAD, IDC_SAVE, IDC_AUTOSAVE, IDC_ENTRIES,
+                   IDC_SEND, IDHELP})
+        tabOrder << GetDlgItem(id);
+    tabOrder << m_btnMore << GetDlgItem(IDOK_Exit) << GetDlgItem(IDC_DUMMY);
     for (qsizetype i = 0; i + 1 < tabOrder.size(); ++i)
-        setTabOrder(GetDlgItem(tabOrder[i]), GetDlgItem(tabOrder[i + 1]));
+        setTabOrder(tabOrder[i], tabOrder[i + 1]);
 
-    // Under the list: how many participants, as the fees are charged per head.
+    // The allowed years, where the year is typed.
+    const int thisYear = entry::CurrentUtcYear();
+    m_edYear->setToolTip(QStringLiteral("%1–%2").arg(thisYear - 99).arg(thisYear - 1));
+    m_edYear->setAccessibleDescription(QStringLiteral("Erlaubt sind die Jahrgänge %1 bis %2.")
+                                           .arg(thisYear - 99)
+                                           .arg(thisYear - 1));
+
+    // Under the list: how many participants, as the fees are charged per head, and beside it
+    // what the last file action did and whether anything is unsaved.
     m_lblCounts = new QLabel(this);
     m_lblCounts->setObjectName(QStringLiteral("labelCounts"));
-    right->insertWidget(1, m_lblCounts);
+    m_lblStatus = new QLabel(this);
+    m_lblStatus->setObjectName(QStringLiteral("labelStatus"));
+    m_lblStatus->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_lblStatus->setTextFormat(Qt::PlainText);
+    m_lblStatus->setAccessibleName(QStringLiteral("Status"));
+    auto* under = new QHBoxLayout;
+    under->addWidget(m_lblCounts);
+    under->addStretch();
+    under->addWidget(m_lblStatus, 1);
+    right->insertLayout(1, under);
 
     BuildCommands();
 }
@@ -329,11 +365,28 @@ void CEntryDlg::BuildCommands()
     m_menu->setObjectName(QStringLiteral("contextMenu"));
     m_menu->setAccessibleName(QStringLiteral("Befehle"));
     m_menu->setToolTipsVisible(true); // a disabled item says why it is disabled
+    m_actUndo = command(QStringLiteral("&Rückgängig"), QStringLiteral("actionUndo"),
+                        QKeySequence(Qt::CTRL | Qt::Key_Z), &CEntryDlg::OnUndo);
+    m_actRedo = command(QStringLiteral("&Wiederholen"), QStringLiteral("actionRedo"),
+                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &CEntryDlg::OnRedo);
+    m_actRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                             QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    // Shift+F10 and the menu key open the commands wherever the focus is.
+    auto* menuKey = new QAction(this);
+    menuKey->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)});
+    connect(menuKey, &QAction::triggered, this, [this] {
+        const QWidget* at = focusWidget() ? focusWidget() : this;
+        m_menu->popup(at->mapToGlobal(QPoint(0, at->height())));
+    });
+    addAction(menuKey);
+    m_menu->addActions({m_actUndo, m_actRedo});
+    m_menu->addSeparator();
     m_menu->addActions({m_actImport, m_actPrint, m_actPdf});
     m_menu->addSeparator();
     m_menu->addAction(gather);
     m_menu->addSeparator();
     m_menu->addAction(about);
+    m_btnMore->setMenu(m_menu);
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { m_menu->popup(mapToGlobal(pos)); });
@@ -349,6 +402,17 @@ void CEntryDlg::UpdateListState()
     m_lblCounts->setText(report::TotalsText(counts.total, counts.male));
     QAccessibleEvent changed(m_lblCounts, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&changed);
+
+    UpdateHistory();
+    const int selected = m_lbEntries->GetCurSel();
+    if (selected >= 0) {
+        const entry::Names names = entry::SplitDisplayText(m_lbEntries->GetText(selected));
+        m_lblEditing->setText(QStringLiteral("Eintrag ändern: %1, %2")
+                                  .arg(names.name, names.firstName));
+    } else {
+        m_lblEditing->setText(QStringLiteral("Neuer Teilnehmer"));
+    }
+    UpdateStatus();
 
     const QString reason = m_document.PrintBlocker();
     for (QAction* action : {m_actPrint, m_actPdf}) {
@@ -410,6 +474,18 @@ void CEntryDlg::ConnectControls()
         }
     };
     connect(&m_document, &EntryDocument::changed, this, listChanged);
+    connect(&m_document, &EntryDocument::changed, this, &CEntryDlg::UpdateHistory);
+    connect(&m_document, &EntryDocument::modifiedChanged, this, [this] {
+        UpdateHistory();
+        UpdateStatus();
+    });
+    connect(m_lbEntries->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            listChanged);
+    // Undoing a load brings its club and event back as well.
+    connect(&m_document, &EntryDocument::clubEventRestored, this, [this] {
+        m_cbClub->setCurrentIndex(m_cbClub->findText(m_document.Club(), Qt::MatchExactly));
+        m_cbEvent->setCurrentIndex(m_cbEvent->findText(m_document.Event(), Qt::MatchExactly));
+    });
     // The document holds what is selected, whoever selected it: that is what gets saved.
     connect(m_cbClub, &QComboBox::currentIndexChanged, this,
             [this] { m_document.SetClub(SelectedText(m_cbClub)); });
@@ -420,7 +496,11 @@ void CEntryDlg::ConnectControls()
     connect(m_cbEvent, &QComboBox::activated, this, dispatch(&CEntryDlg::OnSelChangeEvent));
     connect(m_edFirstName, &QLineEdit::textChanged, this, dispatch(&CEntryDlg::OnChangeName));
     connect(m_edName, &QLineEdit::textChanged, this, dispatch(&CEntryDlg::OnChangeName));
-    m_edYear->installEventFilter(this);
+    for (QWidget* watched : std::initializer_list<QWidget*>{
+             m_edFirstName, m_edName, m_edYear, m_cbClub, m_cbEvent, m_cbClub->lineEdit(),
+             m_cbEvent->lineEdit(), m_rbFemale, m_rbMale, m_lbEntries})
+        watched->installEventFilter(this);
+    connect(m_rbFemale, &QAbstractButton::toggled, this, &CEntryDlg::UpdateGenderTabStop);
     connect(m_rbFemale, &QAbstractButton::clicked, this, dispatch(&CEntryDlg::OnFemale));
     connect(m_rbMale, &QAbstractButton::clicked, this, dispatch(&CEntryDlg::OnMale));
     clicked(IDC_NEW, &CEntryDlg::OnNew);
@@ -553,7 +633,7 @@ void CEntryDlg::EnableEditButtons()
 void CEntryDlg::OnOK()
 {
     if (m_bModified == 1 &&
-        msgbox::Show(this, kExitQuestion, msgbox::Buttons::YesNo) != msgbox::Answer::Yes)
+        msgbox::Show(this, kExitQuestion, msgbox::Buttons::YesNoDefaultNo) != msgbox::Answer::Yes)
         return;
     if (!UpdateData(true))
         return;
@@ -566,7 +646,7 @@ void CEntryDlg::reject()
     // Escape, the close box and Alt+F4 end here. Leaving with unsaved participants must not happen
     // by a slip of the finger, so the same question as on "Beenden" comes first; no data exchange.
     if (!m_bClosing && m_bModified == 1 &&
-        msgbox::Show(this, kExitQuestion, msgbox::Buttons::YesNo) != msgbox::Answer::Yes)
+        msgbox::Show(this, kExitQuestion, msgbox::Buttons::YesNoDefaultNo) != msgbox::Answer::Yes)
         return;
     m_bClosing = true;
     QDialog::reject();
@@ -577,6 +657,17 @@ void CEntryDlg::keyPressEvent(QKeyEvent* event)
     if (event->key() == Qt::Key_F1) {
         RequestHelp(event->modifiers());
         return;
+    }
+    // A command's shortcut while the command is unavailable: say why instead of nothing.
+    for (const QAction* action : m_menu->actions()) {
+        if (!action->isEnabled() && !action->shortcut().isEmpty() &&
+            action->shortcuts().contains(QKeySequence(event->keyCombination()))) {
+            const QString why = action == m_actUndo   ? QStringLiteral("Nichts rückgängig zu machen.")
+                                : action == m_actRedo ? QStringLiteral("Nichts zu wiederholen.")
+                                                      : action->toolTip();
+            ShowStatus(QString(action->text()).remove(u'&') + QStringLiteral(" – ") + why);
+            return;
+        }
     }
     QDialog::keyPressEvent(event);
 }
@@ -609,6 +700,56 @@ bool CEntryDlg::nativeEvent(const QByteArray& eventType, void* message, qintptr*
 
 bool CEntryDlg::eventFilter(QObject* watched, QEvent* event)
 {
+    const auto* key = event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride
+                          ? static_cast<QKeyEvent*>(event)
+                          : nullptr;
+    if (auto* field = qobject_cast<QLineEdit*>(watched); field && key) {
+        // Alt+letter is a mnemonic or nothing, never a letter in the field (AltGr, which some
+        // platforms report as Ctrl+Alt, still types).
+        const Qt::KeyboardModifiers mods = key->modifiers();
+        if (event->type() == QEvent::KeyPress && (mods & Qt::AltModifier) &&
+            !(mods & Qt::ControlModifier) && !key->text().isEmpty())
+            return true;
+        // Ctrl+Z and its kin undo the field's own typing while it has some; past that they undo
+        // the list's steps.
+        if (event->type() == QEvent::ShortcutOverride &&
+            ((key->matches(QKeySequence::Undo) && !field->isUndoAvailable()) ||
+             ((key->matches(QKeySequence::Redo) || key->keyCombination() ==
+                                                       QKeyCombination(Qt::CTRL | Qt::Key_Y)) &&
+              !field->isRedoAvailable()))) {
+            event->ignore();
+            return true;
+        }
+    }
+    if ((watched == m_cbClub || watched == m_cbEvent) && event->type() == QEvent::FocusOut) {
+        // Opening the list takes the focus away for a moment; that is no leaving.
+        if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+            SettleChoice(static_cast<QComboBox*>(watched));
+    }
+    if ((watched == m_rbFemale || watched == m_rbMale) && event->type() == QEvent::KeyPress) {
+        // The arrow keys move to the other button and check it, as in every dialog of the
+        // platform the window was made for.
+        switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Left:
+        case Qt::Key_Right: {
+            QRadioButton* other = watched == m_rbFemale ? m_rbMale : m_rbFemale;
+            other->setFocus(Qt::TabFocusReason);
+            if (!other->isChecked())
+                other->click();
+            return true;
+        }
+        default:
+            break;
+        }
+    }
+    if (watched == m_lbEntries && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete &&
+        static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier) {
+        OnRemove();
+        return true;
+    }
     if (watched == m_edYear && event->type() == QEvent::FocusOut && m_nExchangeDepth == 0) {
         // Only a move of the focus inside the window counts as leaving the field: a message box or
         // another window taking the focus does not, or every error box would trigger the next.
@@ -682,6 +823,7 @@ void CEntryDlg::OnRemove()
 
 void CEntryDlg::OnNew()
 {
+    m_document.CloseEdit();
     m_lbEntries->SetCurSel(-1);
     m_strFirstName.clear();
     m_strName.clear();
@@ -694,6 +836,7 @@ void CEntryDlg::OnNew()
 
 void CEntryDlg::OnSelChangeEntries()
 {
+    m_document.CloseEdit();
     const int index = m_lbEntries->GetCurSel();
     if (index == -1)
         return;
@@ -771,7 +914,9 @@ void CEntryDlg::OnAbout()
 void CEntryDlg::OnSave()
 {
     SyncGenderAndUpdate(1); // takes the check box into m_bAutoSave; its result does not matter
-    commands::SaveEntryFile(this, m_document, m_bAutoSave == 1, m_strPath);
+    if (const std::optional<QString> saved =
+            commands::SaveEntryFile(this, m_document, m_bAutoSave == 1, m_strPath))
+        ShowStatus(StatusOfFile(QStringLiteral("Gespeichert"), *saved));
 }
 
 void CEntryDlg::OnLoad()
@@ -787,7 +932,7 @@ bool CEntryDlg::MayDiscardChanges()
     // A loaded file replaces the whole list: unsaved changes would be gone without a word.
     return m_bModified != 1 ||
            msgbox::Show(this, QStringLiteral("Ungespeicherte Änderungen verwerfen?"),
-                        msgbox::Buttons::YesNo) == msgbox::Answer::Yes;
+                        msgbox::Buttons::YesNoDefaultNo) == msgbox::Answer::Yes;
 }
 
 void CEntryDlg::LoadPath(const QString& path)
@@ -810,6 +955,7 @@ void CEntryDlg::LoadPath(const QString& path)
     if (selection->enableEditButtons)
         EnableEditButtons();
     SyncGenderAndUpdate(0);
+    ShowStatus(StatusOfFile(QStringLiteral("Geladen"), path));
 }
 
 void CEntryDlg::OnImport()
@@ -819,12 +965,119 @@ void CEntryDlg::OnImport()
 
 void CEntryDlg::OnPrint()
 {
-    commands::Print(this, m_document);
+    if (!SayWhyNot(m_actPrint))
+        commands::Print(this, m_document);
 }
 
 void CEntryDlg::OnSavePdf()
 {
-    commands::SavePdf(this, m_document, m_folders.pdfs);
+    if (SayWhyNot(m_actPdf))
+        return;
+    if (const std::optional<QString> saved = commands::SavePdf(this, m_document, m_folders.pdfs))
+        ShowStatus(StatusOfFile(QStringLiteral("PDF gespeichert"), *saved));
+}
+
+void CEntryDlg::OnUndo()
+{
+    if (m_document.CanUndo())
+        StepThroughHistory(QStringLiteral("Rückgängig: ") + m_document.UndoName(), true);
+}
+
+void CEntryDlg::OnRedo()
+{
+    if (m_document.CanRedo())
+        StepThroughHistory(QStringLiteral("Wiederholt: ") + m_document.RedoName(), false);
+}
+
+void CEntryDlg::StepThroughHistory(const QString& said, bool back)
+{
+    // The fields must not go on editing a row that the step may have moved or taken away: they
+    // start a new participant, as after "Neu", and keep the focus where it is.
+    m_document.CloseEdit();
+    m_lbEntries->SetCurSel(-1);
+    back ? m_document.Undo() : m_document.Redo();
+    m_strFirstName.clear();
+    m_strName.clear();
+    m_nYear = 0;
+    m_nGender = entry::Female;
+    SyncGenderAndUpdate(0);
+    ShowStatus(said);
+}
+
+QString CEntryDlg::StatusOfFile(const QString& what, const QString& path)
+{
+    return QStringLiteral("%1: %2, %3")
+        .arg(what, QFileInfo(path).fileName(),
+             QLocale(QLocale::German).toString(QTime::currentTime(), QStringLiteral("HH:mm")));
+}
+
+bool CEntryDlg::SayWhyNot(const QAction* command)
+{
+    const QString why = m_document.PrintBlocker();
+    if (!why.isEmpty())
+        ShowStatus(QString(command->text()).remove(u'&') + QStringLiteral(" – ") + why);
+    return !why.isEmpty();
+}
+
+void CEntryDlg::UpdateHistory()
+{
+    // The undo commands name the step they would take; a name's "&" is no mnemonic. Kept up to
+    // date at once, as their shortcuts work only while they are enabled.
+    const auto named = [](QAction* action, const QString& verb, const QString& step) {
+        action->setEnabled(!step.isEmpty());
+        action->setText(step.isEmpty() ? verb
+                                       : verb + QStringLiteral(": ") +
+                                             QString(step).replace(u'&', QStringLiteral("&&")));
+    };
+    named(m_actUndo, QStringLiteral("&Rückgängig"), m_document.UndoName());
+    named(m_actRedo, QStringLiteral("&Wiederholen"), m_document.RedoName());
+}
+
+void CEntryDlg::ShowStatus(const QString& text)
+{
+    m_strStatus = text;
+    UpdateStatus();
+}
+
+void CEntryDlg::UpdateStatus()
+{
+    QStringList parts;
+    if (!m_strStatus.isEmpty())
+        parts << m_strStatus;
+    if (m_bModified == 1)
+        parts << QStringLiteral("Ungespeicherte Änderungen");
+    const QString text = parts.join(QStringLiteral(" · "));
+    if (text == m_lblStatus->text())
+        return;
+    m_lblStatus->setText(text);
+    QAccessibleEvent changed(m_lblStatus, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
+void CEntryDlg::SettleChoice(QComboBox* box)
+{
+    // The field never keeps a text that would not be saved: the one item that the text names
+    // (ignoring case) becomes the choice, any other text gives way to the chosen item's.
+    const QString typed = box->currentText();
+    const int chosen = box->currentIndex();
+    if (chosen >= 0 && box->itemText(chosen) == typed)
+        return;
+    const int named = typed.trimmed().isEmpty()
+                          ? -1
+                          : box->findText(typed.trimmed(), Qt::MatchFixedString);
+    if (named >= 0 && named != chosen) {
+        box->setCurrentIndex(named);
+        box == m_cbClub ? OnSelChangeClub() : OnSelChangeEvent();
+        return;
+    }
+    box->setEditText(chosen >= 0 ? box->itemText(chosen) : QString());
+}
+
+void CEntryDlg::UpdateGenderTabStop()
+{
+    // Tab enters the group on the checked button; the arrow keys reach the other one.
+    m_rbFemale->setFocusPolicy(m_rbFemale->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+    m_rbMale->setFocusPolicy(m_rbMale->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 void CEntryDlg::OnGather()

@@ -93,6 +93,8 @@ public:
     void OnPrint();   ///< Ctrl+P: the registration in a print preview
     void OnSavePdf(); ///< the same pages as a PDF file
     void OnGather();  ///< Ctrl+G: for the organiser, all clubs' entry files of a folder as one list
+    void OnUndo();    ///< Ctrl+Z: takes back the last change of the list
+    void OnRedo();    ///< Ctrl+Shift+Z, Ctrl+Y: makes it again
 
     /// Loads an entry file without asking for it, with the messages and rules of "Laden": the
     /// command line and a file dropped on the window. Does not ask about unsaved changes.
@@ -144,6 +146,18 @@ private:
     void ResetGenderButtons();
     void OnGenderClicked(const QRadioButton* button, int gender);
     void ShowRejectedCharacter(QLineEdit* field, char32_t ch);
+    void StepThroughHistory(const QString& said, bool back);
+    /// The status line beside the counts: the last file action (or why a command could not run)
+    /// and whether anything is unsaved.
+    void ShowStatus(const QString& text);
+    void UpdateStatus();
+    void UpdateHistory();
+    /// Whether the print command cannot run now; then the status line says why.
+    bool SayWhyNot(const QAction* command);
+    static QString StatusOfFile(const QString& what, const QString& path);
+    /// Leaving a club or event field: it shows the chosen item's text again (see there).
+    void SettleChoice(QComboBox* box);
+    void UpdateGenderTabStop();
 
     // The registration being edited, and the folders the file dialogs open in.
     EntryDocument m_document;
@@ -184,6 +198,12 @@ private:
     QRadioButton* m_rbMale = nullptr;
     QCheckBox* m_chkAutoSave = nullptr;
     QLabel* m_lblCounts = nullptr;
+    QLabel* m_lblStatus = nullptr;
+    QLabel* m_lblEditing = nullptr;
+    QPushButton* m_btnMore = nullptr;
+    QAction* m_actUndo = nullptr;
+    QAction* m_actRedo = nullptr;
+    QString m_strStatus; // the last file action, shown in m_lblStatus
     QAction* m_actImport = nullptr;
     QAction* m_actPrint = nullptr;
     QAction* m_actPdf = nullptr;

@@ -27,9 +27,9 @@ namespace commands {
 
 /// "Speichern" once the fields are taken: asks for the file (with the automatic name proposed
 /// when `automaticName`), writes club, event and rows and clears the change flag. On any failure
-/// the old file stays as it was and the changes still count as unsaved.
-void SaveEntryFile(QWidget* parent, EntryDocument& document, bool automaticName,
-                   QString& folder);
+/// the old file stays as it was and the changes still count as unsaved. The file written, if any.
+std::optional<QString> SaveEntryFile(QWidget* parent, EntryDocument& document, bool automaticName,
+                                     QString& folder);
 
 /// "Laden": the file to load, or nothing when the user cancelled or gave no name (then told).
 std::optional<QString> ChooseEntryFileToLoad(QWidget* parent, QString& folder);
@@ -49,8 +49,8 @@ void Import(QWidget* parent, EntryDocument& document, QString& folder);
 /// cannot be printed.
 void Print(QWidget* parent, const EntryDocument& document);
 
-/// "Als PDF speichern…": the same pages as a PDF file.
-void SavePdf(QWidget* parent, const EntryDocument& document, QString& folder);
+/// "Als PDF speichern…": the same pages as a PDF file. The file written, if any.
+std::optional<QString> SavePdf(QWidget* parent, const EntryDocument& document, QString& folder);
 
 /// The hidden "Senden": the test mail, off the user-interface thread; `window` is disabled
 /// meanwhile and shows what went wrong.

@@ -7,6 +7,8 @@
 #include "MessageBox.h"
 #include "Messages.h"
 
+#include <QFileInfo>
+
 namespace commands {
 namespace {
 
@@ -20,11 +22,12 @@ void Show(QWidget* parent, const messages::Message& message)
 
 } // namespace
 
-void SaveEntryFile(QWidget* parent, EntryDocument& document, bool automaticName, QString& folder)
+std::optional<QString> SaveEntryFile(QWidget* parent, EntryDocument& document, bool automaticName,
+                                     QString& folder)
 {
     if (document.Count() <= 0) {
         msgbox::Show(parent, QStringLiteral("Fehler beim Speichern: Meldeliste leer!"));
-        return;
+        return std::nullopt;
     }
     // Every row holds Windows-1252 characters only: the name fields refuse others as they are
     // typed, the import leaves them out, and the reader folds them to '?' as it loads.
@@ -35,17 +38,19 @@ void SaveEntryFile(QWidget* parent, EntryDocument& document, bool automaticName,
     const QString path = filedlg::ChooseFile(parent, true, proposed, folder);
     if (path.isEmpty()) {
         msgbox::Show(parent, kInvalidName);
-        return;
+        return std::nullopt;
     }
     if (path == filedlg::kCancelled)
-        return;
+        return std::nullopt;
 
     const textfile::SaveResult saved = textfile::SaveFile(
         path, entryfile::Write(document.Club(), document.Event(), document.Entries()));
-    if (saved == textfile::SaveResult::Ok)
-        document.SetModified(false);
-    else
+    if (saved != textfile::SaveResult::Ok) {
         Show(parent, messages::EntryFileSaveFailed(saved, path));
+        return std::nullopt;
+    }
+    document.SetModified(false);
+    return path;
 }
 
 std::optional<QString> ChooseEntryFileToLoad(QWidget* parent, QString& folder)
@@ -76,10 +81,16 @@ std::optional<entryfile::HeaderSelection> LoadEntryFile(QWidget* parent, EntryDo
         msgbox::Show(parent, messages::Refused(content.refusal, messages::Shown(path)));
         return std::nullopt;
     }
+    // A club or event that the lists lack leaves the current choice as it is.
+    const entryfile::HeaderSelection selection =
+        entryfile::MatchHeaders(content.headers, clubs, events);
     // Each entry goes to its sorted place with its own code, as by one sorted add per line, in
     // one pass so that large files stay quick.
-    document.Replace(std::move(content.entries));
-    return entryfile::MatchHeaders(content.headers, clubs, events);
+    document.Load(std::move(content.entries),
+                  selection.club >= 0 ? clubs[selection.club] : document.Club(),
+                  selection.event >= 0 ? events[selection.event] : document.Event(),
+                  QFileInfo(path).fileName());
+    return selection;
 }
 
 } // namespace commands

@@ -5,6 +5,9 @@
 #include <QApplication>
 #include <QPointer>
 #include <QScreen>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
 
@@ -38,7 +41,13 @@ QTextBrowser* Show(const QString& path)
         window->setWindowTitle(QStringLiteral("Zandrel – Hilfe"));
         window->setObjectName(QStringLiteral("helpWindow"));
         window->setOpenExternalLinks(true);
-        window->resize(640, 720);
+        // No taller or wider than the screen it opens on (at any scale), leaving room for the
+        // window frame and a panel.
+        const QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
+        if (!screen)
+            screen = QGuiApplication::primaryScreen();
+        const QSize room = screen ? screen->availableGeometry().size() * 9 / 10 : QSize(640, 720);
+        window->resize(QSize(640, 720).boundedTo(room));
     }
     // Always the first topic, also when the reader had scrolled away the last time. No home()
     // after this: once the fallback text below has changed the document, home() would load the

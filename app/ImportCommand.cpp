@@ -41,7 +41,8 @@ void Import(QWidget* parent, EntryDocument& document, QString& folder)
     if (modal::Exec(preview) != QDialog::Accepted)
         return;
     // An entry file with more rows would be refused when it is loaded again.
-    if (document.AddMany(preview.Rows()) == EntryDocument::AddManyResult::TooMany)
+    if (document.AddMany(preview.Rows(), QFileInfo(*path).fileName()) ==
+        EntryDocument::AddManyResult::TooMany)
         msgbox::Show(parent, messages::ImportTooMany());
 }
 

@@ -50,11 +50,11 @@ void Print(QWidget* parent, const EntryDocument& document)
     }
 }
 
-void SavePdf(QWidget* parent, const EntryDocument& document, QString& folder)
+std::optional<QString> SavePdf(QWidget* parent, const EntryDocument& document, QString& folder)
 {
     const std::optional<report::Registration> printable = Printable(document);
     if (!printable)
-        return;
+        return std::nullopt;
     const report::Registration& registration = *printable;
 
     filedlg::FileRequest request;
@@ -65,7 +65,7 @@ void SavePdf(QWidget* parent, const EntryDocument& document, QString& folder)
     request.defaultSuffix = QStringLiteral("pdf");
     const std::optional<QString> path = filedlg::AskFile(parent, request, folder);
     if (!path)
-        return;
+        return std::nullopt;
 
     // The same safe save as the entry file (a QSaveFile, synced before it replaces anything): a
     // failed write leaves an older PDF of that name as it was, and never a half file.
@@ -73,8 +73,11 @@ void SavePdf(QWidget* parent, const EntryDocument& document, QString& folder)
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const QByteArray pdf = report::Pdf(registration);
     QGuiApplication::restoreOverrideCursor();
-    if (pdf.isEmpty() || textfile::SaveFile(*path, pdf) != textfile::SaveResult::Ok)
+    if (pdf.isEmpty() || textfile::SaveFile(*path, pdf) != textfile::SaveResult::Ok) {
         msgbox::Show(parent, QStringLiteral("PDF-Datei konnte nicht gespeichert werden!"));
+        return std::nullopt;
+    }
+    return path;
 }
 
 } // namespace commands

@@ -1,5 +1,7 @@
 #include "CEntryRowDelegate.h"
 
+#include <algorithm>
+
 #include "EntryListModel.h"
 #include "CIconListBox.h"
 #include "CImageList.h"
@@ -109,14 +111,23 @@ void CEntryRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
         pictures->Draw(*painter, entry::GenderOf(code), row.topLeft());
     }
 
+    // The birth year stands right-aligned beside the name, so that two participants of one name
+    // can be told apart; the name gets what is left of the row.
     const QFontMetrics metrics(option.font);
-    const QString line = ShownLine(metrics, index.data(Qt::DisplayRole).toString(), fill.width());
+    const qint32 year = entry::YearOf(index.data(EntryListModel::EntryCodeRole).value<qint32>());
+    const QString yearText = year < 0 ? QStringLiteral("–") : QString::number(year);
+    const int yearWidth = metrics.horizontalAdvance(QStringLiteral("0000")) + YearGap;
+    const QString line = ShownLine(metrics, index.data(Qt::DisplayRole).toString(),
+                                   std::max(0, fill.width() - yearWidth));
     painter->setFont(option.font);
     painter->setPen(
         option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
     const QRect textRect = MeasureText(metrics, row, hasPicture, line);
     painter->setClipRect(fill, Qt::IntersectClip);
     painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, line);
+    painter->drawText(QRect(fill.right() - yearWidth, textRect.top(), yearWidth - YearGap / 2,
+                            textRect.height()),
+                      Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, yearText);
 
     painter->restore();
 }

@@ -16,6 +16,8 @@ public:
     static constexpr int PictureWidth = 35;
     /// The text starts this far below the row's top.
     static constexpr int TextTopOffset = 2;
+    /// Space between the name and the birth year beside it.
+    static constexpr int YearGap = 12;
 
     explicit CEntryRowDelegate(CIconListBox* list);
 

@@ -49,43 +49,156 @@ bool EntryDocument::Contains(const QString& text, qint32 year) const
     return false;
 }
 
+namespace {
+
+// The steps' names as the undo and redo commands show them.
+QString Named(const char16_t* what, const QString& text)
+{
+    return QString::fromUtf16(what) + QStringLiteral(" „") + text + QStringLiteral("“");
+}
+
+} // namespace
+
+template <typename Change> void EntryDocument::Changing(Change change)
+{
+    const bool was = IsModified();
+    change();
+    if (IsModified() != was)
+        Q_EMIT modifiedChanged(!was);
+}
+
+void EntryDocument::Push(Step step)
+{
+    Changing([&] {
+        // A step that can no longer be redone takes the saved state with it.
+        if (m_savedAt > m_done)
+            m_savedAt = -1;
+        m_steps.resize(static_cast<size_t>(m_done));
+        m_steps.push_back(std::move(step));
+        ++m_done;
+    });
+}
+
+void EntryDocument::Apply(const Step& step, bool forward)
+{
+    if (step.row < 0) {
+        m_rows.SetRows(forward ? step.rowsAfter : step.rowsBefore);
+        if (step.load) {
+            m_club = forward ? step.clubAfter : step.clubBefore;
+            m_event = forward ? step.eventAfter : step.eventBefore;
+            Q_EMIT clubEventRestored();
+        }
+        return;
+    }
+    const EntryRow& from = forward ? step.before : step.after;
+    const EntryRow& to = forward ? step.after : step.before;
+    if (from.text.isNull())
+        m_rows.Insert(step.row, to.text, to.code);
+    else if (to.text.isNull())
+        m_rows.Remove(step.row);
+    else
+        m_rows.SetRow(step.row, to.text, to.code);
+}
+
+void EntryDocument::Undo()
+{
+    if (!CanUndo())
+        return;
+    m_editOpen = false;
+    Changing([&] { Apply(m_steps[static_cast<size_t>(--m_done)], false); });
+}
+
+void EntryDocument::Redo()
+{
+    if (!CanRedo())
+        return;
+    m_editOpen = false;
+    Changing([&] { Apply(m_steps[static_cast<size_t>(m_done++)], true); });
+}
+
 int EntryDocument::Add(const QString& text, qint32 code)
 {
-    return m_rows.AddSorted(text, code);
+    const int row = m_rows.AddSorted(text, code);
+    Step step{Named(u"Hinzufügen von", text), row};
+    step.after = {text, code};
+    m_editOpen = false;
+    Push(std::move(step));
+    return row;
 }
 
 void EntryDocument::UpdateRow(int row, const QString& text, qint32 code)
 {
     if (!IsValidRow(row))
         return;
-    const qint32 old = Code(row);
-    m_rows.SetRow(row, text, code == -1 ? old : code);
-    if (code != -1 && code != old)
-        SetModified(true);
+    const EntryRow before{Text(row), Code(row)};
+    const EntryRow after{text, code == -1 ? before.code : code};
+    if (after == before)
+        return;
+    m_rows.SetRow(row, after.text, after.code);
+    Step* open = m_editOpen && m_done == static_cast<qsizetype>(m_steps.size()) && m_done > 0
+                     ? &m_steps[static_cast<size_t>(m_done - 1)]
+                     : nullptr;
+    if (open && open->row == row && !open->before.text.isNull() && !open->after.text.isNull()) {
+        // The same row typed on: one step, from the row as it was before the first keystroke.
+        Changing([&] {
+            open->after = after;
+            if (m_savedAt == m_done)
+                m_savedAt = -1;
+        });
+        return;
+    }
+    Step step{Named(u"Ändern von", before.text), row};
+    step.before = before;
+    step.after = after;
+    Push(std::move(step));
+    m_editOpen = true;
 }
 
 bool EntryDocument::Remove(int row)
 {
-    if (!m_rows.Remove(row))
+    if (!IsValidRow(row))
         return false;
-    SetModified(true);
+    Step step{Named(u"Entfernen von", Text(row)), row};
+    step.before = {Text(row), Code(row)};
+    m_rows.Remove(row);
+    m_editOpen = false;
+    Push(std::move(step));
     return true;
 }
 
-void EntryDocument::Replace(QList<EntryRow> rows)
+void EntryDocument::Load(QList<EntryRow> rows, const QString& club, const QString& event,
+                         const QString& fileName)
 {
+    Step step{Named(u"Laden von", fileName)};
+    step.load = true;
+    step.rowsBefore = Entries();
+    step.clubBefore = m_club;
+    step.eventBefore = m_event;
     m_rows.Clear();
     m_rows.AddSorted(std::move(rows));
+    m_club = club;
+    m_event = event;
+    step.rowsAfter = Entries();
+    step.clubAfter = club;
+    step.eventAfter = event;
+    m_editOpen = false;
+    Push(std::move(step));
+    SetModified(false);
+    Q_EMIT changed();
 }
 
-EntryDocument::AddManyResult EntryDocument::AddMany(QList<EntryRow> rows)
+EntryDocument::AddManyResult EntryDocument::AddMany(QList<EntryRow> rows, const QString& fileName)
 {
     if (rows.isEmpty())
         return AddManyResult::Nothing;
     if (Count() + rows.size() > entry::kMaxEntries)
         return AddManyResult::TooMany;
+    Step step{Named(u"Import aus", fileName)};
+    step.rowsBefore = Entries();
     m_rows.AddSorted(std::move(rows));
-    SetModified(true);
+    step.rowsAfter = Entries();
+    m_editOpen = false;
+    Push(std::move(step));
     return AddManyResult::Added;
 }
 
@@ -108,8 +221,9 @@ QString EntryDocument::PrintBlocker() const
 
 void EntryDocument::SetModified(bool modified)
 {
-    if (modified != m_modified) {
-        m_modified = modified;
-        Q_EMIT modifiedChanged(modified);
-    }
+    Changing([&] {
+        m_changedBesideRows = modified;
+        if (!modified)
+            m_savedAt = m_done;
+    });
 }

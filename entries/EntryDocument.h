@@ -2,8 +2,9 @@
 // The registration being edited: the club, the event and the participant rows, with every rule
 // about them: what makes a complete participant, who counts as already in the list, where a new
 // row goes, how a loaded file or an import replaces or joins the rows, the counts, whether the
-// registration can be printed, and whether anything is unsaved. It knows no widget: the window
-// reads its fields, calls the document and shows what comes back; the list view shows Model().
+// registration can be printed, whether anything is unsaved, and how each change of the rows is
+// undone and redone. It knows no widget: the window reads its fields, calls the document and shows
+// what comes back; the list view shows Model().
 
 #include "Entry.h"
 #include "EntryListModel.h"
@@ -11,6 +12,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <vector>
 
 class EntryDocument : public QObject
 {
@@ -42,17 +44,22 @@ public:
     /// Whether the list already holds the same participant (entry::SameParticipant).
     bool Contains(const QString& text, qint32 year) const;
 
-    /// Adds a participant at its sorted place, after any equal texts; returns the row. The
-    /// change flag stays as it is: the typing that made the participant has set it already.
+    // Every change of the rows below is one step that Undo() takes back.
+
+    /// Adds a participant at its sorted place, after any equal texts; returns the row.
     int Add(const QString& text, qint32 code);
     /// Rewrites a row where it stands, without sorting again (the selected row, edited in the
-    /// fields). code -1 keeps the row's code; another code that differs from it is a change.
+    /// fields). code -1 keeps the row's code. Rewrites of one row follow each other as one step
+    /// until CloseEdit().
     void UpdateRow(int row, const QString& text, qint32 code);
-    /// Removes a row; a withdrawn participant is a change. False for a bad row.
+    /// Ends the step of the row being edited: the next rewrite is a step of its own.
+    void CloseEdit() { m_editOpen = false; }
+    /// Removes a row. False for a bad row.
     bool Remove(int row);
-    /// A loaded file's rows instead of the current ones, each at its sorted place; the change
-    /// flag is left alone.
-    void Replace(QList<EntryRow> rows);
+    /// A loaded file (`fileName` names the step) with its club and event: its rows instead of
+    /// the current ones, each at its sorted place. The document then counts as saved.
+    void Load(QList<EntryRow> rows, const QString& club, const QString& event,
+              const QString& fileName);
 
     enum class AddManyResult
     {
@@ -60,8 +67,8 @@ public:
         Nothing, ///< no rows given: nothing changed
         TooMany, ///< the list would pass entry::kMaxEntries, which a load refuses: nothing changed
     };
-    /// Adds an import's rows, each at its sorted place; a change when anything was added.
-    AddManyResult AddMany(QList<EntryRow> rows);
+    /// Adds an import's rows (`fileName` names the step), each at its sorted place.
+    AddManyResult AddMany(QList<EntryRow> rows, const QString& fileName = {});
 
     struct Counts
     {
@@ -74,18 +81,48 @@ public:
     /// Why the registration cannot be printed yet; empty when it can.
     QString PrintBlocker() const;
 
-    /// Unsaved changes.
-    bool IsModified() const { return m_modified; }
+    bool CanUndo() const { return m_done > 0; }
+    bool CanRedo() const { return m_done < static_cast<qsizetype>(m_steps.size()); }
+    /// What Undo() and Redo() would do, e.g. "Entfernen von „Özdemir,Felix“"; empty when nothing.
+    QString UndoName() const { return CanUndo() ? m_steps[static_cast<size_t>(m_done - 1)].name : QString(); }
+    QString RedoName() const { return CanRedo() ? m_steps[static_cast<size_t>(m_done)].name : QString(); }
+    void Undo();
+    void Redo();
+
+    /// Unsaved changes: a step since the last save or load (undoing back to it is none), or a
+    /// change outside the rows (club, event, a typed name) since then.
+    bool IsModified() const { return m_changedBesideRows || m_done != m_savedAt; }
+    /// true: a change outside the rows. false: everything is saved now.
     void SetModified(bool modified);
 
 Q_SIGNALS:
     /// Rows were added, removed, replaced or rewritten; club or event changed.
     void changed();
     void modifiedChanged(bool modified);
+    /// Undo or redo of a load put back another club or event.
+    void clubEventRestored();
 
 private:
+    struct Step
+    {
+        QString name;
+        int row = -1;           ///< a single row: added (before empty), removed or rewritten
+        EntryRow before, after; ///< the row before and after; an empty text: no row
+        QList<EntryRow> rowsBefore, rowsAfter; ///< import and load: all rows
+        QString clubBefore, eventBefore, clubAfter, eventAfter; ///< load
+        bool load = false;
+    };
+    void Push(Step step);
+    void Apply(const Step& step, bool forward);
+    /// Runs a change and tells whether the flag changed with it.
+    template <typename Change> void Changing(Change change);
+
     EntryListModel m_rows;
     QString m_club;
     QString m_event;
-    bool m_modified = false;
+    std::vector<Step> m_steps;
+    qsizetype m_done = 0;             ///< steps applied; the rest can be redone
+    qsizetype m_savedAt = 0;          ///< m_done at the last save or load; -1: gone
+    bool m_changedBesideRows = false; ///< since the last save or load
+    bool m_editOpen = false;          ///< the last step is a rewrite that may grow
 };

@@ -136,6 +136,13 @@ bool EntryListModel::Remove(int row)
     return true;
 }
 
+void EntryListModel::SetRows(QList<EntryRow> rows)
+{
+    beginResetModel();
+    m_arrRows = std::move(rows);
+    endResetModel();
+}
+
 void EntryListModel::Clear()
 {
     beginResetModel();

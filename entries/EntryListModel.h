@@ -38,6 +38,8 @@ public:
     int Insert(int row, const QString& text, qint32 code);
     bool Remove(int row);
     void Clear();
+    /// All rows as given, in this order.
+    void SetRows(QList<EntryRow> rows);
 
     /// Text and code of a valid row (callers check IsValidRow first).
     const QString& Text(int row) const { return m_arrRows.at(row).text; }

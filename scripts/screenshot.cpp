@@ -4,6 +4,7 @@
 #include "CEntryApp.h"
 #include "CEntryDlg.h"
 #include "Entry.h"
+#include "EntryListModel.h"
 
 #include <cstdio>
 #include <QComboBox>
@@ -46,10 +47,9 @@ int main(int argc, char** argv)
         {u"Becker,Lukas", 2012, 1}, {u"Wagner,Mia", 2014, 0},    {u"Hoffmann,Paul", 2013, 1},
         {u"Schäfer,Lea", 2011, 0},
     };
-    for (const auto& row : rows) {
-        list->AddItem(QString::fromUtf16(row.text),
-                                 entry::MakeCode(row.year, row.gender));
-    }
+    auto* model = static_cast<EntryListModel*>(list->model());
+    for (const auto& row : rows)
+        model->AddSorted(QString::fromUtf16(row.text), entry::MakeCode(row.year, row.gender));
     list->SetCurSel(3);
     dlg.OnSelChangeEntries();
     QCoreApplication::processEvents();

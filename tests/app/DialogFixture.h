@@ -9,6 +9,7 @@
 #include "ModalDialog.h"
 
 #include <deque>
+#include <ostream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -18,6 +19,12 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+
+// Failures show texts as text.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 class DialogTest : public ::testing::Test
 {

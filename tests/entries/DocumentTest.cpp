@@ -2,8 +2,11 @@
 // counts as a change, when a registration can be printed, and how rows join a list.
 #include "EntryDocument.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <QPersistentModelIndex>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -60,39 +63,93 @@ TEST(EntryDocument, CompleteParticipantsAndTheOneSameParticipantRule)
     }
 }
 
-TEST(EntryDocument, WhatCountsAsAChange)
+QString Shown(const EntryDocument& document)
+{
+    QStringList rows;
+    for (const EntryRow& row : document.Entries())
+        rows << row.text + u'/' + QString::number(row.code);
+    return rows.join(u' ');
+}
+
+TEST(EntryDocument, EveryChangeOfTheRowsIsAStepAndUndoingToTheSaveIsClean)
 {
     EntryDocument document;
-    const auto step = [&](const char* why, auto change, bool modified) {
-        document.SetModified(false);
-        change();
-        EXPECT_EQ(document.IsModified(), modified) << why;
+    struct Step
+    {
+        const char* why;
+        std::function<void()> change;
+        bool modified;
+        const char16_t* undoName;
+        const char16_t* rows;
     };
-    step("an add (the typing has set the flag already)",
-         [&] { document.Add(QStringLiteral("Zorn,Udo"), entry::MakeCode(1990, 1)); }, false);
-    step("a rewrite that keeps the code",
-         [&] { document.UpdateRow(0, QStringLiteral("Zorn,Ute"), -1); }, false);
-    step("a rewrite with the same code",
-         [&] { document.UpdateRow(0, QStringLiteral("Zorn,Ute"), entry::MakeCode(1990, 1)); },
-         false);
-    step("a rewrite with another code",
-         [&] { document.UpdateRow(0, QStringLiteral("Zorn,Ute"), entry::MakeCode(1990, 0)); },
-         true);
-    EXPECT_EQ(document.Entries(), (QList<EntryRow>{{QStringLiteral("Zorn,Ute"), 3980}}));
-    step("a loaded file", [&] { document.Replace({{QStringLiteral("Abel,Kai"), 3981}}); }, false);
-    step("an import that adds nothing", [&] { document.AddMany({}); }, false);
-    step("an import", [&] { document.AddMany({{QStringLiteral("Berg,Ida"), 3980}}); }, true);
-    step("a removal", [&] { document.Remove(0); }, true);
-    step("a removal of no row", [&] { EXPECT_FALSE(document.Remove(5)); }, false);
-    const EntryDocument::Counts counts = document.Totals();
-    EXPECT_EQ(std::pair(counts.total, counts.male), std::pair(qsizetype(1), qsizetype(0)));
+    const Step steps[] = {
+        {"a load counts as saved",
+         [&] {
+             document.Load({{u"Abel,Kai"_qs, 3981}}, u"TV Musterstadt"_qs, u"Gauturnfest"_qs,
+                           u"alt.mdg"_qs);
+         },
+         false, u"Laden von „alt.mdg“", u"Abel,Kai/3981"},
+        {"an add", [&] { document.Add(u"Zorn,Udo"_qs, 3981); }, true,
+         u"Hinzufügen von „Zorn,Udo“", u"Abel,Kai/3981 Zorn,Udo/3981"},
+        {"typing in a row is one step, named by the row as it was",
+         [&] {
+             document.UpdateRow(1, u"Zorn,Ute"_qs, -1);
+             document.UpdateRow(1, u"Zorn,Uta"_qs, -1);
+             document.UpdateRow(1, u"Zorn,Uta"_qs, 3981); // the same code: nothing
+         },
+         true, u"Ändern von „Zorn,Udo“", u"Abel,Kai/3981 Zorn,Uta/3981"},
+        {"a save", [&] { document.SetModified(false); }, false, u"Ändern von „Zorn,Udo“",
+         u"Abel,Kai/3981 Zorn,Uta/3981"},
+        {"a new year after the save is a step of its own",
+         [&] { document.UpdateRow(1, u"Zorn,Uta"_qs, 3980); }, true, u"Ändern von „Zorn,Uta“",
+         u"Abel,Kai/3981 Zorn,Uta/3980"},
+        {"a removal", [&] { document.Remove(0); }, true, u"Entfernen von „Abel,Kai“",
+         u"Zorn,Uta/3980"},
+        {"an import", [&] { document.AddMany({{u"Berg,Ida"_qs, 4000}}, u"m.csv"_qs); }, true,
+         u"Import aus „m.csv“", u"Berg,Ida/4000 Zorn,Uta/3980"},
+    };
+    for (const Step& step : steps) {
+        step.change();
+        document.CloseEdit();
+        EXPECT_EQ(document.IsModified(), step.modified) << step.why;
+        EXPECT_EQ(document.UndoName(), QString::fromUtf16(step.undoName)) << step.why;
+        EXPECT_EQ(Shown(document), QString::fromUtf16(step.rows)) << step.why;
+    }
+    // Back through every step: each state comes again, and only the saved one is clean.
+    const std::pair<const char16_t*, bool> back[] = {
+        {steps[5].rows, true}, {steps[4].rows, true}, {steps[3].rows, false},
+        {steps[1].rows, true}, {steps[0].rows, true}, {u"", true}};
+    for (const auto& [rows, modified] : back) {
+        document.Undo();
+        EXPECT_EQ(std::pair(Shown(document), document.IsModified()),
+                  std::pair(QString::fromUtf16(rows), modified));
+    }
+    EXPECT_EQ(std::pair(document.Club(), document.CanUndo()), std::pair(QString(), false))
+        << "the load taken back, its club too";
+    for (int i = 0; i < 3; ++i)
+        document.Redo();
+    EXPECT_EQ(std::pair(Shown(document), document.IsModified()),
+              std::pair(QString::fromUtf16(steps[3].rows), false));
+    EXPECT_EQ(std::pair(document.Club(), document.RedoName()),
+              std::pair(u"TV Musterstadt"_qs, u"Ändern von „Zorn,Uta“"_qs));
+    // A new step where steps could be redone drops them; a change beside the rows stays a change.
+    document.Undo();
+    document.Add(u"Kern,Eva"_qs, 4000);
+    EXPECT_FALSE(document.CanRedo());
+    document.Undo();
+    EXPECT_TRUE(document.IsModified()) << "the saved state cannot be reached any more";
+    document.SetModified(false);
+    document.SetModified(true);
+    EXPECT_TRUE(document.IsModified());
 
     // An import that would make a list the load refuses changes nothing.
-    QList<EntryRow> many(entry::kMaxEntries, EntryRow{QStringLiteral("X,Y"), 4000});
+    QList<EntryRow> many(entry::kMaxEntries, EntryRow{u"X,Y"_qs, 4000});
     EXPECT_EQ(document.AddMany(many), EntryDocument::AddManyResult::TooMany);
-    EXPECT_EQ(document.Count(), 1);
-    many.removeLast();
+    EXPECT_EQ(document.AddMany({}), EntryDocument::AddManyResult::Nothing);
+    many.resize(entry::kMaxEntries - document.Count());
     EXPECT_EQ(document.AddMany(many), EntryDocument::AddManyResult::Added);
+    const EntryDocument::Counts counts = document.Totals();
+    EXPECT_EQ(std::pair(counts.total, counts.male), std::pair(entry::kMaxEntries, qsizetype(2)));
 }
 
 TEST(EntryDocument, PrintableOnceClubEventAndAParticipantAreThere)
