@@ -231,6 +231,7 @@ TEST(Gather, CommandWritesTheWorkbookAndTellsByItsExitStatus)
     QString err;
     EXPECT_EQ(run({u"-o"_s, list, folder.dir.path()}, &err), 1);
     EXPECT_EQ(err.count(u'\n'), 7 + 1) << err.toStdString(); // problems, then the written line
+    EXPECT_EQ(run({u"-o"_s, list, folder.dir.path()}), 1) << "an earlier list is no input file";
     EXPECT_EQ(run({folder.Path("a.mdg"), folder.Path("b.mdg")}), 0);
     // A list name that is an input file under another name must leave the file alone.
 #ifdef Q_OS_WIN
