@@ -42,14 +42,17 @@ bench: deps
 	@cmake --build $(BENCH_BUILD) -j $(JOBS)
 	@set -e; for b in $(BENCH_BUILD)/bin/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b $(BENCH_ARGS); done
 
-# libFuzzer on the entry file reader; FUZZ_SECONDS sets how long.
+# libFuzzer on the entry file reader, then on the member list reader; FUZZ_SECONDS sets how long
+# each runs.
 FUZZ_SECONDS ?= 600
 fuzz: deps
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZANDREL_FUZZ=ON >/dev/null
-	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_entryfile_reader
-	mkdir -p $(FUZZ_BUILD)/corpus
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_entryfile_reader fuzz_memberlist_reader
+	mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/corpus-memberlist
 	$(FUZZ_BUILD)/bin/fuzz_entryfile_reader -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
 	    $(FUZZ_BUILD)/corpus fuzz/corpus/entryfile_reader
+	$(FUZZ_BUILD)/bin/fuzz_memberlist_reader -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
+	    $(FUZZ_BUILD)/corpus-memberlist fuzz/corpus/memberlist_reader
 
 # The Debian package, written to $(BUILD)/zandrel_<version>_<arch>.deb; install it from there with
 # `sudo apt install ./zandrel_*.deb`.

@@ -7,6 +7,7 @@
 #include "ExtrasLoader.h"
 #include "Entry.h"
 #include "HelpViewer.h"
+#include "KeyboardRules.h"
 #include "MessageBox.h"
 #include "NameValidator.h"
 #include "Registration.h"
@@ -77,55 +78,11 @@ QComboBox* MakeListBox(QWidget* parent, const QStringList& texts)
     return box;
 }
 
-// Qt leaves popup menus out of the application's accessible tree: a screen reader walking the
-// window would never find its open context menu. This view of the window adds the open menu as
-// its last child, so clients see it, its name and its items, for as long as it is open.
-class WindowWithMenu : public QAccessibleWidget
-{
-public:
-    explicit WindowWithMenu(QWidget* window) : QAccessibleWidget(window, QAccessible::Dialog) {}
-
-    int childCount() const override
-    {
-        return QAccessibleWidget::childCount() + (OpenMenu() ? 1 : 0);
-    }
-    QAccessibleInterface* child(int index) const override
-    {
-        QMenu* menu = OpenMenu();
-        if (menu && index == QAccessibleWidget::childCount())
-            return QAccessible::queryAccessibleInterface(menu);
-        return QAccessibleWidget::child(index);
-    }
-    int indexOfChild(const QAccessibleInterface* child) const override
-    {
-        QMenu* menu = OpenMenu();
-        if (menu && child && child->object() == menu)
-            return QAccessibleWidget::childCount();
-        return QAccessibleWidget::indexOfChild(child);
-    }
-
-private:
-    QMenu* OpenMenu() const
-    {
-        auto* menu =
-            widget()->findChild<QMenu*>(QStringLiteral("contextMenu"), Qt::FindDirectChildrenOnly);
-        return menu && menu->isVisible() ? menu : nullptr;
-    }
-};
-
-QAccessibleInterface* AccessibleWindow(const QString& className, QObject* object)
-{
-    if (className == QLatin1String("CEntryDlg") && object && object->isWidgetType())
-        return new WindowWithMenu(static_cast<QWidget*>(object));
-    return nullptr;
-}
-
 } // namespace
 
 CEntryDlg::CEntryDlg(QWidget* parent) : QDialog(parent)
 {
-    static const bool accessibleWindow = (QAccessible::installFactory(AccessibleWindow), true);
-    Q_UNUSED(accessibleWindow);
+    keys::ShowOpenMenuToAccessibility(QStringLiteral("CEntryDlg"), QStringLiteral("contextMenu"));
     // The application has made the icon already; tests may run the window without it.
     m_hIcon = QApplication::windowIcon().isNull() ? ApplicationIcon() : QApplication::windowIcon();
     BuildControls();
@@ -136,7 +93,9 @@ CEntryDlg::~CEntryDlg()
 {
     // The base class destroys the controls after this object is gone; focus moves and selection
     // changes they raise on the way out must not reach the handlers any more.
-    m_edYear->removeEventFilter(this);
+    for (QWidget* watched : std::initializer_list<QWidget*>{m_edYear, m_cbClub, m_cbEvent,
+                                                             m_lbEntries})
+        watched->removeEventFilter(this);
     for (QObject* child : findChildren<QObject*>())
         disconnect(child, nullptr, this, nullptr);
     // The settings are written whatever way the window was closed.
@@ -181,10 +140,10 @@ void CEntryDlg::BuildControls()
     add(IDC_FIRSTNAME, m_edFirstName, QStringLiteral("Vorname"));
     add(IDC_NAME, m_edName, QStringLiteral("Name"));
     add(IDC_YEAR, m_edYear, QStringLiteral("Jahrgang"));
-    for (QLineEdit* field : {m_edFirstName, m_edName})
-        field->setValidator(new NameValidator(field));
+    m_edFirstName->setValidator(new NameValidator(m_edFirstName, NameValidator::FirstName));
+    m_edName->setValidator(new NameValidator(m_edName, NameValidator::Surname));
 
-    auto* gender = new QGroupBox(QStringLiteral("Geschlecht"), this);
+    auto* gender = new QGroupBox(QStringLiteral("&Geschlecht"), this);
     add(IDC_GENDER_GROUP, gender, QStringLiteral("Geschlecht"));
     m_rbFemale = new QRadioButton(QStringLiteral("&weiblich"), gender);
     m_rbMale = new QRadioButton(QStringLiteral("&männlich"), gender);
@@ -498,11 +457,13 @@ void CEntryDlg::ConnectControls()
     connect(m_cbEvent, &QComboBox::activated, this, dispatch(&CEntryDlg::OnSelChangeEvent));
     connect(m_edFirstName, &QLineEdit::textChanged, this, dispatch(&CEntryDlg::OnChangeName));
     connect(m_edName, &QLineEdit::textChanged, this, dispatch(&CEntryDlg::OnChangeName));
-    for (QWidget* watched : std::initializer_list<QWidget*>{
-             m_edFirstName, m_edName, m_edYear, m_cbClub, m_cbEvent, m_cbClub->lineEdit(),
-             m_cbEvent->lineEdit(), m_rbFemale, m_rbMale, m_lbEntries})
+    for (QWidget* watched : std::initializer_list<QWidget*>{m_edYear, m_cbClub, m_cbEvent,
+                                                             m_lbEntries})
         watched->installEventFilter(this);
-    connect(m_rbFemale, &QAbstractButton::toggled, this, &CEntryDlg::UpdateGenderTabStop);
+    for (QLineEdit* field : {m_edFirstName, m_edName, m_edYear, m_cbClub->lineEdit(),
+                             m_cbEvent->lineEdit()})
+        keys::KeepAltForMnemonics(field);
+    keys::MakeAutomaticRadioButtons(m_rbFemale, m_rbMale);
     connect(m_rbFemale, &QAbstractButton::clicked, this, dispatch(&CEntryDlg::OnFemale));
     connect(m_rbMale, &QAbstractButton::clicked, this, dispatch(&CEntryDlg::OnMale));
     clicked(IDC_NEW, &CEntryDlg::OnNew);
@@ -702,49 +663,10 @@ bool CEntryDlg::nativeEvent(const QByteArray& eventType, void* message, qintptr*
 
 bool CEntryDlg::eventFilter(QObject* watched, QEvent* event)
 {
-    const auto* key = event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride
-                          ? static_cast<QKeyEvent*>(event)
-                          : nullptr;
-    if (auto* field = qobject_cast<QLineEdit*>(watched); field && key) {
-        // Alt+letter is a mnemonic or nothing, never a letter in the field (AltGr, which some
-        // platforms report as Ctrl+Alt, still types).
-        const Qt::KeyboardModifiers mods = key->modifiers();
-        if (event->type() == QEvent::KeyPress && (mods & Qt::AltModifier) &&
-            !(mods & Qt::ControlModifier) && !key->text().isEmpty())
-            return true;
-        // Ctrl+Z and its kin undo the field's own typing while it has some; past that they undo
-        // the list's steps.
-        if (event->type() == QEvent::ShortcutOverride &&
-            ((key->matches(QKeySequence::Undo) && !field->isUndoAvailable()) ||
-             ((key->matches(QKeySequence::Redo) || key->keyCombination() ==
-                                                       QKeyCombination(Qt::CTRL | Qt::Key_Y)) &&
-              !field->isRedoAvailable()))) {
-            event->ignore();
-            return true;
-        }
-    }
     if ((watched == m_cbClub || watched == m_cbEvent) && event->type() == QEvent::FocusOut) {
         // Opening the list takes the focus away for a moment; that is no leaving.
         if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
             SettleChoice(static_cast<QComboBox*>(watched));
-    }
-    if ((watched == m_rbFemale || watched == m_rbMale) && event->type() == QEvent::KeyPress) {
-        // The arrow keys move to the other button and check it, as in every dialog of the
-        // platform the window was made for.
-        switch (static_cast<QKeyEvent*>(event)->key()) {
-        case Qt::Key_Up:
-        case Qt::Key_Down:
-        case Qt::Key_Left:
-        case Qt::Key_Right: {
-            QRadioButton* other = watched == m_rbFemale ? m_rbMale : m_rbFemale;
-            other->setFocus(Qt::TabFocusReason);
-            if (!other->isChecked())
-                other->click();
-            return true;
-        }
-        default:
-            break;
-        }
     }
     if (watched == m_lbEntries && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete &&
@@ -1073,13 +995,6 @@ void CEntryDlg::SettleChoice(QComboBox* box)
         return;
     }
     box->setEditText(chosen >= 0 ? box->itemText(chosen) : QString());
-}
-
-void CEntryDlg::UpdateGenderTabStop()
-{
-    // Tab enters the group on the checked button; the arrow keys reach the other one.
-    m_rbFemale->setFocusPolicy(m_rbFemale->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
-    m_rbMale->setFocusPolicy(m_rbMale->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 void CEntryDlg::OnGather()

@@ -157,7 +157,6 @@ private:
     static QString StatusOfFile(const QString& what, const QString& path);
     /// Leaving a club or event field: it shows the chosen item's text again (see there).
     void SettleChoice(QComboBox* box);
-    void UpdateGenderTabStop();
 
     // The registration being edited, and the folders the file dialogs open in.
     EntryDocument m_document;

@@ -1,21 +1,20 @@
 #include "NameValidator.h"
 
 #include "Cp1252.h"
+#include "Entry.h"
 
-char32_t NameValidator::FirstForbidden(QStringView text)
+char32_t NameValidator::FirstForbidden(QStringView text, Field field)
 {
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t ch = text[i].unicode();
-        // C0 and C1 controls and DEL: line breaks, tabs and the like never belong in a name.
-        if (ch < 0x20 || (ch >= 0x7F && ch <= 0x9F))
-            return ch;
-    }
+    if (const char32_t control = entry::FirstControl(text))
+        return control;
+    if (field == Surname && text.contains(u','))
+        return U',';
     return cp1252::FirstUnencodable(text);
 }
 
 QValidator::State NameValidator::validate(QString& input, int& /*pos*/) const
 {
-    m_lastRejected = FirstForbidden(input);
+    m_lastRejected = FirstForbidden(input, m_field);
     return m_lastRejected == 0 ? Acceptable : Invalid;
 }
 
@@ -24,6 +23,10 @@ QString NameValidator::Explanation(char32_t ch)
     if (ch < 0x20 || (ch >= 0x7F && ch <= 0x9F)) {
         return QStringLiteral("Zeilenumbrüche, Tabulatoren und Steuerzeichen sind in Namen nicht "
                               "erlaubt.");
+    }
+    if (ch == U',') {
+        return QStringLiteral("Ein Komma ist im Namen nicht möglich: Die Liste trennt Name und "
+                              "Vorname am ersten Komma. Im Vornamen ist ein Komma erlaubt.");
     }
     const QString shown = QString::fromUcs4(&ch, 1);
     return QStringLiteral("Das Zeichen „%1“ kann nicht in der Meldedatei gespeichert werden. "

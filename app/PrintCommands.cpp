@@ -6,6 +6,7 @@
 #include "Extras.h"
 #include "ExtrasLoader.h"
 #include "MessageBox.h"
+#include "Messages.h"
 #include "Registration.h"
 #include "SafeFile.h"
 
@@ -73,8 +74,15 @@ std::optional<QString> SavePdf(QWidget* parent, const EntryDocument& document, Q
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const QByteArray pdf = report::Pdf(registration);
     QGuiApplication::restoreOverrideCursor();
-    if (pdf.isEmpty() || textfile::SaveFile(*path, pdf) != textfile::SaveResult::Ok) {
+    if (pdf.isEmpty()) {
         msgbox::Show(parent, QStringLiteral("PDF-Datei konnte nicht gespeichert werden!"));
+        return std::nullopt;
+    }
+    if (const textfile::SaveResult saved = textfile::SaveFile(*path, pdf);
+        saved != textfile::SaveResult::Ok) {
+        const messages::Message why = messages::PdfSaveFailed(saved, *path);
+        msgbox::Show(parent, why.text, msgbox::Buttons::Ok,
+                     why.stop ? msgbox::Icon::Stop : msgbox::Icon::Default);
         return std::nullopt;
     }
     return path;

@@ -132,6 +132,7 @@ BENCHMARK(BM_BulkAddModelOnly)
     ->Args({1000000, 0})
     ->Unit(benchmark::kMillisecond);
 
+
 // Loading a file: 100,000 rows (and, to see how it scales, a million) into an empty shown list in
 // one go, until the list is painted.
 void BM_BulkAddUntilPainted(benchmark::State& state)

@@ -11,6 +11,16 @@ QString DisplayText(const QString& name, const QString& firstName)
     return name + QLatin1Char(',') + firstName;
 }
 
+char32_t FirstControl(QStringView text)
+{
+    for (const QChar c : text) {
+        const char16_t ch = c.unicode();
+        if (ch < 0x20 || (ch >= 0x7F && ch <= 0x9F))
+            return ch;
+    }
+    return 0;
+}
+
 Names SplitDisplayText(const QString& text)
 {
     const qsizetype comma = text.indexOf(QLatin1Char(','));

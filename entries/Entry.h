@@ -20,6 +20,13 @@ enum Gender : int
 /// refused rather than loaded, and an import that would pass it is refused as a whole.
 inline constexpr qsizetype kMaxEntries = 100000;
 
+/// The most characters a typed name or first name may have; an import keeps to it as well.
+inline constexpr int kMostNameChars = 60;
+
+/// The first C0 or C1 control character (line breaks and tabs included) or DEL in text, 0 when
+/// there is none: none of them belongs in a name, and some (0x1A) would change the saved file.
+char32_t FirstControl(QStringView text);
+
 /// Surname, one comma, first name; nothing added or removed.
 QString DisplayText(const QString& name, const QString& firstName);
 

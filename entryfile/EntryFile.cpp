@@ -1,8 +1,9 @@
 #include "EntryFile.h"
 
 #include "Cp1252.h"
-#include "TextEncoding.h"
 #include "Entry.h"
+#include "SafeFile.h"
+#include "TextEncoding.h"
 
 #include <algorithm>
 #include <cstring>
@@ -164,6 +165,9 @@ private:
         const int gender = line[beforeLast + 1] == 'm' ? entry::Male : entry::Female;
         const int year =
             entry::CheckBirthYear(ParseLeadingInt(line.sliced(last + 1)), m_currentUtcYear);
+        if (year < 0)
+            m_content.invalidYears.insert(m_content.entries.size(),
+                                          Decode(TrimBlanks(line.sliced(last + 1))));
         m_content.entries.append(
             {Decode(TrimBlanksRight(line.first(beforeLast))), entry::MakeCode(year, gender)});
     }
@@ -263,10 +267,31 @@ Content Read(QByteArrayView bytes, int currentUtcYear)
         ++line;
         // Millions of tiny lines would otherwise take gigabytes and a long sort for nothing.
         if (reader.TooMany())
-            return {{}, {}, Content::Refusal::TooMany, {}};
+            return {{}, {}, Content::Refusal::TooMany, {}, {}};
         start = next;
     }
     return content;
+}
+
+bool IsEntryFile(const Content& content)
+{
+    return content.refusal == Content::Refusal::None && !content.headers.isEmpty();
+}
+
+Unloadable CheckLoadable(QByteArrayView bytes)
+{
+    if (bytes.size() > textfile::kMaxFileSize)
+        return Unloadable::TooLarge;
+    // The year does not matter for a refusal.
+    switch (Read(bytes, 2000).refusal) {
+    case Content::Refusal::None:
+        break;
+    case Content::Refusal::NotText:
+        return Unloadable::NotText;
+    case Content::Refusal::TooMany:
+        return Unloadable::TooMany;
+    }
+    return Unloadable::None;
 }
 
 int FindPrefix(const QStringList& items, const QString& value)

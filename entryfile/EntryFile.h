@@ -13,6 +13,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -59,6 +60,9 @@ struct Content
     QList<EntryRow> entries;         ///< in file order; codes carry CheckBirthYear's verdict
     Refusal refusal = Refusal::None; ///< anything but None: headers and entries are empty
     QList<qsizetype> entryLines;     ///< the line of each entry, counted from 1, for reports
+    /// The year as the file writes it ("1890"), by entry index, for the entries whose year is no
+    /// valid birth year: a report can then say what is wrong.
+    QHash<qsizetype, QString> invalidYears;
 };
 
 /// Reads a whole entry file. Never fails: lines that are neither header nor entry lines are
@@ -74,6 +78,22 @@ struct Content
 ///  - A file with NUL bytes, or with more entries or header values than the limits above, is
 ///    refused: see Content::refusal.
 Content Read(QByteArrayView bytes, int currentUtcYear);
+
+/// Whether the content is an entry file at all: one is always written with its two header lines,
+/// even when club and event are empty, so a file without any "VEREIN:" or "VERANSTALTUNG:" value
+/// (the gathered CSV list, any other text) is none, whatever its lines look like.
+bool IsEntryFile(const Content& content);
+
+/// Why a save of these entry file bytes would give a file that loading refuses; None when it
+/// loads. A save must not report success for a file that cannot be opened again.
+enum class Unloadable
+{
+    None,
+    TooLarge, ///< more than textfile::kMaxFileSize bytes
+    NotText,  ///< the reader would refuse it as binary
+    TooMany,  ///< more entries or header values than the reader takes
+};
+Unloadable CheckLoadable(QByteArrayView bytes);
 
 /// The combo box's prefix search: the first item, from the top, that begins with the value,
 /// ignoring case; -1 when there is none. An empty value matches nothing, so a file saved without

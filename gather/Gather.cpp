@@ -8,11 +8,11 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <filesystem>
 #include <optional>
 #include <QCollator>
 #include <QDir>
-#include <QDirIterator>
 #include <QFileInfo>
 #include <QHash>
 #include <QLocale>
@@ -28,13 +28,13 @@ namespace {
 #ifdef Q_OS_WIN
 // MinGW's std::filesystem::equivalent compares stat()'s inode numbers, which are 0 on Windows:
 // any two files would be the same. There a file is known by its volume's serial number and index.
-bool SameFile(const QString& a, const QString& b)
+bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b)
 {
-    const auto identity = [](const QString& path) -> std::optional<std::array<DWORD, 3>> {
-        const HANDLE h =
-            CreateFileW(reinterpret_cast<LPCWSTR>(QDir::toNativeSeparators(path).utf16()), 0,
-                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                        OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    const auto identity = [](const std::filesystem::path& path)
+        -> std::optional<std::array<DWORD, 3>> {
+        const HANDLE h = CreateFileW(path.c_str(), 0,
+                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                     nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
         if (h == INVALID_HANDLE_VALUE)
             return std::nullopt;
         BY_HANDLE_FILE_INFORMATION info{};
@@ -49,11 +49,10 @@ bool SameFile(const QString& a, const QString& b)
     return first && first == identity(b);
 }
 #else
-bool SameFile(const QString& a, const QString& b)
+bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b)
 {
     std::error_code error;
-    return std::filesystem::equivalent(QFileInfo(a).filesystemFilePath(),
-                                       QFileInfo(b).filesystemFilePath(), error);
+    return std::filesystem::equivalent(a, b, error);
 }
 #endif
 
@@ -65,51 +64,159 @@ QString Quoted(const QString& text)
     return QStringLiteral("„") + text + QStringLiteral("“");
 }
 
-// The entry files named by the options: files as given, folders' *.mdg files sorted by name. The
-// same file named twice is read once.
-QStringList FindFiles(const Options& options, Result& result)
+// A value for a report line, which a garbled file could otherwise fill with a whole line's bytes.
+QString Cut(const QString& text)
 {
-    QStringList found;
-    QSet<QString> seen;
-    const auto add = [&](const QString& path) {
-        const QString canonical = QFileInfo(path).canonicalFilePath();
-        if (canonical.isEmpty() || !seen.contains(canonical)) {
-            seen.insert(canonical);
-            found.append(path);
+    constexpr qsizetype kMost = 40;
+    return text.size() <= kMost ? text : text.first(kMost) + QStringLiteral("…");
+}
+
+namespace fs = std::filesystem;
+
+// One file to read: as the system spells it and as people are shown it.
+struct Found
+{
+    fs::path system;
+    QString shown;
+};
+
+template <typename Char> bool EndsWithMdg(const std::basic_string<Char>& name)
+{
+    if (name.size() < 4)
+        return false;
+    const Char* end = name.data() + name.size() - 4;
+    const auto lower = [](Char c) { return c >= 'A' && c <= 'Z' ? Char(c - 'A' + 'a') : c; };
+    return end[0] == '.' && lower(end[1]) == 'm' && lower(end[2]) == 'd' && lower(end[3]) == 'g';
+}
+
+// The folder's entries by the names the system keeps. Qt's own listing drops a name that is no
+// valid UTF-8 without a word (a club's zip made on Windows brings "M\xfchlbach"); the standard
+// library hands every name over as it is, on Windows as UTF-16. False when the folder cannot be
+// read (no permission, or it went away meanwhile).
+bool ListFolder(const fs::path& folder, std::vector<fs::directory_entry>& entries)
+{
+    std::error_code error;
+    fs::directory_iterator it(folder, error);
+    for (; !error && it != fs::directory_iterator(); it.increment(error))
+        entries.push_back(*it);
+    return !error;
+}
+
+struct Finder
+{
+    const Options& options;
+    Result& result;
+    fs::path relativeTo;
+    std::vector<Found> found;
+    QSet<QString> seen; // canonical paths, so that the same file named twice is read once
+
+    QString Shown(const fs::path& path) const
+    {
+        if (!relativeTo.empty()) {
+            const fs::path relative = path.lexically_relative(relativeTo);
+            if (!relative.empty() && *relative.begin() != fs::path(".."))
+                return ShownPath(relative);
         }
-    };
-    for (const QString& path : options.paths) {
-        if (!QFileInfo(path).isDir()) {
-            add(path);
-            continue;
+        return ShownPath(path);
+    }
+
+    void Add(const fs::path& path, const QString& shown)
+    {
+        std::error_code error;
+        const fs::path canonical = fs::canonical(path, error);
+        if (!error) {
+            const QString key = ShownPath(canonical);
+            if (seen.contains(key))
+                return;
+            seen.insert(key);
         }
-        QStringList inFolder;
-        QDirIterator it(path, {QStringLiteral("*.mdg")}, QDir::Files | QDir::Hidden,
-                        options.recursive ? QDirIterator::Subdirectories
-                                          : QDirIterator::NoIteratorFlags);
-        while (it.hasNext())
-            inFolder.append(it.next());
-        // Name filters ignore case only on some systems; a Windows club may send "MELDUNG.MDG".
-        if (inFolder.isEmpty()) {
-            QDirIterator all(path, QDir::Files | QDir::Hidden,
-                             options.recursive ? QDirIterator::Subdirectories
-                                               : QDirIterator::NoIteratorFlags);
-            while (all.hasNext()) {
-                const QString next = all.next();
-                if (next.endsWith(QLatin1String(".mdg"), Qt::CaseInsensitive))
-                    inFolder.append(next);
+        found.push_back({path, shown});
+    }
+
+    // Every entry named *.mdg (in any case) that is no folder: regular files are read, and a pipe,
+    // a device or a broken link by that name is reported rather than passed over.
+    void Walk(const fs::path& folder, std::vector<Found>& inFolder)
+    {
+        std::vector<fs::directory_entry> entries;
+        if (!ListFolder(folder, entries)) {
+            result.problems.append(
+                {Problem::CannotRead, Shown(folder), 0,
+                 QStringLiteral("Der Ordner lässt sich nicht lesen; seine Meldedateien fehlen.")});
+            ++result.skipped;
+            return;
+        }
+        for (const fs::directory_entry& entry : entries) {
+            std::error_code error;
+            if (entry.is_directory(error)) {
+                // Linked folders are not followed: a link to a parent would never end.
+                if (options.recursive && !entry.is_symlink(error))
+                    Walk(entry.path(), inFolder);
+                continue;
             }
+            if (EndsWithMdg(entry.path().filename().native()))
+                inFolder.push_back({entry.path(), Shown(entry.path())});
         }
-        if (inFolder.isEmpty()) {
-            result.problems.append({Problem::NoFiles, QDir::toNativeSeparators(path), 0,
+    }
+
+    void Path(const fs::path& path, const QString& shown)
+    {
+        std::error_code error;
+        if (!fs::is_directory(path, error)) {
+            Add(path, shown);
+            return;
+        }
+        std::vector<Found> inFolder;
+        const qsizetype problems = result.problems.size();
+        Walk(path, inFolder);
+        if (inFolder.empty() && result.problems.size() == problems) {
+            result.problems.append({Problem::NoFiles, shown, 0,
                                     QStringLiteral("Der Ordner enthält keine Meldedatei (.mdg).")});
             ++result.skipped;
         }
-        inFolder.sort();
-        for (const QString& file : std::as_const(inFolder))
-            add(file);
+        std::sort(inFolder.begin(), inFolder.end(),
+                  [](const Found& a, const Found& b) { return a.shown < b.shown; });
+        for (const Found& file : inFolder)
+            Add(file.system, file.shown);
     }
-    return found;
+};
+
+// The entry files named by the options: files as given, folders' *.mdg files sorted by name.
+std::vector<Found> FindFiles(const Options& options, Result& result)
+{
+    Finder finder{options, result, {}, {}, {}};
+    if (!options.relativeTo.isEmpty())
+        finder.relativeTo = QFileInfo(options.relativeTo).filesystemFilePath().lexically_normal();
+    for (const QString& path : options.paths) {
+        const fs::path system = QFileInfo(path).filesystemFilePath();
+        std::error_code error;
+        finder.Path(system, fs::is_directory(system, error) && finder.relativeTo.empty()
+                                ? path
+                                : finder.Shown(system));
+    }
+    for (const fs::path& path : options.systemPaths)
+        finder.Path(path, finder.Shown(path));
+    return std::move(finder.found);
+}
+
+QString LoadProblem(textfile::LoadResult load, const fs::path& path)
+{
+    // A name that is not there at all is most often a mistyped folder: say so, not "cannot open".
+    std::error_code error;
+    if (load == textfile::LoadResult::CannotOpen && !fs::exists(fs::symlink_status(path, error)))
+        return EndsWithMdg(path.filename().native()) ? QStringLiteral("Datei nicht gefunden.")
+                                                     : QStringLiteral("Ordner nicht gefunden.");
+    return messages::LoadFailed(load, kTheFile).text;
+}
+
+QDateTime Modified(const fs::path& path)
+{
+    std::error_code error;
+    const fs::file_time_type time = fs::last_write_time(path, error);
+    if (error)
+        return {};
+    const auto since = std::chrono::file_clock::to_sys(time).time_since_epoch();
+    return QDateTime::fromMSecsSinceEpoch(
+        std::chrono::duration_cast<std::chrono::milliseconds>(since).count());
 }
 
 // Both lists as the window's drop-down lists hold them (sorted), so that a file's club and event
@@ -146,25 +253,22 @@ struct Reader
         return {QString(), 0};
     }
 
-    void Read(const QString& path)
+    void Read(const Found& where)
     {
-        const QFileInfo info(path);
-        // Shown in the report and the list's file column: with the platform's own separators, so
-        // that a folder's files (found with "/") and files named on a Windows command line ("\")
-        // look alike.
-        result.files.append({QDir::toNativeSeparators(path), {}, {}, info.lastModified(), false});
+        result.files.append({where.shown, where.system, {}, {}, Modified(where.system), false});
         rowsOfFile.emplace_back();
         textsOfFile.emplace_back();
         linesOfFile.emplace_back();
         QByteArray bytes;
-        if (const auto load = textfile::LoadFile(path, bytes); load != textfile::LoadResult::Ok) {
-            Problem(Problem::CannotRead, 0, messages::LoadFailed(load, kTheFile).text);
+        if (const auto load = textfile::LoadFile(where.system, bytes);
+            load != textfile::LoadResult::Ok) {
+            Problem(Problem::CannotRead, 0, LoadProblem(load, where.system));
             ++result.skipped;
             return;
         }
         const entryfile::Content content = entryfile::Read(bytes, options.currentUtcYear);
         QString notEntryFile = messages::Refused(content.refusal, kTheFile);
-        if (notEntryFile.isEmpty() && content.headers.isEmpty())
+        if (notEntryFile.isEmpty() && !entryfile::IsEntryFile(content))
             notEntryFile = QStringLiteral("Keine Meldedatei: weder Verein noch Veranstaltung.");
         if (!notEntryFile.isEmpty()) {
             Problem(Problem::NotEntryFile, 0, notEntryFile);
@@ -206,11 +310,16 @@ struct Reader
                     names.name.trimmed(),
                     names.firstName.trimmed(),
                     entry::YearOf(entry.code),
+                    content.invalidYears.value(i),
                     entry::GenderOf(entry.code),
                     fileIndex};
-            if (row.year < 0)
+            if (row.year < 0 && row.yearText.isEmpty())
                 Problem(Problem::InvalidYear, lines[i],
-                        QStringLiteral("Ungültiger Jahrgang bei ") + Quoted(entry.text) + u'.');
+                        QStringLiteral("Kein Jahrgang bei ") + Quoted(entry.text) + u'.');
+            else if (row.year < 0)
+                Problem(Problem::InvalidYear, lines[i],
+                        QStringLiteral("Ungültiger Jahrgang ") + Quoted(Cut(row.yearText)) +
+                            QStringLiteral(" bei ") + Quoted(entry.text) + u'.');
             rows.append(std::move(row));
             texts.append(entry.text);
         }
@@ -346,21 +455,23 @@ struct Reader
 
 bool IsInputFile(const Result& result, const QString& path)
 {
+    const std::filesystem::path list = QFileInfo(path).filesystemFilePath();
     return std::any_of(result.files.begin(), result.files.end(),
-                       [&](const File& file) { return SameFile(file.path, path); });
+                       [&](const File& file) { return SameFile(file.systemPath, list); });
 }
 
 Result Run(const Options& options)
 {
     Result result;
-    const QStringList paths = FindFiles(options, result);
+    const std::vector<Found> paths = FindFiles(options, result);
     Reader reader{options, result, {}, {}, {}, {}, {}};
     reader.clubs = AsInWindow(options.clubs);
     reader.events = AsInWindow(options.events);
-    for (qsizetype i = 0; i < paths.size(); ++i) {
-        reader.Read(paths[i]);
+    const auto total = static_cast<qsizetype>(paths.size());
+    for (qsizetype i = 0; i < total; ++i) {
+        reader.Read(paths[static_cast<size_t>(i)]);
         if (options.progress)
-            options.progress(i + 1, paths.size());
+            options.progress(i + 1, total);
     }
     reader.DropReplacedFiles();
     reader.FindDuplicates();
@@ -391,6 +502,11 @@ QList<Count> Counts(const Result& result)
     return counts;
 }
 
+qsizetype Result::FilesCounted() const
+{
+    return std::count_if(files.begin(), files.end(), [](const File& file) { return file.counted; });
+}
+
 QStringList ReportLines(const Result& result)
 {
     QStringList lines;
@@ -398,9 +514,52 @@ QStringList ReportLines(const Result& result)
         const QString where = problem.line > 0 ? problem.path + QStringLiteral(", Zeile ") +
                                                      QString::number(problem.line)
                                                : problem.path;
-        lines.append(where + QStringLiteral(": ") + problem.message);
+        lines.append(Printable(where + QStringLiteral(": ") + problem.message));
     }
     return lines;
+}
+
+QString Printable(const QString& text)
+{
+    const auto control = [](QChar c) {
+        return c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F);
+    };
+    if (std::none_of(text.begin(), text.end(), control))
+        return text;
+    QString out;
+    out.reserve(text.size() + 8);
+    for (const QChar c : text) {
+        if (control(c))
+            out += QString::asprintf("\\x%02X", unsigned(c.unicode()));
+        else
+            out += c;
+    }
+    return out;
+}
+
+QString ShownPath(const std::filesystem::path& path)
+{
+#ifdef Q_OS_WIN
+    // A folder given as "C:/Vereine" and the names found in it would otherwise mix "/" and "\\".
+    return QDir::toNativeSeparators(QString::fromStdWString(path.native()));
+#else
+    const QByteArrayView bytes(path.native().data(), static_cast<qsizetype>(path.native().size()));
+    if (bytes.isValidUtf8())
+        return QString::fromUtf8(bytes);
+    QString out;
+    for (qsizetype i = 0; i < bytes.size();) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        const qsizetype length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+        if (i + length <= bytes.size() && bytes.sliced(i, length).isValidUtf8()) {
+            out += QString::fromUtf8(bytes.sliced(i, length));
+            i += length;
+        } else {
+            out += QString::asprintf("\\x%02X", unsigned(lead));
+            ++i;
+        }
+    }
+    return out;
+#endif
 }
 
 } // namespace gather

@@ -3,6 +3,7 @@
 // and event) becomes one list of all participants, checked on the way. The command
 // zandrel-sammeln is a thin main over these functions; a window can call them just the same.
 
+#include <filesystem>
 #include <functional>
 #include <QDateTime>
 #include <QList>
@@ -13,7 +14,13 @@ namespace gather {
 
 struct Options
 {
-    QStringList paths;      ///< entry files and folders, as the user gave them
+    QStringList paths; ///< entry files and folders, as the user gave them
+    /// More of them as the system spells them (the command's arguments: on Linux any bytes, not
+    /// always valid UTF-8); read after `paths`.
+    std::vector<std::filesystem::path> systemPaths;
+    /// Where set, the report and the list's "Datei" column show the files below this folder
+    /// relative to it (the window's report, for the folder the user chose).
+    QString relativeTo;
     bool recursive = false; ///< also look into the folders' sub-folders
     QStringList clubs;      ///< the program's club list: a file's club must be one of them
     QStringList events;     ///< the program's event list
@@ -26,7 +33,7 @@ struct Problem
 {
     enum Kind
     {
-        CannotRead,   ///< missing, unreadable, a folder, a pipe, too large
+        CannotRead,   ///< missing, unreadable (also a sub-folder), a pipe, too large
         NotEntryFile, ///< binary, too many lines, or neither header nor entry lines
         NoFiles,      ///< a folder without any entry file
         ClubMissing,
@@ -51,13 +58,15 @@ struct Row
     QString name;
     QString firstName;
     int year = -1;      ///< -1: not a valid birth year
+    QString yearText;   ///< the year as the file writes it, where it is no valid birth year
     int gender = 0;     ///< entry::Female or entry::Male
     qsizetype file = 0; ///< index into Result::files
 };
 
 struct File
 {
-    QString path;
+    QString path; ///< as shown to people: control characters and broken bytes escaped
+    std::filesystem::path systemPath; ///< as the system spells it, to open the file by
     QString club; ///< as the lists spell it when the file's club was found there
     QString event;
     QDateTime modified;
@@ -69,9 +78,11 @@ struct Result
     QList<File> files; ///< every file looked at, in the order found
     QList<Row> rows;   ///< the counted files' participants: event, club, then the list's order
     QList<Problem> problems; ///< in the order found
-    qsizetype skipped = 0;   ///< files that could not be read or are no entry files
+    qsizetype skipped = 0;   ///< files (and folders) that could not be read or are no entry files
 
     bool AllRead() const { return skipped == 0; }
+    /// The files whose participants are in the list.
+    qsizetype FilesCounted() const;
 };
 
 /// Reads, checks and sorts. Input files are only read, never changed.
@@ -88,8 +99,16 @@ struct Count
 };
 QList<Count> Counts(const Result& result);
 
-/// One line per problem: "<path>, Zeile <n>: <message>".
+/// One line per problem: "<path>, Zeile <n>: <message>", control characters shown as "\x1B".
 QStringList ReportLines(const Result& result);
+
+/// The text with every control character (C0, DEL, C1) written as "\xHH": a name or file name
+/// from a club's file must not drive the terminal (clear it, set its title) or split a line.
+QString Printable(const QString& text);
+
+/// A path as the system spells it, for people: where it is no valid UTF-8, each broken byte is
+/// shown as "\xHH".
+QString ShownPath(const std::filesystem::path& path);
 
 /// The counts as a plain text table with a total line, for a terminal.
 QString SummaryTable(const Result& result);
@@ -110,7 +129,22 @@ bool IsInputFile(const Result& result, const QString& path);
 /// Writes the file safely: an existing file is replaced only by a complete new one. On failure
 /// `error` says why, in German.
 bool WriteCsv(const QString& path, const Result& result, QString* error);
-/// A workbook with the sheet "Übersicht" (counts per club and event) and one sheet per event.
-bool WriteXlsx(const QString& path, const Result& result, QString* error);
+/// What a sheet can hold: Excel's rows per sheet and characters per cell.
+struct SheetLimits
+{
+    qsizetype rows = 1048576;
+    qsizetype cellChars = 32767;
+};
+
+/// A workbook with the sheet "Übersicht" (counts per club and event, with a sum row) and one
+/// sheet per event. An event with more participants than a sheet has rows goes on in further
+/// sheets ("Gauturnfest (2)"). A text longer than a cell holds is cut, with one line in `notes`
+/// for each; without `notes` such a list is not written at all.
+bool WriteXlsx(const QString& path, const Result& result, QString* error,
+               QStringList* notes = nullptr, const SheetLimits& limits = {});
+
+/// Removes the half-made workbook of a WriteXlsx that is under way, if any. Only calls that a
+/// signal handler may make: the command calls it when it is interrupted (Ctrl+C).
+void RemoveScratchFiles();
 
 } // namespace gather

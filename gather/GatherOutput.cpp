@@ -1,12 +1,16 @@
 // The gathered list on paper, so to speak: the terminal's table, CSV and the workbook.
-#include "SafeFile.h"
 #include "Gather.h"
+#include "SafeFile.h"
 
 #include <algorithm>
 #include <array>
+#include <csignal>
+#include <cstring>
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QTemporaryDir>
+#include <unistd.h>
 #include <xlsxwriter.h>
 
 namespace gather {
@@ -29,14 +33,14 @@ QString Quoted(const QString& text)
     return QStringLiteral("„") + text + QStringLiteral("“");
 }
 
-// One row of the list as the cells show it; an invalid year leaves its cell empty.
+// One row of the list as the cells show it; an invalid year as the file has it.
 QStringList Cells(const Row& row, const Result& result)
 {
     return {row.club,
             row.event,
             row.name,
             row.firstName,
-            row.year < 0 ? QString() : QString::number(row.year),
+            row.year < 0 ? row.yearText : QString::number(row.year),
             row.gender == 1 ? QStringLiteral("m") : QStringLiteral("w"),
             result.files[row.file].path};
 }
@@ -96,6 +100,7 @@ public:
     }
 
     bool IsOpen() const { return m_book != nullptr; }
+    lxw_format* Bold() const { return m_bold; }
 
     /// A sheet with its header row, frozen and filtered over `rows` rows below it. `widths` holds
     /// the longest text of each column.
@@ -105,18 +110,24 @@ public:
         lxw_worksheet* sheet = workbook_add_worksheet(m_book, name.toUtf8().constData());
         if (!sheet)
             return nullptr;
+        lxw_error error = LXW_NO_ERROR;
+        const auto check = [&error](lxw_error result) {
+            if (error == LXW_NO_ERROR)
+                error = result;
+        };
         for (qsizetype c = 0; c < header.size(); ++c) {
             const auto col = static_cast<lxw_col_t>(c);
-            worksheet_set_column(sheet, col, col,
-                                 ColumnWidth(std::max(widths.value(c), header[c].size())), nullptr);
+            check(worksheet_set_column(sheet, col, col,
+                                       ColumnWidth(std::max(widths.value(c), header[c].size())),
+                                       nullptr));
         }
         for (qsizetype c = 0; c < header.size(); ++c)
-            worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(c),
-                                   header[c].toUtf8().constData(), m_bold);
+            check(worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(c),
+                                         header[c].toUtf8().constData(), m_bold));
         worksheet_freeze_panes(sheet, 1, 0);
-        worksheet_autofilter(sheet, 0, 0, static_cast<lxw_row_t>(rows),
-                             static_cast<lxw_col_t>(header.size() - 1));
-        return sheet;
+        check(worksheet_autofilter(sheet, 0, 0, static_cast<lxw_row_t>(rows),
+                                   static_cast<lxw_col_t>(header.size() - 1)));
+        return error == LXW_NO_ERROR ? sheet : nullptr;
     }
 
     /// Closes the workbook; an empty string when it was written completely.
@@ -134,16 +145,6 @@ private:
     lxw_format* m_bold = nullptr;
 };
 
-void WriteCell(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t col, const QString& text, bool number)
-{
-    if (text.isEmpty())
-        return;
-    if (number)
-        worksheet_write_number(sheet, row, col, text.toDouble(), nullptr);
-    else
-        worksheet_write_string(sheet, row, col, text.toUtf8().constData(), nullptr);
-}
-
 } // namespace
 
 QString SummaryTable(const Result& result)
@@ -153,9 +154,9 @@ QString SummaryTable(const Result& result)
                               kCountHeader[2], kCountHeader[3], kCountHeader[4]}};
     Count total{QStringLiteral("Summe"), QString()};
     for (const Count& count : counts) {
-        table.append({count.event.isEmpty() ? kNoEvent : count.event, count.club,
-                      QString::number(count.total), QString::number(count.female),
-                      QString::number(count.male)});
+        table.append({Printable(count.event.isEmpty() ? kNoEvent : count.event),
+                      Printable(count.club), QString::number(count.total),
+                      QString::number(count.female), QString::number(count.male)});
         total.total += count.total;
         total.female += count.female;
         total.male += count.male;
@@ -235,12 +236,113 @@ bool WriteCsv(const QString& path, const Result& result, QString* error)
     if (textfile::SaveFile(path, CsvBytes(result)) == textfile::SaveResult::Ok)
         return true;
     if (error)
-        *error = QStringLiteral("Die Datei ") + QDir::toNativeSeparators(path) +
-                 QStringLiteral(" lässt sich nicht schreiben.");
+        *error =
+            QStringLiteral("Die Datei ") + QDir::toNativeSeparators(path) +
+            QStringLiteral(" lässt sich nicht schreiben.");
     return false;
 }
 
-bool WriteXlsx(const QString& path, const Result& result, QString* error)
+namespace {
+
+// The scratch workbook of a write under way, for RemoveScratchFiles: plain bytes, so that a signal
+// handler can read them.
+char g_scratchFile[4096];
+char g_scratchDir[4096];
+volatile std::sig_atomic_t g_scratchInUse = 0;
+
+struct ScratchNames
+{
+    ScratchNames(const QString& file, const QString& dir)
+    {
+        const QByteArray f = QFile::encodeName(file);
+        const QByteArray d = QFile::encodeName(dir);
+        if (f.size() < qsizetype(sizeof g_scratchFile) &&
+            d.size() < qsizetype(sizeof g_scratchDir)) {
+            std::memcpy(g_scratchFile, f.constData(), size_t(f.size()) + 1);
+            std::memcpy(g_scratchDir, d.constData(), size_t(d.size()) + 1);
+            g_scratchInUse = 1;
+        }
+    }
+    ~ScratchNames() { g_scratchInUse = 0; }
+    ScratchNames(const ScratchNames&) = delete;
+    ScratchNames& operator=(const ScratchNames&) = delete;
+};
+
+// Writes the sheets' cells, checking every write: a cell the library refuses must not come out
+// empty while the list counts as written.
+class SheetWriter
+{
+public:
+    SheetWriter(const SheetLimits& limits, QStringList* notes) : m_limits(limits), m_notes(notes) {}
+
+    /// The text as a cell can hold it: cut to the cell's limit, with a note saying where.
+    QByteArray Fit(const QString& text, const QString& where)
+    {
+        if (text.size() <= m_limits.cellChars)
+            return text.toUtf8();
+        qsizetype keep = m_limits.cellChars;
+        if (text.at(keep - 1).isHighSurrogate())
+            --keep;
+        const QString note = where + QStringLiteral(": länger als ") +
+                             QLocale(QLocale::German).toString(m_limits.cellChars) +
+                             QStringLiteral(" Zeichen, in der Arbeitsmappe gekürzt (die CSV-Liste "
+                                            "hat den ganzen Text).");
+        if (m_notes)
+            m_notes->append(Printable(note));
+        else if (m_error.isEmpty())
+            m_error = Printable(note);
+        return text.first(keep).toUtf8();
+    }
+
+    void Text(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t col, const QByteArray& text,
+              lxw_format* format = nullptr)
+    {
+        if (!text.isEmpty())
+            Check(worksheet_write_string(sheet, row, col, text.constData(), format));
+    }
+    void Number(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t col, double value,
+                lxw_format* format = nullptr)
+    {
+        Check(worksheet_write_number(sheet, row, col, value, format));
+    }
+    void Sum(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t col, lxw_row_t first, lxw_row_t last,
+             double value, lxw_format* format)
+    {
+        char from[32];
+        char to[32];
+        lxw_rowcol_to_cell(from, first, col);
+        lxw_rowcol_to_cell(to, last, col);
+        const QByteArray formula = QByteArrayLiteral("=SUM(") + from + ':' + to + ')';
+        Check(worksheet_write_formula_num(sheet, row, col, formula.constData(), format, value));
+    }
+
+    /// The first problem, in German; empty while all went well.
+    const QString& Error() const { return m_error; }
+
+private:
+    void Check(lxw_error error)
+    {
+        if (error != LXW_NO_ERROR && m_error.isEmpty())
+            m_error = QString::fromUtf8(lxw_strerror(error));
+    }
+
+    SheetLimits m_limits;
+    QStringList* m_notes;
+    QString m_error;
+};
+
+} // namespace
+
+void RemoveScratchFiles()
+{
+    if (g_scratchInUse) {
+        ::unlink(g_scratchFile);
+        ::rmdir(g_scratchDir);
+    }
+}
+
+bool WriteXlsx(const QString& path, const Result& result, QString* error, QStringList* notes,
+               const SheetLimits& limits)
 {
     const auto fail = [&](const QString& why) {
         if (error)
@@ -254,6 +356,8 @@ bool WriteXlsx(const QString& path, const Result& result, QString* error)
     if (!scratch.isValid())
         return fail(QStringLiteral("kein Platz für Zwischendateien."));
     const QString made = scratch.filePath(QStringLiteral("liste.xlsx"));
+    const ScratchNames interruptible(made, scratch.path());
+    SheetWriter cells(limits, notes);
     {
         Workbook book(made, scratch.path());
         if (!book.IsOpen())
@@ -269,21 +373,41 @@ bool WriteXlsx(const QString& path, const Result& result, QString* error)
             book.AddSheet(kOverview, kCountHeader, counts.size(), countWidths);
         if (!overview)
             return fail(QStringLiteral("die Übersicht lässt sich nicht anlegen."));
+        Count total;
         for (qsizetype i = 0; i < counts.size(); ++i) {
             const auto row = static_cast<lxw_row_t>(i + 1);
             const Count& count = counts[i];
-            WriteCell(overview, row, 0, count.club, false);
-            WriteCell(overview, row, 1, count.event, false);
-            worksheet_write_number(overview, row, 2, static_cast<double>(count.total), nullptr);
-            worksheet_write_number(overview, row, 3, static_cast<double>(count.female), nullptr);
-            worksheet_write_number(overview, row, 4, static_cast<double>(count.male), nullptr);
+            const QString where = kOverview + QStringLiteral(", Zeile ") + QString::number(row + 1);
+            cells.Text(overview, row, 0, cells.Fit(count.club, where));
+            cells.Text(overview, row, 1, cells.Fit(count.event, where));
+            cells.Number(overview, row, 2, static_cast<double>(count.total));
+            cells.Number(overview, row, 3, static_cast<double>(count.female));
+            cells.Number(overview, row, 4, static_cast<double>(count.male));
+            total.total += count.total;
+            total.female += count.female;
+            total.male += count.male;
+        }
+        // The sum under the filtered range, so that sorting the table leaves it at the bottom.
+        const auto sumRow = static_cast<lxw_row_t>(counts.size() + 1);
+        cells.Text(overview, sumRow, 0, QByteArrayLiteral("Summe"), book.Bold());
+        const qsizetype sums[] = {total.total, total.female, total.male};
+        for (lxw_col_t c = 0; c < 3; ++c) {
+            // Without any row a formula would only sum itself.
+            if (counts.isEmpty())
+                cells.Number(overview, sumRow, c + 2, 0, book.Bold());
+            else
+                cells.Sum(overview, sumRow, c + 2, 1, sumRow - 1, static_cast<double>(sums[c]),
+                          book.Bold());
         }
 
-        // The rows are sorted by event first, so each event's rows lie together.
+        // The rows are sorted by event first, so each event's rows lie together. An event with
+        // more participants than a sheet has rows goes on in a further sheet of its own.
+        const qsizetype perSheet = limits.rows - 1;
         QStringList events;
         QList<qsizetype> starts;
         for (qsizetype i = 0; i < result.rows.size(); ++i) {
-            if (i == 0 || result.rows[i].event != result.rows[i - 1].event) {
+            const bool newEvent = i == 0 || result.rows[i].event != result.rows[i - 1].event;
+            if (newEvent || i - starts.last() == perSheet) {
                 events.append(result.rows[i].event.isEmpty() ? kNoEvent : result.rows[i].event);
                 starts.append(i);
             }
@@ -293,13 +417,12 @@ bool WriteXlsx(const QString& path, const Result& result, QString* error)
         // Club, event and path are the same for all rows of a file: converted once per file.
         QList<std::array<QByteArray, 3>> perFile;
         perFile.reserve(result.files.size());
-        for (const File& file : result.files)
-            perFile.append({file.club.toUtf8(), file.event.toUtf8(), file.path.toUtf8()});
-        const auto writeText = [](lxw_worksheet* sheet, lxw_row_t row, lxw_col_t col,
-                                  const QByteArray& text) {
-            if (!text.isEmpty())
-                worksheet_write_string(sheet, row, col, text.constData(), nullptr);
-        };
+        for (const File& file : result.files) {
+            const QString where =
+                QStringLiteral("Verein, Veranstaltung oder Dateiname von ") + file.path;
+            perFile.append({cells.Fit(file.club, where), cells.Fit(file.event, where),
+                            cells.Fit(file.path, where)});
+        }
         for (qsizetype e = 0; e < events.size(); ++e) {
             QList<qsizetype> widths(kListHeader.size(), 4);
             for (qsizetype i = starts[e]; i < starts[e + 1]; ++i) {
@@ -308,7 +431,7 @@ bool WriteXlsx(const QString& path, const Result& result, QString* error)
                                              row.event.size(),
                                              row.name.size(),
                                              row.firstName.size(),
-                                             4,
+                                             std::max<qsizetype>(4, row.yearText.size()),
                                              1,
                                              result.files[row.file].path.size()};
                 for (qsizetype c = 0; c < widths.size(); ++c)
@@ -323,16 +446,22 @@ bool WriteXlsx(const QString& path, const Result& result, QString* error)
                 const Row& row = result.rows[i];
                 const auto& file = perFile[row.file];
                 const auto r = static_cast<lxw_row_t>(i - starts[e] + 1);
-                writeText(sheet, r, 0, file[0]);
-                writeText(sheet, r, 1, file[1]);
-                writeText(sheet, r, 2, row.name.toUtf8());
-                writeText(sheet, r, 3, row.firstName.toUtf8());
+                const QString where = QStringLiteral("Tabelle ") + Quoted(names[e]) +
+                                      QStringLiteral(", Zeile ") + QString::number(r + 1);
+                cells.Text(sheet, r, 0, file[0]);
+                cells.Text(sheet, r, 1, file[1]);
+                cells.Text(sheet, r, 2, cells.Fit(row.name, where));
+                cells.Text(sheet, r, 3, cells.Fit(row.firstName, where));
                 if (row.year >= 0)
-                    worksheet_write_number(sheet, r, 4, row.year, nullptr);
-                worksheet_write_string(sheet, r, 5, row.gender == 1 ? "m" : "w", nullptr);
-                writeText(sheet, r, 6, file[2]);
+                    cells.Number(sheet, r, 4, row.year);
+                else
+                    cells.Text(sheet, r, 4, cells.Fit(row.yearText, where));
+                cells.Text(sheet, r, 5, row.gender == 1 ? "m" : "w");
+                cells.Text(sheet, r, 6, file[2]);
             }
         }
+        if (!cells.Error().isEmpty())
+            return fail(cells.Error());
         if (const QString why = book.Close(); !why.isEmpty())
             return fail(why);
     }

@@ -2,11 +2,13 @@
 //
 //   zandrel-sammeln [-r] [-o LISTE.xlsx|LISTE.csv] DATEI.mdg|ORDNER ...
 //
-// Exit status: 0 all files read, 1 some skipped (or the list not written), 2 wrong usage.
+// Exit status: 0 all files read, 1 some skipped, a text cut in the workbook, or the list not
+// written, 2 wrong usage.
 #include "Clubs.h"
 #include "Entry.h"
 #include "Gather.h"
 
+#include <csignal>
 #include <cstdio>
 #include <QCoreApplication>
 #include <QDir>
@@ -26,7 +28,8 @@ const char kUsage[] =
     "  -o DATEI  schreibt die Liste als Excel-Arbeitsmappe (.xlsx) oder CSV-Datei (.csv);\n"
     "            ohne -o erscheint eine Übersicht je Veranstaltung und Verein\n"
     "  -r        liest auch die Unterordner der genannten Ordner\n"
-    "  -h        zeigt diese Hilfe\n";
+    "  -h        zeigt diese Hilfe\n"
+    "  --version zeigt die Version\n";
 
 void Print(std::FILE* to, const QString& text)
 {
@@ -36,9 +39,17 @@ void Print(std::FILE* to, const QString& text)
 
 int Usage(const QString& why)
 {
-    Print(stderr, QStringLiteral("zandrel-sammeln: ") + why + u'\n');
+    Print(stderr, gather::Printable(QStringLiteral("zandrel-sammeln: ") + why) + u'\n');
     std::fputs(kUsage, stderr);
     return kWrongUsage;
+}
+
+// Ctrl+C while the workbook is made must not leave it behind in the temporary folder.
+extern "C" void OnInterrupt(int signal)
+{
+    gather::RemoveScratchFiles();
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
 }
 
 } // namespace
@@ -46,6 +57,7 @@ int Usage(const QString& why)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZANDREL_VERSION));
     QStringList args = QCoreApplication::arguments().mid(1);
     gather::Options options;
     QString output;
@@ -53,11 +65,17 @@ int main(int argc, char** argv)
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
         if (endOfOptions || !arg.startsWith(u'-') || arg == QStringLiteral("-")) {
-            options.paths.append(arg);
+            // The bytes as given: a file name need not be valid UTF-8, and the decoded argument
+            // could not name it any more.
+            options.systemPaths.emplace_back(argv[i + 1]);
         } else if (arg == QStringLiteral("--")) {
             endOfOptions = true;
         } else if (arg == QStringLiteral("-h") || arg == QStringLiteral("--help")) {
             std::fputs(kUsage, stdout);
+            return kAllRead;
+        } else if (arg == QStringLiteral("--version")) {
+            Print(stdout, QStringLiteral("zandrel-sammeln ") +
+                              QCoreApplication::applicationVersion() + u'\n');
             return kAllRead;
         } else if (arg == QStringLiteral("-r")) {
             options.recursive = true;
@@ -70,7 +88,7 @@ int main(int argc, char** argv)
             return Usage(QStringLiteral("Unbekannte Option ") + arg + u'.');
         }
     }
-    if (options.paths.isEmpty())
+    if (options.systemPaths.empty())
         return Usage(QStringLiteral("Keine Meldedatei und kein Ordner angegeben."));
     const bool csv = output.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive);
     if (!output.isEmpty() && !csv && !output.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive))
@@ -93,6 +111,8 @@ int main(int argc, char** argv)
                               QStringLiteral(" …"));
         };
     }
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+        std::signal(signal, OnInterrupt);
     const gather::Result result = gather::Run(options);
     if (progressShown)
         std::fputs("\n", stderr);
@@ -100,21 +120,28 @@ int main(int argc, char** argv)
     for (const QString& line : gather::ReportLines(result))
         Print(stderr, line + u'\n');
     if (output.isEmpty()) {
-        Print(stdout, gather::SummaryTable(result));
+        // Without any file read, a table of nothing would only hide the report above it.
+        if (result.FilesCounted() > 0)
+            Print(stdout, gather::SummaryTable(result));
         return result.AllRead() ? kAllRead : kSomeSkipped;
     }
     if (gather::IsInputFile(result, output))
         return Usage(QStringLiteral("Die Liste würde eine der Meldedateien überschreiben: ") +
                      output);
     QString error;
-    const bool written =
-        csv ? gather::WriteCsv(output, result, &error) : gather::WriteXlsx(output, result, &error);
+    QStringList cut;
+    const bool written = csv ? gather::WriteCsv(output, result, &error)
+                             : gather::WriteXlsx(output, result, &error, &cut);
+    for (const QString& line : std::as_const(cut))
+        Print(stderr, line + u'\n');
     if (!written) {
-        Print(stderr, QStringLiteral("zandrel-sammeln: ") + error + u'\n');
+        Print(stderr, gather::Printable(QStringLiteral("zandrel-sammeln: ") + error) + u'\n');
         return kSomeSkipped;
     }
-    Print(stderr, QString::number(result.rows.size()) + QStringLiteral(" Teilnehmer aus ") +
-                      QString::number(result.files.size() - result.skipped) +
-                      QStringLiteral(" Dateien in ") + output + QStringLiteral(" geschrieben.\n"));
-    return result.AllRead() ? kAllRead : kSomeSkipped;
+    Print(stderr, gather::Printable(
+                      QString::number(result.rows.size()) + QStringLiteral(" Teilnehmer aus ") +
+                      QString::number(result.FilesCounted()) + QStringLiteral(" Dateien in ") +
+                      output + QStringLiteral(" geschrieben.")) +
+                      u'\n');
+    return result.AllRead() && cut.isEmpty() ? kAllRead : kSomeSkipped;
 }

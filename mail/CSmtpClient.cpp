@@ -98,11 +98,20 @@ bool CSmtpClient::Quit()
     return CheckReply(kQuit);
 }
 
+const char* const CSmtpClient::kNoWholeReply =
+    "Der Mailserver hat nicht vollst\xe4ndig geantwortet: Die Verbindung wurde beendet, oder die "
+    "Wartezeit ist abgelaufen.";
+
 bool CSmtpClient::CheckReply(ReplyKind kind)
 {
     std::string reply;
-    // A reply that never ended counts as no reply at all (code 0).
-    if (ReadReply(Framing::SmtpReply, reply) && ReplyCode(LastLine(reply)) == ExpectedCode(kind))
+    if (!ReadReply(Framing::SmtpReply, reply)) {
+        // No whole reply: the meaning of a code that never came would be an empty sentence, so
+        // the user is told what happened instead (Windows-1252, as every text of the clients).
+        m_strError = kNoWholeReply;
+        return false;
+    }
+    if (ReplyCode(LastLine(reply)) == ExpectedCode(kind))
         return true;
     m_strError = ReplyText(reply);
     return false;

@@ -31,6 +31,8 @@ public:
     static constexpr std::size_t kMaxSubject = 245;
     static constexpr std::size_t kMaxBody = 253;
     static constexpr unsigned short kDefaultPort = 25;
+    /// The error when no whole reply came (connection closed, deadline reached, reply too long).
+    static const char* const kNoWholeReply;
 
     CSmtpClient() = default;
     // Closes the connection; no QUIT is sent from here.

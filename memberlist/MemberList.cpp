@@ -5,6 +5,7 @@
 #include "TextEncoding.h"
 
 #include <algorithm>
+#include <limits>
 #include <QCollator>
 #include <QDate>
 #include <QStringDecoder>
@@ -12,8 +13,9 @@
 namespace memberlist {
 namespace {
 
-QString Decode(QByteArrayView bytes)
+QString Decode(QByteArrayView bytes, bool& windows1252)
 {
+    windows1252 = false;
     // Excel's "Unicode text" is UTF-16 with a byte-order mark; without one nothing tells it apart.
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
         QStringDecoder utf16(bytes[0] == '\xFF' ? QStringDecoder::Utf16LE
@@ -25,6 +27,7 @@ QString Decode(QByteArrayView bytes)
     // A byte-order mark settles it even when a broken byte follows.
     if (bytes.startsWith("\xEF\xBB\xBF"))
         return QString::fromUtf8(bytes.sliced(3));
+    windows1252 = textfile::DetectEncoding(bytes) == textfile::Encoding::Cp1252;
     return textfile::Decode(bytes);
 }
 
@@ -51,7 +54,8 @@ QChar DetectSeparator(QStringView text, qsizetype pos)
 
 /// Reads the row at `pos` into `cells` (each trimmed) and moves `pos` behind it. A quote opens a
 /// quoted part only at the start of a cell, so a nickname in quotes inside a cell stays as it is.
-void ReadRow(QStringView text, qsizetype& pos, QChar separator, QStringList& cells)
+/// False, with `pos` somewhere inside the row, when the row has more than kMaxColumns cells.
+bool ReadRow(QStringView text, qsizetype& pos, QChar separator, QStringList& cells)
 {
     cells.clear();
     QString cell;
@@ -67,6 +71,8 @@ void ReadRow(QStringView text, qsizetype& pos, QChar separator, QStringList& cel
             else
                 quoted = false;
         } else if (c == separator) {
+            if (cells.size() + 1 >= kMaxColumns)
+                return false;
             cells << cell.trimmed();
             cell.clear();
             atStart = true;
@@ -83,6 +89,7 @@ void ReadRow(QStringView text, qsizetype& pos, QChar separator, QStringList& cel
         }
     }
     cells << cell.trimmed();
+    return true;
 }
 
 bool IsBlank(const QStringList& cells)
@@ -120,9 +127,41 @@ int YearOfDate(int year, int month, int day)
 
 } // namespace
 
+qsizetype Table::CellCount(qsizetype row) const
+{
+    const qsizetype end = row + 1 < RowCount() ? m_rowStarts[row + 1] : m_cellEnds.size();
+    return end - m_rowStarts[row];
+}
+
+QStringView Table::Cell(qsizetype row, qsizetype column) const
+{
+    if (column < 0 || column >= CellCount(row))
+        return {};
+    const qsizetype cell = m_rowStarts[row] + column;
+    const qsizetype start = cell > 0 ? m_cellEnds[cell - 1] : 0;
+    return QStringView(m_text).sliced(start, m_cellEnds[cell] - start);
+}
+
+bool Table::AppendRow(const QStringList& cells)
+{
+    qsizetype chars = 0;
+    for (const QString& cell : cells)
+        chars += cell.size();
+    constexpr qsizetype kMost = std::numeric_limits<quint32>::max();
+    if (m_text.size() + chars > kMost || m_cellEnds.size() + cells.size() > kMost)
+        return false;
+    m_rowStarts.append(static_cast<quint32>(m_cellEnds.size()));
+    for (const QString& cell : cells) {
+        m_text += cell;
+        m_cellEnds.append(static_cast<quint32>(m_text.size()));
+    }
+    return true;
+}
+
 Parsed Parse(QByteArrayView bytes)
 {
-    const QString text = Decode(bytes);
+    bool windows1252 = false;
+    const QString text = Decode(bytes, windows1252);
     if (text.contains(QChar(0)))
         return {{}, ParseError::NotText};
     qsizetype pos = 0;
@@ -134,11 +173,13 @@ Parsed Parse(QByteArrayView bytes)
         pos = end < 0 ? text.size() : end + 1;
     }
     Table table;
+    table.windows1252 = windows1252;
     QStringList cells;
     // Blank lines before the header are skipped: some programs start their export with one.
     while (pos < text.size() && table.header.isEmpty()) {
         const QChar separator = forced.isNull() ? DetectSeparator(text, pos) : forced;
-        ReadRow(text, pos, separator, cells);
+        if (!ReadRow(text, pos, separator, cells))
+            return {{}, ParseError::TooManyColumns};
         if (IsBlank(cells))
             continue;
         if (separator.isNull())
@@ -151,16 +192,17 @@ Parsed Parse(QByteArrayView bytes)
     const Columns columns = MapHeader(table.header);
     if (std::all_of(columns.begin(), columns.end(), [](int c) { return c < 0; }))
         return {{}, ParseError::NoHeader};
+    table.Reserve(text.size() - pos);
     while (pos < text.size()) {
-        ReadRow(text, pos, table.separator, cells);
+        if (!ReadRow(text, pos, table.separator, cells))
+            return {{}, ParseError::TooManyColumns};
         if (IsBlank(cells))
             continue;
         // More than an entry file may hold is no club's member list; stop before it eats memory.
-        if (table.rows.size() == entry::kMaxEntries)
+        if (table.RowCount() == entry::kMaxEntries || !table.AppendRow(cells))
             return {{}, ParseError::TooMany};
-        table.rows << cells;
     }
-    if (table.rows.isEmpty())
+    if (table.RowCount() == 0)
         return {{}, ParseError::NoRows};
     return {std::move(table), ParseError::None};
 }
@@ -248,13 +290,12 @@ QList<Candidate> Evaluate(const Table& table, const Columns& columns, int curren
     if (!std::is_sorted(sorted.begin(), sorted.end(), textLess))
         std::stable_sort(sorted.begin(), sorted.end(), textLess);
 
-    const auto cell = [&columns](const QStringList& row, Field field) {
-        const int column = columns[field];
-        return column >= 0 && column < row.size() ? row[column] : QString();
+    const auto cell = [&](qsizetype row, Field field) {
+        return table.Cell(row, columns[field]).toString();
     };
     QList<Candidate> candidates;
-    candidates.reserve(table.rows.size());
-    for (const QStringList& row : table.rows) {
+    candidates.reserve(table.RowCount());
+    for (qsizetype row = 0; row < table.RowCount(); ++row) {
         Candidate c;
         // The list shows one line per participant: line breaks and runs of blanks become one.
         c.name = cell(row, Name).simplified();
@@ -263,11 +304,21 @@ QList<Candidate> Evaluate(const Table& table, const Columns& columns, int curren
         c.genderText = cell(row, Gender);
         c.year = entry::CheckBirthYear(ParseYear(c.yearText), currentUtcYear);
         c.gender = ParseGender(c.genderText);
-        c.badCharacter = cp1252::FirstUnencodable(c.DisplayText());
+        // The same rules as for typed names: no control characters (0x1A would even be saved as
+        // a blank, so that list and file disagree), only Windows-1252, no comma in the surname,
+        // at most as long as the name fields allow.
+        c.badCharacter = entry::FirstControl(c.DisplayText());
+        if (c.badCharacter == 0)
+            c.badCharacter = cp1252::FirstUnencodable(c.DisplayText());
         const auto when = [](bool holds, Problem problem) { return holds ? problem : 0u; };
         c.problems = when(c.name.isEmpty(), NoName) | when(c.firstName.isEmpty(), NoFirstName) |
                      when(c.year < 0, BadYear) | when(c.badCharacter != 0, BadCharacter) |
-                     when(c.gender < 0, UnknownGender);
+                     when(c.gender < 0, UnknownGender) |
+                     when(c.name.size() > entry::kMostNameChars ||
+                              c.firstName.size() > entry::kMostNameChars,
+                          TooLong) |
+                     when(c.name.contains(u','), CommaInName) |
+                     when(table.windows1252 && c.DisplayText().contains(u'?'), LostCharacter);
         if ((c.problems & kFatal) == 0) {
             const EntryRow probe{c.DisplayText(), -1};
             const auto [first, last] =
@@ -324,9 +375,17 @@ QString Reason(const Candidate& c)
     if (c.problems & BadYear)
         reasons << (c.yearText.isEmpty() ? QStringLiteral("Jahrgang fehlt")
                                          : QStringLiteral("Jahrgang ungültig"));
-    if (c.problems & BadCharacter)
+    if (c.problems & TooLong)
+        reasons << QStringLiteral("länger als %1 Zeichen").arg(entry::kMostNameChars);
+    if (c.problems & CommaInName)
+        reasons << QStringLiteral("Komma im Namen nicht möglich");
+    if ((c.problems & BadCharacter) && entry::FirstControl(QString::fromUcs4(&c.badCharacter, 1)))
+        reasons << QStringLiteral("Steuerzeichen nicht möglich");
+    else if (c.problems & BadCharacter)
         reasons << QStringLiteral("Zeichen „%1“ nicht möglich")
                        .arg(QString::fromUcs4(&c.badCharacter, 1));
+    if (c.problems & LostCharacter)
+        reasons << QStringLiteral("Zeichen „?“ – beim Export verloren?");
     if (c.problems & UnknownGender)
         reasons << (c.genderText.isEmpty() ? QStringLiteral("Geschlecht fehlt")
                                            : QStringLiteral("Geschlecht unbekannt"));

@@ -17,22 +17,48 @@
 namespace memberlist {
 
 /// The cells of the file: the first non-empty row is the header, every later non-empty row a
-/// member. Rows keep the number of cells they had in the file.
-struct Table
+/// member. Rows keep the number of cells they had in the file. The members' cells are kept one
+/// after another in one string: a file of many tiny cells then takes a few times its size in
+/// memory, not forty times as with one string per cell.
+class Table
 {
+public:
     QStringList header;
-    QList<QStringList> rows;
     QChar separator; ///< ';', ',' or '\t'
+    /// Read as Windows-1252: a '?' in a name is then most likely a character that the exporting
+    /// program could not write ("Ł" from LibreOffice).
+    bool windows1252 = false;
+
+    qsizetype RowCount() const { return static_cast<qsizetype>(m_rowStarts.size()); }
+    qsizetype CellCount(qsizetype row) const;
+    /// Empty for a column that the row does not reach.
+    QStringView Cell(qsizetype row, qsizetype column) const;
+    /// Room for about this many characters of cells, so that the table does not grow in steps.
+    void Reserve(qsizetype chars) { m_text.reserve(chars); }
+    /// False, and nothing added, when the table would outgrow its 32-bit positions.
+    bool AppendRow(const QStringList& cells);
+
+private:
+    // 32-bit positions: a member list is read from at most 64 MB, so they never run out, and the
+    // cells' ends take half the room.
+    QString m_text;
+    QList<quint32> m_cellEnds;  ///< where each cell ends in m_text
+    QList<quint32> m_rowStarts; ///< each row's first cell in m_cellEnds
 };
+
+/// More columns than any export has; a row with more is no member list (and would take time and
+/// memory for nothing).
+inline constexpr qsizetype kMaxColumns = 1000;
 
 enum class ParseError
 {
     None,
-    NotText,  ///< NUL bytes, or a header without any separator: no CSV
-    Empty,    ///< nothing but blank lines
-    NoHeader, ///< the first row names none of the four fields
-    NoRows,   ///< a header and nothing below it
-    TooMany,  ///< more rows than an entry file may hold
+    NotText,        ///< NUL bytes, or a header without any separator: no CSV
+    Empty,          ///< nothing but blank lines
+    NoHeader,       ///< the first row names none of the four fields
+    NoRows,         ///< a header and nothing below it
+    TooMany,        ///< more rows than an entry file may hold
+    TooManyColumns, ///< a row with more than kMaxColumns cells
 };
 
 struct Parsed
@@ -82,9 +108,14 @@ enum Problem : unsigned
     UnknownGender = 1u << 4, ///< taken once the user picks w or m
     InList = 1u << 5,        ///< same person already in the entry list: starts unchecked
     TwiceInFile = 1u << 6,   ///< same person on an earlier row of the file: starts unchecked
+    TooLong = 1u << 7,       ///< name or first name longer than a typed one may be
+    CommaInName = 1u << 8,   ///< the list would split the surname at its comma
+    LostCharacter = 1u << 9, ///< a '?' in a Windows-1252 list: starts unchecked
 };
-/// Problems that no choice of the user can mend: such a row can never be checked.
-inline constexpr unsigned kFatal = NoFirstName | NoName | BadYear | BadCharacter;
+/// Problems that no choice of the user can mend: such a row can never be checked. They are the
+/// rules of the window's name fields, so that an import takes nothing that typing would refuse.
+inline constexpr unsigned kFatal =
+    NoFirstName | NoName | BadYear | BadCharacter | TooLong | CommaInName;
 
 /// One row of the member list as the preview shows it.
 struct Candidate
@@ -96,7 +127,7 @@ struct Candidate
     int year = -1;   ///< valid birth year, or -1
     int gender = -1; ///< entry::Female, entry::Male, or -1 while unknown
     unsigned problems = 0;
-    char32_t badCharacter = 0; ///< the first character Windows-1252 lacks (BadCharacter)
+    char32_t badCharacter = 0; ///< the first control character, or one Windows-1252 lacks
     bool checked = false;
 
     bool Checkable() const { return (problems & kFatal) == 0 && gender >= 0; }

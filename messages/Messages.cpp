@@ -32,8 +32,10 @@ Message LoadFailed(textfile::LoadResult result, const QString& subject)
     case textfile::LoadResult::NotAFile:
         return {QStringLiteral("%1 ist keine gewöhnliche Datei und wird nicht gelesen.").arg(subject)};
     case textfile::LoadResult::ReadFailed:
-        // The size limit ends up here too; either way nothing was changed.
-        return {QStringLiteral("%1 lässt sich nicht lesen oder ist größer als %2 MB.")
+        return {QStringLiteral("%1 lässt sich nicht lesen.").arg(subject), true};
+    case textfile::LoadResult::TooLarge:
+        return {QStringLiteral("%1 ist größer als %2 MB und wird nicht gelesen: So groß ist "
+                               "keine Meldedatei und keine Mitgliederliste.")
                     .arg(subject)
                     .arg(kMaxMegabytes),
                 true};
@@ -76,11 +78,45 @@ QString Refused(entryfile::Content::Refusal refusal, const QString& subject)
 Message EntryFileSaveFailed(textfile::SaveResult result, const QString& path)
 {
     switch (result) {
-    case textfile::SaveResult::Ok:
-        break;
     case textfile::SaveResult::CannotOpen:
     case textfile::SaveResult::WriteFailed:
         return {QStringLiteral("Meldedatei konnte nicht gespeichert werden!")};
+    default:
+        return SaveFailed(result, path);
+    }
+}
+
+Message PdfSaveFailed(textfile::SaveResult result, const QString& path)
+{
+    switch (result) {
+    case textfile::SaveResult::CannotOpen:
+        return {QStringLiteral("PDF-Datei konnte nicht gespeichert werden: %1 lässt sich nicht "
+                               "anlegen. Fehlt der Ordner, oder ist er schreibgeschützt?")
+                    .arg(Shown(path))};
+    case textfile::SaveResult::WriteFailed:
+        return {QStringLiteral("PDF-Datei konnte nicht gespeichert werden: Beim Schreiben von %1 "
+                               "trat ein Fehler auf.")
+                    .arg(Shown(path)),
+                true};
+    default:
+        return SaveFailed(result, path);
+    }
+}
+
+Message SaveFailed(textfile::SaveResult result, const QString& path)
+{
+    switch (result) {
+    case textfile::SaveResult::Ok:
+        break;
+    case textfile::SaveResult::CannotOpen:
+        return {QStringLiteral("%1 lässt sich nicht anlegen. Fehlt der Ordner, oder ist er "
+                               "schreibgeschützt?")
+                    .arg(Shown(path))};
+    case textfile::SaveResult::WriteFailed:
+        return {QStringLiteral("Beim Schreiben von %1 trat ein Fehler auf; eine ältere Datei "
+                               "dieses Namens ist unverändert.")
+                    .arg(Shown(path)),
+                true};
     case textfile::SaveResult::NotAFile:
         return {QStringLiteral("%1 ist keine gewöhnliche Datei und wird nicht überschrieben. "
                                "Bitte wählen Sie einen anderen Namen.")
@@ -114,6 +150,9 @@ QString MemberListUnusable(memberlist::ParseError error, const QString& path)
     case memberlist::ParseError::TooMany:
         return QStringLiteral("%1 wird nicht importiert: Die Datei enthält mehr als %2 Zeilen.")
             .arg(file, Number(entry::kMaxEntries));
+    case memberlist::ParseError::TooManyColumns:
+        return QStringLiteral("%1 wird nicht importiert: Eine Zeile hat mehr als %2 Spalten.")
+            .arg(file, Number(memberlist::kMaxColumns));
     }
     return {};
 }

@@ -31,8 +31,11 @@ Message EntryFileLoadFailed(textfile::LoadResult result, const QString& path);
 /// Why an entry file's content was refused; subject as for LoadFailed.
 QString Refused(entryfile::Content::Refusal refusal, const QString& subject);
 
-/// Why saving the entry file failed.
+/// Why saving a file failed: the entry file with the window's own sentence for a file that could
+/// not be written, the PDF saying why, and any other file.
 Message EntryFileSaveFailed(textfile::SaveResult result, const QString& path);
+Message PdfSaveFailed(textfile::SaveResult result, const QString& path);
+Message SaveFailed(textfile::SaveResult result, const QString& path);
 
 /// Why a file gives no member list; empty for ParseError::None.
 QString MemberListUnusable(memberlist::ParseError error, const QString& path);

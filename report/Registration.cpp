@@ -9,6 +9,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QTextLayout>
 #include <QtMath>
 
 namespace report {
@@ -28,8 +29,8 @@ struct Column
 struct Geometry
 {
     explicit Geometry(QPaintDevice& device)
-        : width(device.width()), height(device.height()), body(Font(10)), head(Font(10, true)),
-          title(Font(18, true)), small(Font(8)), bodyMetrics(body, &device),
+        : paintDevice(&device), width(device.width()), height(device.height()), body(Font(10)),
+          head(Font(10, true)), title(Font(18, true)), small(Font(8)), bodyMetrics(body, &device),
           headMetrics(head, &device), smallMetrics(small, &device)
     {
         const QFontMetricsF titleMetrics(title, &device);
@@ -42,7 +43,7 @@ struct Geometry
         line = std::max<qreal>(1, bodyMetrics.lineWidth());
 
         // Number, year and gender take what their widest text needs; the two names share the
-        // rest, so a long name is cut with "…" instead of running into its neighbour.
+        // rest, and a name wider than its column wraps within it: the row grows.
         const auto fit = [this](const QString& header, const QString& widest) {
             return std::max(headMetrics.horizontalAdvance(header),
                             bodyMetrics.horizontalAdvance(widest)) +
@@ -64,9 +65,51 @@ struct Geometry
         QFont font = QGuiApplication::font();
         font.setPointSize(points);
         font.setBold(bold);
+        // No ligatures: the PDF would hold "ﬀ" for "ff", and a search for "Hoffmann" would miss.
+        font.setStyleStrategy(QFont::PreferNoShaping);
         return font;
     }
 
+    /// The text in lines no wider than `most`: at word boundaries where it can, anywhere where
+    /// a single word is wider than the column.
+    QStringList Lines(const QString& text, qreal most) const
+    {
+        if (bodyMetrics.horizontalAdvance(text) <= most)
+            return {text};
+        QTextLayout layout(text, body, paintDevice);
+        QTextOption option;
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        layout.setTextOption(option);
+        QStringList lines;
+        layout.beginLayout();
+        for (QTextLine next = layout.createLine(); next.isValid(); next = layout.createLine()) {
+            next.setLineWidth(most);
+            lines.append(text.mid(next.textStart(), next.textLength()));
+        }
+        layout.endLayout();
+        return lines.isEmpty() ? QStringList{text} : lines;
+    }
+
+    /// The cells of one participant's row as printed, name and first name in lines.
+    struct RowText
+    {
+        QStringList name;
+        QStringList firstName;
+    };
+    RowText Cells(const EntryRow& entry) const
+    {
+        const entry::Names names = entry::SplitDisplayText(entry.text);
+        return {Lines(names.name, columns[1].width - pad),
+                Lines(names.firstName, columns[2].width - pad)};
+    }
+    /// A row's height: one line as in the header row, each further line adds a line spacing.
+    qreal RowHeight(const RowText& cells) const
+    {
+        const auto lines = std::max(cells.name.size(), cells.firstName.size());
+        return row + qreal(lines - 1) * bodyMetrics.lineSpacing();
+    }
+
+    QPaintDevice* paintDevice;
     qreal width, height;
     QFont body, head, title, small;
     QFontMetricsF bodyMetrics, headMetrics, smallMetrics;
@@ -87,15 +130,18 @@ struct Page
     bool tail = false;   // the totals and the signature line are on this page
 };
 
-QList<Page> Paginate(const Geometry& g, qsizetype count)
+QList<Page> Paginate(const Geometry& g, const QList<qreal>& heights)
 {
+    const qsizetype count = heights.size();
     QList<Page> pages;
     qsizetype next = 0;
+    qreal used = 0;
     do {
-        const qreal top = (pages.isEmpty() ? g.titleBlock : 0) + g.row;
+        used = (pages.isEmpty() ? g.titleBlock : 0) + g.row;
         // At least one row per page, or a tiny page size would never get to the end.
-        const auto fit = std::max<qsizetype>(1, qFloor((g.height - g.footer - top) / g.row));
-        const qsizetype end = std::min(count, next + fit);
+        qsizetype end = next;
+        while (end < count && (end == next || used + heights[end] <= g.height - g.footer))
+            used += heights[end++];
         pages.append({next, end});
         next = end;
     } while (next < count);
@@ -103,8 +149,6 @@ QList<Page> Paginate(const Geometry& g, qsizetype count)
     // The totals and the signature close the table; when they do not fit under the last row they
     // get a page of their own rather than being squeezed into the footer.
     Page& last = pages.last();
-    const qreal used =
-        (pages.size() == 1 ? g.titleBlock : 0) + g.row * qreal(1 + last.end - last.first);
     if (used + g.tail <= g.height - g.footer)
         last.tail = true;
     else
@@ -143,6 +187,19 @@ qreal PaintTitleBlock(QPainter& painter, const Geometry& g, const Registration& 
     return g.titleBlock;
 }
 
+// Lines of a cell, as a block centred in the row like a single line.
+void PaintLines(QPainter& painter, const Geometry& g, const Column& c, qreal top, qreal height,
+                const QStringList& lines)
+{
+    const qreal spacing = g.bodyMetrics.lineSpacing();
+    qreal y = top + (height - spacing * qreal(lines.size())) / 2;
+    for (const QString& line : lines) {
+        painter.drawText(QRectF(c.x, y, c.width - g.pad, spacing),
+                         int(c.align | Qt::AlignVCenter | Qt::TextSingleLine), line);
+        y += spacing;
+    }
+}
+
 qreal PaintTable(QPainter& painter, const Geometry& g, const Registration& r, const Page& page,
                  qreal y)
 {
@@ -159,16 +216,20 @@ qreal PaintTable(QPainter& painter, const Geometry& g, const Registration& r, co
     painter.setFont(g.body);
     for (qsizetype i = page.first; i < page.end; ++i) {
         const EntryRow& entry = r.entries.at(i);
-        const entry::Names names = entry::SplitDisplayText(entry.text);
-        const QString texts[] = {QString::number(i + 1) + QLatin1Char('.'), names.name,
-                                 names.firstName, YearText(entry.code),
+        const Geometry::RowText names = g.Cells(entry);
+        const qreal height = g.RowHeight(names);
+        const QString texts[] = {QString::number(i + 1) + QLatin1Char('.'), YearText(entry.code),
                                  entry::GenderOf(entry.code) == entry::Male
                                      ? QStringLiteral("männlich")
                                      : QStringLiteral("weiblich")};
         painter.setPen(Qt::black);
-        for (std::size_t c = 0; c < g.columns.size(); ++c)
-            cell(g.columns[c], y, g.bodyMetrics, texts[c]);
-        y += g.row;
+        const qreal middle = y + (height - g.row) / 2;
+        cell(g.columns[0], middle, g.bodyMetrics, texts[0]);
+        PaintLines(painter, g, g.columns[1], y, height, names.name);
+        PaintLines(painter, g, g.columns[2], y, height, names.firstName);
+        cell(g.columns[3], middle, g.bodyMetrics, texts[1]);
+        cell(g.columns[4], middle, g.bodyMetrics, texts[2]);
+        y += height;
         painter.setPen(QPen(Qt::lightGray, g.line));
         painter.drawLine(QPointF(0, y), QPointF(g.width, y));
     }
@@ -239,7 +300,11 @@ QString DocumentTitle(const Registration& registration)
 bool Paint(const Registration& registration, QPagedPaintDevice& device)
 {
     const Geometry g(device);
-    const QList<Page> pages = Paginate(g, registration.entries.size());
+    QList<qreal> heights;
+    heights.reserve(registration.entries.size());
+    for (const EntryRow& entry : registration.entries)
+        heights.append(g.RowHeight(g.Cells(entry)));
+    const QList<Page> pages = Paginate(g, heights);
     QPainter painter;
     if (!painter.begin(&device))
         return false;

@@ -125,13 +125,20 @@ SaveResult SaveThrough(QSaveFile& file, QByteArrayView bytes)
 
 LoadResult LoadFile(const QString& path, QByteArray& bytes)
 {
-    if (ExistsButIsNoFile(path))
+    return LoadFile(QFileInfo(path).filesystemFilePath(), bytes);
+}
+
+LoadResult LoadFile(const std::filesystem::path& path, QByteArray& bytes)
+{
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
         return LoadResult::NotAFile;
-    QFile file(path);
 #ifdef Q_OS_UNIX
+    QFile file;
     // The type is checked on the opened file too, and the open itself must not wait for a writer
     // should a pipe have taken the name meanwhile.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return LoadResult::CannotOpen;
     struct stat st
@@ -168,6 +175,7 @@ LoadResult LoadFile(const QString& path, QByteArray& bytes)
         return LoadResult::CannotOpen;
     }
 #else
+    QFile file(QString::fromStdWString(path.native()));
     if (!file.open(QIODevice::ReadOnly))
         return LoadResult::CannotOpen;
 #endif
@@ -175,7 +183,7 @@ LoadResult LoadFile(const QString& path, QByteArray& bytes)
     QByteArray data;
     const qint64 size = file.size();
     if (size > kMaxFileSize)
-        return LoadResult::ReadFailed;
+        return LoadResult::TooLarge;
     data.reserve(static_cast<qsizetype>(size) + 1);
     // Read until the end rather than trusting size(): files under /proc report 0, and a file may
     // grow while it is read.
@@ -188,7 +196,7 @@ LoadResult LoadFile(const QString& path, QByteArray& bytes)
             return LoadResult::ReadFailed;
         data.resize(have + static_cast<qsizetype>(got));
         if (data.size() > kMaxFileSize)
-            return LoadResult::ReadFailed;
+            return LoadResult::TooLarge;
         if (got == 0)
             break;
     }

@@ -5,6 +5,7 @@
 // target's place only when it is completely written, flushed and synced. A load reads the whole
 // file before anything is handed on, so a read error cannot leave a half-filled list.
 
+#include <filesystem>
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -34,14 +35,19 @@ enum class LoadResult
     Ok,
     CannotOpen, ///< missing, not readable, or a folder
     NotAFile,   ///< a pipe, a device or a socket: never opened for reading, it could block for good
-    ReadFailed, ///< a read error, or more than kMaxFileSize bytes; `bytes` is left alone
+    ReadFailed, ///< a read error; `bytes` is left alone
+    TooLarge,   ///< more than kMaxFileSize bytes; `bytes` is left alone
 };
 
 /// No registration comes anywhere near this (100,000 entries take about 5 MB); the limit stops a
 /// device file or a huge unrelated file from eating all memory.
 inline constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
 
-/// Reads the whole file into `bytes`, which changes only when the result is Ok.
+/// Reads the whole file into `bytes`, which changes only when the result is Ok. A name as the
+/// system spells it: on Linux a file name is any bytes, and one that is not valid UTF-8 (made by
+/// a Windows zip program, say) cannot be named by a QString.
+LoadResult LoadFile(const std::filesystem::path& path, QByteArray& bytes);
+/// The same by a QString.
 LoadResult LoadFile(const QString& path, QByteArray& bytes);
 
 } // namespace textfile

@@ -65,6 +65,8 @@ void Gather(QWidget* parent, QString& folder, const ExtrasSeams& seams)
 
     gather::Options options;
     options.paths = {*source};
+    // The report names the files below the chosen folder relative to it.
+    options.relativeTo = *source;
     options.clubs = lists::Clubs();
     options.events = lists::Events();
     options.currentUtcYear = entry::CurrentUtcYear();
@@ -72,13 +74,14 @@ void Gather(QWidget* parent, QString& folder, const ExtrasSeams& seams)
     const gather::Result result = gather::Run(options);
     QString written;
     QString error;
+    QStringList cut;
     if (gather::IsInputFile(result, *output))
         error = QStringLiteral("die Liste würde eine der Meldedateien überschreiben");
     else if (csv ? gather::WriteCsv(*output, result, &error)
-                 : gather::WriteXlsx(*output, result, &error))
+                 : gather::WriteXlsx(*output, result, &error, &cut))
         written = QStringLiteral("%1 Teilnehmer aus %2 Dateien in %3 geschrieben.")
                       .arg(result.rows.size())
-                      .arg(result.files.size() - result.skipped)
+                      .arg(result.FilesCounted())
                       .arg(QDir::toNativeSeparators(*output));
     QApplication::restoreOverrideCursor();
 
@@ -87,7 +90,7 @@ void Gather(QWidget* parent, QString& folder, const ExtrasSeams& seams)
                    ? QStringLiteral("Die Liste wurde nicht gespeichert: %1.").arg(error)
                    : written)
            << QString() << gather::SummaryTable(result);
-    const QStringList problems = gather::ReportLines(result);
+    const QStringList problems = gather::ReportLines(result) + cut;
     if (!problems.isEmpty())
         report << QStringLiteral("Hinweise:") << problems;
     ShowReport(parent, report.join(u'\n'), seams);

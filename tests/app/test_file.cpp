@@ -132,9 +132,10 @@ TEST_F(DialogTest, FailedOrCancelledSavesAndLoadsSayWhyAndChangeNothing)
                                .arg(target),
 #endif
                            QStringLiteral("FEHLER: Meldedatei nicht gefunden!"),
-                           QStringLiteral("Ein unbekannter Fehler ist beim Zugriff auf %1 "
-                                          "aufgetreten.")
-                               .arg(QDir::toNativeSeparators(huge.fileName())),
+                           QDir::toNativeSeparators(huge.fileName()) +
+                               QStringLiteral(" ist größer als 64 MB und wird nicht gelesen: So "
+                                              "groß ist keine Meldedatei und keine "
+                                              "Mitgliederliste."),
                            fifo + QStringLiteral(" ist keine gewöhnliche Datei und wird nicht "
                                                  "gelesen."),
                            binary + QStringLiteral(" ist keine Meldedatei: Sie enthält Zeichen, "

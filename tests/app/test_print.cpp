@@ -3,6 +3,7 @@
 #include "DialogFixture.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QPrintPreviewWidget>
 #include <QProcess>
@@ -26,7 +27,10 @@ TEST_F(DialogTest, PrintAndPdfOnceClubEventAndAnEntryAreThere)
     ASSERT_EQ(fileRequests.size(), 2);
     EXPECT_EQ(fileRequests[0].proposedName,
               u"Gauturnfest %1 TV Musterstadt.pdf"_s.arg(QDate::currentDate().year()));
-    EXPECT_EQ(messages.texts, QStringList{u"PDF-Datei konnte nicht gespeichert werden!"_s});
+    EXPECT_EQ(messages.texts,
+              QStringList{u"PDF-Datei konnte nicht gespeichert werden: %1 lässt sich nicht "
+                          u"anlegen. Fehlt der Ordner, oder ist er schreibgeschützt?"_s.arg(
+                              QDir::toNativeSeparators(dir.filePath(u"fehlt/m.pdf"_s)))});
 #ifdef Q_OS_WIN
     // Read back as text on Linux only: poppler's pdftotext is no Windows program here. The PDF
     // writer is Qt's own on both platforms; test_report reads its pages on Linux.

@@ -8,6 +8,7 @@
 #include <functional>
 #include <QApplication>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QToolTip>
 #ifdef Q_OS_WIN
@@ -202,6 +203,12 @@ TEST_F(DialogTest, KeysReachTheirHandlers)
     Retype(Id::IDC_NAME, QStringLiteral("Łukasz"));
     EXPECT_EQ(Edit(Id::IDC_NAME)->text(), QStringLiteral("ukasz"));
     EXPECT_TRUE(QToolTip::text().contains(QStringLiteral("„Ł“")));
+    // The list splits at the first comma: the surname refuses one, the first name keeps it.
+    Retype(Id::IDC_NAME, QStringLiteral("Hohenberg, Freiherr"));
+    EXPECT_EQ(Edit(Id::IDC_NAME)->text(), QStringLiteral("Hohenberg Freiherr"));
+    EXPECT_TRUE(QToolTip::text().contains(QStringLiteral("Komma")));
+    Retype(Id::IDC_FIRSTNAME, QStringLiteral("Karl, Sohn"));
+    EXPECT_EQ(Edit(Id::IDC_FIRSTNAME)->text(), QStringLiteral("Karl, Sohn"));
     Retype(Id::IDC_NAME, QString(61, u'x'));
     EXPECT_EQ(Edit(Id::IDC_NAME)->text().size(), 60) << "typed";
     Model()->AddSorted(QString(61, u'y') + QStringLiteral(",Anna"), 3980);
@@ -216,6 +223,8 @@ TEST_F(DialogTest, KeysReachTheirHandlers)
         << "the manual in a window of its own";
     const QTextBrowser* missing = help::Show(dir.filePath(QStringLiteral("fehlt.html")));
     EXPECT_TRUE(missing->toPlainText().contains(u"Hilfe nicht gefunden"));
+    const QSize room = QGuiApplication::primaryScreen()->availableGeometry().size();
+    EXPECT_TRUE(room.expandedTo(missing->size()) == room) << "the help fits the screen";
 }
 
 TEST(Shell, YearTextAndApplicationName)

@@ -3,6 +3,7 @@
 #include "EntryDocument.h"
 
 #include <functional>
+#include <string_view>
 #include <gtest/gtest.h>
 #include <QPersistentModelIndex>
 
@@ -108,9 +109,13 @@ TEST(EntryDocument, EveryChangeOfTheRowsIsAStepAndUndoingToTheSaveIsClean)
         {"an import", [&] { document.AddMany({{u"Berg,Ida"_qs, 4000}}, u"m.csv"_qs); }, true,
          u"Import aus „m.csv“", u"Berg,Ida/4000 Zorn,Uta/3980"},
     };
+    int changes = 0; // what the window's counts and list follow
+    QObject::connect(&document, &EntryDocument::changed, [&changes] { ++changes; });
     for (const Step& step : steps) {
+        const int before = changes;
         step.change();
         document.CloseEdit();
+        EXPECT_EQ(changes > before, std::string_view(step.why) != "a save") << step.why;
         EXPECT_EQ(document.IsModified(), step.modified) << step.why;
         EXPECT_EQ(document.UndoName(), QString::fromUtf16(step.undoName)) << step.why;
         EXPECT_EQ(Shown(document), QString::fromUtf16(step.rows)) << step.why;

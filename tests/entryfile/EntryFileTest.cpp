@@ -4,9 +4,11 @@
 #include "Cp1252.h"
 #include "SafeFile.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringEncoder>
 #include <QTemporaryDir>
@@ -158,6 +160,20 @@ TEST(EntryFile, HeadersSelectClubAndEvent)
     EXPECT_EQ(QList<int>({s.club, s.event, s.enableEditButtons}), QList<int>({1, 1, false}));
 }
 
+TEST(EntryFile, AFileWithoutHeaderValuesIsNoEntryFile)
+{
+    const std::pair<QByteArray, bool> cases[] = {
+        {Write({}, {}, {}), true}, // saved before club and event were chosen
+        {"VEREIN: TV\r\n", true},
+        {"\xEF\xBB\xBFVerein;Veranstaltung;Name\r\nTV;Fest;Meier\r\n", false}, // gathered CSV
+        {"Name,Vorname,Jahrgang,Geschlecht\nMeier,Anna,2000,w\n", false},
+        {"", false},
+        {QByteArray("VEREIN: \0", 9), false},
+    };
+    for (const auto& [bytes, expected] : cases)
+        EXPECT_EQ(IsEntryFile(Read(bytes, kYear)), expected) << bytes.toStdString();
+}
+
 // A save whose final rename fails (here: a folder took the target's name meanwhile) is no save.
 TEST(EntryFile, SaveCountsOnlyWhenTheNewFileTookTheTargetsPlace)
 {
@@ -173,6 +189,41 @@ TEST(EntryFile, SaveCountsOnlyWhenTheNewFileTookTheTargetsPlace)
     QTemporaryDir dir;
     FolderInTheWay file(dir.filePath(QStringLiteral("meldung.mdg")));
     EXPECT_EQ(SaveThrough(file, QByteArray(20000, 'x')), SaveResult::WriteFailed);
+}
+
+TEST(EntryFile, LoadTellsTooLargeApartAndTakesAnyFileName)
+{
+    QTemporaryDir dir;
+    const std::filesystem::path folder = QFileInfo(dir.path()).filesystemFilePath();
+    // A name that is no valid UTF-8, as a Windows zip program leaves it: no QString can name it.
+    const std::filesystem::path odd = folder / "Gauturnfest SG M\xfchlbach.mdg";
+    {
+        std::ofstream(odd, std::ios::binary) << "VEREIN: SG\r\n";
+    }
+    QByteArray bytes;
+    EXPECT_EQ(LoadFile(odd, bytes), LoadResult::Ok);
+    EXPECT_EQ(bytes, "VEREIN: SG\r\n");
+    QFile huge(dir.filePath(QStringLiteral("riesig.mdg")));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(kMaxFileSize + 1));
+    EXPECT_EQ(LoadFile(folder / "riesig.mdg", bytes), LoadResult::TooLarge);
+    EXPECT_EQ(LoadFile(huge.fileName(), bytes), LoadResult::TooLarge);
+    EXPECT_EQ(bytes, "VEREIN: SG\r\n");
+    std::filesystem::remove(odd); // Qt's removal of the folder cannot name it
+}
+
+TEST(EntryFile, SaveCanAskWhetherTheLoadWouldTakeTheFile)
+{
+    const std::pair<QByteArray, Unloadable> cases[] = {
+        {Write(QStringLiteral("TV"), QStringLiteral("Fest"), {E(u"Meier,Anna", 2000, 0)}),
+         Unloadable::None},
+        {QByteArray(kMaxFileSize, 'x'), Unloadable::None},
+        {QByteArray(kMaxFileSize + 1, 'x'), Unloadable::TooLarge},
+        {QByteArray("VEREIN: \0", 9), Unloadable::NotText},
+        {QByteArray(",,,\n").repeated(kMaxEntries), Unloadable::None},
+        {QByteArray(",,,\n").repeated(kMaxEntries + 1), Unloadable::TooMany},
+    };
+    for (const auto& [bytes, expected] : cases)
+        EXPECT_EQ(CheckLoadable(bytes), expected) << bytes.left(20).toStdString();
 }
 
 TEST(Cp1252, EveryByteSurvivesDecodeAndEncode)

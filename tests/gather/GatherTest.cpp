@@ -2,11 +2,12 @@
 // the CSV and workbook read back, and the command's exit statuses.
 #include "Gather.h"
 
-#include "EntryListModel.h"
 #include "Entry.h"
 #include "EntryFile.h"
+#include "EntryListModel.h"
 #include "SafeFile.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
@@ -14,6 +15,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <sys/stat.h>
+#include <unistd.h>
 #ifdef Q_OS_WIN
 #include <private/qzipreader_p.h>
 #include <windows.h>
@@ -145,12 +148,12 @@ struct Folder
     }
     gather::Result Run() const
     {
-        return gather::Run({{dir.path(), Path("missing.mdg")},
-                            false,
-                            {u"TV Musterstadt"_s, u"SG Mühlbach"_s, u"Skiclub Hochalm"_s},
-                            {u"Gauturnfest"_s, u"Gaubergfest"_s, u"Kinderturnfest"_s},
-                            kYear,
-                            {}});
+        gather::Options options;
+        options.paths = {dir.path(), Path("missing.mdg")};
+        options.clubs = {u"TV Musterstadt"_s, u"SG Mühlbach"_s, u"Skiclub Hochalm"_s};
+        options.events = {u"Gauturnfest"_s, u"Gaubergfest"_s, u"Kinderturnfest"_s};
+        options.currentUtcYear = kYear;
+        return gather::Run(options);
     }
 };
 
@@ -196,11 +199,21 @@ TEST(Gather, ReportsEveryPlantedProblemWithFileAndLine)
 TEST(Gather, CsvQuotesWhatASpreadsheetWouldSplit)
 {
     gather::Result result;
-    result.files = {{u"x;y.mdg"_s, {}, {}, {}, true}};
-    result.rows = {{u"TV \"Eins\""_s, u"Fest"_s, u"Groß"_s, u"=Jö()"_s, -1, entry::Male, 0}};
+    result.files = {{u"x;y.mdg"_s, {}, {}, {}, {}, true}};
+    result.rows = {
+        {u"TV \"Eins\""_s, u"Fest"_s, u"Groß"_s, u"=Jö()"_s, -1, u"1890"_s, entry::Male, 0}};
+    // Every start that a spreadsheet takes for a formula (or that hides one behind a tab or CR)
+    // stays text, and so does the quote it is wrapped in.
+    for (const QString& start : {u"+"_s, u"-"_s, u"@"_s, u"\t"_s, u"\r"_s})
+        result.rows.append({start + u"1+1"_s, u"F"_s, u"N"_s, u"V"_s, 2000, {}, entry::Female, 0});
     EXPECT_EQ(gather::CsvBytes(result),
               "\xEF\xBB\xBFVerein;Veranstaltung;Name;Vorname;Jahrgang;Geschlecht;Datei\r\n"
-              "\"TV \"\"Eins\"\"\";Fest;Gro\xC3\x9F;\"'=J\xC3\xB6()\";;m;\"x;y.mdg\"\r\n");
+              "\"TV \"\"Eins\"\"\";Fest;Gro\xC3\x9F;\"'=J\xC3\xB6()\";1890;m;\"x;y.mdg\"\r\n"
+              "\"'+1+1\";F;N;V;2000;w;\"x;y.mdg\"\r\n"
+              "\"'-1+1\";F;N;V;2000;w;\"x;y.mdg\"\r\n"
+              "\"'@1+1\";F;N;V;2000;w;\"x;y.mdg\"\r\n"
+              "\"'\t1+1\";F;N;V;2000;w;\"x;y.mdg\"\r\n"
+              "\"'\r1+1\";F;N;V;2000;w;\"x;y.mdg\"\r\n");
 }
 
 QString Unzip(const QString& path, const char* member)
@@ -264,9 +277,170 @@ TEST(Gather, CommandWritesTheWorkbookAndTellsByItsExitStatus)
         if (m.captured(1) == u"C"_s || m.captured(1) == u"E"_s)
             texts.append(m.captured(3));
     EXPECT_EQ(texts,
-              QStringList({u"Name"_s, u"Jahrgang"_s, u"Meier"_s, u"1994"_s, u"Ärger"_s, u"Meier"_s,
-                           u"1994"_s, u"meier"_s, u"1994"_s, u"Schmidt"_s, u"1996"_s}));
+              QStringList({u"Name"_s, u"Jahrgang"_s, u"Meier"_s, u"1994"_s, u"Ärger"_s, u"1850"_s,
+                           u"Meier"_s, u"1994"_s, u"meier"_s, u"1994"_s, u"Schmidt"_s, u"1996"_s}));
     EXPECT_TRUE(sheet.contains(u"<col min=\"7\" max=\"7\" width=\""_s));
+}
+
+QString Sammeln(const QStringList& args, int* status, QString* out = nullptr)
+{
+    QProcess command;
+    command.start(QStringLiteral(ZANDREL_SAMMELN), args);
+    command.waitForFinished();
+    *status = command.exitCode();
+    if (out)
+        *out = QString::fromUtf8(command.readAllStandardOutput());
+    return QString::fromUtf8(command.readAllStandardError());
+}
+
+TEST(Gather, EveryFileOfTheFolderIsReadOrReported)
+{
+    Folder folder;
+    QDir dir(folder.dir.path());
+    const std::filesystem::path base = QFileInfo(dir.path()).filesystemFilePath();
+    // A name from a zip made on Windows: Windows-1252 bytes, no valid UTF-8.
+    {
+        std::ofstream(base / "Gauturnfest 2026 SG M\xfchlbach.mdg", std::ios::binary)
+            << entryfile::Write(u"SG Mühlbach"_s, u"Kinderturnfest"_s,
+                                {E(u"Zahn,Zoe", 2000, 0), E(u"Alt,Otto", 1890, 1)})
+                   .toStdString();
+    }
+    ASSERT_EQ(::mkfifo(folder.Path("pipe.mdg").toLocal8Bit().constData(), 0600), 0);
+    ASSERT_TRUE(dir.mkpath(u"ordner.mdg"_s) && dir.mkpath(u"unten"_s));
+    folder.Save("unten/tief.mdg", u"\x1B]0;Titel\x07TV"_s, u"Fest\x1B[2J\x7F"_s,
+                {E(u"Tief,Tom", 2001, 1)});
+    folder.Save("zeile\numbruch.mdg", u"TV Musterstadt"_s, u"Gaubergfest"_s,
+                {E(u"Neu,Nina", 1991, 0)});
+
+    gather::Options options;
+    options.paths = {dir.path()};
+    options.recursive = true;
+    options.clubs = {u"TV Musterstadt"_s, u"SG Mühlbach"_s, u"Skiclub Hochalm"_s};
+    options.events = {u"Gauturnfest"_s, u"Gaubergfest"_s, u"Kinderturnfest"_s};
+    options.currentUtcYear = kYear;
+    const gather::Result result = gather::Run(options);
+    const QString report = gather::ReportLines(result).join(u'\n');
+    const QString odd = folder.Path("Gauturnfest 2026 SG M\\xFChlbach.mdg");
+    qsizetype rowsOfOdd = 0;
+    for (const gather::Row& row : result.rows)
+        rowsOfOdd += result.files[row.file].path == odd;
+    EXPECT_EQ(rowsOfOdd, 2) << report.toStdString();
+    EXPECT_TRUE(report.contains(odd + u", Zeile 4: Ungültiger Jahrgang „1890“"_s))
+        << report.toStdString();
+    EXPECT_TRUE(
+        report.contains(folder.Path("pipe.mdg") + u": Die Datei ist keine gewöhnliche Datei"_s));
+    EXPECT_FALSE(report.contains(u"ordner.mdg"_s)) << "a folder is no file";
+    EXPECT_TRUE(report.contains(folder.Path("zeile\\x0Aumbruch.mdg")));
+    EXPECT_TRUE(report.contains(u"\\x1B]0;Titel\\x07TV"_s));
+    EXPECT_EQ(report.count(u'\n') + 1, result.problems.size()) << "one line per problem";
+    for (const QChar c : report + gather::SummaryTable(result))
+        EXPECT_TRUE(c == u'\n' ||
+                    (c.unicode() >= 0x20 && (c.unicode() < 0x7F || c.unicode() > 0x9F)))
+            << int(c.unicode());
+    EXPECT_TRUE(gather::CsvBytes(result).contains(";1890;m;"));
+    // The window's report names the files below the chosen folder relative to it.
+    options.relativeTo = dir.path();
+    const gather::Result relative = gather::Run(options);
+    EXPECT_EQ(relative.files.constFirst().path, u"Gauturnfest 2026 SG M\\xFChlbach.mdg"_s);
+    EXPECT_TRUE(gather::ReportLines(relative).contains(
+        u"pipe.mdg: Die Datei ist keine gewöhnliche Datei und wird nicht gelesen."_s));
+    // Files given by the bytes the system has for them are read, too.
+    options.paths.clear();
+    options.systemPaths = {base / "Gauturnfest 2026 SG M\xfchlbach.mdg"};
+    EXPECT_EQ(gather::Run(options).rows.size(), 2);
+    // Qt's own removal of the folder cannot name the file either.
+    std::filesystem::remove(base / "Gauturnfest 2026 SG M\xfchlbach.mdg");
+}
+
+TEST(Gather, CommandReportsUnreadableFoldersMistypedNamesAndWhatItCounted)
+{
+    Folder folder;
+    const QString locked = folder.Path("gesperrt");
+    ASSERT_TRUE(QDir(folder.dir.path()).mkdir(u"gesperrt"_s));
+    folder.Save("gesperrt/x.mdg", u"TV Musterstadt"_s, u"Gauturnfest"_s, {E(u"Weg,Wim", 2001, 1)});
+    ::chmod(locked.toLocal8Bit().constData(), 0);
+    ::chmod(folder.dir.path().toLocal8Bit().constData(), 0755);
+    // Root reads every folder; the command then runs as nobody, for whom the lock holds.
+    QStringList args{u"-r"_s, folder.dir.path()};
+    if (::geteuid() == 0)
+        args = QStringList{u"--reuid=65534"_s,
+                           u"--regid=65534"_s,
+                           u"--clear-groups"_s,
+                           QStringLiteral(ZANDREL_SAMMELN),
+                           u"-r"_s,
+                           folder.dir.path()};
+    QProcess command;
+    command.start(::geteuid() == 0 ? u"setpriv"_s : QStringLiteral(ZANDREL_SAMMELN), args);
+    command.waitForFinished();
+    QString err = QString::fromUtf8(command.readAllStandardError());
+    EXPECT_EQ(command.exitCode(), 1);
+    EXPECT_TRUE(err.contains(locked + u": Der Ordner lässt sich nicht lesen"_s))
+        << err.toStdString();
+    ::chmod(locked.toLocal8Bit().constData(), 0700);
+
+    int status = 0;
+    QString out;
+    err = Sammeln({folder.Path("meldungn")}, &status, &out);
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(err, folder.Path("meldungn") + u": Ordner nicht gefunden.\n"_s);
+    EXPECT_TRUE(out.isEmpty()) << "no table of nothing";
+    // The written line counts the files in the list: not the unreadable, not the replaced one.
+    const QString list = folder.Path("liste.csv");
+    err = Sammeln({u"-o"_s, list, folder.dir.path()}, &status);
+    EXPECT_TRUE(err.endsWith(u"8 Teilnehmer aus 5 Dateien in "_s + list + u" geschrieben.\n"_s))
+        << err.toStdString();
+    EXPECT_EQ(Sammeln({u"--version"_s}, &status, &out), QString());
+    EXPECT_EQ(std::pair(status, out), std::pair(0, u"zandrel-sammeln 2.0.0\n"_s));
+}
+
+QString SheetXml(const QString& path, int sheet)
+{
+    return Unzip(path, QStringLiteral("xl/worksheets/sheet%1.xml").arg(sheet).toUtf8().constData());
+}
+
+TEST(Gather, WorkbookGoesOnInFurtherSheetsAndCutsOnlyWithANote)
+{
+    Folder folder;
+    const QString list = folder.Path("liste.xlsx");
+    gather::Options options;
+    options.paths = {folder.Path("a.mdg")};
+    options.currentUtcYear = kYear;
+    const gather::Result result = gather::Run(options);
+    ASSERT_EQ(result.rows.size(), 4);
+    // Two participants per sheet, six characters per cell: the same rules as Excel's limits.
+    const gather::SheetLimits small{3, 6};
+    QString error;
+    QStringList notes;
+    EXPECT_FALSE(gather::WriteXlsx(list, result, &error, nullptr, small)) << "no silent cut";
+    EXPECT_TRUE(error.contains(u"länger als 6 Zeichen"_s)) << error.toStdString();
+    ASSERT_TRUE(gather::WriteXlsx(list, result, &error, &notes, small)) << error.toStdString();
+    const QString book = Unzip(list, "xl/workbook.xml");
+    EXPECT_TRUE(book.contains(u"<sheet name=\"Gauturnfest\" sheetId=\"2\""_s))
+        << book.toStdString();
+    EXPECT_TRUE(book.contains(u"<sheet name=\"Gauturnfest (2)\" sheetId=\"3\""_s));
+    EXPECT_FALSE(book.contains(u"sheetId=\"4\""_s));
+    QString names;
+    for (int sheet : {2, 3}) {
+        static const QRegularExpression name(u"<c r=\"C[2-9]\"[^>]*><is><t>([^<]*)<"_s);
+        for (const auto& m : name.globalMatch(SheetXml(list, sheet)))
+            names += m.captured(1) + u'|';
+    }
+    EXPECT_EQ(names, u"Ärger|Meier|meier|Schmid|"_s);
+    // Club, event and path of the file (a note each, not one per row), club and event in the
+    // overview, and Schmidt.
+    EXPECT_EQ(notes.size(), 6) << notes.join(u'\n').toStdString();
+    EXPECT_TRUE(notes.last().startsWith(u"Tabelle „Gauturnfest (2)“, Zeile 3: länger als 6"_s))
+        << notes.last().toStdString();
+    EXPECT_TRUE(SheetXml(list, 2).contains(u"<t>TV Mus</t>"_s));
+
+    // The overview ends with the sums, below its filtered range.
+    ASSERT_TRUE(gather::WriteXlsx(list, folder.Run(), &error));
+    const QString overview = SheetXml(list, 1);
+    EXPECT_TRUE(overview.contains(u"<autoFilter ref=\"A1:E6\"/>"_s)) << overview.toStdString();
+    EXPECT_TRUE(overview.contains(u"<c r=\"A7\" s=\"1\" t=\"inlineStr\"><is><t>Summe</t>"_s));
+    EXPECT_TRUE(overview.contains(u"<f>SUM(C2:C6)</f><v>8</v>"_s));
+    EXPECT_TRUE(overview.contains(u"<f>SUM(D2:D6)</f><v>6</v>"_s));
+    EXPECT_TRUE(overview.contains(u"<f>SUM(E2:E6)</f><v>2</v>"_s));
 }
 
 } // namespace

@@ -97,7 +97,8 @@ TEST(Pop3Client, TakesOnlyPlusOkAndReadsTheFirstTwoNumbersOfStat)
 TEST(SmtpClient, ChecksEachReplyCodeAndSendsEveryCommandExactly)
 {
     const std::string ok = "ok|ok|ok|ok|ok|",
-                      lost = kNo + "|" + kNo + "|" + kNo + "|" + kNo + "|" + kNo + "|";
+                      gone = CSmtpClient::kNoWholeReply,
+                      lost = gone + "|" + gone + "|" + gone + "|" + gone + "|" + gone + "|";
     const std::pair<Script, std::string> rows[] = {
         // Multi-line replies, in pieces, and the next reply together with the end of one.
         {Script{"S:220-welcome\r\n", "S:220 hi\r\n250-a\r\n250 b\r\n", kHelo[1]} +

@@ -5,13 +5,18 @@
 #include <gtest/gtest.h>
 
 using namespace memberlist;
+using namespace Qt::StringLiterals;
 
 TEST(MemberList, ParseSplitsDecodesAndRefuses)
 {
     const auto cells = [](const Parsed& parsed) { // "a|b/c|d", or "!" and the error's number
         QStringList rows{parsed.table.header.join(u'|')};
-        for (const QStringList& row : parsed.table.rows)
+        for (qsizetype r = 0; r < parsed.table.RowCount(); ++r) {
+            QStringList row;
+            for (qsizetype c = 0; c < parsed.table.CellCount(r); ++c)
+                row << parsed.table.Cell(r, c).toString();
             rows << row.join(u'|');
+        }
         return parsed.error != ParseError::None ? QStringLiteral("!%1").arg(int(parsed.error))
                                                 : rows.join(u'/');
     };
@@ -34,6 +39,11 @@ TEST(MemberList, ParseSplitsDecodesAndRefuses)
         {"Mitglieder TV Musterstadt\nAnna", QStringLiteral("!1")},  // no separator: no CSV
         {"Nr;Mitglied\n1;Anna", QStringLiteral("!3")},              // no known column
         {"Name;Vorname\r\n;\r\n", QStringLiteral("!4")},            // header only
+        // Columns are capped like rows: a header of a million cells is no member list.
+        {"Name;Vorname" + QByteArray(998, ';') + "\nA;B",
+         QStringLiteral("Name|Vorname") + QString(998, u'|') + u"/A|B"_s},
+        {"Name;Vorname" + QByteArray(999, ';') + "\nA;B", QStringLiteral("!6")},
+        {"Name;Vorname\nA;B" + QByteArray(999, ';'), QStringLiteral("!6")},
     };
     for (const auto& [bytes, expected] : cases)
         EXPECT_EQ(cells(Parse(bytes)), expected) << bytes.toStdString();
@@ -56,11 +66,24 @@ TEST(MemberList, EvaluateGivesEachRowItsReason)
         {u" ;Eva;;", u"Name fehlt; Jahrgang fehlt; Geschlecht fehlt", -1, -1, false, false},
         {u"Kowalski;Łukasz;2000;m", u"Zeichen „Ł“ nicht möglich", 2000, 1, false, false},
         {u"Neu; ;2005;x", u"Vorname fehlt; Geschlecht unbekannt", 2005, -1, false, false},
+        // The name fields' rules: nothing an import takes could not have been typed.
+        {u"Hohenberg, Freiherr von;Karl;2000;m", u"Komma im Namen nicht möglich", 2000, 1, 0, 0},
+        {u"Graf;Karl, Sohn;2000;m", u"", 2000, 1, true, true},
+        {u"Esc\x1B;Eva;2000;w", u"Steuerzeichen nicht möglich", 2000, 0, false, false},
+        {u"Sub;E\x1Av\x7Fa;2000;w", u"Steuerzeichen nicht möglich", 2000, 0, false, false},
+        {u"Tab\tName;Eva;2000;w", u"", 2000, 0, true, true}, // a blank, as a line break is
+        {u"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx;Eva;2000;w",
+         u"länger als 60 Zeichen", 2000, 0, false, false},
+        {u"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx;Eva;2000;w", u"", 2000, 0,
+         true, true},
+        {u"Kowalski;?ukasz;2000;m", u"", 2000, 1, true, true}, // UTF-8: a real question mark
     };
     // Header names ignore case, blanks, dots and hyphens; the first matching column wins.
-    Table table{QStringLiteral(" Familien Name ;vor-name;Geb.-Datum;GESCHLECHT;Name").split(u';')};
+    Table table;
+    table.header =
+        QStringLiteral(" Familien Name ;vor-name;Geb.-Datum;GESCHLECHT;Name").split(u';');
     for (const Case& c : cases)
-        table.rows << QString::fromUtf16(std::get<0>(c)).split(u';');
+        table.AppendRow(QString::fromUtf16(std::get<0>(c)).split(u';'));
     // Out of order on purpose: a row edited in place can leave the entry list so.
     const QList<EntryRow> list = {{QStringLiteral("Zorn,Udo"), entry::MakeCode(1990, 1)},
                                   {QStringLiteral("Meier,Anna"), entry::MakeCode(2000, 0)},
@@ -80,4 +103,39 @@ TEST(MemberList, EvaluateGivesEachRowItsReason)
     EXPECT_EQ(Reason(got[5]), QStringLiteral("doppelt in der Datei"));
     EXPECT_TRUE(got[5].Checkable() && !got[5].checked && !got[11].Checkable());
     EXPECT_EQ(got[5].Row(), (EntryRow{QStringLiteral("Ott,Eva"), entry::MakeCode(1990, 1)}));
+}
+
+TEST(MemberList, QuestionMarkFromAWindowsListIsMarkedAndUnchecked)
+{
+    // LibreOffice writes "?" for a character the code page lacks; the row waits for the user.
+    const Parsed parsed = Parse("Name;Vorname;Jahrgang;Geschlecht\n"
+                                "?ukasiewicz;Jan;2000;m\nM\xFCller;Jan;2000;m\n");
+    ASSERT_EQ(parsed.error, ParseError::None);
+    EXPECT_TRUE(parsed.table.windows1252);
+    const QList<Candidate> got = Evaluate(parsed.table, MapHeader(parsed.table.header), 2026, {});
+    ASSERT_EQ(got.size(), 2);
+    EXPECT_EQ(Reason(got[0]), u"Zeichen „?“ – beim Export verloren?"_s);
+    EXPECT_TRUE(got[0].Checkable() && !got[0].checked);
+    EXPECT_TRUE(got[1].checked);
+}
+
+TEST(MemberList, YearsFromEveryDateForm)
+{
+    const std::pair<const char16_t*, int> cases[] = {
+        {u"1990", 1990},       {u" 1990 ", 1990},     {u"24.12.1990", 1990},
+        {u"1.2.1990", 1990},   {u"31.1.1990", 1990},  {u"13.01.1990", 1990},
+        {u"1990-12-31", 1990}, {u"1990-01-13", 1990}, {u"29.02.2000", 2000},
+        {u"2000-02-29", 2000}, {u"29.02.1900", -1},   {u"1900-02-29", -1},
+        {u"31.04.1990", -1},   {u"1990-04-31", -1},   {u"01.13.1990", -1},
+        {u"1990-13-01", -1},   {u"00.01.1990", -1},   {u"1990-00-10", -1},
+        {u"12.24.1990", -1},   {u"1990-31-12", -1},   {u"1990-1-01", -1},
+        {u"1990-01-1", -1},    {u"123.1.1990", -1},   {u"1.123.1990", -1},
+        {u"1.1.90", -1},       {u"90-01-01", -1},     {u"199", -1},
+        {u"19900", -1},        {u"+990", -1},         {u"1990.", -1},
+        {u"1.1.1990.", -1},    {u"1990-01-01-", -1},  {u"", -1},
+        {u"a990", -1},         {u"1.1.199x", -1},     {u"1990/01/01", -1},
+    };
+    for (const auto& [text, year] : cases)
+        EXPECT_EQ(ParseYear(QString::fromUtf16(text)), year)
+            << QString::fromUtf16(text).toStdString();
 }
