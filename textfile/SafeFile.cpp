@@ -155,7 +155,8 @@ LoadResult LoadFile(const std::filesystem::path& path, QByteArray& bytes)
     }
 #elif defined(Q_OS_WIN)
     // The same on Windows: the opened handle must be a disk file, not a device or a pipe.
-    const HANDLE handle = OpenToInspect(path, GENERIC_READ);
+    QFile file;
+    const HANDLE handle = OpenToInspect(QString::fromStdWString(path.native()), GENERIC_READ);
     if (handle == INVALID_HANDLE_VALUE)
         return GetLastError() == ERROR_PIPE_BUSY ? LoadResult::NotAFile : LoadResult::CannotOpen;
     if (!IsDiskFile(handle)) {
