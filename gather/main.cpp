@@ -111,7 +111,11 @@ int main(int argc, char** argv)
                               QStringLiteral(" …"));
         };
     }
+#ifdef SIGHUP
     for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+#else
+    for (const int signal : {SIGINT, SIGTERM}) // Windows has no SIGHUP
+#endif
         std::signal(signal, OnInterrupt);
     const gather::Result result = gather::Run(options);
     if (progressShown)
