@@ -258,9 +258,11 @@ void CEntryDlg::BuildControls()
     // Tab order: the order of the controls in the window, club and event first. Of the two
     // gender buttons only the checked one takes the Tab (see UpdateGenderTabStop).
     QList<QWidget*> tabOrder;
-    for (int id : {IDC_CLUB, IDC_EVENT, IDC_FIRSTNAME, IDC_NAME, IDC_YEAR, IDC_FEMALE, IDC_MALE,
-                   IDC_ADD, IDC_NEW, IDC_REMOVE, IDC_LOAD, IDC_SAVE, IDC_AUTOSAVE, IDC_ENTRIES,
-                   IDC_SEND, IDHELP})
+    // A list of int: on Windows, <windows.h> makes IDHELP the plain number 9.
+    for (int id : std::initializer_list<int>{IDC_CLUB, IDC_EVENT, IDC_FIRSTNAME, IDC_NAME, IDC_YEAR,
+                                             IDC_FEMALE, IDC_MALE, IDC_ADD, IDC_NEW, IDC_REMOVE,
+                                             IDC_LOAD, IDC_SAVE, IDC_AUTOSAVE, IDC_ENTRIES,
+                                             IDC_SEND, IDHELP})
         tabOrder << GetDlgItem(id);
     tabOrder << m_btnMore << GetDlgItem(IDOK_Exit) << GetDlgItem(IDC_DUMMY);
     for (qsizetype i = 0; i + 1 < tabOrder.size(); ++i)

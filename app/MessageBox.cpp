@@ -1,7 +1,13 @@
 #include "MessageBox.h"
 
+#include <optional>
 #include <QCoreApplication>
 #include <QMessageBox>
+#include <QWidget>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace msgbox {
 namespace {
@@ -12,8 +18,39 @@ Presenter& CurrentPresenter()
     return presenter;
 }
 
+#ifdef Q_OS_WIN
+// Windows: the system's own message box, as every Windows program shows it; a Yes/No question has
+// no Cancel there, so Escape does nothing. A text longer than a box holds keeps Qt's box, which
+// shows its beginning and the whole under "Details".
+std::optional<Answer> ShowNative(QWidget* parent, const Request& request)
+{
+    if (request.text.size() > kMaxText)
+        return std::nullopt;
+    UINT type = request.icon == Icon::Stop ? MB_ICONHAND : MB_ICONEXCLAMATION;
+    type |= request.buttons == Buttons::Ok ? MB_OK : MB_YESNO;
+    if (request.buttons == Buttons::YesNoDefaultNo)
+        type |= MB_DEFBUTTON2;
+    const HWND owner = parent ? reinterpret_cast<HWND>(parent->window()->winId()) : nullptr;
+    switch (MessageBoxW(owner, reinterpret_cast<LPCWSTR>(request.text.utf16()),
+                        reinterpret_cast<LPCWSTR>(request.caption.utf16()), type)) {
+    case IDYES:
+        return Answer::Yes;
+    case IDNO:
+        return Answer::No;
+    case IDOK:
+        return Answer::Ok;
+    default:
+        return Answer::Cancel;
+    }
+}
+#endif
+
 Answer ShowReal(QWidget* parent, const Request& request)
 {
+#ifdef Q_OS_WIN
+    if (const std::optional<Answer> answer = ShowNative(parent, request))
+        return *answer;
+#endif
     switch (MakeBox(parent, request)->exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;

@@ -7,8 +7,10 @@
 #include "SafeFile.h"
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <filesystem>
+#include <optional>
 #include <QCollator>
 #include <QDir>
 #include <QFileInfo>
@@ -16,8 +18,43 @@
 #include <QLocale>
 #include <QSet>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace gather {
 namespace {
+
+#ifdef Q_OS_WIN
+// MinGW's std::filesystem::equivalent compares stat()'s inode numbers, which are 0 on Windows:
+// any two files would be the same. There a file is known by its volume's serial number and index.
+bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b)
+{
+    const auto identity = [](const std::filesystem::path& path)
+        -> std::optional<std::array<DWORD, 3>> {
+        const HANDLE h = CreateFileW(path.c_str(), 0,
+                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                     nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+        if (h == INVALID_HANDLE_VALUE)
+            return std::nullopt;
+        BY_HANDLE_FILE_INFORMATION info{};
+        const bool ok = GetFileInformationByHandle(h, &info);
+        CloseHandle(h);
+        if (!ok)
+            return std::nullopt;
+        return std::array<DWORD, 3>{info.dwVolumeSerialNumber, info.nFileIndexHigh,
+                                    info.nFileIndexLow};
+    };
+    const auto first = identity(a);
+    return first && first == identity(b);
+}
+#else
+bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b)
+{
+    std::error_code error;
+    return std::filesystem::equivalent(a, b, error);
+}
+#endif
 
 // Report lines stand beside the file's path, so their sentences speak of "the file".
 const QString kTheFile = QStringLiteral("Die Datei");
@@ -418,11 +455,9 @@ struct Reader
 
 bool IsInputFile(const Result& result, const QString& path)
 {
-    return std::any_of(result.files.begin(), result.files.end(), [&](const File& file) {
-        std::error_code error;
-        return std::filesystem::equivalent(file.systemPath, QFileInfo(path).filesystemFilePath(),
-                                           error);
-    });
+    const std::filesystem::path list = QFileInfo(path).filesystemFilePath();
+    return std::any_of(result.files.begin(), result.files.end(),
+                       [&](const File& file) { return SameFile(file.systemPath, list); });
 }
 
 Result Run(const Options& options)
@@ -505,7 +540,8 @@ QString Printable(const QString& text)
 QString ShownPath(const std::filesystem::path& path)
 {
 #ifdef Q_OS_WIN
-    return QString::fromStdWString(path.native());
+    // A folder given as "C:/Vereine" and the names found in it would otherwise mix "/" and "\\".
+    return QDir::toNativeSeparators(QString::fromStdWString(path.native()));
 #else
     const QByteArrayView bytes(path.native().data(), static_cast<qsizetype>(path.native().size()));
     if (bytes.isValidUtf8())

@@ -6,6 +6,7 @@
 #include <array>
 #include <csignal>
 #include <cstring>
+#include <QDir>
 #include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
@@ -236,7 +237,8 @@ bool WriteCsv(const QString& path, const Result& result, QString* error)
         return true;
     if (error)
         *error =
-            QStringLiteral("Die Datei ") + path + QStringLiteral(" lässt sich nicht schreiben.");
+            QStringLiteral("Die Datei ") + QDir::toNativeSeparators(path) +
+            QStringLiteral(" lässt sich nicht schreiben.");
     return false;
 }
 
@@ -344,7 +346,7 @@ bool WriteXlsx(const QString& path, const Result& result, QString* error, QStrin
 {
     const auto fail = [&](const QString& why) {
         if (error)
-            *error = QStringLiteral("Die Datei ") + path +
+            *error = QStringLiteral("Die Datei ") + QDir::toNativeSeparators(path) +
                      QStringLiteral(" lässt sich nicht schreiben: ") + why;
         return false;
     };

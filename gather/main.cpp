@@ -11,6 +11,7 @@
 #include <csignal>
 #include <cstdio>
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <unistd.h>
@@ -79,7 +80,8 @@ int main(int argc, char** argv)
         } else if (arg == QStringLiteral("-r")) {
             options.recursive = true;
         } else if (arg == QStringLiteral("-o") && i + 1 < args.size() && output.isEmpty()) {
-            output = args[++i];
+            // Shown in messages as typed, but with the platform's separators like the files.
+            output = QDir::toNativeSeparators(args[++i]);
         } else if (arg == QStringLiteral("-o")) {
             return Usage(QStringLiteral("-o braucht genau einen Dateinamen."));
         } else {
@@ -109,7 +111,11 @@ int main(int argc, char** argv)
                               QStringLiteral(" …"));
         };
     }
+#ifdef SIGHUP
     for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+#else
+    for (const int signal : {SIGINT, SIGTERM}) // Windows has no SIGHUP
+#endif
         std::signal(signal, OnInterrupt);
     const gather::Result result = gather::Run(options);
     if (progressShown)

@@ -19,6 +19,10 @@ moved; an old/new pair applies to the file lines before it, and the first that m
 
 "old"/"new" take Python string escapes (\\n, \\t). Install and package checks are left out of
 the runs: they build a package and cannot see a fault in the program's logic.
+
+A fault with "platform: windows" is in Windows-only code: it is run only with --windows, which
+builds the tree with MinGW-w64 (the toolchain of `make windows`, which must have run once) and runs
+the suite under Wine; the other faults are then left out.
 """
 import argparse
 import os
@@ -46,6 +50,8 @@ def parse_faults(path):
         value = value.encode().decode("unicode_escape").encode("latin-1").decode("utf-8")
         if key == "name":
             block = {"name": value, "alternatives": []}
+        elif key == "platform":
+            block["platform"] = value
         elif key == "file":
             files.append(value)
         elif key == "old":
@@ -67,13 +73,17 @@ def main():
     ap.add_argument("--scratch", default="/tmp/zandrel-faults")
     ap.add_argument("--faults", default=os.path.join(HERE, "faults.txt"))
     ap.add_argument("--only", nargs="*")
+    ap.add_argument("--windows", action="store_true",
+                    help="the Windows-only faults, in the MinGW build under Wine")
     args = ap.parse_args()
 
     faults = parse_faults(args.faults)
+    wanted_platform = "windows" if args.windows else None
+    faults = [f for f in faults if f.get("platform") == wanted_platform]
     if args.only:
         faults = [f for f in faults if f["name"] in args.only]
     tree = os.path.join(args.scratch, "tree")
-    build = os.path.join(args.scratch, "build")
+    build = os.path.join(args.scratch, "build-windows" if args.windows else "build")
     log = os.path.join(args.scratch, "log.txt")
     os.makedirs(args.scratch, exist_ok=True)
     files = subprocess.check_output(["git", "ls-files", "-z"], cwd=args.source).split(b"\0")
@@ -97,8 +107,14 @@ def main():
                     continue
         shutil.copy(src, dst)
     open(log, "w").close()
-    if run(["cmake", "-S", tree, "-B", build, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=RelWithDebInfo",
-            "-DZANDREL_BENCH=OFF"], tree, log) or run(["cmake", "--build", build], tree, log):
+    configure = ["cmake", "-S", tree, "-B", build, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=RelWithDebInfo",
+                 "-DZANDREL_BENCH=OFF"]
+    if args.windows:
+        prefixes = subprocess.check_output([os.path.join(HERE, "windows", "prefixes.sh")], text=True)
+        configure += ["-DCMAKE_TOOLCHAIN_FILE=" + os.path.join(tree, "cmake", "mingw-w64.cmake"),
+                      "-DZANDREL_MINGW_PREFIXES=" + prefixes.strip(), "-DQT_HOST_PATH=/usr",
+                      "-DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake"]
+    if run(configure, tree, log) or run(["cmake", "--build", build], tree, log):
         sys.exit("the unchanged tree does not build; see " + log)
     ctest = ["ctest", "--test-dir", build, "-j", str(os.cpu_count() or 2), "--timeout", "300",
              "--stop-on-failure", "-E", "packaging_(install|deb)"]

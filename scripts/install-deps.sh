@@ -24,6 +24,13 @@ packages=(
     # the written spreadsheet back in the tests
     libxlsxwriter-dev libicu-dev unzip
 )
+# `make windows` and `make test-windows`: the MinGW-w64 cross compiler and Windows zlib, Wine to
+# run the tests, NSIS for the installer, dpkg-dev for apt-get source (Qt, ICU and libxlsxwriter
+# are built from Debian's source packages), perl for Qt's build.
+if [ "${1:-}" = windows ]; then
+    packages+=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix libz-mingw-w64-dev
+               wine wine64 nsis perl python3)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

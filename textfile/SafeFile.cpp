@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -10,6 +11,11 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
 #endif
 
 namespace textfile {
@@ -35,12 +41,43 @@ SaveResult Fail(QSaveFile& file)
     return IsOutOfRoom(error) ? SaveResult::DiskFull : SaveResult::WriteFailed;
 }
 
+#ifdef Q_OS_WIN
+// Opens what the name stands for on Windows: a disk file, a directory, a device (NUL, CON, COM1,
+// before Windows 11 also "nul.mdg" in any folder) or a named pipe (\\.\pipe\...);
+// INVALID_HANDLE_VALUE when it cannot be opened. With access 0 nothing is read and nothing waits.
+HANDLE OpenToInspect(const QString& path, DWORD access)
+{
+    return CreateFileW(reinterpret_cast<LPCWSTR>(QDir::toNativeSeparators(path).utf16()), access,
+                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                       OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+}
+
+bool IsDiskFile(HANDLE handle)
+{
+    BY_HANDLE_FILE_INFORMATION info{};
+    return GetFileType(handle) == FILE_TYPE_DISK && GetFileInformationByHandle(handle, &info) &&
+           !(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+#endif
+
 // A name that exists but is no regular file (after following links): reading it may block for
 // good, replacing it would destroy a pipe or a device node.
 bool ExistsButIsNoFile(const QString& path)
 {
     const QFileInfo info(path);
-    return info.exists() && !info.isFile();
+    if (info.exists() && !info.isFile())
+        return true;
+#ifdef Q_OS_WIN
+    // Device names and pipes are not seen by QFileInfo.
+    const HANDLE handle = OpenToInspect(path, 0);
+    if (handle == INVALID_HANDLE_VALUE)
+        return GetLastError() == ERROR_PIPE_BUSY; // a pipe whose every instance is taken
+    const bool noFile = !IsDiskFile(handle);
+    CloseHandle(handle);
+    return noFile;
+#else
+    return false;
+#endif
 }
 
 } // namespace
@@ -77,6 +114,12 @@ SaveResult SaveThrough(QSaveFile& file, QByteArrayView bytes)
     if (::fsync(file.handle()) != 0)
         return Fail(file);
 #endif
+#ifdef Q_OS_WIN
+    if (!FlushFileBuffers(reinterpret_cast<HANDLE>(_get_osfhandle(file.handle())))) {
+        errno = GetLastError() == ERROR_DISK_FULL ? ENOSPC : EIO;
+        return Fail(file);
+    }
+#endif
     return file.commit() ? SaveResult::Ok : SaveResult::WriteFailed;
 }
 
@@ -108,6 +151,28 @@ LoadResult LoadFile(const std::filesystem::path& path, QByteArray& bytes)
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
+        return LoadResult::CannotOpen;
+    }
+#elif defined(Q_OS_WIN)
+    // The same on Windows: the opened handle must be a disk file, not a device or a pipe.
+    QFile file;
+    const HANDLE handle = OpenToInspect(QString::fromStdWString(path.native()), GENERIC_READ);
+    if (handle == INVALID_HANDLE_VALUE)
+        return GetLastError() == ERROR_PIPE_BUSY ? LoadResult::NotAFile : LoadResult::CannotOpen;
+    if (!IsDiskFile(handle)) {
+        BY_HANDLE_FILE_INFORMATION info{};
+        const bool folder = GetFileInformationByHandle(handle, &info) &&
+                            (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+        CloseHandle(handle);
+        return folder ? LoadResult::CannotOpen : LoadResult::NotAFile;
+    }
+    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_RDONLY | _O_BINARY);
+    if (fd < 0) {
+        CloseHandle(handle);
+        return LoadResult::CannotOpen;
+    }
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        _close(fd);
         return LoadResult::CannotOpen;
     }
 #else

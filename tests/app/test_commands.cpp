@@ -126,8 +126,9 @@ TEST_F(DialogTest, GatherWritesTheFoldersListAndReportsWhatItSkipped)
     ASSERT_EQ(fileRequests.size(), 2);
     EXPECT_TRUE(fileRequests[0].chooseFolder);
     EXPECT_EQ(fileRequests[1].folder, folder);
-    EXPECT_TRUE(report.startsWith(QStringLiteral("2 Teilnehmer aus 2 Dateien in ") +
-                                  dir.filePath(QStringLiteral("liste.xlsx"))))
+    EXPECT_TRUE(
+        report.startsWith(QStringLiteral("2 Teilnehmer aus 2 Dateien in ") +
+                          QDir::toNativeSeparators(dir.filePath(QStringLiteral("liste.xlsx")))))
         << report.toStdString();
     // Relative to the chosen folder, not the long path the file dialog gave.
     EXPECT_TRUE(report.contains(QStringLiteral("\nkaputt.mdg: "))) << report.toStdString();

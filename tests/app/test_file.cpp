@@ -7,8 +7,12 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
 #include <sys/resource.h>
 #include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -69,8 +73,21 @@ TEST_F(DialogTest, FailedOrCancelledSavesAndLoadsSayWhyAndChangeNothing)
     // only a hundred bytes more.
     for (int i = 0; i < 14; ++i)
         Model()->AddSorted(QStringLiteral("Teilnehmer%1,Vorname").arg(i), entry::MakeCode(2000, 0));
-    const QString target = dir.filePath(QStringLiteral("meldung.mdg"));
+    // Paths with the platform's separators, as the messages show them.
+    const QString target = QDir::toNativeSeparators(dir.filePath(QStringLiteral("meldung.mdg")));
     ASSERT_EQ(textfile::SaveFile(target, "alt"), textfile::SaveResult::Ok);
+#ifdef Q_OS_WIN
+    // Windows has no per-process file size limit to stand in for a full disk, and a folder holds
+    // no FIFO: a named pipe is the name that must not be written to or read from there.
+    const QString fifo = QStringLiteral("\\\\.\\pipe\\zandrel-test-%1").arg(GetCurrentProcessId());
+    const HANDLE pipe =
+        CreateNamedPipeW(reinterpret_cast<LPCWSTR>(fifo.utf16()), PIPE_ACCESS_DUPLEX,
+                         PIPE_TYPE_BYTE, PIPE_UNLIMITED_INSTANCES, 0, 0, 0, nullptr);
+    ASSERT_NE(pipe, INVALID_HANDLE_VALUE);
+    fileAnswers = {std::nullopt, QString(), dir.path(), fifo};
+    for (int i = 0; i < 4; ++i)
+        Click(Id::IDC_SAVE);
+#else
     rlimit saved{}, small{100, RLIM_INFINITY};
     getrlimit(RLIMIT_FSIZE, &saved);
     small.rlim_max = saved.rlim_max;
@@ -83,6 +100,7 @@ TEST_F(DialogTest, FailedOrCancelledSavesAndLoadsSayWhyAndChangeNothing)
         Click(Id::IDC_SAVE);
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previous);
+#endif
     EXPECT_EQ(Bytes(target), "alt");
     EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("*.mdg*")}, QDir::Files),
               QStringList{QStringLiteral("meldung.mdg")})
@@ -93,8 +111,8 @@ TEST_F(DialogTest, FailedOrCancelledSavesAndLoadsSayWhyAndChangeNothing)
     // No registration comes near 64 MB; a file that big is refused before anything changes.
     QFile huge(dir.filePath(QStringLiteral("riesig.mdg")));
     ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(textfile::kMaxFileSize + 1));
-    const QString binary = dir.filePath(QStringLiteral("bild.mdg")),
-                  many = dir.filePath(QStringLiteral("viele.mdg"));
+    const QString binary = QDir::toNativeSeparators(dir.filePath(QStringLiteral("bild.mdg"))),
+                  many = QDir::toNativeSeparators(dir.filePath(QStringLiteral("viele.mdg")));
     textfile::SaveFile(binary, QByteArray("VEREIN: \0\0", 10));
     textfile::SaveFile(many, QByteArray(",,,\n").repeated(entryfile::kMaxEntries + 1));
     fileAnswers = {dir.filePath(QStringLiteral("fehlt.mdg")), huge.fileName(), fifo, binary, many};
@@ -108,11 +126,13 @@ TEST_F(DialogTest, FailedOrCancelledSavesAndLoadsSayWhyAndChangeNothing)
                            fifo + QStringLiteral(" ist keine gewöhnliche Datei und wird nicht "
                                                  "überschrieben. Bitte wählen Sie einen anderen "
                                                  "Namen."),
+#ifndef Q_OS_WIN
                            QStringLiteral("Beim Zugriff auf %1 wurde ein voller Datenträger "
                                           "gemeldet.")
                                .arg(target),
+#endif
                            QStringLiteral("FEHLER: Meldedatei nicht gefunden!"),
-                           huge.fileName() +
+                           QDir::toNativeSeparators(huge.fileName()) +
                                QStringLiteral(" ist größer als 64 MB und wird nicht gelesen: So "
                                               "groß ist keine Meldedatei und keine "
                                               "Mitgliederliste."),
@@ -122,7 +142,11 @@ TEST_F(DialogTest, FailedOrCancelledSavesAndLoadsSayWhyAndChangeNothing)
                                                    "die in keiner Textdatei stehen."),
                            many + QStringLiteral(" wird nicht geladen: Sie enthält mehr als "
                                                  "100.000 Einträge und ist keine Meldedatei "
-                                                 "eines Vereins.")}));
+                                                 "eines Vereins.")}))
+        << messages.texts.join(u'\n').toStdString();
+#ifdef Q_OS_WIN
+    CloseHandle(pipe);
+#endif
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 #include "DialogFixture.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QPrintPreviewWidget>
 #include <QProcess>
 
@@ -28,11 +30,19 @@ TEST_F(DialogTest, PrintAndPdfOnceClubEventAndAnEntryAreThere)
     EXPECT_EQ(messages.texts,
               QStringList{u"PDF-Datei konnte nicht gespeichert werden: %1 lässt sich nicht "
                           u"anlegen. Fehlt der Ordner, oder ist er schreibgeschützt?"_s.arg(
-                              dir.filePath(u"fehlt/m.pdf"_s))});
+                              QDir::toNativeSeparators(dir.filePath(u"fehlt/m.pdf"_s)))});
+#ifdef Q_OS_WIN
+    // Read back as text on Linux only: poppler's pdftotext is no Windows program here. The PDF
+    // writer is Qt's own on both platforms; test_report reads its pages on Linux.
+    QFile written(dir.filePath(u"m.pdf"_s));
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(written.read(5) == "%PDF-");
+#else
     QProcess reader;
     reader.start(u"pdftotext"_s, {dir.filePath(u"m.pdf"_s), u"-"_s});
     ASSERT_TRUE(reader.waitForFinished());
     EXPECT_TRUE(QString::fromUtf8(reader.readAllStandardOutput()).contains(u"Müller"_s));
+#endif
 
     QString shown;
     onDialog = [&shown](QDialog& preview) {

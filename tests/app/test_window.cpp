@@ -11,6 +11,11 @@
 #include <QScreen>
 #include <QTextBrowser>
 #include <QToolTip>
+#ifdef Q_OS_WIN
+#include <QScopeGuard>
+#include <string>
+#include <windows.h>
+#endif
 
 namespace {
 
@@ -134,6 +139,17 @@ TEST_F(DialogTest, WaysOutAskWhileChangesAreUnsavedAndAlwaysStoreTheSettings)
         {"Escape", [this](CEntryDlg&) { QTest::keyClick(Edit(Id::IDC_NAME), Qt::Key_Escape); }, 0},
         {"close box", [](CEntryDlg& d) { d.close(); }, 0},
     };
+#ifdef Q_OS_WIN
+    // The registry is one for all test programs running side by side: this test's key is its own.
+    const QString app = QStringLiteral("Zandrel-%1").arg(QCoreApplication::applicationPid());
+    QCoreApplication::setApplicationName(app);
+    const auto restore = qScopeGuard([app] {
+        QCoreApplication::setApplicationName(QStringLiteral("Zandrel"));
+        RegDeleteTreeW(HKEY_CURRENT_USER, (L"Software\\ZANDREL\\" + app.toStdWString()).c_str());
+    });
+#else
+    const QString app = QStringLiteral("Zandrel");
+#endif
     for (const auto& [way, close, storedAutoSave] : ways) {
         SCOPED_TRACE(way);
         Open(0, QStringLiteral("/alt"));
@@ -149,9 +165,24 @@ TEST_F(DialogTest, WaysOutAskWhileChangesAreUnsavedAndAlwaysStoreTheSettings)
         EXPECT_EQ(messages.texts, QStringList(2, QStringLiteral("Beenden ohne Speichern?")));
         dlg.reset();
         QSettings stored(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("ZANDREL"),
-                         QStringLiteral("Zandrel"));
+                         app);
         EXPECT_EQ(stored.value(QStringLiteral("settings/autoSave")).toInt(), storedAutoSave);
         EXPECT_EQ(stored.value(QStringLiteral("settings/path")).toString(), QStringLiteral("/alt"));
+#ifdef Q_OS_WIN
+        // The very values and types the earlier Windows program kept.
+        const std::wstring key = L"Software\\ZANDREL\\" + app.toStdWString() + L"\\settings";
+        DWORD number = 99, size = sizeof number;
+        EXPECT_EQ(RegGetValueW(HKEY_CURRENT_USER, key.c_str(), L"autoSave", RRF_RT_REG_DWORD,
+                               nullptr, &number, &size),
+                  ERROR_SUCCESS);
+        EXPECT_EQ(number, DWORD(storedAutoSave));
+        wchar_t text[16] = {};
+        size = sizeof text;
+        EXPECT_EQ(RegGetValueW(HKEY_CURRENT_USER, key.c_str(), L"path", RRF_RT_REG_SZ, nullptr,
+                               text, &size),
+                  ERROR_SUCCESS);
+        EXPECT_EQ(std::wstring(text), L"/alt");
+#endif
         stored.clear();
 
         dlg.reset();

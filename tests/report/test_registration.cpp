@@ -48,6 +48,10 @@ TEST(Registration, EveryNameComesOutOfThePdfAsInTheList)
 
 TEST(Registration, TwoPagesHoldEveryParticipantOnceInOrderWithHeadersAndTotals)
 {
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "Linux only: reads the PDF back with poppler's pdftotext, which the Windows "
+                    "build has not; Qt's PDF writer is the same code on both platforms";
+#endif
     // Enough rows for a second page, every third one male; row 5's surname is far wider than its
     // column (one word: wrapped anywhere), row 7 has the invalid year of a loaded file.
     report::Registration reg{u"TV Musterstadt"_s, u"Gauturnfest"_s, QDate(2026, 3, 5), {}};
