@@ -4,6 +4,7 @@
 #include "Cp1252.h"
 #include "Entry.h"
 #include "EntryFile.h"
+#include "FuzzCheck.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -15,13 +16,7 @@ namespace {
 
 constexpr int kYear = 2026;
 
-void Check(bool condition, const char* what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "invariant broken: %s\n", what);
-        std::abort();
-    }
-}
+using fuzz::Check;
 
 // A value that holds a keyword (the blank written behind it may complete one) reads back as more
 // than one header value.

@@ -4,6 +4,7 @@
 #include "Cp1252.h"
 #include "Entry.h"
 #include "EntryFile.h"
+#include "FuzzCheck.h"
 #include "MemberList.h"
 #include "TextEncoding.h"
 
@@ -16,13 +17,7 @@ namespace {
 
 constexpr int kYear = 2026;
 
-void Check(bool condition, const char* what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "invariant broken: %s\n", what);
-        std::abort();
-    }
-}
+using fuzz::Check;
 
 } // namespace
 
