@@ -203,8 +203,10 @@ void CEntryDlg::BuildControls()
     // Says whether the fields edit the selected participant or make a new one.
     m_lblEditing = new QLabel(this);
     m_lblEditing->setObjectName(QStringLiteral("labelEditing"));
-    m_lblEditing->setWordWrap(true);
     m_lblEditing->setTextFormat(Qt::PlainText);
+    // One line whose width never moves the other controls: it changes with every keystroke
+    // in a selected row, and a new layout of the whole window each time would be felt.
+    m_lblEditing->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     left->addWidget(m_lblEditing, row++, 0, 1, 2);
     left->addWidget(label(QStringLiteral("V&orname"), m_edFirstName), row, 0);
     left->addWidget(m_edFirstName, row++, 1);
@@ -365,13 +367,14 @@ void CEntryDlg::UpdateListState()
     QAccessible::updateAccessibility(&changed);
 
     UpdateHistory();
+    // Named as it was when it was chosen: the label stays put while its row is typed into.
     const int selected = m_lbEntries->GetCurSel();
-    if (selected >= 0) {
+    if (selected != m_nEditingRow) {
+        m_nEditingRow = selected;
         const entry::Names names = entry::SplitDisplayText(m_lbEntries->GetText(selected));
-        m_lblEditing->setText(QStringLiteral("Eintrag ändern: %1, %2")
-                                  .arg(names.name, names.firstName));
-    } else {
-        m_lblEditing->setText(QStringLiteral("Neuer Teilnehmer"));
+        m_lblEditing->setText(selected >= 0 ? QStringLiteral("Eintrag ändern: %1, %2")
+                                                  .arg(names.name, names.firstName)
+                                            : QStringLiteral("Neuer Teilnehmer"));
     }
     UpdateStatus();
 

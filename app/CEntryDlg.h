@@ -203,6 +203,7 @@ private:
     QAction* m_actUndo = nullptr;
     QAction* m_actRedo = nullptr;
     QString m_strStatus; // the last file action, shown in m_lblStatus
+    int m_nEditingRow = -2; // the row m_lblEditing names (-1: none, -2: not yet shown)
     QAction* m_actImport = nullptr;
     QAction* m_actPrint = nullptr;
     QAction* m_actPdf = nullptr;
