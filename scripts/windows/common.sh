@@ -33,14 +33,14 @@ ensure_deb_src() {
 # Unpacks Debian's source package $1 (the source version of the installed binary package $2, when
 # given, so that the cross build matches the host's tools) into $3 and prints the unpacked folder.
 fetch_source() {
-    local pkg=$1 binpkg=$2 dest=$3 spec=$1
+    local pkg=$1 binpkg=$2 dest=$3 wanted=$1
     if [ -n "$binpkg" ]; then
-        spec="$pkg=$(dpkg-query -W -f='${source:Version}' "$binpkg")"
+        wanted="$pkg=$(dpkg-query -W -f='${source:Version}' "$binpkg")"
     fi
     mkdir -p "$dest"
-    if ! (cd "$dest" && apt-get source "$spec") >"$dest/apt-source-$pkg.log" 2>&1; then
+    if ! (cd "$dest" && apt-get source "$wanted") >"$dest/apt-source-$pkg.log" 2>&1; then
         cat "$dest/apt-source-$pkg.log" >&2
-        echo "apt-get source $spec fehlgeschlagen" >&2
+        echo "apt-get source $wanted fehlgeschlagen" >&2
         return 1
     fi
     find "$dest" -mindepth 1 -maxdepth 1 -type d -name "${pkg}-[0-9]*" | sort | tail -1
