@@ -49,6 +49,9 @@ TEST_F(DialogTest, AParticipantRegisteredAndTakenBackByKeyboardAlone)
     // Tab enters the gender group on the checked button; an arrow key checks the other one.
     key(Qt::Key_Tab);
     EXPECT_EQ(focused(), Item(Id::IDC_FEMALE));
+    key(Qt::Key_Tab);
+    EXPECT_EQ(focused(), Item(Id::IDC_ADD)) << "the unchecked button is no Tab stop";
+    key(Qt::Key_Backtab);
     key(Qt::Key_Down);
     EXPECT_TRUE(Item<QRadioButton>(Id::IDC_MALE)->isChecked());
     EXPECT_EQ(focused(), Item(Id::IDC_MALE));
