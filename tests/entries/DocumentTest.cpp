@@ -141,6 +141,7 @@ TEST(EntryDocument, EveryChangeOfTheRowsIsAStepAndUndoingToTheSaveIsClean)
     document.Undo();
     document.Add(u"Kern,Eva"_qs, 4000);
     EXPECT_FALSE(document.CanRedo());
+    EXPECT_TRUE(document.IsModified()) << "as many steps as at the save, but other ones";
     document.Undo();
     EXPECT_TRUE(document.IsModified()) << "the saved state cannot be reached any more";
     document.SetModified(false);
