@@ -2,10 +2,11 @@
 // list is selected, "Laden" and "Speichern" of a 100,000-entry file end to end, the time from
 // starting the program to its first painted window, and the peak memory with that file loaded.
 //
-// Start-up and peak memory are measured in fresh processes: this program starts itself again with
-// --child=..., sets the program up there exactly as main() and CEntryApp::InitInstance do, and
-// reports through its standard output. A figure taken inside a run of all benchmarks would carry
-// whatever the earlier benchmarks left on the heap.
+// Start-up and peak memory are measured in fresh processes, as a figure taken inside a run of all
+// benchmarks would carry whatever the earlier benchmarks left on the heap. The start is the built
+// program itself beside a minimal Qt Widgets program, both timed by a preloaded probe; for the
+// peak memory this program starts itself again with --child=..., sets the program up there as
+// main() and CEntryApp::InitInstance do, and reports through its standard output.
 //
 //   make bench
 //   build-bench/bin/bench_app --benchmark_repetitions=5 --benchmark_filter=StartToFirstPaint
@@ -127,13 +128,12 @@ long PeakResidentKiB()
 
 // ---- the child: the program as it starts ------------------------------------------------------
 
-constexpr char kChildStart[] = "--child=start";
 constexpr char kChildPeakMemory[] = "--child=peak-memory";
 
-/// Sets the program up as main() and CEntryApp::InitInstance do and runs its window. After the
-/// window's first paint it prints "painted <steady clock ns>" (start) or loads `file`, waits until
-/// the list is painted and prints "peak_kib <VmHWM>" (peak memory); then it closes the window.
-int RunProgramAsChild(int argc, char** argv, bool peakMemory, const QString& file)
+/// Sets the program up as main() and CEntryApp::InitInstance do and runs its window; after the
+/// window's first paint it loads `file`, waits until the list is painted, prints
+/// "peak_kib <VmHWM>" and closes the window.
+int RunProgramAsChild(int argc, char** argv, const QString& file)
 {
     CEntryApp app(argc, argv);
     AbortOnMessageBox();
@@ -144,15 +144,11 @@ int RunProgramAsChild(int argc, char** argv, bool peakMemory, const QString& fil
         dlg.setWindowModality(Qt::WindowModal);
         bench::PaintWatcher windowPainted(&dlg);
         windowPainted.AfterNextPaint([&] {
-            if (!peakMemory) {
-                std::printf("painted %lld\n", static_cast<long long>(SteadyNowNs()));
-            } else {
-                bench::PaintWatcher listPainted(EntryList(dlg).viewport());
-                LoadInto(dlg, file);
-                if (!listPainted.Wait() || EntryList(dlg).GetCount() != bench::kBigFileEntries)
-                    std::abort();
-                std::printf("peak_kib %ld\n", PeakResidentKiB());
-            }
+            bench::PaintWatcher listPainted(EntryList(dlg).viewport());
+            LoadInto(dlg, file);
+            if (!listPainted.Wait() || EntryList(dlg).GetCount() != bench::kBigFileEntries)
+                std::abort();
+            std::printf("peak_kib %ld\n", PeakResidentKiB());
             std::fflush(stdout);
             dlg.done(0);
         });
@@ -166,7 +162,8 @@ int RunProgramAsChild(int argc, char** argv, bool peakMemory, const QString& fil
 /// (and a failed benchmark, with the child's error output shown) when the child failed.
 QByteArray RunChild(benchmark::State& state, const QStringList& arguments,
                     std::int64_t* startedNs = nullptr,
-                    const QString& program = QCoreApplication::applicationFilePath())
+                    const QString& program = QCoreApplication::applicationFilePath(),
+                    const QString& preload = {})
 {
     // Settings of their own, as a user who has used the program before has them.
     static const QString configHome = [] {
@@ -184,6 +181,8 @@ QByteArray RunChild(benchmark::State& state, const QStringList& arguments,
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
+    if (!preload.isEmpty())
+        env.insert(QStringLiteral("LD_PRELOAD"), preload);
     process.setProcessEnvironment(env);
     if (startedNs)
         *startedNs = SteadyNowNs();
@@ -313,22 +312,23 @@ BENCHMARK(BM_SaveEndToEnd)->Unit(benchmark::kMillisecond)->UseRealTime();
 // `ratio` compares them under the same load.
 void BM_StartToFirstPaint(benchmark::State& state)
 {
-    const QString minimal = QCoreApplication::applicationDirPath() +
-                            QStringLiteral("/minimal_widgets");
+    // The installed program against the minimal one, both with the same probe preloaded.
+    const QString dir = QCoreApplication::applicationDirPath();
+    const QString probe = dir + QStringLiteral("/first_paint_probe.so");
     std::vector<double> program;
     std::vector<double> yardstick;
-    const auto start = [&](const QString& path, const QStringList& arguments) {
+    const auto start = [&](const QString& name) {
         std::int64_t started = 0;
-        const long long painted = ValueOf(RunChild(state, arguments, &started, path), "painted");
+        const long long painted =
+            ValueOf(RunChild(state, {}, &started, dir + QLatin1Char('/') + name, probe), "painted");
         return painted < 0 ? -1.0 : static_cast<double>(painted - started) / 1e9;
     };
     bool minimalFirst = false;
     for (auto _ : state) {
-        double other = minimalFirst ? start(minimal, {}) : 0.0;
-        const double own =
-            start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(kChildStart)});
+        double other = minimalFirst ? start(QStringLiteral("minimal_widgets")) : 0.0;
+        const double own = start(QStringLiteral("Zandrel"));
         if (!minimalFirst)
-            other = start(minimal, {});
+            other = start(QStringLiteral("minimal_widgets"));
         minimalFirst = !minimalFirst;
         if (own < 0 || other < 0) {
             bench::Fail(state, "a child never painted its window");
@@ -369,10 +369,8 @@ BENCHMARK(BM_PeakMemory)->Unit(benchmark::kMillisecond)->UseRealTime()->Iteratio
 
 int main(int argc, char** argv)
 {
-    if (argc >= 2 && std::strcmp(argv[1], kChildStart) == 0)
-        return RunProgramAsChild(argc, argv, false, {});
     if (argc >= 3 && std::strcmp(argv[1], kChildPeakMemory) == 0)
-        return RunProgramAsChild(argc, argv, true, QString::fromLocal8Bit(argv[2]));
+        return RunProgramAsChild(argc, argv, QString::fromLocal8Bit(argv[2]));
 
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
