@@ -93,11 +93,16 @@ int ParseLeadingInt(QByteArrayView text)
 
 constexpr QByteArrayView kBom("\xEF\xBB\xBF");
 
+// Whether the reader turns the values into text, or only sorts the lines as it would: the check
+// before a save needs nothing but the refusal, and decoding every name again doubled its cost.
+enum class Texts { Decode, Skip };
+
 class LineReader
 {
 public:
-    LineReader(Encoding encoding, int currentUtcYear, Content& content)
-        : m_encoding(encoding), m_currentUtcYear(currentUtcYear), m_content(content)
+    LineReader(Encoding encoding, int currentUtcYear, Content& content, Texts texts)
+        : m_encoding(encoding), m_currentUtcYear(currentUtcYear), m_content(content),
+          m_texts(texts)
     {
     }
 
@@ -124,6 +129,8 @@ public:
 private:
     QString Decode(QByteArrayView bytes) const
     {
+        if (m_texts == Texts::Skip)
+            return {};
         if (m_encoding == Encoding::Cp1252) {
             // Outside 0x80-0x9F Windows-1252 is Latin-1, which Qt decodes many bytes at a time;
             // the test is written without an early exit so that it is vectorised as well.
@@ -178,6 +185,7 @@ private:
                                       QStringDecoder::Flag::ConvertInitialBom};
     int m_currentUtcYear;
     Content& m_content;
+    Texts m_texts;
     qsizetype m_line = 0;
 };
 
@@ -222,7 +230,9 @@ QByteArray Write(const QString& club, const QString& event, const QList<EntryRow
     return out;
 }
 
-Content Read(QByteArrayView bytes, int currentUtcYear)
+namespace {
+
+Content ReadLines(QByteArrayView bytes, int currentUtcYear, Texts texts)
 {
     // UTF-16 is turned into UTF-8 and read as such: the same folding of characters that
     // Windows-1252 lacks, the same line rules.
@@ -247,7 +257,7 @@ Content Read(QByteArrayView bytes, int currentUtcYear)
     // a large file the list's step-by-step growth, and stays modest for files of short lines.
     content.entries.reserve(std::min(bytes.size() / 49, kMaxEntries) + 1);
     content.entryLines.reserve(content.entries.capacity());
-    LineReader reader(encoding, currentUtcYear, content);
+    LineReader reader(encoding, currentUtcYear, content, texts);
     // CR-only line ends are only honoured in a file that has no LF at all; elsewhere a stray CR is
     // part of its line.
     const char lineEnd = Find(bytes, '\n', 0) < 0 && Find(bytes, '\r', 0) >= 0 ? '\r' : '\n';
@@ -273,6 +283,13 @@ Content Read(QByteArrayView bytes, int currentUtcYear)
     return content;
 }
 
+} // namespace
+
+Content Read(QByteArrayView bytes, int currentUtcYear)
+{
+    return ReadLines(bytes, currentUtcYear, Texts::Decode);
+}
+
 bool IsEntryFile(const Content& content)
 {
     return content.refusal == Content::Refusal::None && !content.headers.isEmpty();
@@ -283,7 +300,7 @@ Unloadable CheckLoadable(QByteArrayView bytes)
     if (bytes.size() > textfile::kMaxFileSize)
         return Unloadable::TooLarge;
     // The year does not matter for a refusal.
-    switch (Read(bytes, 2000).refusal) {
+    switch (ReadLines(bytes, 2000, Texts::Skip).refusal) {
     case Content::Refusal::None:
         break;
     case Content::Refusal::NotText:
