@@ -3,9 +3,8 @@
 #include "DataPath.h"
 
 #include <QApplication>
-#include <QPointer>
-#include <QScreen>
 #include <QCursor>
+#include <QPointer>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTextBrowser>
@@ -41,13 +40,11 @@ QTextBrowser* Show(const QString& path)
         window->setWindowTitle(QStringLiteral("Zandrel – Hilfe"));
         window->setObjectName(QStringLiteral("helpWindow"));
         window->setOpenExternalLinks(true);
-        // No taller or wider than the screen it opens on (at any scale), leaving room for the
-        // window frame and a panel.
+        // Sized for the screen it opens on, at any scale.
         const QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
         if (!screen)
             screen = QGuiApplication::primaryScreen();
-        const QSize room = screen ? screen->availableGeometry().size() * 9 / 10 : QSize(640, 720);
-        window->resize(QSize(640, 720).boundedTo(room));
+        window->resize(WindowSize(screen ? screen->availableGeometry().size() : QSize(800, 800)));
     }
     // Always the first topic, also when the reader had scrolled away the last time. No home()
     // after this: once the fallback text below has changed the document, home() would load the
@@ -63,6 +60,11 @@ QTextBrowser* Show(const QString& path)
     window->raise();
     window->activateWindow();
     return window;
+}
+
+QSize WindowSize(QSize available)
+{
+    return QSize(640, 720).boundedTo(available * 9 / 10);
 }
 
 void Destroy()
