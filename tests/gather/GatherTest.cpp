@@ -295,6 +295,10 @@ QString Sammeln(const QStringList& args, int* status, QString* out = nullptr)
 
 TEST(Gather, EveryFileOfTheFolderIsReadOrReported)
 {
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "Linux only: a FIFO, a name of bytes that are no UTF-8 and a name with a line "
+                    "break cannot be made in a Windows folder";
+#else
     Folder folder;
     QDir dir(folder.dir.path());
     const std::filesystem::path base = QFileInfo(dir.path()).filesystemFilePath();
@@ -350,11 +354,14 @@ TEST(Gather, EveryFileOfTheFolderIsReadOrReported)
     EXPECT_EQ(gather::Run(options).rows.size(), 2);
     // Qt's own removal of the folder cannot name the file either.
     std::filesystem::remove(base / "Gauturnfest 2026 SG M\xfchlbach.mdg");
+#endif
 }
 
 TEST(Gather, CommandReportsUnreadableFoldersMistypedNamesAndWhatItCounted)
 {
     Folder folder;
+    QString err;
+#ifndef Q_OS_WIN // a folder's owner cannot lock himself out by its mode bits there
     const QString locked = folder.Path("gesperrt");
     ASSERT_TRUE(QDir(folder.dir.path()).mkdir(u"gesperrt"_s));
     folder.Save("gesperrt/x.mdg", u"TV Musterstadt"_s, u"Gauturnfest"_s, {E(u"Weg,Wim", 2001, 1)});
@@ -372,11 +379,12 @@ TEST(Gather, CommandReportsUnreadableFoldersMistypedNamesAndWhatItCounted)
     QProcess command;
     command.start(::geteuid() == 0 ? u"setpriv"_s : QStringLiteral(ZANDREL_SAMMELN), args);
     command.waitForFinished();
-    QString err = QString::fromUtf8(command.readAllStandardError());
+    err = QString::fromUtf8(command.readAllStandardError());
     EXPECT_EQ(command.exitCode(), 1);
     EXPECT_TRUE(err.contains(locked + u": Der Ordner lässt sich nicht lesen"_s))
         << err.toStdString();
     ::chmod(locked.toLocal8Bit().constData(), 0700);
+#endif
 
     int status = 0;
     QString out;
