@@ -161,10 +161,11 @@ TEST_F(DialogTest, NoSaveOfAFileThatLadenWouldRefuseAndNoLoadOfAFileThatIsNoEntr
     fileAnswers = {target};
     Click(Id::IDC_SAVE);
     EXPECT_EQ(messages.texts,
-              QStringList{target + QStringLiteral(" wird nicht gespeichert: Sie hätte mehr als "
-                                                  "100.000 Einträge und ließe sich nicht wieder "
-                                                  "laden. Die Änderungen gelten weiter als "
-                                                  "ungespeichert.")});
+              QStringList{QDir::toNativeSeparators(target) +
+                          QStringLiteral(" wird nicht gespeichert: Sie hätte mehr als "
+                                         "100.000 Einträge und ließe sich nicht wieder "
+                                         "laden. Die Änderungen gelten weiter als "
+                                         "ungespeichert.")});
     EXPECT_FALSE(QFile::exists(target));
     EXPECT_EQ(dlg->Modified(), 1);
 
@@ -174,8 +175,9 @@ TEST_F(DialogTest, NoSaveOfAFileThatLadenWouldRefuseAndNoLoadOfAFileThatIsNoEntr
     ASSERT_EQ(textfile::SaveFile(list, "Name,Vorname,Jahrgang,Geschlecht\r\nMeier,Anna,1990,w\r\n"),
               textfile::SaveResult::Ok);
     dlg->LoadPath(list);
-    EXPECT_EQ(messages.texts, QStringList{list + QStringLiteral(" ist keine Meldedatei: Sie enthält "
-                                                               "weder „VEREIN:“ noch "
-                                                               "„VERANSTALTUNG:“.")});
+    EXPECT_EQ(messages.texts, QStringList{QDir::toNativeSeparators(list) +
+                                          QStringLiteral(" ist keine Meldedatei: Sie enthält "
+                                                         "weder „VEREIN:“ noch "
+                                                         "„VERANSTALTUNG:“.")});
     EXPECT_EQ(List()->GetCount(), entry::kMaxEntries + 1);
 }

@@ -288,9 +288,13 @@ QString Sammeln(const QStringList& args, int* status, QString* out = nullptr)
     command.start(QStringLiteral(ZANDREL_SAMMELN), args);
     command.waitForFinished();
     *status = command.exitCode();
+    // A Windows console program ends its lines with CR LF; the words are what is checked.
+    const auto text = [](const QByteArray& bytes) {
+        return QString::fromUtf8(bytes).replace(u"\r\n"_s, u"\n"_s);
+    };
     if (out)
-        *out = QString::fromUtf8(command.readAllStandardOutput());
-    return QString::fromUtf8(command.readAllStandardError());
+        *out = text(command.readAllStandardOutput());
+    return text(command.readAllStandardError());
 }
 
 TEST(Gather, EveryFileOfTheFolderIsReadOrReported)
