@@ -97,12 +97,12 @@ constexpr QByteArrayView kBom("\xEF\xBB\xBF");
 // before a save needs nothing but the refusal, and decoding every name again doubled its cost.
 enum class Texts { Decode, Skip };
 
+template <Texts texts>
 class LineReader
 {
 public:
-    LineReader(Encoding encoding, int currentUtcYear, Content& content, Texts texts)
-        : m_encoding(encoding), m_currentUtcYear(currentUtcYear), m_content(content),
-          m_texts(texts)
+    LineReader(Encoding encoding, int currentUtcYear, Content& content)
+        : m_encoding(encoding), m_currentUtcYear(currentUtcYear), m_content(content)
     {
     }
 
@@ -129,7 +129,7 @@ public:
 private:
     QString Decode(QByteArrayView bytes) const
     {
-        if (m_texts == Texts::Skip)
+        if constexpr (texts == Texts::Skip)
             return {};
         if (m_encoding == Encoding::Cp1252) {
             // Outside 0x80-0x9F Windows-1252 is Latin-1, which Qt decodes many bytes at a time;
@@ -185,7 +185,6 @@ private:
                                       QStringDecoder::Flag::ConvertInitialBom};
     int m_currentUtcYear;
     Content& m_content;
-    Texts m_texts;
     qsizetype m_line = 0;
 };
 
@@ -232,7 +231,8 @@ QByteArray Write(const QString& club, const QString& event, const QList<EntryRow
 
 namespace {
 
-Content ReadLines(QByteArrayView bytes, int currentUtcYear, Texts texts)
+template <Texts texts>
+Content ReadLines(QByteArrayView bytes, int currentUtcYear)
 {
     // UTF-16 is turned into UTF-8 and read as such: the same folding of characters that
     // Windows-1252 lacks, the same line rules.
@@ -257,7 +257,7 @@ Content ReadLines(QByteArrayView bytes, int currentUtcYear, Texts texts)
     // a large file the list's step-by-step growth, and stays modest for files of short lines.
     content.entries.reserve(std::min(bytes.size() / 49, kMaxEntries) + 1);
     content.entryLines.reserve(content.entries.capacity());
-    LineReader reader(encoding, currentUtcYear, content, texts);
+    LineReader<texts> reader(encoding, currentUtcYear, content);
     // CR-only line ends are only honoured in a file that has no LF at all; elsewhere a stray CR is
     // part of its line.
     const char lineEnd = Find(bytes, '\n', 0) < 0 && Find(bytes, '\r', 0) >= 0 ? '\r' : '\n';
@@ -287,7 +287,7 @@ Content ReadLines(QByteArrayView bytes, int currentUtcYear, Texts texts)
 
 Content Read(QByteArrayView bytes, int currentUtcYear)
 {
-    return ReadLines(bytes, currentUtcYear, Texts::Decode);
+    return ReadLines<Texts::Decode>(bytes, currentUtcYear);
 }
 
 bool IsEntryFile(const Content& content)
@@ -300,7 +300,7 @@ Unloadable CheckLoadable(QByteArrayView bytes)
     if (bytes.size() > textfile::kMaxFileSize)
         return Unloadable::TooLarge;
     // The year does not matter for a refusal.
-    switch (ReadLines(bytes, 2000, Texts::Skip).refusal) {
+    switch (ReadLines<Texts::Skip>(bytes, 2000).refusal) {
     case Content::Refusal::None:
         break;
     case Content::Refusal::NotText:
