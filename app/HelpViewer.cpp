@@ -4,8 +4,8 @@
 
 #include <QApplication>
 #include <QCursor>
-#include <QPointer>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>

@@ -312,7 +312,7 @@ BENCHMARK(BM_SaveEndToEnd)->Unit(benchmark::kMillisecond)->UseRealTime();
 // `ratio` compares them under the same load.
 void BM_StartToFirstPaint(benchmark::State& state)
 {
-    // The installed program against the minimal one, both with the same probe preloaded.
+    // The built Zandrel beside this program against the minimal one, both with the probe preloaded.
     const QString dir = QCoreApplication::applicationDirPath();
     const QString probe = dir + QStringLiteral("/first_paint_probe.so");
     std::vector<double> program;
