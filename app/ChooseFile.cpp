@@ -1,10 +1,36 @@
 #include "ChooseFile.h"
 
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QIdentityProxyModel>
+#include <QLocale>
 #include <QStringList>
 
 namespace filedlg {
 namespace {
+
+// Qt's file model writes sizes and dates with the system's locale, whatever the program chose:
+// under LANG=C the detail view said "5 Mar 2024 14:02:00" and "1.50 KiB". These two columns are
+// written again with the program's German locale; everything else comes from the model as it is.
+class GermanFileColumns : public QIdentityProxyModel
+{
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (role == Qt::DisplayRole && files && index.isValid()) {
+            const QModelIndex source = mapToSource(index);
+            // QFileSystemModel's columns: name, size, type, date modified.
+            if (index.column() == 1 && !files->isDir(source))
+                return QLocale().formattedDataSize(files->size(source));
+            if (index.column() == 3)
+                return QLocale().toString(files->lastModified(source), QLocale::ShortFormat);
+        }
+        return QIdentityProxyModel::data(index, role);
+    }
+};
 
 FilePresenter& Presenter()
 {
@@ -37,6 +63,9 @@ void SetFilePresenter(FilePresenter presenter)
 std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* parent, const FileRequest& request)
 {
     auto dialog = std::make_unique<QFileDialog>(parent, request.title, request.folder);
+    // Only Qt's own dialog takes it; a native one (Windows) refuses it and speaks the system's
+    // language itself.
+    dialog->setProxyModel(new GermanFileColumns(dialog.get()));
     dialog->setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     // Also for a load: the dialog may hand back a name that does not exist, and the load then
     // says that the file was not found.

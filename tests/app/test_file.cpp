@@ -7,6 +7,8 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QTreeView>
 #ifdef Q_OS_WIN
 #include <windows.h>
 #else
@@ -180,4 +182,30 @@ TEST_F(DialogTest, NoSaveOfAFileThatLadenWouldRefuseAndNoLoadOfAFileThatIsNoEntr
                                                          "weder „VEREIN:“ noch "
                                                          "„VERANSTALTUNG:“.")});
     EXPECT_EQ(List()->GetCount(), entry::kMaxEntries + 1);
+}
+
+TEST(FileDialog, DetailViewWritesSizesAndDatesInGerman)
+{
+    // The suite runs under LC_ALL=C.UTF-8, where Qt's file model alone writes "5 Mar 2024".
+    QTemporaryDir folder;
+    QFile file(folder.filePath(QStringLiteral("meldung.mdg")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(1536, 'x'));
+    file.flush(); // or the write at close() would make the file new again
+    ASSERT_TRUE(file.setFileTime(QDateTime(QDate(2024, 3, 5), QTime(14, 2)),
+                                 QFileDevice::FileModificationTime));
+    file.close();
+    filedlg::FileRequest request;
+    request.folder = folder.path();
+    const std::unique_ptr<QFileDialog> dialog = filedlg::MakeFileDialog(nullptr, request);
+    dialog->setViewMode(QFileDialog::Detail);
+    dialog->show();
+    const auto* view = dialog->findChild<QTreeView*>(QStringLiteral("treeView"));
+    ASSERT_NE(view, nullptr);
+    const auto cell = [view](int column) {
+        return view->model()->index(0, column, view->rootIndex()).data().toString();
+    };
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !cell(3).isEmpty(); }, 5000));
+    EXPECT_EQ(cell(3), QStringLiteral("05.03.24 14:02"));
+    EXPECT_EQ(cell(1), QStringLiteral("1,50 KiB"));
 }
