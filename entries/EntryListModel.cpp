@@ -1,6 +1,28 @@
 #include "EntryListModel.h"
 
 #include <algorithm>
+#include <QStringList>
+
+namespace {
+
+// What a screen reader says for a row: the text of the row reads "Meier,Anna" as one word and
+// leaves out gender and year, which the row shows only as a picture and beside the name.
+QString SpokenText(const QString& text, qint32 code)
+{
+    const entry::Names names = entry::SplitDisplayText(text);
+    QStringList parts;
+    for (const QString& part : {names.name, names.firstName}) {
+        if (!part.isEmpty())
+            parts << part;
+    }
+    parts << (entry::GenderOf(code) == entry::Male ? QStringLiteral("männlich")
+                                                   : QStringLiteral("weiblich"));
+    const qint32 year = entry::YearOf(code);
+    parts << (year < 0 ? QStringLiteral("Jahrgang ungültig") : QString::number(year));
+    return parts.join(QStringLiteral(", "));
+}
+
+} // namespace
 
 EntryListModel::EntryListModel(QObject* parent)
     : QAbstractListModel(parent), m_collator(collation::ListCollator())
@@ -18,8 +40,9 @@ QVariant EntryListModel::data(const QModelIndex& index, int role) const
         return {};
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::AccessibleTextRole:
         return Text(index.row());
+    case Qt::AccessibleTextRole:
+        return SpokenText(Text(index.row()), Code(index.row()));
     case EntryCodeRole:
         return Code(index.row());
     default:
@@ -169,9 +192,10 @@ bool EntryListModel::SetCode(int row, qint32 code)
         return false;
     if (m_arrRows.at(row).code != code) {
         m_arrRows[row].code = code;
-        // The picture follows bit 0 of the code, so the row has to be drawn again.
+        // The picture and the year follow the code, so the row has to be drawn again, and a screen
+        // reader's text of it changes as well.
         const QModelIndex changed = index(row);
-        Q_EMIT dataChanged(changed, changed, {EntryCodeRole});
+        Q_EMIT dataChanged(changed, changed, {EntryCodeRole, Qt::AccessibleTextRole});
     }
     return true;
 }

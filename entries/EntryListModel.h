@@ -15,8 +15,8 @@ class EntryListModel : public QAbstractListModel
 {
     Q_OBJECT
 public:
-    /// The entry code of a row (qint32) under this role; DisplayRole and AccessibleTextRole give
-    /// the display text.
+    /// The entry code of a row (qint32) under this role; DisplayRole gives the display text and
+    /// AccessibleTextRole all of the row in words ("Meier, Anna, weiblich, 2012").
     static constexpr int EntryCodeRole = Qt::UserRole + 1;
 
     explicit EntryListModel(QObject* parent = nullptr);

@@ -5,6 +5,7 @@
 #include "EntryListModel.h"
 
 #include <gtest/gtest.h>
+#include <QAccessible>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -88,6 +89,23 @@ TEST_F(IconListBox, RowShowsItsGenderPictureTheFillBesideAndTextCutToTheRow)
     // A row never looks further than its first 300 characters, however wide it is.
     EXPECT_EQ(CEntryRowDelegate::ShownLine(list.fontMetrics(), QString(400, u'.'), 1 << 20),
               QString(300, u'.') + u'…');
+}
+
+TEST_F(IconListBox, ScreenReaderHearsNameGenderAndYearOfEachRow)
+{
+    rows.AddSorted(QStringLiteral("Alt,Erna"), entry::MakeCode(-1, entry::Female)); // from a file
+    rows.AddSorted(QStringLiteral("Zora"), entry::MakeCode(2012, entry::Female));
+    const char* const spoken[] = {"Alt, Erna, weiblich, Jahrgang ungültig",
+                                  "Meier, Max, männlich, 1990", "Neumann, Nina, weiblich, 1990",
+                                  "Otto, Olaf, männlich, 1990", "Zora, weiblich, 2012"};
+    QAccessibleInterface* view = QAccessible::queryAccessibleInterface(&list);
+    ASSERT_TRUE(view && view->tableInterface());
+    for (int row = 0; row < int(std::size(spoken)); ++row) {
+        const QAccessibleInterface* cell = view->tableInterface()->cellAt(row, 0);
+        ASSERT_NE(cell, nullptr) << row;
+        EXPECT_EQ(cell->text(QAccessible::Name).toStdString(), spoken[row]);
+    }
+    EXPECT_EQ(list.GetText(1), QStringLiteral("Meier,Max")) << "the shown text stays";
 }
 
 } // namespace
