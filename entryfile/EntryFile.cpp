@@ -95,10 +95,13 @@ constexpr QByteArrayView kBom("\xEF\xBB\xBF");
 
 // Whether the reader turns the values into text, or only sorts the lines as it would: the check
 // before a save needs nothing but the refusal, and decoding every name again doubled its cost.
-enum class Texts { Decode, Skip };
+enum class Texts
+{
+    Decode,
+    Skip
+};
 
-template <Texts texts>
-class LineReader
+template <Texts texts> class LineReader
 {
 public:
     LineReader(Encoding encoding, int currentUtcYear, Content& content)
@@ -231,8 +234,7 @@ QByteArray Write(const QString& club, const QString& event, const QList<EntryRow
 
 namespace {
 
-template <Texts texts>
-Content ReadLines(QByteArrayView bytes, int currentUtcYear)
+template <Texts texts> Content ReadLines(QByteArrayView bytes, int currentUtcYear)
 {
     // UTF-16 is turned into UTF-8 and read as such: the same folding of characters that
     // Windows-1252 lacks, the same line rules.
@@ -311,39 +313,33 @@ Unloadable CheckLoadable(QByteArrayView bytes)
     return Unloadable::None;
 }
 
-int FindPrefix(const QStringList& items, const QString& value)
+int FindItem(const QStringList& items, const QString& value)
 {
     if (value.isEmpty())
         return -1;
+    int beginning = -1;
+    int beginnings = 0;
     for (qsizetype i = 0; i < items.size(); ++i) {
-        if (items[i].startsWith(value, Qt::CaseInsensitive))
+        if (items[i].compare(value, Qt::CaseInsensitive) == 0)
             return static_cast<int>(i);
+        if (items[i].startsWith(value, Qt::CaseInsensitive)) {
+            beginning = static_cast<int>(i);
+            ++beginnings;
+        }
     }
-    return -1;
+    return beginnings == 1 ? beginning : -1;
 }
 
 HeaderSelection MatchHeaders(const QList<HeaderValue>& headers, const QStringList& clubs,
                              const QStringList& events)
 {
     HeaderSelection selection;
-    int clubResult = -1;
-    int eventResult = -1;
-    for (qsizetype i = 0; i < headers.size(); ++i) {
-        const HeaderValue& header = headers[i];
-        if (header.kind == HeaderValue::Club) {
-            clubResult = FindPrefix(clubs, header.value);
-            if (clubResult >= 0)
-                selection.club = clubResult;
-        } else {
-            eventResult = FindPrefix(events, header.value);
-            if (eventResult >= 0)
-                selection.event = eventResult;
-        }
-        // Both results are looked at once per line, after all of the line's values.
-        const bool lineEnds = i + 1 == headers.size() || headers[i + 1].line != header.line;
-        if (lineEnds && clubResult >= 0 && eventResult >= 0)
-            selection.enableEditButtons = true;
-    }
+    for (const HeaderValue& header : headers)
+        (header.kind == HeaderValue::Club ? selection.clubValue : selection.eventValue) =
+            header.value;
+    selection.club = FindItem(clubs, selection.clubValue);
+    selection.event = FindItem(events, selection.eventValue);
+    selection.enableEditButtons = selection.club >= 0 && selection.event >= 0;
     return selection;
 }
 

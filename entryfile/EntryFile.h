@@ -95,18 +95,22 @@ enum class Unloadable
 };
 Unloadable CheckLoadable(QByteArrayView bytes);
 
-/// The combo box's prefix search: the first item, from the top, that begins with the value,
-/// ignoring case; -1 when there is none. An empty value matches nothing, so a file saved without
-/// a club or an event does not select the first item of the list.
-int FindPrefix(const QStringList& items, const QString& value);
+/// The item a file's club or event names: the item equal to the value (ignoring case), else the
+/// one item that begins with it, ignoring case; -1 when none, or when several begin with it and
+/// none is equal. An empty value names nothing, so a file saved without a club or an event
+/// selects no item. A registration must never be saved under a club or event that its file did
+/// not name: the first of several items that merely begin alike would be such a guess.
+int FindItem(const QStringList& items, const QString& value);
 
-/// What the header values of a file do to the window's two drop-down lists.
+/// What the header values of a file do to the window's two drop-down lists. The last value of
+/// each kind is the file's: a file written by the program has one of each.
 struct HeaderSelection
 {
-    int club = -1;  ///< item to select in the club list, -1: leave its selection alone
+    int club = -1;  ///< the item the file names in the club list, -1: none (the choice is cleared)
     int event = -1; ///< the same for the event list
-    /// True when, at the end of some line, the last club search and the last event search had
-    /// both found an item: the editing buttons are then enabled.
+    QString clubValue;  ///< the file's club as written; empty when it has none
+    QString eventValue; ///< the file's event as written
+    /// Both were found: the editing buttons are then enabled.
     bool enableEditButtons = false;
 };
 

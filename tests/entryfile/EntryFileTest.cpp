@@ -149,15 +149,36 @@ TEST(EntryFile, RoundTripKeepsTextsAndCodes)
     EXPECT_EQ(Read(Write({}, {}, {entries[0]}), kYear + 1).entries[0].code, -1);
 }
 
-TEST(EntryFile, HeadersSelectClubAndEvent)
+TEST(EntryFile, AFileSelectsOnlyTheClubItNames)
 {
-    // An empty value selects nothing, and both results are judged at the end of each line: here
-    // never both at once, so the buttons stay as they are.
-    const HeaderSelection s =
-        MatchHeaders({Club(u"", 0), Event(u"gauturn", 0), Club(u"tv muster", 1), Event(u"x", 1)},
-                     {QStringLiteral("SV Blau-Weiß"), QStringLiteral("TV Musterstadt")},
-                     {QStringLiteral("Gaubergfest"), QStringLiteral("Gauturnfest")});
-    EXPECT_EQ(QList<int>({s.club, s.event, s.enableEditButtons}), QList<int>({1, 1, false}));
+    const QStringList clubs = {QStringLiteral("TV Hasenweiler"), QStringLiteral("TV Musterstadt"),
+                               QStringLiteral("TV Muster"), QStringLiteral("SC Wiesenbach")};
+    const struct
+    {
+        const char16_t* value;
+        int item;
+    } cases[] = {
+        {u"SC Wiesenbach", 3},
+        {u"sc wiesenBACH", 3},           // case does not count
+        {u"TV Muster", 2},               // the equal item, though another begins with it
+        {u"TV Musters", 1},              // the one item that begins with it
+        {u"TV", -1},                     // several begin with it: no guess
+        {u"TSV 1860 Hintertupfing", -1}, // in no list item
+        {u"", -1},                       // saved before a club was chosen
+        {u"SC Wiesenbach e. V.", -1},    // longer than any item
+    };
+    for (const auto& [value, item] : cases)
+        EXPECT_EQ(FindItem(clubs, QString::fromUtf16(value)), item)
+            << QString::fromUtf16(value).toStdString();
+
+    // The last value of each kind is the file's, found or not; the buttons need both.
+    const QStringList events = {QStringLiteral("Gaubergfest"), QStringLiteral("Gauturnfest")};
+    HeaderSelection s = MatchHeaders(
+        {Club(u"TV Musterstadt", 0), Event(u"gauturn", 1), Club(u"TSV 1860", 2)}, clubs, events);
+    EXPECT_EQ(QList<int>({s.club, s.event, s.enableEditButtons}), QList<int>({-1, 1, false}));
+    EXPECT_EQ(s.clubValue, QStringLiteral("TSV 1860"));
+    s = MatchHeaders({Club(u"tv musterstadt", 0), Event(u"Gauturnfest", 1)}, clubs, events);
+    EXPECT_EQ(QList<int>({s.club, s.event, s.enableEditButtons}), QList<int>({1, 1, true}));
 }
 
 TEST(EntryFile, AFileWithoutHeaderValuesIsNoEntryFile)
