@@ -1,18 +1,21 @@
 #include "CEntryDlg.h"
 
+#include "ChooseFile.h"
 #include "Clubs.h"
 #include "DataExchange.h"
 #include "DataPath.h"
+#include "ElidingLabel.h"
+#include "Entry.h"
 #include "Extras.h"
 #include "ExtrasLoader.h"
-#include "Entry.h"
 #include "HelpViewer.h"
 #include "KeyboardRules.h"
 #include "MessageBox.h"
+#include "Messages.h"
 #include "NameValidator.h"
 #include "Registration.h"
-#include "ChooseFile.h"
 #include "Settings.h"
+#include "WindowPlacement.h"
 
 #include <algorithm>
 
@@ -37,12 +40,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QTime>
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QScopeGuard>
+#include <QTime>
 #include <QTimer>
 #include <QToolTip>
 #include <QUrl>
@@ -93,8 +97,8 @@ CEntryDlg::~CEntryDlg()
 {
     // The base class destroys the controls after this object is gone; focus moves and selection
     // changes they raise on the way out must not reach the handlers any more.
-    for (QWidget* watched : std::initializer_list<QWidget*>{m_edYear, m_cbClub, m_cbEvent,
-                                                             m_lbEntries})
+    for (QWidget* watched :
+         std::initializer_list<QWidget*>{m_edYear, m_cbClub, m_cbEvent, m_lbEntries})
         watched->removeEventFilter(this);
     for (QObject* child : findChildren<QObject*>())
         disconnect(child, nullptr, this, nullptr);
@@ -201,12 +205,10 @@ void CEntryDlg::BuildControls()
     left->addWidget(m_cbEvent, row++, 0, 1, 2);
     left->setRowMinimumHeight(row++, 12);
     // Says whether the fields edit the selected participant or make a new one.
-    m_lblEditing = new QLabel(this);
-    m_lblEditing->setObjectName(QStringLiteral("labelEditing"));
-    m_lblEditing->setTextFormat(Qt::PlainText);
     // One line whose width never moves the other controls: it changes with every keystroke
     // in a selected row, and a new layout of the whole window each time would be felt.
-    m_lblEditing->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    m_lblEditing = new ElidingLabel(this);
+    m_lblEditing->setObjectName(QStringLiteral("labelEditing"));
     left->addWidget(m_lblEditing, row++, 0, 1, 2);
     left->addWidget(label(QStringLiteral("V&orname"), m_edFirstName), row, 0);
     left->addWidget(m_edFirstName, row++, 1);
@@ -255,16 +257,14 @@ void CEntryDlg::BuildControls()
     top->addLayout(left, 0);
     top->addSpacing(12);
     top->addLayout(right, 1);
-    resize(720, 500);
 
     // Tab order: the order of the controls in the window, club and event first. Of the two
     // gender buttons only the checked one takes the Tab (see UpdateGenderTabStop).
     QList<QWidget*> tabOrder;
     // A list of int: on Windows, <windows.h> makes IDHELP the plain number 9.
-    for (int id : std::initializer_list<int>{IDC_CLUB, IDC_EVENT, IDC_FIRSTNAME, IDC_NAME, IDC_YEAR,
-                                             IDC_FEMALE, IDC_MALE, IDC_ADD, IDC_NEW, IDC_REMOVE,
-                                             IDC_LOAD, IDC_SAVE, IDC_AUTOSAVE, IDC_ENTRIES,
-                                             IDC_SEND, IDHELP})
+    for (int id : std::initializer_list<int>{
+             IDC_CLUB, IDC_EVENT, IDC_FIRSTNAME, IDC_NAME, IDC_YEAR, IDC_FEMALE, IDC_MALE, IDC_ADD,
+             IDC_NEW, IDC_REMOVE, IDC_LOAD, IDC_SAVE, IDC_AUTOSAVE, IDC_ENTRIES, IDC_SEND, IDHELP})
         tabOrder << GetDlgItem(id);
     tabOrder << m_btnMore << GetDlgItem(IDOK_Exit) << GetDlgItem(IDC_DUMMY);
     for (qsizetype i = 0; i + 1 < tabOrder.size(); ++i)
@@ -281,11 +281,11 @@ void CEntryDlg::BuildControls()
     // what the last file action did and whether anything is unsaved.
     m_lblCounts = new QLabel(this);
     m_lblCounts->setObjectName(QStringLiteral("labelCounts"));
-    m_lblStatus = new QLabel(this);
+    // A long club or file name must not widen the window off the screen: the line is cut where
+    // it is drawn, and read whole by screen readers.
+    m_lblStatus = new ElidingLabel(this);
     m_lblStatus->setObjectName(QStringLiteral("labelStatus"));
     m_lblStatus->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_lblStatus->setTextFormat(Qt::PlainText);
-    m_lblStatus->setAccessibleName(QStringLiteral("Status"));
     auto* under = new QHBoxLayout;
     under->addWidget(m_lblCounts);
     under->addStretch();
@@ -304,7 +304,7 @@ void CEntryDlg::BuildCommands()
         action->setShortcut(keys);
         // Dialogs would otherwise not show the shortcut beside the item.
         action->setShortcutVisibleInContextMenu(true);
-        connect(action, &QAction::triggered, this, handler);
+        connect(action, &QAction::triggered, this, [this, handler] { RunCommand(handler); });
         addAction(action); // the shortcut works anywhere in the window
         return action;
     };
@@ -332,8 +332,8 @@ void CEntryDlg::BuildCommands()
                         QKeySequence(Qt::CTRL | Qt::Key_Z), &CEntryDlg::OnUndo);
     m_actRedo = command(QStringLiteral("&Wiederholen"), QStringLiteral("actionRedo"),
                         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &CEntryDlg::OnRedo);
-    m_actRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
-                             QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    m_actRedo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     // Shift+F10 and the menu key open the commands wherever the focus is.
     auto* menuKey = new QAction(this);
     menuKey->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)});
@@ -367,15 +367,18 @@ void CEntryDlg::UpdateListState()
     QAccessible::updateAccessibility(&changed);
 
     UpdateHistory();
-    // Named as it was when it was chosen: the label stays put while its row is typed into.
+    // The row as it is now, and as it was chosen once the fields have renamed it: typing the next
+    // child into a selected row shows at once whom it overwrites.
     const int selected = m_lbEntries->GetCurSel();
-    if (selected != m_nEditingRow) {
-        m_nEditingRow = selected;
-        const entry::Names names = entry::SplitDisplayText(m_lbEntries->GetText(selected));
-        m_lblEditing->setText(selected >= 0 ? QStringLiteral("Eintrag ändern: %1, %2")
-                                                  .arg(names.name, names.firstName)
-                                            : QStringLiteral("Neuer Teilnehmer"));
+    QString editing = QStringLiteral("Neuer Teilnehmer");
+    if (selected >= 0) {
+        const QString now = entry::ShownName(m_lbEntries->GetText(selected));
+        editing = QStringLiteral("Eintrag ändern: ") + now;
+        const QString was = entry::ShownName(m_selectedAs.text);
+        if (was != now)
+            editing += QStringLiteral(" (war: %1)").arg(was);
     }
+    m_lblEditing->setFullText(editing);
     UpdateStatus();
 
     const QString reason = m_document.PrintBlocker();
@@ -402,7 +405,7 @@ void CEntryDlg::dropEvent(QDropEvent* event)
     const QString path = urls.first().toLocalFile();
     // Asked after the drop has finished, so that the file manager is not kept waiting.
     QTimer::singleShot(0, this, [this, path] {
-        if (MayDiscardChanges())
+        if (CommitPendingEdit() && MayDiscardChanges())
             LoadPath(path);
     });
 }
@@ -420,11 +423,25 @@ void CEntryDlg::ConnectControls()
         connect(static_cast<QPushButton*>(GetDlgItem(id)), &QAbstractButton::clicked, this,
                 dispatch(handler));
     };
-    clicked(IDC_ADD, &CEntryDlg::OnAdd);
-    clicked(IDC_REMOVE, &CEntryDlg::OnRemove);
-    clicked(IDC_SEND, &CEntryDlg::OnSend);
-    clicked(IDC_SAVE, &CEntryDlg::OnSave);
-    clicked(IDC_LOAD, &CEntryDlg::OnLoad);
+    // A command by mnemonic, Enter or Space keeps the focus where it is: what leaving the field
+    // would have done comes first, so that the command sees what the window shows.
+    const auto command = [&](int id, void (CEntryDlg::*handler)()) {
+        auto* button = static_cast<QPushButton*>(GetDlgItem(id));
+        connect(button, &QAbstractButton::clicked, this, [this, handler, button] {
+            if (m_nExchangeDepth != 0)
+                return;
+            if (m_refusedLeaveTo == button) {
+                m_refusedLeaveTo = nullptr;
+                return;
+            }
+            RunCommand(handler);
+        });
+    };
+    command(IDC_ADD, &CEntryDlg::OnAdd);
+    command(IDC_REMOVE, &CEntryDlg::OnRemove);
+    command(IDC_SEND, &CEntryDlg::OnSend);
+    command(IDC_SAVE, &CEntryDlg::OnSave);
+    command(IDC_LOAD, &CEntryDlg::OnLoad);
     connect(m_lbEntries, &CIconListBox::selChange, this, dispatch(&CEntryDlg::OnSelChangeEntries));
     // Counts and the print commands follow the list. One update per pass of the event loop: a
     // bulk add changes the list row by row.
@@ -439,6 +456,13 @@ void CEntryDlg::ConnectControls()
     };
     connect(&m_document, &EntryDocument::changed, this, listChanged);
     connect(&m_document, &EntryDocument::changed, this, &CEntryDlg::UpdateHistory);
+    // An undo named in the status line is stale once anything else has changed the list.
+    connect(&m_document, &EntryDocument::changed, this, [this] {
+        if (m_bStatusIsHistory) {
+            m_bStatusIsHistory = false;
+            ShowStatus({});
+        }
+    });
     connect(&m_document, &EntryDocument::modifiedChanged, this, [this] {
         UpdateHistory();
         UpdateStatus();
@@ -449,6 +473,13 @@ void CEntryDlg::ConnectControls()
     connect(&m_document, &EntryDocument::clubEventRestored, this, [this] {
         m_cbClub->setCurrentIndex(m_cbClub->findText(m_document.Club(), Qt::MatchExactly));
         m_cbEvent->setCurrentIndex(m_cbEvent->findText(m_document.Event(), Qt::MatchExactly));
+        // Saving needs both again, as after a load that named neither.
+        m_bClubChosen = m_cbClub->currentIndex() >= 0 ? 1 : 0;
+        m_bEventChosen = m_cbEvent->currentIndex() >= 0 ? 1 : 0;
+        if (m_bClubChosen == 1 && m_bEventChosen == 1)
+            EnableEditButtons();
+        else
+            GetDlgItem(IDC_SAVE)->setEnabled(false);
     });
     // The document holds what is selected, whoever selected it: that is what gets saved.
     connect(m_cbClub, &QComboBox::currentIndexChanged, this,
@@ -460,24 +491,31 @@ void CEntryDlg::ConnectControls()
     connect(m_cbEvent, &QComboBox::activated, this, dispatch(&CEntryDlg::OnSelChangeEvent));
     connect(m_edFirstName, &QLineEdit::textChanged, this, dispatch(&CEntryDlg::OnChangeName));
     connect(m_edName, &QLineEdit::textChanged, this, dispatch(&CEntryDlg::OnChangeName));
-    for (QWidget* watched : std::initializer_list<QWidget*>{m_edYear, m_cbClub, m_cbEvent,
-                                                             m_lbEntries})
+    for (QWidget* watched :
+         std::initializer_list<QWidget*>{m_edYear, m_cbClub, m_cbEvent, m_lbEntries})
         watched->installEventFilter(this);
-    for (QLineEdit* field : {m_edFirstName, m_edName, m_edYear, m_cbClub->lineEdit(),
-                             m_cbEvent->lineEdit()})
+    for (QLineEdit* field :
+         {m_edFirstName, m_edName, m_edYear, m_cbClub->lineEdit(), m_cbEvent->lineEdit()})
         keys::KeepAltForMnemonics(field);
     keys::MakeAutomaticRadioButtons(m_rbFemale, m_rbMale);
     connect(m_rbFemale, &QAbstractButton::clicked, this, dispatch(&CEntryDlg::OnFemale));
     connect(m_rbMale, &QAbstractButton::clicked, this, dispatch(&CEntryDlg::OnMale));
-    clicked(IDC_NEW, &CEntryDlg::OnNew);
+    command(IDC_NEW, &CEntryDlg::OnNew);
     clicked(IDC_DUMMY, &CEntryDlg::OnDummy);
+    // Help shows nothing of the fields: it runs whatever they hold.
     clicked(IDHELP, &CEntryDlg::OnHelpButton);
-    clicked(IDOK_Exit, &CEntryDlg::OnOK);
+    command(IDOK_Exit, &CEntryDlg::OnOK);
 
     for (QLineEdit* field : {m_edFirstName, m_edName}) {
         connect(field, &QLineEdit::inputRejected, this, [this, field] {
             const auto* validator = static_cast<const NameValidator*>(field->validator());
             ShowRejectedCharacter(field, validator->LastRejected());
+        });
+        // A refusal explains the keystroke it refused; once the text was taken it is old news,
+        // and screen readers would go on reading it as the field's description.
+        connect(field, &QLineEdit::textChanged, field, [field] {
+            if (!field->toolTip().isEmpty())
+                field->setToolTip(QString());
         });
     }
 }
@@ -537,6 +575,8 @@ void CEntryDlg::OnInitDialog()
     }
 #endif
     setWindowIcon(m_hIcon);
+    // Centred in the free area of the screen, and wholly on it, also on a netbook.
+    placement::PlaceOnScreen(*this, QSize(720, 500));
     InitImageList();
     m_lbEntries->m_pImageList = &m_imageList;
     m_nGender = entry::Female;
@@ -564,6 +604,9 @@ void CEntryDlg::ResetGenderButtons()
 
 void CEntryDlg::SetFocusToFirstName()
 {
+    // The fields were just cleared: leaving the year field now is no user's leaving, and its "0"
+    // is no refused year.
+    const QScopedValueRollback moving(m_bMovingFocus, true);
     m_edFirstName->setFocus(Qt::OtherFocusReason);
     m_edFirstName->selectAll();
 }
@@ -610,7 +653,10 @@ void CEntryDlg::OnOK()
 void CEntryDlg::reject()
 {
     // Escape, the close box and Alt+F4 end here. Leaving with unsaved participants must not happen
-    // by a slip of the finger, so the same question as on "Beenden" comes first; no data exchange.
+    // by a slip of the finger, so the same question as on "Beenden" comes first, after a typed
+    // year has counted as a change.
+    if (!m_bClosing && !CommitPendingEdit())
+        return;
     if (!m_bClosing && m_bModified == 1 &&
         msgbox::Show(this, kExitQuestion, msgbox::Buttons::YesNoDefaultNo) != msgbox::Answer::Yes)
         return;
@@ -628,7 +674,7 @@ void CEntryDlg::keyPressEvent(QKeyEvent* event)
     for (const QAction* action : m_menu->actions()) {
         if (!action->isEnabled() && !action->shortcut().isEmpty() &&
             action->shortcuts().contains(QKeySequence(event->keyCombination()))) {
-            const QString why = action == m_actUndo   ? QStringLiteral("Nichts rückgängig zu machen.")
+            const QString why = action == m_actUndo ? QStringLiteral("Nichts rückgängig zu machen.")
                                 : action == m_actRedo ? QStringLiteral("Nichts zu wiederholen.")
                                                       : action->toolTip();
             ShowStatus(QString(action->text()).remove(u'&') + QStringLiteral(" – ") + why);
@@ -677,12 +723,19 @@ bool CEntryDlg::eventFilter(QObject* watched, QEvent* event)
         OnRemove();
         return true;
     }
-    if (watched == m_edYear && event->type() == QEvent::FocusOut && m_nExchangeDepth == 0) {
+    if (watched == m_edYear && event->type() == QEvent::FocusOut && m_nExchangeDepth == 0 &&
+        !m_bMovingFocus) {
         // Only a move of the focus inside the window counts as leaving the field: a message box or
         // another window taking the focus does not, or every error box would trigger the next.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            OnKillFocusYear();
+        const bool typed = m_edYear->isModified();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+            !LeaveYearField() && typed && qobject_cast<QPushButton*>(QApplication::focusWidget())) {
+            // The press of a button took the focus: the click that follows must not run its
+            // command on a refused year that was typed. Only that click: later ones run.
+            m_refusedLeaveTo = QApplication::focusWidget();
+            QTimer::singleShot(0, this, [this] { m_refusedLeaveTo = nullptr; });
+        }
     }
     return QDialog::eventFilter(watched, event);
 }
@@ -705,11 +758,15 @@ void CEntryDlg::OnAdd()
 {
     SyncGenderAndUpdate(1);
     const QString text = entry::DisplayText(m_strName, m_strFirstName);
-    if (!EntryDocument::IsComplete(m_strName, m_strFirstName, m_nYear, m_nGender,
-                                   entry::CurrentUtcYear())) {
-        msgbox::Show(this, kIncomplete);
+    const int thisYear = entry::CurrentUtcYear();
+    if (!EntryDocument::IsComplete(m_strName, m_strFirstName, m_nYear, m_nGender, thisYear)) {
+        msgbox::Show(this,
+                     kIncomplete + u'\n' +
+                         messages::IncompleteField(m_strName, m_strFirstName, m_nYear, thisYear));
         return;
     }
+    if (AddAfterRename(text))
+        return;
     // The same child twice is a slip far more often than twins of one name; "Nein" keeps the
     // fields as they are.
     if (m_document.Contains(text, m_nYear) &&
@@ -720,7 +777,11 @@ void CEntryDlg::OnAdd()
                      msgbox::Buttons::YesNoDefaultNo) != msgbox::Answer::Yes)
         return;
     m_document.Add(text, entry::MakeCode(m_nYear, m_nGender));
+    ClearFieldsForNext();
+}
 
+void CEntryDlg::ClearFieldsForNext()
+{
     m_strFirstName.clear();
     m_strName.clear();
     m_nYear = 0;
@@ -728,6 +789,30 @@ void CEntryDlg::OnAdd()
     SyncGenderAndUpdate(0);
     SetFocusToFirstName();
     ResetGenderButtons();
+}
+
+bool CEntryDlg::AddAfterRename(const QString& text)
+{
+    // Typing the next child into a selected row renames that row as it is typed; adding it then
+    // would leave the old participant gone. Asked only when the name was changed in place.
+    const int row = m_lbEntries->GetCurSel();
+    if (row < 0 || m_lbEntries->GetText(row) == m_selectedAs.text)
+        return false;
+    const messages::RenamedQuestion question =
+        messages::RenamedInPlace(entry::ShownName(m_selectedAs.text), entry::ShownName(text));
+    switch (msgbox::Ask(this, question.text, question.addNew, question.keepChange)) {
+    case msgbox::Answer::Yes:
+        m_document.RestoreAndAdd(row, m_selectedAs, text, entry::MakeCode(m_nYear, m_nGender));
+        break;
+    case msgbox::Answer::No:
+        m_document.CloseEdit(); // the rename stays, as the one step it already is
+        break;
+    default:
+        return true; // nothing decided: the fields stay as they are
+    }
+    m_lbEntries->SetCurSel(-1);
+    ClearFieldsForNext();
+    return true;
 }
 
 void CEntryDlg::OnRemove()
@@ -767,6 +852,7 @@ void CEntryDlg::OnSelChangeEntries()
     const int index = m_lbEntries->GetCurSel();
     if (index == -1)
         return;
+    m_selectedAs = {m_lbEntries->GetText(index), m_lbEntries->GetItemData(index)};
     const entry::Names names = entry::SplitDisplayText(m_lbEntries->GetText(index));
     m_strName = names.name;
     m_strFirstName = names.firstName;
@@ -798,15 +884,38 @@ void CEntryDlg::OnChangeName()
 
 void CEntryDlg::OnKillFocusYear()
 {
-    SyncGenderAndUpdate(1);
+    LeaveYearField();
+}
+
+bool CEntryDlg::LeaveYearField()
+{
+    m_edYear->setModified(false); // what was typed is dealt with now, one way or the other
+    const bool exchanged = SyncGenderAndUpdate(1) != 0;
     const int year = entry::CheckBirthYear(m_nYear);
     if (year != -1) {
         UpdateSelectedEntry(entry::MakeCode(year, m_nGender));
-        return;
+        // A text that is no number was refused by the exchange, with its message.
+        return exchanged;
     }
-    msgbox::Show(this, kBadDate);
+    msgbox::Show(this,
+                 kBadDate + u'\n' + messages::YearOutsideWindow(m_nYear, entry::CurrentUtcYear()));
     m_nYear = 0;
     SyncGenderAndUpdate(0);
+    return false;
+}
+
+bool CEntryDlg::CommitPendingEdit()
+{
+    for (QComboBox* box : {m_cbClub, m_cbEvent})
+        SettleChoice(box);
+    // A year typed and not yet taken; a field that the program filled has nothing to take.
+    return !m_edYear->isModified() || LeaveYearField();
+}
+
+void CEntryDlg::RunCommand(void (CEntryDlg::*handler)())
+{
+    if (CommitPendingEdit())
+        (this->*handler)();
 }
 
 void CEntryDlg::OnFemale()
@@ -870,24 +979,35 @@ void CEntryDlg::LoadPath(const QString& path)
             texts << box->itemText(i);
         return texts;
     };
-    const std::optional<entryfile::HeaderSelection> selection = commands::LoadEntryFile(
-        this, m_document, path, items(m_cbClub), items(m_cbEvent));
+    const std::optional<entryfile::HeaderSelection> selection =
+        commands::LoadEntryFile(this, m_document, path, items(m_cbClub), items(m_cbEvent));
     if (!selection)
         return;
     // Selecting from code raises no choice notification, as with a combo box's own selection.
-    if (selection->club >= 0)
-        m_cbClub->setCurrentIndex(selection->club);
-    if (selection->event >= 0)
-        m_cbEvent->setCurrentIndex(selection->event);
+    // A club or event that the file does not name in the list is no choice at all: keeping the
+    // previous one would save these participants as another club's registration.
+    m_cbClub->setCurrentIndex(selection->club);
+    m_cbEvent->setCurrentIndex(selection->event);
+    m_bClubChosen = selection->club >= 0 ? 1 : 0;
+    m_bEventChosen = selection->event >= 0 ? 1 : 0;
     if (selection->enableEditButtons)
         EnableEditButtons();
+    else
+        GetDlgItem(IDC_SAVE)->setEnabled(false);
     SyncGenderAndUpdate(0);
-    ShowStatus(StatusOfFile(QStringLiteral("Geladen"), path));
+    const QString fileName = QFileInfo(path).fileName();
+    const QString missing = messages::HeaderNotFoundShort(*selection);
+    ShowStatus(StatusOfFile(QStringLiteral("Geladen"), path) +
+               (missing.isEmpty() ? QString() : QStringLiteral(" · ") + missing));
+    if (!missing.isEmpty())
+        msgbox::Show(this, messages::HeaderNotFound(*selection, fileName));
 }
 
 void CEntryDlg::OnImport()
 {
-    commands::Import(this, m_document, m_folders.memberLists);
+    if (const std::optional<QString> done =
+            commands::Import(this, m_document, m_folders.memberLists))
+        ShowStatus(*done);
 }
 
 void CEntryDlg::OnPrint()
@@ -929,6 +1049,7 @@ void CEntryDlg::StepThroughHistory(const QString& said, bool back)
     m_nGender = entry::Female;
     SyncGenderAndUpdate(0);
     ShowStatus(said);
+    m_bStatusIsHistory = true;
 }
 
 QString CEntryDlg::StatusOfFile(const QString& what, const QString& path)
@@ -963,6 +1084,7 @@ void CEntryDlg::UpdateHistory()
 void CEntryDlg::ShowStatus(const QString& text)
 {
     m_strStatus = text;
+    m_bStatusIsHistory = false;
     UpdateStatus();
 }
 
@@ -973,12 +1095,7 @@ void CEntryDlg::UpdateStatus()
         parts << m_strStatus;
     if (m_bModified == 1)
         parts << QStringLiteral("Ungespeicherte Änderungen");
-    const QString text = parts.join(QStringLiteral(" · "));
-    if (text == m_lblStatus->text())
-        return;
-    m_lblStatus->setText(text);
-    QAccessibleEvent changed(m_lblStatus, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
+    m_lblStatus->setFullText(parts.join(QStringLiteral(" · ")));
 }
 
 void CEntryDlg::SettleChoice(QComboBox* box)
@@ -989,9 +1106,8 @@ void CEntryDlg::SettleChoice(QComboBox* box)
     const int chosen = box->currentIndex();
     if (chosen >= 0 && box->itemText(chosen) == typed)
         return;
-    const int named = typed.trimmed().isEmpty()
-                          ? -1
-                          : box->findText(typed.trimmed(), Qt::MatchFixedString);
+    const int named =
+        typed.trimmed().isEmpty() ? -1 : box->findText(typed.trimmed(), Qt::MatchFixedString);
     if (named >= 0 && named != chosen) {
         box->setCurrentIndex(named);
         box == m_cbClub ? OnSelChangeClub() : OnSelChangeEvent();

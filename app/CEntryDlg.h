@@ -14,8 +14,10 @@
 #include <QDialog>
 #include <QHash>
 #include <QIcon>
+#include <QPointer>
 #include <QString>
 
+class ElidingLabel;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -143,6 +145,19 @@ private:
     bool MayDiscardChanges();
     void ConnectControls();
     void SetFocusToFirstName();
+    /// Before any command: what leaving the field being edited would do (a typed year written
+    /// into the selected row or refused, a typed club or event settled). false: refused, with
+    /// its message; the command must not run.
+    bool CommitPendingEdit();
+    /// Leaving the year field: the year into the selected row, or refused with the message;
+    /// true when it was taken.
+    bool LeaveYearField();
+    /// Runs a command once the pending edit is committed.
+    void RunCommand(void (CEntryDlg::*handler)());
+    /// "Hinzu" while the selected row was renamed in the fields: asks whether the old participant
+    /// stays; true when the add is dealt with (or cancelled) here.
+    bool AddAfterRename(const QString& text);
+    void ClearFieldsForNext();
     void ResetGenderButtons();
     void OnGenderClicked(const QRadioButton* button, int gender);
     void ShowRejectedCharacter(QLineEdit* field, char32_t ch);
@@ -197,12 +212,12 @@ private:
     QRadioButton* m_rbMale = nullptr;
     QCheckBox* m_chkAutoSave = nullptr;
     QLabel* m_lblCounts = nullptr;
-    QLabel* m_lblStatus = nullptr;
-    QLabel* m_lblEditing = nullptr;
+    ElidingLabel* m_lblStatus = nullptr;
+    ElidingLabel* m_lblEditing = nullptr;
     QPushButton* m_btnMore = nullptr;
     QAction* m_actUndo = nullptr;
     QAction* m_actRedo = nullptr;
-    QString m_strStatus; // the last file action, shown in m_lblStatus
+    QString m_strStatus;    // the last file action, shown in m_lblStatus
     int m_nEditingRow = -2; // the row m_lblEditing names (-1: none, -2: not yet shown)
     QAction* m_actImport = nullptr;
     QAction* m_actPrint = nullptr;
@@ -212,4 +227,9 @@ private:
     QHash<int, QWidget*> m_controls;
     int m_nExchangeDepth = 0; // > 0 while UpdateData runs: notifications are not dispatched
     bool m_bClosing = false;  // the user already agreed to leave
+    // The year field was left towards this button and refused: its click must not run.
+    QPointer<QWidget> m_refusedLeaveTo;
+    bool m_bMovingFocus = false;     // the program itself moves the focus out of cleared fields
+    EntryRow m_selectedAs;           // the selected row as it was when it was selected
+    bool m_bStatusIsHistory = false; // the status names an undo or redo step
 };

@@ -42,8 +42,9 @@ std::optional<entryfile::HeaderSelection> LoadEntryFile(QWidget* parent, EntryDo
                                                         const QStringList& clubs,
                                                         const QStringList& events);
 
-/// "Importieren…": a member list, its preview, and the checked rows into the document.
-void Import(QWidget* parent, EntryDocument& document, QString& folder);
+/// "Importieren…": a member list, its preview, and the checked rows into the document. Returns
+/// what the status line says when rows were added.
+std::optional<QString> Import(QWidget* parent, EntryDocument& document, QString& folder);
 
 /// "Drucken…": the registration in the print preview. Does nothing while the document says it
 /// cannot be printed.

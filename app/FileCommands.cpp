@@ -93,15 +93,15 @@ std::optional<entryfile::HeaderSelection> LoadEntryFile(QWidget* parent, EntryDo
         msgbox::Show(parent, messages::NotAnEntryFile(messages::Shown(path)));
         return std::nullopt;
     }
-    // A club or event that the lists lack leaves the current choice as it is.
+    // A club or event that the lists lack is no choice: the registration has none until the
+    // user chooses one.
     const entryfile::HeaderSelection selection =
         entryfile::MatchHeaders(content.headers, clubs, events);
     // Each entry goes to its sorted place with its own code, as by one sorted add per line, in
     // one pass so that large files stay quick.
-    document.Load(std::move(content.entries),
-                  selection.club >= 0 ? clubs[selection.club] : document.Club(),
-                  selection.event >= 0 ? events[selection.event] : document.Event(),
-                  QFileInfo(path).fileName());
+    document.Load(
+        std::move(content.entries), selection.club >= 0 ? clubs[selection.club] : QString(),
+        selection.event >= 0 ? events[selection.event] : QString(), QFileInfo(path).fileName());
     return selection;
 }
 

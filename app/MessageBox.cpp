@@ -3,6 +3,7 @@
 #include <optional>
 #include <QCoreApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QWidget>
 
 #ifdef Q_OS_WIN
@@ -24,7 +25,8 @@ Presenter& CurrentPresenter()
 // shows its beginning and the whole under "Details".
 std::optional<Answer> ShowNative(QWidget* parent, const Request& request)
 {
-    if (request.text.size() > kMaxText)
+    // Its buttons cannot be named: a question with answers of its own keeps Qt's box.
+    if (request.text.size() > kMaxText || !request.yesText.isEmpty())
         return std::nullopt;
     UINT type = request.icon == Icon::Stop ? MB_ICONHAND : MB_ICONEXCLAMATION;
     type |= request.buttons == Buttons::Ok ? MB_OK : MB_YESNO;
@@ -73,7 +75,16 @@ void SetPresenter(Presenter presenter)
 
 Answer Show(QWidget* parent, const QString& text, Buttons buttons, Icon icon)
 {
-    const Request request{QCoreApplication::applicationName(), text, buttons, icon};
+    const Request request{QCoreApplication::applicationName(), text, buttons, icon, {}, {}};
+    if (const Presenter& presenter = CurrentPresenter())
+        return presenter(parent, request);
+    return ShowReal(parent, request);
+}
+
+Answer Ask(QWidget* parent, const QString& text, const QString& yesText, const QString& noText)
+{
+    const Request request{
+        QCoreApplication::applicationName(), text, Buttons::YesNo, Icon::Default, yesText, noText};
     if (const Presenter& presenter = CurrentPresenter())
         return presenter(parent, request);
     return ShowReal(parent, request);
@@ -101,6 +112,15 @@ std::unique_ptr<QMessageBox> MakeBox(QWidget* parent, const Request& request)
     }
     box->setText(text);
     box->setWindowModality(Qt::WindowModal);
+    if (!request.yesText.isEmpty()) {
+        box->addButton(QMessageBox::Cancel);
+        // A participant's name in the answer may hold "&", which is no mnemonic.
+        box->button(QMessageBox::Yes)
+            ->setText(QString(request.yesText).replace(u'&', QStringLiteral("&&")));
+        box->button(QMessageBox::No)
+            ->setText(QString(request.noText).replace(u'&', QStringLiteral("&&")));
+        box->setEscapeButton(QMessageBox::Cancel);
+    }
     if (request.buttons == Buttons::YesNo)
         box->setDefaultButton(QMessageBox::Yes);
     else if (request.buttons == Buttons::YesNoDefaultNo)

@@ -37,6 +37,10 @@ struct Request
     QString text;
     Buttons buttons = Buttons::Ok;
     Icon icon = Icon::Default;
+    /// A question whose answers are sentences of their own (Buttons::YesNo): the texts of Yes
+    /// and No; an "Abbrechen" button is added, which Escape presses.
+    QString yesText;
+    QString noText;
 };
 
 using Presenter = std::function<Answer(QWidget* parent, const Request&)>;
@@ -47,6 +51,10 @@ void SetPresenter(Presenter presenter);
 /// Shows the box modally over parent and returns the button pressed.
 Answer Show(QWidget* parent, const QString& text, Buttons buttons = Buttons::Ok,
             Icon icon = Icon::Default);
+
+/// A question with two answers of its own; the first is the default. Escape or the close box
+/// give Answer::Cancel: nothing is decided.
+Answer Ask(QWidget* parent, const QString& text, const QString& yesText, const QString& noText);
 
 /// Longest text a box shows; a longer one is cut to this length, ending with "…", and shown
 /// whole under "Details".

@@ -21,6 +21,12 @@ char32_t FirstControl(QStringView text)
     return 0;
 }
 
+QString ShownName(const QString& text)
+{
+    const Names names = SplitDisplayText(text);
+    return names.name + QStringLiteral(", ") + names.firstName;
+}
+
 Names SplitDisplayText(const QString& text)
 {
     const qsizetype comma = text.indexOf(QLatin1Char(','));

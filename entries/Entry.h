@@ -40,6 +40,9 @@ struct Names
 /// text is the first name.
 Names SplitDisplayText(const QString& text);
 
+/// A display text as people read a name: "Meier, Anna" for "Meier,Anna".
+QString ShownName(const QString& text);
+
 /// The one rule for "the same participant", for the window's question before adding, the import
 /// and the gathering alike: the display texts are equal in the list's order (German, ignoring
 /// case, so "meier,anna" is "Meier,Anna" but "Muller" is not "Müller") and the years agree.

@@ -154,6 +154,34 @@ void EntryDocument::UpdateRow(int row, const QString& text, qint32 code)
     m_editOpen = true;
 }
 
+int EntryDocument::RestoreAndAdd(int row, const EntryRow& original, const QString& text,
+                                 qint32 code)
+{
+    if (!IsValidRow(row))
+        return Add(text, code);
+    const bool renameOnTop = m_editOpen && m_done == static_cast<qsizetype>(m_steps.size()) &&
+                             m_done > 0 && m_steps.back().row == row &&
+                             m_steps.back().before == original;
+    if (renameOnTop) {
+        // The rename never happened: its step goes, and the add below is the one step.
+        Changing([&] {
+            m_rows.SetRow(row, original.text, original.code);
+            m_steps.pop_back();
+            --m_done;
+        });
+        return Add(text, code);
+    }
+    // The rename is older than the open step: one step over the whole list.
+    Step step{Named(u"Hinzufügen von", text)};
+    step.rowsBefore = Entries();
+    m_rows.SetRow(row, original.text, original.code);
+    const int added = m_rows.AddSorted(text, code);
+    step.rowsAfter = Entries();
+    m_editOpen = false;
+    Push(std::move(step));
+    return added;
+}
+
 bool EntryDocument::Remove(int row)
 {
     if (!IsValidRow(row))

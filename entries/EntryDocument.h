@@ -54,6 +54,10 @@ public:
     void UpdateRow(int row, const QString& text, qint32 code);
     /// Ends the step of the row being edited: the next rewrite is a step of its own.
     void CloseEdit() { m_editOpen = false; }
+    /// The selected row was renamed in the fields, but the user meant a new participant: the row
+    /// goes back to `original` and the new one is added at its sorted place, as one step that
+    /// undoes to the list before the rename. Returns the new row.
+    int RestoreAndAdd(int row, const EntryRow& original, const QString& text, qint32 code);
     /// Removes a row. False for a bad row.
     bool Remove(int row);
     /// A loaded file (`fileName` names the step) with its club and event: its rows instead of

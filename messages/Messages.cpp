@@ -30,7 +30,8 @@ Message LoadFailed(textfile::LoadResult result, const QString& subject)
     case textfile::LoadResult::CannotOpen:
         return {QStringLiteral("%1 lässt sich nicht öffnen.").arg(subject)};
     case textfile::LoadResult::NotAFile:
-        return {QStringLiteral("%1 ist keine gewöhnliche Datei und wird nicht gelesen.").arg(subject)};
+        return {
+            QStringLiteral("%1 ist keine gewöhnliche Datei und wird nicht gelesen.").arg(subject)};
     case textfile::LoadResult::ReadFailed:
         return {QStringLiteral("%1 lässt sich nicht lesen.").arg(subject), true};
     case textfile::LoadResult::TooLarge:
@@ -190,6 +191,86 @@ QString ImportTooMany()
     return QStringLiteral("Die Liste hätte danach mehr als %1 Einträge; es wurde nichts "
                           "übernommen.")
         .arg(Number(entry::kMaxEntries));
+}
+
+namespace {
+
+QString Quote(const QString& text)
+{
+    return QStringLiteral("„") + text + QStringLiteral("“");
+}
+
+} // namespace
+
+QString HeaderNotFound(const entryfile::HeaderSelection& selection, const QString& fileName)
+{
+    QStringList sentences;
+    const auto missing = [&](bool found, const QString& value, const QString& what,
+                             const QString& list) {
+        if (found)
+            return;
+        sentences << (value.isEmpty() ? QStringLiteral("%1 nennt %2.").arg(Quote(fileName), list)
+                                      : QStringLiteral("%1 %2 aus %3 steht nicht in der Liste.")
+                                            .arg(what, Quote(value), Quote(fileName)));
+    };
+    missing(selection.club >= 0, selection.clubValue, QStringLiteral("Der Verein"),
+            QStringLiteral("keinen Verein"));
+    missing(selection.event >= 0, selection.eventValue, QStringLiteral("Die Veranstaltung"),
+            QStringLiteral("keine Veranstaltung"));
+    if (sentences.isEmpty())
+        return {};
+    const QString choose = selection.club < 0 && selection.event < 0
+                               ? QStringLiteral("Verein und Veranstaltung")
+                           : selection.club < 0 ? QStringLiteral("den Verein")
+                                                : QStringLiteral("die Veranstaltung");
+    sentences << QStringLiteral("Die Teilnehmer sind geladen; wählen Sie bitte %1, bevor Sie "
+                                "speichern.")
+                     .arg(choose);
+    return sentences.join(u' ');
+}
+
+QString HeaderNotFoundShort(const entryfile::HeaderSelection& selection)
+{
+    QStringList parts;
+    const auto missing = [&](bool found, const QString& value, const QString& what) {
+        if (!found)
+            parts << (value.isEmpty() ? what + QStringLiteral(" fehlt")
+                                      : what + u' ' + Quote(value) + QStringLiteral(" unbekannt"));
+    };
+    missing(selection.club >= 0, selection.clubValue, QStringLiteral("Verein"));
+    missing(selection.event >= 0, selection.eventValue, QStringLiteral("Veranstaltung"));
+    return parts.join(QStringLiteral(" · "));
+}
+
+QString Imported(qsizetype count, const QString& fileName)
+{
+    return QStringLiteral("Importiert: %1 Teilnehmer aus %2").arg(Number(count), fileName);
+}
+
+QString YearOutsideWindow(qint32 year, int thisYear)
+{
+    return QStringLiteral("Jahrgang %1: erlaubt sind %2–%3.")
+        .arg(year)
+        .arg(thisYear - 99)
+        .arg(thisYear - 1);
+}
+
+QString IncompleteField(const QString& name, const QString& firstName, qint32 year, int thisYear)
+{
+    if (firstName.isEmpty())
+        return QStringLiteral("Der Vorname fehlt.");
+    if (name.isEmpty())
+        return QStringLiteral("Der Name fehlt.");
+    if (entry::CheckBirthYear(year, thisYear) == -1)
+        return YearOutsideWindow(year, thisYear);
+    return {};
+}
+
+RenamedQuestion RenamedInPlace(const QString& before, const QString& now)
+{
+    return {QStringLiteral("Sie haben %1 in %2 geändert.").arg(Quote(before), Quote(now)),
+            QStringLiteral("%1 behalten und %2 neu hinzufügen").arg(Quote(before), Quote(now)),
+            QStringLiteral("Änderung behalten")};
 }
 
 } // namespace messages

@@ -47,7 +47,33 @@ Message SaveFailed(textfile::SaveResult result, const QString& path);
 /// Why a file gives no member list; empty for ParseError::None.
 QString MemberListUnusable(memberlist::ParseError error, const QString& path);
 
+/// The status line after an import.
+QString Imported(qsizetype count, const QString& fileName);
+
 /// An import that would make the list longer than a load accepts.
 QString ImportTooMany();
+
+/// A loaded file's club or event that no list item is: the choice was cleared, so the file cannot
+/// be saved under a club or event it did not name. Empty when the file named both. `fileName` is
+/// the file as the status line shows it.
+QString HeaderNotFound(const entryfile::HeaderSelection& selection, const QString& fileName);
+/// The same in a few words for the status line.
+QString HeaderNotFoundShort(const entryfile::HeaderSelection& selection);
+
+/// The second line of a refused participant: which field and why. Empty when the fields are
+/// complete. `thisYear` is the current UTC year, whose window the year must lie in.
+QString IncompleteField(const QString& name, const QString& firstName, qint32 year, int thisYear);
+/// A year that the year field refused, with the allowed range.
+QString YearOutsideWindow(qint32 year, int thisYear);
+
+/// "Hinzu" while the selected row was renamed in the fields: keep the old participant and add the
+/// new one, or keep the change. `before` and `now` as the editing label shows them.
+struct RenamedQuestion
+{
+    QString text;
+    QString addNew;     ///< the default answer
+    QString keepChange; ///< the other answer
+};
+RenamedQuestion RenamedInPlace(const QString& before, const QString& now);
 
 } // namespace messages

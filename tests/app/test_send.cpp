@@ -35,7 +35,7 @@ TEST_F(DialogTest, SendActionShowsAFailedSmtpConnectAndServesTheWindowMeanwhile)
 TEST(MessageBox, ShowsARefusalAsPlainTextCutShortWithTheWholeUnderDetails)
 {
     const QString text = QStringLiteral("554 <a href=\"x\">x</a>") + QString(300, u'y');
-    const auto box = msgbox::MakeBox(nullptr, {QStringLiteral("Zandrel"), text});
+    const auto box = msgbox::MakeBox(nullptr, {QStringLiteral("Zandrel"), text, {}, {}, {}, {}});
     EXPECT_EQ(box->textFormat(), Qt::PlainText);
     EXPECT_EQ(box->text(), text.left(msgbox::kMaxText - 1) + u'…');
     EXPECT_EQ(box->detailedText(), text);
@@ -46,7 +46,7 @@ TEST(MessageBox, EnterAnswersYesOnlyWhereYesIsTheSafeChoice)
     for (const auto& [buttons, safe] :
          {std::pair(msgbox::Buttons::YesNo, QMessageBox::Yes),
           std::pair(msgbox::Buttons::YesNoDefaultNo, QMessageBox::No)}) {
-        const auto box = msgbox::MakeBox(nullptr, {{}, {}, buttons});
+        const auto box = msgbox::MakeBox(nullptr, {{}, {}, buttons, {}, {}, {}});
         EXPECT_EQ(static_cast<QAbstractButton*>(box->defaultButton()), box->button(safe));
     }
 }

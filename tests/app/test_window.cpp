@@ -22,6 +22,16 @@ namespace {
 
 const QString kIncomplete = QStringLiteral("FEHLER: Teilnehmerdaten unvollständig!");
 const QString kBadYear = QStringLiteral("FEHLER: Datum falsch!");
+// The second line of a refusal names the field and the allowed years.
+QString Why(const QString& first, const QString& second)
+{
+    return first + u'\n' + second;
+}
+QString OutsideRange(int year)
+{
+    const int now = entry::CurrentUtcYear();
+    return QStringLiteral("Jahrgang %1: erlaubt sind %2–%3.").arg(year).arg(now - 99).arg(now - 1);
+}
 
 TEST_F(DialogTest, AddTakesAValidParticipantAndRefusesTheRest)
 {
@@ -30,9 +40,10 @@ TEST_F(DialogTest, AddTakesAValidParticipantAndRefusesTheRest)
     // first name, surname, year, male; messages (none: added) — the year window is open at
     // both ends, and leaving the field already says so
     const std::tuple<const char*, const char*, int, bool, QStringList> rows[] = {
-        {"Eva", "Alt", now - 100, false, {kBadYear, kIncomplete}},
-        {"", "Meier", 1990, false, {kIncomplete}},
-        {"Anna", "", 1990, false, {kIncomplete}},
+        {"Eva", "Alt", now - 100, false,
+         {Why(kBadYear, OutsideRange(now - 100)), Why(kIncomplete, OutsideRange(0))}},
+        {"", "Meier", 1990, false, {Why(kIncomplete, QStringLiteral("Der Vorname fehlt."))}},
+        {"Anna", "", 1990, false, {Why(kIncomplete, QStringLiteral("Der Name fehlt."))}},
         {"Anna", "Meier", now - 99, false, {}},
         {"Jonas", "Abel", now - 1, true, {}},
     };
@@ -71,7 +82,9 @@ TEST_F(DialogTest, SelectedRowFollowsTheFields)
     EXPECT_EQ(List()->GetItemData(0), entry::MakeCode(1995, entry::Male));
     EXPECT_EQ(
         messages.texts,
-        (QStringList{kBadYear, QStringLiteral("Geben Sie bitte eine ganze Zahl ein."), kBadYear}));
+        (QStringList{Why(kBadYear, OutsideRange(1800)),
+                     QStringLiteral("Geben Sie bitte eine ganze Zahl ein."),
+                     Why(kBadYear, OutsideRange(0))}));
     Click(Id::IDC_NEW);
     Click(Id::IDC_REMOVE);
     EXPECT_EQ(messages.texts.last(),

@@ -1,0 +1,27 @@
+#pragma once
+// A one-line label whose text never sets the window's width: a long text is cut with "…" where
+// it is drawn, while text(), the tooltip and screen readers keep the whole of it.
+
+#include <QLabel>
+
+class ElidingLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    explicit ElidingLabel(QWidget* parent = nullptr);
+
+    /// Sets the whole text; tells screen readers when it changed.
+    void setFullText(const QString& text);
+    /// What is drawn for the current width.
+    QString shownText() const;
+
+    QSize minimumSizeHint() const override;
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void updateToolTip();
+};
