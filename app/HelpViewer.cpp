@@ -2,9 +2,14 @@
 
 #include "DataPath.h"
 
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
 #include <QApplication>
+#include <QColor>
 #include <QCursor>
 #include <QGuiApplication>
+#include <QPalette>
 #include <QPointer>
 #include <QScreen>
 #include <QTextBrowser>
@@ -12,6 +17,62 @@
 
 namespace help {
 namespace {
+
+// WCAG's contrast ratio of two colours: 1 (none) to 21 (black on white).
+double Contrast(const QColor& a, const QColor& b)
+{
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor Mix(const QColor& a, const QColor& b, double share)
+{
+    const auto mix = [share](double x, double y) {
+        return static_cast<float>(x + (y - x) * share);
+    };
+    return QColor::fromRgbF(mix(a.redF(), b.redF()), mix(a.greenF(), b.greenF()),
+                            mix(a.blueF(), b.blueF()));
+}
+
+// `wanted`, moved towards the text colour just far enough to be read on each of the backgrounds
+// (4.5:1, WCAG's level for body text): a theme may change Base and Text but leave Link blue.
+QColor Readable(const QColor& wanted, const QColor& text, std::initializer_list<QColor> backs)
+{
+    for (int step = 0; step < 10; ++step) {
+        const QColor tried = Mix(wanted, text, step / 10.0);
+        if (std::all_of(backs.begin(), backs.end(),
+                        [&](const QColor& back) { return Contrast(tried, back) >= 4.5; }))
+            return tried;
+    }
+    return text;
+}
+
+// The manual's colours, made from the window's palette when it is shown. The page sets none of
+// its own: its dark text and light boxes could not be read on a dark theme. The boxes are the
+// base tinted a little towards the text (notes: towards the highlight colour), so they stay light
+// on a light theme and dark on a dark one.
+QString PageStyle(const QPalette& palette)
+{
+    const QColor base = palette.color(QPalette::Base);
+    const QColor text = palette.color(QPalette::Text);
+    const QColor code = Mix(base, text, 0.06);
+    const QColor head = Mix(base, text, 0.12);
+    const QColor note = Mix(base, palette.color(QPalette::Highlight), 0.12);
+    const std::initializer_list<QColor> backs = {base, code, head, note};
+    const QColor messageRed(0xa3, 0x2a, 0x10); // the program's messages quoted in the manual
+    return QStringLiteral("h1, h2, a { color: %1; } pre { background-color: %2; } "
+                          "th { background-color: %3; } .hinweis { background-color: %4; } "
+                          ".meldung { color: %5; }")
+        .arg(Readable(palette.color(QPalette::Link), text, backs).name(), code.name(), head.name(),
+             note.name(), Readable(messageRed, text, backs).name());
+}
 
 QPointer<QTextBrowser>& Instance()
 {
@@ -46,10 +107,19 @@ QTextBrowser* Show(const QString& path)
             screen = QGuiApplication::primaryScreen();
         window->resize(WindowSize(screen ? screen->availableGeometry().size() : QSize(800, 800)));
     }
+    // The colours are those of the palette now; the same page shown again is read again only when
+    // they changed since (the colour scheme switched while the window was hidden).
+    const QString style = PageStyle(window->palette());
+    const bool restyled = style != window->document()->defaultStyleSheet();
+    window->document()->setDefaultStyleSheet(style);
     // Always the first topic, also when the reader had scrolled away the last time. No home()
     // after this: once the fallback text below has changed the document, home() would load the
     // missing page again and leave the window blank.
-    window->setSource(QUrl::fromLocalFile(path));
+    const QUrl page = QUrl::fromLocalFile(path);
+    if (restyled && window->source() == page)
+        window->reload();
+    else
+        window->setSource(page);
     if (window->document()->isEmpty()) {
         window->setHtml(QStringLiteral("<h1>Hilfe nicht gefunden</h1><p>Die Hilfedatei <tt>%1</tt> "
                                        "fehlt. Bitte installieren Sie Zandrel neu.</p>")

@@ -5,14 +5,17 @@
 #include "Entry.h"
 #include "HelpViewer.h"
 
+#include <cmath>
 #include <functional>
 #include <QApplication>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QScreen>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextTable>
 #include <QToolTip>
 #ifdef Q_OS_WIN
-#include <QScopeGuard>
 #include <string>
 #include <utility>
 #include <windows.h>
@@ -251,6 +254,56 @@ TEST(Shell, YearTextAndApplicationName)
 {
     EXPECT_EQ(CEntryApp::ApplicationNameFromPath(QStringLiteral("/a.b/zandrel.neu.bin")),
               QStringLiteral("zandrel.neu"));
+}
+
+// WCAG's contrast ratio of two colours: 1 (none) to 21 (black on white).
+double Contrast(const QColor& a, const QColor& b)
+{
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+TEST(Help, EveryTextStandsOutOnALightAndOnADarkPalette)
+{
+    const QPalette before = QApplication::palette();
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(before); });
+    // base, text; the other colours stay as they are, as with a theme that sets only these two
+    const std::pair<QColor, QColor> palettes[] = {{Qt::white, QColor(20, 20, 20)},
+                                                  {QColor(30, 30, 30), QColor(225, 225, 225)}};
+    for (const auto& [base, text] : palettes) {
+        QPalette palette = before;
+        palette.setColor(QPalette::Base, base);
+        palette.setColor(QPalette::Text, text);
+        QApplication::setPalette(palette);
+        QCoreApplication::processEvents(); // brings the new palette to a help window shown before
+        const QTextDocument* page = help::Show(help::ManualPath())->document();
+        QStringList unreadable;
+        int pieces = 0;
+        for (QTextBlock block = page->begin(); block.isValid(); block = block.next()) {
+            const QTextCursor at(block);
+            QBrush behind = block.blockFormat().background();
+            if (const QTextTable* table = at.currentTable(); table && behind == Qt::NoBrush)
+                behind = table->cellAt(at).format().background();
+            for (auto it = block.begin(); !it.atEnd(); ++it, ++pieces) {
+                const QTextCharFormat format = it.fragment().charFormat();
+                const QBrush front = format.foreground(), back = format.background();
+                if (Contrast(front == Qt::NoBrush ? text : front.color(),
+                             back != Qt::NoBrush     ? back.color()
+                             : behind != Qt::NoBrush ? behind.color()
+                                                     : base) < 4.5)
+                    unreadable << it.fragment().text().left(30);
+            }
+        }
+        EXPECT_GT(pieces, 200);
+        EXPECT_EQ(unreadable.size(), 0)
+            << (base.name() + u' ' + unreadable.mid(0, 4).join(u'|')).toStdString();
+    }
 }
 
 } // namespace
