@@ -7,6 +7,7 @@
 #include "EntryFile.h"
 #include "WindowPlacement.h"
 
+#include <array>
 #include <functional>
 #include <QFile>
 #include <QPushButton>
@@ -19,22 +20,6 @@ namespace {
 class PendingEditTest : public DialogTest
 {
 protected:
-    /// A saved list with Meier, Anna (2013); her row selected and 2014 typed into "Jahrgang",
-    /// which still has the focus.
-    void YearTypedIntoSavedRow(const QString& typed = u"2014"_s)
-    {
-        Open();
-        Choose(Id::IDC_CLUB, u"SC Wiesenbach"_s);
-        Choose(Id::IDC_EVENT, u"Gauturnfest"_s);
-        AddParticipant(u"Meier"_s, u"Anna"_s, 2013);
-        fileAnswers = {file};
-        Click(Id::IDC_SAVE);
-        ASSERT_EQ(dlg->Modified(), 0);
-        ClickRow(0);
-        QCoreApplication::processEvents(); // the commands follow the list
-        Retype(Id::IDC_YEAR, typed);
-        messages.texts.clear();
-    }
     QByteArray Saved() const
     {
         QFile f(file);
@@ -44,58 +29,54 @@ protected:
     {
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);
     }
-
     const QString file = dir.filePath(u"meldung.mdg"_s);
-    const qint32 k2014 = entry::MakeCode(2014, entry::Female);
 };
 
-TEST_F(PendingEditTest, ACommandTakesTheTypedYearFirst)
+TEST_F(PendingEditTest, ACommandTakesTheTypedYearFirstOrDoesNotRun)
 {
-    // way; whether it saves; whether it asks before closing
-    const std::tuple<const char*, std::function<void()>, bool, bool> ways[] = {
-        {"Alt+S", [this] { KeyToFocus(Qt::Key_S, Qt::AltModifier); }, true, false},
-        {"Enter on the focused button",
+    // way, year typed into the selected saved row (2013), whether the command saves, asks to quit
+    const std::tuple<const char*, const char*, std::function<void()>, bool, bool> ways[] = {
+        {"Alt+S", "2014", [this] { KeyToFocus(Qt::Key_S, Qt::AltModifier); }, true, false},
+        {"Enter", "2014",
          [this] {
              Item(Id::IDC_SAVE)->setFocus(Qt::TabFocusReason);
              KeyToFocus(Qt::Key_Return);
          },
          true, false},
-        {"Ctrl+P", [this] { KeyToFocus(Qt::Key_P, Qt::ControlModifier); }, false, false},
-        {"Ctrl+I", [this] { KeyToFocus(Qt::Key_I, Qt::ControlModifier); }, false, false},
-        {"Alt+U", [this] { KeyToFocus(Qt::Key_U, Qt::AltModifier); }, false, false},
-        {"Alt+B", [this] { KeyToFocus(Qt::Key_B, Qt::AltModifier); }, false, true},
-        {"Escape", [this] { KeyToFocus(Qt::Key_Escape); }, false, true},
-        {"close box", [this] { dlg->close(); }, false, true},
+        {"Ctrl+P", "2014", [this] { KeyToFocus(Qt::Key_P, Qt::ControlModifier); }, false, false},
+        {"Ctrl+I", "2014", [this] { KeyToFocus(Qt::Key_I, Qt::ControlModifier); }, false, false},
+        {"Alt+U", "2014", [this] { KeyToFocus(Qt::Key_U, Qt::AltModifier); }, false, false},
+        {"Alt+B", "2014", [this] { KeyToFocus(Qt::Key_B, Qt::AltModifier); }, false, true},
+        {"Escape", "2014", [this] { KeyToFocus(Qt::Key_Escape); }, false, true},
+        {"close box", "2014", [this] { dlg->close(); }, false, true},
+        {"Alt+S", "14", [this] { KeyToFocus(Qt::Key_S, Qt::AltModifier); }, false, false},
+        {"mouse", "14", [this] { Click(Id::IDC_SAVE); }, false, false},
+        {"Escape", "14", [this] { KeyToFocus(Qt::Key_Escape); }, false, false},
     };
-    for (const auto& [way, run, saves, leaves] : ways) {
-        SCOPED_TRACE(way);
-        YearTypedIntoSavedRow();
+    for (const auto& [way, typed, run, saves, asks] : ways) {
+        SCOPED_TRACE(std::string(way) + " " + typed);
+        Open();
+        Choose(Id::IDC_CLUB, u"SC Wiesenbach"_s);
+        Choose(Id::IDC_EVENT, u"Gauturnfest"_s);
+        AddParticipant(u"Meier"_s, u"Anna"_s, 2013);
+        fileAnswers = {file};
+        Click(Id::IDC_SAVE);
+        ClickRow(0);
+        QCoreApplication::processEvents(); // the commands follow the list
+        Retype(Id::IDC_YEAR, QString::fromLatin1(typed));
+        messages.texts.clear();
         fileAnswers = {file};
         messages.answers = {msgbox::Answer::No}; // "Beenden ohne Speichern?" No: stay
         run();
         QTest::qWait(250); // a mnemonic clicks after its short animation
+        const bool taken = std::string_view(typed) == "2014";
         EXPECT_TRUE(dlg->isVisible());
-        EXPECT_EQ(List()->GetItemData(0), k2014);
+        EXPECT_EQ(List()->GetItemData(0), entry::MakeCode(taken ? 2014 : 2013, entry::Female));
         EXPECT_EQ(Saved().contains(",w,2014\r\n"), saves) << Saved().toStdString();
-        EXPECT_EQ(dlg->Modified(), saves ? 0 : 1);
-        EXPECT_EQ(messages.texts.contains(u"Beenden ohne Speichern?"_s), leaves);
-        dlg.reset();
-    }
-}
-
-TEST_F(PendingEditTest, ARefusedYearStopsTheCommand)
-{
-    // A typed year that leaving the field refuses: the command, by key or by mouse, does not run.
-    for (const bool mouse : {false, true}) {
-        SCOPED_TRACE(mouse ? "mouse" : "Alt+S");
-        YearTypedIntoSavedRow(u"14"_s);
-        fileRequests.clear();
-        mouse ? Click(Id::IDC_SAVE) : KeyToFocus(Qt::Key_S, Qt::AltModifier);
-        QTest::qWait(300);
-        EXPECT_TRUE(fileRequests.isEmpty()) << "no save dialog";
-        ASSERT_EQ(messages.texts.size(), 1);
-        EXPECT_TRUE(messages.texts[0].startsWith(u"FEHLER: Datum falsch!\nJahrgang 14: erlaubt"_s));
-        EXPECT_EQ(List()->GetItemData(0), entry::MakeCode(2013, entry::Female));
+        EXPECT_EQ(dlg->Modified(), taken && !saves ? 1 : 0);
+        EXPECT_EQ(messages.texts.contains(u"Beenden ohne Speichern?"_s), asks);
+        EXPECT_EQ(messages.texts.value(0).startsWith(u"FEHLER: Datum falsch!\nJahrgang 14: "_s),
+                  !taken);
         dlg.reset();
     }
 }
@@ -115,40 +96,32 @@ TEST_F(PendingEditTest, AddByMnemonicFromTheYearFieldSaysNothingFalse)
 
 TEST_F(PendingEditTest, ALoadedFileKeepsNoOtherClubOrEvent)
 {
-    // file's club and event; the club and event chosen afterwards, empty: none
-    const struct
-    {
-        const char16_t *club, *event, *chosenClub, *chosenEvent, *said;
-    } cases[] = {
+    // the file's club and event; chosen afterwards ("": none); the message's start ("": none)
+    const std::array<const char16_t*, 5> cases[] = {
         {u"TSV 1860 Hintertupfing", u"Gauturnfest", u"", u"Gauturnfest",
          u"Der Verein „TSV 1860 Hintertupfing“ aus „f.mdg“ steht nicht in der Liste."},
         {u"TV", u"gauturnfest", u"", u"Gauturnfest", u"Der Verein „TV“ aus „f.mdg“"},
         {u"tv musterstadt", u"", u"TV Musterstadt", u"", u"„f.mdg“ nennt keine Veranstaltung."},
-        {u"SG Mühlbach", u"Gauturnfest", u"SG Mühlbach", u"Gauturnfest", nullptr},
+        {u"SG Mühlbach", u"Gauturnfest", u"SG Mühlbach", u"Gauturnfest", u""},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(QString::fromUtf16(c.club).toStdString());
+        const auto text = [&c](int i) { return QString::fromUtf16(c[size_t(i)]); };
+        SCOPED_TRACE(text(0).toStdString());
         Open();
         Choose(Id::IDC_CLUB, u"SC Wiesenbach"_s);
         Choose(Id::IDC_EVENT, u"Gauturnfest"_s);
         QFile f(dir.filePath(u"f.mdg"_s));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(entryfile::Write(QString::fromUtf16(c.club), QString::fromUtf16(c.event),
-                                 {{u"Meier,Anna"_s, 4026}}));
+        f.write(entryfile::Write(text(0), text(1), {{u"Meier,Anna"_s, 4026}}));
         f.close();
         messages.answers = {msgbox::Answer::Yes}; // discard the unsaved choice
         messages.texts.clear();
         dlg->LoadPath(f.fileName());
-        EXPECT_EQ(CEntryDlg::SelectedText(Item<QComboBox>(Id::IDC_CLUB)),
-                  QString::fromUtf16(c.chosenClub));
-        EXPECT_EQ(CEntryDlg::SelectedText(Item<QComboBox>(Id::IDC_EVENT)),
-                  QString::fromUtf16(c.chosenEvent));
-        const bool complete = c.said == nullptr;
-        EXPECT_EQ(Item(Id::IDC_SAVE)->isEnabled(), complete) << "saving needs a new choice";
-        EXPECT_EQ(messages.texts.size(), complete ? 0 : 1);
-        if (!complete)
-            EXPECT_TRUE(messages.texts.value(0).startsWith(QString::fromUtf16(c.said)))
-                << messages.texts.value(0).toStdString();
+        EXPECT_EQ(CEntryDlg::SelectedText(Item<QComboBox>(Id::IDC_CLUB)), text(2));
+        EXPECT_EQ(CEntryDlg::SelectedText(Item<QComboBox>(Id::IDC_EVENT)), text(3));
+        EXPECT_EQ(Item(Id::IDC_SAVE)->isEnabled(), text(4).isEmpty()) << "needs a new choice";
+        EXPECT_EQ(messages.texts.size(), text(4).isEmpty() ? 0 : 1);
+        EXPECT_EQ(messages.texts.value(0).left(text(4).size()), text(4));
         dlg.reset();
     }
 }
@@ -184,10 +157,7 @@ TEST_F(PendingEditTest, TheNextChildTypedIntoASelectedRowIsAskedAbout)
         EXPECT_EQ(asked.noText, u"Änderung behalten"_s);
         EXPECT_EQ(asked.buttons, msgbox::Buttons::YesNo) << "the default keeps Anna";
         EXPECT_EQ(Rows(), after);
-        if (answer != msgbox::Answer::Cancel) {
-            EXPECT_EQ(List()->GetCurSel(), -1);
-            EXPECT_EQ(Edit(Id::IDC_FIRSTNAME)->text(), QString());
-        }
+        EXPECT_EQ(List()->GetCurSel(), answer == msgbox::Answer::Cancel ? 0 : -1);
         QTest::keyClick(List(), Qt::Key_Z, Qt::ControlModifier);
         EXPECT_EQ(Rows(), undone) << "one step";
         dlg.reset();
@@ -218,12 +188,6 @@ TEST_F(PendingEditTest, TheStatusLineNeverShowsAStaleStepOrWidensTheWindow)
     EXPECT_TRUE(status->text().contains(u"noch viel mehr Text.mdg"_s));
     EXPECT_TRUE(status->shownText().endsWith(u'…'));
     EXPECT_EQ(status->toolTip(), status->text());
-
-    // A rejected character's explanation goes once the text was corrected.
-    QTest::sendKeyEvent(QTest::Click, Edit(Id::IDC_NAME), Qt::Key_unknown, u"Ł"_s, {});
-    EXPECT_FALSE(Edit(Id::IDC_NAME)->toolTip().isEmpty());
-    QTest::keyClicks(Edit(Id::IDC_NAME), u"L"_s);
-    EXPECT_TRUE(Edit(Id::IDC_NAME)->toolTip().isEmpty());
 }
 
 TEST(WindowPlacement, TheWholeWindowIsOnTheScreen)
@@ -233,7 +197,6 @@ TEST(WindowPlacement, TheWholeWindowIsOnTheScreen)
     const std::tuple<QRect, QSize, QRect> cases[] = {
         {{0, 0, 1920, 1040}, {600, 420}, {600, 283, 720, 500}},      // centred, as wished
         {{0, 0, 1024, 500}, {600, 420}, {152, 30, 720, 466}},        // lower: shorter, all shown
-        {{0, 32, 1024, 568}, {600, 420}, {152, 79, 720, 500}},       // a panel at the top
         {{0, 0, 512, 300}, {600, 420}, {4, 30, 600, 420}},           // too small: title bar stays
         {{-1280, 0, 1280, 984}, {600, 420}, {-1000, 255, 720, 500}}, // left of the main screen
     };
