@@ -207,7 +207,9 @@ void CEntryDlg::BuildControls()
     // Says whether the fields edit the selected participant or make a new one.
     // One line whose width never moves the other controls: it changes with every keystroke
     // in a selected row, and a new layout of the whole window each time would be felt.
-    m_lblEditing = new ElidingLabel(this);
+    // Two lines, so that the row's name as it was still shows beside a long new one.
+    m_lblEditing = new ElidingLabel(this, 2);
+    m_lblEditing->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     m_lblEditing->setObjectName(QStringLiteral("labelEditing"));
     left->addWidget(m_lblEditing, row++, 0, 1, 2);
     left->addWidget(label(QStringLiteral("V&orname"), m_edFirstName), row, 0);

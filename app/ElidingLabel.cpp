@@ -5,7 +5,7 @@
 #include <QStyle>
 #include <QStyleOption>
 
-ElidingLabel::ElidingLabel(QWidget* parent) : QLabel(parent)
+ElidingLabel::ElidingLabel(QWidget* parent, int lines) : QLabel(parent), m_lines(lines)
 {
     setTextFormat(Qt::PlainText);
     setWordWrap(false);
@@ -24,18 +24,38 @@ void ElidingLabel::setFullText(const QString& text)
 
 QString ElidingLabel::shownText() const
 {
-    return fontMetrics().elidedText(text(), Qt::ElideRight, contentsRect().width());
+    const QFontMetrics metrics = fontMetrics();
+    const int width = contentsRect().width();
+    QString rest = text();
+    QStringList lines;
+    while (lines.size() + 1 < m_lines && metrics.horizontalAdvance(rest) > width) {
+        // A bracket goes to a line of its own where the beginning fits; otherwise the longest
+        // beginning, up to a blank, that fits.
+        qsizetype cut = rest.lastIndexOf(QStringLiteral(" ("));
+        if (cut <= 0 || metrics.horizontalAdvance(rest.left(cut)) > width)
+            cut = rest.lastIndexOf(u' ');
+        while (cut > 0 && metrics.horizontalAdvance(rest.left(cut)) > width)
+            cut = rest.lastIndexOf(u' ', cut - 1);
+        if (cut <= 0)
+            break;
+        lines << rest.left(cut);
+        rest = rest.mid(cut + 1);
+    }
+    lines << metrics.elidedText(rest, Qt::ElideRight, width);
+    return lines.join(u'\n');
 }
 
 QSize ElidingLabel::minimumSizeHint() const
 {
-    return {0, QLabel::minimumSizeHint().height()};
+    return {0, sizeHint().height()};
 }
 
 QSize ElidingLabel::sizeHint() const
 {
-    // As high as one line; as wide as the layout gives it, never the text's own width.
-    return {fontMetrics().averageCharWidth() * 10, QLabel::sizeHint().height()};
+    // As high as its lines; as wide as the layout gives it, never the text's own width.
+    const QMargins margins = contentsMargins();
+    return {fontMetrics().averageCharWidth() * 10,
+            fontMetrics().lineSpacing() * m_lines + margins.top() + margins.bottom()};
 }
 
 void ElidingLabel::paintEvent(QPaintEvent*)
@@ -43,8 +63,9 @@ void ElidingLabel::paintEvent(QPaintEvent*)
     QPainter painter(this);
     QStyleOption option;
     option.initFrom(this);
+    const QString shown = shownText();
     style()->drawItemText(&painter, contentsRect(), static_cast<int>(alignment()), option.palette,
-                          isEnabled(), shownText(), foregroundRole());
+                          isEnabled(), shown, foregroundRole());
 }
 
 void ElidingLabel::resizeEvent(QResizeEvent* event)
@@ -56,5 +77,6 @@ void ElidingLabel::resizeEvent(QResizeEvent* event)
 void ElidingLabel::updateToolTip()
 {
     // The tooltip shows what the cut hides; a text shown whole needs none.
-    setToolTip(shownText() == text() ? QString() : text());
+    setToolTip(shownText().endsWith(QChar(0x2026)) && !text().endsWith(QChar(0x2026)) ? text()
+                                                                                      : QString());
 }

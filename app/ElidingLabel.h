@@ -1,6 +1,7 @@
 #pragma once
-// A one-line label whose text never sets the window's width: a long text is cut with "…" where
-// it is drawn, while text(), the tooltip and screen readers keep the whole of it.
+// A label of a fixed number of lines whose text never sets the window's width: a long text is
+// broken at blanks into those lines and the last is cut with "…" where it is drawn, while text(),
+// the tooltip and screen readers keep the whole of it.
 
 #include <QLabel>
 
@@ -8,7 +9,7 @@ class ElidingLabel : public QLabel
 {
     Q_OBJECT
 public:
-    explicit ElidingLabel(QWidget* parent = nullptr);
+    explicit ElidingLabel(QWidget* parent = nullptr, int lines = 1);
 
     /// Sets the whole text; tells screen readers when it changed.
     void setFullText(const QString& text);
@@ -24,4 +25,6 @@ protected:
 
 private:
     void updateToolTip();
+
+    int m_lines;
 };

@@ -4,6 +4,7 @@
 #include "EntryFile.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QTableView>
 
@@ -67,4 +68,6 @@ TEST_F(DialogTest, ImportTakesTheCheckedRowsAndNothingFromABadFileOrOnCancel)
     QTest::keyClick(dlg.get(), Qt::Key_I, Qt::ControlModifier);
     EXPECT_EQ(Rows(), (QStringList{u"Bauer,Zoë/4021"_s, u"Meier,Anna/4000"_s}));
     EXPECT_EQ(dlg->Modified(), 1);
+    EXPECT_EQ(dlg->findChild<QLabel*>(u"labelStatus"_s)->text(),
+              u"Importiert: 1 Teilnehmer aus mitglieder.csv · Ungespeicherte Änderungen"_s);
 }

@@ -143,8 +143,9 @@ TEST_F(PendingEditTest, TheNextChildTypedIntoASelectedRowIsAskedAbout)
         Retype(Id::IDC_FIRSTNAME, u"Lena"_s);
         Retype(Id::IDC_NAME, u"Krause"_s);
         QCoreApplication::processEvents();
-        EXPECT_EQ(dlg->findChild<QLabel*>(u"labelEditing"_s)->text(),
-                  u"Eintrag ändern: Krause, Lena (war: Meier, Anna)"_s);
+        const auto* editing = dlg->findChild<ElidingLabel*>(u"labelEditing"_s);
+        EXPECT_EQ(editing->text(), u"Eintrag ändern: Krause, Lena (war: Meier, Anna)"_s);
+        EXPECT_EQ(editing->shownText().replace(u'\n', u' '), editing->text()) << "not cut off";
         Retype(Id::IDC_YEAR, u"2014"_s);
         msgbox::Request asked;
         msgbox::SetPresenter([&](QWidget*, const msgbox::Request& r) {
