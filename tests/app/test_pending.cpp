@@ -34,24 +34,26 @@ protected:
 
 TEST_F(PendingEditTest, ACommandTakesTheTypedYearFirstOrDoesNotRun)
 {
+    const auto press = [this](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        return std::function<void()>([=, this] { KeyToFocus(key, modifiers); });
+    };
+    const auto enter = [this] {
+        Item(Id::IDC_SAVE)->setFocus(Qt::TabFocusReason);
+        KeyToFocus(Qt::Key_Return);
+    };
     // way, year typed into the selected saved row (2013), whether the command saves, asks to quit
     const std::tuple<const char*, const char*, std::function<void()>, bool, bool> ways[] = {
-        {"Alt+S", "2014", [this] { KeyToFocus(Qt::Key_S, Qt::AltModifier); }, true, false},
-        {"Enter", "2014",
-         [this] {
-             Item(Id::IDC_SAVE)->setFocus(Qt::TabFocusReason);
-             KeyToFocus(Qt::Key_Return);
-         },
-         true, false},
-        {"Ctrl+P", "2014", [this] { KeyToFocus(Qt::Key_P, Qt::ControlModifier); }, false, false},
-        {"Ctrl+I", "2014", [this] { KeyToFocus(Qt::Key_I, Qt::ControlModifier); }, false, false},
-        {"Alt+U", "2014", [this] { KeyToFocus(Qt::Key_U, Qt::AltModifier); }, false, false},
-        {"Alt+B", "2014", [this] { KeyToFocus(Qt::Key_B, Qt::AltModifier); }, false, true},
-        {"Escape", "2014", [this] { KeyToFocus(Qt::Key_Escape); }, false, true},
+        {"Alt+S", "2014", press(Qt::Key_S, Qt::AltModifier), true, false},
+        {"Enter", "2014", enter, true, false},
+        {"Ctrl+P", "2014", press(Qt::Key_P, Qt::ControlModifier), false, false},
+        {"Ctrl+I", "2014", press(Qt::Key_I, Qt::ControlModifier), false, false},
+        {"Alt+U", "2014", press(Qt::Key_U, Qt::AltModifier), false, false},
+        {"Alt+B", "2014", press(Qt::Key_B, Qt::AltModifier), false, true},
+        {"Escape", "2014", press(Qt::Key_Escape), false, true},
         {"close box", "2014", [this] { dlg->close(); }, false, true},
-        {"Alt+S", "14", [this] { KeyToFocus(Qt::Key_S, Qt::AltModifier); }, false, false},
+        {"Alt+S", "14", press(Qt::Key_S, Qt::AltModifier), false, false},
         {"mouse", "14", [this] { Click(Id::IDC_SAVE); }, false, false},
-        {"Escape", "14", [this] { KeyToFocus(Qt::Key_Escape); }, false, false},
+        {"Escape", "14", press(Qt::Key_Escape), false, false},
     };
     for (const auto& [way, typed, run, saves, asks] : ways) {
         SCOPED_TRACE(std::string(way) + " " + typed);
