@@ -68,6 +68,7 @@ TEST_F(PendingEditTest, ACommandTakesTheTypedYearFirstOrDoesNotRun)
         Retype(Id::IDC_YEAR, QString::fromLatin1(typed));
         messages.texts.clear();
         fileAnswers = {file};
+        fileRequests.clear();
         messages.answers = {msgbox::Answer::No}; // "Beenden ohne Speichern?" No: stay
         run();
         QTest::qWait(250); // a mnemonic clicks after its short animation
@@ -75,6 +76,7 @@ TEST_F(PendingEditTest, ACommandTakesTheTypedYearFirstOrDoesNotRun)
         EXPECT_TRUE(dlg->isVisible());
         EXPECT_EQ(List()->GetItemData(0), entry::MakeCode(taken ? 2014 : 2013, entry::Female));
         EXPECT_EQ(Saved().contains(",w,2014\r\n"), saves) << Saved().toStdString();
+        EXPECT_EQ(fileRequests.size(), saves || std::string_view(way) == "Ctrl+I" ? 1 : 0);
         EXPECT_EQ(dlg->Modified(), taken && !saves ? 1 : 0);
         EXPECT_EQ(messages.texts.contains(u"Beenden ohne Speichern?"_s), asks);
         EXPECT_EQ(messages.texts.value(0).startsWith(u"FEHLER: Datum falsch!\nJahrgang 14: "_s),
