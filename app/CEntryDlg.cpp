@@ -195,6 +195,9 @@ void CEntryDlg::BuildControls()
     m_cbEvent = MakeListBox(this, lists::Events());
     add(IDC_CLUB, m_cbClub, QStringLiteral("Verein"));
     add(IDC_EVENT, m_cbEvent, QStringLiteral("Veranstaltung"));
+    // The field inside each list is what takes the focus: a screen reader names it as its list.
+    m_cbClub->lineEdit()->setAccessibleName(m_cbClub->accessibleName());
+    m_cbEvent->lineEdit()->setAccessibleName(m_cbEvent->accessibleName());
 
     auto* left = new QGridLayout;
     left->setColumnStretch(1, 1);

@@ -1,19 +1,21 @@
 #include "HelpViewer.h"
 
 #include "DataPath.h"
+#include "WindowPlacement.h"
 
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <QAction>
 #include <QApplication>
 #include <QColor>
-#include <QCursor>
-#include <QGuiApplication>
+#include <QDialog>
+#include <QKeySequence>
 #include <QPalette>
 #include <QPointer>
-#include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
+#include <QVBoxLayout>
 
 namespace help {
 namespace {
@@ -74,9 +76,45 @@ QString PageStyle(const QPalette& palette)
              note.name(), Readable(messageRed, text, backs).name());
 }
 
-QPointer<QTextBrowser>& Instance()
+// A real window around the browser, so that screen readers meet a window with its title, and
+// the keys every help viewer has: Escape and Ctrl+W close it, Alt+Left and Alt+Right go back and
+// forward.
+class HelpWindow : public QDialog
 {
-    static QPointer<QTextBrowser> window;
+public:
+    HelpWindow() // no parent: the help must not close or block with any dialog
+    {
+        setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                       Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+        setWindowTitle(QStringLiteral("Zandrel – Hilfe"));
+        setObjectName(QStringLiteral("helpWindow"));
+        browser = new QTextBrowser(this);
+        browser->setObjectName(QStringLiteral("helpBrowser"));
+        browser->setAccessibleName(QStringLiteral("Handbuch"));
+        browser->setOpenExternalLinks(true);
+        auto* layout = new QVBoxLayout(this);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(browser);
+        const auto key = [this](const QKeySequence& keys, void (QTextBrowser::*slot)()) {
+            auto* action = new QAction(this);
+            action->setShortcut(keys);
+            connect(action, &QAction::triggered, browser, slot);
+            addAction(action);
+        };
+        key(QKeySequence(Qt::ALT | Qt::Key_Left), &QTextBrowser::backward);
+        key(QKeySequence(Qt::ALT | Qt::Key_Right), &QTextBrowser::forward);
+        auto* close = new QAction(this);
+        close->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence::Close});
+        connect(close, &QAction::triggered, this, &QDialog::reject);
+        addAction(close);
+    }
+
+    QTextBrowser* browser = nullptr;
+};
+
+QPointer<HelpWindow>& Instance()
+{
+    static QPointer<HelpWindow> window;
     return window;
 }
 
@@ -94,47 +132,38 @@ void Show()
 
 QTextBrowser* Show(const QString& path)
 {
-    QPointer<QTextBrowser>& window = Instance();
+    QPointer<HelpWindow>& window = Instance();
     if (!window) {
-        window = new QTextBrowser; // no parent: the help must not close or block with any dialog
-        window->setAttribute(Qt::WA_DeleteOnClose, false);
-        window->setWindowTitle(QStringLiteral("Zandrel – Hilfe"));
-        window->setObjectName(QStringLiteral("helpWindow"));
-        window->setOpenExternalLinks(true);
-        // Sized for the screen it opens on, at any scale.
-        const QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
-        if (!screen)
-            screen = QGuiApplication::primaryScreen();
-        window->resize(WindowSize(screen ? screen->availableGeometry().size() : QSize(800, 800)));
+        window = new HelpWindow;
+        // Wholly on the screen it opens on, title bar included, at any size and scale.
+        placement::PlaceOnScreen(*window, kWantedSize);
     }
+    QTextBrowser* browser = window->browser;
     // The colours are those of the palette now; the same page shown again is read again only when
     // they changed since (the colour scheme switched while the window was hidden).
-    const QString style = PageStyle(window->palette());
-    const bool restyled = style != window->document()->defaultStyleSheet();
-    window->document()->setDefaultStyleSheet(style);
+    const QString style = PageStyle(browser->palette());
+    const bool restyled = style != browser->document()->defaultStyleSheet();
+    browser->document()->setDefaultStyleSheet(style);
     // Always the first topic, also when the reader had scrolled away the last time. No home()
     // after this: once the fallback text below has changed the document, home() would load the
     // missing page again and leave the window blank.
     const QUrl page = QUrl::fromLocalFile(path);
-    if (restyled && window->source() == page)
-        window->reload();
+    if (restyled && browser->source() == page)
+        browser->reload();
     else
-        window->setSource(page);
-    if (window->document()->isEmpty()) {
-        window->setHtml(QStringLiteral("<h1>Hilfe nicht gefunden</h1><p>Die Hilfedatei <tt>%1</tt> "
-                                       "fehlt. Bitte installieren Sie Zandrel neu.</p>")
-                            .arg(path.toHtmlEscaped()));
+        browser->setSource(page);
+    if (browser->document()->isEmpty()) {
+        browser->setHtml(
+            QStringLiteral("<h1>Hilfe nicht gefunden</h1><p>Die Hilfedatei <tt>%1</tt> "
+                           "fehlt. Bitte installieren Sie Zandrel neu.</p>")
+                .arg(path.toHtmlEscaped()));
     }
-    window->moveCursor(QTextCursor::Start);
+    browser->moveCursor(QTextCursor::Start);
     window->show();
     window->raise();
     window->activateWindow();
-    return window;
-}
-
-QSize WindowSize(QSize available)
-{
-    return QSize(640, 720).boundedTo(available * 9 / 10);
+    browser->setFocus(Qt::OtherFocusReason);
+    return browser;
 }
 
 void Destroy()

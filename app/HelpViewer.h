@@ -15,12 +15,11 @@ QString ManualPath();
 /// Opens the manual at its first topic; creates the window on first use, raises it afterwards.
 void Show();
 /// The same for the page at path; where that page is missing or empty, the window says so.
-/// Returns the window.
+/// Returns the browser inside the window.
 QTextBrowser* Show(const QString& path);
 
-/// The size the window opens with on a screen whose free area is `available`: 640 × 720, but no
-/// more than nine tenths of that area either way, which leaves room for the frame and a panel.
-QSize WindowSize(QSize available);
+/// The size the window would like; it opens smaller where the screen's free area is smaller.
+constexpr QSize kWantedSize{640, 720};
 
 /// Closes and deletes the window (at program end).
 void Destroy();

@@ -2,6 +2,7 @@
 // for Tab, mnemonics, arrow keys, Delete, undo and the menu keys; the club rule as a table.
 #include "DialogFixture.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
@@ -27,6 +28,9 @@ TEST_F(DialogTest, AParticipantRegisteredAndTakenBackByKeyboardAlone)
     key(Qt::Key_Backtab);
     key(Qt::Key_Backtab);
     EXPECT_EQ(focused(), Item(Id::IDC_CLUB));
+    // What a screen reader announces there is the field inside the list.
+    auto* inner = Item<QComboBox>(Id::IDC_CLUB)->lineEdit();
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(inner)->text(QAccessible::Name), u"Verein"_s);
     key(Qt::Key_T, Qt::AltModifier);
     EXPECT_EQ(focused(), Item(Id::IDC_EVENT));
     QTest::keyClicks(focused(), u"gauturn"_s);
@@ -64,7 +68,8 @@ TEST_F(DialogTest, AParticipantRegisteredAndTakenBackByKeyboardAlone)
     fileAnswers = {dir.filePath(u"m.mdg"_s)};
     key(Qt::Key_S, Qt::AltModifier);
     EXPECT_TRUE(QTest::qWaitFor([&] { return fileAnswers.empty(); }, 2000));
-    EXPECT_TRUE(status->text().startsWith(u"Gespeichert: m.mdg, "_s)) << status->text().toStdString();
+    EXPECT_TRUE(status->text().startsWith(u"Gespeichert: m.mdg, "_s))
+        << status->text().toStdString();
     EXPECT_EQ(dlg->Modified(), 0);
 
     // A selected row says so above the fields; Delete removes it, Ctrl+Z brings it back, and
@@ -76,8 +81,8 @@ TEST_F(DialogTest, AParticipantRegisteredAndTakenBackByKeyboardAlone)
     key(Qt::Key_Delete);
     EXPECT_TRUE(Rows().isEmpty());
     EXPECT_EQ(dlg->Modified(), 1);
-    EXPECT_EQ(status->text(), u"Gespeichert: "_s + status->text().mid(13, 12) +
-                                  u" · Ungespeicherte Änderungen"_s);
+    EXPECT_EQ(status->text(),
+              u"Gespeichert: "_s + status->text().mid(13, 12) + u" · Ungespeicherte Änderungen"_s);
     key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(Rows(), QStringList{u"Özdemir,Felix/4031"_s});
     EXPECT_EQ(status->text(), u"Rückgängig: Entfernen von „Özdemir,Felix“"_s);
@@ -114,11 +119,11 @@ TEST_F(DialogTest, AClubFieldLeftWithATypedTextShowsWhatIsSaved)
     Choose(Id::IDC_CLUB, u"SC Wiesenbach"_s);
     auto* club = Item<QComboBox>(Id::IDC_CLUB);
     const std::pair<const char16_t*, const char16_t*> typed[] = {
-        {u"SV Neustadt", u"SC Wiesenbach"},      // no such club: the chosen one comes back
-        {u"", u"SC Wiesenbach"},                 // nor is an empty field a choice
-        {u"tv musterstadt", u"TV Musterstadt"},  // the one club it names, whatever the case
-        {u" SG Mühlbach ", u"SG Mühlbach"},      // blanks around it do not count
-        {u"TV", u"SG Mühlbach"},                 // a beginning that fits several is no choice
+        {u"SV Neustadt", u"SC Wiesenbach"},     // no such club: the chosen one comes back
+        {u"", u"SC Wiesenbach"},                // nor is an empty field a choice
+        {u"tv musterstadt", u"TV Musterstadt"}, // the one club it names, whatever the case
+        {u" SG Mühlbach ", u"SG Mühlbach"},     // blanks around it do not count
+        {u"TV", u"SG Mühlbach"},                // a beginning that fits several is no choice
     };
     for (const auto& [text, shown] : typed) {
         club->setFocus();
