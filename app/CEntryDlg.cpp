@@ -288,7 +288,7 @@ void CEntryDlg::BuildControls()
     m_lblCounts->setObjectName(QStringLiteral("labelCounts"));
     // A long club or file name must not widen the window off the screen: the line is cut where
     // it is drawn, and read whole by screen readers.
-    m_lblStatus = new ElidingLabel(this);
+    m_lblStatus = new ElidingLabel(this, 1, 8);
     m_lblStatus->setObjectName(QStringLiteral("labelStatus"));
     m_lblStatus->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     auto* under = new QHBoxLayout;

@@ -5,11 +5,12 @@
 #include <QStyle>
 #include <QStyleOption>
 
-ElidingLabel::ElidingLabel(QWidget* parent, int lines) : QLabel(parent), m_lines(lines)
+ElidingLabel::ElidingLabel(QWidget* parent, int lines, int leastChars)
+    : QLabel(parent), m_lines(lines), m_leastChars(leastChars)
 {
     setTextFormat(Qt::PlainText);
     setWordWrap(false);
-    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed); // the hints below, not the text
 }
 
 void ElidingLabel::setFullText(const QString& text)
@@ -47,7 +48,7 @@ QString ElidingLabel::shownText() const
 
 QSize ElidingLabel::minimumSizeHint() const
 {
-    return {0, sizeHint().height()};
+    return {fontMetrics().averageCharWidth() * m_leastChars, sizeHint().height()};
 }
 
 QSize ElidingLabel::sizeHint() const
@@ -77,6 +78,5 @@ void ElidingLabel::resizeEvent(QResizeEvent* event)
 void ElidingLabel::updateToolTip()
 {
     // The tooltip shows what the cut hides; a text shown whole needs none.
-    setToolTip(shownText().endsWith(QChar(0x2026)) && !text().endsWith(QChar(0x2026)) ? text()
-                                                                                      : QString());
+    setToolTip(shownText().replace(u'\n', u' ') == text() ? QString() : text());
 }

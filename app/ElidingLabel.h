@@ -9,7 +9,8 @@ class ElidingLabel : public QLabel
 {
     Q_OBJECT
 public:
-    explicit ElidingLabel(QWidget* parent = nullptr, int lines = 1);
+    /// `leastChars`: about how many characters it shows however narrow the window is.
+    explicit ElidingLabel(QWidget* parent = nullptr, int lines = 1, int leastChars = 0);
 
     /// Sets the whole text; tells screen readers when it changed.
     void setFullText(const QString& text);
@@ -27,4 +28,5 @@ private:
     void updateToolTip();
 
     int m_lines;
+    int m_leastChars;
 };
