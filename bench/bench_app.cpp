@@ -4,13 +4,14 @@
 //
 // Start-up and peak memory are measured in fresh processes, as a figure taken inside a run of all
 // benchmarks would carry whatever the earlier benchmarks left on the heap. The start is the built
-// program itself beside a minimal Qt Widgets program, both timed by a preloaded probe; for the
-// peak memory this program starts itself again with --child=..., sets the program up there as
-// main() and CEntryApp::InitInstance do, and reports through its standard output.
+// program itself beside a minimal Qt Widgets program and beside its window's controls as bare Qt,
+// all timed by a preloaded probe; for the peak memory this program starts itself again with
+// --child=..., sets the program up there as main() and CEntryApp::InitInstance do, and reports
+// through its standard output.
 //
 //   make bench
 //   build-bench/bin/bench_app --benchmark_repetitions=5 --benchmark_filter=StartToFirstPaint
-//   (the README's table names the command behind each of its figures)
+//   (docs/benchmarks.md names the command behind each of its figures)
 
 #include "BenchMain.h"
 #include "BigEntryFile.h"
@@ -307,45 +308,58 @@ BENCHMARK(BM_SaveEndToEnd)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // From just before the process is spawned to the end of the window's first paint: process
 // creation, loading the libraries, the application object with its translations, reading the
-// settings, building the window and painting it. Each iteration also starts the smallest Qt
-// Widgets program (minimal_widgets, beside this one) the same way, the two in turns, so that
-// `ratio` compares them under the same load.
+// settings, building the window and painting it. Each iteration also starts, the same way, the
+// smallest Qt Widgets program (minimal_widgets) and the window's controls as bare Qt
+// (bare_window_widgets), both beside this one, the three in turns, so that `ratio` and
+// `bare_ratio` compare them under the same load. The order turns by one place each iteration,
+// and 12 iterations put each program first, second and last equally often.
 void BM_StartToFirstPaint(benchmark::State& state)
 {
-    // The built Zandrel beside this program against the minimal one, both with the probe preloaded.
+    // The built Zandrel beside this program against the two yardsticks, all with the probe
+    // preloaded.
     const QString dir = QCoreApplication::applicationDirPath();
     const QString probe = dir + QStringLiteral("/first_paint_probe.so");
-    std::vector<double> program;
-    std::vector<double> yardstick;
+    const QString names[] = {QStringLiteral("Zandrel"), QStringLiteral("minimal_widgets"),
+                             QStringLiteral("bare_window_widgets")};
+    constexpr int kPrograms = 3;
+    std::vector<double> times[kPrograms];
     const auto start = [&](const QString& name) {
         std::int64_t started = 0;
         const long long painted =
             ValueOf(RunChild(state, {}, &started, dir + QLatin1Char('/') + name, probe), "painted");
         return painted < 0 ? -1.0 : static_cast<double>(painted - started) / 1e9;
     };
-    bool minimalFirst = false;
+    int first = 0;
     for (auto _ : state) {
-        double other = minimalFirst ? start(QStringLiteral("minimal_widgets")) : 0.0;
-        const double own = start(QStringLiteral("Zandrel"));
-        if (!minimalFirst)
-            other = start(QStringLiteral("minimal_widgets"));
-        minimalFirst = !minimalFirst;
-        if (own < 0 || other < 0) {
+        double took[kPrograms] = {};
+        bool failed = false;
+        for (int i = 0; i < kPrograms && !failed; ++i) {
+            const int which = (first + i) % kPrograms;
+            took[which] = start(names[which]);
+            failed = took[which] < 0;
+        }
+        first = (first + 1) % kPrograms;
+        if (failed) {
             bench::Fail(state, "a child never painted its window");
             break;
         }
-        program.push_back(own);
-        yardstick.push_back(other);
-        state.SetIterationTime(own);
+        for (int i = 0; i < kPrograms; ++i)
+            times[i].push_back(took[i]);
+        state.SetIterationTime(took[0]);
     }
     const auto median = [](std::vector<double> v) {
         std::sort(v.begin(), v.end());
         return v.empty() ? 0.0 : v[v.size() / 2];
     };
-    state.counters["minimal_ms"] = median(yardstick) * 1e3;
-    state.counters["ratio"] = median(program) / std::max(median(yardstick), 1e-9);
+    const double program = median(times[0]);
+    const double minimal = median(times[1]);
+    const double bare = median(times[2]);
+    state.counters["minimal_ms"] = minimal * 1e3;
+    state.counters["ratio"] = program / std::max(minimal, 1e-9);
+    state.counters["bare_ms"] = bare * 1e3;
+    state.counters["bare_ratio"] = program / std::max(bare, 1e-9);
 }
-BENCHMARK(BM_StartToFirstPaint)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(10);
+BENCHMARK(BM_StartToFirstPaint)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(12);
 
 // Peak resident memory of a fresh program process that has loaded the 100,000-entry file and
 // painted it; the time is that process's whole life.
