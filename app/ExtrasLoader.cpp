@@ -22,9 +22,8 @@ const ExtrasSeams& ExtrasSeamsOfTheProgram()
 const Extras* LoadExtras(QWidget* parent)
 {
     // <prefix>/lib/zandrel beside <prefix>/bin, in the build tree and an installation alike.
-    static QLibrary module(
-        QDir(QCoreApplication::applicationDirPath())
-            .filePath(QStringLiteral("../lib/zandrel/" ZANDREL_EXTRAS_MODULE)));
+    static QLibrary module(QDir(QCoreApplication::applicationDirPath())
+                               .filePath(QStringLiteral("../lib/zandrel/" ZANDREL_EXTRAS_MODULE)));
     static const Extras* extras = nullptr;
     if (!extras) {
         using EntryPoint = const Extras* (*)();

@@ -1,12 +1,11 @@
 #include "CEntryRowDelegate.h"
 
-#include <algorithm>
-
-#include "EntryListModel.h"
 #include "CIconListBox.h"
 #include "CImageList.h"
 #include "Entry.h"
+#include "EntryListModel.h"
 
+#include <algorithm>
 #include <QPainter>
 
 namespace {
@@ -125,9 +124,9 @@ void CEntryRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     const QRect textRect = MeasureText(metrics, row, hasPicture, line);
     painter->setClipRect(fill, Qt::IntersectClip);
     painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, line);
-    painter->drawText(QRect(fill.right() - yearWidth, textRect.top(), yearWidth - YearGap / 2,
-                            textRect.height()),
-                      Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, yearText);
+    painter->drawText(
+        QRect(fill.right() - yearWidth, textRect.top(), yearWidth - YearGap / 2, textRect.height()),
+        Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, yearText);
 
     painter->restore();
 }

@@ -78,8 +78,8 @@ int CIconListBox::GetCount() const
 
 int CIconListBox::GetCurSel() const
 {
-    const QModelIndexList rows = selectionModel() ? selectionModel()->selectedRows()
-                                                  : QModelIndexList();
+    const QModelIndexList rows =
+        selectionModel() ? selectionModel()->selectedRows() : QModelIndexList();
     return rows.isEmpty() ? -1 : rows.constFirst().row();
 }
 

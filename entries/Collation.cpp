@@ -146,4 +146,3 @@ std::vector<quint32> CollationKeys::Order(std::span<const quint32> major) const
         order[i] = items[i].number;
     return order;
 }
-

@@ -88,8 +88,14 @@ public:
     bool CanUndo() const { return m_done > 0; }
     bool CanRedo() const { return m_done < static_cast<qsizetype>(m_steps.size()); }
     /// What Undo() and Redo() would do, e.g. "Entfernen von „Özdemir,Felix“"; empty when nothing.
-    QString UndoName() const { return CanUndo() ? m_steps[static_cast<size_t>(m_done - 1)].name : QString(); }
-    QString RedoName() const { return CanRedo() ? m_steps[static_cast<size_t>(m_done)].name : QString(); }
+    QString UndoName() const
+    {
+        return CanUndo() ? m_steps[static_cast<size_t>(m_done - 1)].name : QString();
+    }
+    QString RedoName() const
+    {
+        return CanRedo() ? m_steps[static_cast<size_t>(m_done)].name : QString();
+    }
     void Undo();
     void Redo();
 
@@ -112,7 +118,7 @@ private:
         QString name;
         int row = -1;           ///< a single row: added (before empty), removed or rewritten
         EntryRow before, after; ///< the row before and after; an empty text: no row
-        QList<EntryRow> rowsBefore, rowsAfter; ///< import and load: all rows
+        QList<EntryRow> rowsBefore, rowsAfter;                  ///< import and load: all rows
         QString clubBefore, eventBefore, clubAfter, eventAfter; ///< load
         bool load = false;
     };

@@ -30,11 +30,11 @@ namespace {
 // any two files would be the same. There a file is known by its volume's serial number and index.
 bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b)
 {
-    const auto identity = [](const std::filesystem::path& path)
-        -> std::optional<std::array<DWORD, 3>> {
-        const HANDLE h = CreateFileW(path.c_str(), 0,
-                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                     nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    const auto identity =
+        [](const std::filesystem::path& path) -> std::optional<std::array<DWORD, 3>> {
+        const HANDLE h =
+            CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
         if (h == INVALID_HANDLE_VALUE)
             return std::nullopt;
         BY_HANDLE_FILE_INFORMATION info{};

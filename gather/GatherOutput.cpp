@@ -236,9 +236,8 @@ bool WriteCsv(const QString& path, const Result& result, QString* error)
     if (textfile::SaveFile(path, CsvBytes(result)) == textfile::SaveResult::Ok)
         return true;
     if (error)
-        *error =
-            QStringLiteral("Die Datei ") + QDir::toNativeSeparators(path) +
-            QStringLiteral(" lässt sich nicht schreiben.");
+        *error = QStringLiteral("Die Datei ") + QDir::toNativeSeparators(path) +
+                 QStringLiteral(" lässt sich nicht schreiben.");
     return false;
 }
 

@@ -13,7 +13,6 @@
 #include <QString>
 #include <QStringList>
 
-
 namespace memberlist {
 
 /// The cells of the file: the first non-empty row is the header, every later non-empty row a

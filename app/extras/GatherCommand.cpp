@@ -2,8 +2,8 @@
 // gathering as the command zandrel-sammeln.
 
 #include "Clubs.h"
-#include "Extras.h"
 #include "Entry.h"
+#include "Extras.h"
 #include "Gather.h"
 
 #include <QApplication>

@@ -3,17 +3,17 @@
 // answered, and the file dialog answers from a script: no test waits on a modal loop.
 
 #include "CEntryDlg.h"
-#include "EntryListModel.h"
 #include "ChooseFile.h"
+#include "EntryListModel.h"
 #include "MessageBox.h"
 #include "ModalDialog.h"
 
 #include <deque>
-#include <ostream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSettings>

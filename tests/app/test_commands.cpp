@@ -61,9 +61,9 @@ TEST_F(DialogTest, OpenContextMenuIsAChildOfTheWindowForAccessibilityClients)
     for (int i = 0; i < shown->childCount(); ++i)
         items << shown->child(i)->text(QAccessible::Name);
     EXPECT_EQ(items, (QStringList{QStringLiteral("Rückgängig"), QStringLiteral("Wiederholen"),
-                                  QString(), QStringLiteral("Importieren…"), QStringLiteral("Drucken…"),
-                                  QStringLiteral("Als PDF speichern…"), QString(),
-                                  QStringLiteral("Meldungen sammeln…"), QString(),
+                                  QString(), QStringLiteral("Importieren…"),
+                                  QStringLiteral("Drucken…"), QStringLiteral("Als PDF speichern…"),
+                                  QString(), QStringLiteral("Meldungen sammeln…"), QString(),
                                   QStringLiteral("Info über Zandrel...")}));
     menu->close();
     EXPECT_EQ(window->childCount(), closedCount);
@@ -109,9 +109,9 @@ TEST_F(DialogTest, GatherWritesTheFoldersListAndReportsWhatItSkipped)
                              QStringLiteral("TSV Beispielhausen")};
     for (const QString& club : clubs)
         ASSERT_EQ(textfile::SaveFile(folder + u'/' + club + QStringLiteral(".mdg"),
-                                      entryfile::Write(club, QStringLiteral("Gauturnfest"),
-                                                       {{club.right(4) + QStringLiteral(",Eva"),
-                                                         entry::MakeCode(2001, entry::Female)}})),
+                                     entryfile::Write(club, QStringLiteral("Gauturnfest"),
+                                                      {{club.right(4) + QStringLiteral(",Eva"),
+                                                        entry::MakeCode(2001, entry::Female)}})),
                   textfile::SaveResult::Ok);
     ASSERT_EQ(textfile::SaveFile(folder + QStringLiteral("/kaputt.mdg"), QByteArray("\0\0", 2)),
               textfile::SaveResult::Ok);

@@ -3,9 +3,9 @@
 #include "EntryDocument.h"
 
 #include <functional>
-#include <string_view>
 #include <gtest/gtest.h>
 #include <QPersistentModelIndex>
+#include <string_view>
 
 using namespace Qt::StringLiterals;
 
@@ -31,8 +31,8 @@ TEST(EntryDocument, CompleteParticipantsAndTheOneSameParticipantRule)
         {"last valid year", u"Meier", u"Anna", 2025, 1, true},
     };
     for (const Complete& c : complete)
-        EXPECT_EQ(EntryDocument::IsComplete(QString::fromUtf16(c.name),
-                                            QString::fromUtf16(c.first), c.year, c.gender, 2026),
+        EXPECT_EQ(EntryDocument::IsComplete(QString::fromUtf16(c.name), QString::fromUtf16(c.first),
+                                            c.year, c.gender, 2026),
                   c.complete)
             << c.why;
 
@@ -90,8 +90,8 @@ TEST(EntryDocument, EveryChangeOfTheRowsIsAStepAndUndoingToTheSaveIsClean)
                            u"alt.mdg"_qs);
          },
          false, u"Laden von „alt.mdg“", u"Abel,Kai/3981"},
-        {"an add", [&] { document.Add(u"Zorn,Udo"_qs, 3981); }, true,
-         u"Hinzufügen von „Zorn,Udo“", u"Abel,Kai/3981 Zorn,Udo/3981"},
+        {"an add", [&] { document.Add(u"Zorn,Udo"_qs, 3981); }, true, u"Hinzufügen von „Zorn,Udo“",
+         u"Abel,Kai/3981 Zorn,Udo/3981"},
         {"typing in a row is one step, named by the row as it was",
          [&] {
              document.UpdateRow(1, u"Zorn,Ute"_qs, -1);
@@ -106,8 +106,11 @@ TEST(EntryDocument, EveryChangeOfTheRowsIsAStepAndUndoingToTheSaveIsClean)
          u"Abel,Kai/3981 Zorn,Uta/3980"},
         {"a removal", [&] { document.Remove(0); }, true, u"Entfernen von „Abel,Kai“",
          u"Zorn,Uta/3980"},
-        {"an import", [&] { document.AddMany({{u"Berg,Ida"_qs, 4000}}, u"m.csv"_qs); }, true,
-         u"Import aus „m.csv“", u"Berg,Ida/4000 Zorn,Uta/3980"},
+        {"an import",
+         [&] {
+             document.AddMany({{u"Berg,Ida"_qs, 4000}}, u"m.csv"_qs);
+         },
+         true, u"Import aus „m.csv“", u"Berg,Ida/4000 Zorn,Uta/3980"},
     };
     int changes = 0; // what the window's counts and list follow
     QObject::connect(&document, &EntryDocument::changed, [&changes] { ++changes; });
@@ -121,9 +124,9 @@ TEST(EntryDocument, EveryChangeOfTheRowsIsAStepAndUndoingToTheSaveIsClean)
         EXPECT_EQ(Shown(document), QString::fromUtf16(step.rows)) << step.why;
     }
     // Back through every step: each state comes again, and only the saved one is clean.
-    const std::pair<const char16_t*, bool> back[] = {
-        {steps[5].rows, true}, {steps[4].rows, true}, {steps[3].rows, false},
-        {steps[1].rows, true}, {steps[0].rows, true}, {u"", true}};
+    const std::pair<const char16_t*, bool> back[] = {{steps[5].rows, true},  {steps[4].rows, true},
+                                                     {steps[3].rows, false}, {steps[1].rows, true},
+                                                     {steps[0].rows, true},  {u"", true}};
     for (const auto& [rows, modified] : back) {
         document.Undo();
         EXPECT_EQ(std::pair(Shown(document), document.IsModified()),

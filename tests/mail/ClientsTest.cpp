@@ -96,8 +96,7 @@ TEST(Pop3Client, TakesOnlyPlusOkAndReadsTheFirstTwoNumbersOfStat)
 
 TEST(SmtpClient, ChecksEachReplyCodeAndSendsEveryCommandExactly)
 {
-    const std::string ok = "ok|ok|ok|ok|ok|",
-                      gone = CSmtpClient::kNoWholeReply,
+    const std::string ok = "ok|ok|ok|ok|ok|", gone = CSmtpClient::kNoWholeReply,
                       lost = gone + "|" + gone + "|" + gone + "|" + gone + "|" + gone + "|";
     const std::pair<Script, std::string> rows[] = {
         // Multi-line replies, in pieces, and the next reply together with the end of one.
