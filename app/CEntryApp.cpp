@@ -1,9 +1,9 @@
-#include "CEntryApp.h"
+#include "app/CEntryApp.h"
 
-#include "CEntryDlg.h"
-#include "DataPath.h"
-#include "HelpViewer.h"
-#include "Settings.h"
+#include "app/CEntryDlg.h"
+#include "app/DataPath.h"
+#include "app/HelpViewer.h"
+#include "app/Settings.h"
 
 #include <QFileInfo>
 #include <QLibraryInfo>
@@ -81,7 +81,7 @@ int CEntryApp::InitInstance()
     }
     {
         CEntryDlg dlg;
-        dlg.ApplySettings(CSettings::Read(applicationName()));
+        dlg.ApplySettings(Settings::Read(applicationName()));
         dlg.OnInitDialog();
         // Loaded once the window is up, so that a message about the file has the window behind
         // it and the window opens, empty, after a missing or broken file.

@@ -1,21 +1,21 @@
-#include "CEntryDlg.h"
+#include "app/CEntryDlg.h"
 
-#include "ChooseFile.h"
-#include "Clubs.h"
-#include "DataExchange.h"
-#include "DataPath.h"
-#include "ElidingLabel.h"
-#include "Entry.h"
-#include "Extras.h"
-#include "ExtrasLoader.h"
-#include "HelpViewer.h"
-#include "KeyboardRules.h"
-#include "MessageBox.h"
-#include "Messages.h"
-#include "NameValidator.h"
-#include "Registration.h"
-#include "Settings.h"
-#include "WindowPlacement.h"
+#include "app/ChooseFile.h"
+#include "app/DataExchange.h"
+#include "app/DataPath.h"
+#include "app/ElidingLabel.h"
+#include "app/extras/Extras.h"
+#include "app/ExtrasLoader.h"
+#include "app/HelpViewer.h"
+#include "app/KeyboardRules.h"
+#include "app/MessageBox.h"
+#include "app/NameValidator.h"
+#include "app/Settings.h"
+#include "app/WindowPlacement.h"
+#include "entries/Clubs.h"
+#include "entries/Entry.h"
+#include "messages/Messages.h"
+#include "report/Registration.h"
 
 #include <algorithm>
 
@@ -65,10 +65,6 @@ const QString kBadDate = QStringLiteral("FEHLER: Datum falsch!");
 const QString kNotANumber = QStringLiteral("Geben Sie bitte eine ganze Zahl ein.");
 const QString kExitQuestion = QStringLiteral("Beenden ohne Speichern?");
 
-// No real name comes near this; it only stops absurd input, such as a pasted page of text, that
-// would make every row and every save slow. The entry file keeps longer names whole.
-constexpr int kMostNameChars = 60;
-
 // Both lists come in the entry list's order (German, ignoring case), so they need no sorting at
 // every start.
 QComboBox* MakeListBox(QWidget* parent, const QStringList& texts)
@@ -103,10 +99,10 @@ CEntryDlg::~CEntryDlg()
     for (QObject* child : findChildren<QObject*>())
         disconnect(child, nullptr, this, nullptr);
     // The settings are written whatever way the window was closed.
-    CSettings{m_bAutoSave, m_strPath}.Write(QCoreApplication::applicationName());
+    Settings{m_bAutoSave, m_strPath}.Write(QCoreApplication::applicationName());
 }
 
-void CEntryDlg::ApplySettings(const CSettings& settings)
+void CEntryDlg::ApplySettings(const Settings& settings)
 {
     m_bAutoSave = settings.autoSave;
     m_strPath = settings.path;
@@ -542,8 +538,8 @@ bool CEntryDlg::UpdateData(bool saveAndValidate)
     if (!saveAndValidate) {
         // A longer name from a file must fit whole, or the next exchange back would cut it short
         // in the list and in the saved file; typing still cannot make it longer.
-        m_edFirstName->setMaxLength(std::max(kMostNameChars, int(m_strFirstName.size())));
-        m_edName->setMaxLength(std::max(kMostNameChars, int(m_strName.size())));
+        m_edFirstName->setMaxLength(std::max(entry::kMostNameChars, int(m_strFirstName.size())));
+        m_edName->setMaxLength(std::max(entry::kMostNameChars, int(m_strName.size())));
         if (m_edFirstName->text() != m_strFirstName)
             m_edFirstName->setText(m_strFirstName);
         if (m_edName->text() != m_strName)

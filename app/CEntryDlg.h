@@ -3,13 +3,13 @@
 // entry list, load and save. The participants live in the document (m_document), which the list
 // shows; the handlers read the fields, call the document or a command, and show the result.
 
-#include "CIconListBox.h"
-#include "CImageList.h"
-#include "CInfoDlg.h"
-#include "Commands.h"
-#include "EntryDocument.h"
-#include "Settings.h"
-#include "TestMail.h"
+#include "app/CIconListBox.h"
+#include "app/CImageList.h"
+#include "app/CInfoDlg.h"
+#include "app/Commands.h"
+#include "app/Settings.h"
+#include "entries/EntryDocument.h"
+#include "mail/TestMail.h"
 
 #include <QDialog>
 #include <QHash>
@@ -116,8 +116,8 @@ public:
     static QString SelectedText(const QComboBox* box);
 
     /// The stored settings the window starts with (before OnInitDialog) and hands back.
-    void ApplySettings(const CSettings& settings);
-    CSettings CurrentSettings() const { return {m_bAutoSave, m_strPath}; }
+    void ApplySettings(const Settings& settings);
+    Settings CurrentSettings() const { return {m_bAutoSave, m_strPath}; }
 
     /// Points the hidden test-mail action elsewhere; tests use loopback servers.
     void SetTestMailSettings(const TestMailSettings& settings) { m_testMail = settings; }

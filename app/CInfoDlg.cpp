@@ -1,7 +1,7 @@
-#include "CInfoDlg.h"
+#include "app/CInfoDlg.h"
 
-#include "DataPath.h"
-#include "HelpViewer.h"
+#include "app/DataPath.h"
+#include "app/HelpViewer.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>

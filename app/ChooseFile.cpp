@@ -1,4 +1,4 @@
-#include "ChooseFile.h"
+#include "app/ChooseFile.h"
 
 #include <QFileDialog>
 #include <QFileSystemModel>

@@ -3,8 +3,8 @@
 // parent widget for its dialogs and boxes, the document and the folder it remembers: none of them
 // needs the window itself. The window routes its buttons and menu items here.
 
-#include "EntryFile.h"
-#include "TestMail.h"
+#include "entryfile/EntryFile.h"
+#include "mail/TestMail.h"
 
 #include <optional>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "DataExchange.h"
+#include "app/DataExchange.h"
 
 #include <limits>
 

@@ -1,4 +1,4 @@
-#include "DataPath.h"
+#include "app/DataPath.h"
 
 #include <QCoreApplication>
 #include <QDir>

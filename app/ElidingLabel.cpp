@@ -1,4 +1,4 @@
-#include "ElidingLabel.h"
+#include "app/ElidingLabel.h"
 
 #include <QAccessible>
 #include <QPainter>

@@ -1,9 +1,9 @@
-#include "ExtrasLoader.h"
+#include "app/ExtrasLoader.h"
 
-#include "ChooseFile.h"
-#include "Extras.h"
-#include "MessageBox.h"
-#include "ModalDialog.h"
+#include "app/ChooseFile.h"
+#include "app/extras/Extras.h"
+#include "app/MessageBox.h"
+#include "app/ModalDialog.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,11 +1,11 @@
 // Saving and loading the entry file: the window's side of it. The format itself and the disk
 // access live in entryfile/ and textfile/, free of widgets.
 
-#include "ChooseFile.h"
-#include "Commands.h"
-#include "EntryDocument.h"
-#include "MessageBox.h"
-#include "Messages.h"
+#include "app/ChooseFile.h"
+#include "app/Commands.h"
+#include "app/MessageBox.h"
+#include "entries/EntryDocument.h"
+#include "messages/Messages.h"
 
 #include <QFileInfo>
 

@@ -1,7 +1,7 @@
-#include "HelpViewer.h"
+#include "app/HelpViewer.h"
 
-#include "DataPath.h"
-#include "WindowPlacement.h"
+#include "app/DataPath.h"
+#include "app/WindowPlacement.h"
 
 #include <algorithm>
 #include <cmath>

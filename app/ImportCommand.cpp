@@ -1,14 +1,14 @@
 // "Importieren…": participants from a club's member list (CSV), after a preview in which the user
 // sees every row and decides which to take.
 
-#include "ChooseFile.h"
-#include "CImportDlg.h"
-#include "Commands.h"
-#include "EntryDocument.h"
-#include "MemberList.h"
-#include "MessageBox.h"
-#include "Messages.h"
-#include "ModalDialog.h"
+#include "app/ChooseFile.h"
+#include "app/Commands.h"
+#include "app/ImportDialog.h"
+#include "app/MessageBox.h"
+#include "app/ModalDialog.h"
+#include "entries/EntryDocument.h"
+#include "memberlist/MemberList.h"
+#include "messages/Messages.h"
 
 #include <QFileInfo>
 
@@ -36,8 +36,8 @@ std::optional<QString> Import(QWidget* parent, EntryDocument& document, QString&
         msgbox::Show(parent, messages::MemberListUnusable(parsed.error, *path));
         return std::nullopt;
     }
-    CImportDlg preview(std::move(parsed.table), document.Entries(), entry::CurrentUtcYear(),
-                       QFileInfo(*path).fileName(), parent);
+    ImportDialog preview(std::move(parsed.table), document.Entries(), entry::CurrentUtcYear(),
+                         QFileInfo(*path).fileName(), parent);
     if (modal::Exec(preview) != QDialog::Accepted)
         return std::nullopt;
     const QList<EntryRow> rows = preview.Rows();

@@ -1,4 +1,4 @@
-#include "KeyboardRules.h"
+#include "app/KeyboardRules.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

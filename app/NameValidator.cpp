@@ -1,7 +1,7 @@
-#include "NameValidator.h"
+#include "app/NameValidator.h"
 
-#include "Cp1252.h"
-#include "Entry.h"
+#include "entries/Entry.h"
+#include "textfile/Cp1252.h"
 
 char32_t NameValidator::FirstForbidden(QStringView text, Field field)
 {

@@ -1,14 +1,14 @@
 // "Drucken…" and "Als PDF speichern…": the registration on paper, through the print preview or
 // into a PDF file. The pages themselves come from report/Registration.
-#include "ChooseFile.h"
-#include "Commands.h"
-#include "EntryDocument.h"
-#include "Extras.h"
-#include "ExtrasLoader.h"
-#include "MessageBox.h"
-#include "Messages.h"
-#include "Registration.h"
-#include "SafeFile.h"
+#include "app/ChooseFile.h"
+#include "app/Commands.h"
+#include "app/extras/Extras.h"
+#include "app/ExtrasLoader.h"
+#include "app/MessageBox.h"
+#include "entries/EntryDocument.h"
+#include "messages/Messages.h"
+#include "report/Registration.h"
+#include "textfile/SafeFile.h"
 
 #include <QCursor>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "Settings.h"
+#include "app/Settings.h"
 
 #include <QSettings>
 
@@ -11,12 +11,12 @@ constexpr auto kPath = "path";
 
 } // namespace
 
-CSettings CSettings::Read(const QString& applicationName)
+Settings Settings::Read(const QString& applicationName)
 {
     QSettings store(QSettings::NativeFormat, QSettings::UserScope, QLatin1String(kOrganisation),
                     applicationName);
     store.beginGroup(QLatin1String(kGroup));
-    CSettings settings;
+    Settings settings;
     bool ok = false;
     const int autoSave = store.value(QLatin1String(kAutoSave)).toInt(&ok);
     settings.autoSave = ok ? autoSave : 0;
@@ -26,7 +26,7 @@ CSettings CSettings::Read(const QString& applicationName)
     return settings;
 }
 
-void CSettings::Write(const QString& applicationName) const
+void Settings::Write(const QString& applicationName) const
 {
     QSettings store(QSettings::NativeFormat, QSettings::UserScope, QLatin1String(kOrganisation),
                     applicationName);

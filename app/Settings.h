@@ -5,14 +5,14 @@
 
 #include <QString>
 
-struct CSettings
+struct Settings
 {
     int autoSave = 0; ///< check box "Automatische Namen"; any integer is kept as read
     QString path;     ///< folder the file dialogs open in; empty = none remembered
 
     /// Reads both values for the given application name; missing or unreadable values give the
     /// defaults.
-    static CSettings Read(const QString& applicationName);
+    static Settings Read(const QString& applicationName);
 
     /// Writes both values; a store that cannot be written is ignored, as there is nobody left to
     /// tell when the window has already closed.

@@ -1,9 +1,9 @@
 // The hidden test-mail action: log in to the POP3 server, then hand one fixed message to the
 // SMTP server. The button stays hidden and disabled; the handler is connected all the same.
 
-#include "Commands.h"
-#include "Cp1252.h"
-#include "MessageBox.h"
+#include "app/Commands.h"
+#include "app/MessageBox.h"
+#include "textfile/Cp1252.h"
 
 #include <QApplication>
 #include <QEventLoop>

@@ -1,4 +1,4 @@
-#include "CEntryApp.h"
+#include "app/CEntryApp.h"
 
 #ifdef Q_OS_WIN
 #include <cstring>

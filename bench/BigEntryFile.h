@@ -3,7 +3,7 @@
 // entries, about 5 MB. Every program builds the very same bytes, so "reading" and "Laden" in the
 // README speak of one file.
 
-#include "EntryFile.h"
+#include "entryfile/EntryFile.h"
 #include "RandomEntries.h"
 
 #include <QByteArray>

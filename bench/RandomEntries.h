@@ -2,7 +2,7 @@
 // Made-up participants for the benchmarks: German-looking names (umlauts and ß included, so the
 // collation does real work) and birth years of the last century, reproducible from a seed.
 
-#include "Entry.h"
+#include "entries/Entry.h"
 
 #include <iterator>
 #include <QList>

@@ -15,19 +15,19 @@
 
 #include "BenchMain.h"
 #include "BigEntryFile.h"
-#include "CEntryApp.h"
-#include "CEntryDlg.h"
-#include "EntryListModel.h"
-#include "ChooseFile.h"
-#include "CIconListBox.h"
-#include "Entry.h"
-#include "EntryFile.h"
-#include "SafeFile.h"
-#include "HelpViewer.h"
-#include "MessageBox.h"
+#include "app/CEntryApp.h"
+#include "app/CEntryDlg.h"
+#include "entries/EntryListModel.h"
+#include "app/ChooseFile.h"
+#include "app/CIconListBox.h"
+#include "entries/Entry.h"
+#include "entryfile/EntryFile.h"
+#include "textfile/SafeFile.h"
+#include "app/HelpViewer.h"
+#include "app/MessageBox.h"
 #include "PaintWatcher.h"
 #include "RandomEntries.h"
-#include "Settings.h"
+#include "app/Settings.h"
 
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -140,7 +140,7 @@ int RunProgramAsChild(int argc, char** argv, const QString& file)
     AbortOnMessageBox();
     {
         CEntryDlg dlg;
-        dlg.ApplySettings(CSettings::Read(CEntryApp::applicationName()));
+        dlg.ApplySettings(Settings::Read(CEntryApp::applicationName()));
         dlg.OnInitDialog();
         dlg.setWindowModality(Qt::WindowModal);
         bench::PaintWatcher windowPainted(&dlg);

@@ -7,10 +7,10 @@
 //   make bench
 //   build-bench/bin/bench_entries --benchmark_repetitions=5
 #include "BenchMain.h"
-#include "EntryListModel.h"
-#include "CIconListBox.h"
-#include "CImageList.h"
-#include "Entry.h"
+#include "entries/EntryListModel.h"
+#include "app/CIconListBox.h"
+#include "app/CImageList.h"
+#include "entries/Entry.h"
 #include "PaintWatcher.h"
 #include "RandomEntries.h"
 

@@ -6,9 +6,9 @@
 //   (the README's table names the command behind each of its figures)
 #include "BenchMain.h"
 #include "BigEntryFile.h"
-#include "Entry.h"
-#include "EntryFile.h"
-#include "SafeFile.h"
+#include "entries/Entry.h"
+#include "entryfile/EntryFile.h"
+#include "textfile/SafeFile.h"
 
 #include <benchmark/benchmark.h>
 #include <cstring>

@@ -6,8 +6,8 @@
 //   make bench
 //   build-bench/bin/bench_gather --benchmark_filter=BM_GatherAndWriteXlsx --benchmark_repetitions=5
 #include "BenchMain.h"
-#include "EntryFile.h"
-#include "Gather.h"
+#include "entryfile/EntryFile.h"
+#include "gather/Gather.h"
 #include "RandomEntries.h"
 
 #include <benchmark/benchmark.h>

@@ -2,7 +2,7 @@
 // status, aiosmtpd for the SMTP hand-over. Both are started anew for each repetition.
 #include "BenchMain.h"
 #include "MailServers.h"
-#include "TestMail.h"
+#include "mail/TestMail.h"
 
 #include <string>
 

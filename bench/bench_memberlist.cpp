@@ -6,9 +6,9 @@
 //   build-bench/bin/bench_memberlist --benchmark_repetitions=5 --benchmark_report_aggregates_only
 
 #include "BenchMain.h"
-#include "CImportDlg.h"
-#include "Collation.h"
-#include "MemberList.h"
+#include "app/ImportDialog.h"
+#include "entries/Collation.h"
+#include "memberlist/MemberList.h"
 #include "PaintWatcher.h"
 #include "RandomEntries.h"
 
@@ -83,7 +83,7 @@ void BM_OpenPreview(benchmark::State& state)
     for (auto _ : state) {
         // From the file's bytes to the painted table, as after the file dialog closes.
         memberlist::Parsed parsed = memberlist::Parse(MemberFile());
-        auto preview = std::make_unique<CImportDlg>(std::move(parsed.table), List(), 2026,
+        auto preview = std::make_unique<ImportDialog>(std::move(parsed.table), List(), 2026,
                                                     QStringLiteral("mitglieder.csv"));
         auto* table = preview->findChild<QTableView*>(QStringLiteral("importTable"));
         bench::PaintWatcher painted(table->viewport());

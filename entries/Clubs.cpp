@@ -1,4 +1,4 @@
-#include "Clubs.h"
+#include "entries/Clubs.h"
 
 namespace lists {
 

@@ -1,4 +1,4 @@
-#include "Collation.h"
+#include "entries/Collation.h"
 
 #include <algorithm>
 #include <cstring>

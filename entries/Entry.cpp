@@ -1,6 +1,6 @@
-#include "Entry.h"
+#include "entries/Entry.h"
 
-#include "Collation.h"
+#include "entries/Collation.h"
 
 #include <QDateTime>
 

@@ -1,4 +1,4 @@
-#include "EntryDocument.h"
+#include "entries/EntryDocument.h"
 
 EntryDocument::EntryDocument(QObject* parent) : QObject(parent)
 {

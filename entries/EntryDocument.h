@@ -6,8 +6,8 @@
 // undone and redone. It knows no widget: the window reads its fields, calls the document and shows
 // what comes back; the list view shows Model().
 
-#include "Entry.h"
-#include "EntryListModel.h"
+#include "entries/Entry.h"
+#include "entries/EntryListModel.h"
 
 #include <QList>
 #include <QObject>
@@ -22,7 +22,6 @@ public:
 
     /// The rows, for a view to show. Changed only through the document.
     EntryListModel* Model() { return &m_rows; }
-    const EntryListModel& Rows() const { return m_rows; }
 
     int Count() const { return m_rows.Count(); }
     bool IsValidRow(int row) const { return m_rows.IsValidRow(row); }

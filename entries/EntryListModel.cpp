@@ -1,4 +1,4 @@
-#include "EntryListModel.h"
+#include "entries/EntryListModel.h"
 
 #include <algorithm>
 #include <QStringList>

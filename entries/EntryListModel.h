@@ -3,8 +3,8 @@
 // order (German, ignoring case, one collator for every comparison). The document (EntryDocument)
 // owns it and alone changes it; views only show it.
 
-#include "Collation.h"
-#include "Entry.h"
+#include "entries/Collation.h"
+#include "entries/Entry.h"
 
 #include <QAbstractListModel>
 #include <QCollator>

@@ -1,9 +1,9 @@
-#include "EntryFile.h"
+#include "entryfile/EntryFile.h"
 
-#include "Cp1252.h"
-#include "Entry.h"
-#include "SafeFile.h"
-#include "TextEncoding.h"
+#include "entries/Entry.h"
+#include "textfile/Cp1252.h"
+#include "textfile/SafeFile.h"
+#include "textfile/TextEncoding.h"
 
 #include <algorithm>
 #include <cstring>

@@ -8,8 +8,8 @@
 //   <display text, blank-filled to 40 bytes>,<m|w>,<year, right-aligned in 4 columns>\r\n  (per
 //   entry)
 
-#include "Entry.h"
-#include "TextEncoding.h"
+#include "entries/Entry.h"
+#include "textfile/TextEncoding.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -1,10 +1,10 @@
 // libFuzzer target for the entry file reader. Besides "no crash", it checks what must hold for any
 // input: only sound codes come out, texts never hold a line feed, and writing what was read and
 // reading that again gives the same entries.
-#include "Cp1252.h"
-#include "Entry.h"
-#include "EntryFile.h"
+#include "entries/Entry.h"
+#include "entryfile/EntryFile.h"
 #include "FuzzCheck.h"
+#include "textfile/Cp1252.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -1,12 +1,12 @@
 // libFuzzer target for the member list reader. Besides "no crash", it checks what must hold for
 // any input: the caps on rows and columns, and that a row which starts checked is one that the
 // name fields would have taken as typed and that an entry file keeps as it is.
-#include "Cp1252.h"
-#include "Entry.h"
-#include "EntryFile.h"
+#include "entries/Entry.h"
+#include "entryfile/EntryFile.h"
 #include "FuzzCheck.h"
-#include "MemberList.h"
-#include "TextEncoding.h"
+#include "memberlist/MemberList.h"
+#include "textfile/Cp1252.h"
+#include "textfile/TextEncoding.h"
 
 #include <cstdint>
 #include <cstdio>

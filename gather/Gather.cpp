@@ -1,10 +1,10 @@
-#include "Gather.h"
+#include "gather/Gather.h"
 
-#include "Collation.h"
-#include "Entry.h"
-#include "EntryFile.h"
-#include "Messages.h"
-#include "SafeFile.h"
+#include "entries/Collation.h"
+#include "entries/Entry.h"
+#include "entryfile/EntryFile.h"
+#include "messages/Messages.h"
+#include "textfile/SafeFile.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 // The gathered list on paper, so to speak: the terminal's table, CSV and the workbook.
-#include "Gather.h"
-#include "SafeFile.h"
+#include "gather/Gather.h"
+#include "textfile/SafeFile.h"
 
 #include <algorithm>
 #include <array>

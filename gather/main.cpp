@@ -4,9 +4,9 @@
 //
 // Exit status: 0 all files read, 1 some skipped, a text cut in the workbook, or the list not
 // written, 2 wrong usage.
-#include "Clubs.h"
-#include "Entry.h"
-#include "Gather.h"
+#include "entries/Clubs.h"
+#include "entries/Entry.h"
+#include "gather/Gather.h"
 
 #include <csignal>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "CPop3Client.h"
+#include "mail/CPop3Client.h"
 
 #include <cctype>
 #include <charconv>

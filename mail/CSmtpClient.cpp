@@ -1,4 +1,4 @@
-#include "CSmtpClient.h"
+#include "mail/CSmtpClient.h"
 
 #include <string_view>
 

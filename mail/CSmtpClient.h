@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MailConnection.h"
+#include "mail/MailConnection.h"
 
 #include <string>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "MailConnection.h"
+#include "mail/MailConnection.h"
 
 #include <algorithm>
 

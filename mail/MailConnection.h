@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ReplyReader.h"
-#include "TcpSocket.h"
+#include "mail/ReplyReader.h"
+#include "mail/TcpSocket.h"
 
 #include <chrono>
 #include <string>

@@ -1,4 +1,4 @@
-#include "ReplyReader.h"
+#include "mail/ReplyReader.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TcpSocket.h"
+#include "mail/TcpSocket.h"
 
 #include <chrono>
 #include <cstddef>

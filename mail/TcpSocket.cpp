@@ -1,4 +1,4 @@
-#include "TcpSocket.h"
+#include "mail/TcpSocket.h"
 
 #include <asio.hpp>
 #include <future>

@@ -1,7 +1,7 @@
-#include "TestMail.h"
+#include "mail/TestMail.h"
 
-#include "CPop3Client.h"
-#include "CSmtpClient.h"
+#include "mail/CPop3Client.h"
+#include "mail/CSmtpClient.h"
 
 TestMailSettings DefaultTestMailSettings()
 {

@@ -1,8 +1,8 @@
-#include "MemberList.h"
+#include "memberlist/MemberList.h"
 
-#include "Collation.h"
-#include "Cp1252.h"
-#include "TextEncoding.h"
+#include "entries/Collation.h"
+#include "textfile/Cp1252.h"
+#include "textfile/TextEncoding.h"
 
 #include <algorithm>
 #include <limits>

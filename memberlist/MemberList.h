@@ -5,7 +5,7 @@
 //
 //   bytes --Parse--> Table --MapHeader--> Columns --Evaluate--> one Candidate per row
 
-#include "Entry.h"
+#include "entries/Entry.h"
 
 #include <array>
 #include <QByteArrayView>

@@ -1,6 +1,6 @@
-#include "Messages.h"
+#include "messages/Messages.h"
 
-#include "Entry.h"
+#include "entries/Entry.h"
 
 #include <QDir>
 #include <QLocale>

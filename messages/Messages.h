@@ -4,9 +4,9 @@
 // import and the gathering say the same sentence where they report the same thing; the limits in
 // the sentences come from the constants that enforce them.
 
-#include "EntryFile.h"
-#include "MemberList.h"
-#include "SafeFile.h"
+#include "entryfile/EntryFile.h"
+#include "memberlist/MemberList.h"
+#include "textfile/SafeFile.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "Registration.h"
+#include "report/Registration.h"
 
 #include <algorithm>
 #include <array>

@@ -4,7 +4,7 @@
 // for place, date and signature, with "Seite X von Y" under each page. The same painting serves
 // the print preview (a QPrinter) and the PDF file (a QPdfWriter); nothing here knows the window.
 
-#include "Entry.h"
+#include "entries/Entry.h"
 
 #include <QByteArray>
 #include <QDate>

@@ -1,10 +1,10 @@
 // Renders the main window offscreen, with a small registration in it, into a PNG for the README
 // and the AppStream metadata:  make screenshot   (writes docs/zandrel.png)
 
-#include "CEntryApp.h"
-#include "CEntryDlg.h"
-#include "Entry.h"
-#include "EntryListModel.h"
+#include "app/CEntryApp.h"
+#include "app/CEntryDlg.h"
+#include "entries/Entry.h"
+#include "entries/EntryListModel.h"
 
 #include <cstdio>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "SafeFile.h"
+#include "textfile/SafeFile.h"
 
 #include <algorithm>
 #include <cerrno>

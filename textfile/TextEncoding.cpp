@@ -1,6 +1,6 @@
-#include "TextEncoding.h"
+#include "textfile/TextEncoding.h"
 
-#include "Cp1252.h"
+#include "textfile/Cp1252.h"
 
 #include <algorithm>
 

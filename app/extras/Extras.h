@@ -6,8 +6,8 @@
 // message boxes, dialogs and file choice only through the seams it is handed, so tests that
 // script those seams script the module too.
 
-#include "ChooseFile.h"
-#include "Registration.h"
+#include "app/ChooseFile.h"
+#include "report/Registration.h"
 
 #include <optional>
 #include <QString>

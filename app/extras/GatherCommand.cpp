@@ -1,10 +1,10 @@
 // For the organiser: the clubs' entry files of one folder gathered into one list, the same
 // gathering as the command zandrel-sammeln.
 
-#include "Clubs.h"
-#include "Entry.h"
-#include "Extras.h"
-#include "Gather.h"
+#include "app/extras/Extras.h"
+#include "entries/Clubs.h"
+#include "entries/Entry.h"
+#include "gather/Gather.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,7 +1,7 @@
 // "Drucken…": the registration through the print preview, onto any printer. The pages come from
 // report/Registration, the same as the PDF's.
 
-#include "Extras.h"
+#include "app/extras/Extras.h"
 
 #include <QPrinter>
 #include <QPrintPreviewDialog>

@@ -2,11 +2,11 @@
 // A real CEntryDlg, shown offscreen, with a private settings store; message boxes are recorded and
 // answered, and the file dialog answers from a script: no test waits on a modal loop.
 
-#include "CEntryDlg.h"
-#include "ChooseFile.h"
-#include "EntryListModel.h"
-#include "MessageBox.h"
-#include "ModalDialog.h"
+#include "app/CEntryDlg.h"
+#include "app/ChooseFile.h"
+#include "app/MessageBox.h"
+#include "app/ModalDialog.h"
+#include "entries/EntryListModel.h"
 
 #include <deque>
 #include <functional>

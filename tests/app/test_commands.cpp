@@ -1,9 +1,9 @@
 // What the window offers beyond its buttons: counts, the duplicate question, the context menu as
 // accessibility clients see it, and opening a file from the command line or by dropping it.
-#include "CEntryApp.h"
+#include "app/CEntryApp.h"
 #include "DialogFixture.h"
-#include "EntryFile.h"
-#include "SafeFile.h"
+#include "entryfile/EntryFile.h"
+#include "textfile/SafeFile.h"
 
 #include <QAccessible>
 #include <QDir>

@@ -1,7 +1,7 @@
 // "Speichern" and "Laden" through the real window, with real files and a scripted file dialog.
 #include "DialogFixture.h"
-#include "EntryFile.h"
-#include "SafeFile.h"
+#include "entryfile/EntryFile.h"
+#include "textfile/SafeFile.h"
 
 #include <csignal>
 #include <QDate>

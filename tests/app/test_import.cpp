@@ -1,7 +1,7 @@
 // "Importieren…" through the real window: member list files, the real preview driven by keys and
 // clicks, and what lands in the entry list.
 #include "DialogFixture.h"
-#include "EntryFile.h"
+#include "entryfile/EntryFile.h"
 
 #include <QFile>
 #include <QLabel>

@@ -1,11 +1,11 @@
 // What the window shows is what gets saved, by keyboard too: a typed year that a command finds
 // still in its field, a loaded file's club, the selected row renamed by typing the next child, and
 // a window that keeps to its screen.
+#include "app/ElidingLabel.h"
+#include "app/WindowPlacement.h"
 #include "DialogFixture.h"
-#include "ElidingLabel.h"
-#include "Entry.h"
-#include "EntryFile.h"
-#include "WindowPlacement.h"
+#include "entries/Entry.h"
+#include "entryfile/EntryFile.h"
 
 #include <array>
 #include <functional>

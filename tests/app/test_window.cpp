@@ -1,9 +1,9 @@
 // The main window driven as a user drives it: the editing rules, the change flag, the ways out.
-#include "CEntryApp.h"
-#include "DataExchange.h"
+#include "app/CEntryApp.h"
+#include "app/DataExchange.h"
+#include "app/HelpViewer.h"
 #include "DialogFixture.h"
-#include "Entry.h"
-#include "HelpViewer.h"
+#include "entries/Entry.h"
 
 #include <cmath>
 #include <functional>

@@ -1,6 +1,6 @@
 // The document's rules, below any widget: who is complete, who is the same participant, what
 // counts as a change, when a registration can be printed, and how rows join a list.
-#include "EntryDocument.h"
+#include "entries/EntryDocument.h"
 
 #include <functional>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // The participant's two forms and the list's order, below any widget.
-#include "Entry.h"
+#include "entries/Entry.h"
 
-#include "Clubs.h"
-#include "EntryListModel.h"
+#include "entries/Clubs.h"
+#include "entries/EntryListModel.h"
 
 #include <array>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // The entry file's bytes: golden files, the reader's rules as tables, round trips, Windows-1252.
-#include "EntryFile.h"
+#include "entryfile/EntryFile.h"
 
-#include "Cp1252.h"
-#include "SafeFile.h"
+#include "textfile/Cp1252.h"
+#include "textfile/SafeFile.h"
 
 #include <fstream>
 #include <gtest/gtest.h>

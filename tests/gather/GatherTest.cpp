@@ -1,11 +1,11 @@
 // Gathering: collation keys against the window's collator, the checks on a folder of real files,
 // the CSV and workbook read back, and the command's exit statuses.
-#include "Gather.h"
+#include "gather/Gather.h"
 
-#include "Entry.h"
-#include "EntryFile.h"
-#include "EntryListModel.h"
-#include "SafeFile.h"
+#include "entries/Entry.h"
+#include "entries/EntryListModel.h"
+#include "entryfile/EntryFile.h"
+#include "textfile/SafeFile.h"
 
 #include <fstream>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
-#include "CPop3Client.h"
-#include "CSmtpClient.h"
+#include "mail/CPop3Client.h"
+#include "mail/CSmtpClient.h"
+#include "mail/TestMail.h"
 #include "ScriptedServer.h"
-#include "TestMail.h"
 
 #include <functional>
 #include <gtest/gtest.h>

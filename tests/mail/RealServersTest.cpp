@@ -1,5 +1,5 @@
 // The clients against Dovecot and aiosmtpd, started on loopback by the fixture.
-#include "CPop3Client.h"
+#include "mail/CPop3Client.h"
 #include "MailServers.h"
 
 #include <gtest/gtest.h>

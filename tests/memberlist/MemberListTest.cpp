@@ -1,6 +1,6 @@
 // The member list's rules as tables: splitting and decoding, then what each row becomes against
 // an entry list.
-#include "MemberList.h"
+#include "memberlist/MemberList.h"
 
 #include <gtest/gtest.h>
 

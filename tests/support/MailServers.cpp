@@ -1,7 +1,7 @@
 #include "MailServers.h"
 
+#include "mail/TcpSocket.h"
 #include "ScriptedServer.h"
-#include "TcpSocket.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TestMail.h"
+#include "mail/TestMail.h"
 
 #include <string>
 #include <unistd.h>

@@ -8,6 +8,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 dir=$(mktemp -d /tmp/zandrel-mail-XXXXXX)
 chmod o+x "$dir"
 pids=()
+# shellcheck disable=SC2317 # called by the EXIT trap, which shellcheck does not follow
 stop() {
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
     wait 2>/dev/null || true

@@ -1,8 +1,8 @@
 // The drawn list: what the user's mouse and keys do to the selection, and the pixels of a row.
-#include "CEntryRowDelegate.h"
-#include "CIconListBox.h"
-#include "CImageList.h"
-#include "EntryListModel.h"
+#include "app/CIconListBox.h"
+#include "app/CImageList.h"
+#include "app/EntryRowDelegate.h"
+#include "entries/EntryListModel.h"
 
 #include <gtest/gtest.h>
 #include <QAccessible>
@@ -73,8 +73,7 @@ TEST_F(IconListBox, RowShowsItsGenderPictureTheFillBesideAndTextCutToTheRow)
     const QString text(1 << 20, u'W'); // sorts last, beside the line it must show
     rows.AddSorted(text, 3981);
     rows.AddSorted(
-        CEntryRowDelegate::ShownLine(list.fontMetrics(), text, list.viewport()->width() - 35),
-        3981);
+        EntryRowDelegate::ShownLine(list.fontMetrics(), text, list.viewport()->width() - 35), 3981);
     list.SetCurSel(0);
     const QImage shot = list.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     for (int row = 0; row < 3; ++row) {
@@ -87,7 +86,7 @@ TEST_F(IconListBox, RowShowsItsGenderPictureTheFillBesideAndTextCutToTheRow)
     EXPECT_EQ(shot.copy(Row(3)), shot.copy(Row(4))) << "cut with an ellipsis";
     EXPECT_LE(list.sizeHintForIndex(list.model()->index(4, 0)).width(), list.viewport()->width());
     // A row never looks further than its first 300 characters, however wide it is.
-    EXPECT_EQ(CEntryRowDelegate::ShownLine(list.fontMetrics(), QString(400, u'.'), 1 << 20),
+    EXPECT_EQ(EntryRowDelegate::ShownLine(list.fontMetrics(), QString(400, u'.'), 1 << 20),
               QString(300, u'.') + u'…');
 }
 

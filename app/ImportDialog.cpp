@@ -1,4 +1,6 @@
-#include "CImportDlg.h"
+#include "app/ImportDialog.h"
+
+#include "app/ImportModel.h"
 
 #include <QAbstractTableModel>
 #include <QComboBox>
@@ -13,127 +15,11 @@
 
 using memberlist::Candidate;
 
-// The candidates as table rows. A plain model instead of one item per cell: a member list of ten
-// thousand rows must open its preview at once.
-class CImportModel : public QAbstractTableModel
-{
-public:
-    enum Column
-    {
-        Participant,
-        Year,
-        Gender,
-        Reason,
-        kColumns
-    };
-
-    using QAbstractTableModel::QAbstractTableModel;
-
-    const QList<Candidate>& Candidates() const { return m_rows; }
-
-    void Reset(QList<Candidate> rows)
-    {
-        beginResetModel();
-        m_rows = std::move(rows);
-        endResetModel();
-    }
-
-    /// Whether the user may pick a gender for the row: only where the file gives none.
-    bool GenderOpen(int row) const { return memberlist::ParseGender(m_rows[row].genderText) < 0; }
-
-    /// Picks the gender for those of the rows that are open to it.
-    void PickGender(const QModelIndexList& rows, int gender)
-    {
-        for (const QModelIndex& row : rows) {
-            if (GenderOpen(row.row()))
-                memberlist::PickGender(m_rows[row.row()], gender);
-        }
-        ChangedAll();
-    }
-
-    /// Checks or unchecks those of the rows that can be checked.
-    void SetChecked(const QModelIndexList& rows, bool checked)
-    {
-        for (const QModelIndex& row : rows) {
-            Candidate& c = m_rows[row.row()];
-            c.checked = c.Checkable() && checked;
-        }
-        ChangedAll();
-    }
-
-    int rowCount(const QModelIndex& parent = {}) const override
-    {
-        return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
-    }
-    int columnCount(const QModelIndex& parent = {}) const override
-    {
-        return parent.isValid() ? 0 : kColumns;
-    }
-
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
-    {
-        if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
-            return {};
-        static const QString kTitles[] = {QStringLiteral("Teilnehmer"), QStringLiteral("Jahrgang"),
-                                          QStringLiteral("Geschlecht"), QStringLiteral("Hinweis")};
-        return section >= 0 && section < kColumns ? kTitles[section] : QString();
-    }
-
-    QVariant data(const QModelIndex& index, int role) const override
-    {
-        const Candidate& c = m_rows[index.row()];
-        if (role == Qt::CheckStateRole && index.column() == Participant)
-            return c.checked ? Qt::Checked : Qt::Unchecked;
-        if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
-            return {};
-        switch (index.column()) {
-        case Participant:
-            return c.DisplayText();
-        case Year:
-            return c.year >= 0 ? QString::number(c.year) : c.yearText;
-        case Gender:
-            if (c.gender >= 0)
-                return c.gender == entry::Male ? QStringLiteral("m") : QStringLiteral("w");
-            return c.genderText;
-        default:
-            return memberlist::Reason(c);
-        }
-    }
-
-    Qt::ItemFlags flags(const QModelIndex& index) const override
-    {
-        Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-        if (index.column() == Participant && m_rows[index.row()].Checkable())
-            flags |= Qt::ItemIsUserCheckable;
-        return flags;
-    }
-
-    bool setData(const QModelIndex& index, const QVariant& value, int role) override
-    {
-        Candidate& c = m_rows[index.row()];
-        if (role != Qt::CheckStateRole || index.column() != Participant || !c.Checkable())
-            return false;
-        c.checked = value.toInt() == Qt::Checked;
-        Q_EMIT dataChanged(index, index, {Qt::CheckStateRole});
-        return true;
-    }
-
-private:
-    // One signal for a change of many rows: the dialog recounts once, not once per row.
-    void ChangedAll()
-    {
-        if (!m_rows.isEmpty())
-            Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, kColumns - 1));
-    }
-
-    QList<Candidate> m_rows;
-};
-
-CImportDlg::CImportDlg(memberlist::Table table, QList<EntryRow> existing, int currentUtcYear,
-                       const QString& fileName, QWidget* parent)
+ImportDialog::ImportDialog(memberlist::Table table, QList<EntryRow> existing, int currentUtcYear,
+                           const QString& fileName, QWidget* parent)
     : QDialog(parent), m_table(std::move(table)), m_existing(std::move(existing)),
       m_currentUtcYear(currentUtcYear), m_columns(memberlist::MapHeader(m_table.header)),
-      m_model(new CImportModel(this)), m_view(new QTableView(this)), m_summary(new QLabel(this)),
+      m_model(new ImportModel(this)), m_view(new QTableView(this)), m_summary(new QLabel(this)),
       m_female(new QPushButton(QStringLiteral("&weiblich"), this)),
       m_male(new QPushButton(QStringLiteral("&männlich"), this))
 {
@@ -188,8 +74,8 @@ CImportDlg::CImportDlg(memberlist::Table table, QList<EntryRow> existing, int cu
     m_view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_view->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     const int em = fontMetrics().horizontalAdvance(QLatin1Char('M'));
-    m_view->setColumnWidth(CImportModel::Participant, 22 * em);
-    for (const int column : {CImportModel::Year, CImportModel::Gender})
+    m_view->setColumnWidth(ImportModel::Participant, 22 * em);
+    for (const int column : {ImportModel::Year, ImportModel::Gender})
         m_view->setColumnWidth(column, m_view->horizontalHeader()->sectionSizeHint(column) + em);
     m_view->horizontalHeader()->setStretchLastSection(true);
     m_view->installEventFilter(this);
@@ -228,54 +114,54 @@ CImportDlg::CImportDlg(memberlist::Table table, QList<EntryRow> existing, int cu
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
 
-    connect(m_model, &QAbstractItemModel::dataChanged, this, &CImportDlg::UpdateControls);
-    connect(m_model, &QAbstractItemModel::modelReset, this, &CImportDlg::UpdateControls);
+    connect(m_model, &QAbstractItemModel::dataChanged, this, &ImportDialog::UpdateControls);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &ImportDialog::UpdateControls);
     Reevaluate();
     connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &CImportDlg::UpdateControls);
+            &ImportDialog::UpdateControls);
     m_view->setFocus();
     resize(60 * em, 36 * em);
 }
 
-CImportDlg::~CImportDlg() = default;
+ImportDialog::~ImportDialog() = default;
 
-QList<EntryRow> CImportDlg::Rows() const
+QList<EntryRow> ImportDialog::Rows() const
 {
     QList<EntryRow> rows;
-    for (const Candidate& c : m_model->Candidates()) {
+    for (const Candidate& c : m_model->candidates()) {
         if (c.checked)
             rows << c.Row();
     }
     return rows;
 }
 
-void CImportDlg::Reevaluate()
+void ImportDialog::Reevaluate()
 {
-    m_model->Reset(memberlist::Evaluate(m_table, m_columns, m_currentUtcYear, m_existing));
+    m_model->reset(memberlist::Evaluate(m_table, m_columns, m_currentUtcYear, m_existing));
     if (m_model->rowCount() > 0)
-        m_view->setCurrentIndex(m_model->index(0, CImportModel::Participant));
+        m_view->setCurrentIndex(m_model->index(0, ImportModel::Participant));
 }
 
-void CImportDlg::PickGender(int gender)
+void ImportDialog::PickGender(int gender)
 {
-    m_model->PickGender(m_view->selectionModel()->selectedRows(), gender);
+    m_model->pickGender(m_view->selectionModel()->selectedRows(), gender);
 }
 
-void CImportDlg::UpdateControls()
+void ImportDialog::UpdateControls()
 {
-    const QList<Candidate>& rows = m_model->Candidates();
+    const QList<Candidate>& rows = m_model->candidates();
     const auto checked =
         std::count_if(rows.begin(), rows.end(), [](const auto& c) { return c.checked; });
     m_summary->setText(
         QStringLiteral("%1 von %2 Zeilen werden übernommen.").arg(checked).arg(rows.size()));
     bool open = false;
     for (const QModelIndex& index : m_view->selectionModel()->selectedRows())
-        open = open || m_model->GenderOpen(index.row());
+        open = open || m_model->genderOpen(index.row());
     m_female->setEnabled(open);
     m_male->setEnabled(open);
 }
 
-bool CImportDlg::eventFilter(QObject* watched, QEvent* event)
+bool ImportDialog::eventFilter(QObject* watched, QEvent* event)
 {
     // Space toggles the check boxes of the selected rows whichever column has the focus; the
     // view alone would toggle only when the current cell is the one with the check box.
@@ -284,12 +170,12 @@ bool CImportDlg::eventFilter(QObject* watched, QEvent* event)
         static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier) {
         const QModelIndex current = m_view->currentIndex();
         if (current.isValid()) {
-            const QModelIndex box = current.siblingAtColumn(CImportModel::Participant);
+            const QModelIndex box = current.siblingAtColumn(ImportModel::Participant);
             const bool check = box.data(Qt::CheckStateRole).toInt() != Qt::Checked;
             QModelIndexList rows = m_view->selectionModel()->selectedRows();
             if (rows.isEmpty())
                 rows << box;
-            m_model->SetChecked(rows, check);
+            m_model->setChecked(rows, check);
         }
         return true;
     }

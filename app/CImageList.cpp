@@ -1,4 +1,4 @@
-#include "CImageList.h"
+#include "app/CImageList.h"
 
 #include <QPainter>
 
@@ -26,16 +26,6 @@ int CImageList::Add(const QImage& strip)
     for (int i = 0; i < count; ++i)
         m_arrImages.append(opaque.copy(i * m_size.width(), 0, m_size.width(), m_size.height()));
     return first;
-}
-
-int CImageList::GetImageCount() const
-{
-    return static_cast<int>(m_arrImages.size());
-}
-
-QSize CImageList::GetImageSize() const
-{
-    return m_size.isValid() ? m_size : QSize(0, 0);
 }
 
 QImage CImageList::GetImage(int index) const

@@ -1,9 +1,9 @@
-#include "CEntryRowDelegate.h"
+#include "app/EntryRowDelegate.h"
 
-#include "CIconListBox.h"
-#include "CImageList.h"
-#include "Entry.h"
-#include "EntryListModel.h"
+#include "app/CIconListBox.h"
+#include "app/CImageList.h"
+#include "entries/Entry.h"
+#include "entries/EntryListModel.h"
 
 #include <algorithm>
 #include <QPainter>
@@ -35,11 +35,9 @@ QString SingleLine(QString text)
 
 } // namespace
 
-CEntryRowDelegate::CEntryRowDelegate(CIconListBox* list) : QStyledItemDelegate(list), m_pList(list)
-{
-}
+EntryRowDelegate::EntryRowDelegate(CIconListBox* list) : QStyledItemDelegate(list), m_pList(list) {}
 
-QRect CEntryRowDelegate::FillRect(const QRect& row, bool hasPicture)
+QRect EntryRowDelegate::FillRect(const QRect& row, bool hasPicture)
 {
     QRect fill = row;
     if (hasPicture)
@@ -47,7 +45,7 @@ QRect CEntryRowDelegate::FillRect(const QRect& row, bool hasPicture)
     return fill;
 }
 
-QString CEntryRowDelegate::ShownLine(const QFontMetrics& metrics, const QString& text, int width)
+QString EntryRowDelegate::ShownLine(const QFontMetrics& metrics, const QString& text, int width)
 {
     QString line = SingleLine(text.left(kMostShownChars));
     // The cut-off rest still counts as text that does not fit, so it gets its ellipsis even
@@ -57,15 +55,15 @@ QString CEntryRowDelegate::ShownLine(const QFontMetrics& metrics, const QString&
     return metrics.elidedText(line, Qt::ElideRight, width);
 }
 
-QRect CEntryRowDelegate::MeasureText(const QFontMetrics& metrics, const QRect& row, bool hasPicture,
-                                     const QString& line)
+QRect EntryRowDelegate::MeasureText(const QFontMetrics& metrics, const QRect& row, bool hasPicture,
+                                    const QString& line)
 {
     const QRect fill = FillRect(row, hasPicture);
     return {fill.left(), row.top() + TextTopOffset, metrics.horizontalAdvance(line),
             metrics.height()};
 }
 
-void CEntryRowDelegate::DrawFocusFrame(QPainter& painter, const QRect& rect, const QColor& color)
+void EntryRowDelegate::DrawFocusFrame(QPainter& painter, const QRect& rect, const QColor& color)
 {
     // Drawn by hand rather than through the style: several styles draw a focus frame only after
     // keyboard navigation, while the list marks its focus row however the focus arrived.
@@ -78,8 +76,8 @@ void CEntryRowDelegate::DrawFocusFrame(QPainter& painter, const QRect& rect, con
     painter.restore();
 }
 
-void CEntryRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
-                              const QModelIndex& index) const
+void EntryRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                             const QModelIndex& index) const
 {
     if (!painter || !index.isValid())
         return;
@@ -131,8 +129,8 @@ void CEntryRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     painter->restore();
 }
 
-QSize CEntryRowDelegate::sizeHint(const QStyleOptionViewItem& /*option*/,
-                                  const QModelIndex& /*index*/) const
+QSize EntryRowDelegate::sizeHint(const QStyleOptionViewItem& /*option*/,
+                                 const QModelIndex& /*index*/) const
 {
     // The list has no horizontal scroll bar and stretches every row to its own width, and paint
     // elides the text to whatever width the row gets; so the hint asks for no text width at all,

@@ -21,9 +21,6 @@ public:
     /// that was not created, a height other than cy or a strip narrower than one picture.
     int Add(const QImage& strip);
 
-    int GetImageCount() const;
-    QSize GetImageSize() const;
-
     /// The picture at index, or a null image for a bad index.
     QImage GetImage(int index) const;
 

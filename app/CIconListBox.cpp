@@ -1,14 +1,14 @@
-#include "CIconListBox.h"
+#include "app/CIconListBox.h"
 
-#include "CEntryRowDelegate.h"
-#include "EntryListModel.h"
+#include "app/EntryRowDelegate.h"
+#include "entries/EntryListModel.h"
 
 #include <QPainter>
 #include <QScopeGuard>
 
 CIconListBox::CIconListBox(QWidget* parent) : QListView(parent)
 {
-    setItemDelegate(new CEntryRowDelegate(this));
+    setItemDelegate(new EntryRowDelegate(this));
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -135,7 +135,7 @@ void CIconListBox::paintEvent(QPaintEvent* event)
     const QPalette::ColorGroup group =
         isEnabled() ? (isActiveWindow() ? QPalette::Active : QPalette::Inactive)
                     : QPalette::Disabled;
-    CEntryRowDelegate::DrawFocusFrame(
-        painter, QRect(0, 0, viewport()->width(), CEntryRowDelegate::RowHeight),
-        palette().color(group, QPalette::Text));
+    EntryRowDelegate::DrawFocusFrame(painter,
+                                     QRect(0, 0, viewport()->width(), EntryRowDelegate::RowHeight),
+                                     palette().color(group, QPalette::Text));
 }

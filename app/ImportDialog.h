@@ -8,26 +8,26 @@
 // importColumn0..3 (one per missing field, memberlist::Field order), importFemale, importMale,
 // importTake, importCancel.
 
-#include "MemberList.h"
+#include "memberlist/MemberList.h"
 
 #include <array>
 #include <QDialog>
 #include <QList>
 
-class CImportModel;
+class ImportModel;
 class QComboBox;
 class QLabel;
 class QPushButton;
 class QTableView;
 
-class CImportDlg : public QDialog
+class ImportDialog : public QDialog
 {
     Q_OBJECT
 public:
     /// `existing`: the entry list, for "schon in der Liste".
-    CImportDlg(memberlist::Table table, QList<EntryRow> existing, int currentUtcYear,
-               const QString& fileName, QWidget* parent = nullptr);
-    ~CImportDlg() override;
+    ImportDialog(memberlist::Table table, QList<EntryRow> existing, int currentUtcYear,
+                 const QString& fileName, QWidget* parent = nullptr);
+    ~ImportDialog() override;
 
     /// The checked rows as the entry list takes them, in file order.
     QList<EntryRow> Rows() const;
@@ -44,7 +44,7 @@ private:
     QList<EntryRow> m_existing;
     int m_currentUtcYear;
     memberlist::Columns m_columns;
-    CImportModel* m_model = nullptr;
+    ImportModel* m_model = nullptr;
     QTableView* m_view = nullptr;
     QLabel* m_summary = nullptr;
     QPushButton* m_female = nullptr;

@@ -6,7 +6,7 @@
 
 class CIconListBox;
 
-class CEntryRowDelegate : public QStyledItemDelegate
+class EntryRowDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
 public:
@@ -19,7 +19,7 @@ public:
     /// Space between the name and the birth year beside it.
     static constexpr int YearGap = 12;
 
-    explicit CEntryRowDelegate(CIconListBox* list);
+    explicit EntryRowDelegate(CIconListBox* list);
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;

@@ -1,0 +1,99 @@
+#include "app/ImportModel.h"
+
+#include "entries/Entry.h"
+
+using memberlist::Candidate;
+
+void ImportModel::reset(QList<Candidate> rows)
+{
+    beginResetModel();
+    m_rows = std::move(rows);
+    endResetModel();
+}
+
+bool ImportModel::genderOpen(int row) const
+{
+    return memberlist::ParseGender(m_rows[row].genderText) < 0;
+}
+
+void ImportModel::pickGender(const QModelIndexList& rows, int gender)
+{
+    for (const QModelIndex& row : rows) {
+        if (genderOpen(row.row()))
+            memberlist::PickGender(m_rows[row.row()], gender);
+    }
+    changedAll();
+}
+
+void ImportModel::setChecked(const QModelIndexList& rows, bool checked)
+{
+    for (const QModelIndex& row : rows) {
+        Candidate& c = m_rows[row.row()];
+        c.checked = c.Checkable() && checked;
+    }
+    changedAll();
+}
+
+int ImportModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+}
+
+int ImportModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : kColumns;
+}
+
+QVariant ImportModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    static const QString kTitles[] = {QStringLiteral("Teilnehmer"), QStringLiteral("Jahrgang"),
+                                      QStringLiteral("Geschlecht"), QStringLiteral("Hinweis")};
+    return section >= 0 && section < kColumns ? kTitles[section] : QString();
+}
+
+QVariant ImportModel::data(const QModelIndex& index, int role) const
+{
+    const Candidate& c = m_rows[index.row()];
+    if (role == Qt::CheckStateRole && index.column() == Participant)
+        return c.checked ? Qt::Checked : Qt::Unchecked;
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
+        return {};
+    switch (index.column()) {
+    case Participant:
+        return c.DisplayText();
+    case Year:
+        return c.year >= 0 ? QString::number(c.year) : c.yearText;
+    case Gender:
+        if (c.gender >= 0)
+            return c.gender == entry::Male ? QStringLiteral("m") : QStringLiteral("w");
+        return c.genderText;
+    default:
+        return memberlist::Reason(c);
+    }
+}
+
+Qt::ItemFlags ImportModel::flags(const QModelIndex& index) const
+{
+    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (index.column() == Participant && m_rows[index.row()].Checkable())
+        flags |= Qt::ItemIsUserCheckable;
+    return flags;
+}
+
+bool ImportModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    Candidate& c = m_rows[index.row()];
+    if (role != Qt::CheckStateRole || index.column() != Participant || !c.Checkable())
+        return false;
+    c.checked = value.toInt() == Qt::Checked;
+    Q_EMIT dataChanged(index, index, {Qt::CheckStateRole});
+    return true;
+}
+
+void ImportModel::changedAll()
+{
+    if (!m_rows.isEmpty())
+        Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, kColumns - 1));
+}
