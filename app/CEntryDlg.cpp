@@ -58,13 +58,6 @@ namespace {
 constexpr UINT_PTR kAboutCommand = 16; // the system menu command of the about item
 #endif
 
-const QString kIncomplete = QStringLiteral("FEHLER: Teilnehmerdaten unvollständig!");
-const QString kSelectFirst =
-    QStringLiteral("Zum Löschen erst einen Eintrag aus der Liste auswählen!");
-const QString kBadDate = QStringLiteral("FEHLER: Datum falsch!");
-const QString kNotANumber = QStringLiteral("Geben Sie bitte eine ganze Zahl ein.");
-const QString kExitQuestion = QStringLiteral("Beenden ohne Speichern?");
-
 // Both lists come in the entry list's order (German, ignoring case), so they need no sorting at
 // every start.
 QComboBox* MakeListBox(QWidget* parent, const QStringList& texts)
@@ -382,7 +375,7 @@ void CEntryDlg::UpdateListState()
     m_lblEditing->setFullText(editing);
     UpdateStatus();
 
-    const QString reason = m_document.PrintBlocker();
+    const QString reason = messages::PrintBlocked(m_document.PrintBlocker());
     for (QAction* action : {m_actPrint, m_actPdf}) {
         action->setEnabled(reason.isEmpty());
         action->setToolTip(reason.isEmpty() ? action->text().remove(QLatin1Char('&')) : reason);
@@ -554,7 +547,7 @@ bool CEntryDlg::UpdateData(bool saveAndValidate)
     m_strName = m_edName->text();
     const std::optional<qint32> year = ddx::ParseWholeNumber(m_edYear->text());
     if (!year) {
-        msgbox::Show(this, kNotANumber);
+        msgbox::Show(this, messages::NotANumber());
         m_edYear->setFocus(Qt::OtherFocusReason);
         m_edYear->selectAll();
         return false;
@@ -642,8 +635,8 @@ void CEntryDlg::EnableEditButtons()
 
 void CEntryDlg::OnOK()
 {
-    if (m_bModified == 1 &&
-        msgbox::Show(this, kExitQuestion, msgbox::Buttons::YesNoDefaultNo) != msgbox::Answer::Yes)
+    if (m_bModified == 1 && msgbox::Show(this, messages::ExitQuestion(),
+                                         msgbox::Buttons::YesNoDefaultNo) != msgbox::Answer::Yes)
         return;
     if (!UpdateData(true))
         return;
@@ -659,7 +652,8 @@ void CEntryDlg::reject()
     if (!m_bClosing && !CommitPendingEdit())
         return;
     if (!m_bClosing && m_bModified == 1 &&
-        msgbox::Show(this, kExitQuestion, msgbox::Buttons::YesNoDefaultNo) != msgbox::Answer::Yes)
+        msgbox::Show(this, messages::ExitQuestion(), msgbox::Buttons::YesNoDefaultNo) !=
+            msgbox::Answer::Yes)
         return;
     m_bClosing = true;
     QDialog::reject();
@@ -675,8 +669,8 @@ void CEntryDlg::keyPressEvent(QKeyEvent* event)
     for (const QAction* action : m_menu->actions()) {
         if (!action->isEnabled() && !action->shortcut().isEmpty() &&
             action->shortcuts().contains(QKeySequence(event->keyCombination()))) {
-            const QString why = action == m_actUndo ? QStringLiteral("Nichts rückgängig zu machen.")
-                                : action == m_actRedo ? QStringLiteral("Nichts zu wiederholen.")
+            const QString why = action == m_actUndo   ? messages::NothingToUndo()
+                                : action == m_actRedo ? messages::NothingToRedo()
                                                       : action->toolTip();
             ShowStatus(QString(action->text()).remove(u'&') + QStringLiteral(" – ") + why);
             return;
@@ -762,7 +756,7 @@ void CEntryDlg::OnAdd()
     const int thisYear = entry::CurrentUtcYear();
     if (!EntryDocument::IsComplete(m_strName, m_strFirstName, m_nYear, m_nGender, thisYear)) {
         msgbox::Show(this,
-                     kIncomplete + u'\n' +
+                     messages::Incomplete() + u'\n' +
                          messages::IncompleteField(m_strName, m_strFirstName, m_nYear, thisYear));
         return;
     }
@@ -771,10 +765,7 @@ void CEntryDlg::OnAdd()
     // The same child twice is a slip far more often than twins of one name; "Nein" keeps the
     // fields as they are.
     if (m_document.Contains(text, m_nYear) &&
-        msgbox::Show(this,
-                     QStringLiteral("„%1“ (%2) ist schon in der Liste. Trotzdem hinzufügen?")
-                         .arg(text)
-                         .arg(m_nYear),
+        msgbox::Show(this, messages::AlreadyInList(text, m_nYear),
                      msgbox::Buttons::YesNoDefaultNo) != msgbox::Answer::Yes)
         return;
     m_document.Add(text, entry::MakeCode(m_nYear, m_nGender));
@@ -820,7 +811,7 @@ void CEntryDlg::OnRemove()
 {
     const int index = m_lbEntries->GetCurSel();
     if (index == -1) {
-        msgbox::Show(this, kSelectFirst);
+        msgbox::Show(this, messages::SelectFirstToRemove());
         return;
     }
     // A withdrawn participant must not stay in the saved file unnoticed: removing is a change.
@@ -898,8 +889,8 @@ bool CEntryDlg::LeaveYearField()
         // A text that is no number was refused by the exchange, with its message.
         return exchanged;
     }
-    msgbox::Show(this,
-                 kBadDate + u'\n' + messages::YearOutsideWindow(m_nYear, entry::CurrentUtcYear()));
+    msgbox::Show(this, messages::BadDate() + u'\n' +
+                           messages::YearOutsideWindow(m_nYear, entry::CurrentUtcYear()));
     m_nYear = 0;
     SyncGenderAndUpdate(0);
     return false;
@@ -953,7 +944,7 @@ void CEntryDlg::OnSave()
     SyncGenderAndUpdate(1); // takes the check box into m_bAutoSave; its result does not matter
     if (const std::optional<QString> saved =
             commands::SaveEntryFile(this, m_document, m_bAutoSave == 1, m_strPath))
-        ShowStatus(StatusOfFile(QStringLiteral("Gespeichert"), *saved));
+        ShowStatus(StatusOfFile(messages::FileAction::Saved, *saved));
 }
 
 void CEntryDlg::OnLoad()
@@ -967,9 +958,8 @@ void CEntryDlg::OnLoad()
 bool CEntryDlg::MayDiscardChanges()
 {
     // A loaded file replaces the whole list: unsaved changes would be gone without a word.
-    return m_bModified != 1 ||
-           msgbox::Show(this, QStringLiteral("Ungespeicherte Änderungen verwerfen?"),
-                        msgbox::Buttons::YesNoDefaultNo) == msgbox::Answer::Yes;
+    return m_bModified != 1 || msgbox::Show(this, messages::DiscardQuestion(),
+                                            msgbox::Buttons::YesNoDefaultNo) == msgbox::Answer::Yes;
 }
 
 void CEntryDlg::LoadPath(const QString& path)
@@ -998,7 +988,7 @@ void CEntryDlg::LoadPath(const QString& path)
     SyncGenderAndUpdate(0);
     const QString fileName = QFileInfo(path).fileName();
     const QString missing = messages::HeaderNotFoundShort(*selection);
-    ShowStatus(StatusOfFile(QStringLiteral("Geladen"), path) +
+    ShowStatus(StatusOfFile(messages::FileAction::Loaded, path) +
                (missing.isEmpty() ? QString() : QStringLiteral(" · ") + missing));
     if (!missing.isEmpty())
         msgbox::Show(this, messages::HeaderNotFound(*selection, fileName));
@@ -1022,19 +1012,19 @@ void CEntryDlg::OnSavePdf()
     if (SayWhyNot(m_actPdf))
         return;
     if (const std::optional<QString> saved = commands::SavePdf(this, m_document, m_folders.pdfs))
-        ShowStatus(StatusOfFile(QStringLiteral("PDF gespeichert"), *saved));
+        ShowStatus(StatusOfFile(messages::FileAction::PdfSaved, *saved));
 }
 
 void CEntryDlg::OnUndo()
 {
     if (m_document.CanUndo())
-        StepThroughHistory(QStringLiteral("Rückgängig: ") + m_document.UndoName(), true);
+        StepThroughHistory(messages::HistoryStep(true, m_document.UndoName()), true);
 }
 
 void CEntryDlg::OnRedo()
 {
     if (m_document.CanRedo())
-        StepThroughHistory(QStringLiteral("Wiederholt: ") + m_document.RedoName(), false);
+        StepThroughHistory(messages::HistoryStep(false, m_document.RedoName()), false);
 }
 
 void CEntryDlg::StepThroughHistory(const QString& said, bool back)
@@ -1053,16 +1043,16 @@ void CEntryDlg::StepThroughHistory(const QString& said, bool back)
     m_bStatusIsHistory = true;
 }
 
-QString CEntryDlg::StatusOfFile(const QString& what, const QString& path)
+QString CEntryDlg::StatusOfFile(messages::FileAction action, const QString& path)
 {
-    return QStringLiteral("%1: %2, %3")
-        .arg(what, QFileInfo(path).fileName(),
-             QLocale(QLocale::German).toString(QTime::currentTime(), QStringLiteral("HH:mm")));
+    return messages::FileDone(
+        action, QFileInfo(path).fileName(),
+        QLocale(QLocale::German).toString(QTime::currentTime(), QStringLiteral("HH:mm")));
 }
 
 bool CEntryDlg::SayWhyNot(const QAction* command)
 {
-    const QString why = m_document.PrintBlocker();
+    const QString why = messages::PrintBlocked(m_document.PrintBlocker());
     if (!why.isEmpty())
         ShowStatus(QString(command->text()).remove(u'&') + QStringLiteral(" – ") + why);
     return !why.isEmpty();
@@ -1095,7 +1085,7 @@ void CEntryDlg::UpdateStatus()
     if (!m_strStatus.isEmpty())
         parts << m_strStatus;
     if (m_bModified == 1)
-        parts << QStringLiteral("Ungespeicherte Änderungen");
+        parts << messages::UnsavedChanges();
     m_lblStatus->setFullText(parts.join(QStringLiteral(" · ")));
 }
 

@@ -10,6 +10,7 @@
 #include "app/Settings.h"
 #include "entries/EntryDocument.h"
 #include "mail/TestMail.h"
+#include "messages/Messages.h"
 
 #include <QDialog>
 #include <QHash>
@@ -169,7 +170,7 @@ private:
     void UpdateHistory();
     /// Whether the print command cannot run now; then the status line says why.
     bool SayWhyNot(const QAction* command);
-    static QString StatusOfFile(const QString& what, const QString& path);
+    static QString StatusOfFile(messages::FileAction action, const QString& path);
     /// Leaving a club or event field: it shows the chosen item's text again (see there).
     void SettleChoice(QComboBox* box);
 

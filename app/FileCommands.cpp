@@ -12,8 +12,6 @@
 namespace commands {
 namespace {
 
-const QString kInvalidName = QStringLiteral("FEHLER: Ungültiger Dateiname!");
-
 void Show(QWidget* parent, const messages::Message& message)
 {
     msgbox::Show(parent, message.text, msgbox::Buttons::Ok,
@@ -26,7 +24,7 @@ std::optional<QString> SaveEntryFile(QWidget* parent, EntryDocument& document, b
                                      QString& folder)
 {
     if (document.Count() <= 0) {
-        msgbox::Show(parent, QStringLiteral("Fehler beim Speichern: Meldeliste leer!"));
+        msgbox::Show(parent, messages::NothingToSave());
         return std::nullopt;
     }
     // Every row holds Windows-1252 characters only: the name fields refuse others as they are
@@ -37,7 +35,7 @@ std::optional<QString> SaveEntryFile(QWidget* parent, EntryDocument& document, b
                       : QString();
     const QString path = filedlg::ChooseFile(parent, true, proposed, folder);
     if (path.isEmpty()) {
-        msgbox::Show(parent, kInvalidName);
+        msgbox::Show(parent, messages::InvalidFileName());
         return std::nullopt;
     }
     if (path == filedlg::kCancelled)
@@ -65,7 +63,7 @@ std::optional<QString> ChooseEntryFileToLoad(QWidget* parent, QString& folder)
 {
     const QString path = filedlg::ChooseFile(parent, false, QString(), folder);
     if (path.isEmpty()) {
-        msgbox::Show(parent, kInvalidName);
+        msgbox::Show(parent, messages::InvalidFileName());
         return std::nullopt;
     }
     if (path == filedlg::kCancelled)

@@ -21,7 +21,7 @@ namespace {
 // nothing to do.
 std::optional<report::Registration> Printable(const EntryDocument& document)
 {
-    if (!document.PrintBlocker().isEmpty())
+    if (document.PrintBlocker() != EntryDocument::PrintBlock::None)
         return std::nullopt;
     return report::Registration{document.Club(), document.Event(), QDate::currentDate(),
                                 document.Entries()};
@@ -75,7 +75,7 @@ std::optional<QString> SavePdf(QWidget* parent, const EntryDocument& document, Q
     const QByteArray pdf = report::Pdf(registration);
     QGuiApplication::restoreOverrideCursor();
     if (pdf.isEmpty()) {
-        msgbox::Show(parent, QStringLiteral("PDF-Datei konnte nicht gespeichert werden!"));
+        msgbox::Show(parent, messages::PdfNotSaved());
         return std::nullopt;
     }
     if (const textfile::SaveResult saved = textfile::SaveFile(*path, pdf);

@@ -238,13 +238,13 @@ EntryDocument::Counts EntryDocument::Totals() const
     return counts;
 }
 
-QString EntryDocument::PrintBlocker() const
+EntryDocument::PrintBlock EntryDocument::PrintBlocker() const
 {
     if (m_club.isEmpty() || m_event.isEmpty())
-        return QStringLiteral("Erst Verein und Veranstaltung wählen.");
+        return PrintBlock::NoClubOrEvent;
     if (Count() == 0)
-        return QStringLiteral("Die Meldeliste ist leer.");
-    return {};
+        return PrintBlock::Empty;
+    return PrintBlock::None;
 }
 
 void EntryDocument::SetModified(bool modified)

@@ -81,8 +81,14 @@ public:
     /// Counted from the codes alone: this runs after every keystroke that edits a selected row.
     Counts Totals() const;
 
-    /// Why the registration cannot be printed yet; empty when it can.
-    QString PrintBlocker() const;
+    /// Why the registration cannot be printed yet.
+    enum class PrintBlock
+    {
+        None,
+        NoClubOrEvent,
+        Empty,
+    };
+    PrintBlock PrintBlocker() const;
 
     bool CanUndo() const { return m_done > 0; }
     bool CanRedo() const { return m_done < static_cast<qsizetype>(m_steps.size()); }

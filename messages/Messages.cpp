@@ -273,4 +273,98 @@ RenamedQuestion RenamedInPlace(const QString& before, const QString& now)
             QStringLiteral("Änderung behalten")};
 }
 
+QString Incomplete()
+{
+    return QStringLiteral("FEHLER: Teilnehmerdaten unvollständig!");
+}
+
+QString SelectFirstToRemove()
+{
+    return QStringLiteral("Zum Löschen erst einen Eintrag aus der Liste auswählen!");
+}
+
+QString BadDate()
+{
+    return QStringLiteral("FEHLER: Datum falsch!");
+}
+
+QString NotANumber()
+{
+    return QStringLiteral("Geben Sie bitte eine ganze Zahl ein.");
+}
+
+QString ExitQuestion()
+{
+    return QStringLiteral("Beenden ohne Speichern?");
+}
+
+QString DiscardQuestion()
+{
+    return QStringLiteral("Ungespeicherte Änderungen verwerfen?");
+}
+
+QString InvalidFileName()
+{
+    return QStringLiteral("FEHLER: Ungültiger Dateiname!");
+}
+
+QString NothingToSave()
+{
+    return QStringLiteral("Fehler beim Speichern: Meldeliste leer!");
+}
+
+QString PdfNotSaved()
+{
+    return QStringLiteral("PDF-Datei konnte nicht gespeichert werden!");
+}
+
+QString AlreadyInList(const QString& text, qint32 year)
+{
+    // The same child twice is a slip far more often than twins of one name.
+    return QStringLiteral("%1 (%2) ist schon in der Liste. Trotzdem hinzufügen?")
+        .arg(Quote(text))
+        .arg(year);
+}
+
+QString NothingToUndo()
+{
+    return QStringLiteral("Nichts rückgängig zu machen.");
+}
+
+QString NothingToRedo()
+{
+    return QStringLiteral("Nichts zu wiederholen.");
+}
+
+QString PrintBlocked(EntryDocument::PrintBlock why)
+{
+    switch (why) {
+    case EntryDocument::PrintBlock::None:
+        break;
+    case EntryDocument::PrintBlock::NoClubOrEvent:
+        return QStringLiteral("Erst Verein und Veranstaltung wählen.");
+    case EntryDocument::PrintBlock::Empty:
+        return QStringLiteral("Die Meldeliste ist leer.");
+    }
+    return {};
+}
+
+QString FileDone(FileAction action, const QString& fileName, const QString& time)
+{
+    const QString what = action == FileAction::Saved    ? QStringLiteral("Gespeichert")
+                         : action == FileAction::Loaded ? QStringLiteral("Geladen")
+                                                        : QStringLiteral("PDF gespeichert");
+    return QStringLiteral("%1: %2, %3").arg(what, fileName, time);
+}
+
+QString HistoryStep(bool undone, const QString& step)
+{
+    return (undone ? QStringLiteral("Rückgängig: ") : QStringLiteral("Wiederholt: ")) + step;
+}
+
+QString UnsavedChanges()
+{
+    return QStringLiteral("Ungespeicherte Änderungen");
+}
+
 } // namespace messages

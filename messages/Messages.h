@@ -4,6 +4,7 @@
 // import and the gathering say the same sentence where they report the same thing; the limits in
 // the sentences come from the constants that enforce them.
 
+#include "entries/EntryDocument.h"
 #include "entryfile/EntryFile.h"
 #include "memberlist/MemberList.h"
 #include "textfile/SafeFile.h"
@@ -75,5 +76,33 @@ struct RenamedQuestion
     QString keepChange; ///< the other answer
 };
 RenamedQuestion RenamedInPlace(const QString& before, const QString& now);
+
+// The window's own sentences, word for word as the program has always said them.
+QString Incomplete();          ///< "Hinzu" with a field missing or a year outside the window
+QString SelectFirstToRemove(); ///< "Entfernen" with no row selected
+QString BadDate();             ///< the year field left with a year outside the window
+QString NotANumber();          ///< the year field holds no whole number
+QString ExitQuestion();        ///< leaving with unsaved changes
+QString DiscardQuestion();     ///< a load would replace unsaved changes
+QString InvalidFileName();     ///< the file dialog gave no usable name
+QString NothingToSave();       ///< "Speichern" with an empty list
+QString PdfNotSaved();         ///< the PDF could not be made at all
+/// "Hinzu" for a participant the list already holds.
+QString AlreadyInList(const QString& text, qint32 year);
+/// A command's shortcut while it cannot run: why.
+QString NothingToUndo();
+QString NothingToRedo();
+QString PrintBlocked(EntryDocument::PrintBlock why);
+
+/// The status line: what the last action was, and whether anything is unsaved.
+enum class FileAction
+{
+    Saved,
+    Loaded,
+    PdfSaved
+};
+QString FileDone(FileAction action, const QString& fileName, const QString& time);
+QString HistoryStep(bool undone, const QString& step);
+QString UnsavedChanges();
 
 } // namespace messages

@@ -164,13 +164,13 @@ TEST(EntryDocument, EveryChangeOfTheRowsIsAStepAndUndoingToTheSaveIsClean)
 TEST(EntryDocument, PrintableOnceClubEventAndAParticipantAreThere)
 {
     EntryDocument document;
-    EXPECT_EQ(document.PrintBlocker(), QStringLiteral("Erst Verein und Veranstaltung wählen."));
+    EXPECT_EQ(document.PrintBlocker(), EntryDocument::PrintBlock::NoClubOrEvent);
     document.SetClub(QStringLiteral("TV Musterstadt"));
-    EXPECT_EQ(document.PrintBlocker(), QStringLiteral("Erst Verein und Veranstaltung wählen."));
+    EXPECT_EQ(document.PrintBlocker(), EntryDocument::PrintBlock::NoClubOrEvent);
     document.SetEvent(QStringLiteral("Gauturnfest"));
-    EXPECT_EQ(document.PrintBlocker(), QStringLiteral("Die Meldeliste ist leer."));
+    EXPECT_EQ(document.PrintBlocker(), EntryDocument::PrintBlock::Empty);
     document.Add(QStringLiteral("Meier,Anna"), 3980);
-    EXPECT_TRUE(document.PrintBlocker().isEmpty());
+    EXPECT_EQ(document.PrintBlocker(), EntryDocument::PrintBlock::None);
 }
 
 TEST(EntryListModel, ManyRowsJoinAListAsSingleAddsWouldAndTheSelectionStays)
