@@ -158,7 +158,9 @@ private:
     /// "Hinzu" while the selected row was renamed in the fields: asks whether the old participant
     /// stays; true when the add is dealt with (or cancelled) here.
     bool AddAfterRename(const QString& text);
-    void ClearFieldsForNext();
+    /// Empties the fields for the next participant ("weiblich", year 0), as every command that
+    /// leaves the selected row does; with the caret in "Vorname" where the user goes on typing.
+    void ClearFields(bool focusFirstName);
     void ResetGenderButtons();
     void OnGenderClicked(const QRadioButton* button, int gender);
     void ShowRejectedCharacter(QLineEdit* field, char32_t ch);

@@ -1,0 +1,92 @@
+// What the window says beside the list: the counts, the editing label above the fields, the undo
+// commands' names, the print commands' state with the reason in their tooltips, and the status
+// line with the last action and whether anything is unsaved.
+
+#include "app/CEntryDlg.h"
+#include "app/ElidingLabel.h"
+#include "entries/Entry.h"
+#include "messages/Messages.h"
+#include "report/Registration.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLocale>
+#include <QTime>
+
+void CEntryDlg::UpdateListState()
+{
+    // The same words as the totals of the printed registration.
+    const EntryDocument::Counts counts = m_document.Totals();
+    m_lblCounts->setText(report::TotalsText(counts.total, counts.male));
+    QAccessibleEvent changed(m_lblCounts, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
+
+    UpdateHistory();
+    // The row as it is now, and as it was chosen once the fields have renamed it: typing the next
+    // child into a selected row shows at once whom it overwrites.
+    const int selected = m_lbEntries->GetCurSel();
+    QString editing = QStringLiteral("Neuer Teilnehmer");
+    if (selected >= 0) {
+        const QString now = entry::ShownName(m_lbEntries->GetText(selected));
+        editing = QStringLiteral("Eintrag ändern: ") + now;
+        const QString was = entry::ShownName(m_selectedAs.text);
+        if (was != now)
+            editing += QStringLiteral(" (war: %1)").arg(was);
+    }
+    m_lblEditing->setFullText(editing);
+    UpdateStatus();
+
+    const QString reason = messages::PrintBlocked(m_document.PrintBlocker());
+    for (QAction* action : {m_actPrint, m_actPdf}) {
+        action->setEnabled(reason.isEmpty());
+        action->setToolTip(reason.isEmpty() ? action->text().remove(QLatin1Char('&')) : reason);
+    }
+}
+
+QString CEntryDlg::StatusOfFile(messages::FileAction action, const QString& path)
+{
+    return messages::FileDone(
+        action, QFileInfo(path).fileName(),
+        QLocale(QLocale::German).toString(QTime::currentTime(), QStringLiteral("HH:mm")));
+}
+
+bool CEntryDlg::SayWhyNot(const QAction* command)
+{
+    const QString why = messages::PrintBlocked(m_document.PrintBlocker());
+    if (!why.isEmpty())
+        ShowStatus(QString(command->text()).remove(u'&') + QStringLiteral(" – ") + why);
+    return !why.isEmpty();
+}
+
+void CEntryDlg::UpdateHistory()
+{
+    // The undo commands name the step they would take; a name's "&" is no mnemonic. Kept up to
+    // date at once, as their shortcuts work only while they are enabled.
+    const auto named = [](QAction* action, const QString& verb, const QString& step) {
+        action->setEnabled(!step.isEmpty());
+        action->setText(step.isEmpty() ? verb
+                                       : verb + QStringLiteral(": ") +
+                                             QString(step).replace(u'&', QStringLiteral("&&")));
+    };
+    named(m_actUndo, QStringLiteral("&Rückgängig"), m_document.UndoName());
+    named(m_actRedo, QStringLiteral("&Wiederholen"), m_document.RedoName());
+}
+
+void CEntryDlg::ShowStatus(const QString& text)
+{
+    m_strStatus = text;
+    m_bStatusIsHistory = false;
+    UpdateStatus();
+}
+
+void CEntryDlg::UpdateStatus()
+{
+    QStringList parts;
+    if (!m_strStatus.isEmpty())
+        parts << m_strStatus;
+    if (m_bModified == 1)
+        parts << messages::UnsavedChanges();
+    m_lblStatus->setFullText(parts.join(QStringLiteral(" · ")));
+}
