@@ -216,10 +216,10 @@ void CEntryDlg::OnAdd()
     SyncGenderAndUpdate(1);
     const QString text = entry::DisplayText(m_strName, m_strFirstName);
     const int thisYear = entry::CurrentUtcYear();
-    if (!EntryDocument::IsComplete(m_strName, m_strFirstName, m_nYear, m_nGender, thisYear)) {
-        msgbox::Show(this,
-                     messages::Incomplete() + u'\n' +
-                         messages::IncompleteField(m_strName, m_strFirstName, m_nYear, thisYear));
+    if (const unsigned gaps =
+            entry::Gaps({m_strName, m_strFirstName, m_nYear, m_nGender}, thisYear)) {
+        msgbox::Show(this, messages::Incomplete() + u'\n' +
+                               messages::IncompleteField(gaps, m_nYear, thisYear));
         return;
     }
     if (AddAfterRename(text))

@@ -21,6 +21,14 @@ char32_t FirstControl(QStringView text)
     return 0;
 }
 
+unsigned Gaps(const Participant& participant, int currentUtcYear)
+{
+    const auto when = [](bool holds, Gap gap) { return holds ? unsigned(gap) : 0u; };
+    return when(participant.firstName.isEmpty(), NoFirstName) |
+           when(participant.name.isEmpty(), NoName) | when(participant.gender < 0, NoGender) |
+           when(CheckBirthYear(participant.year, currentUtcYear) == -1, YearOutside);
+}
+
 QString ShownName(const QString& text)
 {
     const Names names = SplitDisplayText(text);

@@ -40,6 +40,26 @@ struct Names
 /// text is the first name.
 Names SplitDisplayText(const QString& text);
 
+/// One participant as the fields, a member list or a file give it.
+struct Participant
+{
+    QString name;
+    QString firstName;
+    qint32 year = 0;
+    int gender = 0; ///< Female, Male, or negative while unknown
+};
+
+/// What keeps a participant from the list, as bits: the one completeness rule of the window and
+/// the import. Only the empty text counts as empty: a name of blanks is a name.
+enum Gap : unsigned
+{
+    NoFirstName = 1u << 0,
+    NoName = 1u << 1,
+    NoGender = 1u << 2,
+    YearOutside = 1u << 3, ///< outside the window of CheckBirthYear
+};
+unsigned Gaps(const Participant& participant, int currentUtcYear);
+
 /// A display text as people read a name: "Meier, Anna" for "Meier,Anna".
 QString ShownName(const QString& text);
 

@@ -33,13 +33,6 @@ void EntryDocument::SetEvent(const QString& event)
     }
 }
 
-bool EntryDocument::IsComplete(const QString& name, const QString& firstName, qint32 year,
-                               int gender, int currentUtcYear)
-{
-    return !firstName.isEmpty() && !name.isEmpty() && gender >= 0 &&
-           entry::CheckBirthYear(year, currentUtcYear) != -1;
-}
-
 bool EntryDocument::Contains(const QString& text, qint32 year) const
 {
     for (int i = 0; i < Count(); ++i) {

@@ -37,9 +37,6 @@ public:
     void SetClub(const QString& club);
     void SetEvent(const QString& event);
 
-    /// Surname and first name given, a gender, and a year that CheckBirthYear accepts.
-    static bool IsComplete(const QString& name, const QString& firstName, qint32 year, int gender,
-                           int currentUtcYear);
     /// Whether the list already holds the same participant (entry::SameParticipant).
     bool Contains(const QString& text, qint32 year) const;
 

@@ -310,15 +310,18 @@ QList<Candidate> Evaluate(const Table& table, const Columns& columns, int curren
         c.badCharacter = entry::FirstControl(c.DisplayText());
         if (c.badCharacter == 0)
             c.badCharacter = cp1252::FirstUnencodable(c.DisplayText());
+        // Completeness by the window's own rule; the rest is what a list brings beside it.
+        const unsigned gaps = entry::Gaps({c.name, c.firstName, c.year, c.gender}, currentUtcYear);
         const auto when = [](bool holds, Problem problem) { return holds ? problem : 0u; };
-        c.problems = when(c.name.isEmpty(), NoName) | when(c.firstName.isEmpty(), NoFirstName) |
-                     when(c.year < 0, BadYear) | when(c.badCharacter != 0, BadCharacter) |
-                     when(c.gender < 0, UnknownGender) |
-                     when(c.name.size() > entry::kMostNameChars ||
-                              c.firstName.size() > entry::kMostNameChars,
-                          TooLong) |
-                     when(c.name.contains(u','), CommaInName) |
-                     when(table.windows1252 && c.DisplayText().contains(u'?'), LostCharacter);
+        c.problems =
+            when(gaps & entry::NoName, NoName) | when(gaps & entry::NoFirstName, NoFirstName) |
+            when(gaps & entry::YearOutside, BadYear) | when(c.badCharacter != 0, BadCharacter) |
+            when(gaps & entry::NoGender, UnknownGender) |
+            when(c.name.size() > entry::kMostNameChars ||
+                     c.firstName.size() > entry::kMostNameChars,
+                 TooLong) |
+            when(c.name.contains(u','), CommaInName) |
+            when(table.windows1252 && c.DisplayText().contains(u'?'), LostCharacter);
         if ((c.problems & kFatal) == 0) {
             const EntryRow probe{c.DisplayText(), -1};
             const auto [first, last] =

@@ -255,14 +255,16 @@ QString YearOutsideWindow(qint32 year, int thisYear)
         .arg(thisYear - 1);
 }
 
-QString IncompleteField(const QString& name, const QString& firstName, qint32 year, int thisYear)
+QString IncompleteField(unsigned gaps, qint32 year, int thisYear)
 {
-    if (firstName.isEmpty())
+    if (gaps & entry::NoFirstName)
         return QStringLiteral("Der Vorname fehlt.");
-    if (name.isEmpty())
+    if (gaps & entry::NoName)
         return QStringLiteral("Der Name fehlt.");
-    if (entry::CheckBirthYear(year, thisYear) == -1)
+    if (gaps & entry::YearOutside)
         return YearOutsideWindow(year, thisYear);
+    if (gaps & entry::NoGender)
+        return QStringLiteral("Das Geschlecht fehlt.");
     return {};
 }
 

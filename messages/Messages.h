@@ -61,9 +61,9 @@ QString HeaderNotFound(const entryfile::HeaderSelection& selection, const QStrin
 /// The same in a few words for the status line.
 QString HeaderNotFoundShort(const entryfile::HeaderSelection& selection);
 
-/// The second line of a refused participant: which field and why. Empty when the fields are
-/// complete. `thisYear` is the current UTC year, whose window the year must lie in.
-QString IncompleteField(const QString& name, const QString& firstName, qint32 year, int thisYear);
+/// The second line of a refused participant: the first field, in the window's order, that one of
+/// `gaps` (entry::Gap) names, and why. Empty without gaps. `thisYear` is the current UTC year.
+QString IncompleteField(unsigned gaps, qint32 year, int thisYear);
 /// A year that the year field refused, with the allowed range.
 QString YearOutsideWindow(qint32 year, int thisYear);
 

@@ -13,28 +13,23 @@ namespace {
 
 TEST(EntryDocument, CompleteParticipantsAndTheOneSameParticipantRule)
 {
-    struct Complete
-    {
-        const char* why;
-        const char16_t* name;
-        const char16_t* first;
-        qint32 year;
-        int gender;
-        bool complete;
+    // name, first name, year, gender; the gaps
+    const std::tuple<const char16_t*, const char16_t*, qint32, int, unsigned> complete[] = {
+        {u"Meier", u"Anna", 2000, 0, 0},
+        {u"", u"Anna", 2000, 0, entry::NoName},
+        {u"Meier", u"", 2000, 1, entry::NoFirstName},
+        {u" ", u" ", 2000, 1, 0}, // blanks are a name
+        {u"Meier", u"Anna", 2000, -1, entry::NoGender},
+        {u"Meier", u"Anna", 1926, 0, entry::YearOutside},
+        {u"Meier", u"Anna", 2025, 1, 0}, // the last valid year
+        {u"", u"", 2026, -1,
+         entry::NoName | entry::NoFirstName | entry::NoGender | entry::YearOutside},
     };
-    const Complete complete[] = {
-        {"everything given", u"Meier", u"Anna", 2000, 0, true},
-        {"no surname", u"", u"Anna", 2000, 0, false},
-        {"no first name", u"Meier", u"", 2000, 1, false},
-        {"no gender", u"Meier", u"Anna", 2000, -1, false},
-        {"year outside the window", u"Meier", u"Anna", 1926, 0, false},
-        {"last valid year", u"Meier", u"Anna", 2025, 1, true},
-    };
-    for (const Complete& c : complete)
-        EXPECT_EQ(EntryDocument::IsComplete(QString::fromUtf16(c.name), QString::fromUtf16(c.first),
-                                            c.year, c.gender, 2026),
-                  c.complete)
-            << c.why;
+    for (const auto& [name, first, year, gender, gaps] : complete)
+        EXPECT_EQ(
+            entry::Gaps({QString::fromUtf16(name), QString::fromUtf16(first), year, gender}, 2026),
+            gaps)
+            << QString::fromUtf16(name).toStdString() << year;
 
     struct Same
     {
