@@ -125,18 +125,26 @@ QString CEntryDlg::SelectedText(const QComboBox* box)
 
 void CEntryDlg::OnSelChangeClub()
 {
-    m_bClubChosen = 1;
-    m_document.SetModified(true);
-    if (m_bEventChosen == 1)
-        EnableEditButtons();
+    m_document.ChooseClub(SelectedText(m_cbClub));
+    FollowChoice();
 }
 
 void CEntryDlg::OnSelChangeEvent()
 {
-    m_bEventChosen = 1;
-    m_document.SetModified(true);
-    if (m_bClubChosen == 1)
+    m_document.ChooseEvent(SelectedText(m_cbEvent));
+    FollowChoice();
+}
+
+void CEntryDlg::FollowChoice()
+{
+    // The buttons follow the document's rule; "Speichern" is the one that can go off again (a
+    // load or an undo that leaves club or event unchosen).
+    m_bClubChosen = m_document.Club().isEmpty() ? 0 : 1;
+    m_bEventChosen = m_document.Event().isEmpty() ? 0 : 1;
+    if (m_document.CanEdit())
         EnableEditButtons();
+    else
+        GetDlgItem(IDC_SAVE)->setEnabled(false);
 }
 
 void CEntryDlg::EnableEditButtons()
@@ -323,7 +331,7 @@ int CEntryDlg::UpdateSelectedEntry(qint32 code)
 void CEntryDlg::OnChangeName()
 {
     UpdateSelectedEntry(-1);
-    m_document.SetModified(true);
+    m_document.MarkChanged();
 }
 
 void CEntryDlg::OnKillFocusYear()
@@ -431,12 +439,7 @@ void CEntryDlg::LoadPath(const QString& path)
     // previous one would save these participants as another club's registration.
     m_cbClub->setCurrentIndex(selection->club);
     m_cbEvent->setCurrentIndex(selection->event);
-    m_bClubChosen = selection->club >= 0 ? 1 : 0;
-    m_bEventChosen = selection->event >= 0 ? 1 : 0;
-    if (selection->enableEditButtons)
-        EnableEditButtons();
-    else
-        GetDlgItem(IDC_SAVE)->setEnabled(false);
+    FollowChoice();
     SyncGenderAndUpdate(0);
     const QString fileName = QFileInfo(path).fileName();
     const QString missing = messages::HeaderNotFoundShort(*selection);

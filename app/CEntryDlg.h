@@ -74,6 +74,8 @@ public:
     void OnInitDialog();
     void OnSelChangeClub();
     void OnSelChangeEvent();
+    /// The chosen flags and the buttons after any change of club or event.
+    void FollowChoice();
     void EnableEditButtons();
     void OnOK();
     void OnDummy() {}

@@ -362,13 +362,7 @@ void CEntryDlg::ConnectControls()
     connect(&m_document, &EntryDocument::clubEventRestored, this, [this] {
         m_cbClub->setCurrentIndex(m_cbClub->findText(m_document.Club(), Qt::MatchExactly));
         m_cbEvent->setCurrentIndex(m_cbEvent->findText(m_document.Event(), Qt::MatchExactly));
-        // Saving needs both again, as after a load that named neither.
-        m_bClubChosen = m_cbClub->currentIndex() >= 0 ? 1 : 0;
-        m_bEventChosen = m_cbEvent->currentIndex() >= 0 ? 1 : 0;
-        if (m_bClubChosen == 1 && m_bEventChosen == 1)
-            EnableEditButtons();
-        else
-            GetDlgItem(IDC_SAVE)->setEnabled(false);
+        FollowChoice();
     });
     // The document holds what is selected, whoever selected it: that is what gets saved.
     connect(m_cbClub, &QComboBox::currentIndexChanged, this,

@@ -55,7 +55,7 @@ std::optional<QString> SaveEntryFile(QWidget* parent, EntryDocument& document, b
         Show(parent, messages::EntryFileSaveFailed(saved, path));
         return std::nullopt;
     }
-    document.SetModified(false);
+    document.MarkSaved();
     return path;
 }
 

@@ -25,6 +25,18 @@ void EntryDocument::SetClub(const QString& club)
     }
 }
 
+void EntryDocument::ChooseClub(const QString& club)
+{
+    SetClub(club);
+    SetModified(true);
+}
+
+void EntryDocument::ChooseEvent(const QString& event)
+{
+    SetEvent(event);
+    SetModified(true);
+}
+
 void EntryDocument::SetEvent(const QString& event)
 {
     if (event != m_event) {

@@ -34,8 +34,14 @@ public:
     /// Club and event as chosen in the window; empty while none is chosen.
     const QString& Club() const { return m_club; }
     const QString& Event() const { return m_event; }
+    /// What the lists show, whoever selected it (a load too): no change of its own.
     void SetClub(const QString& club);
     void SetEvent(const QString& event);
+    /// The user's choice: a change, also when it is the same item again.
+    void ChooseClub(const QString& club);
+    void ChooseEvent(const QString& event);
+    /// Participants can be edited and saved once club and event are chosen.
+    bool CanEdit() const { return !m_club.isEmpty() && !m_event.isEmpty(); }
 
     /// Whether the list already holds the same participant (entry::SameParticipant).
     bool Contains(const QString& text, qint32 year) const;
@@ -104,8 +110,10 @@ public:
     /// Unsaved changes: a step since the last save or load (undoing back to it is none), or a
     /// change outside the rows (club, event, a typed name) since then.
     bool IsModified() const { return m_changedBesideRows || m_done != m_savedAt; }
-    /// true: a change outside the rows. false: everything is saved now.
-    void SetModified(bool modified);
+    /// A change outside the rows and the choice: a name typed for a new participant.
+    void MarkChanged() { SetModified(true); }
+    /// Everything is saved now: called once after a successful save, and by a load.
+    void MarkSaved() { SetModified(false); }
 
 Q_SIGNALS:
     /// Rows were added, removed, replaced or rewritten; club or event changed.
@@ -115,6 +123,8 @@ Q_SIGNALS:
     void clubEventRestored();
 
 private:
+    void SetModified(bool modified);
+
     struct Step
     {
         QString name;

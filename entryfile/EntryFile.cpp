@@ -339,7 +339,6 @@ HeaderSelection MatchHeaders(const QList<HeaderValue>& headers, const QStringLis
             header.value;
     selection.club = FindItem(clubs, selection.clubValue);
     selection.event = FindItem(events, selection.eventValue);
-    selection.enableEditButtons = selection.club >= 0 && selection.event >= 0;
     return selection;
 }
 

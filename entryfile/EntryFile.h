@@ -110,8 +110,6 @@ struct HeaderSelection
     int event = -1; ///< the same for the event list
     QString clubValue;  ///< the file's club as written; empty when it has none
     QString eventValue; ///< the file's event as written
-    /// Both were found: the editing buttons are then enabled.
-    bool enableEditButtons = false;
 };
 
 HeaderSelection MatchHeaders(const QList<HeaderValue>& headers, const QStringList& clubs,

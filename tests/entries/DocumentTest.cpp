@@ -94,7 +94,7 @@ TEST(EntryDocument, EveryChangeOfTheRowsIsAStepAndUndoingToTheSaveIsClean)
              document.UpdateRow(1, u"Zorn,Uta"_qs, 3981); // the same code: nothing
          },
          true, u"Ändern von „Zorn,Udo“", u"Abel,Kai/3981 Zorn,Uta/3981"},
-        {"a save", [&] { document.SetModified(false); }, false, u"Ändern von „Zorn,Udo“",
+        {"a save", [&] { document.MarkSaved(); }, false, u"Ändern von „Zorn,Udo“",
          u"Abel,Kai/3981 Zorn,Uta/3981"},
         {"a new year after the save is a step of its own",
          [&] { document.UpdateRow(1, u"Zorn,Uta"_qs, 3980); }, true, u"Ändern von „Zorn,Uta“",
@@ -142,8 +142,8 @@ TEST(EntryDocument, EveryChangeOfTheRowsIsAStepAndUndoingToTheSaveIsClean)
     EXPECT_TRUE(document.IsModified()) << "as many steps as at the save, but other ones";
     document.Undo();
     EXPECT_TRUE(document.IsModified()) << "the saved state cannot be reached any more";
-    document.SetModified(false);
-    document.SetModified(true);
+    document.MarkSaved();
+    document.MarkChanged();
     EXPECT_TRUE(document.IsModified());
 
     // An import that would make a list the load refuses changes nothing.

@@ -171,14 +171,14 @@ TEST(EntryFile, AFileSelectsOnlyTheClubItNames)
         EXPECT_EQ(FindItem(clubs, QString::fromUtf16(value)), item)
             << QString::fromUtf16(value).toStdString();
 
-    // The last value of each kind is the file's, found or not; the buttons need both.
+    // The last value of each kind is the file's, found or not.
     const QStringList events = {QStringLiteral("Gaubergfest"), QStringLiteral("Gauturnfest")};
     HeaderSelection s = MatchHeaders(
         {Club(u"TV Musterstadt", 0), Event(u"gauturn", 1), Club(u"TSV 1860", 2)}, clubs, events);
-    EXPECT_EQ(QList<int>({s.club, s.event, s.enableEditButtons}), QList<int>({-1, 1, false}));
+    EXPECT_EQ(QList<int>({s.club, s.event}), QList<int>({-1, 1}));
     EXPECT_EQ(s.clubValue, QStringLiteral("TSV 1860"));
     s = MatchHeaders({Club(u"tv musterstadt", 0), Event(u"Gauturnfest", 1)}, clubs, events);
-    EXPECT_EQ(QList<int>({s.club, s.event, s.enableEditButtons}), QList<int>({1, 1, true}));
+    EXPECT_EQ(QList<int>({s.club, s.event}), QList<int>({1, 1}));
 }
 
 TEST(EntryFile, AFileWithoutHeaderValuesIsNoEntryFile)
