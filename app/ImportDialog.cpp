@@ -1,6 +1,7 @@
 #include "app/ImportDialog.h"
 
 #include "app/ImportModel.h"
+#include "messages/Messages.h"
 
 #include <QAbstractTableModel>
 #include <QComboBox>
@@ -51,10 +52,7 @@ ImportDialog::ImportDialog(memberlist::Table table, QList<EntryRow> existing, in
         columnChoice->addRow(QStringLiteral("%1:").arg(field), box);
     }
     if (!missing.isEmpty()) {
-        auto* note = new QLabel(QStringLiteral("In der Kopfzeile fehlt: %1. Bitte die Spalte "
-                                               "wählen, die es enthält.")
-                                    .arg(missing.join(QStringLiteral(", "))),
-                                this);
+        auto* note = new QLabel(messages::ImportColumnsMissing(missing), this);
         note->setObjectName(QStringLiteral("importMissing"));
         note->setWordWrap(true);
         layout->addWidget(note);
@@ -152,8 +150,7 @@ void ImportDialog::UpdateControls()
     const QList<Candidate>& rows = m_model->candidates();
     const auto checked =
         std::count_if(rows.begin(), rows.end(), [](const auto& c) { return c.checked; });
-    m_summary->setText(
-        QStringLiteral("%1 von %2 Zeilen werden übernommen.").arg(checked).arg(rows.size()));
+    m_summary->setText(messages::ImportTakes(checked, rows.size()));
     bool open = false;
     for (const QModelIndex& index : m_view->selectionModel()->selectedRows())
         open = open || m_model->genderOpen(index.row());

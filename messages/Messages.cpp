@@ -242,6 +242,17 @@ QString HeaderNotFoundShort(const entryfile::HeaderSelection& selection)
     return parts.join(QStringLiteral(" · "));
 }
 
+QString ImportColumnsMissing(const QStringList& fields)
+{
+    return QStringLiteral("In der Kopfzeile fehlt: %1. Bitte die Spalte wählen, die es enthält.")
+        .arg(fields.join(QStringLiteral(", ")));
+}
+
+QString ImportTakes(qsizetype checked, qsizetype rows)
+{
+    return QStringLiteral("%1 von %2 Zeilen werden übernommen.").arg(checked).arg(rows);
+}
+
 QString Imported(qsizetype count, const QString& fileName)
 {
     return QStringLiteral("Importiert: %1 Teilnehmer aus %2").arg(Number(count), fileName);

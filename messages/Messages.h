@@ -48,6 +48,10 @@ Message SaveFailed(textfile::SaveResult result, const QString& path);
 /// Why a file gives no member list; empty for ParseError::None.
 QString MemberListUnusable(memberlist::ParseError error, const QString& path);
 
+/// The import preview: columns the header lacks, and how many rows the import would take.
+QString ImportColumnsMissing(const QStringList& fields);
+QString ImportTakes(qsizetype checked, qsizetype rows);
+
 /// The status line after an import.
 QString Imported(qsizetype count, const QString& fileName);
 
