@@ -63,7 +63,7 @@ int EntryListModel::Insert(int row, const QString& text, qint32 code)
     if (row < 0 || row > Count())
         return -1;
     beginInsertRows(QModelIndex(), row, row);
-    m_arrRows.insert(row, EntryRow{text, code});
+    m_rows.insert(row, EntryRow{text, code});
     endInsertRows();
     return row;
 }
@@ -91,10 +91,10 @@ void EntryListModel::AddSorted(QList<EntryRow> rows)
     const auto less = [this](const QString& a, const QString& b) {
         return m_collator.compare(a, b) < 0;
     };
-    if (Count() != 0 && !std::is_sorted(m_arrRows.cbegin(), m_arrRows.cend(),
-                                        [&](const EntryRow& a, const EntryRow& b) {
-                                            return less(a.text, b.text);
-                                        })) {
+    if (Count() != 0 &&
+        !std::is_sorted(m_rows.cbegin(), m_rows.cend(), [&](const EntryRow& a, const EntryRow& b) {
+            return less(a.text, b.text);
+        })) {
         // Rows out of order (after an in-place rewrite) decide where each new one lands, exactly
         // as for single adds.
         for (const EntryRow& row : std::as_const(rows))
@@ -115,7 +115,7 @@ void EntryListModel::AddSorted(QList<EntryRow> rows)
         for (const quint32 i : order)
             sorted.append(std::move(rows[i]));
         beginInsertRows(QModelIndex(), 0, static_cast<int>(sorted.size()) - 1);
-        m_arrRows = std::move(sorted);
+        m_rows = std::move(sorted);
         endInsertRows();
         return;
     }
@@ -125,21 +125,21 @@ void EntryListModel::AddSorted(QList<EntryRow> rows)
     int at = 0;
     qsizetype old = 0;
     for (const quint32 i : order) {
-        while (old < oldCount && !less(rows[i].text, m_arrRows[old].text))
+        while (old < oldCount && !less(rows[i].text, m_rows[old].text))
             newPlace[old++] = at++;
         newPlace[oldCount + i] = at++;
     }
     while (old < oldCount)
         newPlace[old++] = at++;
     beginInsertRows(QModelIndex(), oldCount, oldCount + static_cast<int>(rows.size()) - 1);
-    m_arrRows.append(std::move(rows));
+    m_rows.append(std::move(rows));
     endInsertRows();
 
     Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    QList<EntryRow> merged(m_arrRows.size());
-    for (qsizetype r = 0; r < m_arrRows.size(); ++r)
-        merged[newPlace[r]] = std::move(m_arrRows[r]);
-    m_arrRows = std::move(merged);
+    QList<EntryRow> merged(m_rows.size());
+    for (qsizetype r = 0; r < m_rows.size(); ++r)
+        merged[newPlace[r]] = std::move(m_rows[r]);
+    m_rows = std::move(merged);
     const QModelIndexList from = persistentIndexList();
     QModelIndexList to;
     to.reserve(from.size());
@@ -154,7 +154,7 @@ bool EntryListModel::Remove(int row)
     if (!IsValidRow(row))
         return false;
     beginRemoveRows(QModelIndex(), row, row);
-    m_arrRows.remove(row);
+    m_rows.remove(row);
     endRemoveRows();
     return true;
 }
@@ -162,14 +162,14 @@ bool EntryListModel::Remove(int row)
 void EntryListModel::SetRows(QList<EntryRow> rows)
 {
     beginResetModel();
-    m_arrRows = std::move(rows);
+    m_rows = std::move(rows);
     endResetModel();
 }
 
 void EntryListModel::Clear()
 {
     beginResetModel();
-    m_arrRows.clear();
+    m_rows.clear();
     endResetModel();
 }
 
@@ -177,7 +177,7 @@ bool EntryListModel::SetRow(int row, const QString& text, qint32 code)
 {
     if (!IsValidRow(row))
         return false;
-    EntryRow& target = m_arrRows[row];
+    EntryRow& target = m_rows[row];
     if (target.text != text || target.code != code) {
         target = EntryRow{text, code};
         const QModelIndex changed = index(row);
@@ -190,8 +190,8 @@ bool EntryListModel::SetCode(int row, qint32 code)
 {
     if (!IsValidRow(row))
         return false;
-    if (m_arrRows.at(row).code != code) {
-        m_arrRows[row].code = code;
+    if (m_rows.at(row).code != code) {
+        m_rows[row].code = code;
         // The picture and the year follow the code, so the row has to be drawn again, and a screen
         // reader's text of it changes as well.
         const QModelIndex changed = index(row);

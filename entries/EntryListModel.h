@@ -25,8 +25,8 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-    int Count() const { return static_cast<int>(m_arrRows.size()); }
-    bool IsValidRow(int row) const { return row >= 0 && row < m_arrRows.size(); }
+    int Count() const { return static_cast<int>(m_rows.size()); }
+    bool IsValidRow(int row) const { return row >= 0 && row < m_rows.size(); }
 
     /// Adds a row at its sorted place, after any equal texts; returns its index.
     int AddSorted(const QString& text, qint32 code);
@@ -42,8 +42,8 @@ public:
     void SetRows(QList<EntryRow> rows);
 
     /// Text and code of a valid row (callers check IsValidRow first).
-    const QString& Text(int row) const { return m_arrRows.at(row).text; }
-    qint32 Code(int row) const { return m_arrRows.at(row).code; }
+    const QString& Text(int row) const { return m_rows.at(row).text; }
+    qint32 Code(int row) const { return m_rows.at(row).code; }
     bool SetCode(int row, qint32 code);
     /// Rewrites a row where it stands, whatever the order; false for a bad row.
     bool SetRow(int row, const QString& text, qint32 code);
@@ -52,6 +52,6 @@ public:
     const QCollator& Collator() const { return m_collator; }
 
 private:
-    QList<EntryRow> m_arrRows;
+    QList<EntryRow> m_rows;
     QCollator m_collator;
 };
