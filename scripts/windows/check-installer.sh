@@ -9,7 +9,8 @@ set -euo pipefail
 setup=$(realpath "$1")
 root=$(cd "$(dirname "$0")/../.." && pwd)
 linux_build=${2:-$root/build}
-export WINEPREFIX=$(mktemp -d /tmp/zandrel-wine-XXXXXX)
+WINEPREFIX=$(mktemp -d /tmp/zandrel-wine-XXXXXX)
+export WINEPREFIX
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 wine=/usr/lib/wine/wine64
 trap '/usr/lib/wine/wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
@@ -17,7 +18,14 @@ fail() { echo "FEHLER: $*" >&2; exit 1; }
 
 "$wine" wineboot -i >/dev/null 2>&1
 "$wine" "$setup" /S || fail "das Installationsprogramm endete mit $?"
-user=$(ls "$WINEPREFIX/drive_c/users" | grep -v '^Public$' | head -1)
+# The user Wine made for this prefix: the first folder under users besides Public.
+user=
+for d in "$WINEPREFIX"/drive_c/users/*; do
+    if [ -d "$d" ] && [ "${d##*/}" != Public ]; then
+        user=${d##*/}
+        break
+    fi
+done
 home="$WINEPREFIX/drive_c/users/$user"
 dir="$home/AppData/Local/Programs/Zandrel"
 for f in bin/Zandrel.exe bin/zandrel-sammeln.exe bin/qt.conf plugins/platforms/qwindows.dll \
