@@ -5,6 +5,10 @@ ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 BENCH_BUILD ?= build-bench
 JOBS       ?= $(shell nproc)
+# Compiler warnings fail the build when WERROR=ON. CI (CI=true) builds so once CI_WERROR is ON,
+# which waits for the tree to build without warnings; until then CI only shows them.
+CI_WERROR  ?= OFF
+WERROR     ?= $(if $(filter true,$(CI)),$(CI_WERROR),OFF)
 
 .PHONY: all deps configure build run test test-asan bench fuzz screenshot deb install clean \
         windows test-windows windows-deps windows-configure
@@ -15,7 +19,7 @@ deps:
 	@scripts/install-deps.sh
 
 configure: deps
-	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZANDREL_WERROR=$(WERROR) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
