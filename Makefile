@@ -4,6 +4,7 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 BENCH_BUILD ?= build-bench
+LINT_BUILD ?= build-lint
 JOBS       ?= $(shell nproc)
 # Compiler warnings fail the build when WERROR=ON. CI (CI=true) builds so once CI_WERROR is ON,
 # which waits for the tree to build without warnings; until then CI only shows them.
@@ -11,7 +12,7 @@ CI_WERROR  ?= OFF
 WERROR     ?= $(if $(filter true,$(CI)),$(CI_WERROR),OFF)
 
 .PHONY: all deps configure build run test test-asan bench fuzz screenshot deb install clean \
-        windows test-windows windows-deps windows-configure
+        windows test-windows windows-deps windows-configure lint
 
 all: build
 
@@ -45,6 +46,16 @@ bench: deps
 	@cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 	@cmake --build $(BENCH_BUILD) -j $(JOBS)
 	@set -e; for b in $(BENCH_BUILD)/bin/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b $(BENCH_ARGS); done
+
+# The house style by machine: clang-format, clang-tidy, codespell and shellcheck over the files in
+# git (scripts/lint.sh); fails on any finding. clang-tidy needs only a configured build folder of
+# its own, with the screenshot program in, so that every source has its compile command.
+# LINT_SKIP_FORMAT=1 leaves clang-format out.
+lint:
+	@scripts/install-deps.sh lint
+	@cmake -S . -B $(LINT_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DCMAKE_EXPORT_COMPILE_COMMANDS=ON -DZANDREL_SCREENSHOT=ON >/dev/null
+	@LINT_BUILD=$(LINT_BUILD) JOBS=$(JOBS) LINT_SKIP_FORMAT=$(LINT_SKIP_FORMAT) scripts/lint.sh
 
 # libFuzzer on the entry file reader, then on the member list reader; FUZZ_SECONDS sets how long
 # each runs.
@@ -99,4 +110,4 @@ test-windows: windows-configure
 	ctest --test-dir $(WIN_BUILD) --output-on-failure -j $(JOBS) --timeout 600
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(BENCH_BUILD) $(WIN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(BENCH_BUILD) $(WIN_BUILD) $(LINT_BUILD)

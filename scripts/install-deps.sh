@@ -31,6 +31,11 @@ if [ "${1:-}" = windows ]; then
     packages+=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix libz-mingw-w64-dev
                wine wine64 nsis perl python3)
 fi
+# `make lint`: the formatter and checker of clang 14 (the versions .clang-format and .clang-tidy
+# are written for), the spelling and the shell checker; git lists the files they check.
+if [ "${1:-}" = lint ]; then
+    packages+=(clang-format-14 clang-tidy-14 codespell shellcheck git)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
