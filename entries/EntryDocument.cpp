@@ -72,6 +72,14 @@ template <typename Change> void EntryDocument::Changing(Change change)
         Q_EMIT modifiedChanged(!was);
 }
 
+EntryDocument::Step EntryDocument::MakeStep(QString name, int row)
+{
+    Step step;
+    step.name = std::move(name);
+    step.row = row;
+    return step;
+}
+
 void EntryDocument::Push(Step step)
 {
     Changing([&] {
@@ -124,7 +132,7 @@ void EntryDocument::Redo()
 int EntryDocument::Add(const QString& text, qint32 code)
 {
     const int row = m_rows.AddSorted(text, code);
-    Step step{Named(u"Hinzufügen von", text), row};
+    Step step = MakeStep(Named(u"Hinzufügen von", text), row);
     step.after = {text, code};
     m_editOpen = false;
     Push(std::move(step));
@@ -152,7 +160,7 @@ void EntryDocument::UpdateRow(int row, const QString& text, qint32 code)
         });
         return;
     }
-    Step step{Named(u"Ändern von", before.text), row};
+    Step step = MakeStep(Named(u"Ändern von", before.text), row);
     step.before = before;
     step.after = after;
     Push(std::move(step));
@@ -177,7 +185,7 @@ int EntryDocument::RestoreAndAdd(int row, const EntryRow& original, const QStrin
         return Add(text, code);
     }
     // The rename is older than the open step: one step over the whole list.
-    Step step{Named(u"Hinzufügen von", text)};
+    Step step = MakeStep(Named(u"Hinzufügen von", text));
     step.rowsBefore = Entries();
     m_rows.SetRow(row, original.text, original.code);
     const int added = m_rows.AddSorted(text, code);
@@ -191,7 +199,7 @@ bool EntryDocument::Remove(int row)
 {
     if (!IsValidRow(row))
         return false;
-    Step step{Named(u"Entfernen von", Text(row)), row};
+    Step step = MakeStep(Named(u"Entfernen von", Text(row)), row);
     step.before = {Text(row), Code(row)};
     m_rows.Remove(row);
     m_editOpen = false;
@@ -202,7 +210,7 @@ bool EntryDocument::Remove(int row)
 void EntryDocument::Load(QList<EntryRow> rows, const QString& club, const QString& event,
                          const QString& fileName)
 {
-    Step step{Named(u"Laden von", fileName)};
+    Step step = MakeStep(Named(u"Laden von", fileName));
     step.load = true;
     step.rowsBefore = Entries();
     step.clubBefore = m_club;
@@ -226,7 +234,7 @@ EntryDocument::AddManyResult EntryDocument::AddMany(QList<EntryRow> rows, const 
         return AddManyResult::Nothing;
     if (Count() + rows.size() > entry::kMaxEntries)
         return AddManyResult::TooMany;
-    Step step{Named(u"Import aus", fileName)};
+    Step step = MakeStep(Named(u"Import aus", fileName));
     step.rowsBefore = Entries();
     m_rows.AddSorted(std::move(rows));
     step.rowsAfter = Entries();

@@ -134,6 +134,8 @@ private:
         QString clubBefore, eventBefore, clubAfter, eventAfter; ///< load
         bool load = false;
     };
+    /// A step named as the undo command shows it; `row` for a step of a single row.
+    static Step MakeStep(QString name, int row = -1);
     void Push(Step step);
     void Apply(const Step& step, bool forward);
     /// Runs a change and tells whether the flag changed with it.
