@@ -13,21 +13,21 @@
 //   build-bench/bin/bench_app --benchmark_repetitions=5 --benchmark_filter=StartToFirstPaint
 //   (docs/benchmarks.md names the command behind each of its figures)
 
-#include "BenchMain.h"
-#include "BigEntryFile.h"
 #include "app/CEntryApp.h"
 #include "app/CEntryDlg.h"
-#include "entries/EntryListModel.h"
 #include "app/ChooseFile.h"
 #include "app/CIconListBox.h"
-#include "entries/Entry.h"
-#include "entryfile/EntryFile.h"
-#include "textfile/SafeFile.h"
 #include "app/HelpViewer.h"
 #include "app/MessageBox.h"
+#include "app/Settings.h"
+#include "BenchMain.h"
+#include "BigEntryFile.h"
+#include "entries/Entry.h"
+#include "entries/EntryListModel.h"
+#include "entryfile/EntryFile.h"
 #include "PaintWatcher.h"
 #include "RandomEntries.h"
-#include "app/Settings.h"
+#include "textfile/SafeFile.h"
 
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -275,8 +275,8 @@ void BM_LoadUntilPainted(benchmark::State& state)
             continue;
         }
         state.PauseTiming();
-        const bool emptied =
-            bench::ChangeListUntilPainted(state, list, painted, [&] { static_cast<EntryListModel*>(list.model())->Clear(); });
+        const bool emptied = bench::ChangeListUntilPainted(
+            state, list, painted, [&] { static_cast<EntryListModel*>(list.model())->Clear(); });
         state.ResumeTiming();
         if (!emptied)
             break;

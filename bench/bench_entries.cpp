@@ -6,11 +6,11 @@
 //
 //   make bench
 //   build-bench/bin/bench_entries --benchmark_repetitions=5
-#include "BenchMain.h"
-#include "entries/EntryListModel.h"
 #include "app/CIconListBox.h"
 #include "app/CImageList.h"
+#include "BenchMain.h"
 #include "entries/Entry.h"
+#include "entries/EntryListModel.h"
 #include "PaintWatcher.h"
 #include "RandomEntries.h"
 
@@ -131,7 +131,6 @@ BENCHMARK(BM_BulkAddModelOnly)
     ->Args({100000, 1})
     ->Args({1000000, 0})
     ->Unit(benchmark::kMillisecond);
-
 
 // Loading a file: 100,000 rows (and, to see how it scales, a million) into an empty shown list in
 // one go, until the list is painted.

@@ -1,8 +1,8 @@
 // The whole test-mail action against real servers on loopback: Dovecot for the POP3 login and
 // status, aiosmtpd for the SMTP hand-over. Both are started anew for each repetition.
 #include "BenchMain.h"
-#include "MailServers.h"
 #include "mail/TestMail.h"
+#include "MailServers.h"
 
 #include <string>
 

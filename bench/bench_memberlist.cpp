@@ -5,8 +5,8 @@
 //
 //   build-bench/bin/bench_memberlist --benchmark_repetitions=5 --benchmark_report_aggregates_only
 
-#include "BenchMain.h"
 #include "app/ImportDialog.h"
+#include "BenchMain.h"
 #include "entries/Collation.h"
 #include "memberlist/MemberList.h"
 #include "PaintWatcher.h"
@@ -84,7 +84,7 @@ void BM_OpenPreview(benchmark::State& state)
         // From the file's bytes to the painted table, as after the file dialog closes.
         memberlist::Parsed parsed = memberlist::Parse(MemberFile());
         auto preview = std::make_unique<ImportDialog>(std::move(parsed.table), List(), 2026,
-                                                    QStringLiteral("mitglieder.csv"));
+                                                      QStringLiteral("mitglieder.csv"));
         auto* table = preview->findChild<QTableView*>(QStringLiteral("importTable"));
         bench::PaintWatcher painted(table->viewport());
         preview->show();
