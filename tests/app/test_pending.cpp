@@ -152,9 +152,10 @@ TEST_F(PendingEditTest, TheNextChildTypedIntoASelectedRowIsAskedAbout)
         EXPECT_EQ(editing->shownText().replace(u'\n', u' '), editing->text()) << "not cut off";
         Retype(Id::IDC_YEAR, u"2014"_s);
         msgbox::Request asked;
-        msgbox::SetPresenter([&](QWidget*, const msgbox::Request& r) {
+        const msgbox::Answer given = answer; // clang before 16 captures no structured binding
+        msgbox::SetPresenter([&asked, given](QWidget*, const msgbox::Request& r) {
             asked = r;
-            return answer;
+            return given;
         });
         Click(Id::IDC_ADD);
         EXPECT_EQ(asked.text, u"Sie haben „Meier, Anna“ in „Krause, Lena“ geändert."_s);
