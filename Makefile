@@ -6,9 +6,8 @@ FUZZ_BUILD ?= build-fuzz
 BENCH_BUILD ?= build-bench
 LINT_BUILD ?= build-lint
 JOBS       ?= $(shell nproc)
-# Compiler warnings fail the build when WERROR=ON. CI (CI=true) builds so once CI_WERROR is ON,
-# which waits for the tree to build without warnings; until then CI only shows them.
-CI_WERROR  ?= OFF
+# Compiler warnings fail the build when WERROR=ON, as they do in CI (CI=true).
+CI_WERROR  ?= ON
 WERROR     ?= $(if $(filter true,$(CI)),$(CI_WERROR),OFF)
 
 .PHONY: all deps configure build run test test-asan bench fuzz screenshot deb install clean \
