@@ -14,16 +14,16 @@
 
 CEntryApp::CEntryApp(int& argc, char** argv) : QApplication(argc, argv)
 {
-    setApplicationName(ApplicationNameFromPath(applicationFilePath()));
+    setApplicationName(applicationNameFromPath(applicationFilePath()));
     setOrganizationName(QStringLiteral("ZANDREL"));
     setApplicationVersion(QStringLiteral("2.0"));
-    setWindowIcon(ApplicationIcon());
+    setWindowIcon(applicationIcon());
     // Lets Wayland desktops tie the window to the installed desktop entry and its icon.
     setDesktopFileName(QStringLiteral("org.example.zandrel"));
-    InstallGermanTexts(*this, m_qtTranslator);
+    installGermanTexts(*this, m_qtTranslator);
 }
 
-QString CEntryApp::ApplicationNameFromPath(const QString& executablePath)
+QString CEntryApp::applicationNameFromPath(const QString& executablePath)
 {
     const QString file = QFileInfo(executablePath).fileName();
     const qsizetype dot = file.lastIndexOf(QLatin1Char('.'));
@@ -31,7 +31,7 @@ QString CEntryApp::ApplicationNameFromPath(const QString& executablePath)
     return dot > 0 ? file.left(dot) : file;
 }
 
-void CEntryApp::InstallGermanTexts(QCoreApplication& app, QTranslator& translator)
+void CEntryApp::installGermanTexts(QCoreApplication& app, QTranslator& translator)
 {
     const QLocale german(QLocale::German, QLocale::Germany);
     QLocale::setDefault(german);
@@ -40,7 +40,7 @@ void CEntryApp::InstallGermanTexts(QCoreApplication& app, QTranslator& translato
         app.installTranslator(&translator);
 }
 
-CEntryApp::Start CEntryApp::ParseArguments(const QStringList& arguments)
+CEntryApp::Start CEntryApp::parseArguments(const QStringList& arguments)
 {
     const QString usage = QStringLiteral("Aufruf: %1 [DATEI.mdg]\n")
                               .arg(arguments.isEmpty() ? QStringLiteral("Zandrel")
@@ -74,23 +74,23 @@ CEntryApp::Start CEntryApp::ParseArguments(const QStringList& arguments)
 
 int CEntryApp::InitInstance()
 {
-    const Start start = ParseArguments(arguments());
+    const Start start = parseArguments(arguments());
     if (start.exitCode) {
         QTextStream(*start.exitCode == 0 ? stdout : stderr) << start.output;
         return *start.exitCode;
     }
     {
         CEntryDlg dlg;
-        dlg.ApplySettings(Settings::Read(applicationName()));
+        dlg.applySettings(Settings::read(applicationName()));
         dlg.OnInitDialog();
         // Loaded once the window is up, so that a message about the file has the window behind
         // it and the window opens, empty, after a missing or broken file.
         if (!start.file.isEmpty())
-            QTimer::singleShot(0, &dlg, [&dlg, file = start.file] { dlg.LoadPath(file); });
+            QTimer::singleShot(0, &dlg, [&dlg, file = start.file] { dlg.loadPath(file); });
         // Window-modal without a parent blocks nothing else: the help window stays usable.
         dlg.setWindowModality(Qt::WindowModal);
         dlg.exec(); // how it closed makes no difference to the program's end
     }               // the window's destructor writes the settings
-    help::Destroy();
+    help::destroy();
     return 0;
 }

@@ -15,11 +15,11 @@ public:
     int InitInstance();
 
     /// Loads Qt's own German texts (standard buttons, file dialog) whatever the system locale.
-    static void InstallGermanTexts(QCoreApplication& app, QTranslator& translator);
+    static void installGermanTexts(QCoreApplication& app, QTranslator& translator);
 
     /// The executable's base name: the file name without folder and without the part from its
     /// last "." on.
-    static QString ApplicationNameFromPath(const QString& executablePath);
+    static QString applicationNameFromPath(const QString& executablePath);
 
     /// What the command line asks for: an entry file to open, or a text to print and the exit
     /// code to end with (help, version, wrong use).
@@ -29,7 +29,7 @@ public:
         QString output;
         std::optional<int> exitCode;
     };
-    static Start ParseArguments(const QStringList& arguments);
+    static Start parseArguments(const QStringList& arguments);
 
 private:
     QTranslator m_qtTranslator;

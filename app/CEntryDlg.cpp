@@ -38,11 +38,11 @@ constexpr UINT_PTR kAboutCommand = 16; // the system menu command of the about i
 
 CEntryDlg::CEntryDlg(QWidget* parent) : QDialog(parent)
 {
-    keys::ShowOpenMenuToAccessibility(QStringLiteral("CEntryDlg"), QStringLiteral("contextMenu"));
+    keys::showOpenMenuToAccessibility(QStringLiteral("CEntryDlg"), QStringLiteral("contextMenu"));
     // The application has made the icon already; tests may run the window without it.
-    m_hIcon = QApplication::windowIcon().isNull() ? ApplicationIcon() : QApplication::windowIcon();
-    BuildControls();
-    ConnectControls();
+    m_hIcon = QApplication::windowIcon().isNull() ? applicationIcon() : QApplication::windowIcon();
+    buildControls();
+    connectControls();
 }
 
 CEntryDlg::~CEntryDlg()
@@ -55,10 +55,10 @@ CEntryDlg::~CEntryDlg()
     for (QObject* child : findChildren<QObject*>())
         disconnect(child, nullptr, this, nullptr);
     // The settings are written whatever way the window was closed.
-    Settings{m_bAutoSave, m_strPath}.Write(QCoreApplication::applicationName());
+    Settings{m_bAutoSave, m_strPath}.write(QCoreApplication::applicationName());
 }
 
-void CEntryDlg::ApplySettings(const Settings& settings)
+void CEntryDlg::applySettings(const Settings& settings)
 {
     m_bAutoSave = settings.autoSave;
     m_strPath = settings.path;
@@ -82,33 +82,33 @@ void CEntryDlg::OnInitDialog()
 #endif
     setWindowIcon(m_hIcon);
     // Centred in the free area of the screen, and wholly on it, also on a netbook.
-    placement::PlaceOnScreen(*this, QSize(720, 500));
+    placement::placeOnScreen(*this, QSize(720, 500));
     InitImageList();
     m_lbEntries->m_pImageList = &m_imageList;
     m_nGender = entry::Female;
-    ResetGenderButtons();
+    resetGenderButtons();
     m_edFirstName->setFocus(Qt::OtherFocusReason);
-    qCInfo(lcData).noquote() << "help" << help::ManualPath()
-                             << (QFileInfo::exists(help::ManualPath()) ? "found" : "missing");
+    qCInfo(lcData).noquote() << "help" << help::manualPath()
+                             << (QFileInfo::exists(help::manualPath()) ? "found" : "missing");
 }
 
 void CEntryDlg::InitImageList()
 {
     m_imageList.Create(35, 32, 2, 0);
-    const QString path = DataPath(QStringLiteral("pictures/gender.png"));
+    const QString path = dataPath(QStringLiteral("pictures/gender.png"));
     const QImage strip(path);
     const bool loaded = !strip.isNull() && m_imageList.Add(strip) >= 0;
     // Without the pictures the list still works; the rows just keep an empty gap on the left.
     qCInfo(lcData).noquote() << "pictures" << path << (loaded ? "loaded" : "missing");
 }
 
-void CEntryDlg::ResetGenderButtons()
+void CEntryDlg::resetGenderButtons()
 {
     m_rbFemale->setChecked(true);
     m_rbMale->setChecked(false);
 }
 
-void CEntryDlg::SetFocusToFirstName()
+void CEntryDlg::setFocusToFirstName()
 {
     // The fields were just cleared: leaving the year field now is no user's leaving, and its "0"
     // is no refused year.
@@ -117,7 +117,7 @@ void CEntryDlg::SetFocusToFirstName()
     m_edFirstName->selectAll();
 }
 
-QString CEntryDlg::SelectedText(const QComboBox* box)
+QString CEntryDlg::selectedText(const QComboBox* box)
 {
     const int index = box->currentIndex();
     return index >= 0 ? box->itemText(index) : QString();
@@ -125,23 +125,23 @@ QString CEntryDlg::SelectedText(const QComboBox* box)
 
 void CEntryDlg::OnSelChangeClub()
 {
-    m_document.ChooseClub(SelectedText(m_cbClub));
-    FollowChoice();
+    m_document.chooseClub(selectedText(m_cbClub));
+    followChoice();
 }
 
 void CEntryDlg::OnSelChangeEvent()
 {
-    m_document.ChooseEvent(SelectedText(m_cbEvent));
-    FollowChoice();
+    m_document.chooseEvent(selectedText(m_cbEvent));
+    followChoice();
 }
 
-void CEntryDlg::FollowChoice()
+void CEntryDlg::followChoice()
 {
     // The buttons follow the document's rule; "Speichern" is the one that can go off again (a
     // load or an undo that leaves club or event unchosen).
-    m_bClubChosen = m_document.Club().isEmpty() ? 0 : 1;
-    m_bEventChosen = m_document.Event().isEmpty() ? 0 : 1;
-    if (m_document.CanEdit())
+    m_bClubChosen = m_document.club().isEmpty() ? 0 : 1;
+    m_bEventChosen = m_document.event().isEmpty() ? 0 : 1;
+    if (m_document.canEdit())
         EnableEditButtons();
     else
         GetDlgItem(IDC_SAVE)->setEnabled(false);
@@ -155,7 +155,7 @@ void CEntryDlg::EnableEditButtons()
 
 void CEntryDlg::OnOK()
 {
-    if (m_bModified == 1 && msgbox::Show(this, messages::ExitQuestion(),
+    if (m_bModified == 1 && msgbox::show(this, messages::exitQuestion(),
                                          msgbox::Buttons::YesNoDefaultNo) != msgbox::Answer::Yes)
         return;
     if (!UpdateData(true))
@@ -169,10 +169,10 @@ void CEntryDlg::reject()
     // Escape, the close box and Alt+F4 end here. Leaving with unsaved participants must not happen
     // by a slip of the finger, so the same question as on "Beenden" comes first, after a typed
     // year has counted as a change.
-    if (!m_bClosing && !CommitPendingEdit())
+    if (!m_bClosing && !commitPendingEdit())
         return;
     if (!m_bClosing && m_bModified == 1 &&
-        msgbox::Show(this, messages::ExitQuestion(), msgbox::Buttons::YesNoDefaultNo) !=
+        msgbox::show(this, messages::exitQuestion(), msgbox::Buttons::YesNoDefaultNo) !=
             msgbox::Answer::Yes)
         return;
     m_bClosing = true;
@@ -181,14 +181,14 @@ void CEntryDlg::reject()
 
 void CEntryDlg::OnHelpButton()
 {
-    RequestHelp(QApplication::keyboardModifiers());
+    requestHelp(QApplication::keyboardModifiers());
 }
 
-void CEntryDlg::RequestHelp(Qt::KeyboardModifiers modifiers)
+void CEntryDlg::requestHelp(Qt::KeyboardModifiers modifiers)
 {
     if (modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier))
         return;
-    help::Show();
+    help::show();
 }
 
 #ifdef Q_OS_WIN
@@ -222,27 +222,27 @@ int CEntryDlg::SyncGenderAndUpdate(int direction)
 void CEntryDlg::OnAdd()
 {
     SyncGenderAndUpdate(1);
-    const QString text = entry::DisplayText(m_strName, m_strFirstName);
-    const int thisYear = entry::CurrentUtcYear();
+    const QString text = entry::displayText(m_strName, m_strFirstName);
+    const int thisYear = entry::currentUtcYear();
     if (const unsigned gaps =
-            entry::Gaps({m_strName, m_strFirstName, m_nYear, m_nGender}, thisYear)) {
-        msgbox::Show(this, messages::Incomplete() + u'\n' +
-                               messages::IncompleteField(gaps, m_nYear, thisYear));
+            entry::gaps({m_strName, m_strFirstName, m_nYear, m_nGender}, thisYear)) {
+        msgbox::show(this, messages::incomplete() + u'\n' +
+                               messages::incompleteField(gaps, m_nYear, thisYear));
         return;
     }
-    if (AddAfterRename(text))
+    if (addAfterRename(text))
         return;
     // The same child twice is a slip far more often than twins of one name; "Nein" keeps the
     // fields as they are.
-    if (m_document.Contains(text, m_nYear) &&
-        msgbox::Show(this, messages::AlreadyInList(text, m_nYear),
+    if (m_document.contains(text, m_nYear) &&
+        msgbox::show(this, messages::alreadyInList(text, m_nYear),
                      msgbox::Buttons::YesNoDefaultNo) != msgbox::Answer::Yes)
         return;
-    m_document.Add(text, entry::MakeCode(m_nYear, m_nGender));
-    ClearFields(true);
+    m_document.Add(text, entry::makeCode(m_nYear, m_nGender));
+    clearFields(true);
 }
 
-void CEntryDlg::ClearFields(bool focusFirstName)
+void CEntryDlg::clearFields(bool focusFirstName)
 {
     m_strFirstName.clear();
     m_strName.clear();
@@ -250,11 +250,11 @@ void CEntryDlg::ClearFields(bool focusFirstName)
     m_nGender = entry::Female;
     SyncGenderAndUpdate(0);
     if (focusFirstName)
-        SetFocusToFirstName();
-    ResetGenderButtons();
+        setFocusToFirstName();
+    resetGenderButtons();
 }
 
-bool CEntryDlg::AddAfterRename(const QString& text)
+bool CEntryDlg::addAfterRename(const QString& text)
 {
     // Typing the next child into a selected row renames that row as it is typed; adding it then
     // would leave the old participant gone. Asked only when the name was changed in place.
@@ -262,19 +262,19 @@ bool CEntryDlg::AddAfterRename(const QString& text)
     if (row < 0 || m_lbEntries->GetText(row) == m_selectedAs.text)
         return false;
     const messages::RenamedQuestion question =
-        messages::RenamedInPlace(entry::ShownName(m_selectedAs.text), entry::ShownName(text));
-    switch (msgbox::Ask(this, question.text, question.addNew, question.keepChange)) {
+        messages::renamedInPlace(entry::shownName(m_selectedAs.text), entry::shownName(text));
+    switch (msgbox::ask(this, question.text, question.addNew, question.keepChange)) {
     case msgbox::Answer::Yes:
-        m_document.RestoreAndAdd(row, m_selectedAs, text, entry::MakeCode(m_nYear, m_nGender));
+        m_document.restoreAndAdd(row, m_selectedAs, text, entry::makeCode(m_nYear, m_nGender));
         break;
     case msgbox::Answer::No:
-        m_document.CloseEdit(); // the rename stays, as the one step it already is
+        m_document.closeEdit(); // the rename stays, as the one step it already is
         break;
     default:
         return true; // nothing decided: the fields stay as they are
     }
     m_lbEntries->SetCurSel(-1);
-    ClearFields(true);
+    clearFields(true);
     return true;
 }
 
@@ -282,35 +282,35 @@ void CEntryDlg::OnRemove()
 {
     const int index = m_lbEntries->GetCurSel();
     if (index == -1) {
-        msgbox::Show(this, messages::SelectFirstToRemove());
+        msgbox::show(this, messages::selectFirstToRemove());
         return;
     }
     // A withdrawn participant must not stay in the saved file unnoticed: removing is a change.
-    m_document.Remove(index);
+    m_document.remove(index);
     m_lbEntries->SetCurSel(-1);
-    ClearFields(false);
+    clearFields(false);
 }
 
 void CEntryDlg::OnNew()
 {
-    m_document.CloseEdit();
+    m_document.closeEdit();
     m_lbEntries->SetCurSel(-1);
-    ClearFields(true);
+    clearFields(true);
 }
 
 void CEntryDlg::OnSelChangeEntries()
 {
-    m_document.CloseEdit();
+    m_document.closeEdit();
     const int index = m_lbEntries->GetCurSel();
     if (index == -1)
         return;
     m_selectedAs = {m_lbEntries->GetText(index), m_lbEntries->GetItemData(index)};
-    const entry::Names names = entry::SplitDisplayText(m_lbEntries->GetText(index));
+    const entry::Names names = entry::splitDisplayText(m_lbEntries->GetText(index));
     m_strName = names.name;
     m_strFirstName = names.firstName;
     const qint32 code = m_lbEntries->GetItemData(index);
-    m_nGender = entry::GenderOf(code);
-    m_nYear = entry::YearOf(code);
+    m_nGender = entry::genderOf(code);
+    m_nYear = entry::yearOf(code);
     SyncGenderAndUpdate(0);
 }
 
@@ -320,9 +320,9 @@ int CEntryDlg::UpdateSelectedEntry(qint32 code)
     if (index < 0)
         return 1;
     SyncGenderAndUpdate(1);
-    const QString text = entry::DisplayText(m_strName, m_strFirstName);
+    const QString text = entry::displayText(m_strName, m_strFirstName);
     // The row stays where it stands, even when its new text would sort elsewhere.
-    m_document.UpdateRow(index, text, code);
+    m_document.updateRow(index, text, code);
     m_lbEntries->SetCurSel(index);
     SyncGenderAndUpdate(1);
     return 1;
@@ -331,42 +331,42 @@ int CEntryDlg::UpdateSelectedEntry(qint32 code)
 void CEntryDlg::OnChangeName()
 {
     UpdateSelectedEntry(-1);
-    m_document.MarkChanged();
+    m_document.markChanged();
 }
 
 void CEntryDlg::OnKillFocusYear()
 {
-    LeaveYearField();
+    leaveYearField();
 }
 
-bool CEntryDlg::LeaveYearField()
+bool CEntryDlg::leaveYearField()
 {
     m_edYear->setModified(false); // what was typed is dealt with now, one way or the other
     const bool exchanged = SyncGenderAndUpdate(1) != 0;
     const int year = entry::CheckBirthYear(m_nYear);
     if (year != -1) {
-        UpdateSelectedEntry(entry::MakeCode(year, m_nGender));
+        UpdateSelectedEntry(entry::makeCode(year, m_nGender));
         // A text that is no number was refused by the exchange, with its message.
         return exchanged;
     }
-    msgbox::Show(this, messages::BadDate() + u'\n' +
-                           messages::YearOutsideWindow(m_nYear, entry::CurrentUtcYear()));
+    msgbox::show(this, messages::badDate() + u'\n' +
+                           messages::yearOutsideWindow(m_nYear, entry::currentUtcYear()));
     m_nYear = 0;
     SyncGenderAndUpdate(0);
     return false;
 }
 
-bool CEntryDlg::CommitPendingEdit()
+bool CEntryDlg::commitPendingEdit()
 {
     for (QComboBox* box : {m_cbClub, m_cbEvent})
-        SettleChoice(box);
+        settleChoice(box);
     // A year typed and not yet taken; a field that the program filled has nothing to take.
-    return !m_edYear->isModified() || LeaveYearField();
+    return !m_edYear->isModified() || leaveYearField();
 }
 
-void CEntryDlg::RunCommand(void (CEntryDlg::*handler)())
+void CEntryDlg::runCommand(void (CEntryDlg::*handler)())
 {
-    if (CommitPendingEdit())
+    if (commitPendingEdit())
         (this->*handler)();
 }
 
@@ -388,7 +388,7 @@ void CEntryDlg::OnGenderClicked(const QRadioButton* button, int gender)
     // Without a valid year in the member the row keeps its whole code, old gender included,
     // until a valid year is entered.
     const int year = entry::CheckBirthYear(m_nYear);
-    UpdateSelectedEntry(year != -1 ? entry::MakeCode(year, m_nGender) : -1);
+    UpdateSelectedEntry(year != -1 ? entry::makeCode(year, m_nGender) : -1);
 }
 
 void CEntryDlg::OnAbout()
@@ -403,26 +403,26 @@ void CEntryDlg::OnSave()
 {
     SyncGenderAndUpdate(1); // takes the check box into m_bAutoSave; its result does not matter
     if (const std::optional<QString> saved =
-            commands::SaveEntryFile(this, m_document, m_bAutoSave == 1, m_strPath))
-        ShowStatus(StatusOfFile(messages::FileAction::Saved, *saved));
+            commands::saveEntryFile(this, m_document, m_bAutoSave == 1, m_strPath))
+        showStatus(statusOfFile(messages::FileAction::Saved, *saved));
 }
 
 void CEntryDlg::OnLoad()
 {
-    if (!MayDiscardChanges())
+    if (!mayDiscardChanges())
         return;
-    if (const std::optional<QString> path = commands::ChooseEntryFileToLoad(this, m_strPath))
-        LoadPath(*path);
+    if (const std::optional<QString> path = commands::chooseEntryFileToLoad(this, m_strPath))
+        loadPath(*path);
 }
 
-bool CEntryDlg::MayDiscardChanges()
+bool CEntryDlg::mayDiscardChanges()
 {
     // A loaded file replaces the whole list: unsaved changes would be gone without a word.
-    return m_bModified != 1 || msgbox::Show(this, messages::DiscardQuestion(),
+    return m_bModified != 1 || msgbox::show(this, messages::discardQuestion(),
                                             msgbox::Buttons::YesNoDefaultNo) == msgbox::Answer::Yes;
 }
 
-void CEntryDlg::LoadPath(const QString& path)
+void CEntryDlg::loadPath(const QString& path)
 {
     const auto items = [](const QComboBox* box) {
         QStringList texts;
@@ -431,7 +431,7 @@ void CEntryDlg::LoadPath(const QString& path)
         return texts;
     };
     const std::optional<entryfile::HeaderSelection> selection =
-        commands::LoadEntryFile(this, m_document, path, items(m_cbClub), items(m_cbEvent));
+        commands::loadEntryFile(this, m_document, path, items(m_cbClub), items(m_cbEvent));
     if (!selection)
         return;
     // Selecting from code raises no choice notification, as with a combo box's own selection.
@@ -439,62 +439,62 @@ void CEntryDlg::LoadPath(const QString& path)
     // previous one would save these participants as another club's registration.
     m_cbClub->setCurrentIndex(selection->club);
     m_cbEvent->setCurrentIndex(selection->event);
-    FollowChoice();
+    followChoice();
     SyncGenderAndUpdate(0);
     const QString fileName = QFileInfo(path).fileName();
-    const QString missing = messages::HeaderNotFoundShort(*selection);
-    ShowStatus(StatusOfFile(messages::FileAction::Loaded, path) +
+    const QString missing = messages::headerNotFoundShort(*selection);
+    showStatus(statusOfFile(messages::FileAction::Loaded, path) +
                (missing.isEmpty() ? QString() : QStringLiteral(" · ") + missing));
     if (!missing.isEmpty())
-        msgbox::Show(this, messages::HeaderNotFound(*selection, fileName));
+        msgbox::show(this, messages::headerNotFound(*selection, fileName));
 }
 
 void CEntryDlg::OnImport()
 {
     if (const std::optional<QString> done =
-            commands::Import(this, m_document, m_folders.memberLists))
-        ShowStatus(*done);
+            commands::import(this, m_document, m_folders.memberLists))
+        showStatus(*done);
 }
 
 void CEntryDlg::OnPrint()
 {
-    if (!SayWhyNot(m_actPrint))
-        commands::Print(this, m_document);
+    if (!sayWhyNot(m_actPrint))
+        commands::print(this, m_document);
 }
 
 void CEntryDlg::OnSavePdf()
 {
-    if (SayWhyNot(m_actPdf))
+    if (sayWhyNot(m_actPdf))
         return;
-    if (const std::optional<QString> saved = commands::SavePdf(this, m_document, m_folders.pdfs))
-        ShowStatus(StatusOfFile(messages::FileAction::PdfSaved, *saved));
+    if (const std::optional<QString> saved = commands::savePdf(this, m_document, m_folders.pdfs))
+        showStatus(statusOfFile(messages::FileAction::PdfSaved, *saved));
 }
 
 void CEntryDlg::OnUndo()
 {
-    if (m_document.CanUndo())
-        StepThroughHistory(messages::HistoryStep(true, m_document.UndoName()), true);
+    if (m_document.canUndo())
+        stepThroughHistory(messages::historyStep(true, m_document.undoName()), true);
 }
 
 void CEntryDlg::OnRedo()
 {
-    if (m_document.CanRedo())
-        StepThroughHistory(messages::HistoryStep(false, m_document.RedoName()), false);
+    if (m_document.canRedo())
+        stepThroughHistory(messages::historyStep(false, m_document.redoName()), false);
 }
 
-void CEntryDlg::StepThroughHistory(const QString& said, bool back)
+void CEntryDlg::stepThroughHistory(const QString& said, bool back)
 {
     // The fields must not go on editing a row that the step may have moved or taken away: they
     // start a new participant, as after "Neu", and keep the focus where it is.
-    m_document.CloseEdit();
+    m_document.closeEdit();
     m_lbEntries->SetCurSel(-1);
-    back ? m_document.Undo() : m_document.Redo();
-    ClearFields(false);
-    ShowStatus(said);
+    back ? m_document.undo() : m_document.redo();
+    clearFields(false);
+    showStatus(said);
     m_bStatusIsHistory = true;
 }
 
-void CEntryDlg::SettleChoice(QComboBox* box)
+void CEntryDlg::settleChoice(QComboBox* box)
 {
     // The field never keeps a text that would not be saved: the one item that the text names
     // (ignoring case) becomes the choice, any other text gives way to the chosen item's.
@@ -514,11 +514,11 @@ void CEntryDlg::SettleChoice(QComboBox* box)
 
 void CEntryDlg::OnGather()
 {
-    if (const Extras* extras = LoadExtras(this))
-        extras->gather(this, m_folders.gathering, ExtrasSeamsOfTheProgram());
+    if (const Extras* extras = loadExtras(this))
+        extras->gather(this, m_folders.gathering, extrasSeamsOfTheProgram());
 }
 
 void CEntryDlg::OnSend()
 {
-    commands::SendTestMail(this, m_testMail);
+    commands::sendTestMail(this, m_testMail);
 }

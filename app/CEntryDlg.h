@@ -75,7 +75,7 @@ public:
     void OnSelChangeClub();
     void OnSelChangeEvent();
     /// The chosen flags and the buttons after any change of club or event.
-    void FollowChoice();
+    void followChoice();
     void EnableEditButtons();
     void OnOK();
     void OnDummy() {}
@@ -103,30 +103,30 @@ public:
 
     /// Loads an entry file without asking for it, with the messages and rules of "Laden": the
     /// command line and a file dropped on the window. Does not ask about unsaved changes.
-    void LoadPath(const QString& path);
+    void loadPath(const QString& path);
 
     /// The participants in list order.
-    QList<EntryRow> Entries() const { return m_document.Entries(); }
+    QList<EntryRow> entries() const { return m_document.entries(); }
 
     int SyncGenderAndUpdate(int direction);
     int UpdateSelectedEntry(qint32 code);
     void InitImageList();
 
     /// Help request as the window receives it; with Shift, Ctrl or Alt held it shows nothing.
-    void RequestHelp(Qt::KeyboardModifiers modifiers);
+    void requestHelp(Qt::KeyboardModifiers modifiers);
 
     /// Text of the selected item of a drop-down list, empty when none is selected.
-    static QString SelectedText(const QComboBox* box);
+    static QString selectedText(const QComboBox* box);
 
     /// The stored settings the window starts with (before OnInitDialog) and hands back.
-    void ApplySettings(const Settings& settings);
-    Settings CurrentSettings() const { return {m_bAutoSave, m_strPath}; }
+    void applySettings(const Settings& settings);
+    Settings currentSettings() const { return {m_bAutoSave, m_strPath}; }
 
     /// Points the hidden test-mail action elsewhere; tests use loopback servers.
-    void SetTestMailSettings(const TestMailSettings& settings) { m_testMail = settings; }
+    void setTestMailSettings(const TestMailSettings& settings) { m_testMail = settings; }
 
     /// Whether there are unsaved changes (1) or not (0); for tests.
-    qint32 Modified() const { return m_bModified; }
+    qint32 modified() const { return m_bModified; }
 
 protected:
     void reject() override;
@@ -139,44 +139,44 @@ protected:
 #endif
 
 private:
-    void BuildControls();
-    void BuildCommands();
+    void buildControls();
+    void buildCommands();
     /// Enables the print commands (with the reason in their tooltips) and rewrites the counts
     /// under the list; runs on every change of the list or of the club and event choice.
-    void UpdateListState();
+    void updateListState();
     /// Asks before unsaved changes are replaced by a loaded file; true: go on.
-    bool MayDiscardChanges();
-    void ConnectControls();
-    void SetFocusToFirstName();
+    bool mayDiscardChanges();
+    void connectControls();
+    void setFocusToFirstName();
     /// Before any command: what leaving the field being edited would do (a typed year written
     /// into the selected row or refused, a typed club or event settled). false: refused, with
     /// its message; the command must not run.
-    bool CommitPendingEdit();
+    bool commitPendingEdit();
     /// Leaving the year field: the year into the selected row, or refused with the message;
     /// true when it was taken.
-    bool LeaveYearField();
+    bool leaveYearField();
     /// Runs a command once the pending edit is committed.
-    void RunCommand(void (CEntryDlg::*handler)());
+    void runCommand(void (CEntryDlg::*handler)());
     /// "Hinzu" while the selected row was renamed in the fields: asks whether the old participant
     /// stays; true when the add is dealt with (or cancelled) here.
-    bool AddAfterRename(const QString& text);
+    bool addAfterRename(const QString& text);
     /// Empties the fields for the next participant ("weiblich", year 0), as every command that
     /// leaves the selected row does; with the caret in "Vorname" where the user goes on typing.
-    void ClearFields(bool focusFirstName);
-    void ResetGenderButtons();
+    void clearFields(bool focusFirstName);
+    void resetGenderButtons();
     void OnGenderClicked(const QRadioButton* button, int gender);
-    void ShowRejectedCharacter(QLineEdit* field, char32_t ch);
-    void StepThroughHistory(const QString& said, bool back);
+    void showRejectedCharacter(QLineEdit* field, char32_t ch);
+    void stepThroughHistory(const QString& said, bool back);
     /// The status line beside the counts: the last file action (or why a command could not run)
     /// and whether anything is unsaved.
-    void ShowStatus(const QString& text);
-    void UpdateStatus();
-    void UpdateHistory();
+    void showStatus(const QString& text);
+    void updateStatus();
+    void updateHistory();
     /// Whether the print command cannot run now; then the status line says why.
-    bool SayWhyNot(const QAction* command);
-    static QString StatusOfFile(messages::FileAction action, const QString& path);
+    bool sayWhyNot(const QAction* command);
+    static QString statusOfFile(messages::FileAction action, const QString& path);
     /// Leaving a club or event field: it shows the chosen item's text again (see there).
-    void SettleChoice(QComboBox* box);
+    void settleChoice(QComboBox* box);
 
     // The registration being edited, and the folders the file dialogs open in.
     EntryDocument m_document;
@@ -187,7 +187,7 @@ private:
     {
     public:
         explicit ModifiedFlag(const EntryDocument& document) : m_document(document) {}
-        operator qint32() const { return m_document.IsModified() ? 1 : 0; }
+        operator qint32() const { return m_document.isModified() ? 1 : 0; }
 
     private:
         const EntryDocument& m_document;
@@ -208,7 +208,7 @@ private:
     qint32 m_bEventChosen = 0;
     qint32 m_bClubChosen = 0;
     qint32 m_nGender = 0;
-    TestMailSettings m_testMail = DefaultTestMailSettings();
+    TestMailSettings m_testMail = defaultTestMailSettings();
 
     QLineEdit* m_edFirstName = nullptr;
     QLineEdit* m_edName = nullptr;
@@ -228,7 +228,7 @@ private:
     QAction* m_actPrint = nullptr;
     QAction* m_actPdf = nullptr;
     QMenu* m_menu = nullptr;          // the window's context menu
-    bool m_bListStatePending = false; // an UpdateListState is queued
+    bool m_bListStatePending = false; // an updateListState is queued
     QHash<int, QWidget*> m_controls;
     int m_nExchangeDepth = 0; // > 0 while UpdateData runs: notifications are not dispatched
     bool m_bClosing = false;  // the user already agreed to leave

@@ -40,7 +40,7 @@ namespace {
 
 // Both lists come in the entry list's order (German, ignoring case), so they need no sorting at
 // every start.
-QComboBox* MakeListBox(QWidget* parent, const QStringList& texts)
+QComboBox* makeListBox(QWidget* parent, const QStringList& texts)
 {
     auto* box = new QComboBox(parent);
     box->setEditable(true);
@@ -53,7 +53,7 @@ QComboBox* MakeListBox(QWidget* parent, const QStringList& texts)
 
 } // namespace
 
-void CEntryDlg::BuildControls()
+void CEntryDlg::buildControls()
 {
     setWindowTitle(QStringLiteral("Zandrel (Version 2.0)"));
     setObjectName(QStringLiteral("CEntryDlg"));
@@ -125,10 +125,10 @@ void CEntryDlg::BuildControls()
     add(IDC_ENTRIES, m_lbEntries, QStringLiteral("Meldeliste"));
     m_lbEntries->setMinimumWidth(360);
 
-    m_lbEntries->setModel(m_document.Model());
+    m_lbEntries->setModel(m_document.model());
 
-    m_cbClub = MakeListBox(this, lists::Clubs());
-    m_cbEvent = MakeListBox(this, lists::Events());
+    m_cbClub = makeListBox(this, lists::clubs());
+    m_cbEvent = makeListBox(this, lists::events());
     add(IDC_CLUB, m_cbClub, QStringLiteral("Verein"));
     add(IDC_EVENT, m_cbEvent, QStringLiteral("Veranstaltung"));
     // The field inside each list is what takes the focus: a screen reader names it as its list.
@@ -212,7 +212,7 @@ void CEntryDlg::BuildControls()
         setTabOrder(tabOrder[i], tabOrder[i + 1]);
 
     // The allowed years, where the year is typed.
-    const int thisYear = entry::CurrentUtcYear();
+    const int thisYear = entry::currentUtcYear();
     m_edYear->setToolTip(QStringLiteral("%1–%2").arg(thisYear - 99).arg(thisYear - 1));
     m_edYear->setAccessibleDescription(QStringLiteral("Erlaubt sind die Jahrgänge %1 bis %2.")
                                            .arg(thisYear - 99)
@@ -233,10 +233,10 @@ void CEntryDlg::BuildControls()
     under->addWidget(m_lblStatus, 1);
     right->insertLayout(1, under);
 
-    BuildCommands();
+    buildCommands();
 }
 
-void CEntryDlg::BuildCommands()
+void CEntryDlg::buildCommands()
 {
     const auto command = [this](const QString& text, const QString& name, const QKeySequence& keys,
                                 void (CEntryDlg::*handler)()) {
@@ -245,7 +245,7 @@ void CEntryDlg::BuildCommands()
         action->setShortcut(keys);
         // Dialogs would otherwise not show the shortcut beside the item.
         action->setShortcutVisibleInContextMenu(true);
-        connect(action, &QAction::triggered, this, [this, handler] { RunCommand(handler); });
+        connect(action, &QAction::triggered, this, [this, handler] { runCommand(handler); });
         addAction(action); // the shortcut works anywhere in the window
         return action;
     };
@@ -296,10 +296,10 @@ void CEntryDlg::BuildCommands()
             [this](const QPoint& pos) { m_menu->popup(mapToGlobal(pos)); });
 
     setAcceptDrops(true);
-    UpdateListState();
+    updateListState();
 }
 
-void CEntryDlg::ConnectControls()
+void CEntryDlg::connectControls()
 {
     // While a data exchange runs, the notifications it causes reach no handler.
     const auto dispatch = [this](void (CEntryDlg::*handler)()) {
@@ -323,7 +323,7 @@ void CEntryDlg::ConnectControls()
                 m_refusedLeaveTo = nullptr;
                 return;
             }
-            RunCommand(handler);
+            runCommand(handler);
         });
     };
     command(IDC_ADD, &CEntryDlg::OnAdd);
@@ -339,36 +339,36 @@ void CEntryDlg::ConnectControls()
             m_bListStatePending = true;
             QTimer::singleShot(0, this, [this] {
                 m_bListStatePending = false;
-                UpdateListState();
+                updateListState();
             });
         }
     };
     connect(&m_document, &EntryDocument::changed, this, listChanged);
-    connect(&m_document, &EntryDocument::changed, this, &CEntryDlg::UpdateHistory);
+    connect(&m_document, &EntryDocument::changed, this, &CEntryDlg::updateHistory);
     // An undo named in the status line is stale once anything else has changed the list.
     connect(&m_document, &EntryDocument::changed, this, [this] {
         if (m_bStatusIsHistory) {
             m_bStatusIsHistory = false;
-            ShowStatus({});
+            showStatus({});
         }
     });
     connect(&m_document, &EntryDocument::modifiedChanged, this, [this] {
-        UpdateHistory();
-        UpdateStatus();
+        updateHistory();
+        updateStatus();
     });
     connect(m_lbEntries->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             listChanged);
     // Undoing a load brings its club and event back as well.
     connect(&m_document, &EntryDocument::clubEventRestored, this, [this] {
-        m_cbClub->setCurrentIndex(m_cbClub->findText(m_document.Club(), Qt::MatchExactly));
-        m_cbEvent->setCurrentIndex(m_cbEvent->findText(m_document.Event(), Qt::MatchExactly));
-        FollowChoice();
+        m_cbClub->setCurrentIndex(m_cbClub->findText(m_document.club(), Qt::MatchExactly));
+        m_cbEvent->setCurrentIndex(m_cbEvent->findText(m_document.event(), Qt::MatchExactly));
+        followChoice();
     });
     // The document holds what is selected, whoever selected it: that is what gets saved.
     connect(m_cbClub, &QComboBox::currentIndexChanged, this,
-            [this] { m_document.SetClub(SelectedText(m_cbClub)); });
+            [this] { m_document.setClub(selectedText(m_cbClub)); });
     connect(m_cbEvent, &QComboBox::currentIndexChanged, this,
-            [this] { m_document.SetEvent(SelectedText(m_cbEvent)); });
+            [this] { m_document.setEvent(selectedText(m_cbEvent)); });
     // activated is the user's choice from the list; setting a selection from code raises nothing.
     connect(m_cbClub, &QComboBox::activated, this, dispatch(&CEntryDlg::OnSelChangeClub));
     connect(m_cbEvent, &QComboBox::activated, this, dispatch(&CEntryDlg::OnSelChangeEvent));
@@ -379,8 +379,8 @@ void CEntryDlg::ConnectControls()
         watched->installEventFilter(this);
     for (QLineEdit* field :
          {m_edFirstName, m_edName, m_edYear, m_cbClub->lineEdit(), m_cbEvent->lineEdit()})
-        keys::KeepAltForMnemonics(field);
-    keys::MakeAutomaticRadioButtons(m_rbFemale, m_rbMale);
+        keys::keepAltForMnemonics(field);
+    keys::makeAutomaticRadioButtons(m_rbFemale, m_rbMale);
     connect(m_rbFemale, &QAbstractButton::clicked, this, dispatch(&CEntryDlg::OnFemale));
     connect(m_rbMale, &QAbstractButton::clicked, this, dispatch(&CEntryDlg::OnMale));
     command(IDC_NEW, &CEntryDlg::OnNew);
@@ -392,7 +392,7 @@ void CEntryDlg::ConnectControls()
     for (QLineEdit* field : {m_edFirstName, m_edName}) {
         connect(field, &QLineEdit::inputRejected, this, [this, field] {
             const auto* validator = static_cast<const NameValidator*>(field->validator());
-            ShowRejectedCharacter(field, validator->LastRejected());
+            showRejectedCharacter(field, validator->lastRejected());
         });
         // A refusal explains the keystroke it refused; once the text was taken it is old news,
         // and screen readers would go on reading it as the field's description.
@@ -403,11 +403,11 @@ void CEntryDlg::ConnectControls()
     }
 }
 
-void CEntryDlg::ShowRejectedCharacter(QLineEdit* field, char32_t ch)
+void CEntryDlg::showRejectedCharacter(QLineEdit* field, char32_t ch)
 {
     if (ch == 0)
         return;
-    const QString text = NameValidator::Explanation(ch);
+    const QString text = NameValidator::explanation(ch);
     field->setToolTip(text);
     QToolTip::showText(field->mapToGlobal(QPoint(0, field->height())), text, field);
 }
@@ -427,16 +427,16 @@ bool CEntryDlg::UpdateData(bool saveAndValidate)
         if (m_edName->text() != m_strName)
             m_edName->setText(m_strName);
         m_edYear->setText(QString::number(m_nYear));
-        m_bAutoSave = ddx::ClampCheckState(m_bAutoSave);
+        m_bAutoSave = ddx::clampCheckState(m_bAutoSave);
         m_chkAutoSave->setChecked(m_bAutoSave != 0);
         return true;
     }
 
     m_strFirstName = m_edFirstName->text();
     m_strName = m_edName->text();
-    const std::optional<qint32> year = ddx::ParseWholeNumber(m_edYear->text());
+    const std::optional<qint32> year = ddx::parseWholeNumber(m_edYear->text());
     if (!year) {
-        msgbox::Show(this, messages::NotANumber());
+        msgbox::show(this, messages::notANumber());
         m_edYear->setFocus(Qt::OtherFocusReason);
         m_edYear->selectAll();
         return false;
@@ -463,25 +463,25 @@ void CEntryDlg::dropEvent(QDropEvent* event)
     const QString path = urls.first().toLocalFile();
     // Asked after the drop has finished, so that the file manager is not kept waiting.
     QTimer::singleShot(0, this, [this, path] {
-        if (CommitPendingEdit() && MayDiscardChanges())
-            LoadPath(path);
+        if (commitPendingEdit() && mayDiscardChanges())
+            loadPath(path);
     });
 }
 
 void CEntryDlg::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F1) {
-        RequestHelp(event->modifiers());
+        requestHelp(event->modifiers());
         return;
     }
     // A command's shortcut while the command is unavailable: say why instead of nothing.
     for (const QAction* action : m_menu->actions()) {
         if (!action->isEnabled() && !action->shortcut().isEmpty() &&
             action->shortcuts().contains(QKeySequence(event->keyCombination()))) {
-            const QString why = action == m_actUndo   ? messages::NothingToUndo()
-                                : action == m_actRedo ? messages::NothingToRedo()
+            const QString why = action == m_actUndo   ? messages::nothingToUndo()
+                                : action == m_actRedo ? messages::nothingToRedo()
                                                       : action->toolTip();
-            ShowStatus(QString(action->text()).remove(u'&') + QStringLiteral(" – ") + why);
+            showStatus(QString(action->text()).remove(u'&') + QStringLiteral(" – ") + why);
             return;
         }
     }
@@ -493,7 +493,7 @@ bool CEntryDlg::eventFilter(QObject* watched, QEvent* event)
     if ((watched == m_cbClub || watched == m_cbEvent) && event->type() == QEvent::FocusOut) {
         // Opening the list takes the focus away for a moment; that is no leaving.
         if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
-            SettleChoice(static_cast<QComboBox*>(watched));
+            settleChoice(static_cast<QComboBox*>(watched));
     }
     if (watched == m_lbEntries && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete &&
@@ -508,7 +508,7 @@ bool CEntryDlg::eventFilter(QObject* watched, QEvent* event)
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         const bool typed = m_edYear->isModified();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
-            !LeaveYearField() && typed && qobject_cast<QPushButton*>(QApplication::focusWidget())) {
+            !leaveYearField() && typed && qobject_cast<QPushButton*>(QApplication::focusWidget())) {
             // The press of a button took the focus: the click that follows must not run its
             // command on a refused year that was typed. Only that click: later ones run.
             m_refusedLeaveTo = QApplication::focusWidget();

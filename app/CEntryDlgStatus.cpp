@@ -15,52 +15,52 @@
 #include <QLocale>
 #include <QTime>
 
-void CEntryDlg::UpdateListState()
+void CEntryDlg::updateListState()
 {
     // The same words as the totals of the printed registration.
-    const EntryDocument::Counts counts = m_document.Totals();
-    m_lblCounts->setText(report::TotalsText(counts.total, counts.male));
+    const EntryDocument::Counts counts = m_document.totals();
+    m_lblCounts->setText(report::totalsText(counts.total, counts.male));
     QAccessibleEvent changed(m_lblCounts, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&changed);
 
-    UpdateHistory();
+    updateHistory();
     // The row as it is now, and as it was chosen once the fields have renamed it: typing the next
     // child into a selected row shows at once whom it overwrites.
     const int selected = m_lbEntries->GetCurSel();
     QString editing = QStringLiteral("Neuer Teilnehmer");
     if (selected >= 0) {
-        const QString now = entry::ShownName(m_lbEntries->GetText(selected));
+        const QString now = entry::shownName(m_lbEntries->GetText(selected));
         editing = QStringLiteral("Eintrag ändern: ") + now;
-        const QString was = entry::ShownName(m_selectedAs.text);
+        const QString was = entry::shownName(m_selectedAs.text);
         if (was != now)
             editing += QStringLiteral(" (war: %1)").arg(was);
     }
     m_lblEditing->setFullText(editing);
-    UpdateStatus();
+    updateStatus();
 
-    const QString reason = messages::PrintBlocked(m_document.PrintBlocker());
+    const QString reason = messages::printBlocked(m_document.printBlocker());
     for (QAction* action : {m_actPrint, m_actPdf}) {
         action->setEnabled(reason.isEmpty());
         action->setToolTip(reason.isEmpty() ? action->text().remove(QLatin1Char('&')) : reason);
     }
 }
 
-QString CEntryDlg::StatusOfFile(messages::FileAction action, const QString& path)
+QString CEntryDlg::statusOfFile(messages::FileAction action, const QString& path)
 {
-    return messages::FileDone(
+    return messages::fileDone(
         action, QFileInfo(path).fileName(),
         QLocale(QLocale::German).toString(QTime::currentTime(), QStringLiteral("HH:mm")));
 }
 
-bool CEntryDlg::SayWhyNot(const QAction* command)
+bool CEntryDlg::sayWhyNot(const QAction* command)
 {
-    const QString why = messages::PrintBlocked(m_document.PrintBlocker());
+    const QString why = messages::printBlocked(m_document.printBlocker());
     if (!why.isEmpty())
-        ShowStatus(QString(command->text()).remove(u'&') + QStringLiteral(" – ") + why);
+        showStatus(QString(command->text()).remove(u'&') + QStringLiteral(" – ") + why);
     return !why.isEmpty();
 }
 
-void CEntryDlg::UpdateHistory()
+void CEntryDlg::updateHistory()
 {
     // The undo commands name the step they would take; a name's "&" is no mnemonic. Kept up to
     // date at once, as their shortcuts work only while they are enabled.
@@ -70,23 +70,23 @@ void CEntryDlg::UpdateHistory()
                                        : verb + QStringLiteral(": ") +
                                              QString(step).replace(u'&', QStringLiteral("&&")));
     };
-    named(m_actUndo, QStringLiteral("&Rückgängig"), m_document.UndoName());
-    named(m_actRedo, QStringLiteral("&Wiederholen"), m_document.RedoName());
+    named(m_actUndo, QStringLiteral("&Rückgängig"), m_document.undoName());
+    named(m_actRedo, QStringLiteral("&Wiederholen"), m_document.redoName());
 }
 
-void CEntryDlg::ShowStatus(const QString& text)
+void CEntryDlg::showStatus(const QString& text)
 {
     m_strStatus = text;
     m_bStatusIsHistory = false;
-    UpdateStatus();
+    updateStatus();
 }
 
-void CEntryDlg::UpdateStatus()
+void CEntryDlg::updateStatus()
 {
     QStringList parts;
     if (!m_strStatus.isEmpty())
         parts << m_strStatus;
     if (m_bModified == 1)
-        parts << messages::UnsavedChanges();
+        parts << messages::unsavedChanges();
     m_lblStatus->setFullText(parts.join(QStringLiteral(" · ")));
 }

@@ -135,7 +135,7 @@ void CIconListBox::paintEvent(QPaintEvent* event)
     const QPalette::ColorGroup group =
         isEnabled() ? (isActiveWindow() ? QPalette::Active : QPalette::Inactive)
                     : QPalette::Disabled;
-    EntryRowDelegate::DrawFocusFrame(painter,
+    EntryRowDelegate::drawFocusFrame(painter,
                                      QRect(0, 0, viewport()->width(), EntryRowDelegate::RowHeight),
                                      palette().color(group, QPalette::Text));
 }

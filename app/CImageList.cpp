@@ -28,14 +28,14 @@ int CImageList::Add(const QImage& strip)
     return first;
 }
 
-QImage CImageList::GetImage(int index) const
+QImage CImageList::getImage(int index) const
 {
     if (index < 0 || index >= m_arrImages.size())
         return {};
     return m_arrImages.at(index);
 }
 
-void CImageList::Draw(QPainter& painter, int index, const QPoint& topLeft) const
+void CImageList::draw(QPainter& painter, int index, const QPoint& topLeft) const
 {
     if (index < 0 || index >= m_arrImages.size())
         return;

@@ -22,11 +22,11 @@ public:
     int Add(const QImage& strip);
 
     /// The picture at index, or a null image for a bad index.
-    QImage GetImage(int index) const;
+    QImage getImage(int index) const;
 
     /// Draws picture index with its top-left corner at topLeft, opaque: there is no mask, so the
     /// background of the picture is drawn too. A bad index draws nothing.
-    void Draw(QPainter& painter, int index, const QPoint& topLeft) const;
+    void draw(QPainter& painter, int index, const QPoint& topLeft) const;
 
 private:
     QSize m_size;

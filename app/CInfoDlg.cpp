@@ -20,7 +20,7 @@ CInfoDlg::CInfoDlg(QWidget* parent) : QDialog(parent)
 
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("aboutIcon"));
-    icon->setPixmap(ApplicationIcon().pixmap(32, 32));
+    icon->setPixmap(applicationIcon().pixmap(32, 32));
     icon->setAccessibleName(QStringLiteral("Programmsymbol"));
     auto* text = new QLabel(QStringLiteral("Zandrel Version 1.0"), this);
     text->setObjectName(QStringLiteral("aboutText"));
@@ -42,7 +42,7 @@ void CInfoDlg::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F1) {
         if (!(event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)))
-            help::Show();
+            help::show();
         return;
     }
     QDialog::keyPressEvent(event);

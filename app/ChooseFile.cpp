@@ -32,35 +32,35 @@ public:
     }
 };
 
-FilePresenter& Presenter()
+FilePresenter& installedPresenter()
 {
     static FilePresenter presenter;
     return presenter;
 }
 
-std::optional<QString> ShowFileDialog(QWidget* parent, const FileRequest& request)
+std::optional<QString> showFileDialog(QWidget* parent, const FileRequest& request)
 {
-    const std::unique_ptr<QFileDialog> dialog = MakeFileDialog(parent, request);
+    const std::unique_ptr<QFileDialog> dialog = makeFileDialog(parent, request);
     if (dialog->exec() != QDialog::Accepted)
         return std::nullopt;
     const QStringList files = dialog->selectedFiles();
     return files.isEmpty() ? QString() : files.constFirst();
 }
 
-std::optional<QString> Present(QWidget* parent, const FileRequest& request)
+std::optional<QString> present(QWidget* parent, const FileRequest& request)
 {
-    const FilePresenter& presenter = Presenter();
-    return presenter ? presenter(parent, request) : ShowFileDialog(parent, request);
+    const FilePresenter& presenter = installedPresenter();
+    return presenter ? presenter(parent, request) : showFileDialog(parent, request);
 }
 
 } // namespace
 
-void SetFilePresenter(FilePresenter presenter)
+void setFilePresenter(FilePresenter presenter)
 {
-    Presenter() = std::move(presenter);
+    installedPresenter() = std::move(presenter);
 }
 
-std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* parent, const FileRequest& request)
+std::unique_ptr<QFileDialog> makeFileDialog(QWidget* parent, const FileRequest& request)
 {
     auto dialog = std::make_unique<QFileDialog>(parent, request.title, request.folder);
     // Only Qt's own dialog takes it; a native one (Windows) refuses it and speaks the system's
@@ -84,7 +84,7 @@ std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* parent, const FileRequest& 
     return dialog;
 }
 
-QString ChooseFile(QWidget* parent, bool save, const QString& proposedName, QString& folder)
+QString chooseFile(QWidget* parent, bool save, const QString& proposedName, QString& folder)
 {
     FileRequest request;
     request.save = save;
@@ -94,26 +94,26 @@ QString ChooseFile(QWidget* parent, bool save, const QString& proposedName, QStr
     request.filter = QStringLiteral("Meldedatei (*.mdg)");
     request.defaultSuffix = QStringLiteral("mdg");
 
-    const std::optional<QString> answer = Present(parent, request);
+    const std::optional<QString> answer = present(parent, request);
     if (!answer)
         return kCancelled.toString();
     if (answer->isEmpty())
         return QString();
-    folder = FolderOf(*answer);
+    folder = folderOf(*answer);
     return *answer;
 }
 
-std::optional<QString> AskFile(QWidget* parent, FileRequest request, QString& folder)
+std::optional<QString> askFile(QWidget* parent, FileRequest request, QString& folder)
 {
     request.folder = folder;
-    std::optional<QString> answer = Present(parent, request);
+    std::optional<QString> answer = present(parent, request);
     if (!answer || answer->isEmpty())
         return std::nullopt;
-    folder = FolderOf(*answer);
+    folder = folderOf(*answer);
     return answer;
 }
 
-QString FolderOf(const QString& path)
+QString folderOf(const QString& path)
 {
     qsizetype cut = path.lastIndexOf(QLatin1Char('/'));
 #ifdef Q_OS_WIN

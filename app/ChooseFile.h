@@ -31,23 +31,23 @@ struct FileRequest
 using FilePresenter = std::function<std::optional<QString>(QWidget* parent, const FileRequest&)>;
 
 /// Replaces the real dialog; an empty function brings the real QFileDialog back.
-void SetFilePresenter(FilePresenter presenter);
+void setFilePresenter(FilePresenter presenter);
 
 /// Returns the full path of the chosen file, kCancelled when the user cancelled, or "" when no
 /// name came back. After OK, `folder` becomes the chosen file's folder (before the caller even
 /// tries to open the file).
-QString ChooseFile(QWidget* parent, bool save, const QString& proposedName, QString& folder);
+QString chooseFile(QWidget* parent, bool save, const QString& proposedName, QString& folder);
 
 /// Asks for a file of another kind than an entry file (a member list to import, a PDF to write):
 /// the request names title, filter and suffix. Returns the chosen path, or nothing when the user
 /// cancelled or no name came back; after OK `folder` becomes the chosen file's folder.
-std::optional<QString> AskFile(QWidget* parent, FileRequest request, QString& folder);
+std::optional<QString> askFile(QWidget* parent, FileRequest request, QString& folder);
 
 /// The folder part of a path: everything before the last separator ('/', on Windows also '\').
 /// "/x.mdg" gives "/", a bare name gives "".
-QString FolderOf(const QString& path);
+QString folderOf(const QString& path);
 
 /// The real dialog as ChooseFile shows it, set up from the request but not yet shown.
-std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* parent, const FileRequest& request);
+std::unique_ptr<QFileDialog> makeFileDialog(QWidget* parent, const FileRequest& request);
 
 } // namespace filedlg

@@ -28,33 +28,33 @@ namespace commands {
 /// "Speichern" once the fields are taken: asks for the file (with the automatic name proposed
 /// when `automaticName`), writes club, event and rows and clears the change flag. On any failure
 /// the old file stays as it was and the changes still count as unsaved. The file written, if any.
-std::optional<QString> SaveEntryFile(QWidget* parent, EntryDocument& document, bool automaticName,
+std::optional<QString> saveEntryFile(QWidget* parent, EntryDocument& document, bool automaticName,
                                      QString& folder);
 
 /// "Laden": the file to load, or nothing when the user cancelled or gave no name (then told).
-std::optional<QString> ChooseEntryFileToLoad(QWidget* parent, QString& folder);
+std::optional<QString> chooseEntryFileToLoad(QWidget* parent, QString& folder);
 
 /// Reads an entry file whole and, only when that worked, puts its rows into the document. The
 /// club and event lists are the window's; the answer says which items to select. Nothing when
 /// the file was refused (the user has been told why).
-std::optional<entryfile::HeaderSelection> LoadEntryFile(QWidget* parent, EntryDocument& document,
+std::optional<entryfile::HeaderSelection> loadEntryFile(QWidget* parent, EntryDocument& document,
                                                         const QString& path,
                                                         const QStringList& clubs,
                                                         const QStringList& events);
 
 /// "Importieren…": a member list, its preview, and the checked rows into the document. Returns
 /// what the status line says when rows were added.
-std::optional<QString> Import(QWidget* parent, EntryDocument& document, QString& folder);
+std::optional<QString> import(QWidget* parent, EntryDocument& document, QString& folder);
 
 /// "Drucken…": the registration in the print preview. Does nothing while the document says it
 /// cannot be printed.
-void Print(QWidget* parent, const EntryDocument& document);
+void print(QWidget* parent, const EntryDocument& document);
 
 /// "Als PDF speichern…": the same pages as a PDF file. The file written, if any.
-std::optional<QString> SavePdf(QWidget* parent, const EntryDocument& document, QString& folder);
+std::optional<QString> savePdf(QWidget* parent, const EntryDocument& document, QString& folder);
 
 /// The hidden "Senden": the test mail, off the user-interface thread; `window` is disabled
 /// meanwhile and shows what went wrong.
-void SendTestMail(QWidget* window, const TestMailSettings& settings);
+void sendTestMail(QWidget* window, const TestMailSettings& settings);
 
 } // namespace commands

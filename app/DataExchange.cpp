@@ -4,7 +4,7 @@
 
 namespace ddx {
 
-std::optional<qint32> ParseWholeNumber(const QString& fullText)
+std::optional<qint32> parseWholeNumber(const QString& fullText)
 {
     const QStringView text = QStringView(fullText).left(31);
     const auto isBlank = [](QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); };

@@ -10,10 +10,10 @@ namespace ddx {
 /// most the first 31 characters count. Blanks and tabs may stand before and after the number, a
 /// sign may precede the digits, and zero counts only when written with a leading "0" (so "-0" and
 /// "+0" are refused). A number outside the 32-bit range is refused too, rather than wrapped.
-std::optional<qint32> ParseWholeNumber(const QString& text);
+std::optional<qint32> parseWholeNumber(const QString& text);
 
 /// The check box's value as the box can show it: anything below 0 or above 2 becomes 0.
-constexpr qint32 ClampCheckState(qint32 value) noexcept
+constexpr qint32 clampCheckState(qint32 value) noexcept
 {
     return (value < 0 || value > 2) ? 0 : value;
 }

@@ -6,14 +6,14 @@
 // Off by default; QT_LOGGING_RULES="zandrel.data.info=true" shows where the data was looked for.
 Q_LOGGING_CATEGORY(lcData, "zandrel.data", QtWarningMsg)
 
-QString DataPath(const QString& relative)
+QString dataPath(const QString& relative)
 {
     const QDir bin(QCoreApplication::applicationDirPath());
     return QDir::cleanPath(bin.absoluteFilePath(QStringLiteral("../share/zandrel/")) +
                            QLatin1Char('/') + relative);
 }
 
-QIcon ApplicationIcon()
+QIcon applicationIcon()
 {
     QIcon icon;
     icon.addFile(QStringLiteral(":/icons/16x16/apps/zandrel.png"), QSize(16, 16));

@@ -7,10 +7,10 @@
 
 Q_DECLARE_LOGGING_CATEGORY(lcData)
 
-/// Absolute path of a data file, e.g. DataPath("help/zandrelhelp.html").
-QString DataPath(const QString& relative);
+/// Absolute path of a data file, e.g. dataPath("help/zandrelhelp.html").
+QString dataPath(const QString& relative);
 
 #include <QIcon>
 
 /// The application icon (16 and 32 pixels), compiled into the program.
-QIcon ApplicationIcon();
+QIcon applicationIcon();

@@ -10,7 +10,7 @@
 
 namespace {
 
-QPalette::ColorGroup GroupOf(const QStyleOptionViewItem& option)
+QPalette::ColorGroup groupOf(const QStyleOptionViewItem& option)
 {
     if (!(option.state & QStyle::State_Enabled))
         return QPalette::Disabled;
@@ -22,7 +22,7 @@ QPalette::ColorGroup GroupOf(const QStyleOptionViewItem& option)
 // same to paint whatever its text.
 constexpr qsizetype kMostShownChars = 300;
 
-QString SingleLine(QString text)
+QString singleLine(QString text)
 {
     // A row shows one line; a line break that came in from a file must not split it.
     for (QChar& c : text) {
@@ -37,7 +37,7 @@ QString SingleLine(QString text)
 
 EntryRowDelegate::EntryRowDelegate(CIconListBox* list) : QStyledItemDelegate(list), m_pList(list) {}
 
-QRect EntryRowDelegate::FillRect(const QRect& row, bool hasPicture)
+QRect EntryRowDelegate::fillRect(const QRect& row, bool hasPicture)
 {
     QRect fill = row;
     if (hasPicture)
@@ -45,9 +45,9 @@ QRect EntryRowDelegate::FillRect(const QRect& row, bool hasPicture)
     return fill;
 }
 
-QString EntryRowDelegate::ShownLine(const QFontMetrics& metrics, const QString& text, int width)
+QString EntryRowDelegate::shownLine(const QFontMetrics& metrics, const QString& text, int width)
 {
-    QString line = SingleLine(text.left(kMostShownChars));
+    QString line = singleLine(text.left(kMostShownChars));
     // The cut-off rest still counts as text that does not fit, so it gets its ellipsis even
     // where the kept part would fit.
     if (text.size() > kMostShownChars)
@@ -55,15 +55,15 @@ QString EntryRowDelegate::ShownLine(const QFontMetrics& metrics, const QString& 
     return metrics.elidedText(line, Qt::ElideRight, width);
 }
 
-QRect EntryRowDelegate::MeasureText(const QFontMetrics& metrics, const QRect& row, bool hasPicture,
+QRect EntryRowDelegate::measureText(const QFontMetrics& metrics, const QRect& row, bool hasPicture,
                                     const QString& line)
 {
-    const QRect fill = FillRect(row, hasPicture);
+    const QRect fill = fillRect(row, hasPicture);
     return {fill.left(), row.top() + TextTopOffset, metrics.horizontalAdvance(line),
             metrics.height()};
 }
 
-void EntryRowDelegate::DrawFocusFrame(QPainter& painter, const QRect& rect, const QColor& color)
+void EntryRowDelegate::drawFocusFrame(QPainter& painter, const QRect& rect, const QColor& color)
 {
     // Drawn by hand rather than through the style: several styles draw a focus frame only after
     // keyboard navigation, while the list marks its focus row however the focus arrived.
@@ -85,9 +85,9 @@ void EntryRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     const CImageList* pictures = m_pList ? m_pList->m_pImageList : nullptr;
     const bool hasPicture = pictures != nullptr;
     const QRect row = option.rect;
-    const QRect fill = FillRect(row, hasPicture);
+    const QRect fill = fillRect(row, hasPicture);
     const bool selected = option.state & QStyle::State_Selected;
-    const QPalette::ColorGroup group = GroupOf(option);
+    const QPalette::ColorGroup group = groupOf(option);
 
     painter->save();
     painter->setClipRect(row, Qt::IntersectClip);
@@ -98,28 +98,28 @@ void EntryRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
 
     // The frame goes on before the picture, which then covers its left part.
     if (option.state & QStyle::State_HasFocus) {
-        DrawFocusFrame(
+        drawFocusFrame(
             *painter, row,
             option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
     }
 
     if (pictures) {
         const qint32 code = index.data(EntryListModel::EntryCodeRole).value<qint32>();
-        pictures->Draw(*painter, entry::GenderOf(code), row.topLeft());
+        pictures->draw(*painter, entry::genderOf(code), row.topLeft());
     }
 
     // The birth year stands right-aligned beside the name, so that two participants of one name
     // can be told apart; the name gets what is left of the row.
     const QFontMetrics metrics(option.font);
-    const qint32 year = entry::YearOf(index.data(EntryListModel::EntryCodeRole).value<qint32>());
+    const qint32 year = entry::yearOf(index.data(EntryListModel::EntryCodeRole).value<qint32>());
     const QString yearText = year < 0 ? QStringLiteral("–") : QString::number(year);
     const int yearWidth = metrics.horizontalAdvance(QStringLiteral("0000")) + YearGap;
-    const QString line = ShownLine(metrics, index.data(Qt::DisplayRole).toString(),
+    const QString line = shownLine(metrics, index.data(Qt::DisplayRole).toString(),
                                    std::max(0, fill.width() - yearWidth));
     painter->setFont(option.font);
     painter->setPen(
         option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
-    const QRect textRect = MeasureText(metrics, row, hasPicture, line);
+    const QRect textRect = measureText(metrics, row, hasPicture, line);
     painter->setClipRect(fill, Qt::IntersectClip);
     painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, line);
     painter->drawText(
@@ -136,5 +136,5 @@ QSize EntryRowDelegate::sizeHint(const QStyleOptionViewItem& /*option*/,
     // elides the text to whatever width the row gets; so the hint asks for no text width at all,
     // and a row never grows wider than the list because of a long name.
     const bool hasPicture = m_pList && m_pList->m_pImageList;
-    return {FillRect(QRect(0, 0, 0, RowHeight), hasPicture).left(), RowHeight};
+    return {fillRect(QRect(0, 0, 0, RowHeight), hasPicture).left(), RowHeight};
 }

@@ -27,17 +27,17 @@ public:
 
     /// The rectangle that the highlight fills and the text starts in: the row, minus the picture
     /// column when there is a picture.
-    static QRect FillRect(const QRect& row, bool hasPicture);
+    static QRect fillRect(const QRect& row, bool hasPicture);
     /// The line a row shows for text: on one line, cut with "…" to fit width pixels. Only the
     /// first few hundred characters are looked at, however long text is.
-    static QString ShownLine(const QFontMetrics& metrics, const QString& text, int width);
-    /// The line (as ShownLine gives it) measured the way paint draws it: it starts at the fill
+    static QString shownLine(const QFontMetrics& metrics, const QString& text, int width);
+    /// The line (as shownLine gives it) measured the way paint draws it: it starts at the fill
     /// rectangle's left edge, TextTopOffset below the row's top, as wide and high as the font
     /// makes it.
-    static QRect MeasureText(const QFontMetrics& metrics, const QRect& row, bool hasPicture,
+    static QRect measureText(const QFontMetrics& metrics, const QRect& row, bool hasPicture,
                              const QString& line);
     /// The dotted one-pixel frame that marks the row with the keyboard focus.
-    static void DrawFocusFrame(QPainter& painter, const QRect& rect, const QColor& color);
+    static void drawFocusFrame(QPainter& painter, const QRect& rect, const QColor& color);
 
 private:
     CIconListBox* m_pList;

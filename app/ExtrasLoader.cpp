@@ -9,17 +9,17 @@
 #include <QDir>
 #include <QLibrary>
 
-const ExtrasSeams& ExtrasSeamsOfTheProgram()
+const ExtrasSeams& extrasSeamsOfTheProgram()
 {
     static const ExtrasSeams seams{
-        [](QWidget* parent, const QString& text) { msgbox::Show(parent, text); }, &modal::Exec,
-        &filedlg::AskFile};
+        [](QWidget* parent, const QString& text) { msgbox::show(parent, text); }, &modal::exec,
+        &filedlg::askFile};
     return seams;
 }
 
 #ifdef ZANDREL_EXTRAS_MODULE
 
-const Extras* LoadExtras(QWidget* parent)
+const Extras* loadExtras(QWidget* parent)
 {
     // <prefix>/lib/zandrel beside <prefix>/bin, in the build tree and an installation alike.
     static QLibrary module(QDir(QCoreApplication::applicationDirPath())
@@ -32,7 +32,7 @@ const Extras* LoadExtras(QWidget* parent)
                                : nullptr;
         extras = entry ? entry() : nullptr;
         if (!extras) {
-            msgbox::Show(parent,
+            msgbox::show(parent,
                          QStringLiteral("Zandrel ist nicht vollständig installiert: %1 fehlt "
                                         "oder lässt sich nicht laden.")
                              .arg(QDir::toNativeSeparators(module.fileName())),
@@ -45,7 +45,7 @@ const Extras* LoadExtras(QWidget* parent)
 #else
 
 // Built into the program itself (Windows: a DLL would need the program's seams exported).
-const Extras* LoadExtras(QWidget*)
+const Extras* loadExtras(QWidget*)
 {
     return zandrel_extras();
 }

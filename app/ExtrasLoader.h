@@ -7,7 +7,7 @@ struct ExtrasSeams;
 class QWidget;
 
 /// The module's commands; null (after telling the user) when it cannot be loaded.
-const Extras* LoadExtras(QWidget* parent);
+const Extras* loadExtras(QWidget* parent);
 
 /// The program's message box, modal dialogs and file choice, as the module calls them.
-const ExtrasSeams& ExtrasSeamsOfTheProgram();
+const ExtrasSeams& extrasSeamsOfTheProgram();

@@ -12,30 +12,30 @@
 namespace commands {
 namespace {
 
-void Show(QWidget* parent, const messages::Message& message)
+void show(QWidget* parent, const messages::Message& message)
 {
-    msgbox::Show(parent, message.text, msgbox::Buttons::Ok,
+    msgbox::show(parent, message.text, msgbox::Buttons::Ok,
                  message.stop ? msgbox::Icon::Stop : msgbox::Icon::Default);
 }
 
 } // namespace
 
-std::optional<QString> SaveEntryFile(QWidget* parent, EntryDocument& document, bool automaticName,
+std::optional<QString> saveEntryFile(QWidget* parent, EntryDocument& document, bool automaticName,
                                      QString& folder)
 {
-    if (document.Count() <= 0) {
-        msgbox::Show(parent, messages::NothingToSave());
+    if (document.count() <= 0) {
+        msgbox::show(parent, messages::nothingToSave());
         return std::nullopt;
     }
     // Every row holds Windows-1252 characters only: the name fields refuse others as they are
     // typed, the import leaves them out, and the reader folds them to '?' as it loads.
     const QString proposed =
-        automaticName ? entryfile::AutomaticName(document.Event(), entryfile::CurrentLocalYear(),
-                                                 document.Club())
+        automaticName ? entryfile::automaticName(document.event(), entryfile::currentLocalYear(),
+                                                 document.club())
                       : QString();
-    const QString path = filedlg::ChooseFile(parent, true, proposed, folder);
+    const QString path = filedlg::chooseFile(parent, true, proposed, folder);
     if (path.isEmpty()) {
-        msgbox::Show(parent, messages::InvalidFileName());
+        msgbox::show(parent, messages::invalidFileName());
         return std::nullopt;
     }
     if (path == filedlg::kCancelled)
@@ -43,27 +43,27 @@ std::optional<QString> SaveEntryFile(QWidget* parent, EntryDocument& document, b
 
     // A file that "Laden" would refuse is no saved registration: nothing is written.
     const QByteArray bytes =
-        entryfile::Write(document.Club(), document.Event(), document.Entries());
-    if (const entryfile::Unloadable why = entryfile::CheckLoadable(bytes);
+        entryfile::write(document.club(), document.event(), document.entries());
+    if (const entryfile::Unloadable why = entryfile::checkLoadable(bytes);
         why != entryfile::Unloadable::None) {
-        msgbox::Show(parent, messages::Unsavable(why, path), msgbox::Buttons::Ok,
+        msgbox::show(parent, messages::unsavable(why, path), msgbox::Buttons::Ok,
                      msgbox::Icon::Stop);
         return std::nullopt;
     }
-    const textfile::SaveResult saved = textfile::SaveFile(path, bytes);
+    const textfile::SaveResult saved = textfile::saveFile(path, bytes);
     if (saved != textfile::SaveResult::Ok) {
-        Show(parent, messages::EntryFileSaveFailed(saved, path));
+        show(parent, messages::entryFileSaveFailed(saved, path));
         return std::nullopt;
     }
-    document.MarkSaved();
+    document.markSaved();
     return path;
 }
 
-std::optional<QString> ChooseEntryFileToLoad(QWidget* parent, QString& folder)
+std::optional<QString> chooseEntryFileToLoad(QWidget* parent, QString& folder)
 {
-    const QString path = filedlg::ChooseFile(parent, false, QString(), folder);
+    const QString path = filedlg::chooseFile(parent, false, QString(), folder);
     if (path.isEmpty()) {
-        msgbox::Show(parent, messages::InvalidFileName());
+        msgbox::show(parent, messages::invalidFileName());
         return std::nullopt;
     }
     if (path == filedlg::kCancelled)
@@ -71,33 +71,33 @@ std::optional<QString> ChooseEntryFileToLoad(QWidget* parent, QString& folder)
     return path;
 }
 
-std::optional<entryfile::HeaderSelection> LoadEntryFile(QWidget* parent, EntryDocument& document,
+std::optional<entryfile::HeaderSelection> loadEntryFile(QWidget* parent, EntryDocument& document,
                                                         const QString& path,
                                                         const QStringList& clubs,
                                                         const QStringList& events)
 {
     QByteArray bytes;
-    if (const textfile::LoadResult loaded = textfile::LoadFile(path, bytes);
+    if (const textfile::LoadResult loaded = textfile::loadFile(path, bytes);
         loaded != textfile::LoadResult::Ok) {
-        Show(parent, messages::EntryFileLoadFailed(loaded, path));
+        show(parent, messages::entryFileLoadFailed(loaded, path));
         return std::nullopt;
     }
-    entryfile::Content content = entryfile::Read(bytes, entry::CurrentUtcYear());
+    entryfile::Content content = entryfile::read(bytes, entry::currentUtcYear());
     if (content.refusal != entryfile::Content::Refusal::None) {
-        msgbox::Show(parent, messages::Refused(content.refusal, messages::Shown(path)));
+        msgbox::show(parent, messages::refused(content.refusal, messages::shown(path)));
         return std::nullopt;
     }
-    if (!entryfile::IsEntryFile(content)) {
-        msgbox::Show(parent, messages::NotAnEntryFile(messages::Shown(path)));
+    if (!entryfile::isEntryFile(content)) {
+        msgbox::show(parent, messages::notAnEntryFile(messages::shown(path)));
         return std::nullopt;
     }
     // A club or event that the lists lack is no choice: the registration has none until the
     // user chooses one.
     const entryfile::HeaderSelection selection =
-        entryfile::MatchHeaders(content.headers, clubs, events);
+        entryfile::matchHeaders(content.headers, clubs, events);
     // Each entry goes to its sorted place with its own code, as by one sorted add per line, in
     // one pass so that large files stay quick.
-    document.Load(
+    document.load(
         std::move(content.entries), selection.club >= 0 ? clubs[selection.club] : QString(),
         selection.event >= 0 ? events[selection.event] : QString(), QFileInfo(path).fileName());
     return selection;

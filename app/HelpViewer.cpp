@@ -21,7 +21,7 @@ namespace help {
 namespace {
 
 // WCAG's contrast ratio of two colours: 1 (none) to 21 (black on white).
-double Contrast(const QColor& a, const QColor& b)
+double contrast(const QColor& a, const QColor& b)
 {
     const auto luminance = [](const QColor& c) {
         const auto linear = [](double v) {
@@ -34,7 +34,7 @@ double Contrast(const QColor& a, const QColor& b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-QColor Mix(const QColor& a, const QColor& b, double share)
+QColor mix(const QColor& a, const QColor& b, double share)
 {
     const auto mix = [share](double x, double y) {
         return static_cast<float>(x + (y - x) * share);
@@ -45,12 +45,12 @@ QColor Mix(const QColor& a, const QColor& b, double share)
 
 // `wanted`, moved towards the text colour just far enough to be read on each of the backgrounds
 // (4.5:1, WCAG's level for body text): a theme may change Base and Text but leave Link blue.
-QColor Readable(const QColor& wanted, const QColor& text, std::initializer_list<QColor> backs)
+QColor readable(const QColor& wanted, const QColor& text, std::initializer_list<QColor> backs)
 {
     for (int step = 0; step < 10; ++step) {
-        const QColor tried = Mix(wanted, text, step / 10.0);
+        const QColor tried = mix(wanted, text, step / 10.0);
         if (std::all_of(backs.begin(), backs.end(),
-                        [&](const QColor& back) { return Contrast(tried, back) >= 4.5; }))
+                        [&](const QColor& back) { return contrast(tried, back) >= 4.5; }))
             return tried;
     }
     return text;
@@ -60,20 +60,20 @@ QColor Readable(const QColor& wanted, const QColor& text, std::initializer_list<
 // its own: its dark text and light boxes could not be read on a dark theme. The boxes are the
 // base tinted a little towards the text (notes: towards the highlight colour), so they stay light
 // on a light theme and dark on a dark one.
-QString PageStyle(const QPalette& palette)
+QString pageStyle(const QPalette& palette)
 {
     const QColor base = palette.color(QPalette::Base);
     const QColor text = palette.color(QPalette::Text);
-    const QColor code = Mix(base, text, 0.06);
-    const QColor head = Mix(base, text, 0.12);
-    const QColor note = Mix(base, palette.color(QPalette::Highlight), 0.12);
+    const QColor code = mix(base, text, 0.06);
+    const QColor head = mix(base, text, 0.12);
+    const QColor note = mix(base, palette.color(QPalette::Highlight), 0.12);
     const std::initializer_list<QColor> backs = {base, code, head, note};
     const QColor messageRed(0xa3, 0x2a, 0x10); // the program's messages quoted in the manual
     return QStringLiteral("h1, h2, a { color: %1; } pre { background-color: %2; } "
                           "th { background-color: %3; } .hinweis { background-color: %4; } "
                           ".meldung { color: %5; }")
-        .arg(Readable(palette.color(QPalette::Link), text, backs).name(), code.name(), head.name(),
-             note.name(), Readable(messageRed, text, backs).name());
+        .arg(readable(palette.color(QPalette::Link), text, backs).name(), code.name(), head.name(),
+             note.name(), readable(messageRed, text, backs).name());
 }
 
 // A real window around the browser, so that screen readers meet a window with its title, and
@@ -112,7 +112,7 @@ public:
     QTextBrowser* browser = nullptr;
 };
 
-QPointer<HelpWindow>& Instance()
+QPointer<HelpWindow>& instance()
 {
     static QPointer<HelpWindow> window;
     return window;
@@ -120,28 +120,28 @@ QPointer<HelpWindow>& Instance()
 
 } // namespace
 
-QString ManualPath()
+QString manualPath()
 {
-    return DataPath(QStringLiteral("help/zandrelhelp.html"));
+    return dataPath(QStringLiteral("help/zandrelhelp.html"));
 }
 
-void Show()
+void show()
 {
-    Show(ManualPath());
+    show(manualPath());
 }
 
-QTextBrowser* Show(const QString& path)
+QTextBrowser* show(const QString& path)
 {
-    QPointer<HelpWindow>& window = Instance();
+    QPointer<HelpWindow>& window = instance();
     if (!window) {
         window = new HelpWindow;
         // Wholly on the screen it opens on, title bar included, at any size and scale.
-        placement::PlaceOnScreen(*window, kWantedSize);
+        placement::placeOnScreen(*window, kWantedSize);
     }
     QTextBrowser* browser = window->browser;
     // The colours are those of the palette now; the same page shown again is read again only when
     // they changed since (the colour scheme switched while the window was hidden).
-    const QString style = PageStyle(browser->palette());
+    const QString style = pageStyle(browser->palette());
     const bool restyled = style != browser->document()->defaultStyleSheet();
     browser->document()->setDefaultStyleSheet(style);
     // Always the first topic, also when the reader had scrolled away the last time. No home()
@@ -166,9 +166,9 @@ QTextBrowser* Show(const QString& path)
     return browser;
 }
 
-void Destroy()
+void destroy()
 {
-    delete Instance();
+    delete instance();
 }
 
 } // namespace help

@@ -10,18 +10,18 @@ class QTextBrowser;
 namespace help {
 
 /// Path of the manual page.
-QString ManualPath();
+QString manualPath();
 
 /// Opens the manual at its first topic; creates the window on first use, raises it afterwards.
-void Show();
+void show();
 /// The same for the page at path; where that page is missing or empty, the window says so.
 /// Returns the browser inside the window.
-QTextBrowser* Show(const QString& path);
+QTextBrowser* show(const QString& path);
 
 /// The size the window would like; it opens smaller where the screen's free area is smaller.
 constexpr QSize kWantedSize{640, 720};
 
 /// Closes and deletes the window (at program end).
-void Destroy();
+void destroy();
 
 } // namespace help

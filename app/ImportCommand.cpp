@@ -14,40 +14,40 @@
 
 namespace commands {
 
-std::optional<QString> Import(QWidget* parent, EntryDocument& document, QString& folder)
+std::optional<QString> import(QWidget* parent, EntryDocument& document, QString& folder)
 {
     filedlg::FileRequest request;
     request.title = QStringLiteral("Importieren ...");
     request.filter = QStringLiteral("Mitgliederliste (*.csv *.txt)");
-    const std::optional<QString> path = filedlg::AskFile(parent, request, folder);
+    const std::optional<QString> path = filedlg::askFile(parent, request, folder);
     if (!path)
         return std::nullopt;
 
     QByteArray bytes;
-    if (const textfile::LoadResult loaded = textfile::LoadFile(*path, bytes);
+    if (const textfile::LoadResult loaded = textfile::loadFile(*path, bytes);
         loaded != textfile::LoadResult::Ok) {
-        const messages::Message why = messages::LoadFailed(loaded, messages::Shown(*path));
-        msgbox::Show(parent, why.text, msgbox::Buttons::Ok,
+        const messages::Message why = messages::loadFailed(loaded, messages::shown(*path));
+        msgbox::show(parent, why.text, msgbox::Buttons::Ok,
                      why.stop ? msgbox::Icon::Stop : msgbox::Icon::Default);
         return std::nullopt;
     }
-    memberlist::Parsed parsed = memberlist::Parse(bytes);
+    memberlist::Parsed parsed = memberlist::parse(bytes);
     if (parsed.error != memberlist::ParseError::None) {
-        msgbox::Show(parent, messages::MemberListUnusable(parsed.error, *path));
+        msgbox::show(parent, messages::memberListUnusable(parsed.error, *path));
         return std::nullopt;
     }
-    ImportDialog preview(std::move(parsed.table), document.Entries(), entry::CurrentUtcYear(),
+    ImportDialog preview(std::move(parsed.table), document.entries(), entry::currentUtcYear(),
                          QFileInfo(*path).fileName(), parent);
-    if (modal::Exec(preview) != QDialog::Accepted)
+    if (modal::exec(preview) != QDialog::Accepted)
         return std::nullopt;
-    const QList<EntryRow> rows = preview.Rows();
+    const QList<EntryRow> rows = preview.rows();
     const QString fileName = QFileInfo(*path).fileName();
-    switch (document.AddMany(rows, fileName)) {
+    switch (document.addMany(rows, fileName)) {
     case EntryDocument::AddManyResult::Added:
-        return messages::Imported(rows.size(), fileName);
+        return messages::imported(rows.size(), fileName);
     case EntryDocument::AddManyResult::TooMany:
         // An entry file with more rows would be refused when it is loaded again.
-        msgbox::Show(parent, messages::ImportTooMany());
+        msgbox::show(parent, messages::importTooMany());
         break;
     case EntryDocument::AddManyResult::Nothing:
         break;

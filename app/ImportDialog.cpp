@@ -19,7 +19,7 @@ using memberlist::Candidate;
 ImportDialog::ImportDialog(memberlist::Table table, QList<EntryRow> existing, int currentUtcYear,
                            const QString& fileName, QWidget* parent)
     : QDialog(parent), m_table(std::move(table)), m_existing(std::move(existing)),
-      m_currentUtcYear(currentUtcYear), m_columns(memberlist::MapHeader(m_table.header)),
+      m_currentUtcYear(currentUtcYear), m_columns(memberlist::mapHeader(m_table.header)),
       m_model(new ImportModel(this)), m_view(new QTableView(this)), m_summary(new QLabel(this)),
       m_female(new QPushButton(QStringLiteral("&weiblich"), this)),
       m_male(new QPushButton(QStringLiteral("&männlich"), this))
@@ -35,7 +35,7 @@ ImportDialog::ImportDialog(memberlist::Table table, QList<EntryRow> existing, in
     for (int f = 0; f < memberlist::kFieldCount; ++f) {
         if (m_columns[f] >= 0)
             continue;
-        const QString field = memberlist::FieldName(static_cast<memberlist::Field>(f));
+        const QString field = memberlist::fieldName(static_cast<memberlist::Field>(f));
         missing << field;
         auto* box = new QComboBox(this);
         box->setObjectName(QStringLiteral("importColumn%1").arg(f));
@@ -47,12 +47,12 @@ ImportDialog::ImportDialog(memberlist::Table table, QList<EntryRow> existing, in
         }
         connect(box, &QComboBox::currentIndexChanged, this, [this, box, f] {
             m_columns[f] = box->currentData().toInt();
-            Reevaluate();
+            reevaluate();
         });
         columnChoice->addRow(QStringLiteral("%1:").arg(field), box);
     }
     if (!missing.isEmpty()) {
-        auto* note = new QLabel(messages::ImportColumnsMissing(missing), this);
+        auto* note = new QLabel(messages::importColumnsMissing(missing), this);
         note->setObjectName(QStringLiteral("importMissing"));
         note->setWordWrap(true);
         layout->addWidget(note);
@@ -89,7 +89,7 @@ ImportDialog::ImportDialog(memberlist::Table table, QList<EntryRow> existing, in
                                       .arg(button->text().remove(QLatin1Char('&'))));
         // Enter stays "Übernehmen" even while one of these has the focus.
         button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, [this, g = gender] { PickGender(g); });
+        connect(button, &QPushButton::clicked, this, [this, g = gender] { pickGender(g); });
         genderRow->addWidget(button);
     }
     genderRow->addStretch();
@@ -112,45 +112,45 @@ ImportDialog::ImportDialog(memberlist::Table table, QList<EntryRow> existing, in
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
 
-    connect(m_model, &QAbstractItemModel::dataChanged, this, &ImportDialog::UpdateControls);
-    connect(m_model, &QAbstractItemModel::modelReset, this, &ImportDialog::UpdateControls);
-    Reevaluate();
+    connect(m_model, &QAbstractItemModel::dataChanged, this, &ImportDialog::updateControls);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &ImportDialog::updateControls);
+    reevaluate();
     connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &ImportDialog::UpdateControls);
+            &ImportDialog::updateControls);
     m_view->setFocus();
     resize(60 * em, 36 * em);
 }
 
 ImportDialog::~ImportDialog() = default;
 
-QList<EntryRow> ImportDialog::Rows() const
+QList<EntryRow> ImportDialog::rows() const
 {
     QList<EntryRow> rows;
     for (const Candidate& c : m_model->candidates()) {
         if (c.checked)
-            rows << c.Row();
+            rows << c.row();
     }
     return rows;
 }
 
-void ImportDialog::Reevaluate()
+void ImportDialog::reevaluate()
 {
-    m_model->reset(memberlist::Evaluate(m_table, m_columns, m_currentUtcYear, m_existing));
+    m_model->reset(memberlist::evaluate(m_table, m_columns, m_currentUtcYear, m_existing));
     if (m_model->rowCount() > 0)
         m_view->setCurrentIndex(m_model->index(0, ImportModel::Participant));
 }
 
-void ImportDialog::PickGender(int gender)
+void ImportDialog::pickGender(int gender)
 {
     m_model->pickGender(m_view->selectionModel()->selectedRows(), gender);
 }
 
-void ImportDialog::UpdateControls()
+void ImportDialog::updateControls()
 {
     const QList<Candidate>& rows = m_model->candidates();
     const auto checked =
         std::count_if(rows.begin(), rows.end(), [](const auto& c) { return c.checked; });
-    m_summary->setText(messages::ImportTakes(checked, rows.size()));
+    m_summary->setText(messages::importTakes(checked, rows.size()));
     bool open = false;
     for (const QModelIndex& index : m_view->selectionModel()->selectedRows())
         open = open || m_model->genderOpen(index.row());

@@ -30,15 +30,15 @@ public:
     ~ImportDialog() override;
 
     /// The checked rows as the entry list takes them, in file order.
-    QList<EntryRow> Rows() const;
+    QList<EntryRow> rows() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Reevaluate();
-    void PickGender(int gender);
-    void UpdateControls();
+    void reevaluate();
+    void pickGender(int gender);
+    void updateControls();
 
     memberlist::Table m_table;
     QList<EntryRow> m_existing;

@@ -1,6 +1,7 @@
 #include "app/ImportModel.h"
 
 #include "entries/Entry.h"
+#include "messages/Messages.h"
 
 using memberlist::Candidate;
 
@@ -13,14 +14,14 @@ void ImportModel::reset(QList<Candidate> rows)
 
 bool ImportModel::genderOpen(int row) const
 {
-    return memberlist::ParseGender(m_rows[row].genderText) < 0;
+    return memberlist::parseGender(m_rows[row].genderText) < 0;
 }
 
 void ImportModel::pickGender(const QModelIndexList& rows, int gender)
 {
     for (const QModelIndex& row : rows) {
         if (genderOpen(row.row()))
-            memberlist::PickGender(m_rows[row.row()], gender);
+            memberlist::pickGender(m_rows[row.row()], gender);
     }
     changedAll();
 }
@@ -29,7 +30,7 @@ void ImportModel::setChecked(const QModelIndexList& rows, bool checked)
 {
     for (const QModelIndex& row : rows) {
         Candidate& c = m_rows[row.row()];
-        c.checked = c.Checkable() && checked;
+        c.checked = c.checkable() && checked;
     }
     changedAll();
 }
@@ -62,7 +63,7 @@ QVariant ImportModel::data(const QModelIndex& index, int role) const
         return {};
     switch (index.column()) {
     case Participant:
-        return c.DisplayText();
+        return c.displayText();
     case Year:
         return c.year >= 0 ? QString::number(c.year) : c.yearText;
     case Gender:
@@ -70,14 +71,14 @@ QVariant ImportModel::data(const QModelIndex& index, int role) const
             return c.gender == entry::Male ? QStringLiteral("m") : QStringLiteral("w");
         return c.genderText;
     default:
-        return memberlist::Reason(c);
+        return messages::importReason(c);
     }
 }
 
 Qt::ItemFlags ImportModel::flags(const QModelIndex& index) const
 {
     Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    if (index.column() == Participant && m_rows[index.row()].Checkable())
+    if (index.column() == Participant && m_rows[index.row()].checkable())
         flags |= Qt::ItemIsUserCheckable;
     return flags;
 }
@@ -85,7 +86,7 @@ Qt::ItemFlags ImportModel::flags(const QModelIndex& index) const
 bool ImportModel::setData(const QModelIndex& index, const QVariant& value, int role)
 {
     Candidate& c = m_rows[index.row()];
-    if (role != Qt::CheckStateRole || index.column() != Participant || !c.Checkable())
+    if (role != Qt::CheckStateRole || index.column() != Participant || !c.checkable())
         return false;
     c.checked = value.toInt() == Qt::Checked;
     Q_EMIT dataChanged(index, index, {Qt::CheckStateRole});

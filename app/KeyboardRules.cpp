@@ -46,9 +46,9 @@ public:
     {
         for (QRadioButton* button : {first, second}) {
             button->installEventFilter(this);
-            connect(button, &QAbstractButton::toggled, this, &RadioKeys::UpdateTabStops);
+            connect(button, &QAbstractButton::toggled, this, &RadioKeys::updateTabStops);
         }
-        UpdateTabStops();
+        updateTabStops();
     }
 
 protected:
@@ -73,7 +73,7 @@ protected:
     }
 
 private:
-    void UpdateTabStops()
+    void updateTabStops()
     {
         for (QRadioButton* button : {m_first, m_second})
             button->setFocusPolicy(button->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
@@ -96,32 +96,32 @@ public:
 
     int childCount() const override
     {
-        return QAccessibleWidget::childCount() + (OpenMenu() ? 1 : 0);
+        return QAccessibleWidget::childCount() + (openMenu() ? 1 : 0);
     }
     QAccessibleInterface* child(int index) const override
     {
-        QMenu* menu = OpenMenu();
+        QMenu* menu = openMenu();
         if (menu && index == QAccessibleWidget::childCount())
             return QAccessible::queryAccessibleInterface(menu);
         return QAccessibleWidget::child(index);
     }
     int indexOfChild(const QAccessibleInterface* child) const override
     {
-        QMenu* menu = OpenMenu();
+        QMenu* menu = openMenu();
         if (menu && child && child->object() == menu)
             return QAccessibleWidget::childCount();
         return QAccessibleWidget::indexOfChild(child);
     }
 
 private:
-    QMenu* OpenMenu() const
+    QMenu* openMenu() const
     {
         auto* menu = widget()->findChild<QMenu*>(g_menuName, Qt::FindDirectChildrenOnly);
         return menu && menu->isVisible() ? menu : nullptr;
     }
 };
 
-QAccessibleInterface* AccessibleWindow(const QString& className, QObject* object)
+QAccessibleInterface* accessibleWindow(const QString& className, QObject* object)
 {
     if (className == g_windowClass && object && object->isWidgetType())
         return new WindowWithMenu(static_cast<QWidget*>(object));
@@ -130,23 +130,23 @@ QAccessibleInterface* AccessibleWindow(const QString& className, QObject* object
 
 } // namespace
 
-void KeepAltForMnemonics(QLineEdit* field)
+void keepAltForMnemonics(QLineEdit* field)
 {
     field->installEventFilter(new FieldKeys(field));
 }
 
-void MakeAutomaticRadioButtons(QRadioButton* first, QRadioButton* second)
+void makeAutomaticRadioButtons(QRadioButton* first, QRadioButton* second)
 {
     new RadioKeys(first, second);
 }
 
-void ShowOpenMenuToAccessibility(const QString& windowClass, const QString& menuName)
+void showOpenMenuToAccessibility(const QString& windowClass, const QString& menuName)
 {
     if (!g_windowClass.isEmpty())
         return;
     g_windowClass = windowClass;
     g_menuName = menuName;
-    QAccessible::installFactory(AccessibleWindow);
+    QAccessible::installFactory(accessibleWindow);
 }
 
 } // namespace keys

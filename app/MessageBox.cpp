@@ -13,7 +13,7 @@
 namespace msgbox {
 namespace {
 
-Presenter& CurrentPresenter()
+Presenter& currentPresenter()
 {
     static Presenter presenter;
     return presenter;
@@ -47,13 +47,13 @@ std::optional<Answer> ShowNative(QWidget* parent, const Request& request)
 }
 #endif
 
-Answer ShowReal(QWidget* parent, const Request& request)
+Answer showReal(QWidget* parent, const Request& request)
 {
 #ifdef Q_OS_WIN
     if (const std::optional<Answer> answer = ShowNative(parent, request))
         return *answer;
 #endif
-    switch (MakeBox(parent, request)->exec()) {
+    switch (makeBox(parent, request)->exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;
     case QMessageBox::No:
@@ -68,29 +68,29 @@ Answer ShowReal(QWidget* parent, const Request& request)
 
 } // namespace
 
-void SetPresenter(Presenter presenter)
+void setPresenter(Presenter presenter)
 {
-    CurrentPresenter() = std::move(presenter);
+    currentPresenter() = std::move(presenter);
 }
 
-Answer Show(QWidget* parent, const QString& text, Buttons buttons, Icon icon)
+Answer show(QWidget* parent, const QString& text, Buttons buttons, Icon icon)
 {
     const Request request{QCoreApplication::applicationName(), text, buttons, icon, {}, {}};
-    if (const Presenter& presenter = CurrentPresenter())
+    if (const Presenter& presenter = currentPresenter())
         return presenter(parent, request);
-    return ShowReal(parent, request);
+    return showReal(parent, request);
 }
 
-Answer Ask(QWidget* parent, const QString& text, const QString& yesText, const QString& noText)
+Answer ask(QWidget* parent, const QString& text, const QString& yesText, const QString& noText)
 {
     const Request request{
         QCoreApplication::applicationName(), text, Buttons::YesNo, Icon::Default, yesText, noText};
-    if (const Presenter& presenter = CurrentPresenter())
+    if (const Presenter& presenter = currentPresenter())
         return presenter(parent, request);
-    return ShowReal(parent, request);
+    return showReal(parent, request);
 }
 
-std::unique_ptr<QMessageBox> MakeBox(QWidget* parent, const Request& request)
+std::unique_ptr<QMessageBox> makeBox(QWidget* parent, const Request& request)
 {
     auto box = std::make_unique<QMessageBox>(
         request.icon == Icon::Stop ? QMessageBox::Critical : QMessageBox::Warning, request.caption,

@@ -46,21 +46,21 @@ struct Request
 using Presenter = std::function<Answer(QWidget* parent, const Request&)>;
 
 /// Replaces the real message box; an empty function restores it.
-void SetPresenter(Presenter presenter);
+void setPresenter(Presenter presenter);
 
 /// Shows the box modally over parent and returns the button pressed.
-Answer Show(QWidget* parent, const QString& text, Buttons buttons = Buttons::Ok,
+Answer show(QWidget* parent, const QString& text, Buttons buttons = Buttons::Ok,
             Icon icon = Icon::Default);
 
 /// A question with two answers of its own; the first is the default. Escape or the close box
 /// give Answer::Cancel: nothing is decided.
-Answer Ask(QWidget* parent, const QString& text, const QString& yesText, const QString& noText);
+Answer ask(QWidget* parent, const QString& text, const QString& yesText, const QString& noText);
 
 /// Longest text a box shows; a longer one is cut to this length, ending with "…", and shown
 /// whole under "Details".
 constexpr qsizetype kMaxText = 300;
 
 /// The real box for a request, not yet shown. Its text is always plain text.
-std::unique_ptr<QMessageBox> MakeBox(QWidget* parent, const Request& request);
+std::unique_ptr<QMessageBox> makeBox(QWidget* parent, const Request& request);
 
 } // namespace msgbox

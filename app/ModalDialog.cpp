@@ -5,7 +5,7 @@
 namespace modal {
 namespace {
 
-Runner& CurrentRunner()
+Runner& currentRunner()
 {
     static Runner runner;
     return runner;
@@ -13,14 +13,14 @@ Runner& CurrentRunner()
 
 } // namespace
 
-void SetRunner(Runner runner)
+void setRunner(Runner runner)
 {
-    CurrentRunner() = std::move(runner);
+    currentRunner() = std::move(runner);
 }
 
-int Exec(QDialog& dialog)
+int exec(QDialog& dialog)
 {
-    if (const Runner& runner = CurrentRunner())
+    if (const Runner& runner = currentRunner())
         return runner(dialog);
     return dialog.exec();
 }

@@ -14,9 +14,9 @@ namespace modal {
 using Runner = std::function<int(QDialog& dialog)>;
 
 /// Replaces exec(); an empty function brings it back.
-void SetRunner(Runner runner);
+void setRunner(Runner runner);
 
 /// Runs the dialog through the runner, or its own exec().
-int Exec(QDialog& dialog);
+int exec(QDialog& dialog);
 
 } // namespace modal

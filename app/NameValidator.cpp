@@ -3,22 +3,22 @@
 #include "entries/Entry.h"
 #include "textfile/Cp1252.h"
 
-char32_t NameValidator::FirstForbidden(QStringView text, Field field)
+char32_t NameValidator::firstForbidden(QStringView text, Field field)
 {
-    if (const char32_t control = entry::FirstControl(text))
+    if (const char32_t control = entry::firstControl(text))
         return control;
     if (field == Surname && text.contains(u','))
         return U',';
-    return cp1252::FirstUnencodable(text);
+    return cp1252::firstUnencodable(text);
 }
 
 QValidator::State NameValidator::validate(QString& input, int& /*pos*/) const
 {
-    m_lastRejected = FirstForbidden(input, m_field);
+    m_lastRejected = firstForbidden(input, m_field);
     return m_lastRejected == 0 ? Acceptable : Invalid;
 }
 
-QString NameValidator::Explanation(char32_t ch)
+QString NameValidator::explanation(char32_t ch)
 {
     if (ch < 0x20 || (ch >= 0x7F && ch <= 0x9F)) {
         return QStringLiteral("Zeilenumbrüche, Tabulatoren und Steuerzeichen sind in Namen nicht "

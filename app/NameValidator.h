@@ -25,13 +25,13 @@ public:
     State validate(QString& input, int& pos) const override;
 
     /// The first character that made the last validation fail, 0 if none did.
-    char32_t LastRejected() const { return m_lastRejected; }
+    char32_t lastRejected() const { return m_lastRejected; }
 
     /// The character's problem in a sentence for the user.
-    static QString Explanation(char32_t ch);
+    static QString explanation(char32_t ch);
 
     /// First character of text that a name of the field may not hold, 0 when there is none.
-    static char32_t FirstForbidden(QStringView text, Field field = FirstName);
+    static char32_t firstForbidden(QStringView text, Field field = FirstName);
 
 private:
     Field m_field;

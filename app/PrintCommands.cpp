@@ -19,19 +19,19 @@ namespace {
 // The window disables both commands until there is something to print, but it does so once the
 // list has settled; a shortcut pressed right after removing the last entry must still find
 // nothing to do.
-std::optional<report::Registration> Printable(const EntryDocument& document)
+std::optional<report::Registration> registrationToPrint(const EntryDocument& document)
 {
-    if (document.PrintBlocker() != EntryDocument::PrintBlock::None)
+    if (document.printBlocker() != EntryDocument::PrintBlock::None)
         return std::nullopt;
-    return report::Registration{document.Club(), document.Event(), QDate::currentDate(),
-                                document.Entries()};
+    return report::Registration{document.club(), document.event(), QDate::currentDate(),
+                                document.entries()};
 }
 
 // The name the entry file would get, as a PDF; a name that a file system would take for a folder
 // or refuse falls back to a plain one.
-QString ProposedPdfName(const report::Registration& registration)
+QString proposedPdfName(const report::Registration& registration)
 {
-    QString name = entryfile::AutomaticName(registration.event, entryfile::CurrentLocalYear(),
+    QString name = entryfile::automaticName(registration.event, entryfile::currentLocalYear(),
                                             registration.club);
     name.chop(4); // ".mdg"
     for (const QChar c : QStringLiteral("/\\:*?\"<>|")) {
@@ -43,17 +43,17 @@ QString ProposedPdfName(const report::Registration& registration)
 
 } // namespace
 
-void Print(QWidget* parent, const EntryDocument& document)
+void print(QWidget* parent, const EntryDocument& document)
 {
-    if (const std::optional<report::Registration> printable = Printable(document)) {
-        if (const Extras* extras = LoadExtras(parent))
-            extras->print(parent, *printable, ExtrasSeamsOfTheProgram());
+    if (const std::optional<report::Registration> printable = registrationToPrint(document)) {
+        if (const Extras* extras = loadExtras(parent))
+            extras->print(parent, *printable, extrasSeamsOfTheProgram());
     }
 }
 
-std::optional<QString> SavePdf(QWidget* parent, const EntryDocument& document, QString& folder)
+std::optional<QString> savePdf(QWidget* parent, const EntryDocument& document, QString& folder)
 {
-    const std::optional<report::Registration> printable = Printable(document);
+    const std::optional<report::Registration> printable = registrationToPrint(document);
     if (!printable)
         return std::nullopt;
     const report::Registration& registration = *printable;
@@ -61,10 +61,10 @@ std::optional<QString> SavePdf(QWidget* parent, const EntryDocument& document, Q
     filedlg::FileRequest request;
     request.save = true;
     request.title = QStringLiteral("Als PDF speichern ...");
-    request.proposedName = ProposedPdfName(registration);
+    request.proposedName = proposedPdfName(registration);
     request.filter = QStringLiteral("PDF-Datei (*.pdf)");
     request.defaultSuffix = QStringLiteral("pdf");
-    const std::optional<QString> path = filedlg::AskFile(parent, request, folder);
+    const std::optional<QString> path = filedlg::askFile(parent, request, folder);
     if (!path)
         return std::nullopt;
 
@@ -72,16 +72,16 @@ std::optional<QString> SavePdf(QWidget* parent, const EntryDocument& document, Q
     // failed write leaves an older PDF of that name as it was, and never a half file.
     // A few pages take no time, but a list of thousands takes seconds to lay out.
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const QByteArray pdf = report::Pdf(registration);
+    const QByteArray pdf = report::pdf(registration);
     QGuiApplication::restoreOverrideCursor();
     if (pdf.isEmpty()) {
-        msgbox::Show(parent, messages::PdfNotSaved());
+        msgbox::show(parent, messages::pdfNotSaved());
         return std::nullopt;
     }
-    if (const textfile::SaveResult saved = textfile::SaveFile(*path, pdf);
+    if (const textfile::SaveResult saved = textfile::saveFile(*path, pdf);
         saved != textfile::SaveResult::Ok) {
-        const messages::Message why = messages::PdfSaveFailed(saved, *path);
-        msgbox::Show(parent, why.text, msgbox::Buttons::Ok,
+        const messages::Message why = messages::pdfSaveFailed(saved, *path);
+        msgbox::show(parent, why.text, msgbox::Buttons::Ok,
                      why.stop ? msgbox::Icon::Stop : msgbox::Icon::Default);
         return std::nullopt;
     }

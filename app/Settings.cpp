@@ -11,7 +11,7 @@ constexpr auto kPath = "path";
 
 } // namespace
 
-Settings Settings::Read(const QString& applicationName)
+Settings Settings::read(const QString& applicationName)
 {
     QSettings store(QSettings::NativeFormat, QSettings::UserScope, QLatin1String(kOrganisation),
                     applicationName);
@@ -26,7 +26,7 @@ Settings Settings::Read(const QString& applicationName)
     return settings;
 }
 
-void Settings::Write(const QString& applicationName) const
+void Settings::write(const QString& applicationName) const
 {
     QSettings store(QSettings::NativeFormat, QSettings::UserScope, QLatin1String(kOrganisation),
                     applicationName);

@@ -12,9 +12,9 @@ struct Settings
 
     /// Reads both values for the given application name; missing or unreadable values give the
     /// defaults.
-    static Settings Read(const QString& applicationName);
+    static Settings read(const QString& applicationName);
 
     /// Writes both values; a store that cannot be written is ignored, as there is nobody left to
     /// tell when the window has already closed.
-    void Write(const QString& applicationName) const;
+    void write(const QString& applicationName) const;
 };

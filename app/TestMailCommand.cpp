@@ -13,7 +13,7 @@
 
 namespace commands {
 
-void SendTestMail(QWidget* window, const TestMailSettings& settings)
+void sendTestMail(QWidget* window, const TestMailSettings& settings)
 {
     // The clients block while they wait for a server (each wait has a deadline, and so has the
     // whole action), so they run on a thread of their own. This thread meanwhile repaints the
@@ -23,7 +23,7 @@ void SendTestMail(QWidget* window, const TestMailSettings& settings)
     const auto show = [window](const std::string& error) {
         QApplication::restoreOverrideCursor();
         window->setEnabled(true);
-        msgbox::Show(window, cp1252::Decode(QByteArrayView(error)));
+        msgbox::show(window, cp1252::decode(QByteArrayView(error)));
         window->setEnabled(false);
         QApplication::setOverrideCursor(Qt::WaitCursor);
     };
@@ -31,7 +31,7 @@ void SendTestMail(QWidget* window, const TestMailSettings& settings)
     std::thread worker;
     try {
         worker = std::thread([window, &loop, &show, settings] {
-            RunTestMail(settings, [window, &show](const std::string& error) {
+            runTestMail(settings, [window, &show](const std::string& error) {
                 // The box belongs to this window's thread. The action waits until it is closed,
                 // so both connections stay open meanwhile, as they do without a thread.
                 QMetaObject::invokeMethod(
@@ -46,7 +46,7 @@ void SendTestMail(QWidget* window, const TestMailSettings& settings)
         loop.exec(QEventLoop::ExcludeUserInputEvents);
         worker.join();
     } else {
-        RunTestMail(settings, show); // no thread to be had: wait here, without repainting
+        runTestMail(settings, show); // no thread to be had: wait here, without repainting
     }
     QApplication::restoreOverrideCursor();
     window->setEnabled(true);

@@ -8,7 +8,7 @@
 
 namespace placement {
 
-QRect Fit(QSize wanted, QSize minimum, QRect available, QMargins frame)
+QRect fit(QSize wanted, QSize minimum, QRect available, QMargins frame)
 {
     const QSize room = available.size().shrunkBy(frame);
     const QSize size = wanted.boundedTo(room).expandedTo(minimum);
@@ -19,14 +19,14 @@ QRect Fit(QSize wanted, QSize minimum, QRect available, QMargins frame)
     return {QPoint(left + frame.left(), top + frame.top()), size};
 }
 
-void PlaceOnScreen(QWidget& window, QSize wanted)
+void placeOnScreen(QWidget& window, QSize wanted)
 {
     const QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
     if (!screen)
         screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    window.setGeometry(Fit(wanted, window.minimumSizeHint(), screen->availableGeometry()));
+    window.setGeometry(fit(wanted, window.minimumSizeHint(), screen->availableGeometry()));
 }
 
 } // namespace placement

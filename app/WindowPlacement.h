@@ -18,9 +18,9 @@ constexpr QMargins kUsualFrame{4, 30, 4, 4};
 /// `minimum`: no larger than the free area `available` holds with the frame, centred in it. A
 /// window that cannot fit keeps its title bar at the top-left of the free area, so that it can
 /// still be moved.
-QRect Fit(QSize wanted, QSize minimum, QRect available, QMargins frame = kUsualFrame);
+QRect fit(QSize wanted, QSize minimum, QRect available, QMargins frame = kUsualFrame);
 
 /// Gives `window` its place on the screen it will open on (the one under the mouse).
-void PlaceOnScreen(QWidget& window, QSize wanted);
+void placeOnScreen(QWidget& window, QSize wanted);
 
 } // namespace placement

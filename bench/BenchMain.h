@@ -7,28 +7,28 @@
 
 namespace bench {
 
-inline bool& AnyFailed()
+inline bool& anyFailed()
 {
     static bool failed = false;
     return failed;
 }
 
 /// Ends the benchmark with an error and makes the program exit with 1.
-inline void Fail(benchmark::State& state, const char* why)
+inline void fail(benchmark::State& state, const char* why)
 {
-    AnyFailed() = true;
+    anyFailed() = true;
     state.SkipWithError(why);
 }
 
 /// Runs the benchmarks the command line selects. 1 for an unknown argument or a failed benchmark.
-inline int RunBenchmarks(int& argc, char** argv)
+inline int runBenchmarks(int& argc, char** argv)
 {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    return AnyFailed() ? 1 : 0;
+    return anyFailed() ? 1 : 0;
 }
 
 } // namespace bench

@@ -13,16 +13,16 @@ namespace bench {
 
 inline constexpr int kBigFileEntries = 100000;
 
-inline const QList<EntryRow>& BigFileRows()
+inline const QList<EntryRow>& bigFileRows()
 {
-    static const QList<EntryRow> rows = RandomRows(kBigFileEntries, 4711);
+    static const QList<EntryRow> rows = randomRows(kBigFileEntries, 4711);
     return rows;
 }
 
-inline const QByteArray& BigFileBytes()
+inline const QByteArray& bigFileBytes()
 {
-    static const QByteArray bytes = entryfile::Write(QStringLiteral("TV Musterstadt"),
-                                                     QStringLiteral("Gauturnfest"), BigFileRows());
+    static const QByteArray bytes = entryfile::write(QStringLiteral("TV Musterstadt"),
+                                                     QStringLiteral("Gauturnfest"), bigFileRows());
     return bytes;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // Waiting until a change is on screen. A view lays itself out and repaints in later turns of the
 // event loop, not inside the call that changed it, so a clock stopped when the call returns misses
-// most of what the user waits for. The watcher sees the paint events of one widget; Wait() runs
+// most of what the user waits for. The watcher sees the paint events of one widget; wait() runs
 // the event loop in whole turns until the widget has been painted, so the rest of that repaint
 // (the other dirty widgets, the flush to the window) is done when it returns.
 
@@ -34,11 +34,11 @@ public:
     PaintWatcher& operator=(const PaintWatcher&) = delete;
 
     /// Forgets the paints so far; call it before the change.
-    void Reset() { m_painted = false; }
+    void reset() { m_painted = false; }
 
-    /// Runs the event loop until the widget has been painted since Reset(). false when nothing was
+    /// Runs the event loop until the widget has been painted since reset(). false when nothing was
     /// painted within the time-out.
-    bool Wait(int timeoutMs = 10000)
+    bool wait(int timeoutMs = 10000)
     {
         const QDeadlineTimer deadline(timeoutMs);
         while (!m_painted && !deadline.hasExpired())
@@ -48,9 +48,9 @@ public:
 
     /// For code that runs inside someone else's event loop (a modal exec()): calls `then` once,
     /// from that loop, in the turn after the widget's next paint.
-    void AfterNextPaint(std::function<void()> then)
+    void afterNextPaint(std::function<void()> then)
     {
-        Reset();
+        reset();
         m_then = std::move(then);
     }
 
@@ -76,18 +76,18 @@ private:
 /// range is still the old one came before the new layout and would stop the clock too early, so
 /// it fails the benchmark, as does no paint at all.
 template <typename Change>
-bool ChangeListUntilPainted(benchmark::State& state, QAbstractItemView& list, PaintWatcher& painted,
+bool changeListUntilPainted(benchmark::State& state, QAbstractItemView& list, PaintWatcher& painted,
                             Change change)
 {
     const int scrollRange = list.verticalScrollBar()->maximum();
-    painted.Reset();
+    painted.reset();
     change();
-    if (!painted.Wait()) {
-        Fail(state, "the list was not painted again");
+    if (!painted.wait()) {
+        fail(state, "the list was not painted again");
         return false;
     }
     if (list.verticalScrollBar()->maximum() == scrollRange) {
-        Fail(state, "the list was painted before its new layout");
+        fail(state, "the list was painted before its new layout");
         return false;
     }
     return true;

@@ -11,7 +11,7 @@
 
 namespace bench {
 
-inline QString RandomName(QRandomGenerator& random)
+inline QString randomName(QRandomGenerator& random)
 {
     static const char* const kSyllables[] = {"ber", "mü", "ler", "schm", "id", "ha", "ö",  "ner",
                                              "kra", "us", "wag", "äck",  "fi", "ß",  "to", "Zan"};
@@ -23,23 +23,23 @@ inline QString RandomName(QRandomGenerator& random)
     QString firstName = syllable() + syllable();
     surname[0] = surname.at(0).toUpper();
     firstName[0] = firstName.at(0).toUpper();
-    return entry::DisplayText(surname, firstName);
+    return entry::displayText(surname, firstName);
 }
 
-inline qint32 RandomCode(QRandomGenerator& random)
+inline qint32 randomCode(QRandomGenerator& random)
 {
-    return entry::MakeCode(random.bounded(1930, 2020), random.bounded(2));
+    return entry::makeCode(random.bounded(1930, 2020), random.bounded(2));
 }
 
 /// `count` rows in the order they were made up, the same ones for the same seed.
-inline QList<EntryRow> RandomRows(int count, quint32 seed)
+inline QList<EntryRow> randomRows(int count, quint32 seed)
 {
     QRandomGenerator random(seed);
     QList<EntryRow> rows;
     rows.reserve(count);
     for (int i = 0; i < count; ++i) {
-        QString text = RandomName(random);
-        rows.append({std::move(text), RandomCode(random)});
+        QString text = randomName(random);
+        rows.append({std::move(text), randomCode(random)});
     }
     return rows;
 }

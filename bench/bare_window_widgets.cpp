@@ -64,7 +64,7 @@ const QStringList kEvents = {
 
 // Editable and empty at the start, as the window's lists are: the editable field, its completer
 // and the measuring of the items are the part of a combo box that costs.
-QComboBox* ListBox(QWidget* parent, const QStringList& texts)
+QComboBox* listBox(QWidget* parent, const QStringList& texts)
 {
     auto* box = new QComboBox(parent);
     box->setEditable(true);
@@ -112,8 +112,8 @@ int main(int argc, char** argv)
     auto* autoNames = new QCheckBox(&window);
     auto* list = new QListView(&window);
     list->setMinimumWidth(360);
-    QComboBox* club = ListBox(&window, kClubs);
-    QComboBox* event = ListBox(&window, kEvents);
+    QComboBox* club = listBox(&window, kClubs);
+    QComboBox* event = listBox(&window, kEvents);
 
     auto* left = new QGridLayout;
     left->setColumnStretch(1, 1);

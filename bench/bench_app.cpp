@@ -48,16 +48,16 @@
 
 namespace {
 
-QTemporaryDir& WorkDir()
+QTemporaryDir& workDir()
 {
     static QTemporaryDir dir;
     return dir;
 }
 
 /// `bytes` as a file in the work folder.
-QString WriteFile(const QString& name, const QByteArray& bytes)
+QString writeFile(const QString& name, const QByteArray& bytes)
 {
-    const QString path = WorkDir().filePath(name);
+    const QString path = workDir().filePath(name);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         std::abort();
@@ -65,32 +65,32 @@ QString WriteFile(const QString& name, const QByteArray& bytes)
 }
 
 /// The 100,000-entry registration on disk.
-QString BigFile()
+QString bigFile()
 {
-    static const QString path = WriteFile(QStringLiteral("gross.mdg"), bench::BigFileBytes());
+    static const QString path = writeFile(QStringLiteral("gross.mdg"), bench::bigFileBytes());
     return path;
 }
 
 /// The same less its last entry: loaded over the full list it changes the number of rows, so
 /// the new layout shows in the scroll range.
-QString BigFileLessOne()
+QString bigFileLessOne()
 {
     static const QString path =
-        WriteFile(QStringLiteral("gross-1.mdg"),
-                  entryfile::Write(QStringLiteral("TV Musterstadt"), QStringLiteral("Gauturnfest"),
-                                   bench::BigFileRows().first(bench::kBigFileEntries - 1)));
+        writeFile(QStringLiteral("gross-1.mdg"),
+                  entryfile::write(QStringLiteral("TV Musterstadt"), QStringLiteral("Gauturnfest"),
+                                   bench::bigFileRows().first(bench::kBigFileEntries - 1)));
     return path;
 }
 
-CIconListBox& EntryList(const CEntryDlg& dlg)
+CIconListBox& entryList(const CEntryDlg& dlg)
 {
     return *static_cast<CIconListBox*>(dlg.GetDlgItem(CEntryDlg::IDC_ENTRIES));
 }
 
 /// Any message box means the benchmark left the path it means to measure.
-void AbortOnMessageBox()
+void abortOnMessageBox()
 {
-    msgbox::SetPresenter([](QWidget*, const msgbox::Request& r) {
+    msgbox::setPresenter([](QWidget*, const msgbox::Request& r) {
         std::fprintf(stderr, "unexpected message: %s\n", qPrintable(r.text));
         std::abort();
         return msgbox::Answer::Ok;
@@ -98,15 +98,15 @@ void AbortOnMessageBox()
 }
 
 /// "Laden" with the file dialog answered by `path`.
-void LoadInto(CEntryDlg& dlg, const QString& path)
+void loadInto(CEntryDlg& dlg, const QString& path)
 {
-    filedlg::SetFilePresenter(
+    filedlg::setFilePresenter(
         [path](QWidget*, const filedlg::FileRequest&) { return std::optional<QString>(path); });
     dlg.OnLoad();
-    filedlg::SetFilePresenter({});
+    filedlg::setFilePresenter({});
 }
 
-std::int64_t SteadyNowNs()
+std::int64_t steadyNowNs()
 {
     // steady_clock is CLOCK_MONOTONIC, one clock for all processes of the machine, so a time
     // taken in the child can be compared with one taken here.
@@ -115,7 +115,7 @@ std::int64_t SteadyNowNs()
         .count();
 }
 
-long PeakResidentKiB()
+long peakResidentKiB()
 {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
@@ -134,48 +134,48 @@ constexpr char kChildPeakMemory[] = "--child=peak-memory";
 /// Sets the program up as main() and CEntryApp::InitInstance do and runs its window; after the
 /// window's first paint it loads `file`, waits until the list is painted, prints
 /// "peak_kib <VmHWM>" and closes the window.
-int RunProgramAsChild(int argc, char** argv, const QString& file)
+int runProgramAsChild(int argc, char** argv, const QString& file)
 {
     CEntryApp app(argc, argv);
-    AbortOnMessageBox();
+    abortOnMessageBox();
     {
         CEntryDlg dlg;
-        dlg.ApplySettings(Settings::Read(CEntryApp::applicationName()));
+        dlg.applySettings(Settings::read(CEntryApp::applicationName()));
         dlg.OnInitDialog();
         dlg.setWindowModality(Qt::WindowModal);
         bench::PaintWatcher windowPainted(&dlg);
-        windowPainted.AfterNextPaint([&] {
-            bench::PaintWatcher listPainted(EntryList(dlg).viewport());
-            LoadInto(dlg, file);
-            if (!listPainted.Wait() || EntryList(dlg).GetCount() != bench::kBigFileEntries)
+        windowPainted.afterNextPaint([&] {
+            bench::PaintWatcher listPainted(entryList(dlg).viewport());
+            loadInto(dlg, file);
+            if (!listPainted.wait() || entryList(dlg).GetCount() != bench::kBigFileEntries)
                 std::abort();
-            std::printf("peak_kib %ld\n", PeakResidentKiB());
+            std::printf("peak_kib %ld\n", peakResidentKiB());
             std::fflush(stdout);
             dlg.done(0);
         });
         dlg.exec();
     }
-    help::Destroy();
+    help::destroy();
     return 0;
 }
 
 /// Runs this program as a child with `arguments` and returns its standard output; an empty one
 /// (and a failed benchmark, with the child's error output shown) when the child failed.
-QByteArray RunChild(benchmark::State& state, const QStringList& arguments,
+QByteArray runChild(benchmark::State& state, const QStringList& arguments,
                     std::int64_t* startedNs = nullptr,
                     const QString& program = QCoreApplication::applicationFilePath(),
                     const QString& preload = {})
 {
     // Settings of their own, as a user who has used the program before has them.
     static const QString configHome = [] {
-        const QString home = WorkDir().filePath(QStringLiteral("config"));
+        const QString home = workDir().filePath(QStringLiteral("config"));
         QDir().mkpath(home + QStringLiteral("/ZANDREL"));
         QSettings stored(home + QStringLiteral("/ZANDREL/") +
                              QFileInfo(QCoreApplication::applicationFilePath()).baseName() +
                              QStringLiteral(".conf"),
                          QSettings::IniFormat);
         stored.setValue(QStringLiteral("settings/autoSave"), 1);
-        stored.setValue(QStringLiteral("settings/path"), WorkDir().path());
+        stored.setValue(QStringLiteral("settings/path"), workDir().path());
         return home;
     }();
     QProcess process;
@@ -186,20 +186,20 @@ QByteArray RunChild(benchmark::State& state, const QStringList& arguments,
         env.insert(QStringLiteral("LD_PRELOAD"), preload);
     process.setProcessEnvironment(env);
     if (startedNs)
-        *startedNs = SteadyNowNs();
+        *startedNs = steadyNowNs();
     process.start(program, arguments);
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
         process.exitCode() != 0) {
         process.kill();
         std::fprintf(stderr, "%s", process.readAllStandardError().constData());
-        bench::Fail(state, "the child process failed");
+        bench::fail(state, "the child process failed");
         return {};
     }
     return process.readAllStandardOutput();
 }
 
 /// The number behind `key` in a child's output, or -1.
-long long ValueOf(const QByteArray& output, const char* key)
+long long valueOf(const QByteArray& output, const char* key)
 {
     for (const QByteArray& line : output.split('\n')) {
         const QList<QByteArray> words = line.split(' ');
@@ -211,7 +211,7 @@ long long ValueOf(const QByteArray& output, const char* key)
 
 // ---- the benchmarks --------------------------------------------------------------------------
 
-std::unique_ptr<CEntryDlg> OpenWindow()
+std::unique_ptr<CEntryDlg> openWindow()
 {
     auto dlg = std::make_unique<CEntryDlg>();
     dlg->OnInitDialog();
@@ -224,31 +224,31 @@ std::unique_ptr<CEntryDlg> OpenWindow()
 
 void BM_KeystrokeInNameFieldWithSelectedEntry(benchmark::State& state)
 {
-    auto dlg = OpenWindow();
-    CIconListBox& list = EntryList(*dlg);
+    auto dlg = openWindow();
+    CIconListBox& list = entryList(*dlg);
     static_cast<EntryListModel*>(list.model())
-        ->AddSorted(bench::RandomRows(static_cast<int>(state.range(0)), 4711));
+        ->addSorted(bench::randomRows(static_cast<int>(state.range(0)), 4711));
     const int row = list.GetCount() / 2;
     list.SetCurSel(row);
     dlg->OnSelChangeEntries();
     auto* field = qobject_cast<QLineEdit*>(dlg->GetDlgItem(CEntryDlg::IDC_NAME));
     field->setFocus();
     bench::PaintWatcher painted(list.viewport());
-    painted.Wait();
+    painted.wait();
     bool add = true;
     for (auto _ : state) {
         // One keystroke: the selected row follows the field at once; the clock runs until the
         // list has been painted with it.
-        painted.Reset();
+        painted.reset();
         QTest::keyClick(field, add ? Qt::Key_X : Qt::Key_Backspace);
         add = !add;
-        if (!painted.Wait()) {
-            bench::Fail(state, "the list was not painted after the keystroke");
+        if (!painted.wait()) {
+            bench::fail(state, "the list was not painted after the keystroke");
             break;
         }
     }
     if (list.GetCurSel() != row)
-        bench::Fail(state, "the selected row moved");
+        bench::fail(state, "the selected row moved");
 }
 BENCHMARK(BM_KeystrokeInNameFieldWithSelectedEntry)->Arg(10000)->Unit(benchmark::kMicrosecond);
 
@@ -258,25 +258,25 @@ BENCHMARK(BM_KeystrokeInNameFieldWithSelectedEntry)->Arg(10000)->Unit(benchmark:
 void BM_LoadUntilPainted(benchmark::State& state)
 {
     const bool overFullList = state.range(0) != 0;
-    auto dlg = OpenWindow();
-    CIconListBox& list = EntryList(*dlg);
+    auto dlg = openWindow();
+    CIconListBox& list = entryList(*dlg);
     bench::PaintWatcher painted(list.viewport());
-    const QString files[] = {BigFile(), BigFileLessOne()};
+    const QString files[] = {bigFile(), bigFileLessOne()};
     if (overFullList &&
-        !bench::ChangeListUntilPainted(state, list, painted, [&] { LoadInto(*dlg, files[1]); }))
+        !bench::changeListUntilPainted(state, list, painted, [&] { loadInto(*dlg, files[1]); }))
         return;
     int next = 0;
     for (auto _ : state) {
         const QString& file = files[next];
-        if (!bench::ChangeListUntilPainted(state, list, painted, [&] { LoadInto(*dlg, file); }))
+        if (!bench::changeListUntilPainted(state, list, painted, [&] { loadInto(*dlg, file); }))
             break;
         if (overFullList) {
             next = 1 - next;
             continue;
         }
         state.PauseTiming();
-        const bool emptied = bench::ChangeListUntilPainted(
-            state, list, painted, [&] { static_cast<EntryListModel*>(list.model())->Clear(); });
+        const bool emptied = bench::changeListUntilPainted(
+            state, list, painted, [&] { static_cast<EntryListModel*>(list.model())->clear(); });
         state.ResumeTiming();
         if (!emptied)
             break;
@@ -291,18 +291,18 @@ BENCHMARK(BM_LoadUntilPainted)
 
 void BM_SaveEndToEnd(benchmark::State& state)
 {
-    auto dlg = OpenWindow();
-    LoadInto(*dlg, BigFile());
-    const QString target = WorkDir().filePath(QStringLiteral("gespeichert.mdg"));
-    filedlg::SetFilePresenter(
+    auto dlg = openWindow();
+    loadInto(*dlg, bigFile());
+    const QString target = workDir().filePath(QStringLiteral("gespeichert.mdg"));
+    filedlg::setFilePresenter(
         [target](QWidget*, const filedlg::FileRequest&) { return std::optional<QString>(target); });
     for (auto _ : state)
         dlg->OnSave();
-    filedlg::SetFilePresenter({});
+    filedlg::setFilePresenter({});
     QByteArray saved;
-    if (textfile::LoadFile(target, saved) != textfile::LoadResult::Ok ||
-        entryfile::Read(saved, entry::CurrentUtcYear()).entries.size() != bench::kBigFileEntries)
-        bench::Fail(state, "the saved file does not hold all entries");
+    if (textfile::loadFile(target, saved) != textfile::LoadResult::Ok ||
+        entryfile::read(saved, entry::currentUtcYear()).entries.size() != bench::kBigFileEntries)
+        bench::fail(state, "the saved file does not hold all entries");
 }
 BENCHMARK(BM_SaveEndToEnd)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -326,7 +326,7 @@ void BM_StartToFirstPaint(benchmark::State& state)
     const auto start = [&](const QString& name) {
         std::int64_t started = 0;
         const long long painted =
-            ValueOf(RunChild(state, {}, &started, dir + QLatin1Char('/') + name, probe), "painted");
+            valueOf(runChild(state, {}, &started, dir + QLatin1Char('/') + name, probe), "painted");
         return painted < 0 ? -1.0 : static_cast<double>(painted - started) / 1e9;
     };
     int first = 0;
@@ -340,7 +340,7 @@ void BM_StartToFirstPaint(benchmark::State& state)
         }
         first = (first + 1) % kPrograms;
         if (failed) {
-            bench::Fail(state, "a child never painted its window");
+            bench::fail(state, "a child never painted its window");
             break;
         }
         for (int i = 0; i < kPrograms; ++i)
@@ -368,10 +368,10 @@ void BM_PeakMemory(benchmark::State& state)
     long long peakKiB = -1;
     for (auto _ : state) {
         const QByteArray output =
-            RunChild(state, {QString::fromLatin1(kChildPeakMemory), BigFile()});
-        peakKiB = ValueOf(output, "peak_kib");
+            runChild(state, {QString::fromLatin1(kChildPeakMemory), bigFile()});
+        peakKiB = valueOf(output, "peak_kib");
         if (peakKiB <= 0) {
-            bench::Fail(state, "the child reported no peak memory");
+            bench::fail(state, "the child reported no peak memory");
             break;
         }
     }
@@ -384,12 +384,12 @@ BENCHMARK(BM_PeakMemory)->Unit(benchmark::kMillisecond)->UseRealTime()->Iteratio
 int main(int argc, char** argv)
 {
     if (argc >= 3 && std::strcmp(argv[1], kChildPeakMemory) == 0)
-        return RunProgramAsChild(argc, argv, QString::fromLocal8Bit(argv[2]));
+        return runProgramAsChild(argc, argv, QString::fromLocal8Bit(argv[2]));
 
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zandrel"));
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, WorkDir().path());
-    AbortOnMessageBox();
-    return bench::RunBenchmarks(argc, argv);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, workDir().path());
+    abortOnMessageBox();
+    return bench::runBenchmarks(argc, argv);
 }

@@ -24,9 +24,9 @@ namespace {
 constexpr int kListSize = 100000;
 
 /// Rows to add, made up apart from the list's own so that they land all over it.
-const QList<EntryRow>& RowsToAdd()
+const QList<EntryRow>& rowsToAdd()
 {
-    static const QList<EntryRow> rows = bench::RandomRows(1000, 42);
+    static const QList<EntryRow> rows = bench::randomRows(1000, 42);
     return rows;
 }
 
@@ -42,11 +42,11 @@ struct ShownList
         list.m_pImageList = &pictures;
         list.resize(300, 600);
         list.setModel(&rows);
-        rows.AddSorted(bench::RandomRows(kListSize, 4711));
+        rows.addSorted(bench::randomRows(kListSize, 4711));
         bench::PaintWatcher painted(list.viewport());
         list.show();
         list.SetCurSel(kListSize / 2);
-        painted.Wait();
+        painted.wait();
     }
 
     CImageList pictures;
@@ -58,7 +58,7 @@ struct ShownList
 // outlives the QApplication crashes the program at exit.
 std::unique_ptr<ShownList> g_shownList;
 
-ShownList& ShownEntries()
+ShownList& shownEntries()
 {
     if (!g_shownList)
         g_shownList = std::make_unique<ShownList>();
@@ -69,37 +69,37 @@ ShownList& ShownEntries()
 void BM_SortedAddModelOnly(benchmark::State& state)
 {
     EntryListModel model;
-    model.AddSorted(bench::RandomRows(kListSize, 4711));
-    const QList<EntryRow>& rows = RowsToAdd();
+    model.addSorted(bench::randomRows(kListSize, 4711));
+    const QList<EntryRow>& rows = rowsToAdd();
     qsizetype next = 0;
     for (auto _ : state) {
         const EntryRow& row = rows.at(next++ % rows.size());
-        const int index = model.AddSorted(row.text, row.code);
+        const int index = model.addSorted(row.text, row.code);
         state.PauseTiming();
-        model.Remove(index);
+        model.remove(index);
         state.ResumeTiming();
     }
-    state.counters["rows"] = model.Count();
+    state.counters["rows"] = model.count();
 }
 BENCHMARK(BM_SortedAddModelOnly)->Unit(benchmark::kMicrosecond);
 
 // "Hinzu" as the user sees it: the add, the view's layout of all rows and the repaint.
 void BM_SortedAddUntilPainted(benchmark::State& state)
 {
-    CIconListBox& list = ShownEntries().list;
-    EntryListModel& model = ShownEntries().rows;
+    CIconListBox& list = shownEntries().list;
+    EntryListModel& model = shownEntries().rows;
     bench::PaintWatcher painted(list.viewport());
-    const QList<EntryRow>& rows = RowsToAdd();
+    const QList<EntryRow>& rows = rowsToAdd();
     qsizetype next = 0;
     for (auto _ : state) {
         const EntryRow& row = rows.at(next++ % rows.size());
         int index = -1;
-        if (!bench::ChangeListUntilPainted(state, list, painted,
-                                           [&] { index = model.AddSorted(row.text, row.code); }))
+        if (!bench::changeListUntilPainted(state, list, painted,
+                                           [&] { index = model.addSorted(row.text, row.code); }))
             break;
         state.PauseTiming();
         const bool restored =
-            bench::ChangeListUntilPainted(state, list, painted, [&] { model.Remove(index); });
+            bench::changeListUntilPainted(state, list, painted, [&] { model.remove(index); });
         state.ResumeTiming();
         if (!restored)
             break;
@@ -113,17 +113,17 @@ BENCHMARK(BM_SortedAddUntilPainted)->Unit(benchmark::kMillisecond);
 // cost about what one into an empty list does).
 void BM_BulkAddModelOnly(benchmark::State& state)
 {
-    const QList<EntryRow> rows = bench::RandomRows(static_cast<int>(state.range(0)), 44);
-    const QList<EntryRow> there = bench::RandomRows(static_cast<int>(state.range(1)), 45);
+    const QList<EntryRow> rows = bench::randomRows(static_cast<int>(state.range(0)), 44);
+    const QList<EntryRow> there = bench::randomRows(static_cast<int>(state.range(1)), 45);
     for (auto _ : state) {
         state.PauseTiming();
         QList<EntryRow> copy = rows;
         copy.detach();
         EntryListModel model;
-        model.AddSorted(there);
+        model.addSorted(there);
         state.ResumeTiming();
-        model.AddSorted(std::move(copy));
-        benchmark::DoNotOptimize(model.Count());
+        model.addSorted(std::move(copy));
+        benchmark::DoNotOptimize(model.count());
     }
 }
 BENCHMARK(BM_BulkAddModelOnly)
@@ -136,24 +136,24 @@ BENCHMARK(BM_BulkAddModelOnly)
 // one go, until the list is painted.
 void BM_BulkAddUntilPainted(benchmark::State& state)
 {
-    const QList<EntryRow> rows = bench::RandomRows(static_cast<int>(state.range(0)), 44);
+    const QList<EntryRow> rows = bench::randomRows(static_cast<int>(state.range(0)), 44);
     EntryListModel model;
     CIconListBox list;
     list.setModel(&model);
     list.resize(300, 600);
     bench::PaintWatcher painted(list.viewport());
     list.show();
-    painted.Wait();
+    painted.wait();
     // The loaded rows are handed over, as "Laden" does; the copy is made outside the clock.
     QList<EntryRow> copy = rows;
     copy.detach();
     for (auto _ : state) {
-        if (!bench::ChangeListUntilPainted(state, list, painted,
-                                           [&] { model.AddSorted(std::move(copy)); }))
+        if (!bench::changeListUntilPainted(state, list, painted,
+                                           [&] { model.addSorted(std::move(copy)); }))
             break;
         state.PauseTiming();
         const bool emptied =
-            bench::ChangeListUntilPainted(state, list, painted, [&] { model.Clear(); });
+            bench::changeListUntilPainted(state, list, painted, [&] { model.clear(); });
         copy = rows;
         copy.detach();
         state.ResumeTiming();
@@ -169,7 +169,7 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const int result = bench::RunBenchmarks(argc, argv);
+    const int result = bench::runBenchmarks(argc, argv);
     g_shownList.reset();
     return result;
 }

@@ -17,13 +17,13 @@
 
 namespace {
 
-using bench::BigFileBytes;
+using bench::bigFileBytes;
 using bench::kBigFileEntries;
 
 // The floor: find the line ends and keep a view of each line, nothing else.
 void BM_SplitLinesIntoViews(benchmark::State& state)
 {
-    const QByteArray& bytes = BigFileBytes();
+    const QByteArray& bytes = bigFileBytes();
     for (auto _ : state) {
         std::vector<QByteArrayView> lines;
         lines.reserve(static_cast<size_t>(bytes.size() / 40));
@@ -44,7 +44,7 @@ BENCHMARK(BM_SplitLinesIntoViews)->Unit(benchmark::kMillisecond);
 // What splitting into lines costs as soon as each line is a string of its own.
 void BM_SplitLinesIntoByteArrays(benchmark::State& state)
 {
-    const QByteArray& bytes = BigFileBytes();
+    const QByteArray& bytes = bigFileBytes();
     for (auto _ : state) {
         QList<QByteArray> lines = bytes.split('\n');
         benchmark::DoNotOptimize(lines.data());
@@ -55,11 +55,11 @@ BENCHMARK(BM_SplitLinesIntoByteArrays)->Unit(benchmark::kMillisecond);
 
 void BM_Read(benchmark::State& state)
 {
-    const QByteArray& bytes = BigFileBytes();
+    const QByteArray& bytes = bigFileBytes();
     for (auto _ : state) {
-        entryfile::Content content = entryfile::Read(bytes, 2026);
+        entryfile::Content content = entryfile::read(bytes, 2026);
         if (content.entries.size() != kBigFileEntries) {
-            bench::Fail(state, "wrong number of entries");
+            bench::fail(state, "wrong number of entries");
             break;
         }
         benchmark::DoNotOptimize(content.entries.data());
@@ -70,9 +70,9 @@ BENCHMARK(BM_Read)->Unit(benchmark::kMillisecond);
 
 void BM_Write(benchmark::State& state)
 {
-    const QList<EntryRow>& entries = bench::BigFileRows();
+    const QList<EntryRow>& entries = bench::bigFileRows();
     for (auto _ : state) {
-        QByteArray bytes = entryfile::Write(QStringLiteral("TV Musterstadt"),
+        QByteArray bytes = entryfile::write(QStringLiteral("TV Musterstadt"),
                                             QStringLiteral("Gauturnfest"), entries);
         benchmark::DoNotOptimize(bytes.data());
     }
@@ -83,10 +83,10 @@ void BM_SaveFile(benchmark::State& state)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Gauturnfest 2026 TV Musterstadt.mdg"));
-    const QByteArray& bytes = BigFileBytes();
+    const QByteArray& bytes = bigFileBytes();
     for (auto _ : state) {
-        if (textfile::SaveFile(path, bytes) != textfile::SaveResult::Ok) {
-            bench::Fail(state, "save failed");
+        if (textfile::saveFile(path, bytes) != textfile::SaveResult::Ok) {
+            bench::fail(state, "save failed");
             break;
         }
     }
@@ -95,46 +95,46 @@ void BM_SaveFile(benchmark::State& state)
 BENCHMARK(BM_SaveFile)->Unit(benchmark::kMillisecond);
 
 /// The big file saved into dir; empty (and the benchmark failed) when it could not be saved.
-QString SaveBigFile(benchmark::State& state, const QTemporaryDir& dir)
+QString saveBigFile(benchmark::State& state, const QTemporaryDir& dir)
 {
     const QString path = dir.filePath(QStringLiteral("meldung.mdg"));
-    if (textfile::SaveFile(path, BigFileBytes()) == textfile::SaveResult::Ok)
+    if (textfile::saveFile(path, bigFileBytes()) == textfile::SaveResult::Ok)
         return path;
-    bench::Fail(state, "save failed");
+    bench::fail(state, "save failed");
     return {};
 }
 
 void BM_LoadFile(benchmark::State& state)
 {
     QTemporaryDir dir;
-    const QString path = SaveBigFile(state, dir);
+    const QString path = saveBigFile(state, dir);
     if (path.isEmpty())
         return;
     for (auto _ : state) {
         QByteArray bytes;
-        if (textfile::LoadFile(path, bytes) != textfile::LoadResult::Ok) {
-            bench::Fail(state, "load failed");
+        if (textfile::loadFile(path, bytes) != textfile::LoadResult::Ok) {
+            bench::fail(state, "load failed");
             break;
         }
         benchmark::DoNotOptimize(bytes.data());
     }
-    state.SetBytesProcessed(state.iterations() * BigFileBytes().size());
+    state.SetBytesProcessed(state.iterations() * bigFileBytes().size());
 }
 BENCHMARK(BM_LoadFile)->Unit(benchmark::kMillisecond);
 
 void BM_LoadFileAndRead(benchmark::State& state)
 {
     QTemporaryDir dir;
-    const QString path = SaveBigFile(state, dir);
+    const QString path = saveBigFile(state, dir);
     if (path.isEmpty())
         return;
     for (auto _ : state) {
         QByteArray bytes;
-        if (textfile::LoadFile(path, bytes) != textfile::LoadResult::Ok) {
-            bench::Fail(state, "load failed");
+        if (textfile::loadFile(path, bytes) != textfile::LoadResult::Ok) {
+            bench::fail(state, "load failed");
             break;
         }
-        entryfile::Content content = entryfile::Read(bytes, 2026);
+        entryfile::Content content = entryfile::read(bytes, 2026);
         benchmark::DoNotOptimize(content.entries.data());
     }
 }
@@ -144,5 +144,5 @@ BENCHMARK(BM_LoadFileAndRead)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    return bench::RunBenchmarks(argc, argv);
+    return bench::runBenchmarks(argc, argv);
 }

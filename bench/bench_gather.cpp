@@ -42,78 +42,78 @@ struct Region
             // Written plainly: the safe save's sync per file would only slow down the set-up.
             QFile file(dir.filePath(event + u' ' + club + QStringLiteral(".mdg")));
             if (!file.open(QIODevice::WriteOnly) ||
-                !file.write(entryfile::Write(club, event,
-                                             bench::RandomRows(kPerFile, static_cast<quint32>(f)))))
+                !file.write(entryfile::write(club, event,
+                                             bench::randomRows(kPerFile, static_cast<quint32>(f)))))
                 qFatal("cannot write the region's files");
         }
     }
 };
 
-const Region& TheRegion()
+const Region& theRegion()
 {
     static const Region region;
     return region;
 }
 
-void CountPeak(benchmark::State& state)
+void countPeak(benchmark::State& state)
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     state.counters["peak_MiB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
 
-bool Complete(benchmark::State& state, const gather::Result& result)
+bool complete(benchmark::State& state, const gather::Result& result)
 {
-    if (result.rows.size() == kFiles * kPerFile && result.AllRead())
+    if (result.rows.size() == kFiles * kPerFile && result.allRead())
         return true;
-    bench::Fail(state, "not every participant was gathered");
+    bench::fail(state, "not every participant was gathered");
     return false;
 }
 
 void BM_Gather(benchmark::State& state)
 {
-    const Region& region = TheRegion();
+    const Region& region = theRegion();
     for (auto _ : state) {
-        const gather::Result result = gather::Run(region.options);
-        if (!Complete(state, result))
+        const gather::Result result = gather::run(region.options);
+        if (!complete(state, result))
             break;
     }
-    CountPeak(state);
+    countPeak(state);
 }
 BENCHMARK(BM_Gather)->Unit(benchmark::kMillisecond);
 
 // Gathering and then writing the list as the organiser asks for it, in one of the two formats.
 template <bool (*Write)(const QString&, const gather::Result&, QString*)>
-void GatherAndWrite(benchmark::State& state, const char* name)
+void gatherAndWrite(benchmark::State& state, const char* name)
 {
-    const Region& region = TheRegion();
+    const Region& region = theRegion();
     QTemporaryDir out;
     for (auto _ : state) {
-        const gather::Result result = gather::Run(region.options);
+        const gather::Result result = gather::run(region.options);
         QString error;
-        if (!Complete(state, result) ||
-            !Write(out.filePath(QString::fromLatin1(name)), result, &error)) {
-            bench::Fail(state, "the list was not written");
+        if (!complete(state, result) ||
+            !writeXlsx(out.filePath(QString::fromLatin1(name)), result, &error)) {
+            bench::fail(state, "the list was not written");
             break;
         }
     }
-    CountPeak(state);
+    countPeak(state);
 }
 
-bool WriteXlsx(const QString& path, const gather::Result& result, QString* error)
+bool writeXlsx(const QString& path, const gather::Result& result, QString* error)
 {
-    return gather::WriteXlsx(path, result, error);
+    return gather::writeXlsx(path, result, error);
 }
 
 void BM_GatherAndWriteXlsx(benchmark::State& state)
 {
-    GatherAndWrite<WriteXlsx>(state, "liste.xlsx");
+    gatherAndWrite<writeXlsx>(state, "liste.xlsx");
 }
 BENCHMARK(BM_GatherAndWriteXlsx)->Unit(benchmark::kMillisecond);
 
 void BM_GatherAndWriteCsv(benchmark::State& state)
 {
-    GatherAndWrite<gather::WriteCsv>(state, "liste.csv");
+    gatherAndWrite<gather::writeCsv>(state, "liste.csv");
 }
 BENCHMARK(BM_GatherAndWriteCsv)->Unit(benchmark::kMillisecond);
 
@@ -121,5 +121,5 @@ BENCHMARK(BM_GatherAndWriteCsv)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    return bench::RunBenchmarks(argc, argv);
+    return bench::runBenchmarks(argc, argv);
 }

@@ -13,13 +13,13 @@ void BM_RunTestMail(benchmark::State& state)
     const MailServers servers;
     int shown = 0;
     for (auto _ : state)
-        RunTestMail(servers.settings, [&](const std::string&) { ++shown; });
-    const std::string delivered = servers.Delivered();
+        runTestMail(servers.settings, [&](const std::string&) { ++shown; });
+    const std::string delivered = servers.delivered();
     std::size_t messages = 0;
     for (std::size_t at = 0; (at = delivered.find("SUBJECT:", at)) != std::string::npos; ++at)
         ++messages;
     if (shown != 0 || messages != static_cast<std::size_t>(state.iterations()))
-        bench::Fail(state, "a run did not go through");
+        bench::fail(state, "a run did not go through");
 }
 BENCHMARK(BM_RunTestMail)->Unit(benchmark::kMillisecond)->Iterations(20);
 
@@ -27,5 +27,5 @@ BENCHMARK(BM_RunTestMail)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 int main(int argc, char** argv)
 {
-    return bench::RunBenchmarks(argc, argv);
+    return bench::runBenchmarks(argc, argv);
 }

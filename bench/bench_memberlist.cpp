@@ -25,11 +25,11 @@ constexpr int kMembers = 10000;
 constexpr int kListEntries = 100000;
 
 /// The entry list, in the order the window keeps it.
-const QList<EntryRow>& List()
+const QList<EntryRow>& list()
 {
     static const QList<EntryRow> rows = [] {
-        QList<EntryRow> list = bench::RandomRows(kListEntries, 7);
-        const QCollator order = collation::ListCollator();
+        QList<EntryRow> list = bench::randomRows(kListEntries, 7);
+        const QCollator order = collation::listCollator();
         std::stable_sort(list.begin(), list.end(), [&](const EntryRow& a, const EntryRow& b) {
             return order.compare(a.text, b.text) < 0;
         });
@@ -39,20 +39,20 @@ const QList<EntryRow>& List()
 }
 
 /// The member list as a club program exports it: UTF-8, semicolons, CR LF.
-const QByteArray& MemberFile()
+const QByteArray& memberFile()
 {
     static const QByteArray bytes = [] {
-        const QList<EntryRow> members = bench::RandomRows(kMembers, 11);
+        const QList<EntryRow> members = bench::randomRows(kMembers, 11);
         QString text = QStringLiteral("Vorname;Nachname;Geburtsdatum;Geschlecht\r\n");
         for (int i = 0; i < kMembers; ++i) {
-            const EntryRow& row = i % 10 == 0 ? List()[i * 7] : members[i];
-            const entry::Names names = entry::SplitDisplayText(row.text);
+            const EntryRow& row = i % 10 == 0 ? list()[i * 7] : members[i];
+            const entry::Names names = entry::splitDisplayText(row.text);
             text += QStringLiteral("%1;%2;%3.%4.%5;%6\r\n")
                         .arg(names.firstName, names.name)
                         .arg(i % 28 + 1)
                         .arg(i % 12 + 1)
-                        .arg(entry::YearOf(row.code))
-                        .arg(entry::GenderOf(row.code) ? u"männlich" : u"weiblich");
+                        .arg(entry::yearOf(row.code))
+                        .arg(entry::genderOf(row.code) ? u"männlich" : u"weiblich");
         }
         return text.toUtf8();
     }();
@@ -61,17 +61,17 @@ const QByteArray& MemberFile()
 
 void BM_ParseAndEvaluate(benchmark::State& state)
 {
-    const QByteArray& bytes = MemberFile();
-    const QList<EntryRow>& list = List();
+    const QByteArray& bytes = memberFile();
+    const QList<EntryRow>& entries = list();
     for (auto _ : state) {
-        const memberlist::Parsed parsed = memberlist::Parse(bytes);
-        const QList<memberlist::Candidate> rows = memberlist::Evaluate(
-            parsed.table, memberlist::MapHeader(parsed.table.header), 2026, list);
+        const memberlist::Parsed parsed = memberlist::parse(bytes);
+        const QList<memberlist::Candidate> rows = memberlist::evaluate(
+            parsed.table, memberlist::mapHeader(parsed.table.header), 2026, entries);
         const auto inList = std::count_if(rows.begin(), rows.end(), [](const auto& c) {
             return (c.problems & memberlist::InList) != 0;
         });
         if (rows.size() != kMembers || inList < kMembers / 10) {
-            bench::Fail(state, "the rows or the duplicates are not what the file holds");
+            bench::fail(state, "the rows or the duplicates are not what the file holds");
             break;
         }
     }
@@ -82,18 +82,18 @@ void BM_OpenPreview(benchmark::State& state)
 {
     for (auto _ : state) {
         // From the file's bytes to the painted table, as after the file dialog closes.
-        memberlist::Parsed parsed = memberlist::Parse(MemberFile());
-        auto preview = std::make_unique<ImportDialog>(std::move(parsed.table), List(), 2026,
+        memberlist::Parsed parsed = memberlist::parse(memberFile());
+        auto preview = std::make_unique<ImportDialog>(std::move(parsed.table), list(), 2026,
                                                       QStringLiteral("mitglieder.csv"));
         auto* table = preview->findChild<QTableView*>(QStringLiteral("importTable"));
         bench::PaintWatcher painted(table->viewport());
         preview->show();
-        const bool shown = painted.Wait() && table->model()->rowCount() == kMembers;
+        const bool shown = painted.wait() && table->model()->rowCount() == kMembers;
         state.PauseTiming(); // closing is not part of the wait
         preview.reset();
         state.ResumeTiming();
         if (!shown) {
-            bench::Fail(state, "the preview was not painted with every row");
+            bench::fail(state, "the preview was not painted with every row");
             break;
         }
     }
@@ -106,5 +106,5 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    return bench::RunBenchmarks(argc, argv);
+    return bench::runBenchmarks(argc, argv);
 }

@@ -38,11 +38,11 @@ private:
     bool m_seen = false;
 };
 
-void InstallProbe()
+void installProbe()
 {
     QCoreApplication::instance()->installEventFilter(new FirstPaintProbe);
 }
 
 } // namespace
 
-Q_COREAPP_STARTUP_FUNCTION(InstallProbe)
+Q_COREAPP_STARTUP_FUNCTION(installProbe)

@@ -4,7 +4,7 @@ namespace lists {
 
 // Both lists are kept in the entry list's order (German, ignoring case), as the window shows them.
 
-QStringList Clubs()
+QStringList clubs()
 {
     return {
         QStringLiteral("DJK Kirchdorf"),
@@ -36,7 +36,7 @@ QStringList Clubs()
     };
 }
 
-QStringList Events()
+QStringList events()
 {
     return {
         QStringLiteral("Gaubergfest"),

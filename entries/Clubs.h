@@ -6,9 +6,9 @@
 namespace lists {
 
 /// The 26 clubs of the region, in no particular order (the list sorts them).
-QStringList Clubs();
+QStringList clubs();
 
 /// The events, in the order they are added.
-QStringList Events();
+QStringList events();
 
 } // namespace lists

@@ -6,23 +6,23 @@
 
 namespace collation {
 
-QLocale ListLocale()
+QLocale listLocale()
 {
     return QLocale(QLocale::German, QLocale::Germany);
 }
 
-QCollator ListCollator()
+QCollator listCollator()
 {
-    QCollator collator(ListLocale());
+    QCollator collator(listLocale());
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     return collator;
 }
 
-QByteArray Key(QStringView text)
+QByteArray key(QStringView text)
 {
     // One collator for the whole run: opening an ICU collator costs far more than a key.
     static const CollationKeys keys;
-    return keys.KeyOf(text);
+    return keys.keyOf(text);
 }
 
 } // namespace collation
@@ -32,7 +32,7 @@ namespace {
 // The first eight bytes of a key as one number, so that most comparisons in a sort are decided
 // without following a pointer into the key buffer. A key has no NUL but its last byte, so padding
 // a short key with zeros keeps the order.
-quint64 KeyPrefix(QByteArrayView key)
+quint64 keyPrefix(QByteArrayView key)
 {
     quint64 prefix = 0;
     for (qsizetype i = 0; i < 8; ++i)
@@ -48,13 +48,13 @@ CollationKeys::CollationKeys()
     // for a case-insensitive comparison (secondary strength ignores case, not accents); any other
     // setting would give keys that disagree with the list's single adds.
     UErrorCode status = U_ZERO_ERROR;
-    m_collator = ucol_open(collation::ListLocale().name().toLatin1().constData(), &status);
+    m_collator = ucol_open(collation::listLocale().name().toLatin1().constData(), &status);
     ucol_setAttribute(m_collator, UCOL_NORMALIZATION_MODE, UCOL_ON, &status);
     ucol_setAttribute(m_collator, UCOL_STRENGTH, UCOL_SECONDARY, &status);
     ucol_setAttribute(m_collator, UCOL_NUMERIC_COLLATION, UCOL_OFF, &status);
     ucol_setAttribute(m_collator, UCOL_ALTERNATE_HANDLING, UCOL_NON_IGNORABLE, &status);
     if (U_FAILURE(status))
-        qFatal("Kein ICU-Collator für %s: %s", qPrintable(collation::ListLocale().name()),
+        qFatal("Kein ICU-Collator für %s: %s", qPrintable(collation::listLocale().name()),
                u_errorName(status));
 }
 
@@ -63,7 +63,7 @@ CollationKeys::~CollationKeys()
     ucol_close(m_collator);
 }
 
-void CollationKeys::Reserve(qsizetype count, qsizetype bytesEach)
+void CollationKeys::reserve(qsizetype count, qsizetype bytesEach)
 {
     m_ends.reserve(static_cast<size_t>(count));
     m_bytes.reserve(count * bytesEach);
@@ -71,18 +71,18 @@ void CollationKeys::Reserve(qsizetype count, qsizetype bytesEach)
 
 void CollationKeys::Add(QStringView text)
 {
-    AppendKey(m_bytes, text);
+    appendKey(m_bytes, text);
     m_ends.push_back(m_bytes.size());
 }
 
-QByteArray CollationKeys::KeyOf(QStringView text) const
+QByteArray CollationKeys::keyOf(QStringView text) const
 {
     QByteArray key;
-    AppendKey(key, text);
+    appendKey(key, text);
     return key;
 }
 
-void CollationKeys::AppendKey(QByteArray& out, QStringView text) const
+void CollationKeys::appendKey(QByteArray& out, QStringView text) const
 {
     // QCollator puts an empty text before every other one, even before a text that holds only
     // characters the collator ignores (whose ICU key equals the empty text's); the first byte
@@ -106,13 +106,13 @@ void CollationKeys::AppendKey(QByteArray& out, QStringView text) const
     }
 }
 
-QByteArrayView CollationKeys::Key(qsizetype i) const
+QByteArrayView CollationKeys::key(qsizetype i) const
 {
     const qsizetype start = i == 0 ? 0 : m_ends[static_cast<size_t>(i - 1)];
     return QByteArrayView(m_bytes).sliced(start, m_ends[static_cast<size_t>(i)] - start);
 }
 
-std::vector<quint32> CollationKeys::Order(std::span<const quint32> major) const
+std::vector<quint32> CollationKeys::order(std::span<const quint32> major) const
 {
     struct Item
     {
@@ -123,7 +123,7 @@ std::vector<quint32> CollationKeys::Order(std::span<const quint32> major) const
     std::vector<Item> items(m_ends.size());
     for (size_t i = 0; i < items.size(); ++i) {
         items[i] = {major.empty() ? 0u : major[i], static_cast<quint32>(i),
-                    KeyPrefix(Key(static_cast<qsizetype>(i)))};
+                    keyPrefix(key(static_cast<qsizetype>(i)))};
     }
     // The number decides between equal keys, so the plain (unstable) sort gives a stable order.
     std::sort(items.begin(), items.end(), [this](const Item& a, const Item& b) {
@@ -131,8 +131,8 @@ std::vector<quint32> CollationKeys::Order(std::span<const quint32> major) const
             return a.major < b.major;
         if (a.prefix != b.prefix)
             return a.prefix < b.prefix;
-        const QByteArrayView ka = Key(a.number);
-        const QByteArrayView kb = Key(b.number);
+        const QByteArrayView ka = key(a.number);
+        const QByteArrayView kb = key(b.number);
         if (ka.size() > 8 && kb.size() > 8) {
             const size_t common = static_cast<size_t>(std::min(ka.size(), kb.size()) - 8);
             // Only the last byte of a key is NUL, so keys that agree this far are the same key.

@@ -16,14 +16,14 @@ struct UCollator;
 namespace collation {
 
 /// German (Germany): the language of every name in the list.
-QLocale ListLocale();
+QLocale listLocale();
 
 /// A collator with the list's order: German, case-insensitive.
-QCollator ListCollator();
+QCollator listCollator();
 
-/// The collation key of one text: two texts compare equal under ListCollator() exactly when their
+/// The collation key of one text: two texts compare equal under listCollator() exactly when their
 /// keys are equal, and byte-wise comparison of keys gives the collator's order.
-QByteArray Key(QStringView text);
+QByteArray key(QStringView text);
 
 } // namespace collation
 
@@ -40,21 +40,21 @@ public:
     CollationKeys& operator=(const CollationKeys&) = delete;
 
     /// Makes room for `count` keys of about `bytesEach` bytes.
-    void Reserve(qsizetype count, qsizetype bytesEach = 32);
+    void reserve(qsizetype count, qsizetype bytesEach = 32);
     /// Adds the key of a text; keys are numbered in the order they are added, from 0.
     void Add(QStringView text);
     /// The key of a text, without adding it.
-    QByteArray KeyOf(QStringView text) const;
-    qsizetype Count() const { return static_cast<qsizetype>(m_ends.size()); }
+    QByteArray keyOf(QStringView text) const;
+    qsizetype count() const { return static_cast<qsizetype>(m_ends.size()); }
     /// The key's bytes: the sign of a byte-wise comparison of two keys is the collator's verdict.
-    QByteArrayView Key(qsizetype i) const;
+    QByteArrayView key(qsizetype i) const;
 
     /// The numbers of all keys, ordered by `major` (one value per key, when given), then by key,
     /// then by number: equal texts keep the order in which they were added.
-    std::vector<quint32> Order(std::span<const quint32> major = {}) const;
+    std::vector<quint32> order(std::span<const quint32> major = {}) const;
 
 private:
-    void AppendKey(QByteArray& out, QStringView text) const;
+    void appendKey(QByteArray& out, QStringView text) const;
 
     UCollator* m_collator = nullptr;
     QByteArray m_bytes;

@@ -6,12 +6,12 @@
 
 namespace entry {
 
-QString DisplayText(const QString& name, const QString& firstName)
+QString displayText(const QString& name, const QString& firstName)
 {
     return name + QLatin1Char(',') + firstName;
 }
 
-char32_t FirstControl(QStringView text)
+char32_t firstControl(QStringView text)
 {
     for (const QChar c : text) {
         const char16_t ch = c.unicode();
@@ -21,7 +21,7 @@ char32_t FirstControl(QStringView text)
     return 0;
 }
 
-unsigned Gaps(const Participant& participant, int currentUtcYear)
+unsigned gaps(const Participant& participant, int currentUtcYear)
 {
     const auto when = [](bool holds, Gap gap) { return holds ? unsigned(gap) : 0u; };
     return when(participant.firstName.isEmpty(), NoFirstName) |
@@ -29,13 +29,13 @@ unsigned Gaps(const Participant& participant, int currentUtcYear)
            when(CheckBirthYear(participant.year, currentUtcYear) == -1, YearOutside);
 }
 
-QString ShownName(const QString& text)
+QString shownName(const QString& text)
 {
-    const Names names = SplitDisplayText(text);
+    const Names names = splitDisplayText(text);
     return names.name + QStringLiteral(", ") + names.firstName;
 }
 
-Names SplitDisplayText(const QString& text)
+Names splitDisplayText(const QString& text)
 {
     const qsizetype comma = text.indexOf(QLatin1Char(','));
     if (comma < 0)
@@ -48,28 +48,28 @@ Names SplitDisplayText(const QString& text)
     return {name, text.mid(comma + 1)};
 }
 
-bool SameParticipant(const QString& textA, qint32 yearA, const QString& textB, qint32 yearB)
+bool sameParticipant(const QString& textA, qint32 yearA, const QString& textB, qint32 yearB)
 {
-    static const QCollator order = collation::ListCollator();
+    static const QCollator order = collation::listCollator();
     return yearA == yearB && order.compare(textA, textB) == 0;
 }
 
-QByteArray ParticipantKey(QStringView text, qint32 year)
+QByteArray participantKey(QStringView text, qint32 year)
 {
     // The collation key holds no NUL but its last byte, so the year behind it cannot run into it.
-    QByteArray key = collation::Key(text);
+    QByteArray key = collation::key(text);
     key.append(reinterpret_cast<const char*>(&year), sizeof year);
     return key;
 }
 
-int CurrentUtcYear()
+int currentUtcYear()
 {
     return QDateTime::currentDateTimeUtc().date().year();
 }
 
 int CheckBirthYear(int year)
 {
-    return CheckBirthYear(year, CurrentUtcYear());
+    return CheckBirthYear(year, currentUtcYear());
 }
 
 } // namespace entry

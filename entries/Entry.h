@@ -25,10 +25,10 @@ inline constexpr int kMostNameChars = 60;
 
 /// The first C0 or C1 control character (line breaks and tabs included) or DEL in text, 0 when
 /// there is none: none of them belongs in a name, and some (0x1A) would change the saved file.
-char32_t FirstControl(QStringView text);
+char32_t firstControl(QStringView text);
 
 /// Surname, one comma, first name; nothing added or removed.
-QString DisplayText(const QString& name, const QString& firstName);
+QString displayText(const QString& name, const QString& firstName);
 
 struct Names
 {
@@ -38,7 +38,7 @@ struct Names
 
 /// Splits a display text at its first comma. Without a comma the surname is empty and the whole
 /// text is the first name.
-Names SplitDisplayText(const QString& text);
+Names splitDisplayText(const QString& text);
 
 /// One participant as the fields, a member list or a file give it.
 struct Participant
@@ -58,22 +58,22 @@ enum Gap : unsigned
     NoGender = 1u << 2,
     YearOutside = 1u << 3, ///< outside the window of CheckBirthYear
 };
-unsigned Gaps(const Participant& participant, int currentUtcYear);
+unsigned gaps(const Participant& participant, int currentUtcYear);
 
 /// A display text as people read a name: "Meier, Anna" for "Meier,Anna".
-QString ShownName(const QString& text);
+QString shownName(const QString& text);
 
 /// The one rule for "the same participant", for the window's question before adding, the import
 /// and the gathering alike: the display texts are equal in the list's order (German, ignoring
 /// case, so "meier,anna" is "Meier,Anna" but "Muller" is not "Müller") and the years agree.
-bool SameParticipant(const QString& textA, qint32 yearA, const QString& textB, qint32 yearB);
+bool sameParticipant(const QString& textA, qint32 yearA, const QString& textB, qint32 yearB);
 
-/// A value that two participants share exactly when SameParticipant holds for them, for tables
+/// A value that two participants share exactly when sameParticipant holds for them, for tables
 /// that look participants up instead of comparing them pairwise.
-QByteArray ParticipantKey(QStringView text, qint32 year);
+QByteArray participantKey(QStringView text, qint32 year);
 
 /// (year << 1) | gender bit. Only the low bit of gender is used.
-constexpr qint32 MakeCode(qint32 year, int gender) noexcept
+constexpr qint32 makeCode(qint32 year, int gender) noexcept
 {
     // Written with unsigned arithmetic so that a year of -1 (a year read from a file outside the
     // window) gives the codes -2 and -1 without relying on signed overflow.
@@ -82,19 +82,19 @@ constexpr qint32 MakeCode(qint32 year, int gender) noexcept
 }
 
 /// The birth year: the code shifted right, keeping its sign.
-constexpr qint32 YearOf(qint32 code) noexcept
+constexpr qint32 yearOf(qint32 code) noexcept
 {
     return code >> 1;
 }
 
 /// 1 for male, 0 for female; also the index of the row's picture.
-constexpr int GenderOf(qint32 code) noexcept
+constexpr int genderOf(qint32 code) noexcept
 {
     return code & 1;
 }
 
 /// The year of the current date in UTC.
-int CurrentUtcYear();
+int currentUtcYear();
 
 /// A birth year is valid when currentYear - 100 < year < currentYear. Returns the year, or -1.
 constexpr int CheckBirthYear(int year, int currentYear) noexcept

@@ -4,7 +4,7 @@
 // row goes, how a loaded file or an import replaces or joins the rows, the counts, whether the
 // registration can be printed, whether anything is unsaved, and how each change of the rows is
 // undone and redone. It knows no widget: the window reads its fields, calls the document and shows
-// what comes back; the list view shows Model().
+// what comes back; the list view shows model().
 
 #include "entries/Entry.h"
 #include "entries/EntryListModel.h"
@@ -21,50 +21,50 @@ public:
     explicit EntryDocument(QObject* parent = nullptr);
 
     /// The rows, for a view to show. Changed only through the document.
-    EntryListModel* Model() { return &m_rows; }
+    EntryListModel* model() { return &m_rows; }
 
-    int Count() const { return m_rows.Count(); }
-    bool IsValidRow(int row) const { return m_rows.IsValidRow(row); }
+    int count() const { return m_rows.count(); }
+    bool isValidRow(int row) const { return m_rows.isValidRow(row); }
     /// Text and code of a valid row.
-    const QString& Text(int row) const { return m_rows.Text(row); }
-    qint32 Code(int row) const { return m_rows.Code(row); }
+    const QString& text(int row) const { return m_rows.text(row); }
+    qint32 code(int row) const { return m_rows.code(row); }
     /// The participants in list order, as they are saved and printed.
-    QList<EntryRow> Entries() const;
+    QList<EntryRow> entries() const;
 
     /// Club and event as chosen in the window; empty while none is chosen.
-    const QString& Club() const { return m_club; }
-    const QString& Event() const { return m_event; }
+    const QString& club() const { return m_club; }
+    const QString& event() const { return m_event; }
     /// What the lists show, whoever selected it (a load too): no change of its own.
-    void SetClub(const QString& club);
-    void SetEvent(const QString& event);
+    void setClub(const QString& club);
+    void setEvent(const QString& event);
     /// The user's choice: a change, also when it is the same item again.
-    void ChooseClub(const QString& club);
-    void ChooseEvent(const QString& event);
+    void chooseClub(const QString& club);
+    void chooseEvent(const QString& event);
     /// Participants can be edited and saved once club and event are chosen.
-    bool CanEdit() const { return !m_club.isEmpty() && !m_event.isEmpty(); }
+    bool canEdit() const { return !m_club.isEmpty() && !m_event.isEmpty(); }
 
-    /// Whether the list already holds the same participant (entry::SameParticipant).
-    bool Contains(const QString& text, qint32 year) const;
+    /// Whether the list already holds the same participant (entry::sameParticipant).
+    bool contains(const QString& text, qint32 year) const;
 
-    // Every change of the rows below is one step that Undo() takes back.
+    // Every change of the rows below is one step that undo() takes back.
 
     /// Adds a participant at its sorted place, after any equal texts; returns the row.
     int Add(const QString& text, qint32 code);
     /// Rewrites a row where it stands, without sorting again (the selected row, edited in the
     /// fields). code -1 keeps the row's code. Rewrites of one row follow each other as one step
-    /// until CloseEdit().
-    void UpdateRow(int row, const QString& text, qint32 code);
+    /// until closeEdit().
+    void updateRow(int row, const QString& text, qint32 code);
     /// Ends the step of the row being edited: the next rewrite is a step of its own.
-    void CloseEdit() { m_editOpen = false; }
+    void closeEdit() { m_editOpen = false; }
     /// The selected row was renamed in the fields, but the user meant a new participant: the row
     /// goes back to `original` and the new one is added at its sorted place, as one step that
     /// undoes to the list before the rename. Returns the new row.
-    int RestoreAndAdd(int row, const EntryRow& original, const QString& text, qint32 code);
+    int restoreAndAdd(int row, const EntryRow& original, const QString& text, qint32 code);
     /// Removes a row. False for a bad row.
-    bool Remove(int row);
+    bool remove(int row);
     /// A loaded file (`fileName` names the step) with its club and event: its rows instead of
     /// the current ones, each at its sorted place. The document then counts as saved.
-    void Load(QList<EntryRow> rows, const QString& club, const QString& event,
+    void load(QList<EntryRow> rows, const QString& club, const QString& event,
               const QString& fileName);
 
     enum class AddManyResult
@@ -74,7 +74,7 @@ public:
         TooMany, ///< the list would pass entry::kMaxEntries, which a load refuses: nothing changed
     };
     /// Adds an import's rows (`fileName` names the step), each at its sorted place.
-    AddManyResult AddMany(QList<EntryRow> rows, const QString& fileName = {});
+    AddManyResult addMany(QList<EntryRow> rows, const QString& fileName = {});
 
     struct Counts
     {
@@ -82,7 +82,7 @@ public:
         qsizetype male = 0;
     };
     /// Counted from the codes alone: this runs after every keystroke that edits a selected row.
-    Counts Totals() const;
+    Counts totals() const;
 
     /// Why the registration cannot be printed yet.
     enum class PrintBlock
@@ -91,29 +91,29 @@ public:
         NoClubOrEvent,
         Empty,
     };
-    PrintBlock PrintBlocker() const;
+    PrintBlock printBlocker() const;
 
-    bool CanUndo() const { return m_done > 0; }
-    bool CanRedo() const { return m_done < static_cast<qsizetype>(m_steps.size()); }
-    /// What Undo() and Redo() would do, e.g. "Entfernen von „Özdemir,Felix“"; empty when nothing.
-    QString UndoName() const
+    bool canUndo() const { return m_done > 0; }
+    bool canRedo() const { return m_done < static_cast<qsizetype>(m_steps.size()); }
+    /// What undo() and redo() would do, e.g. "Entfernen von „Özdemir,Felix“"; empty when nothing.
+    QString undoName() const
     {
-        return CanUndo() ? m_steps[static_cast<size_t>(m_done - 1)].name : QString();
+        return canUndo() ? m_steps[static_cast<size_t>(m_done - 1)].name : QString();
     }
-    QString RedoName() const
+    QString redoName() const
     {
-        return CanRedo() ? m_steps[static_cast<size_t>(m_done)].name : QString();
+        return canRedo() ? m_steps[static_cast<size_t>(m_done)].name : QString();
     }
-    void Undo();
-    void Redo();
+    void undo();
+    void redo();
 
     /// Unsaved changes: a step since the last save or load (undoing back to it is none), or a
     /// change outside the rows (club, event, a typed name) since then.
-    bool IsModified() const { return m_changedBesideRows || m_done != m_savedAt; }
+    bool isModified() const { return m_changedBesideRows || m_done != m_savedAt; }
     /// A change outside the rows and the choice: a name typed for a new participant.
-    void MarkChanged() { SetModified(true); }
+    void markChanged() { setModified(true); }
     /// Everything is saved now: called once after a successful save, and by a load.
-    void MarkSaved() { SetModified(false); }
+    void markSaved() { setModified(false); }
 
 Q_SIGNALS:
     /// Rows were added, removed, replaced or rewritten; club or event changed.
@@ -123,7 +123,7 @@ Q_SIGNALS:
     void clubEventRestored();
 
 private:
-    void SetModified(bool modified);
+    void setModified(bool modified);
 
     struct Step
     {
@@ -135,11 +135,11 @@ private:
         bool load = false;
     };
     /// A step named as the undo command shows it; `row` for a step of a single row.
-    static Step MakeStep(QString name, int row = -1);
-    void Push(Step step);
-    void Apply(const Step& step, bool forward);
+    static Step makeStep(QString name, int row = -1);
+    void push(Step step);
+    void apply(const Step& step, bool forward);
     /// Runs a change and tells whether the flag changed with it.
-    template <typename Change> void Changing(Change change);
+    template <typename Change> void changing(Change change);
 
     EntryListModel m_rows;
     QString m_club;

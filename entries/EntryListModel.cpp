@@ -7,17 +7,17 @@ namespace {
 
 // What a screen reader says for a row: the text of the row reads "Meier,Anna" as one word and
 // leaves out gender and year, which the row shows only as a picture and beside the name.
-QString SpokenText(const QString& text, qint32 code)
+QString spokenText(const QString& text, qint32 code)
 {
-    const entry::Names names = entry::SplitDisplayText(text);
+    const entry::Names names = entry::splitDisplayText(text);
     QStringList parts;
     for (const QString& part : {names.name, names.firstName}) {
         if (!part.isEmpty())
             parts << part;
     }
-    parts << (entry::GenderOf(code) == entry::Male ? QStringLiteral("männlich")
+    parts << (entry::genderOf(code) == entry::Male ? QStringLiteral("männlich")
                                                    : QStringLiteral("weiblich"));
-    const qint32 year = entry::YearOf(code);
+    const qint32 year = entry::yearOf(code);
     parts << (year < 0 ? QStringLiteral("Jahrgang ungültig") : QString::number(year));
     return parts.join(QStringLiteral(", "));
 }
@@ -25,26 +25,26 @@ QString SpokenText(const QString& text, qint32 code)
 } // namespace
 
 EntryListModel::EntryListModel(QObject* parent)
-    : QAbstractListModel(parent), m_collator(collation::ListCollator())
+    : QAbstractListModel(parent), m_collator(collation::listCollator())
 {
 }
 
 int EntryListModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : Count();
+    return parent.isValid() ? 0 : count();
 }
 
 QVariant EntryListModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.column() != 0 || !IsValidRow(index.row()))
+    if (!index.isValid() || index.column() != 0 || !isValidRow(index.row()))
         return {};
     switch (role) {
     case Qt::DisplayRole:
-        return Text(index.row());
+        return text(index.row());
     case Qt::AccessibleTextRole:
-        return SpokenText(Text(index.row()), Code(index.row()));
+        return spokenText(text(index.row()), code(index.row()));
     case EntryCodeRole:
-        return Code(index.row());
+        return code(index.row());
     default:
         return {};
     }
@@ -58,9 +58,9 @@ Qt::ItemFlags EntryListModel::flags(const QModelIndex& index) const
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
 }
 
-int EntryListModel::Insert(int row, const QString& text, qint32 code)
+int EntryListModel::insert(int row, const QString& text, qint32 code)
 {
-    if (row < 0 || row > Count())
+    if (row < 0 || row > count())
         return -1;
     beginInsertRows(QModelIndex(), row, row);
     m_rows.insert(row, EntryRow{text, code});
@@ -68,47 +68,47 @@ int EntryListModel::Insert(int row, const QString& text, qint32 code)
     return row;
 }
 
-int EntryListModel::AddSorted(const QString& text, qint32 code)
+int EntryListModel::addSorted(const QString& text, qint32 code)
 {
     // Upper bound: the first row that sorts after text, so equal texts keep the order in which
     // they were added (a file loads back in its own order).
     int low = 0;
-    int high = Count();
+    int high = count();
     while (low < high) {
         const int mid = low + (high - low) / 2;
-        if (m_collator.compare(text, Text(mid)) < 0)
+        if (m_collator.compare(text, this->text(mid)) < 0)
             high = mid;
         else
             low = mid + 1;
     }
-    return Insert(low, text, code);
+    return insert(low, text, code);
 }
 
-void EntryListModel::AddSorted(QList<EntryRow> rows)
+void EntryListModel::addSorted(QList<EntryRow> rows)
 {
     if (rows.isEmpty())
         return;
     const auto less = [this](const QString& a, const QString& b) {
         return m_collator.compare(a, b) < 0;
     };
-    if (Count() != 0 &&
+    if (count() != 0 &&
         !std::is_sorted(m_rows.cbegin(), m_rows.cend(), [&](const EntryRow& a, const EntryRow& b) {
             return less(a.text, b.text);
         })) {
         // Rows out of order (after an in-place rewrite) decide where each new one lands, exactly
         // as for single adds.
         for (const EntryRow& row : std::as_const(rows))
-            AddSorted(row.text, row.code);
+            addSorted(row.text, row.code);
         return;
     }
     // Adding one by one after any equal texts is a stable sort of the new rows, made with one
     // collation key per row, then merged behind the equal rows already there.
     CollationKeys keys;
-    keys.Reserve(rows.size());
+    keys.reserve(rows.size());
     for (const EntryRow& row : std::as_const(rows))
         keys.Add(row.text);
-    const std::vector<quint32> order = keys.Order();
-    const int oldCount = Count();
+    const std::vector<quint32> order = keys.order();
+    const int oldCount = count();
     if (oldCount == 0) {
         QList<EntryRow> sorted;
         sorted.reserve(rows.size());
@@ -149,9 +149,9 @@ void EntryListModel::AddSorted(QList<EntryRow> rows)
     Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
-bool EntryListModel::Remove(int row)
+bool EntryListModel::remove(int row)
 {
-    if (!IsValidRow(row))
+    if (!isValidRow(row))
         return false;
     beginRemoveRows(QModelIndex(), row, row);
     m_rows.remove(row);
@@ -159,23 +159,23 @@ bool EntryListModel::Remove(int row)
     return true;
 }
 
-void EntryListModel::SetRows(QList<EntryRow> rows)
+void EntryListModel::setRows(QList<EntryRow> rows)
 {
     beginResetModel();
     m_rows = std::move(rows);
     endResetModel();
 }
 
-void EntryListModel::Clear()
+void EntryListModel::clear()
 {
     beginResetModel();
     m_rows.clear();
     endResetModel();
 }
 
-bool EntryListModel::SetRow(int row, const QString& text, qint32 code)
+bool EntryListModel::setRow(int row, const QString& text, qint32 code)
 {
-    if (!IsValidRow(row))
+    if (!isValidRow(row))
         return false;
     EntryRow& target = m_rows[row];
     if (target.text != text || target.code != code) {
@@ -186,9 +186,9 @@ bool EntryListModel::SetRow(int row, const QString& text, qint32 code)
     return true;
 }
 
-bool EntryListModel::SetCode(int row, qint32 code)
+bool EntryListModel::setCode(int row, qint32 code)
 {
-    if (!IsValidRow(row))
+    if (!isValidRow(row))
         return false;
     if (m_rows.at(row).code != code) {
         m_rows[row].code = code;

@@ -25,31 +25,31 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-    int Count() const { return static_cast<int>(m_rows.size()); }
-    bool IsValidRow(int row) const { return row >= 0 && row < m_rows.size(); }
+    int count() const { return static_cast<int>(m_rows.size()); }
+    bool isValidRow(int row) const { return row >= 0 && row < m_rows.size(); }
 
     /// Adds a row at its sorted place, after any equal texts; returns its index.
-    int AddSorted(const QString& text, qint32 code);
-    /// Adds many rows: the same order as AddSorted for each row in turn, but into an empty list
+    int addSorted(const QString& text, qint32 code);
+    /// Adds many rows: the same order as addSorted for each row in turn, but into an empty list
     /// one stable sort and one notification for all, so loading a large file stays quick.
-    void AddSorted(QList<EntryRow> rows);
-    /// Inserts a row before row (0..Count()) whatever the order; returns row, or -1 when row is
+    void addSorted(QList<EntryRow> rows);
+    /// Inserts a row before row (0..count()) whatever the order; returns row, or -1 when row is
     /// out of range.
-    int Insert(int row, const QString& text, qint32 code);
-    bool Remove(int row);
-    void Clear();
+    int insert(int row, const QString& text, qint32 code);
+    bool remove(int row);
+    void clear();
     /// All rows as given, in this order.
-    void SetRows(QList<EntryRow> rows);
+    void setRows(QList<EntryRow> rows);
 
-    /// Text and code of a valid row (callers check IsValidRow first).
-    const QString& Text(int row) const { return m_rows.at(row).text; }
-    qint32 Code(int row) const { return m_rows.at(row).code; }
-    bool SetCode(int row, qint32 code);
+    /// Text and code of a valid row (callers check isValidRow first).
+    const QString& text(int row) const { return m_rows.at(row).text; }
+    qint32 code(int row) const { return m_rows.at(row).code; }
+    bool setCode(int row, qint32 code);
     /// Rewrites a row where it stands, whatever the order; false for a bad row.
-    bool SetRow(int row, const QString& text, qint32 code);
+    bool setRow(int row, const QString& text, qint32 code);
 
     /// The order of the list, for everything shown beside it that must sort the same way.
-    const QCollator& Collator() const { return m_collator; }
+    const QCollator& collator() const { return m_collator; }
 
 private:
     QList<EntryRow> m_rows;

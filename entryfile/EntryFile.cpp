@@ -21,15 +21,15 @@ constexpr qsizetype kYearWidth = 4;
 constexpr char kEndOfFile = '\x1a';
 
 // Encodes a value into the file and keeps it on its own line (see Write).
-void AppendValue(QByteArray& out, const QString& value)
+void appendValue(QByteArray& out, const QString& value)
 {
     const qsizetype start = out.size();
-    cp1252::AppendEncoded(out, value);
+    cp1252::appendEncoded(out, value);
     std::replace_if(
         out.begin() + start, out.end(), [](char c) { return c == '\n' || c == kEndOfFile; }, ' ');
 }
 
-qsizetype Find(QByteArrayView text, char ch, qsizetype from)
+qsizetype find(QByteArrayView text, char ch, qsizetype from)
 {
     if (from >= text.size())
         return -1;
@@ -37,7 +37,7 @@ qsizetype Find(QByteArrayView text, char ch, qsizetype from)
     return hit ? static_cast<const char*>(hit) - text.data() : -1;
 }
 
-qsizetype FindLast(QByteArrayView text, char ch, qsizetype before)
+qsizetype findLast(QByteArrayView text, char ch, qsizetype before)
 {
     for (qsizetype i = before - 1; i >= 0; --i) {
         if (text[i] == ch)
@@ -46,7 +46,7 @@ qsizetype FindLast(QByteArrayView text, char ch, qsizetype before)
     return -1;
 }
 
-QByteArrayView TrimBlanksRight(QByteArrayView text)
+QByteArrayView trimBlanksRight(QByteArrayView text)
 {
     // The name column is padded to 40 bytes, so most names end in a run of blanks: eight at a time.
     constexpr quint64 kEightBlanks = 0x2020202020202020;
@@ -61,9 +61,9 @@ QByteArrayView TrimBlanksRight(QByteArrayView text)
     return text.first(end);
 }
 
-QByteArrayView TrimBlanks(QByteArrayView text)
+QByteArrayView trimBlanks(QByteArrayView text)
 {
-    text = TrimBlanksRight(text);
+    text = trimBlanksRight(text);
     qsizetype begin = 0;
     while (begin < text.size() && text[begin] == ' ')
         ++begin;
@@ -72,7 +72,7 @@ QByteArrayView TrimBlanks(QByteArrayView text)
 
 // Like the C library's atoi, but saturating instead of undefined on overflow: leading white
 // space, an optional sign, digits up to the first other character; no digits give 0.
-int ParseLeadingInt(QByteArrayView text)
+int parseLeadingInt(QByteArrayView text)
 {
     qsizetype i = 0;
     while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r')))
@@ -112,25 +112,25 @@ public:
     // One line is looked at from its end: an entry line's gender and year sit right there behind
     // its last two commas, and only one more comma has to be found in front of them. Searching
     // from the left would walk through the name and its padding blanks several times.
-    void ReadLine(QByteArrayView line)
+    void readLine(QByteArrayView line)
     {
-        const qsizetype last = FindLast(line, ',', line.size());
-        const qsizetype beforeLast = last < 0 ? -1 : FindLast(line, ',', last);
+        const qsizetype last = findLast(line, ',', line.size());
+        const qsizetype beforeLast = last < 0 ? -1 : findLast(line, ',', last);
         if (last < 0)
-            ReadHeaderLine(line);
-        else if (beforeLast > 0 && Find(line.first(beforeLast), ',', 0) >= 0)
-            ReadEntryLine(line, beforeLast, last); // three commas or more
+            readHeaderLine(line);
+        else if (beforeLast > 0 && find(line.first(beforeLast), ',', 0) >= 0)
+            readEntryLine(line, beforeLast, last); // three commas or more
         ++m_line;
     }
 
-    bool TooMany() const
+    bool tooMany() const
     {
         return m_content.entries.size() > kMaxEntries ||
                m_content.headers.size() > kMaxHeaderValues;
     }
 
 private:
-    QString Decode(QByteArrayView bytes) const
+    QString decode(QByteArrayView bytes) const
     {
         if constexpr (texts == Texts::Skip)
             return {};
@@ -140,46 +140,46 @@ private:
             bool typographic = false;
             for (const char c : bytes)
                 typographic |= static_cast<unsigned char>(c) - 0x80u < 0x20u;
-            return typographic ? cp1252::Decode(bytes) : QString::fromLatin1(bytes);
+            return typographic ? cp1252::decode(bytes) : QString::fromLatin1(bytes);
         }
         // A byte-order mark further down (two files joined) is kept as a character: dropping it
         // would leave a value with blanks at its ends that were not there when it was trimmed.
         QString text = m_utf8.decode(bytes);
         // Only Windows-1252 characters ever reach an entry: what the list shows is then exactly
         // what a save writes back.
-        if (!cp1252::CanEncode(text))
-            text = cp1252::Decode(cp1252::Encode(text));
+        if (!cp1252::canEncode(text))
+            text = cp1252::decode(cp1252::encode(text));
         return text;
     }
 
     // A header line is cut down in place: what follows "VEREIN:" becomes the line in which
     // "VERANSTALTUNG: " is then looked for, so one line can name both.
-    void ReadHeaderLine(QByteArrayView line)
+    void readHeaderLine(QByteArrayView line)
     {
         static constexpr QByteArrayView kClub("VEREIN: ");
         static constexpr QByteArrayView kEvent("VERANSTALTUNG: ");
         if (const qsizetype at = line.indexOf(kClub); at >= 0) {
-            line = TrimBlanks(line.sliced(at + kClub.size() - 1));
-            m_content.headers.append({HeaderValue::Club, Decode(line), m_line});
+            line = trimBlanks(line.sliced(at + kClub.size() - 1));
+            m_content.headers.append({HeaderValue::Club, decode(line), m_line});
         }
         if (const qsizetype at = line.indexOf(kEvent); at >= 0) {
-            line = TrimBlanks(line.sliced(at + kEvent.size() - 1));
-            m_content.headers.append({HeaderValue::Event, Decode(line), m_line});
+            line = trimBlanks(line.sliced(at + kEvent.size() - 1));
+            m_content.headers.append({HeaderValue::Event, decode(line), m_line});
         }
     }
 
     // Gender and year stand behind the last two commas, so a name that holds a comma still reads
     // back whole. With exactly three commas these are the second and the third.
-    void ReadEntryLine(QByteArrayView line, qsizetype beforeLast, qsizetype last)
+    void readEntryLine(QByteArrayView line, qsizetype beforeLast, qsizetype last)
     {
         const int gender = line[beforeLast + 1] == 'm' ? entry::Male : entry::Female;
         const int year =
-            entry::CheckBirthYear(ParseLeadingInt(line.sliced(last + 1)), m_currentUtcYear);
+            entry::CheckBirthYear(parseLeadingInt(line.sliced(last + 1)), m_currentUtcYear);
         if (year < 0)
             m_content.invalidYears.insert(m_content.entries.size(),
-                                          Decode(TrimBlanks(line.sliced(last + 1))));
+                                          decode(trimBlanks(line.sliced(last + 1))));
         m_content.entries.append(
-            {Decode(TrimBlanksRight(line.first(beforeLast))), entry::MakeCode(year, gender)});
+            {decode(trimBlanksRight(line.first(beforeLast))), entry::makeCode(year, gender)});
     }
 
     Encoding m_encoding;
@@ -191,31 +191,31 @@ private:
     qsizetype m_line = 0;
 };
 
-QByteArrayView UpToEndOfFile(QByteArrayView bytes)
+QByteArrayView upToEndOfFile(QByteArrayView bytes)
 {
-    const qsizetype end = Find(bytes, kEndOfFile, 0);
+    const qsizetype end = find(bytes, kEndOfFile, 0);
     return end < 0 ? bytes : bytes.first(end);
 }
 
 } // namespace
 
-QByteArray Write(const QString& club, const QString& event, const QList<EntryRow>& entries)
+QByteArray write(const QString& club, const QString& event, const QList<EntryRow>& entries)
 {
     QByteArray out;
     out.reserve(64 + entries.size() * 50);
     out += "VEREIN: ";
-    AppendValue(out, club);
+    appendValue(out, club);
     out += " \r\nVERANSTALTUNG: ";
-    AppendValue(out, event);
+    appendValue(out, event);
     out += " \r\n";
     for (const EntryRow& e : entries) {
         const qsizetype start = out.size();
-        AppendValue(out, e.text);
+        appendValue(out, e.text);
         const qsizetype width = out.size() - start;
         if (width < kTextWidth)
             out.append(kTextWidth - width, ' ');
         out += ',';
-        out += entry::GenderOf(e.code) == entry::Male ? 'm' : 'w';
+        out += entry::genderOf(e.code) == entry::Male ? 'm' : 'w';
         out += ',';
         // The year is the code taken as unsigned, shifted right: the year part -1 of an entry
         // read with a year outside the window comes out as 2147483647 and reads back as -1.
@@ -234,7 +234,7 @@ QByteArray Write(const QString& club, const QString& event, const QList<EntryRow
 
 namespace {
 
-template <Texts texts> Content ReadLines(QByteArrayView bytes, int currentUtcYear)
+template <Texts texts> Content readLines(QByteArrayView bytes, int currentUtcYear)
 {
     // UTF-16 is turned into UTF-8 and read as such: the same folding of characters that
     // Windows-1252 lacks, the same line rules.
@@ -245,13 +245,13 @@ template <Texts texts> Content ReadLines(QByteArrayView bytes, int currentUtcYea
         fromUtf16 = QString(utf16.decode(bytes.sliced(2))).toUtf8();
         bytes = fromUtf16;
     }
-    bytes = UpToEndOfFile(bytes);
+    bytes = upToEndOfFile(bytes);
     Content content;
-    if (Find(bytes, '\0', 0) >= 0) {
+    if (find(bytes, '\0', 0) >= 0) {
         content.refusal = Content::Refusal::NotText;
         return content;
     }
-    const Encoding encoding = textfile::DetectEncoding(bytes);
+    const Encoding encoding = textfile::detectEncoding(bytes);
     if (encoding == Encoding::Utf8 && bytes.startsWith(kBom))
         bytes = bytes.sliced(kBom.size());
 
@@ -262,23 +262,23 @@ template <Texts texts> Content ReadLines(QByteArrayView bytes, int currentUtcYea
     LineReader<texts> reader(encoding, currentUtcYear, content);
     // CR-only line ends are only honoured in a file that has no LF at all; elsewhere a stray CR is
     // part of its line.
-    const char lineEnd = Find(bytes, '\n', 0) < 0 && Find(bytes, '\r', 0) >= 0 ? '\r' : '\n';
+    const char lineEnd = find(bytes, '\n', 0) < 0 && find(bytes, '\r', 0) >= 0 ? '\r' : '\n';
     qsizetype start = 0;
     qsizetype line = 1;
     while (start < bytes.size()) {
-        qsizetype end = Find(bytes, lineEnd, start);
+        qsizetype end = find(bytes, lineEnd, start);
         const qsizetype next = end < 0 ? bytes.size() : end + 1;
         if (end < 0)
             end = bytes.size();
         else if (lineEnd == '\n' && end > start && bytes[end - 1] == '\r')
             --end;
         const qsizetype entries = content.entries.size();
-        reader.ReadLine(bytes.sliced(start, end - start));
+        reader.readLine(bytes.sliced(start, end - start));
         if (content.entries.size() != entries)
             content.entryLines.append(line);
         ++line;
         // Millions of tiny lines would otherwise take gigabytes and a long sort for nothing.
-        if (reader.TooMany())
+        if (reader.tooMany())
             return {{}, {}, Content::Refusal::TooMany, {}, {}};
         start = next;
     }
@@ -287,22 +287,22 @@ template <Texts texts> Content ReadLines(QByteArrayView bytes, int currentUtcYea
 
 } // namespace
 
-Content Read(QByteArrayView bytes, int currentUtcYear)
+Content read(QByteArrayView bytes, int currentUtcYear)
 {
-    return ReadLines<Texts::Decode>(bytes, currentUtcYear);
+    return readLines<Texts::Decode>(bytes, currentUtcYear);
 }
 
-bool IsEntryFile(const Content& content)
+bool isEntryFile(const Content& content)
 {
     return content.refusal == Content::Refusal::None && !content.headers.isEmpty();
 }
 
-Unloadable CheckLoadable(QByteArrayView bytes)
+Unloadable checkLoadable(QByteArrayView bytes)
 {
     if (bytes.size() > textfile::kMaxFileSize)
         return Unloadable::TooLarge;
     // The year does not matter for a refusal.
-    switch (ReadLines<Texts::Skip>(bytes, 2000).refusal) {
+    switch (readLines<Texts::Skip>(bytes, 2000).refusal) {
     case Content::Refusal::None:
         break;
     case Content::Refusal::NotText:
@@ -313,7 +313,7 @@ Unloadable CheckLoadable(QByteArrayView bytes)
     return Unloadable::None;
 }
 
-int FindItem(const QStringList& items, const QString& value)
+int findItem(const QStringList& items, const QString& value)
 {
     if (value.isEmpty())
         return -1;
@@ -330,25 +330,25 @@ int FindItem(const QStringList& items, const QString& value)
     return beginnings == 1 ? beginning : -1;
 }
 
-HeaderSelection MatchHeaders(const QList<HeaderValue>& headers, const QStringList& clubs,
+HeaderSelection matchHeaders(const QList<HeaderValue>& headers, const QStringList& clubs,
                              const QStringList& events)
 {
     HeaderSelection selection;
     for (const HeaderValue& header : headers)
         (header.kind == HeaderValue::Club ? selection.clubValue : selection.eventValue) =
             header.value;
-    selection.club = FindItem(clubs, selection.clubValue);
-    selection.event = FindItem(events, selection.eventValue);
+    selection.club = findItem(clubs, selection.clubValue);
+    selection.event = findItem(events, selection.eventValue);
     return selection;
 }
 
-QString AutomaticName(const QString& event, int localYear, const QString& club)
+QString automaticName(const QString& event, int localYear, const QString& club)
 {
     return event + QLatin1Char(' ') + QString::number(localYear) + QLatin1Char(' ') + club +
            QStringLiteral(".mdg");
 }
 
-int CurrentLocalYear()
+int currentLocalYear()
 {
     return QDate::currentDate().year();
 }

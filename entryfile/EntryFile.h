@@ -25,7 +25,7 @@ namespace entryfile {
 /// A character that Windows-1252 cannot hold is written as '?'. A line feed or a 0x1A inside a
 /// value is written as a blank: either would otherwise split the line or cut off the rest of the
 /// file when it is read back.
-QByteArray Write(const QString& club, const QString& event, const QList<EntryRow>& entries);
+QByteArray write(const QString& club, const QString& event, const QList<EntryRow>& entries);
 
 /// A value found behind "VEREIN: " or "VERANSTALTUNG: ". One line can carry a club value and then
 /// an event value; `line` (counted from 0) tells which values belong to the same line.
@@ -77,12 +77,12 @@ struct Content
 ///    is skipped), every other file as Windows-1252.
 ///  - A file with NUL bytes, or with more entries or header values than the limits above, is
 ///    refused: see Content::refusal.
-Content Read(QByteArrayView bytes, int currentUtcYear);
+Content read(QByteArrayView bytes, int currentUtcYear);
 
 /// Whether the content is an entry file at all: one is always written with its two header lines,
 /// even when club and event are empty, so a file without any "VEREIN:" or "VERANSTALTUNG:" value
 /// (the gathered CSV list, any other text) is none, whatever its lines look like.
-bool IsEntryFile(const Content& content);
+bool isEntryFile(const Content& content);
 
 /// Why a save of these entry file bytes would give a file that loading refuses; None when it
 /// loads. A save must not report success for a file that cannot be opened again.
@@ -93,14 +93,14 @@ enum class Unloadable
     NotText,  ///< the reader would refuse it as binary
     TooMany,  ///< more entries or header values than the reader takes
 };
-Unloadable CheckLoadable(QByteArrayView bytes);
+Unloadable checkLoadable(QByteArrayView bytes);
 
 /// The item a file's club or event names: the item equal to the value (ignoring case), else the
 /// one item that begins with it, ignoring case; -1 when none, or when several begin with it and
 /// none is equal. An empty value names nothing, so a file saved without a club or an event
 /// selects no item. A registration must never be saved under a club or event that its file did
 /// not name: the first of several items that merely begin alike would be such a guess.
-int FindItem(const QStringList& items, const QString& value);
+int findItem(const QStringList& items, const QString& value);
 
 /// What the header values of a file do to the window's two drop-down lists. The last value of
 /// each kind is the file's: a file written by the program has one of each.
@@ -112,14 +112,14 @@ struct HeaderSelection
     QString eventValue; ///< the file's event as written
 };
 
-HeaderSelection MatchHeaders(const QList<HeaderValue>& headers, const QStringList& clubs,
+HeaderSelection matchHeaders(const QList<HeaderValue>& headers, const QStringList& clubs,
                              const QStringList& events);
 
 /// The name the save proposes while automatic naming is on: "<event> <year> <club>.mdg".
 /// Nothing is changed or removed, not even characters that file names do not allow.
-QString AutomaticName(const QString& event, int localYear, const QString& club);
+QString automaticName(const QString& event, int localYear, const QString& club);
 
 /// The calendar year of the local time (the birth-year check uses UTC instead).
-int CurrentLocalYear();
+int currentLocalYear();
 
 } // namespace entryfile

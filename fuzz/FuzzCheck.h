@@ -7,7 +7,7 @@
 
 namespace fuzz {
 
-inline void Check(bool condition, const char* what)
+inline void check(bool condition, const char* what)
 {
     if (!condition) {
         std::fprintf(stderr, "invariant broken: %s\n", what);

@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 
 namespace {
 
-void RunFile(const std::filesystem::path& path)
+void runFile(const std::filesystem::path& path)
 {
     std::ifstream in(path, std::ios::binary);
     const std::vector<char> bytes((std::istreambuf_iterator<char>(in)),
@@ -29,12 +29,12 @@ int main(int argc, char** argv)
         if (std::filesystem::is_directory(arg)) {
             for (const auto& item : std::filesystem::recursive_directory_iterator(arg)) {
                 if (item.is_regular_file()) {
-                    RunFile(item.path());
+                    runFile(item.path());
                     ++count;
                 }
             }
         } else {
-            RunFile(arg);
+            runFile(arg);
             ++count;
         }
     }

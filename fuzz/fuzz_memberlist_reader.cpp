@@ -17,55 +17,55 @@ namespace {
 
 constexpr int kYear = 2026;
 
-using fuzz::Check;
+using fuzz::check;
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QByteArrayView bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    const memberlist::Parsed parsed = memberlist::Parse(bytes);
+    const memberlist::Parsed parsed = memberlist::parse(bytes);
     const memberlist::Table& table = parsed.table;
     if (parsed.error != memberlist::ParseError::None) {
-        Check(table.header.isEmpty() && table.RowCount() == 0, "a refused file gives nothing");
+        check(table.header.isEmpty() && table.rowCount() == 0, "a refused file gives nothing");
         return 0;
     }
-    Check(!table.header.isEmpty() && table.header.size() <= memberlist::kMaxColumns,
+    check(!table.header.isEmpty() && table.header.size() <= memberlist::kMaxColumns,
           "header within the column cap");
-    Check(table.RowCount() > 0 && table.RowCount() <= entry::kMaxEntries, "rows within the cap");
-    for (qsizetype r = 0; r < table.RowCount(); ++r)
-        Check(table.CellCount(r) >= 1 && table.CellCount(r) <= memberlist::kMaxColumns,
+    check(table.rowCount() > 0 && table.rowCount() <= entry::kMaxEntries, "rows within the cap");
+    for (qsizetype r = 0; r < table.rowCount(); ++r)
+        check(table.cellCount(r) >= 1 && table.cellCount(r) <= memberlist::kMaxColumns,
               "row within the column cap");
 
-    const QList<EntryRow> list = {{QStringLiteral("Meier,Anna"), entry::MakeCode(2000, 0)}};
+    const QList<EntryRow> list = {{QStringLiteral("Meier,Anna"), entry::makeCode(2000, 0)}};
     QList<memberlist::Candidate> candidates =
-        memberlist::Evaluate(table, memberlist::MapHeader(table.header), kYear, list);
-    Check(candidates.size() == table.RowCount(), "one candidate per row");
+        memberlist::evaluate(table, memberlist::mapHeader(table.header), kYear, list);
+    check(candidates.size() == table.rowCount(), "one candidate per row");
     QList<EntryRow> taken;
     for (memberlist::Candidate& c : candidates) {
-        if (!c.Checkable())
+        if (!c.checkable())
             continue;
         // Whatever gender the user picks, the row stays within the rules.
-        memberlist::PickGender(c, entry::Male);
-        Check(!c.name.isEmpty() && !c.firstName.isEmpty(), "both names present");
-        Check(c.name.size() <= entry::kMostNameChars && c.firstName.size() <= entry::kMostNameChars,
+        memberlist::pickGender(c, entry::Male);
+        check(!c.name.isEmpty() && !c.firstName.isEmpty(), "both names present");
+        check(c.name.size() <= entry::kMostNameChars && c.firstName.size() <= entry::kMostNameChars,
               "no name longer than a typed one");
-        Check(!c.name.contains(u','), "no comma in a surname");
-        Check(entry::FirstControl(c.DisplayText()) == 0, "no control characters");
-        Check(cp1252::CanEncode(c.DisplayText()), "only Windows-1252 characters");
-        Check(c.year > kYear - 100 && c.year < kYear, "a valid birth year");
-        taken << c.Row();
+        check(!c.name.contains(u','), "no comma in a surname");
+        check(entry::firstControl(c.displayText()) == 0, "no control characters");
+        check(cp1252::canEncode(c.displayText()), "only Windows-1252 characters");
+        check(c.year > kYear - 100 && c.year < kYear, "a valid birth year");
+        taken << c.row();
     }
     // What the import takes reads back from an entry file exactly.
-    const entryfile::Content again = entryfile::Read(
-        entryfile::Write(QStringLiteral("TV"), QStringLiteral("Fest"), taken), kYear);
-    Check(again.entries.size() == taken.size(), "every taken row in the file");
+    const entryfile::Content again = entryfile::read(
+        entryfile::write(QStringLiteral("TV"), QStringLiteral("Fest"), taken), kYear);
+    check(again.entries.size() == taken.size(), "every taken row in the file");
     const bool ambiguous =
-        textfile::DetectEncoding(entryfile::Write({}, {}, taken)) == textfile::Encoding::Utf8;
+        textfile::detectEncoding(entryfile::write({}, {}, taken)) == textfile::Encoding::Utf8;
     for (qsizetype i = 0; i < taken.size(); ++i) {
-        Check(again.entries[i].code == taken[i].code, "same code from the file");
+        check(again.entries[i].code == taken[i].code, "same code from the file");
         if (!ambiguous)
-            Check(again.entries[i].text == taken[i].text, "same text from the file");
+            check(again.entries[i].text == taken[i].text, "same text from the file");
     }
     return 0;
 }

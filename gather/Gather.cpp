@@ -28,7 +28,7 @@ namespace {
 #ifdef Q_OS_WIN
 // MinGW's std::filesystem::equivalent compares stat()'s inode numbers, which are 0 on Windows:
 // any two files would be the same. There a file is known by its volume's serial number and index.
-bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b)
+bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b)
 {
     const auto identity =
         [](const std::filesystem::path& path) -> std::optional<std::array<DWORD, 3>> {
@@ -49,7 +49,7 @@ bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b)
     return first && first == identity(b);
 }
 #else
-bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b)
+bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b)
 {
     std::error_code error;
     return std::filesystem::equivalent(a, b, error);
@@ -59,13 +59,13 @@ bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b)
 // Report lines stand beside the file's path, so their sentences speak of "the file".
 const QString kTheFile = QStringLiteral("Die Datei");
 
-QString Quoted(const QString& text)
+QString quoted(const QString& text)
 {
     return QStringLiteral("„") + text + QStringLiteral("“");
 }
 
 // A value for a report line, which a garbled file could otherwise fill with a whole line's bytes.
-QString Cut(const QString& text)
+QString cut(const QString& text)
 {
     constexpr qsizetype kMost = 40;
     return text.size() <= kMost ? text : text.first(kMost) + QStringLiteral("…");
@@ -80,7 +80,7 @@ struct Found
     QString shown;
 };
 
-template <typename Char> bool EndsWithMdg(const std::basic_string<Char>& name)
+template <typename Char> bool endsWithMdg(const std::basic_string<Char>& name)
 {
     if (name.size() < 4)
         return false;
@@ -93,7 +93,7 @@ template <typename Char> bool EndsWithMdg(const std::basic_string<Char>& name)
 // valid UTF-8 without a word (a club's zip made on Windows brings "M\xfchlbach"); the standard
 // library hands every name over as it is, on Windows as UTF-16. False when the folder cannot be
 // read (no permission, or it went away meanwhile).
-bool ListFolder(const fs::path& folder, std::vector<fs::directory_entry>& entries)
+bool listFolder(const fs::path& folder, std::vector<fs::directory_entry>& entries)
 {
     std::error_code error;
     fs::directory_iterator it(folder, error);
@@ -110,14 +110,14 @@ struct Finder
     std::vector<Found> found;
     QSet<QString> seen; // canonical paths, so that the same file named twice is read once
 
-    QString Shown(const fs::path& path) const
+    QString shown(const fs::path& path) const
     {
         if (!relativeTo.empty()) {
             const fs::path relative = path.lexically_relative(relativeTo);
             if (!relative.empty() && *relative.begin() != fs::path(".."))
-                return ShownPath(relative);
+                return shownPath(relative);
         }
-        return ShownPath(path);
+        return shownPath(path);
     }
 
     void Add(const fs::path& path, const QString& shown)
@@ -125,7 +125,7 @@ struct Finder
         std::error_code error;
         const fs::path canonical = fs::canonical(path, error);
         if (!error) {
-            const QString key = ShownPath(canonical);
+            const QString key = shownPath(canonical);
             if (seen.contains(key))
                 return;
             seen.insert(key);
@@ -135,12 +135,12 @@ struct Finder
 
     // Every entry named *.mdg (in any case) that is no folder: regular files are read, and a pipe,
     // a device or a broken link by that name is reported rather than passed over.
-    void Walk(const fs::path& folder, std::vector<Found>& inFolder)
+    void walk(const fs::path& folder, std::vector<Found>& inFolder)
     {
         std::vector<fs::directory_entry> entries;
-        if (!ListFolder(folder, entries)) {
+        if (!listFolder(folder, entries)) {
             result.problems.append(
-                {Problem::CannotRead, Shown(folder), 0,
+                {Problem::CannotRead, shown(folder), 0,
                  QStringLiteral("Der Ordner lässt sich nicht lesen; seine Meldedateien fehlen.")});
             ++result.skipped;
             return;
@@ -150,15 +150,15 @@ struct Finder
             if (entry.is_directory(error)) {
                 // Linked folders are not followed: a link to a parent would never end.
                 if (options.recursive && !entry.is_symlink(error))
-                    Walk(entry.path(), inFolder);
+                    walk(entry.path(), inFolder);
                 continue;
             }
-            if (EndsWithMdg(entry.path().filename().native()))
-                inFolder.push_back({entry.path(), Shown(entry.path())});
+            if (endsWithMdg(entry.path().filename().native()))
+                inFolder.push_back({entry.path(), shown(entry.path())});
         }
     }
 
-    void Path(const fs::path& path, const QString& shown)
+    void path(const fs::path& path, const QString& shown)
     {
         std::error_code error;
         if (!fs::is_directory(path, error)) {
@@ -167,7 +167,7 @@ struct Finder
         }
         std::vector<Found> inFolder;
         const qsizetype problems = result.problems.size();
-        Walk(path, inFolder);
+        walk(path, inFolder);
         if (inFolder.empty() && result.problems.size() == problems) {
             result.problems.append({Problem::NoFiles, shown, 0,
                                     QStringLiteral("Der Ordner enthält keine Meldedatei (.mdg).")});
@@ -181,7 +181,7 @@ struct Finder
 };
 
 // The entry files named by the options: files as given, folders' *.mdg files sorted by name.
-std::vector<Found> FindFiles(const Options& options, Result& result)
+std::vector<Found> findFiles(const Options& options, Result& result)
 {
     Finder finder{options, result, {}, {}, {}};
     if (!options.relativeTo.isEmpty())
@@ -189,26 +189,26 @@ std::vector<Found> FindFiles(const Options& options, Result& result)
     for (const QString& path : options.paths) {
         const fs::path system = QFileInfo(path).filesystemFilePath();
         std::error_code error;
-        finder.Path(system, fs::is_directory(system, error) && finder.relativeTo.empty()
+        finder.path(system, fs::is_directory(system, error) && finder.relativeTo.empty()
                                 ? path
-                                : finder.Shown(system));
+                                : finder.shown(system));
     }
     for (const fs::path& path : options.systemPaths)
-        finder.Path(path, finder.Shown(path));
+        finder.path(path, finder.shown(path));
     return std::move(finder.found);
 }
 
-QString LoadProblem(textfile::LoadResult load, const fs::path& path)
+QString loadProblem(textfile::LoadResult load, const fs::path& path)
 {
     // A name that is not there at all is most often a mistyped folder: say so, not "cannot open".
     std::error_code error;
     if (load == textfile::LoadResult::CannotOpen && !fs::exists(fs::symlink_status(path, error)))
-        return EndsWithMdg(path.filename().native()) ? QStringLiteral("Datei nicht gefunden.")
+        return endsWithMdg(path.filename().native()) ? QStringLiteral("Datei nicht gefunden.")
                                                      : QStringLiteral("Ordner nicht gefunden.");
-    return messages::LoadFailed(load, kTheFile).text;
+    return messages::loadFailed(load, kTheFile).text;
 }
 
-QDateTime Modified(const fs::path& path)
+QDateTime modified(const fs::path& path)
 {
     std::error_code error;
     const fs::file_time_type time = fs::last_write_time(path, error);
@@ -221,9 +221,9 @@ QDateTime Modified(const fs::path& path)
 
 // Both lists as the window's drop-down lists hold them (sorted), so that a file's club and event
 // are found exactly as "Laden" finds them.
-QStringList AsInWindow(QStringList items)
+QStringList asInWindow(QStringList items)
 {
-    std::stable_sort(items.begin(), items.end(), collation::ListCollator());
+    std::stable_sort(items.begin(), items.end(), collation::listCollator());
     return items;
 }
 
@@ -237,13 +237,13 @@ struct Reader
     QList<QStringList> textsOfFile; // the display texts, for the list's order
     QList<QList<qsizetype>> linesOfFile;
 
-    void Problem(Problem::Kind kind, qsizetype line, const QString& message)
+    void problem(Problem::Kind kind, qsizetype line, const QString& message)
     {
         result.problems.append({kind, result.files.constLast().path, line, message});
     }
 
     // The last value of the kind, with its line (from 1); line 0 when there is none.
-    static std::pair<QString, qsizetype> LastValue(const QList<entryfile::HeaderValue>& headers,
+    static std::pair<QString, qsizetype> lastValue(const QList<entryfile::HeaderValue>& headers,
                                                    entryfile::HeaderValue::Kind kind)
     {
         for (qsizetype i = headers.size() - 1; i >= 0; --i) {
@@ -253,47 +253,47 @@ struct Reader
         return {QString(), 0};
     }
 
-    void Read(const Found& where)
+    void read(const Found& where)
     {
-        result.files.append({where.shown, where.system, {}, {}, Modified(where.system), false});
+        result.files.append({where.shown, where.system, {}, {}, modified(where.system), false});
         rowsOfFile.emplace_back();
         textsOfFile.emplace_back();
         linesOfFile.emplace_back();
         QByteArray bytes;
-        if (const auto load = textfile::LoadFile(where.system, bytes);
+        if (const auto load = textfile::loadFile(where.system, bytes);
             load != textfile::LoadResult::Ok) {
-            Problem(Problem::CannotRead, 0, LoadProblem(load, where.system));
+            problem(Problem::CannotRead, 0, loadProblem(load, where.system));
             ++result.skipped;
             return;
         }
-        const entryfile::Content content = entryfile::Read(bytes, options.currentUtcYear);
-        QString notEntryFile = messages::Refused(content.refusal, kTheFile);
-        if (notEntryFile.isEmpty() && !entryfile::IsEntryFile(content))
-            notEntryFile = messages::NotAnEntryFile(kTheFile);
+        const entryfile::Content content = entryfile::read(bytes, options.currentUtcYear);
+        QString notEntryFile = messages::refused(content.refusal, kTheFile);
+        if (notEntryFile.isEmpty() && !entryfile::isEntryFile(content))
+            notEntryFile = messages::notAnEntryFile(kTheFile);
         if (!notEntryFile.isEmpty()) {
-            Problem(Problem::NotEntryFile, 0, notEntryFile);
+            problem(Problem::NotEntryFile, 0, notEntryFile);
             ++result.skipped;
             return;
         }
         File& file = result.files.last();
         file.counted = true;
         const entryfile::HeaderSelection found =
-            entryfile::MatchHeaders(content.headers, clubs, events);
-        const auto [club, clubLine] = LastValue(content.headers, entryfile::HeaderValue::Club);
-        const auto [event, eventLine] = LastValue(content.headers, entryfile::HeaderValue::Event);
+            entryfile::matchHeaders(content.headers, clubs, events);
+        const auto [club, clubLine] = lastValue(content.headers, entryfile::HeaderValue::Club);
+        const auto [event, eventLine] = lastValue(content.headers, entryfile::HeaderValue::Event);
         file.club = found.club >= 0 ? clubs[found.club] : club;
         file.event = found.event >= 0 ? events[found.event] : event;
         if (club.isEmpty())
-            Problem(Problem::ClubMissing, clubLine, QStringLiteral("Der Verein fehlt."));
+            problem(Problem::ClubMissing, clubLine, QStringLiteral("Der Verein fehlt."));
         else if (found.club < 0)
-            Problem(Problem::ClubUnknown, clubLine,
-                    QStringLiteral("Der Verein ") + Quoted(club) +
+            problem(Problem::ClubUnknown, clubLine,
+                    QStringLiteral("Der Verein ") + quoted(club) +
                         QStringLiteral(" steht nicht in der Vereinsliste."));
         if (event.isEmpty())
-            Problem(Problem::EventMissing, eventLine, QStringLiteral("Die Veranstaltung fehlt."));
+            problem(Problem::EventMissing, eventLine, QStringLiteral("Die Veranstaltung fehlt."));
         else if (found.event < 0)
-            Problem(Problem::EventUnknown, eventLine,
-                    QStringLiteral("Die Veranstaltung ") + Quoted(event) +
+            problem(Problem::EventUnknown, eventLine,
+                    QStringLiteral("Die Veranstaltung ") + quoted(event) +
                         QStringLiteral(" steht nicht in der Veranstaltungsliste."));
 
         const QList<qsizetype>& lines = content.entryLines;
@@ -304,25 +304,25 @@ struct Reader
         const qsizetype fileIndex = result.files.size() - 1;
         for (qsizetype i = 0; i < content.entries.size(); ++i) {
             const EntryRow& entry = content.entries[i];
-            const entry::Names names = entry::SplitDisplayText(entry.text);
+            const entry::Names names = entry::splitDisplayText(entry.text);
             Row row{file.club,
                     file.event,
                     names.name.trimmed(),
                     names.firstName.trimmed(),
-                    entry::YearOf(entry.code),
+                    entry::yearOf(entry.code),
                     content.invalidYears.value(i),
-                    entry::GenderOf(entry.code),
+                    entry::genderOf(entry.code),
                     fileIndex};
             // Only the year is judged here, not entry::Gaps as in the window and the import: a
             // file's gender is a letter that is always read as one of the two, and a row with an
             // empty name is listed as the club sent it, for the organiser to see and ask about.
             if (row.year < 0 && row.yearText.isEmpty())
-                Problem(Problem::InvalidYear, lines[i],
-                        QStringLiteral("Kein Jahrgang bei ") + Quoted(entry.text) + u'.');
+                problem(Problem::InvalidYear, lines[i],
+                        QStringLiteral("Kein Jahrgang bei ") + quoted(entry.text) + u'.');
             else if (row.year < 0)
-                Problem(Problem::InvalidYear, lines[i],
-                        QStringLiteral("Ungültiger Jahrgang ") + Quoted(Cut(row.yearText)) +
-                            QStringLiteral(" bei ") + Quoted(entry.text) + u'.');
+                problem(Problem::InvalidYear, lines[i],
+                        QStringLiteral("Ungültiger Jahrgang ") + quoted(cut(row.yearText)) +
+                            QStringLiteral(" bei ") + quoted(entry.text) + u'.');
             rows.append(std::move(row));
             texts.append(entry.text);
         }
@@ -331,7 +331,7 @@ struct Reader
 
     // Of two files for the same club and event only the newer counts (on equal times the one read
     // later): a club that sends a corrected registration replaces its first one.
-    void DropReplacedFiles()
+    void dropReplacedFiles()
     {
         QHash<QString, qsizetype> newest;
         for (qsizetype i = 0; i < result.files.size(); ++i) {
@@ -352,9 +352,9 @@ struct Reader
             newest.insert(key, newer);
             result.problems.append(
                 {Problem::Superseded, result.files[older].path, 0,
-                 QStringLiteral("Noch eine Meldung von ") + Quoted(file.club) +
-                     QStringLiteral(" für ") + Quoted(file.event) + QStringLiteral(": ") +
-                     Quoted(result.files[newer].path) +
+                 QStringLiteral("Noch eine Meldung von ") + quoted(file.club) +
+                     QStringLiteral(" für ") + quoted(file.event) + QStringLiteral(": ") +
+                     quoted(result.files[newer].path) +
                      QStringLiteral(" ist neuer und zählt, diese Datei nicht.")});
         }
     }
@@ -362,7 +362,7 @@ struct Reader
     // One table per event of who was seen first where. Meeting someone again in the same file is
     // a repetition in that file; in another file it is a second club's registration, and from
     // then on that file's own repetitions are measured against its first occurrence.
-    void FindDuplicates()
+    void findDuplicates()
     {
         struct Where
         {
@@ -380,13 +380,13 @@ struct Reader
                 const Row& row = rows[i];
                 const qsizetype line = linesOfFile[f][i];
                 QByteArray who =
-                    entry::ParticipantKey(entry::DisplayText(row.name, row.firstName), row.year);
+                    entry::participantKey(entry::displayText(row.name, row.firstName), row.year);
                 const auto it = seen.find(who);
                 if (it == seen.end()) {
                     seen.emplace(std::move(who), Where{f, line});
                     continue;
                 }
-                const QString shown = Quoted(row.firstName + u' ' + row.name) +
+                const QString shown = quoted(row.firstName + u' ' + row.name) +
                                       QStringLiteral(" (") +
                                       (row.year < 0 ? QStringLiteral("ohne gültigen Jahrgang")
                                                     : QString::number(row.year)) +
@@ -400,7 +400,7 @@ struct Reader
                 const File& first = result.files[it->file];
                 result.problems.append({Problem::DuplicateInClubs, result.files[f].path, line,
                                         shown + QStringLiteral(" ist auch von ") +
-                                            Quoted(first.club) + QStringLiteral(" gemeldet (") +
+                                            quoted(first.club) + QStringLiteral(" gemeldet (") +
                                             first.path + QStringLiteral(", Zeile ") +
                                             QString::number(it->line) + QStringLiteral(").")});
                 *it = Where{f, line};
@@ -409,7 +409,7 @@ struct Reader
     }
 
     // Event, club, then the list's order of the display texts; equal ones keep the file's order.
-    void SortRows()
+    void sortRows()
     {
         CollationKeys groupKeys;
         QList<qsizetype> counted;
@@ -425,14 +425,14 @@ struct Reader
         for (size_t i = 0; i < byGroup.size(); ++i)
             byGroup[i] = static_cast<quint32>(i);
         std::stable_sort(byGroup.begin(), byGroup.end(), [&](quint32 a, quint32 b) {
-            const int event = groupKeys.Key(2 * a).compare(groupKeys.Key(2 * b));
-            return event != 0 ? event < 0 : groupKeys.Key(2 * a + 1) < groupKeys.Key(2 * b + 1);
+            const int event = groupKeys.key(2 * a).compare(groupKeys.key(2 * b));
+            return event != 0 ? event < 0 : groupKeys.key(2 * a + 1) < groupKeys.key(2 * b + 1);
         });
         qsizetype total = 0;
         for (const qsizetype f : std::as_const(counted))
             total += rowsOfFile[f].size();
         CollationKeys keys;
-        keys.Reserve(total);
+        keys.reserve(total);
         std::vector<quint32> rank;
         rank.reserve(static_cast<size_t>(total));
         QList<Row> all;
@@ -449,36 +449,36 @@ struct Reader
             textsOfFile[f].clear();
         }
         result.rows.reserve(total);
-        for (const quint32 i : keys.Order(rank))
+        for (const quint32 i : keys.order(rank))
             result.rows.append(std::move(all[i]));
     }
 };
 
 } // namespace
 
-bool IsInputFile(const Result& result, const QString& path)
+bool isInputFile(const Result& result, const QString& path)
 {
     const std::filesystem::path list = QFileInfo(path).filesystemFilePath();
     return std::any_of(result.files.begin(), result.files.end(),
-                       [&](const File& file) { return SameFile(file.systemPath, list); });
+                       [&](const File& file) { return sameFile(file.systemPath, list); });
 }
 
-Result Run(const Options& options)
+Result run(const Options& options)
 {
     Result result;
-    const std::vector<Found> paths = FindFiles(options, result);
+    const std::vector<Found> paths = findFiles(options, result);
     Reader reader{options, result, {}, {}, {}, {}, {}};
-    reader.clubs = AsInWindow(options.clubs);
-    reader.events = AsInWindow(options.events);
+    reader.clubs = asInWindow(options.clubs);
+    reader.events = asInWindow(options.events);
     const auto total = static_cast<qsizetype>(paths.size());
     for (qsizetype i = 0; i < total; ++i) {
-        reader.Read(paths[static_cast<size_t>(i)]);
+        reader.read(paths[static_cast<size_t>(i)]);
         if (options.progress)
             options.progress(i + 1, total);
     }
-    reader.DropReplacedFiles();
-    reader.FindDuplicates();
-    reader.SortRows();
+    reader.dropReplacedFiles();
+    reader.findDuplicates();
+    reader.sortRows();
     // The report reads file by file, top to bottom, whichever check found what.
     QHash<QString, qsizetype> order;
     for (qsizetype i = result.files.size() - 1; i >= 0; --i)
@@ -492,7 +492,7 @@ Result Run(const Options& options)
     return result;
 }
 
-QList<Count> Counts(const Result& result)
+QList<Count> counts(const Result& result)
 {
     QList<Count> counts;
     for (const Row& row : result.rows) {
@@ -505,24 +505,24 @@ QList<Count> Counts(const Result& result)
     return counts;
 }
 
-qsizetype Result::FilesCounted() const
+qsizetype Result::filesCounted() const
 {
     return std::count_if(files.begin(), files.end(), [](const File& file) { return file.counted; });
 }
 
-QStringList ReportLines(const Result& result)
+QStringList reportLines(const Result& result)
 {
     QStringList lines;
     for (const Problem& problem : result.problems) {
         const QString where = problem.line > 0 ? problem.path + QStringLiteral(", Zeile ") +
                                                      QString::number(problem.line)
                                                : problem.path;
-        lines.append(Printable(where + QStringLiteral(": ") + problem.message));
+        lines.append(printable(where + QStringLiteral(": ") + problem.message));
     }
     return lines;
 }
 
-QString Printable(const QString& text)
+QString printable(const QString& text)
 {
     const auto control = [](QChar c) {
         return c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F);
@@ -540,7 +540,7 @@ QString Printable(const QString& text)
     return out;
 }
 
-QString ShownPath(const std::filesystem::path& path)
+QString shownPath(const std::filesystem::path& path)
 {
 #ifdef Q_OS_WIN
     // A folder given as "C:/Vereine" and the names found in it would otherwise mix "/" and "\\".

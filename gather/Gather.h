@@ -80,13 +80,13 @@ struct Result
     QList<Problem> problems; ///< in the order found
     qsizetype skipped = 0;   ///< files (and folders) that could not be read or are no entry files
 
-    bool AllRead() const { return skipped == 0; }
+    bool allRead() const { return skipped == 0; }
     /// The files whose participants are in the list.
-    qsizetype FilesCounted() const;
+    qsizetype filesCounted() const;
 };
 
 /// Reads, checks and sorts. Input files are only read, never changed.
-Result Run(const Options& options);
+Result run(const Options& options);
 
 /// Participants per event and club, in the order of the rows.
 struct Count
@@ -97,38 +97,38 @@ struct Count
     qsizetype female = 0;
     qsizetype male = 0;
 };
-QList<Count> Counts(const Result& result);
+QList<Count> counts(const Result& result);
 
 /// One line per problem: "<path>, Zeile <n>: <message>", control characters shown as "\x1B".
-QStringList ReportLines(const Result& result);
+QStringList reportLines(const Result& result);
 
 /// The text with every control character (C0, DEL, C1) written as "\xHH": a name or file name
 /// from a club's file must not drive the terminal (clear it, set its title) or split a line.
-QString Printable(const QString& text);
+QString printable(const QString& text);
 
 /// A path as the system spells it, for people: where it is no valid UTF-8, each broken byte is
 /// shown as "\xHH".
-QString ShownPath(const std::filesystem::path& path);
+QString shownPath(const std::filesystem::path& path);
 
 /// The counts as a plain text table with a total line, for a terminal.
-QString SummaryTable(const Result& result);
+QString summaryTable(const Result& result);
 
 /// The list as CSV for a German spreadsheet: UTF-8 with byte-order mark, ';', CR LF, quoted where
 /// needed.
-QByteArray CsvBytes(const Result& result);
+QByteArray csvBytes(const Result& result);
 
 /// Sheet names Excel accepts, one per name and in its order: at most 31 characters, none of
 /// []:*?/\, no apostrophe at either end, never empty, and unique without regard to case (also
 /// among the names in `taken`).
-QStringList SheetNames(const QStringList& names, const QStringList& taken = {});
+QStringList sheetNames(const QStringList& names, const QStringList& taken = {});
 
 /// Whether writing the list to `path` would replace one of the files it was gathered from (also
 /// through a link): the organiser's registrations must never be overwritten by the list.
-bool IsInputFile(const Result& result, const QString& path);
+bool isInputFile(const Result& result, const QString& path);
 
 /// Writes the file safely: an existing file is replaced only by a complete new one. On failure
 /// `error` says why, in German.
-bool WriteCsv(const QString& path, const Result& result, QString* error);
+bool writeCsv(const QString& path, const Result& result, QString* error);
 /// What a sheet can hold: Excel's rows per sheet and characters per cell.
 struct SheetLimits
 {
@@ -140,11 +140,11 @@ struct SheetLimits
 /// sheet per event. An event with more participants than a sheet has rows goes on in further
 /// sheets ("Gauturnfest (2)"). A text longer than a cell holds is cut, with one line in `notes`
 /// for each; without `notes` such a list is not written at all.
-bool WriteXlsx(const QString& path, const Result& result, QString* error,
+bool writeXlsx(const QString& path, const Result& result, QString* error,
                QStringList* notes = nullptr, const SheetLimits& limits = {});
 
-/// Removes the half-made workbook of a WriteXlsx that is under way, if any. Only calls that a
+/// Removes the half-made workbook of a writeXlsx that is under way, if any. Only calls that a
 /// signal handler may make: the command calls it when it is interrupted (Ctrl+C).
-void RemoveScratchFiles();
+void removeScratchFiles();
 
 } // namespace gather

@@ -28,13 +28,13 @@ const QStringList kCountHeader = {
 const QString kOverview = QStringLiteral("Übersicht");
 const QString kNoEvent = QStringLiteral("(ohne Veranstaltung)");
 
-QString Quoted(const QString& text)
+QString quoted(const QString& text)
 {
     return QStringLiteral("„") + text + QStringLiteral("“");
 }
 
 // One row of the list as the cells show it; an invalid year as the file has it.
-QStringList Cells(const Row& row, const Result& result)
+QStringList cells(const Row& row, const Result& result)
 {
     return {row.club,
             row.event,
@@ -45,12 +45,12 @@ QStringList Cells(const Row& row, const Result& result)
             result.files[row.file].path};
 }
 
-QString Padded(const QString& text, qsizetype width, bool right)
+QString padded(const QString& text, qsizetype width, bool right)
 {
     return right ? text.rightJustified(width) : text.leftJustified(width);
 }
 
-void AppendCsvField(QByteArray& out, const QString& field)
+void appendCsvField(QByteArray& out, const QString& field)
 {
     static const QString kNeedQuotes = QStringLiteral(";\"\r\n");
     // A spreadsheet takes a cell that starts like this for a formula: a name typed by a club
@@ -74,7 +74,7 @@ void AppendCsvField(QByteArray& out, const QString& field)
 // Excel measures a column in characters of its default font; a little room on top keeps the
 // filter button from covering the header's last letters, and a cap keeps a long path from
 // pushing everything else off the screen.
-double ColumnWidth(qsizetype longest)
+double columnWidth(qsizetype longest)
 {
     return static_cast<double>(std::clamp<qsizetype>(longest + 3, 8, 60));
 }
@@ -99,12 +99,12 @@ public:
             workbook_close(m_book);
     }
 
-    bool IsOpen() const { return m_book != nullptr; }
-    lxw_format* Bold() const { return m_bold; }
+    bool isOpen() const { return m_book != nullptr; }
+    lxw_format* bold() const { return m_bold; }
 
     /// A sheet with its header row, frozen and filtered over `rows` rows below it. `widths` holds
     /// the longest text of each column.
-    lxw_worksheet* AddSheet(const QString& name, const QStringList& header, qsizetype rows,
+    lxw_worksheet* addSheet(const QString& name, const QStringList& header, qsizetype rows,
                             QList<qsizetype> widths)
     {
         lxw_worksheet* sheet = workbook_add_worksheet(m_book, name.toUtf8().constData());
@@ -118,7 +118,7 @@ public:
         for (qsizetype c = 0; c < header.size(); ++c) {
             const auto col = static_cast<lxw_col_t>(c);
             check(worksheet_set_column(sheet, col, col,
-                                       ColumnWidth(std::max(widths.value(c), header[c].size())),
+                                       columnWidth(std::max(widths.value(c), header[c].size())),
                                        nullptr));
         }
         for (qsizetype c = 0; c < header.size(); ++c)
@@ -131,7 +131,7 @@ public:
     }
 
     /// Closes the workbook; an empty string when it was written completely.
-    QString Close()
+    QString close()
     {
         const lxw_error error = workbook_close(m_book);
         m_book = nullptr;
@@ -147,15 +147,15 @@ private:
 
 } // namespace
 
-QString SummaryTable(const Result& result)
+QString summaryTable(const Result& result)
 {
-    const QList<Count> counts = Counts(result);
+    const QList<Count> counts = gather::counts(result);
     QList<QStringList> table{{QStringLiteral("Veranstaltung"), QStringLiteral("Verein"),
                               kCountHeader[2], kCountHeader[3], kCountHeader[4]}};
     Count total{QStringLiteral("Summe"), QString()};
     for (const Count& count : counts) {
-        table.append({Printable(count.event.isEmpty() ? kNoEvent : count.event),
-                      Printable(count.club), QString::number(count.total),
+        table.append({printable(count.event.isEmpty() ? kNoEvent : count.event),
+                      printable(count.club), QString::number(count.total),
                       QString::number(count.female), QString::number(count.male)});
         total.total += count.total;
         total.female += count.female;
@@ -172,13 +172,13 @@ QString SummaryTable(const Result& result)
     for (const QStringList& line : std::as_const(table)) {
         QStringList cells;
         for (qsizetype c = 0; c < line.size(); ++c)
-            cells.append(Padded(line[c], widths[c], c >= 2));
+            cells.append(padded(line[c], widths[c], c >= 2));
         text += cells.join(QStringLiteral("  ")).trimmed() + u'\n';
     }
     return text;
 }
 
-QByteArray CsvBytes(const Result& result)
+QByteArray csvBytes(const Result& result)
 {
     QByteArray out("\xEF\xBB\xBF");
     out.reserve(result.rows.size() * 80);
@@ -186,17 +186,17 @@ QByteArray CsvBytes(const Result& result)
         for (qsizetype i = 0; i < fields.size(); ++i) {
             if (i > 0)
                 out += ';';
-            AppendCsvField(out, fields[i]);
+            appendCsvField(out, fields[i]);
         }
         out += "\r\n";
     };
     appendLine(kListHeader);
     for (const Row& row : result.rows)
-        appendLine(Cells(row, result));
+        appendLine(cells(row, result));
     return out;
 }
 
-QStringList SheetNames(const QStringList& names, const QStringList& taken)
+QStringList sheetNames(const QStringList& names, const QStringList& taken)
 {
     constexpr qsizetype kMost = 31;
     static const QString kForbidden = QStringLiteral("[]:*?/\\");
@@ -231,9 +231,9 @@ QStringList SheetNames(const QStringList& names, const QStringList& taken)
     return result;
 }
 
-bool WriteCsv(const QString& path, const Result& result, QString* error)
+bool writeCsv(const QString& path, const Result& result, QString* error)
 {
-    if (textfile::SaveFile(path, CsvBytes(result)) == textfile::SaveResult::Ok)
+    if (textfile::saveFile(path, csvBytes(result)) == textfile::SaveResult::Ok)
         return true;
     if (error)
         *error = QStringLiteral("Die Datei ") + QDir::toNativeSeparators(path) +
@@ -243,7 +243,7 @@ bool WriteCsv(const QString& path, const Result& result, QString* error)
 
 namespace {
 
-// The scratch workbook of a write under way, for RemoveScratchFiles: plain bytes, so that a signal
+// The scratch workbook of a write under way, for removeScratchFiles: plain bytes, so that a signal
 // handler can read them.
 char g_scratchFile[4096];
 char g_scratchDir[4096];
@@ -275,7 +275,7 @@ public:
     SheetWriter(const SheetLimits& limits, QStringList* notes) : m_limits(limits), m_notes(notes) {}
 
     /// The text as a cell can hold it: cut to the cell's limit, with a note saying where.
-    QByteArray Fit(const QString& text, const QString& where)
+    QByteArray fit(const QString& text, const QString& where)
     {
         if (text.size() <= m_limits.cellChars)
             return text.toUtf8();
@@ -287,24 +287,24 @@ public:
                              QStringLiteral(" Zeichen, in der Arbeitsmappe gekürzt (die CSV-Liste "
                                             "hat den ganzen Text).");
         if (m_notes)
-            m_notes->append(Printable(note));
+            m_notes->append(printable(note));
         else if (m_error.isEmpty())
-            m_error = Printable(note);
+            m_error = printable(note);
         return text.first(keep).toUtf8();
     }
 
-    void Text(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t col, const QByteArray& text,
+    void text(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t col, const QByteArray& text,
               lxw_format* format = nullptr)
     {
         if (!text.isEmpty())
-            Check(worksheet_write_string(sheet, row, col, text.constData(), format));
+            check(worksheet_write_string(sheet, row, col, text.constData(), format));
     }
-    void Number(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t col, double value,
+    void number(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t col, double value,
                 lxw_format* format = nullptr)
     {
-        Check(worksheet_write_number(sheet, row, col, value, format));
+        check(worksheet_write_number(sheet, row, col, value, format));
     }
-    void Sum(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t col, lxw_row_t first, lxw_row_t last,
+    void sum(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t col, lxw_row_t first, lxw_row_t last,
              double value, lxw_format* format)
     {
         char from[32];
@@ -312,14 +312,14 @@ public:
         lxw_rowcol_to_cell(from, first, col);
         lxw_rowcol_to_cell(to, last, col);
         const QByteArray formula = QByteArrayLiteral("=SUM(") + from + ':' + to + ')';
-        Check(worksheet_write_formula_num(sheet, row, col, formula.constData(), format, value));
+        check(worksheet_write_formula_num(sheet, row, col, formula.constData(), format, value));
     }
 
     /// The first problem, in German; empty while all went well.
-    const QString& Error() const { return m_error; }
+    const QString& error() const { return m_error; }
 
 private:
-    void Check(lxw_error error)
+    void check(lxw_error error)
     {
         if (error != LXW_NO_ERROR && m_error.isEmpty())
             m_error = QString::fromUtf8(lxw_strerror(error));
@@ -332,7 +332,7 @@ private:
 
 } // namespace
 
-void RemoveScratchFiles()
+void removeScratchFiles()
 {
     if (g_scratchInUse) {
         ::unlink(g_scratchFile);
@@ -340,7 +340,7 @@ void RemoveScratchFiles()
     }
 }
 
-bool WriteXlsx(const QString& path, const Result& result, QString* error, QStringList* notes,
+bool writeXlsx(const QString& path, const Result& result, QString* error, QStringList* notes,
                const SheetLimits& limits)
 {
     const auto fail = [&](const QString& why) {
@@ -359,17 +359,17 @@ bool WriteXlsx(const QString& path, const Result& result, QString* error, QStrin
     SheetWriter cells(limits, notes);
     {
         Workbook book(made, scratch.path());
-        if (!book.IsOpen())
+        if (!book.isOpen())
             return fail(QStringLiteral("die Arbeitsmappe lässt sich nicht anlegen."));
 
-        const QList<Count> counts = Counts(result);
+        const QList<Count> counts = gather::counts(result);
         QList<qsizetype> countWidths(2, 0);
         for (const Count& count : counts) {
             countWidths[0] = std::max(countWidths[0], count.club.size());
             countWidths[1] = std::max(countWidths[1], count.event.size());
         }
         lxw_worksheet* overview =
-            book.AddSheet(kOverview, kCountHeader, counts.size(), countWidths);
+            book.addSheet(kOverview, kCountHeader, counts.size(), countWidths);
         if (!overview)
             return fail(QStringLiteral("die Übersicht lässt sich nicht anlegen."));
         Count total;
@@ -377,26 +377,26 @@ bool WriteXlsx(const QString& path, const Result& result, QString* error, QStrin
             const auto row = static_cast<lxw_row_t>(i + 1);
             const Count& count = counts[i];
             const QString where = kOverview + QStringLiteral(", Zeile ") + QString::number(row + 1);
-            cells.Text(overview, row, 0, cells.Fit(count.club, where));
-            cells.Text(overview, row, 1, cells.Fit(count.event, where));
-            cells.Number(overview, row, 2, static_cast<double>(count.total));
-            cells.Number(overview, row, 3, static_cast<double>(count.female));
-            cells.Number(overview, row, 4, static_cast<double>(count.male));
+            cells.text(overview, row, 0, cells.fit(count.club, where));
+            cells.text(overview, row, 1, cells.fit(count.event, where));
+            cells.number(overview, row, 2, static_cast<double>(count.total));
+            cells.number(overview, row, 3, static_cast<double>(count.female));
+            cells.number(overview, row, 4, static_cast<double>(count.male));
             total.total += count.total;
             total.female += count.female;
             total.male += count.male;
         }
         // The sum under the filtered range, so that sorting the table leaves it at the bottom.
         const auto sumRow = static_cast<lxw_row_t>(counts.size() + 1);
-        cells.Text(overview, sumRow, 0, QByteArrayLiteral("Summe"), book.Bold());
+        cells.text(overview, sumRow, 0, QByteArrayLiteral("Summe"), book.bold());
         const qsizetype sums[] = {total.total, total.female, total.male};
         for (lxw_col_t c = 0; c < 3; ++c) {
             // Without any row a formula would only sum itself.
             if (counts.isEmpty())
-                cells.Number(overview, sumRow, c + 2, 0, book.Bold());
+                cells.number(overview, sumRow, c + 2, 0, book.bold());
             else
-                cells.Sum(overview, sumRow, c + 2, 1, sumRow - 1, static_cast<double>(sums[c]),
-                          book.Bold());
+                cells.sum(overview, sumRow, c + 2, 1, sumRow - 1, static_cast<double>(sums[c]),
+                          book.bold());
         }
 
         // The rows are sorted by event first, so each event's rows lie together. An event with
@@ -412,15 +412,15 @@ bool WriteXlsx(const QString& path, const Result& result, QString* error, QStrin
             }
         }
         starts.append(result.rows.size());
-        const QStringList names = SheetNames(events, {kOverview});
+        const QStringList names = sheetNames(events, {kOverview});
         // Club, event and path are the same for all rows of a file: converted once per file.
         QList<std::array<QByteArray, 3>> perFile;
         perFile.reserve(result.files.size());
         for (const File& file : result.files) {
             const QString where =
                 QStringLiteral("Verein, Veranstaltung oder Dateiname von ") + file.path;
-            perFile.append({cells.Fit(file.club, where), cells.Fit(file.event, where),
-                            cells.Fit(file.path, where)});
+            perFile.append({cells.fit(file.club, where), cells.fit(file.event, where),
+                            cells.fit(file.path, where)});
         }
         for (qsizetype e = 0; e < events.size(); ++e) {
             QList<qsizetype> widths(kListHeader.size(), 4);
@@ -437,38 +437,38 @@ bool WriteXlsx(const QString& path, const Result& result, QString* error, QStrin
                     widths[c] = std::max(widths[c], lengths[c]);
             }
             lxw_worksheet* sheet =
-                book.AddSheet(names[e], kListHeader, starts[e + 1] - starts[e], widths);
+                book.addSheet(names[e], kListHeader, starts[e + 1] - starts[e], widths);
             if (!sheet)
-                return fail(QStringLiteral("die Tabelle ") + Quoted(names[e]) +
+                return fail(QStringLiteral("die Tabelle ") + quoted(names[e]) +
                             QStringLiteral(" lässt sich nicht anlegen."));
             for (qsizetype i = starts[e]; i < starts[e + 1]; ++i) {
                 const Row& row = result.rows[i];
                 const auto& file = perFile[row.file];
                 const auto r = static_cast<lxw_row_t>(i - starts[e] + 1);
-                const QString where = QStringLiteral("Tabelle ") + Quoted(names[e]) +
+                const QString where = QStringLiteral("Tabelle ") + quoted(names[e]) +
                                       QStringLiteral(", Zeile ") + QString::number(r + 1);
-                cells.Text(sheet, r, 0, file[0]);
-                cells.Text(sheet, r, 1, file[1]);
-                cells.Text(sheet, r, 2, cells.Fit(row.name, where));
-                cells.Text(sheet, r, 3, cells.Fit(row.firstName, where));
+                cells.text(sheet, r, 0, file[0]);
+                cells.text(sheet, r, 1, file[1]);
+                cells.text(sheet, r, 2, cells.fit(row.name, where));
+                cells.text(sheet, r, 3, cells.fit(row.firstName, where));
                 if (row.year >= 0)
-                    cells.Number(sheet, r, 4, row.year);
+                    cells.number(sheet, r, 4, row.year);
                 else
-                    cells.Text(sheet, r, 4, cells.Fit(row.yearText, where));
-                cells.Text(sheet, r, 5, row.gender == 1 ? "m" : "w");
-                cells.Text(sheet, r, 6, file[2]);
+                    cells.text(sheet, r, 4, cells.fit(row.yearText, where));
+                cells.text(sheet, r, 5, row.gender == 1 ? "m" : "w");
+                cells.text(sheet, r, 6, file[2]);
             }
         }
-        if (!cells.Error().isEmpty())
-            return fail(cells.Error());
-        if (const QString why = book.Close(); !why.isEmpty())
+        if (!cells.error().isEmpty())
+            return fail(cells.error());
+        if (const QString why = book.close(); !why.isEmpty())
             return fail(why);
     }
     QFile file(made);
     if (!file.open(QIODevice::ReadOnly))
         return fail(QStringLiteral("die Arbeitsmappe ist verschwunden."));
     const QByteArray bytes = file.readAll();
-    if (textfile::SaveFile(path, bytes) != textfile::SaveResult::Ok)
+    if (textfile::saveFile(path, bytes) != textfile::SaveResult::Ok)
         return fail(QStringLiteral("Speichern fehlgeschlagen."));
     return true;
 }

@@ -31,23 +31,23 @@ const char kUsage[] =
     "  -h        zeigt diese Hilfe\n"
     "  --version zeigt die Version\n";
 
-void Print(std::FILE* to, const QString& text)
+void print(std::FILE* to, const QString& text)
 {
     const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), to);
 }
 
-int Usage(const QString& why)
+int usage(const QString& why)
 {
-    Print(stderr, gather::Printable(QStringLiteral("zandrel-sammeln: ") + why) + u'\n');
+    print(stderr, gather::printable(QStringLiteral("zandrel-sammeln: ") + why) + u'\n');
     std::fputs(kUsage, stderr);
     return kWrongUsage;
 }
 
 // Ctrl+C while the workbook is made must not leave it behind in the temporary folder.
-extern "C" void OnInterrupt(int signal)
+extern "C" void onInterrupt(int signal)
 {
-    gather::RemoveScratchFiles();
+    gather::removeScratchFiles();
     std::signal(signal, SIG_DFL);
     std::raise(signal);
 }
@@ -74,7 +74,7 @@ int main(int argc, char** argv)
             std::fputs(kUsage, stdout);
             return kAllRead;
         } else if (arg == QStringLiteral("--version")) {
-            Print(stdout, QStringLiteral("zandrel-sammeln ") +
+            print(stdout, QStringLiteral("zandrel-sammeln ") +
                               QCoreApplication::applicationVersion() + u'\n');
             return kAllRead;
         } else if (arg == QStringLiteral("-r")) {
@@ -83,20 +83,20 @@ int main(int argc, char** argv)
             // Shown in messages as typed, but with the platform's separators like the files.
             output = QDir::toNativeSeparators(args[++i]);
         } else if (arg == QStringLiteral("-o")) {
-            return Usage(QStringLiteral("-o braucht genau einen Dateinamen."));
+            return usage(QStringLiteral("-o braucht genau einen Dateinamen."));
         } else {
-            return Usage(QStringLiteral("Unbekannte Option ") + arg + u'.');
+            return usage(QStringLiteral("Unbekannte Option ") + arg + u'.');
         }
     }
     if (options.systemPaths.empty())
-        return Usage(QStringLiteral("Keine Meldedatei und kein Ordner angegeben."));
+        return usage(QStringLiteral("Keine Meldedatei und kein Ordner angegeben."));
     const bool csv = output.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive);
     if (!output.isEmpty() && !csv && !output.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive))
-        return Usage(QStringLiteral("Die Liste muss auf .xlsx oder .csv enden: ") + output);
+        return usage(QStringLiteral("Die Liste muss auf .xlsx oder .csv enden: ") + output);
 
-    options.clubs = lists::Clubs();
-    options.events = lists::Events();
-    options.currentUtcYear = entry::CurrentUtcYear();
+    options.clubs = lists::clubs();
+    options.events = lists::events();
+    options.currentUtcYear = entry::currentUtcYear();
     // A progress line only where someone watches, and only once the wait is noticeable.
     QElapsedTimer clock;
     clock.start();
@@ -106,7 +106,7 @@ int main(int argc, char** argv)
             if (clock.elapsed() < 1000 || (done % 50 != 0 && done != total))
                 return;
             progressShown = true;
-            Print(stderr, QStringLiteral("\rLese Meldedateien: ") + QString::number(done) +
+            print(stderr, QStringLiteral("\rLese Meldedateien: ") + QString::number(done) +
                               QStringLiteral(" von ") + QString::number(total) +
                               QStringLiteral(" …"));
         };
@@ -116,36 +116,36 @@ int main(int argc, char** argv)
 #else
     for (const int signal : {SIGINT, SIGTERM}) // Windows has no SIGHUP
 #endif
-        std::signal(signal, OnInterrupt);
-    const gather::Result result = gather::Run(options);
+        std::signal(signal, onInterrupt);
+    const gather::Result result = gather::run(options);
     if (progressShown)
         std::fputs("\n", stderr);
 
-    for (const QString& line : gather::ReportLines(result))
-        Print(stderr, line + u'\n');
+    for (const QString& line : gather::reportLines(result))
+        print(stderr, line + u'\n');
     if (output.isEmpty()) {
         // Without any file read, a table of nothing would only hide the report above it.
-        if (result.FilesCounted() > 0)
-            Print(stdout, gather::SummaryTable(result));
-        return result.AllRead() ? kAllRead : kSomeSkipped;
+        if (result.filesCounted() > 0)
+            print(stdout, gather::summaryTable(result));
+        return result.allRead() ? kAllRead : kSomeSkipped;
     }
-    if (gather::IsInputFile(result, output))
-        return Usage(QStringLiteral("Die Liste würde eine der Meldedateien überschreiben: ") +
+    if (gather::isInputFile(result, output))
+        return usage(QStringLiteral("Die Liste würde eine der Meldedateien überschreiben: ") +
                      output);
     QString error;
     QStringList cut;
-    const bool written = csv ? gather::WriteCsv(output, result, &error)
-                             : gather::WriteXlsx(output, result, &error, &cut);
+    const bool written = csv ? gather::writeCsv(output, result, &error)
+                             : gather::writeXlsx(output, result, &error, &cut);
     for (const QString& line : std::as_const(cut))
-        Print(stderr, line + u'\n');
+        print(stderr, line + u'\n');
     if (!written) {
-        Print(stderr, gather::Printable(QStringLiteral("zandrel-sammeln: ") + error) + u'\n');
+        print(stderr, gather::printable(QStringLiteral("zandrel-sammeln: ") + error) + u'\n');
         return kSomeSkipped;
     }
-    Print(stderr, gather::Printable(
+    print(stderr, gather::printable(
                       QString::number(result.rows.size()) + QStringLiteral(" Teilnehmer aus ") +
-                      QString::number(result.FilesCounted()) + QStringLiteral(" Dateien in ") +
+                      QString::number(result.filesCounted()) + QStringLiteral(" Dateien in ") +
                       output + QStringLiteral(" geschrieben.")) +
                       u'\n');
-    return result.AllRead() && cut.isEmpty() ? kAllRead : kSomeSkipped;
+    return result.allRead() && cut.isEmpty() ? kAllRead : kSomeSkipped;
 }

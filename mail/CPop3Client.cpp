@@ -6,7 +6,7 @@
 
 namespace {
 
-const char* FailureText(CPop3Client::ReplyKind kind)
+const char* failureText(CPop3Client::ReplyKind kind)
 {
     switch (kind) {
     case CPop3Client::kGreeting:
@@ -21,12 +21,12 @@ const char* FailureText(CPop3Client::ReplyKind kind)
     return "Bad Connection";
 }
 
-bool IsBlank(char c)
+bool isBlank(char c)
 {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
-bool BeginsWithOk(std::string_view reply)
+bool beginsWithOk(std::string_view reply)
 {
     return reply.size() >= 3 && reply[0] == '+' &&
            std::toupper(static_cast<unsigned char>(reply[1])) == 'O' &&
@@ -39,30 +39,30 @@ bool CPop3Client::Connect(const std::string& host, const std::string& user,
                           const std::string& password, unsigned short port)
 {
     // Refuse what could end a command line early before anything reaches the server.
-    if (!FitsCommandLine(host, host.size()) || !FitsCommandLine(user, kMaxArgument) ||
-        !FitsCommandLine(password, kMaxArgument)) {
-        return RefuseArgument();
+    if (!fitsCommandLine(host, host.size()) || !fitsCommandLine(user, kMaxArgument) ||
+        !fitsCommandLine(password, kMaxArgument)) {
+        return refuseArgument();
     }
-    if (!Open(host, port) || !CheckReply(kGreeting))
+    if (!open(host, port) || !CheckReply(kGreeting))
         return false;
-    SendCommand("USER " + user + "\r\n");
+    sendCommand("USER " + user + "\r\n");
     if (!CheckReply(kUser))
         return false;
-    SendCommand("PASS " + password + "\r\n");
+    sendCommand("PASS " + password + "\r\n");
     return CheckReply(kPass);
 }
 
 bool CPop3Client::Stat()
 {
-    SendCommand("STAT \r\n");
+    sendCommand("STAT \r\n");
     return CheckReply(kStat);
 }
 
 bool CPop3Client::CheckReply(ReplyKind kind)
 {
     std::string reply;
-    if (!ReadReply(Framing::StatusLine, reply) || !BeginsWithOk(reply)) {
-        m_strError = FailureText(kind);
+    if (!readReply(Framing::StatusLine, reply) || !beginsWithOk(reply)) {
+        m_strError = failureText(kind);
         return false;
     }
     if (kind == kStat)
@@ -78,10 +78,10 @@ void CPop3Client::ParseStatus(const std::string& reply)
     std::int32_t* const targets[] = {&m_nMessageCount, &m_nMailboxSize};
     for (std::int32_t* target : targets) {
         std::size_t start = 0;
-        while (start < rest.size() && IsBlank(rest[start]))
+        while (start < rest.size() && isBlank(rest[start]))
             ++start;
         std::size_t end = start;
-        while (end < rest.size() && !IsBlank(rest[end]))
+        while (end < rest.size() && !isBlank(rest[end]))
             ++end;
         const std::string_view token = rest.substr(start, end - start);
         if (token.empty())

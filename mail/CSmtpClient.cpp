@@ -4,7 +4,7 @@
 
 namespace {
 
-int ExpectedCode(CSmtpClient::ReplyKind kind)
+int expectedCode(CSmtpClient::ReplyKind kind)
 {
     switch (kind) {
     case CSmtpClient::kGreeting:
@@ -24,7 +24,7 @@ int ExpectedCode(CSmtpClient::ReplyKind kind)
 
 // The reply code: the first three characters read as a decimal number the way atoi reads them
 // (leading blanks skipped, an optional sign, stop at the first non-digit, 0 without digits).
-int ReplyCode(std::string_view line)
+int replyCode(std::string_view line)
 {
     line = line.substr(0, 3);
     std::size_t i = 0;
@@ -40,7 +40,7 @@ int ReplyCode(std::string_view line)
 }
 
 // Start of the last line of a reply that ends with a line end.
-std::string_view LastLine(std::string_view reply)
+std::string_view lastLine(std::string_view reply)
 {
     std::string_view body = reply;
     if (!body.empty() && body.back() == '\n')
@@ -53,19 +53,19 @@ std::string_view LastLine(std::string_view reply)
 
 bool CSmtpClient::Connect(const std::string& host, const std::string& heloName, unsigned short port)
 {
-    if (!FitsCommandLine(host, host.size()) || !FitsCommandLine(heloName, kMaxHeloName))
-        return RefuseArgument();
-    if (!Open(host, port) || !CheckReply(kGreeting))
+    if (!fitsCommandLine(host, host.size()) || !fitsCommandLine(heloName, kMaxHeloName))
+        return refuseArgument();
+    if (!open(host, port) || !CheckReply(kGreeting))
         return false;
-    SendCommand("HELO " + heloName + "\r\n");
+    sendCommand("HELO " + heloName + "\r\n");
     return CheckReply(kHelo);
 }
 
 bool CSmtpClient::MailFrom(const std::string& sender)
 {
-    if (!FitsCommandLine(sender, kMaxSender))
-        return RefuseArgument();
-    SendCommand("MAIL From:<" + sender + ">\r\n");
+    if (!fitsCommandLine(sender, kMaxSender))
+        return refuseArgument();
+    sendCommand("MAIL From:<" + sender + ">\r\n");
     return CheckReply(kMailFrom);
 }
 
@@ -73,28 +73,28 @@ bool CSmtpClient::RcptTo(const std::string& recipient)
 {
     // Every address asked for is recorded, accepted or not.
     m_arrRecipients.push_back(recipient);
-    if (!FitsCommandLine(recipient, kMaxRecipient))
-        return RefuseArgument();
-    SendCommand("RCPT TO:<" + recipient + ">\r\n");
+    if (!fitsCommandLine(recipient, kMaxRecipient))
+        return refuseArgument();
+    sendCommand("RCPT TO:<" + recipient + ">\r\n");
     return CheckReply(kRcptTo);
 }
 
 bool CSmtpClient::Data(const std::string& subject, const std::string& body)
 {
     // Line breaks in the body are allowed (they become CR LF), a NUL is not.
-    if (!FitsCommandLine(subject, kMaxSubject) || body.size() > kMaxBody ||
+    if (!fitsCommandLine(subject, kMaxSubject) || body.size() > kMaxBody ||
         body.find('\0') != std::string::npos)
-        return RefuseArgument();
-    SendCommand("DATA\r\n");
+        return refuseArgument();
+    sendCommand("DATA\r\n");
     if (!CheckReply(kData))
         return false;
-    SendCommand(FormatSmtpMessage(subject, body));
+    sendCommand(formatSmtpMessage(subject, body));
     return CheckReply(kEndOfMessage);
 }
 
 bool CSmtpClient::Quit()
 {
-    SendCommand("QUIT \r\n");
+    sendCommand("QUIT \r\n");
     return CheckReply(kQuit);
 }
 
@@ -105,13 +105,13 @@ const char* const CSmtpClient::kNoWholeReply =
 bool CSmtpClient::CheckReply(ReplyKind kind)
 {
     std::string reply;
-    if (!ReadReply(Framing::SmtpReply, reply)) {
+    if (!readReply(Framing::SmtpReply, reply)) {
         // No whole reply: the meaning of a code that never came would be an empty sentence, so
         // the user is told what happened instead (Windows-1252, as every text of the clients).
         m_strError = kNoWholeReply;
         return false;
     }
-    if (ReplyCode(LastLine(reply)) == ExpectedCode(kind))
+    if (replyCode(lastLine(reply)) == expectedCode(kind))
         return true;
     m_strError = ReplyText(reply);
     return false;
@@ -139,7 +139,7 @@ std::string CSmtpClient::ReplyText(const std::string& reply)
     return "No Error Number is matched with " + reply;
 }
 
-std::string FormatSmtpMessage(const std::string& subject, const std::string& body)
+std::string formatSmtpMessage(const std::string& subject, const std::string& body)
 {
     std::string message = "SUBJECT:" + subject + "\r\n";
     bool lineStart = true;

@@ -57,4 +57,4 @@ public:
 // The message text after DATA: "SUBJECT:" + subject, the body, and the closing ".", each line
 // ended by CR LF. Every line break of the body becomes CR LF and a body line that begins with
 // "." gets a second one, so the body can neither end the message early nor smuggle commands.
-std::string FormatSmtpMessage(const std::string& subject, const std::string& body);
+std::string formatSmtpMessage(const std::string& subject, const std::string& body);

@@ -2,43 +2,43 @@
 
 #include <algorithm>
 
-bool MailConnection::Open(const std::string& host, unsigned short port)
+bool MailConnection::open(const std::string& host, unsigned short port)
 {
-    m_reader.Reset();
-    if (!m_socket.Connect(host, port, TimeLeft(m_connectTimeout))) {
+    m_reader.reset();
+    if (!m_socket.Connect(host, port, timeLeft(m_connectTimeout))) {
         m_strError = "Server cannot be connected";
         return false;
     }
     return true;
 }
 
-bool MailConnection::RefuseArgument()
+bool MailConnection::refuseArgument()
 {
     m_strError = "Invalid argument";
     return false;
 }
 
-bool MailConnection::SendCommand(const std::string& line)
+bool MailConnection::sendCommand(const std::string& line)
 {
     // A failed send needs no report of its own: the reply check that follows fails.
-    return m_socket.SendAll(line, TimeLeft(m_replyTimeout));
+    return m_socket.sendAll(line, timeLeft(m_replyTimeout));
 }
 
-bool MailConnection::ReadReply(Framing framing, std::string& text)
+bool MailConnection::readReply(Framing framing, std::string& text)
 {
-    const std::chrono::milliseconds timeout = TimeLeft(m_replyTimeout);
-    ReplyReader::Reply reply = framing == Framing::StatusLine ? m_reader.ReadLine(timeout)
-                                                              : m_reader.ReadSmtpReply(timeout);
+    const std::chrono::milliseconds timeout = timeLeft(m_replyTimeout);
+    ReplyReader::Reply reply = framing == Framing::StatusLine ? m_reader.readLine(timeout)
+                                                              : m_reader.readSmtpReply(timeout);
     if (reply.outcome != ReplyReader::Outcome::Complete) {
         // Whatever might still come could not be matched to its command any more.
-        m_socket.Close();
+        m_socket.close();
         return false;
     }
     text = std::move(reply.text);
     return true;
 }
 
-std::chrono::milliseconds MailConnection::TimeLeft(std::chrono::milliseconds timeout) const
+std::chrono::milliseconds MailConnection::timeLeft(std::chrono::milliseconds timeout) const
 {
     if (m_deadline == TcpSocket::Clock::time_point::max())
         return timeout;

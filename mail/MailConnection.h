@@ -12,11 +12,11 @@
 class MailConnection
 {
 public:
-    void SetConnectTimeout(std::chrono::milliseconds timeout) { m_connectTimeout = timeout; }
-    void SetReplyTimeout(std::chrono::milliseconds timeout) { m_replyTimeout = timeout; }
+    void setConnectTimeout(std::chrono::milliseconds timeout) { m_connectTimeout = timeout; }
+    void setReplyTimeout(std::chrono::milliseconds timeout) { m_replyTimeout = timeout; }
     // A point in time no wait goes beyond, whatever its own time-out: a server that answers each
     // reply just in time would otherwise hold the caller for the sum of all of them.
-    void SetDeadline(TcpSocket::Clock::time_point deadline) { m_deadline = deadline; }
+    void setDeadline(TcpSocket::Clock::time_point deadline) { m_deadline = deadline; }
 
     std::string m_strError;
 
@@ -34,17 +34,17 @@ protected:
     MailConnection& operator=(const MailConnection&) = delete;
 
     // Connects; bytes left unread from an earlier connection are dropped. The caller has
-    // checked its arguments (RefuseArgument) before, so a refused one never reaches the network.
-    bool Open(const std::string& host, unsigned short port);
-    bool RefuseArgument();
-    bool SendCommand(const std::string& line);
+    // checked its arguments (refuseArgument) before, so a refused one never reaches the network.
+    bool open(const std::string& host, unsigned short port);
+    bool refuseArgument();
+    bool sendCommand(const std::string& line);
     // Reads one whole reply into text. A reply that did not complete (peer closed, deadline,
     // too long) ends the connection and gives false.
-    bool ReadReply(Framing framing, std::string& text);
+    bool readReply(Framing framing, std::string& text);
 
 private:
     // The time a wait may take: its own time-out, cut short by the deadline (none left: zero).
-    std::chrono::milliseconds TimeLeft(std::chrono::milliseconds timeout) const;
+    std::chrono::milliseconds timeLeft(std::chrono::milliseconds timeout) const;
 
     TcpSocket m_socket;
     ReplyReader m_reader;

@@ -6,7 +6,7 @@ namespace {
 
 constexpr std::size_t kReceiveChunk = 4096;
 
-bool IsDigit(char c)
+bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
 }
@@ -14,7 +14,7 @@ bool IsDigit(char c)
 } // namespace
 
 template <typename IsLastLine>
-ReplyReader::Reply ReplyReader::Read(std::chrono::milliseconds timeout, IsLastLine isLastLine)
+ReplyReader::Reply ReplyReader::read(std::chrono::milliseconds timeout, IsLastLine isLastLine)
 {
     const TcpSocket::Clock::time_point deadline = TcpSocket::Clock::now() + timeout;
     std::size_t lineStart = 0;
@@ -41,7 +41,7 @@ ReplyReader::Reply ReplyReader::Read(std::chrono::milliseconds timeout, IsLastLi
         }
 
         char chunk[kReceiveChunk];
-        const TcpSocket::Received received = m_socket.Receive(chunk, sizeof chunk, deadline);
+        const TcpSocket::Received received = m_socket.receive(chunk, sizeof chunk, deadline);
         if (received.count > 0)
             m_pending.append(chunk, received.count);
         if (received.status != TcpSocket::Status::Ok || received.count == 0) {
@@ -52,21 +52,21 @@ ReplyReader::Reply ReplyReader::Read(std::chrono::milliseconds timeout, IsLastLi
     }
 }
 
-ReplyReader::Reply ReplyReader::ReadLine(std::chrono::milliseconds timeout)
+ReplyReader::Reply ReplyReader::readLine(std::chrono::milliseconds timeout)
 {
-    return Read(timeout, [](std::string_view) { return true; });
+    return read(timeout, [](std::string_view) { return true; });
 }
 
-ReplyReader::Reply ReplyReader::ReadSmtpReply(std::chrono::milliseconds timeout)
+ReplyReader::Reply ReplyReader::readSmtpReply(std::chrono::milliseconds timeout)
 {
-    return Read(timeout, [](std::string_view line) {
-        const bool continued = line.size() >= 4 && IsDigit(line[0]) && IsDigit(line[1]) &&
-                               IsDigit(line[2]) && line[3] == '-';
+    return read(timeout, [](std::string_view line) {
+        const bool continued = line.size() >= 4 && isDigit(line[0]) && isDigit(line[1]) &&
+                               isDigit(line[2]) && line[3] == '-';
         return !continued;
     });
 }
 
-bool FitsCommandLine(std::string_view text, std::size_t maxLength)
+bool fitsCommandLine(std::string_view text, std::size_t maxLength)
 {
     return text.size() <= maxLength && std::none_of(text.begin(), text.end(), [](char c) {
                return c == '\r' || c == '\n' || c == '\0';

@@ -32,17 +32,17 @@ public:
     explicit ReplyReader(TcpSocket& socket) : m_socket(socket) {}
 
     // One line, up to and including its LF (a POP3 status line).
-    Reply ReadLine(std::chrono::milliseconds timeout);
+    Reply readLine(std::chrono::milliseconds timeout);
 
     // A whole SMTP reply: lines "ddd-text" continue it, the first other line ends it.
-    Reply ReadSmtpReply(std::chrono::milliseconds timeout);
+    Reply readSmtpReply(std::chrono::milliseconds timeout);
 
     // Forgets bytes kept from an earlier connection.
-    void Reset() { m_pending.clear(); }
+    void reset() { m_pending.clear(); }
 
 private:
     template <typename IsLastLine>
-    Reply Read(std::chrono::milliseconds timeout, IsLastLine isLastLine);
+    Reply read(std::chrono::milliseconds timeout, IsLastLine isLastLine);
 
     TcpSocket& m_socket;
     std::string m_pending;
@@ -50,4 +50,4 @@ private:
 
 // True when text may stand inside a command line: no CR, LF or NUL (which would end the line
 // early or smuggle a second command) and at most maxLength characters.
-bool FitsCommandLine(std::string_view text, std::size_t maxLength);
+bool fitsCommandLine(std::string_view text, std::size_t maxLength);

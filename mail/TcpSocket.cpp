@@ -11,7 +11,7 @@ namespace {
 // The system's name lookup cannot be interrupted, and an Asio resolver that is cancelled still
 // waits for it. So the lookup runs on a thread of its own that the caller stops waiting for at
 // the deadline; an abandoned lookup finishes in the background and only its result is dropped.
-std::optional<asio::ip::tcp::endpoint> LookUp(const std::string& host, unsigned short port,
+std::optional<asio::ip::tcp::endpoint> lookUp(const std::string& host, unsigned short port,
                                               TcpSocket::Clock::time_point deadline)
 {
     std::packaged_task<std::optional<asio::ip::tcp::endpoint>()> task([host, port] {
@@ -49,7 +49,7 @@ struct TcpSocket::Impl
     // could complete at once (bytes already waiting) did so when it was started, so even a
     // deadline in the past delivers what is there.
     template <typename Cancel>
-    bool RunUntil(Clock::time_point deadline, const bool& done, Cancel cancel)
+    bool runUntil(Clock::time_point deadline, const bool& done, Cancel cancel)
     {
         io.restart();
         io.run_until(deadline);
@@ -61,7 +61,7 @@ struct TcpSocket::Impl
         return done;
     }
 
-    void CloseQuietly()
+    void closeQuietly()
     {
         asio::error_code ignored;
         socket.shutdown(asio::ip::tcp::socket::shutdown_both, ignored);
@@ -73,7 +73,7 @@ TcpSocket::TcpSocket() : m_impl(std::make_unique<Impl>()) {}
 
 TcpSocket::~TcpSocket()
 {
-    Close();
+    close();
 }
 
 bool TcpSocket::Connect(const std::string& host, unsigned short port,
@@ -81,7 +81,7 @@ bool TcpSocket::Connect(const std::string& host, unsigned short port,
 {
     Impl& d = *m_impl;
     const Clock::time_point deadline = Clock::now() + timeout;
-    d.CloseQuietly();
+    d.closeQuietly();
 
     asio::error_code ec;
     std::optional<asio::ip::tcp::endpoint> endpoint;
@@ -91,7 +91,7 @@ bool TcpSocket::Connect(const std::string& host, unsigned short port,
     } else {
         if (host.empty())
             return false;
-        endpoint = LookUp(host, port, deadline);
+        endpoint = lookUp(host, port, deadline);
         if (!endpoint)
             return false;
     }
@@ -102,8 +102,8 @@ bool TcpSocket::Connect(const std::string& host, unsigned short port,
         connected = true;
         connectError = e;
     });
-    if (!d.RunUntil(deadline, connected, [&] { d.CloseQuietly(); }) || connectError) {
-        d.CloseQuietly();
+    if (!d.runUntil(deadline, connected, [&] { d.closeQuietly(); }) || connectError) {
+        d.closeQuietly();
         return false;
     }
     // Commands are small and each waits for its reply: Nagle's algorithm would only add
@@ -112,7 +112,7 @@ bool TcpSocket::Connect(const std::string& host, unsigned short port,
     return true;
 }
 
-bool TcpSocket::SendAll(std::string_view data, std::chrono::milliseconds timeout)
+bool TcpSocket::sendAll(std::string_view data, std::chrono::milliseconds timeout)
 {
     Impl& d = *m_impl;
     if (!d.socket.is_open())
@@ -126,14 +126,14 @@ bool TcpSocket::SendAll(std::string_view data, std::chrono::milliseconds timeout
                           sent = true;
                           sendError = e;
                       });
-    if (!d.RunUntil(Clock::now() + timeout, sent, [&] { d.CloseQuietly(); }) || sendError) {
-        d.CloseQuietly();
+    if (!d.runUntil(Clock::now() + timeout, sent, [&] { d.closeQuietly(); }) || sendError) {
+        d.closeQuietly();
         return false;
     }
     return true;
 }
 
-TcpSocket::Received TcpSocket::Receive(char* buffer, std::size_t maximum,
+TcpSocket::Received TcpSocket::receive(char* buffer, std::size_t maximum,
                                        Clock::time_point deadline)
 {
     Impl& d = *m_impl;
@@ -157,16 +157,16 @@ TcpSocket::Received TcpSocket::Receive(char* buffer, std::size_t maximum,
                                      result.status = Status::Failed;
                              });
     asio::error_code ignored;
-    d.RunUntil(deadline, finished, [&] { d.socket.cancel(ignored); });
+    d.runUntil(deadline, finished, [&] { d.socket.cancel(ignored); });
     return result;
 }
 
-void TcpSocket::Close()
+void TcpSocket::close()
 {
-    m_impl->CloseQuietly();
+    m_impl->closeQuietly();
 }
 
-bool TcpSocket::IsOpen() const
+bool TcpSocket::isOpen() const
 {
     return m_impl->socket.is_open();
 }

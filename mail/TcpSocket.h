@@ -39,18 +39,18 @@ public:
 
     // Sends all of data or fails; a failed or timed-out send closes the connection, since the
     // peer may have seen part of it.
-    bool SendAll(std::string_view data, std::chrono::milliseconds timeout);
+    bool sendAll(std::string_view data, std::chrono::milliseconds timeout);
 
     // One receive of at most maximum bytes into buffer. Bytes not delivered stay for the next
     // call. A time-out leaves the connection open.
-    Received Receive(char* buffer, std::size_t maximum, Clock::time_point deadline);
-    Received Receive(char* buffer, std::size_t maximum, std::chrono::milliseconds timeout)
+    Received receive(char* buffer, std::size_t maximum, Clock::time_point deadline);
+    Received receive(char* buffer, std::size_t maximum, std::chrono::milliseconds timeout)
     {
-        return Receive(buffer, maximum, Clock::now() + timeout);
+        return receive(buffer, maximum, Clock::now() + timeout);
     }
 
-    void Close();
-    bool IsOpen() const;
+    void close();
+    bool isOpen() const;
 
 private:
     struct Impl;

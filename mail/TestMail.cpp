@@ -3,7 +3,7 @@
 #include "mail/CPop3Client.h"
 #include "mail/CSmtpClient.h"
 
-TestMailSettings DefaultTestMailSettings()
+TestMailSettings defaultTestMailSettings()
 {
     TestMailSettings settings;
     settings.pop3Host = "pop.example";
@@ -16,14 +16,14 @@ TestMailSettings DefaultTestMailSettings()
     return settings;
 }
 
-void RunTestMail(const TestMailSettings& settings,
+void runTestMail(const TestMailSettings& settings,
                  const std::function<void(const std::string&)>& showMessage)
 {
     const TcpSocket::Clock::time_point deadline = TcpSocket::Clock::now() + settings.overallTimeout;
     const auto limit = [&](MailConnection& client) {
-        client.SetConnectTimeout(settings.connectTimeout);
-        client.SetReplyTimeout(settings.replyTimeout);
-        client.SetDeadline(deadline);
+        client.setConnectTimeout(settings.connectTimeout);
+        client.setReplyTimeout(settings.replyTimeout);
+        client.setDeadline(deadline);
     };
     CPop3Client pop3;
     limit(pop3);

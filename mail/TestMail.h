@@ -20,10 +20,10 @@ struct TestMailSettings
 
 // The fixed values. They name only reserved example domains, so the action can never reach a
 // real server; tests point hosts and ports at their own loopback servers.
-TestMailSettings DefaultTestMailSettings();
+TestMailSettings defaultTestMailSettings();
 
 // Runs the action. The POP3 connection stays logged in during the whole SMTP exchange and is
 // closed last, without QUIT. showMessage is called at most once, with the SMTP client's error
 // text, when the SMTP connect, greeting or HELO fails; every other failure is silent.
-void RunTestMail(const TestMailSettings& settings,
+void runTestMail(const TestMailSettings& settings,
                  const std::function<void(const std::string&)>& showMessage);

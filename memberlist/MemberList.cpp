@@ -13,7 +13,7 @@
 namespace memberlist {
 namespace {
 
-QString Decode(QByteArrayView bytes, bool& windows1252)
+QString decode(QByteArrayView bytes, bool& windows1252)
 {
     windows1252 = false;
     // Excel's "Unicode text" is UTF-16 with a byte-order mark; without one nothing tells it apart.
@@ -27,13 +27,13 @@ QString Decode(QByteArrayView bytes, bool& windows1252)
     // A byte-order mark settles it even when a broken byte follows.
     if (bytes.startsWith("\xEF\xBB\xBF"))
         return QString::fromUtf8(bytes.sliced(3));
-    windows1252 = textfile::DetectEncoding(bytes) == textfile::Encoding::Cp1252;
-    return textfile::Decode(bytes);
+    windows1252 = textfile::detectEncoding(bytes) == textfile::Encoding::Cp1252;
+    return textfile::decode(bytes);
 }
 
 /// The separator that occurs most often outside quotes in the row starting at `pos`; on a tie
 /// the semicolon wins (German exports), then the tab. Null when the row has none.
-QChar DetectSeparator(QStringView text, qsizetype pos)
+QChar detectSeparator(QStringView text, qsizetype pos)
 {
     constexpr char16_t kCandidates[] = {u';', u'\t', u','};
     int counts[3] = {};
@@ -55,7 +55,7 @@ QChar DetectSeparator(QStringView text, qsizetype pos)
 /// Reads the row at `pos` into `cells` (each trimmed) and moves `pos` behind it. A quote opens a
 /// quoted part only at the start of a cell, so a nickname in quotes inside a cell stays as it is.
 /// False, with `pos` somewhere inside the row, when the row has more than kMaxColumns cells.
-bool ReadRow(QStringView text, qsizetype& pos, QChar separator, QStringList& cells)
+bool readRow(QStringView text, qsizetype& pos, QChar separator, QStringList& cells)
 {
     cells.clear();
     QString cell;
@@ -92,12 +92,12 @@ bool ReadRow(QStringView text, qsizetype& pos, QChar separator, QStringList& cel
     return true;
 }
 
-bool IsBlank(const QStringList& cells)
+bool isBlank(const QStringList& cells)
 {
     return std::all_of(cells.begin(), cells.end(), [](const QString& s) { return s.isEmpty(); });
 }
 
-QString Normalized(const QString& header)
+QString normalized(const QString& header)
 {
     QString out = header.toLower();
     out.removeIf([](QChar c) { return c.isSpace() || c == u'.' || c == u'-'; });
@@ -106,7 +106,7 @@ QString Normalized(const QString& header)
 
 /// The digits of `text` as a number when it has minDigits to maxDigits ASCII digits and nothing
 /// else; -1 otherwise.
-int Number(QStringView text, int minDigits, int maxDigits)
+int number(QStringView text, int minDigits, int maxDigits)
 {
     if (text.size() < minDigits || text.size() > maxDigits)
         return -1;
@@ -120,29 +120,29 @@ int Number(QStringView text, int minDigits, int maxDigits)
 }
 
 /// The year of a whole date, -1 unless the date exists.
-int YearOfDate(int year, int month, int day)
+int yearOfDate(int year, int month, int day)
 {
     return year >= 0 && QDate(year, month, day).isValid() ? year : -1;
 }
 
 } // namespace
 
-qsizetype Table::CellCount(qsizetype row) const
+qsizetype Table::cellCount(qsizetype row) const
 {
-    const qsizetype end = row + 1 < RowCount() ? m_rowStarts[row + 1] : m_cellEnds.size();
+    const qsizetype end = row + 1 < rowCount() ? m_rowStarts[row + 1] : m_cellEnds.size();
     return end - m_rowStarts[row];
 }
 
-QStringView Table::Cell(qsizetype row, qsizetype column) const
+QStringView Table::cell(qsizetype row, qsizetype column) const
 {
-    if (column < 0 || column >= CellCount(row))
+    if (column < 0 || column >= cellCount(row))
         return {};
     const qsizetype cell = m_rowStarts[row] + column;
     const qsizetype start = cell > 0 ? m_cellEnds[cell - 1] : 0;
     return QStringView(m_text).sliced(start, m_cellEnds[cell] - start);
 }
 
-bool Table::AppendRow(const QStringList& cells)
+bool Table::appendRow(const QStringList& cells)
 {
     qsizetype chars = 0;
     for (const QString& cell : cells)
@@ -158,10 +158,10 @@ bool Table::AppendRow(const QStringList& cells)
     return true;
 }
 
-Parsed Parse(QByteArrayView bytes)
+Parsed parse(QByteArrayView bytes)
 {
     bool windows1252 = false;
-    const QString text = Decode(bytes, windows1252);
+    const QString text = decode(bytes, windows1252);
     if (text.contains(QChar(0)))
         return {{}, ParseError::NotText};
     qsizetype pos = 0;
@@ -177,10 +177,10 @@ Parsed Parse(QByteArrayView bytes)
     QStringList cells;
     // Blank lines before the header are skipped: some programs start their export with one.
     while (pos < text.size() && table.header.isEmpty()) {
-        const QChar separator = forced.isNull() ? DetectSeparator(text, pos) : forced;
-        if (!ReadRow(text, pos, separator, cells))
+        const QChar separator = forced.isNull() ? detectSeparator(text, pos) : forced;
+        if (!readRow(text, pos, separator, cells))
             return {{}, ParseError::TooManyColumns};
-        if (IsBlank(cells))
+        if (isBlank(cells))
             continue;
         if (separator.isNull())
             return {{}, ParseError::NotText};
@@ -189,25 +189,25 @@ Parsed Parse(QByteArrayView bytes)
     }
     if (table.header.isEmpty())
         return {{}, ParseError::Empty};
-    const Columns columns = MapHeader(table.header);
+    const Columns columns = mapHeader(table.header);
     if (std::all_of(columns.begin(), columns.end(), [](int c) { return c < 0; }))
         return {{}, ParseError::NoHeader};
-    table.Reserve(text.size() - pos);
+    table.reserve(text.size() - pos);
     while (pos < text.size()) {
-        if (!ReadRow(text, pos, table.separator, cells))
+        if (!readRow(text, pos, table.separator, cells))
             return {{}, ParseError::TooManyColumns};
-        if (IsBlank(cells))
+        if (isBlank(cells))
             continue;
         // More than an entry file may hold is no club's member list; stop before it eats memory.
-        if (table.RowCount() == entry::kMaxEntries || !table.AppendRow(cells))
+        if (table.rowCount() == entry::kMaxEntries || !table.appendRow(cells))
             return {{}, ParseError::TooMany};
     }
-    if (table.RowCount() == 0)
+    if (table.rowCount() == 0)
         return {{}, ParseError::NoRows};
     return {std::move(table), ParseError::None};
 }
 
-Columns MapHeader(const QStringList& header)
+Columns mapHeader(const QStringList& header)
 {
     struct Known
     {
@@ -222,7 +222,7 @@ Columns MapHeader(const QStringList& header)
     Columns columns;
     columns.fill(-1);
     for (int i = 0; i < header.size(); ++i) {
-        const QString name = Normalized(header[i]);
+        const QString name = normalized(header[i]);
         for (const Known& known : kKnown) {
             if (name == QStringView(known.name) && columns[known.field] < 0)
                 columns[known.field] = i;
@@ -231,7 +231,7 @@ Columns MapHeader(const QStringList& header)
     return columns;
 }
 
-QString FieldName(Field field)
+QString fieldName(Field field)
 {
     switch (field) {
     case FirstName:
@@ -246,22 +246,22 @@ QString FieldName(Field field)
     return QStringLiteral("Geschlecht");
 }
 
-int ParseYear(QStringView text)
+int parseYear(QStringView text)
 {
     text = text.trimmed();
     if (text.size() == 4)
-        return Number(text, 4, 4);
+        return number(text, 4, 4);
     const QList<QStringView> dotted = text.split(u'.');
     if (dotted.size() == 3)
-        return YearOfDate(Number(dotted[2], 4, 4), Number(dotted[1], 1, 2),
-                          Number(dotted[0], 1, 2));
+        return yearOfDate(number(dotted[2], 4, 4), number(dotted[1], 1, 2),
+                          number(dotted[0], 1, 2));
     const QList<QStringView> iso = text.split(u'-');
     if (iso.size() == 3)
-        return YearOfDate(Number(iso[0], 4, 4), Number(iso[1], 2, 2), Number(iso[2], 2, 2));
+        return yearOfDate(number(iso[0], 4, 4), number(iso[1], 2, 2), number(iso[2], 2, 2));
     return -1;
 }
 
-int ParseGender(QStringView text)
+int parseGender(QStringView text)
 {
     const QString value = text.trimmed().toString().toLower();
     for (const char16_t* female : {u"w", u"weiblich", u"f", u"female"})
@@ -273,12 +273,12 @@ int ParseGender(QStringView text)
     return -1;
 }
 
-QList<Candidate> Evaluate(const Table& table, const Columns& columns, int currentUtcYear,
+QList<Candidate> evaluate(const Table& table, const Columns& columns, int currentUtcYear,
                           const QList<EntryRow>& existing)
 {
     // The list's order finds the rows that may be the same participant quickly; whether they
-    // are is the one rule of entry::SameParticipant.
-    const QCollator order = collation::ListCollator();
+    // are is the one rule of entry::sameParticipant.
+    const QCollator order = collation::listCollator();
     const auto textLess = [&order](const EntryRow* a, const EntryRow* b) {
         return order.compare(a->text, b->text) < 0;
     };
@@ -291,27 +291,27 @@ QList<Candidate> Evaluate(const Table& table, const Columns& columns, int curren
         std::stable_sort(sorted.begin(), sorted.end(), textLess);
 
     const auto cell = [&](qsizetype row, Field field) {
-        return table.Cell(row, columns[field]).toString();
+        return table.cell(row, columns[field]).toString();
     };
     QList<Candidate> candidates;
-    candidates.reserve(table.RowCount());
-    for (qsizetype row = 0; row < table.RowCount(); ++row) {
+    candidates.reserve(table.rowCount());
+    for (qsizetype row = 0; row < table.rowCount(); ++row) {
         Candidate c;
         // The list shows one line per participant: line breaks and runs of blanks become one.
         c.name = cell(row, Name).simplified();
         c.firstName = cell(row, FirstName).simplified();
         c.yearText = cell(row, Year);
         c.genderText = cell(row, Gender);
-        c.year = entry::CheckBirthYear(ParseYear(c.yearText), currentUtcYear);
-        c.gender = ParseGender(c.genderText);
+        c.year = entry::CheckBirthYear(parseYear(c.yearText), currentUtcYear);
+        c.gender = parseGender(c.genderText);
         // The same rules as for typed names: no control characters (0x1A would even be saved as
         // a blank, so that list and file disagree), only Windows-1252, no comma in the surname,
         // at most as long as the name fields allow.
-        c.badCharacter = entry::FirstControl(c.DisplayText());
+        c.badCharacter = entry::firstControl(c.displayText());
         if (c.badCharacter == 0)
-            c.badCharacter = cp1252::FirstUnencodable(c.DisplayText());
+            c.badCharacter = cp1252::firstUnencodable(c.displayText());
         // Completeness by the window's own rule; the rest is what a list brings beside it.
-        const unsigned gaps = entry::Gaps({c.name, c.firstName, c.year, c.gender}, currentUtcYear);
+        const unsigned gaps = entry::gaps({c.name, c.firstName, c.year, c.gender}, currentUtcYear);
         const auto when = [](bool holds, Problem problem) { return holds ? problem : 0u; };
         c.problems =
             when(gaps & entry::NoName, NoName) | when(gaps & entry::NoFirstName, NoFirstName) |
@@ -321,13 +321,13 @@ QList<Candidate> Evaluate(const Table& table, const Columns& columns, int curren
                      c.firstName.size() > entry::kMostNameChars,
                  TooLong) |
             when(c.name.contains(u','), CommaInName) |
-            when(table.windows1252 && c.DisplayText().contains(u'?'), LostCharacter);
+            when(table.windows1252 && c.displayText().contains(u'?'), LostCharacter);
         if ((c.problems & kFatal) == 0) {
-            const EntryRow probe{c.DisplayText(), -1};
+            const EntryRow probe{c.displayText(), -1};
             const auto [first, last] =
                 std::equal_range(sorted.cbegin(), sorted.cend(), &probe, textLess);
             if (std::any_of(first, last, [&c](const EntryRow* r) {
-                    return entry::SameParticipant(r->text, entry::YearOf(r->code), c.DisplayText(),
+                    return entry::sameParticipant(r->text, entry::yearOf(r->code), c.displayText(),
                                                   c.year);
                 }))
                 c.problems |= InList;
@@ -342,11 +342,11 @@ QList<Candidate> Evaluate(const Table& table, const Columns& columns, int curren
     for (qsizetype i = 0; i < candidates.size(); ++i) {
         if ((candidates[i].problems & kFatal) == 0) {
             takeable << i;
-            texts[i] = candidates[i].DisplayText();
+            texts[i] = candidates[i].displayText();
         }
     }
     const auto same = [&](qsizetype a, qsizetype b) {
-        return entry::SameParticipant(texts[a], candidates[a].year, texts[b], candidates[b].year);
+        return entry::sameParticipant(texts[a], candidates[a].year, texts[b], candidates[b].year);
     };
     std::stable_sort(takeable.begin(), takeable.end(), [&](qsizetype a, qsizetype b) {
         const int byText = order.compare(texts[a], texts[b]);
@@ -361,42 +361,11 @@ QList<Candidate> Evaluate(const Table& table, const Columns& columns, int curren
     return candidates;
 }
 
-void PickGender(Candidate& candidate, int gender)
+void pickGender(Candidate& candidate, int gender)
 {
     candidate.gender = gender & 1;
     candidate.problems &= ~UnknownGender;
     candidate.checked = candidate.problems == 0;
-}
-
-QString Reason(const Candidate& c)
-{
-    QStringList reasons;
-    if (c.problems & NoName)
-        reasons << QStringLiteral("Name fehlt");
-    if (c.problems & NoFirstName)
-        reasons << QStringLiteral("Vorname fehlt");
-    if (c.problems & BadYear)
-        reasons << (c.yearText.isEmpty() ? QStringLiteral("Jahrgang fehlt")
-                                         : QStringLiteral("Jahrgang ungültig"));
-    if (c.problems & TooLong)
-        reasons << QStringLiteral("länger als %1 Zeichen").arg(entry::kMostNameChars);
-    if (c.problems & CommaInName)
-        reasons << QStringLiteral("Komma im Namen nicht möglich");
-    if ((c.problems & BadCharacter) && entry::FirstControl(QString::fromUcs4(&c.badCharacter, 1)))
-        reasons << QStringLiteral("Steuerzeichen nicht möglich");
-    else if (c.problems & BadCharacter)
-        reasons << QStringLiteral("Zeichen „%1“ nicht möglich")
-                       .arg(QString::fromUcs4(&c.badCharacter, 1));
-    if (c.problems & LostCharacter)
-        reasons << QStringLiteral("Zeichen „?“ – beim Export verloren?");
-    if (c.problems & UnknownGender)
-        reasons << (c.genderText.isEmpty() ? QStringLiteral("Geschlecht fehlt")
-                                           : QStringLiteral("Geschlecht unbekannt"));
-    if (c.problems & InList)
-        reasons << QStringLiteral("schon in der Liste");
-    if (c.problems & TwiceInFile)
-        reasons << QStringLiteral("doppelt in der Datei");
-    return reasons.join(QStringLiteral("; "));
 }
 
 } // namespace memberlist

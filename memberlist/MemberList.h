@@ -3,7 +3,7 @@
 // into participants that the entry list can take. Pure functions over bytes and strings, so the
 // rules can be tested as tables without a window; the import preview binds them to its controls.
 //
-//   bytes --Parse--> Table --MapHeader--> Columns --Evaluate--> one Candidate per row
+//   bytes --Parse--> Table --mapHeader--> Columns --Evaluate--> one Candidate per row
 
 #include "entries/Entry.h"
 
@@ -28,14 +28,14 @@ public:
     /// program could not write ("Ł" from LibreOffice).
     bool windows1252 = false;
 
-    qsizetype RowCount() const { return static_cast<qsizetype>(m_rowStarts.size()); }
-    qsizetype CellCount(qsizetype row) const;
+    qsizetype rowCount() const { return static_cast<qsizetype>(m_rowStarts.size()); }
+    qsizetype cellCount(qsizetype row) const;
     /// Empty for a column that the row does not reach.
-    QStringView Cell(qsizetype row, qsizetype column) const;
+    QStringView cell(qsizetype row, qsizetype column) const;
     /// Room for about this many characters of cells, so that the table does not grow in steps.
-    void Reserve(qsizetype chars) { m_text.reserve(chars); }
+    void reserve(qsizetype chars) { m_text.reserve(chars); }
     /// False, and nothing added, when the table would outgrow its 32-bit positions.
-    bool AppendRow(const QStringList& cells);
+    bool appendRow(const QStringList& cells);
 
 private:
     // 32-bit positions: a member list is read from at most 64 MB, so they never run out, and the
@@ -69,7 +69,7 @@ struct Parsed
 /// Decodes the bytes (UTF-8 with or without byte-order mark, UTF-16 with one, otherwise
 /// Windows-1252), detects the separator from the header row and splits the file into cells.
 /// Quoted cells may hold separators, doubled quotes and line breaks; CR LF and LF both end a row.
-Parsed Parse(QByteArrayView bytes);
+Parsed parse(QByteArrayView bytes);
 
 enum Field : int
 {
@@ -85,17 +85,17 @@ using Columns = std::array<int, kFieldCount>;
 
 /// Finds the fields by their usual German headers, ignoring case, blanks, dots and hyphens; the
 /// first matching column wins.
-Columns MapHeader(const QStringList& header);
+Columns mapHeader(const QStringList& header);
 
 /// The field's name as the preview shows it ("Vorname", "Name", "Jahrgang", "Geschlecht").
-QString FieldName(Field field);
+QString fieldName(Field field);
 
 /// A birth year from "JJJJ", "TT.MM.JJJJ", "T.M.JJJJ" or "JJJJ-MM-TT"; -1 for anything else,
 /// impossible dates included. The window of valid years is not checked here.
-int ParseYear(QStringView text);
+int parseYear(QStringView text);
 
 /// entry::Female, entry::Male, or -1 for a value that is neither (or none).
-int ParseGender(QStringView text);
+int parseGender(QStringView text);
 
 /// Why a row cannot be taken as it is; several can hold at once.
 enum Problem : unsigned
@@ -129,23 +129,20 @@ struct Candidate
     char32_t badCharacter = 0; ///< the first control character, or one Windows-1252 lacks
     bool checked = false;
 
-    bool Checkable() const { return (problems & kFatal) == 0 && gender >= 0; }
-    QString DisplayText() const { return entry::DisplayText(name, firstName); }
-    EntryRow Row() const { return {DisplayText(), entry::MakeCode(year, gender)}; }
+    bool checkable() const { return (problems & kFatal) == 0 && gender >= 0; }
+    QString displayText() const { return entry::displayText(name, firstName); }
+    EntryRow row() const { return {displayText(), entry::makeCode(year, gender)}; }
 };
 
 /// One candidate per table row. `existing` is the entry list: a row that is the same participant
-/// as one of them (entry::SameParticipant) is marked InList. The existing rows are
+/// as one of them (entry::sameParticipant) is marked InList. The existing rows are
 /// sorted once (in list order already, they only get checked) and each row is looked up by binary
 /// search, so ten thousand rows against a long list stay quick.
-QList<Candidate> Evaluate(const Table& table, const Columns& columns, int currentUtcYear,
+QList<Candidate> evaluate(const Table& table, const Columns& columns, int currentUtcYear,
                           const QList<EntryRow>& existing);
 
 /// The user's choice of w or m for a row whose gender was unknown; the row is then checked unless
 /// it is a duplicate or cannot be taken at all.
-void PickGender(Candidate& candidate, int gender);
-
-/// Why the row cannot be taken as it is, in German, reasons joined by "; "; empty when it can.
-QString Reason(const Candidate& candidate);
+void pickGender(Candidate& candidate, int gender);
 
 } // namespace memberlist

@@ -8,7 +8,7 @@
 namespace messages {
 namespace {
 
-QString Number(qint64 n)
+QString number(qint64 n)
 {
     return QLocale(QLocale::German).toString(n);
 }
@@ -17,12 +17,12 @@ constexpr qint64 kMaxMegabytes = textfile::kMaxFileSize / (1024 * 1024);
 
 } // namespace
 
-QString Shown(const QString& path)
+QString shown(const QString& path)
 {
     return QDir::toNativeSeparators(path);
 }
 
-Message LoadFailed(textfile::LoadResult result, const QString& subject)
+Message loadFailed(textfile::LoadResult result, const QString& subject)
 {
     switch (result) {
     case textfile::LoadResult::Ok:
@@ -44,7 +44,7 @@ Message LoadFailed(textfile::LoadResult result, const QString& subject)
     return {};
 }
 
-Message EntryFileLoadFailed(textfile::LoadResult result, const QString& path)
+Message entryFileLoadFailed(textfile::LoadResult result, const QString& path)
 {
     switch (result) {
     case textfile::LoadResult::CannotOpen:
@@ -52,14 +52,14 @@ Message EntryFileLoadFailed(textfile::LoadResult result, const QString& path)
     case textfile::LoadResult::ReadFailed:
         // Nothing was changed: the whole file is read before the list is touched.
         return {QStringLiteral("Ein unbekannter Fehler ist beim Zugriff auf %1 aufgetreten.")
-                    .arg(Shown(path)),
+                    .arg(shown(path)),
                 true};
     default:
-        return LoadFailed(result, Shown(path));
+        return loadFailed(result, shown(path));
     }
 }
 
-QString Refused(entryfile::Content::Refusal refusal, const QString& subject)
+QString refused(entryfile::Content::Refusal refusal, const QString& subject)
 {
     switch (refusal) {
     case entryfile::Content::Refusal::None:
@@ -71,19 +71,19 @@ QString Refused(entryfile::Content::Refusal refusal, const QString& subject)
     case entryfile::Content::Refusal::TooMany:
         return QStringLiteral("%1 wird nicht geladen: Sie enthält mehr als %2 Einträge und ist "
                               "keine Meldedatei eines Vereins.")
-            .arg(subject, Number(entry::kMaxEntries));
+            .arg(subject, number(entry::kMaxEntries));
     }
     return {};
 }
 
-QString NotAnEntryFile(const QString& subject)
+QString notAnEntryFile(const QString& subject)
 {
     return QStringLiteral("%1 ist keine Meldedatei: Sie enthält weder „VEREIN:“ noch "
                           "„VERANSTALTUNG:“.")
         .arg(subject);
 }
 
-QString Unsavable(entryfile::Unloadable why, const QString& path)
+QString unsavable(entryfile::Unloadable why, const QString& path)
 {
     QString reason;
     switch (why) {
@@ -93,7 +93,7 @@ QString Unsavable(entryfile::Unloadable why, const QString& path)
         reason = QStringLiteral("Sie würde größer als %1 MB").arg(kMaxMegabytes);
         break;
     case entryfile::Unloadable::TooMany:
-        reason = QStringLiteral("Sie hätte mehr als %1 Einträge").arg(Number(entry::kMaxEntries));
+        reason = QStringLiteral("Sie hätte mehr als %1 Einträge").arg(number(entry::kMaxEntries));
         break;
     case entryfile::Unloadable::NotText:
         reason = QStringLiteral("Sie enthielte Zeichen, die in keiner Textdatei stehen,");
@@ -101,38 +101,38 @@ QString Unsavable(entryfile::Unloadable why, const QString& path)
     }
     return QStringLiteral("%1 wird nicht gespeichert: %2 und ließe sich nicht wieder laden. Die "
                           "Änderungen gelten weiter als ungespeichert.")
-        .arg(Shown(path), reason);
+        .arg(shown(path), reason);
 }
 
-Message EntryFileSaveFailed(textfile::SaveResult result, const QString& path)
+Message entryFileSaveFailed(textfile::SaveResult result, const QString& path)
 {
     switch (result) {
     case textfile::SaveResult::CannotOpen:
     case textfile::SaveResult::WriteFailed:
         return {QStringLiteral("Meldedatei konnte nicht gespeichert werden!")};
     default:
-        return SaveFailed(result, path);
+        return saveFailed(result, path);
     }
 }
 
-Message PdfSaveFailed(textfile::SaveResult result, const QString& path)
+Message pdfSaveFailed(textfile::SaveResult result, const QString& path)
 {
     switch (result) {
     case textfile::SaveResult::CannotOpen:
         return {QStringLiteral("PDF-Datei konnte nicht gespeichert werden: %1 lässt sich nicht "
                                "anlegen. Fehlt der Ordner, oder ist er schreibgeschützt?")
-                    .arg(Shown(path))};
+                    .arg(shown(path))};
     case textfile::SaveResult::WriteFailed:
         return {QStringLiteral("PDF-Datei konnte nicht gespeichert werden: Beim Schreiben von %1 "
                                "trat ein Fehler auf.")
-                    .arg(Shown(path)),
+                    .arg(shown(path)),
                 true};
     default:
-        return SaveFailed(result, path);
+        return saveFailed(result, path);
     }
 }
 
-Message SaveFailed(textfile::SaveResult result, const QString& path)
+Message saveFailed(textfile::SaveResult result, const QString& path)
 {
     switch (result) {
     case textfile::SaveResult::Ok:
@@ -140,27 +140,27 @@ Message SaveFailed(textfile::SaveResult result, const QString& path)
     case textfile::SaveResult::CannotOpen:
         return {QStringLiteral("%1 lässt sich nicht anlegen. Fehlt der Ordner, oder ist er "
                                "schreibgeschützt?")
-                    .arg(Shown(path))};
+                    .arg(shown(path))};
     case textfile::SaveResult::WriteFailed:
         return {QStringLiteral("Beim Schreiben von %1 trat ein Fehler auf; eine ältere Datei "
                                "dieses Namens ist unverändert.")
-                    .arg(Shown(path)),
+                    .arg(shown(path)),
                 true};
     case textfile::SaveResult::NotAFile:
         return {QStringLiteral("%1 ist keine gewöhnliche Datei und wird nicht überschrieben. "
                                "Bitte wählen Sie einen anderen Namen.")
-                    .arg(Shown(path))};
+                    .arg(shown(path))};
     case textfile::SaveResult::DiskFull:
         return {QStringLiteral("Beim Zugriff auf %1 wurde ein voller Datenträger gemeldet.")
-                    .arg(Shown(path)),
+                    .arg(shown(path)),
                 true};
     }
     return {};
 }
 
-QString MemberListUnusable(memberlist::ParseError error, const QString& path)
+QString memberListUnusable(memberlist::ParseError error, const QString& path)
 {
-    const QString file = Shown(path);
+    const QString file = shown(path);
     switch (error) {
     case memberlist::ParseError::None:
         break;
@@ -178,40 +178,40 @@ QString MemberListUnusable(memberlist::ParseError error, const QString& path)
         return QStringLiteral("%1 enthält keine Mitglieder, nur die Kopfzeile.").arg(file);
     case memberlist::ParseError::TooMany:
         return QStringLiteral("%1 wird nicht importiert: Die Datei enthält mehr als %2 Zeilen.")
-            .arg(file, Number(entry::kMaxEntries));
+            .arg(file, number(entry::kMaxEntries));
     case memberlist::ParseError::TooManyColumns:
         return QStringLiteral("%1 wird nicht importiert: Eine Zeile hat mehr als %2 Spalten.")
-            .arg(file, Number(memberlist::kMaxColumns));
+            .arg(file, number(memberlist::kMaxColumns));
     }
     return {};
 }
 
-QString ImportTooMany()
+QString importTooMany()
 {
     return QStringLiteral("Die Liste hätte danach mehr als %1 Einträge; es wurde nichts "
                           "übernommen.")
-        .arg(Number(entry::kMaxEntries));
+        .arg(number(entry::kMaxEntries));
 }
 
 namespace {
 
-QString Quote(const QString& text)
+QString quote(const QString& text)
 {
     return QStringLiteral("„") + text + QStringLiteral("“");
 }
 
 } // namespace
 
-QString HeaderNotFound(const entryfile::HeaderSelection& selection, const QString& fileName)
+QString headerNotFound(const entryfile::HeaderSelection& selection, const QString& fileName)
 {
     QStringList sentences;
     const auto missing = [&](bool found, const QString& value, const QString& what,
                              const QString& list) {
         if (found)
             return;
-        sentences << (value.isEmpty() ? QStringLiteral("%1 nennt %2.").arg(Quote(fileName), list)
+        sentences << (value.isEmpty() ? QStringLiteral("%1 nennt %2.").arg(quote(fileName), list)
                                       : QStringLiteral("%1 %2 aus %3 steht nicht in der Liste.")
-                                            .arg(what, Quote(value), Quote(fileName)));
+                                            .arg(what, quote(value), quote(fileName)));
     };
     missing(selection.club >= 0, selection.clubValue, QStringLiteral("Der Verein"),
             QStringLiteral("keinen Verein"));
@@ -229,36 +229,36 @@ QString HeaderNotFound(const entryfile::HeaderSelection& selection, const QStrin
     return sentences.join(u' ');
 }
 
-QString HeaderNotFoundShort(const entryfile::HeaderSelection& selection)
+QString headerNotFoundShort(const entryfile::HeaderSelection& selection)
 {
     QStringList parts;
     const auto missing = [&](bool found, const QString& value, const QString& what) {
         if (!found)
             parts << (value.isEmpty() ? what + QStringLiteral(" fehlt")
-                                      : what + u' ' + Quote(value) + QStringLiteral(" unbekannt"));
+                                      : what + u' ' + quote(value) + QStringLiteral(" unbekannt"));
     };
     missing(selection.club >= 0, selection.clubValue, QStringLiteral("Verein"));
     missing(selection.event >= 0, selection.eventValue, QStringLiteral("Veranstaltung"));
     return parts.join(QStringLiteral(" · "));
 }
 
-QString ImportColumnsMissing(const QStringList& fields)
+QString importColumnsMissing(const QStringList& fields)
 {
     return QStringLiteral("In der Kopfzeile fehlt: %1. Bitte die Spalte wählen, die es enthält.")
         .arg(fields.join(QStringLiteral(", ")));
 }
 
-QString ImportTakes(qsizetype checked, qsizetype rows)
+QString importTakes(qsizetype checked, qsizetype rows)
 {
     return QStringLiteral("%1 von %2 Zeilen werden übernommen.").arg(checked).arg(rows);
 }
 
-QString Imported(qsizetype count, const QString& fileName)
+QString imported(qsizetype count, const QString& fileName)
 {
-    return QStringLiteral("Importiert: %1 Teilnehmer aus %2").arg(Number(count), fileName);
+    return QStringLiteral("Importiert: %1 Teilnehmer aus %2").arg(number(count), fileName);
 }
 
-QString YearOutsideWindow(qint32 year, int thisYear)
+QString yearOutsideWindow(qint32 year, int thisYear)
 {
     return QStringLiteral("Jahrgang %1: erlaubt sind %2–%3.")
         .arg(year)
@@ -266,90 +266,90 @@ QString YearOutsideWindow(qint32 year, int thisYear)
         .arg(thisYear - 1);
 }
 
-QString IncompleteField(unsigned gaps, qint32 year, int thisYear)
+QString incompleteField(unsigned gaps, qint32 year, int thisYear)
 {
     if (gaps & entry::NoFirstName)
         return QStringLiteral("Der Vorname fehlt.");
     if (gaps & entry::NoName)
         return QStringLiteral("Der Name fehlt.");
     if (gaps & entry::YearOutside)
-        return YearOutsideWindow(year, thisYear);
+        return yearOutsideWindow(year, thisYear);
     if (gaps & entry::NoGender)
         return QStringLiteral("Das Geschlecht fehlt.");
     return {};
 }
 
-RenamedQuestion RenamedInPlace(const QString& before, const QString& now)
+RenamedQuestion renamedInPlace(const QString& before, const QString& now)
 {
-    return {QStringLiteral("Sie haben %1 in %2 geändert.").arg(Quote(before), Quote(now)),
-            QStringLiteral("%1 behalten und %2 neu hinzufügen").arg(Quote(before), Quote(now)),
+    return {QStringLiteral("Sie haben %1 in %2 geändert.").arg(quote(before), quote(now)),
+            QStringLiteral("%1 behalten und %2 neu hinzufügen").arg(quote(before), quote(now)),
             QStringLiteral("Änderung behalten")};
 }
 
-QString Incomplete()
+QString incomplete()
 {
     return QStringLiteral("FEHLER: Teilnehmerdaten unvollständig!");
 }
 
-QString SelectFirstToRemove()
+QString selectFirstToRemove()
 {
     return QStringLiteral("Zum Löschen erst einen Eintrag aus der Liste auswählen!");
 }
 
-QString BadDate()
+QString badDate()
 {
     return QStringLiteral("FEHLER: Datum falsch!");
 }
 
-QString NotANumber()
+QString notANumber()
 {
     return QStringLiteral("Geben Sie bitte eine ganze Zahl ein.");
 }
 
-QString ExitQuestion()
+QString exitQuestion()
 {
     return QStringLiteral("Beenden ohne Speichern?");
 }
 
-QString DiscardQuestion()
+QString discardQuestion()
 {
     return QStringLiteral("Ungespeicherte Änderungen verwerfen?");
 }
 
-QString InvalidFileName()
+QString invalidFileName()
 {
     return QStringLiteral("FEHLER: Ungültiger Dateiname!");
 }
 
-QString NothingToSave()
+QString nothingToSave()
 {
     return QStringLiteral("Fehler beim Speichern: Meldeliste leer!");
 }
 
-QString PdfNotSaved()
+QString pdfNotSaved()
 {
     return QStringLiteral("PDF-Datei konnte nicht gespeichert werden!");
 }
 
-QString AlreadyInList(const QString& text, qint32 year)
+QString alreadyInList(const QString& text, qint32 year)
 {
     // The same child twice is a slip far more often than twins of one name.
     return QStringLiteral("%1 (%2) ist schon in der Liste. Trotzdem hinzufügen?")
-        .arg(Quote(text))
+        .arg(quote(text))
         .arg(year);
 }
 
-QString NothingToUndo()
+QString nothingToUndo()
 {
     return QStringLiteral("Nichts rückgängig zu machen.");
 }
 
-QString NothingToRedo()
+QString nothingToRedo()
 {
     return QStringLiteral("Nichts zu wiederholen.");
 }
 
-QString PrintBlocked(EntryDocument::PrintBlock why)
+QString printBlocked(EntryDocument::PrintBlock why)
 {
     switch (why) {
     case EntryDocument::PrintBlock::None:
@@ -362,7 +362,7 @@ QString PrintBlocked(EntryDocument::PrintBlock why)
     return {};
 }
 
-QString FileDone(FileAction action, const QString& fileName, const QString& time)
+QString fileDone(FileAction action, const QString& fileName, const QString& time)
 {
     const QString what = action == FileAction::Saved    ? QStringLiteral("Gespeichert")
                          : action == FileAction::Loaded ? QStringLiteral("Geladen")
@@ -370,14 +370,46 @@ QString FileDone(FileAction action, const QString& fileName, const QString& time
     return QStringLiteral("%1: %2, %3").arg(what, fileName, time);
 }
 
-QString HistoryStep(bool undone, const QString& step)
+QString historyStep(bool undone, const QString& step)
 {
     return (undone ? QStringLiteral("Rückgängig: ") : QStringLiteral("Wiederholt: ")) + step;
 }
 
-QString UnsavedChanges()
+QString unsavedChanges()
 {
     return QStringLiteral("Ungespeicherte Änderungen");
+}
+
+QString importReason(const memberlist::Candidate& c)
+{
+    QStringList reasons;
+    if (c.problems & memberlist::NoName)
+        reasons << QStringLiteral("Name fehlt");
+    if (c.problems & memberlist::NoFirstName)
+        reasons << QStringLiteral("Vorname fehlt");
+    if (c.problems & memberlist::BadYear)
+        reasons << (c.yearText.isEmpty() ? QStringLiteral("Jahrgang fehlt")
+                                         : QStringLiteral("Jahrgang ungültig"));
+    if (c.problems & memberlist::TooLong)
+        reasons << QStringLiteral("länger als %1 Zeichen").arg(entry::kMostNameChars);
+    if (c.problems & memberlist::CommaInName)
+        reasons << QStringLiteral("Komma im Namen nicht möglich");
+    if ((c.problems & memberlist::BadCharacter) &&
+        entry::firstControl(QString::fromUcs4(&c.badCharacter, 1)))
+        reasons << QStringLiteral("Steuerzeichen nicht möglich");
+    else if (c.problems & memberlist::BadCharacter)
+        reasons << QStringLiteral("Zeichen „%1“ nicht möglich")
+                       .arg(QString::fromUcs4(&c.badCharacter, 1));
+    if (c.problems & memberlist::LostCharacter)
+        reasons << QStringLiteral("Zeichen „?“ – beim Export verloren?");
+    if (c.problems & memberlist::UnknownGender)
+        reasons << (c.genderText.isEmpty() ? QStringLiteral("Geschlecht fehlt")
+                                           : QStringLiteral("Geschlecht unbekannt"));
+    if (c.problems & memberlist::InList)
+        reasons << QStringLiteral("schon in der Liste");
+    if (c.problems & memberlist::TwiceInFile)
+        reasons << QStringLiteral("doppelt in der Datei");
+    return reasons.join(QStringLiteral("; "));
 }
 
 } // namespace messages

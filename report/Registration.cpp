@@ -29,8 +29,8 @@ struct Column
 struct Geometry
 {
     explicit Geometry(QPaintDevice& device)
-        : paintDevice(&device), width(device.width()), height(device.height()), body(Font(10)),
-          head(Font(10, true)), title(Font(18, true)), small(Font(8)), bodyMetrics(body, &device),
+        : paintDevice(&device), width(device.width()), height(device.height()), body(font(10)),
+          head(font(10, true)), title(font(18, true)), small(font(8)), bodyMetrics(body, &device),
           headMetrics(head, &device), smallMetrics(small, &device)
     {
         const QFontMetricsF titleMetrics(title, &device);
@@ -60,7 +60,7 @@ struct Geometry
                    Column{QStringLiteral("Geschlecht"), number + names + year, gender}};
     }
 
-    static QFont Font(int points, bool bold = false)
+    static QFont font(int points, bool bold = false)
     {
         QFont font = QGuiApplication::font();
         font.setPointSize(points);
@@ -72,7 +72,7 @@ struct Geometry
 
     /// The text in lines no wider than `most`: at word boundaries where it can, anywhere where
     /// a single word is wider than the column.
-    QStringList Lines(const QString& text, qreal most) const
+    QStringList lines(const QString& text, qreal most) const
     {
         if (bodyMetrics.horizontalAdvance(text) <= most)
             return {text};
@@ -96,14 +96,14 @@ struct Geometry
         QStringList name;
         QStringList firstName;
     };
-    RowText Cells(const EntryRow& entry) const
+    RowText cells(const EntryRow& entry) const
     {
-        const entry::Names names = entry::SplitDisplayText(entry.text);
-        return {Lines(names.name, columns[1].width - pad),
-                Lines(names.firstName, columns[2].width - pad)};
+        const entry::Names names = entry::splitDisplayText(entry.text);
+        return {lines(names.name, columns[1].width - pad),
+                lines(names.firstName, columns[2].width - pad)};
     }
     /// A row's height: one line as in the header row, each further line adds a line spacing.
-    qreal RowHeight(const RowText& cells) const
+    qreal rowHeight(const RowText& cells) const
     {
         const auto lines = std::max(cells.name.size(), cells.firstName.size());
         return row + qreal(lines - 1) * bodyMetrics.lineSpacing();
@@ -130,7 +130,7 @@ struct Page
     bool tail = false;   // the totals and the signature line are on this page
 };
 
-QList<Page> Paginate(const Geometry& g, const QList<qreal>& heights)
+QList<Page> paginate(const Geometry& g, const QList<qreal>& heights)
 {
     const qsizetype count = heights.size();
     QList<Page> pages;
@@ -156,39 +156,39 @@ QList<Page> Paginate(const Geometry& g, const QList<qreal>& heights)
     return pages;
 }
 
-void Text(QPainter& painter, const QFontMetricsF& metrics, const QRectF& rect, const QString& text,
+void text(QPainter& painter, const QFontMetricsF& metrics, const QRectF& rect, const QString& text,
           Qt::Alignment align = Qt::AlignLeft)
 {
     painter.drawText(rect, int(align | Qt::AlignVCenter | Qt::TextSingleLine),
                      metrics.elidedText(text, Qt::ElideRight, rect.width()));
 }
 
-QString YearText(qint32 code)
+QString yearText(qint32 code)
 {
     // An invalid year read from a file is -1: print a dash, as the number would mislead.
-    const qint32 year = entry::YearOf(code);
+    const qint32 year = entry::yearOf(code);
     return year < 0 ? QStringLiteral("–") : QString::number(year);
 }
 
-qreal PaintTitleBlock(QPainter& painter, const Geometry& g, const Registration& r)
+qreal paintTitleBlock(QPainter& painter, const Geometry& g, const Registration& r)
 {
     const QFontMetricsF titleMetrics(g.title, painter.device());
     painter.setFont(g.title);
-    Text(painter, titleMetrics, {0, 0, g.width, titleMetrics.lineSpacing()},
+    text(painter, titleMetrics, {0, 0, g.width, titleMetrics.lineSpacing()},
          QStringLiteral("Meldung"));
     qreal y = titleMetrics.lineSpacing() * 1.4;
     painter.setFont(g.body);
     for (const QString& line :
          {QStringLiteral("Verein: ") + r.club, QStringLiteral("Veranstaltung: ") + r.event,
           QStringLiteral("Gedruckt am ") + r.printed.toString(u"dd.MM.yyyy")}) {
-        Text(painter, g.bodyMetrics, {0, y, g.width, g.infoLine}, line);
+        text(painter, g.bodyMetrics, {0, y, g.width, g.infoLine}, line);
         y += g.infoLine;
     }
     return g.titleBlock;
 }
 
 // Lines of a cell, as a block centred in the row like a single line.
-void PaintLines(QPainter& painter, const Geometry& g, const Column& c, qreal top, qreal height,
+void paintLines(QPainter& painter, const Geometry& g, const Column& c, qreal top, qreal height,
                 const QStringList& lines)
 {
     const qreal spacing = g.bodyMetrics.lineSpacing();
@@ -200,11 +200,11 @@ void PaintLines(QPainter& painter, const Geometry& g, const Column& c, qreal top
     }
 }
 
-qreal PaintTable(QPainter& painter, const Geometry& g, const Registration& r, const Page& page,
+qreal paintTable(QPainter& painter, const Geometry& g, const Registration& r, const Page& page,
                  qreal y)
 {
     const auto cell = [&](const Column& c, qreal top, const QFontMetricsF& m, const QString& s) {
-        Text(painter, m, {c.x, top, c.width - g.pad, g.row}, s, c.align);
+        text(painter, m, {c.x, top, c.width - g.pad, g.row}, s, c.align);
     };
     painter.setFont(g.head);
     for (const Column& c : g.columns)
@@ -216,17 +216,17 @@ qreal PaintTable(QPainter& painter, const Geometry& g, const Registration& r, co
     painter.setFont(g.body);
     for (qsizetype i = page.first; i < page.end; ++i) {
         const EntryRow& entry = r.entries.at(i);
-        const Geometry::RowText names = g.Cells(entry);
-        const qreal height = g.RowHeight(names);
-        const QString texts[] = {QString::number(i + 1) + QLatin1Char('.'), YearText(entry.code),
-                                 entry::GenderOf(entry.code) == entry::Male
+        const Geometry::RowText names = g.cells(entry);
+        const qreal height = g.rowHeight(names);
+        const QString texts[] = {QString::number(i + 1) + QLatin1Char('.'), yearText(entry.code),
+                                 entry::genderOf(entry.code) == entry::Male
                                      ? QStringLiteral("männlich")
                                      : QStringLiteral("weiblich")};
         painter.setPen(Qt::black);
         const qreal middle = y + (height - g.row) / 2;
         cell(g.columns[0], middle, g.bodyMetrics, texts[0]);
-        PaintLines(painter, g, g.columns[1], y, height, names.name);
-        PaintLines(painter, g, g.columns[2], y, height, names.firstName);
+        paintLines(painter, g, g.columns[1], y, height, names.name);
+        paintLines(painter, g, g.columns[2], y, height, names.firstName);
         cell(g.columns[3], middle, g.bodyMetrics, texts[1]);
         cell(g.columns[4], middle, g.bodyMetrics, texts[2]);
         y += height;
@@ -237,10 +237,10 @@ qreal PaintTable(QPainter& painter, const Geometry& g, const Registration& r, co
     return y;
 }
 
-void PaintTail(QPainter& painter, const Geometry& g, const Registration& r, qreal y)
+void paintTail(QPainter& painter, const Geometry& g, const Registration& r, qreal y)
 {
     painter.setFont(g.head);
-    Text(painter, g.headMetrics, {0, y + g.row, g.width, g.row}, TotalsText(r.entries));
+    text(painter, g.headMetrics, {0, y + g.row, g.width, g.row}, totalsText(r.entries));
     y += 5 * g.row;
     painter.setPen(QPen(Qt::black, g.line));
     const qreal split = g.width * 0.45;
@@ -248,12 +248,12 @@ void PaintTail(QPainter& painter, const Geometry& g, const Registration& r, qrea
     painter.drawLine(QPointF(split + g.pad, y), QPointF(g.width, y));
     painter.setFont(g.small);
     const qreal caption = g.smallMetrics.lineSpacing() * 1.5;
-    Text(painter, g.smallMetrics, {0, y, split - g.pad, caption}, QStringLiteral("Ort, Datum"));
-    Text(painter, g.smallMetrics, {split + g.pad, y, g.width - split - g.pad, caption},
+    text(painter, g.smallMetrics, {0, y, split - g.pad, caption}, QStringLiteral("Ort, Datum"));
+    text(painter, g.smallMetrics, {split + g.pad, y, g.width - split - g.pad, caption},
          QStringLiteral("Unterschrift"));
 }
 
-void PaintFooter(QPainter& painter, const Geometry& g, const Registration& r, qsizetype number,
+void paintFooter(QPainter& painter, const Geometry& g, const Registration& r, qsizetype number,
                  qsizetype count)
 {
     // Club and event on every page, so that a page that comes loose still says whose it is.
@@ -262,49 +262,49 @@ void PaintFooter(QPainter& painter, const Geometry& g, const Registration& r, qs
     const qreal pageWidth = g.smallMetrics.horizontalAdvance(pageText);
     const qreal top = g.height - g.smallMetrics.lineSpacing();
     const qreal height = g.smallMetrics.lineSpacing();
-    Text(painter, g.smallMetrics, {0, top, g.width - pageWidth - g.pad, height},
+    text(painter, g.smallMetrics, {0, top, g.width - pageWidth - g.pad, height},
          r.club + QStringLiteral(" · ") + r.event);
-    Text(painter, g.smallMetrics, {g.width - pageWidth, top, pageWidth, height}, pageText,
+    text(painter, g.smallMetrics, {g.width - pageWidth, top, pageWidth, height}, pageText,
          Qt::AlignRight);
 }
 
 } // namespace
 
-QString TotalsText(const QList<EntryRow>& entries)
+QString totalsText(const QList<EntryRow>& entries)
 {
     qsizetype male = 0;
     for (const EntryRow& e : entries)
-        male += entry::GenderOf(e.code);
-    return TotalsText(entries.size(), male);
+        male += entry::genderOf(e.code);
+    return totalsText(entries.size(), male);
 }
 
-QString TotalsText(qsizetype total, qsizetype male)
+QString totalsText(qsizetype total, qsizetype male)
 {
     const QLocale german(QLocale::German);
     return QStringLiteral("%1 Teilnehmer · %2 weiblich · %3 männlich")
         .arg(german.toString(total), german.toString(total - male), german.toString(male));
 }
 
-QPageLayout DefaultPageLayout()
+QPageLayout defaultPageLayout()
 {
     return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(25, 15, 15, 15),
                        QPageLayout::Millimeter);
 }
 
-QString DocumentTitle(const Registration& registration)
+QString documentTitle(const Registration& registration)
 {
     return QStringLiteral("Meldung ") + registration.club + QStringLiteral(" – ") +
            registration.event;
 }
 
-bool Paint(const Registration& registration, QPagedPaintDevice& device)
+bool paint(const Registration& registration, QPagedPaintDevice& device)
 {
     const Geometry g(device);
     QList<qreal> heights;
     heights.reserve(registration.entries.size());
     for (const EntryRow& entry : registration.entries)
-        heights.append(g.RowHeight(g.Cells(entry)));
-    const QList<Page> pages = Paginate(g, heights);
+        heights.append(g.rowHeight(g.cells(entry)));
+    const QList<Page> pages = paginate(g, heights);
     QPainter painter;
     if (!painter.begin(&device))
         return false;
@@ -312,28 +312,28 @@ bool Paint(const Registration& registration, QPagedPaintDevice& device)
         if (i > 0 && !device.newPage())
             return false;
         const Page& page = pages.at(i);
-        qreal y = i == 0 ? PaintTitleBlock(painter, g, registration) : 0;
+        qreal y = i == 0 ? paintTitleBlock(painter, g, registration) : 0;
         // A page that holds only the totals needs no empty table above them.
         if (i == 0 || page.first < page.end)
-            y = PaintTable(painter, g, registration, page, y);
+            y = paintTable(painter, g, registration, page, y);
         if (page.tail)
-            PaintTail(painter, g, registration, y);
-        PaintFooter(painter, g, registration, i + 1, pages.size());
+            paintTail(painter, g, registration, y);
+        paintFooter(painter, g, registration, i + 1, pages.size());
     }
     return painter.end();
 }
 
-QByteArray Pdf(const Registration& registration)
+QByteArray pdf(const Registration& registration)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
-    writer.setPageLayout(DefaultPageLayout());
-    writer.setTitle(DocumentTitle(registration));
+    writer.setPageLayout(defaultPageLayout());
+    writer.setTitle(documentTitle(registration));
     writer.setCreator(QStringLiteral("Zandrel"));
     // Ending the painter writes the file's tail, so the bytes are complete once Paint returns.
-    return Paint(registration, writer) ? bytes : QByteArray();
+    return paint(registration, writer) ? bytes : QByteArray();
 }
 
 } // namespace report

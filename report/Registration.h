@@ -25,23 +25,23 @@ struct Registration
 };
 
 /// "12 Teilnehmer · 7 weiblich · 5 männlich", the same words as the counts under the list.
-QString TotalsText(const QList<EntryRow>& entries);
+QString totalsText(const QList<EntryRow>& entries);
 /// The same for counts already made: all participants and the male ones among them.
-QString TotalsText(qsizetype total, qsizetype male);
+QString totalsText(qsizetype total, qsizetype male);
 
 /// A4 portrait with margins wide enough for a filing punch and any printer's unprintable edge.
-QPageLayout DefaultPageLayout();
+QPageLayout defaultPageLayout();
 
 /// "Meldung TV Musterstadt – Gauturnfest": the PDF title and the print job's name.
-QString DocumentTitle(const Registration& registration);
+QString documentTitle(const Registration& registration);
 
 /// Paints every page onto the device, starting on its current page; the pages are counted for
 /// the device's layout and resolution before the first is painted. False when no painter could
 /// be started on it (a printer that cannot be opened, say).
-bool Paint(const Registration& registration, QPagedPaintDevice& device);
+bool paint(const Registration& registration, QPagedPaintDevice& device);
 
 /// The whole registration as the bytes of a PDF file in the default page layout; empty when it
 /// could not be painted.
-QByteArray Pdf(const Registration& registration);
+QByteArray pdf(const Registration& registration);
 
 } // namespace report

@@ -49,7 +49,7 @@ int main(int argc, char** argv)
     };
     auto* model = static_cast<EntryListModel*>(list->model());
     for (const auto& row : rows)
-        model->AddSorted(QString::fromUtf16(row.text), entry::MakeCode(row.year, row.gender));
+        model->addSorted(QString::fromUtf16(row.text), entry::makeCode(row.year, row.gender));
     list->SetCurSel(3);
     dlg.OnSelChangeEntries();
     QCoreApplication::processEvents();

@@ -14,7 +14,7 @@ constexpr std::array<char16_t, 32> kHigh = {
 };
 
 // The byte for a character, or -1.
-int ByteFor(char16_t ch) noexcept
+int byteFor(char16_t ch) noexcept
 {
     if (ch < 0x80 || (ch >= 0xA0 && ch <= 0xFF))
         return ch;
@@ -27,43 +27,43 @@ int ByteFor(char16_t ch) noexcept
 
 } // namespace
 
-bool CanEncode(char16_t ch) noexcept
+bool canEncode(char16_t ch) noexcept
 {
-    return ByteFor(ch) >= 0;
+    return byteFor(ch) >= 0;
 }
 
-bool CanEncode(QStringView text) noexcept
+bool canEncode(QStringView text) noexcept
 {
-    return FirstUnencodable(text) == 0;
+    return firstUnencodable(text) == 0;
 }
 
-char32_t FirstUnencodable(QStringView text) noexcept
+char32_t firstUnencodable(QStringView text) noexcept
 {
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar ch = text[i];
         if (ch.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
             return QChar::surrogateToUcs4(ch, text[i + 1]);
-        if (!CanEncode(ch.unicode()))
+        if (!canEncode(ch.unicode()))
             return ch.unicode();
     }
     return 0;
 }
 
-QByteArray Encode(QStringView text)
+QByteArray encode(QStringView text)
 {
     QByteArray out;
-    AppendEncoded(out, text);
+    appendEncoded(out, text);
     return out;
 }
 
-void AppendEncoded(QByteArray& out, QStringView text)
+void appendEncoded(QByteArray& out, QStringView text)
 {
     qsizetype at = out.size();
     out.resize(at + text.size());
     char* dst = out.data();
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar ch = text[i];
-        const int b = ByteFor(ch.unicode());
+        const int b = byteFor(ch.unicode());
         dst[at++] = b >= 0 ? static_cast<char>(b) : '?';
         // One '?' per code point, not per UTF-16 unit.
         if (ch.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
@@ -72,7 +72,7 @@ void AppendEncoded(QByteArray& out, QStringView text)
     out.truncate(at);
 }
 
-QString Decode(QByteArrayView bytes)
+QString decode(QByteArrayView bytes)
 {
     QString out(bytes.size(), Qt::Uninitialized);
     QChar* dst = out.data();

@@ -13,23 +13,23 @@
 namespace cp1252 {
 
 /// True when the character has a byte in Windows-1252.
-bool CanEncode(char16_t ch) noexcept;
+bool canEncode(char16_t ch) noexcept;
 
 /// True when every character of the text has a byte in Windows-1252 (surrogates never do).
-bool CanEncode(QStringView text) noexcept;
+bool canEncode(QStringView text) noexcept;
 
 /// The first character of the text that Windows-1252 cannot hold, as a whole code point
 /// (an emoji is one character, not two surrogates); 0 when there is none.
-char32_t FirstUnencodable(QStringView text) noexcept;
+char32_t firstUnencodable(QStringView text) noexcept;
 
 /// Encodes the text; a character outside Windows-1252 becomes '?'. Callers that must not lose
-/// anything check CanEncode first.
-QByteArray Encode(QStringView text);
+/// anything check canEncode first.
+QByteArray encode(QStringView text);
 
 /// Encode, appending to `out`: the entry file writer builds the whole file in one buffer.
-void AppendEncoded(QByteArray& out, QStringView text);
+void appendEncoded(QByteArray& out, QStringView text);
 
 /// Decodes Windows-1252 bytes. Never fails.
-QString Decode(QByteArrayView bytes);
+QString decode(QByteArrayView bytes);
 
 } // namespace cp1252

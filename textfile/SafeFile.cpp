@@ -24,7 +24,7 @@ namespace {
 constexpr qsizetype kChunk = 64 * 1024;
 
 // Errors that mean "no room": a full disk, a quota, the process's file size limit.
-bool IsOutOfRoom(int error)
+bool isOutOfRoom(int error)
 {
 #ifdef EDQUOT
     if (error == EDQUOT)
@@ -34,11 +34,11 @@ bool IsOutOfRoom(int error)
 }
 
 // Cancels the save and tells why it failed; errno still holds the failing call's reason.
-SaveResult Fail(QSaveFile& file)
+SaveResult fail(QSaveFile& file)
 {
     const int error = errno;
     file.cancelWriting();
-    return IsOutOfRoom(error) ? SaveResult::DiskFull : SaveResult::WriteFailed;
+    return isOutOfRoom(error) ? SaveResult::DiskFull : SaveResult::WriteFailed;
 }
 
 #ifdef Q_OS_WIN
@@ -62,7 +62,7 @@ bool IsDiskFile(HANDLE handle)
 
 // A name that exists but is no regular file (after following links): reading it may block for
 // good, replacing it would destroy a pipe or a device node.
-bool ExistsButIsNoFile(const QString& path)
+bool existsButIsNoFile(const QString& path)
 {
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
@@ -82,19 +82,19 @@ bool ExistsButIsNoFile(const QString& path)
 
 } // namespace
 
-SaveResult SaveFile(const QString& path, const QByteArray& bytes)
+SaveResult saveFile(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
-    return SaveThrough(file, bytes);
+    return saveThrough(file, bytes);
 }
 
-SaveResult SaveThrough(QSaveFile& file, QByteArrayView bytes)
+SaveResult saveThrough(QSaveFile& file, QByteArrayView bytes)
 {
     // A folder would otherwise only fail at the final rename, after the whole file had been
     // written next to it.
     if (QFileInfo(file.fileName()).isDir())
         return SaveResult::CannotOpen;
-    if (ExistsButIsNoFile(file.fileName()))
+    if (existsButIsNoFile(file.fileName()))
         return SaveResult::NotAFile;
     if (!file.open(QIODevice::WriteOnly))
         return SaveResult::CannotOpen;
@@ -102,33 +102,33 @@ SaveResult SaveThrough(QSaveFile& file, QByteArrayView bytes)
         const qsizetype n = std::min(kChunk, bytes.size() - pos);
         errno = 0;
         if (file.write(bytes.data() + pos, n) != n)
-            return Fail(file);
+            return fail(file);
         pos += n;
     }
     // Small files stay in the device's buffer until commit(), which does not report a failing
     // flush: so flush here, and sync, and only then let the new file take the target's place.
     errno = 0;
     if (!file.flush())
-        return Fail(file);
+        return fail(file);
 #ifdef Q_OS_UNIX
     if (::fsync(file.handle()) != 0)
-        return Fail(file);
+        return fail(file);
 #endif
 #ifdef Q_OS_WIN
     if (!FlushFileBuffers(reinterpret_cast<HANDLE>(_get_osfhandle(file.handle())))) {
         errno = GetLastError() == ERROR_DISK_FULL ? ENOSPC : EIO;
-        return Fail(file);
+        return fail(file);
     }
 #endif
     return file.commit() ? SaveResult::Ok : SaveResult::WriteFailed;
 }
 
-LoadResult LoadFile(const QString& path, QByteArray& bytes)
+LoadResult loadFile(const QString& path, QByteArray& bytes)
 {
-    return LoadFile(QFileInfo(path).filesystemFilePath(), bytes);
+    return loadFile(QFileInfo(path).filesystemFilePath(), bytes);
 }
 
-LoadResult LoadFile(const std::filesystem::path& path, QByteArray& bytes)
+LoadResult loadFile(const std::filesystem::path& path, QByteArray& bytes)
 {
     std::error_code error;
     const auto status = std::filesystem::status(path, error);

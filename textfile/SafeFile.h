@@ -24,11 +24,11 @@ enum class SaveResult
 };
 
 /// Ok only when every byte is in the new file and on the disk.
-SaveResult SaveFile(const QString& path, const QByteArray& bytes);
+SaveResult saveFile(const QString& path, const QByteArray& bytes);
 
 /// The core of SaveFile on a save file that the caller made (tests hand in one that fails).
 /// The file must not be open yet.
-SaveResult SaveThrough(QSaveFile& file, QByteArrayView bytes);
+SaveResult saveThrough(QSaveFile& file, QByteArrayView bytes);
 
 enum class LoadResult
 {
@@ -46,8 +46,8 @@ inline constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
 /// Reads the whole file into `bytes`, which changes only when the result is Ok. A name as the
 /// system spells it: on Linux a file name is any bytes, and one that is not valid UTF-8 (made by
 /// a Windows zip program, say) cannot be named by a QString.
-LoadResult LoadFile(const std::filesystem::path& path, QByteArray& bytes);
+LoadResult loadFile(const std::filesystem::path& path, QByteArray& bytes);
 /// The same by a QString.
-LoadResult LoadFile(const QString& path, QByteArray& bytes);
+LoadResult loadFile(const QString& path, QByteArray& bytes);
 
 } // namespace textfile

@@ -6,7 +6,7 @@
 
 namespace textfile {
 
-Encoding DetectEncoding(QByteArrayView bytes)
+Encoding detectEncoding(QByteArrayView bytes)
 {
     if (const qsizetype end = bytes.indexOf('\x1a'); end >= 0)
         bytes = bytes.first(end);
@@ -15,10 +15,10 @@ Encoding DetectEncoding(QByteArrayView bytes)
     return nonAscii && bytes.isValidUtf8() ? Encoding::Utf8 : Encoding::Cp1252;
 }
 
-QString Decode(QByteArrayView bytes)
+QString decode(QByteArrayView bytes)
 {
-    return DetectEncoding(bytes) == Encoding::Utf8 ? QString::fromUtf8(bytes)
-                                                   : cp1252::Decode(bytes);
+    return detectEncoding(bytes) == Encoding::Utf8 ? QString::fromUtf8(bytes)
+                                                   : cp1252::decode(bytes);
 }
 
 } // namespace textfile

@@ -16,9 +16,9 @@ enum class Encoding
 
 /// The encoding of the bytes; only the part before the first 0x1A (the old end-of-file mark)
 /// counts.
-Encoding DetectEncoding(QByteArrayView bytes);
+Encoding detectEncoding(QByteArrayView bytes);
 
-/// The bytes decoded by DetectEncoding's verdict (a UTF-8 byte-order mark is kept).
-QString Decode(QByteArrayView bytes);
+/// The bytes decoded by detectEncoding's verdict (a UTF-8 byte-order mark is kept).
+QString decode(QByteArrayView bytes);
 
 } // namespace textfile

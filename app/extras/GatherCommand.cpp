@@ -18,7 +18,7 @@ namespace extras {
 namespace {
 
 // The report is for reading and copying, never for editing; it may run to thousands of lines.
-void ShowReport(QWidget* parent, const QString& text, const ExtrasSeams& seams)
+void showReport(QWidget* parent, const QString& text, const ExtrasSeams& seams)
 {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("gatherReportDialog"));
@@ -41,7 +41,7 @@ void ShowReport(QWidget* parent, const QString& text, const ExtrasSeams& seams)
 
 } // namespace
 
-void Gather(QWidget* parent, QString& folder, const ExtrasSeams& seams)
+void gather(QWidget* parent, QString& folder, const ExtrasSeams& seams)
 {
     filedlg::FileRequest from;
     from.title = QStringLiteral("Meldungen sammeln: Ordner wählen ...");
@@ -67,21 +67,21 @@ void Gather(QWidget* parent, QString& folder, const ExtrasSeams& seams)
     options.paths = {*source};
     // The report names the files below the chosen folder relative to it.
     options.relativeTo = *source;
-    options.clubs = lists::Clubs();
-    options.events = lists::Events();
-    options.currentUtcYear = entry::CurrentUtcYear();
+    options.clubs = lists::clubs();
+    options.events = lists::events();
+    options.currentUtcYear = entry::currentUtcYear();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const gather::Result result = gather::Run(options);
+    const gather::Result result = gather::run(options);
     QString written;
     QString error;
     QStringList cut;
-    if (gather::IsInputFile(result, *output))
+    if (gather::isInputFile(result, *output))
         error = QStringLiteral("die Liste würde eine der Meldedateien überschreiben");
-    else if (csv ? gather::WriteCsv(*output, result, &error)
-                 : gather::WriteXlsx(*output, result, &error, &cut))
+    else if (csv ? gather::writeCsv(*output, result, &error)
+                 : gather::writeXlsx(*output, result, &error, &cut))
         written = QStringLiteral("%1 Teilnehmer aus %2 Dateien in %3 geschrieben.")
                       .arg(result.rows.size())
-                      .arg(result.FilesCounted())
+                      .arg(result.filesCounted())
                       .arg(QDir::toNativeSeparators(*output));
     QApplication::restoreOverrideCursor();
 
@@ -89,11 +89,11 @@ void Gather(QWidget* parent, QString& folder, const ExtrasSeams& seams)
     report << (written.isEmpty()
                    ? QStringLiteral("Die Liste wurde nicht gespeichert: %1.").arg(error)
                    : written)
-           << QString() << gather::SummaryTable(result);
-    const QStringList problems = gather::ReportLines(result) + cut;
+           << QString() << gather::summaryTable(result);
+    const QStringList problems = gather::reportLines(result) + cut;
     if (!problems.isEmpty())
         report << QStringLiteral("Hinweise:") << problems;
-    ShowReport(parent, report.join(u'\n'), seams);
+    showReport(parent, report.join(u'\n'), seams);
 }
 
 } // namespace extras

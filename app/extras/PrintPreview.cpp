@@ -8,18 +8,18 @@
 
 namespace extras {
 
-void Print(QWidget* parent, const report::Registration& registration, const ExtrasSeams& seams)
+void print(QWidget* parent, const report::Registration& registration, const ExtrasSeams& seams)
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(report::DefaultPageLayout());
-    printer.setDocName(report::DocumentTitle(registration));
+    printer.setPageLayout(report::defaultPageLayout());
+    printer.setDocName(report::documentTitle(registration));
     QPrintPreviewDialog preview(&printer, parent);
     preview.setWindowTitle(QStringLiteral("Druckvorschau – Meldung"));
     preview.setAccessibleName(preview.windowTitle());
     // The preview asks again for every change of page setup, and once more for the real printer.
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [parent, &registration, &seams](QPrinter* target) {
-                         if (!report::Paint(registration, *target))
+                         if (!report::paint(registration, *target))
                              seams.showMessage(
                                  parent,
                                  QStringLiteral("Die Meldung konnte nicht gedruckt werden!"));
@@ -27,12 +27,12 @@ void Print(QWidget* parent, const report::Registration& registration, const Extr
     seams.execModal(preview);
 }
 
-void Gather(QWidget* parent, QString& folder, const ExtrasSeams& seams);
+void gather(QWidget* parent, QString& folder, const ExtrasSeams& seams);
 
 } // namespace extras
 
 extern "C" Q_DECL_EXPORT const Extras* zandrel_extras()
 {
-    static const Extras extras{&extras::Print, &extras::Gather};
+    static const Extras extras{&extras::print, &extras::gather};
     return &extras;
 }

@@ -33,23 +33,23 @@ protected:
 
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+        ASSERT_TRUE(m_dir.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.path());
         // Plain boxes answer Ok; questions and file dialogs the next scripted answer or No/cancel.
-        msgbox::SetPresenter([this](QWidget*, const msgbox::Request& r) {
-            messages.texts << r.text;
+        msgbox::setPresenter([this](QWidget*, const msgbox::Request& r) {
+            m_messages.texts << r.text;
             return r.buttons == msgbox::Buttons::Ok ? msgbox::Answer::Ok
-                                                    : Next(messages.answers, msgbox::Answer::No);
+                                                    : next(m_messages.answers, msgbox::Answer::No);
         });
-        filedlg::SetFilePresenter([this](QWidget*, const filedlg::FileRequest& r) {
-            fileRequests << r;
-            return Next(fileAnswers, std::optional<QString>());
+        filedlg::setFilePresenter([this](QWidget*, const filedlg::FileRequest& r) {
+            m_fileRequests << r;
+            return next(m_fileAnswers, std::optional<QString>());
         });
         // The window's own dialogs: the test drives the real dialog and answers for it.
-        modal::SetRunner([this](QDialog& d) { return onDialog ? onDialog(d) : 0; });
+        modal::setRunner([this](QDialog& d) { return m_onDialog ? m_onDialog(d) : 0; });
     }
 
-    template <typename T> static T Next(std::deque<T>& script, T none)
+    template <typename T> static T next(std::deque<T>& script, T none)
     {
         if (!script.empty()) {
             none = script.front();
@@ -60,90 +60,90 @@ protected:
 
     void TearDown() override
     {
-        dlg.reset();
-        msgbox::SetPresenter({});
-        filedlg::SetFilePresenter({});
-        modal::SetRunner({});
+        m_dlg.reset();
+        msgbox::setPresenter({});
+        filedlg::setFilePresenter({});
+        modal::setRunner({});
     }
 
     /// Starts the window the way the application does, with the given stored settings.
-    void Open(int autoSave = 0, const QString& path = QString())
+    void open(int autoSave = 0, const QString& path = QString())
     {
-        dlg = std::make_unique<CEntryDlg>();
-        dlg->ApplySettings({autoSave, path});
-        dlg->OnInitDialog();
-        dlg->show();
-        dlg->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(dlg.get()));
+        m_dlg = std::make_unique<CEntryDlg>();
+        m_dlg->applySettings({autoSave, path});
+        m_dlg->OnInitDialog();
+        m_dlg->show();
+        m_dlg->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(m_dlg.get()));
     }
 
-    template <typename T = QWidget> T* Item(int id) const
+    template <typename T = QWidget> T* item(int id) const
     {
-        return qobject_cast<T*>(dlg->GetDlgItem(id));
+        return qobject_cast<T*>(m_dlg->GetDlgItem(id));
     }
-    QLineEdit* Edit(int id) const { return Item<QLineEdit>(id); }
-    CIconListBox* List() const { return Item<CIconListBox>(Id::IDC_ENTRIES); }
+    QLineEdit* edit(int id) const { return item<QLineEdit>(id); }
+    CIconListBox* list() const { return item<CIconListBox>(Id::IDC_ENTRIES); }
     /// The rows the list shows, for setting up a list without typing each participant.
-    EntryListModel* Model() const { return static_cast<EntryListModel*>(List()->model()); }
-    void Click(int id) { QTest::mouseClick(dlg->GetDlgItem(id), Qt::LeftButton); }
+    EntryListModel* model() const { return static_cast<EntryListModel*>(list()->model()); }
+    void click(int id) { QTest::mouseClick(m_dlg->GetDlgItem(id), Qt::LeftButton); }
 
     /// Replaces a field's text by typing, as a user does after clicking into it.
-    void Retype(int id, const QString& text)
+    void retype(int id, const QString& text)
     {
-        QTest::mouseClick(Edit(id), Qt::LeftButton);
-        Edit(id)->selectAll();
-        QTest::keyClick(Edit(id), Qt::Key_Backspace);
+        QTest::mouseClick(edit(id), Qt::LeftButton);
+        edit(id)->selectAll();
+        QTest::keyClick(edit(id), Qt::Key_Backspace);
         for (const QChar c : text)
-            QTest::sendKeyEvent(QTest::Click, Edit(id), Qt::Key_unknown, QString(c), {});
+            QTest::sendKeyEvent(QTest::Click, edit(id), Qt::Key_unknown, QString(c), {});
     }
 
-    void LeaveYear(const QString& text)
+    void leaveYear(const QString& text)
     {
-        Retype(Id::IDC_YEAR, text);
-        QTest::keyClick(Edit(Id::IDC_YEAR), Qt::Key_Tab);
+        retype(Id::IDC_YEAR, text);
+        QTest::keyClick(edit(Id::IDC_YEAR), Qt::Key_Tab);
     }
 
     /// Chooses an item from a drop-down list as a user does (the list's activation).
-    void Choose(int id, const QString& text)
+    void choose(int id, const QString& text)
     {
-        auto* box = Item<QComboBox>(id);
+        auto* box = item<QComboBox>(id);
         box->setCurrentIndex(box->findText(text));
         ASSERT_GE(box->currentIndex(), 0);
         Q_EMIT box->activated(box->currentIndex());
     }
 
-    void AddParticipant(const QString& name, const QString& first, int year, bool male = false)
+    void addParticipant(const QString& name, const QString& first, int year, bool male = false)
     {
-        Retype(Id::IDC_FIRSTNAME, first);
-        Retype(Id::IDC_NAME, name);
-        Retype(Id::IDC_YEAR, QString::number(year));
-        Click(male ? Id::IDC_MALE : Id::IDC_FEMALE);
-        Click(Id::IDC_ADD);
+        retype(Id::IDC_FIRSTNAME, first);
+        retype(Id::IDC_NAME, name);
+        retype(Id::IDC_YEAR, QString::number(year));
+        click(male ? Id::IDC_MALE : Id::IDC_FEMALE);
+        click(Id::IDC_ADD);
     }
 
-    void ClickRow(int row)
+    void clickRow(int row)
     {
-        const QRect rect = List()->visualRect(List()->model()->index(row, 0));
-        QTest::mouseClick(List()->viewport(), Qt::LeftButton, {}, rect.center());
+        const QRect rect = list()->visualRect(list()->model()->index(row, 0));
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, rect.center());
     }
 
     /// Each row as "text/code".
-    QStringList Rows() const
+    QStringList rows() const
     {
         QStringList rows;
-        for (int i = 0; i < List()->GetCount(); ++i)
-            rows << List()->GetText(i) + QStringLiteral("/%1").arg(List()->GetItemData(i));
+        for (int i = 0; i < list()->GetCount(); ++i)
+            rows << list()->GetText(i) + QStringLiteral("/%1").arg(list()->GetItemData(i));
         return rows;
     }
 
-    QTemporaryDir dir; // settings and files
+    QTemporaryDir m_dir; // settings and files
     struct
     {
         QStringList texts;
         std::deque<msgbox::Answer> answers;
-    } messages;
-    QList<filedlg::FileRequest> fileRequests;
-    std::deque<std::optional<QString>> fileAnswers;
-    std::function<int(QDialog&)> onDialog; // none: every dialog is cancelled
-    std::unique_ptr<CEntryDlg> dlg;
+    } m_messages;
+    QList<filedlg::FileRequest> m_fileRequests;
+    std::deque<std::optional<QString>> m_fileAnswers;
+    std::function<int(QDialog&)> m_onDialog; // none: every dialog is cancelled
+    std::unique_ptr<CEntryDlg> m_dlg;
 };

@@ -17,39 +17,39 @@ namespace {
 
 TEST_F(DialogTest, CountsFollowTheListAndADuplicateNeedsAYes)
 {
-    Open();
+    open();
     const auto counts = [this] {
         QCoreApplication::processEvents(); // the label follows on the next pass of the event loop
-        return dlg->findChild<QLabel*>(QStringLiteral("labelCounts"))->text();
+        return m_dlg->findChild<QLabel*>(QStringLiteral("labelCounts"))->text();
     };
     EXPECT_EQ(counts(), QStringLiteral("0 Teilnehmer · 0 weiblich · 0 männlich"));
-    AddParticipant(QStringLiteral("Meier"), QStringLiteral("Anna"), 1994);
-    AddParticipant(QStringLiteral("Huber"), QStringLiteral("Max"), 1995, true);
+    addParticipant(QStringLiteral("Meier"), QStringLiteral("Anna"), 1994);
+    addParticipant(QStringLiteral("Huber"), QStringLiteral("Max"), 1995, true);
     EXPECT_EQ(counts(), QStringLiteral("2 Teilnehmer · 1 weiblich · 1 männlich"));
 
-    AddParticipant(QStringLiteral("MEIER"), QStringLiteral("anna"), 1994); // "Nein": nothing added
-    EXPECT_EQ(messages.texts, QStringList{QStringLiteral("„MEIER,anna“ (1994) ist schon in der "
-                                                         "Liste. Trotzdem hinzufügen?")});
-    EXPECT_EQ(Edit(Id::IDC_NAME)->text(), QStringLiteral("MEIER"));
-    EXPECT_EQ(List()->GetCount(), 2);
-    LeaveYear(QStringLiteral("1993")); // another year is another child
-    Click(Id::IDC_ADD);
-    EXPECT_EQ(messages.texts.size(), 1);
+    addParticipant(QStringLiteral("MEIER"), QStringLiteral("anna"), 1994); // "Nein": nothing added
+    EXPECT_EQ(m_messages.texts, QStringList{QStringLiteral("„MEIER,anna“ (1994) ist schon in der "
+                                                           "Liste. Trotzdem hinzufügen?")});
+    EXPECT_EQ(edit(Id::IDC_NAME)->text(), QStringLiteral("MEIER"));
+    EXPECT_EQ(list()->GetCount(), 2);
+    leaveYear(QStringLiteral("1993")); // another year is another child
+    click(Id::IDC_ADD);
+    EXPECT_EQ(m_messages.texts.size(), 1);
     EXPECT_EQ(counts(), QStringLiteral("3 Teilnehmer · 2 weiblich · 1 männlich"));
-    ClickRow(0);
-    Click(Id::IDC_REMOVE);
+    clickRow(0);
+    click(Id::IDC_REMOVE);
     EXPECT_EQ(counts(), QStringLiteral("2 Teilnehmer · 2 weiblich · 0 männlich"));
 }
 
 TEST_F(DialogTest, OpenContextMenuIsAChildOfTheWindowForAccessibilityClients)
 {
-    Open();
-    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(dlg.get());
+    open();
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(m_dlg.get());
     const int closedCount = window->childCount();
     QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(10, 10),
-                              dlg->mapToGlobal(QPoint(10, 10)));
-    QApplication::sendEvent(dlg.get(), &request);
-    auto* menu = dlg->findChild<QMenu*>(QStringLiteral("contextMenu"));
+                              m_dlg->mapToGlobal(QPoint(10, 10)));
+    QApplication::sendEvent(m_dlg.get(), &request);
+    auto* menu = m_dlg->findChild<QMenu*>(QStringLiteral("contextMenu"));
     ASSERT_TRUE(menu && menu->isVisible());
 
     ASSERT_EQ(window->childCount(), closedCount + 1);
@@ -71,68 +71,69 @@ TEST_F(DialogTest, OpenContextMenuIsAChildOfTheWindowForAccessibilityClients)
 
 TEST_F(DialogTest, FileDroppedOrNamedAtStartLoadsAsLaden)
 {
-    const QString file = dir.filePath(QStringLiteral("b.mdg"));
+    const QString file = m_dir.filePath(QStringLiteral("b.mdg"));
     QFile out(file);
     ASSERT_TRUE(out.open(QIODevice::WriteOnly));
     out.write("VEREIN: TV Musterstadt\r\nVERANSTALTUNG: Gauturnfest\r\nZahn,Eva,w,1990\r\n");
     out.close();
-    Open();
-    AddParticipant(QStringLiteral("Meier"), QStringLiteral("Anna"), 1994);
+    open();
+    addParticipant(QStringLiteral("Meier"), QStringLiteral("Anna"), 1994);
     const auto drop = [&](const QString& path) {
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(path)});
         QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
-        QApplication::sendEvent(dlg.get(), &enter);
+        QApplication::sendEvent(m_dlg.get(), &enter);
         QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
         if (enter.isAccepted())
-            QApplication::sendEvent(dlg.get(), &dropped);
+            QApplication::sendEvent(m_dlg.get(), &dropped);
         QCoreApplication::processEvents();
         return enter.isAccepted();
     };
-    EXPECT_FALSE(drop(dir.filePath(QStringLiteral("b.txt"))));
+    EXPECT_FALSE(drop(m_dir.filePath(QStringLiteral("b.txt"))));
     EXPECT_TRUE(drop(file)); // unsaved changes: "Nein" keeps them
-    EXPECT_EQ(messages.texts, QStringList{QStringLiteral("Ungespeicherte Änderungen verwerfen?")});
-    messages.answers = {msgbox::Answer::Yes};
+    EXPECT_EQ(m_messages.texts,
+              QStringList{QStringLiteral("Ungespeicherte Änderungen verwerfen?")});
+    m_messages.answers = {msgbox::Answer::Yes};
     drop(file);
-    EXPECT_EQ(Rows(), QStringList{QStringLiteral("Zahn,Eva/3980")});
+    EXPECT_EQ(rows(), QStringList{QStringLiteral("Zahn,Eva/3980")});
 
-    dlg->LoadPath(dir.filePath(QStringLiteral("fehlt.mdg"))); // the start with a missing file
-    EXPECT_EQ(messages.texts.last(), QStringLiteral("FEHLER: Meldedatei nicht gefunden!"));
-    EXPECT_EQ(List()->GetCount(), 1);
+    m_dlg->loadPath(m_dir.filePath(QStringLiteral("fehlt.mdg"))); // the start with a missing file
+    EXPECT_EQ(m_messages.texts.last(), QStringLiteral("FEHLER: Meldedatei nicht gefunden!"));
+    EXPECT_EQ(list()->GetCount(), 1);
 }
 
 TEST_F(DialogTest, GatherWritesTheFoldersListAndReportsWhatItSkipped)
 {
-    const QString folder = dir.filePath(QStringLiteral("meldungen"));
+    const QString folder = m_dir.filePath(QStringLiteral("meldungen"));
     ASSERT_TRUE(QDir().mkpath(folder));
     const QString clubs[] = {QStringLiteral("TV Musterstadt"),
                              QStringLiteral("TSV Beispielhausen")};
     for (const QString& club : clubs)
-        ASSERT_EQ(textfile::SaveFile(folder + u'/' + club + QStringLiteral(".mdg"),
-                                     entryfile::Write(club, QStringLiteral("Gauturnfest"),
+        ASSERT_EQ(textfile::saveFile(folder + u'/' + club + QStringLiteral(".mdg"),
+                                     entryfile::write(club, QStringLiteral("Gauturnfest"),
                                                       {{club.right(4) + QStringLiteral(",Eva"),
-                                                        entry::MakeCode(2001, entry::Female)}})),
+                                                        entry::makeCode(2001, entry::Female)}})),
                   textfile::SaveResult::Ok);
-    ASSERT_EQ(textfile::SaveFile(folder + QStringLiteral("/kaputt.mdg"), QByteArray("\0\0", 2)),
+    ASSERT_EQ(textfile::saveFile(folder + QStringLiteral("/kaputt.mdg"), QByteArray("\0\0", 2)),
               textfile::SaveResult::Ok);
     QString report;
-    onDialog = [&](QDialog& d) {
+    m_onDialog = [&](QDialog& d) {
         report = d.findChild<QPlainTextEdit*>(QStringLiteral("gatherReport"))->toPlainText();
         return 0;
     };
-    Open();
-    fileAnswers = {folder, dir.filePath(QStringLiteral("liste"))};
-    QTest::keyClick(dlg.get(), Qt::Key_G, Qt::ControlModifier);
-    ASSERT_EQ(fileRequests.size(), 2);
-    EXPECT_TRUE(fileRequests[0].chooseFolder);
-    EXPECT_EQ(fileRequests[1].folder, folder);
+    open();
+    m_fileAnswers = {folder, m_dir.filePath(QStringLiteral("liste"))};
+    QTest::keyClick(m_dlg.get(), Qt::Key_G, Qt::ControlModifier);
+    ASSERT_EQ(m_fileRequests.size(), 2);
+    EXPECT_TRUE(m_fileRequests[0].chooseFolder);
+    EXPECT_EQ(m_fileRequests[1].folder, folder);
     EXPECT_TRUE(
         report.startsWith(QStringLiteral("2 Teilnehmer aus 2 Dateien in ") +
-                          QDir::toNativeSeparators(dir.filePath(QStringLiteral("liste.xlsx")))))
+                          QDir::toNativeSeparators(m_dir.filePath(QStringLiteral("liste.xlsx")))))
         << report.toStdString();
     // Relative to the chosen folder, not the long path the file dialog gave.
     EXPECT_TRUE(report.contains(QStringLiteral("\nkaputt.mdg: "))) << report.toStdString();
-    EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("liste.xlsx"))).size() > 0);
+    EXPECT_TRUE(QFileInfo(m_dir.filePath(QStringLiteral("liste.xlsx"))).size() > 0);
 }
 
 TEST(Shell, CommandLineNamesAtMostOneFile)
@@ -153,7 +154,7 @@ TEST(Shell, CommandLineNamesAtMostOneFile)
         {{self, QStringLiteral("a.mdg"), QStringLiteral("b.mdg")}, {}, 2},
     };
     for (const auto& c : cases) {
-        const CEntryApp::Start start = CEntryApp::ParseArguments(c.arguments);
+        const CEntryApp::Start start = CEntryApp::parseArguments(c.arguments);
         EXPECT_EQ(start.file, c.file) << c.arguments.join(u' ').toStdString();
         EXPECT_EQ(start.exitCode.value_or(-1), c.exitCode) << c.arguments.join(u' ').toStdString();
     }

@@ -18,66 +18,67 @@
 
 namespace {
 
-QByteArray Bytes(const QString& path)
+QByteArray bytes(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
-QByteArray Golden()
+QByteArray golden()
 {
-    return Bytes(QStringLiteral(ZANDREL_TEST_DATA_DIR "/example.mdg"));
+    return bytes(QStringLiteral(ZANDREL_TEST_DATA_DIR "/example.mdg"));
 }
 
 TEST_F(DialogTest, SaveWritesTheRegistrationAndLoadReplacesTheList)
 {
-    Open(1, dir.path());
-    Choose(Id::IDC_CLUB, QStringLiteral("TV Musterstadt"));
-    Choose(Id::IDC_EVENT, QStringLiteral("Gauturnfest"));
-    AddParticipant(QStringLiteral("Schmidt"), QStringLiteral("Jonas"), 1996, true);
-    AddParticipant(QStringLiteral("Meier"), QStringLiteral("Anna"), 1994);
-    const QString saved = dir.filePath(QStringLiteral("sub/meldung.mdg"));
-    QDir(dir.path()).mkdir(QStringLiteral("sub"));
-    fileAnswers = {saved};
-    Click(Id::IDC_SAVE);
-    EXPECT_EQ(Bytes(saved), Golden());
-    ASSERT_EQ(fileRequests.size(), 1);
-    EXPECT_EQ(fileRequests[0].proposedName,
+    open(1, m_dir.path());
+    choose(Id::IDC_CLUB, QStringLiteral("TV Musterstadt"));
+    choose(Id::IDC_EVENT, QStringLiteral("Gauturnfest"));
+    addParticipant(QStringLiteral("Schmidt"), QStringLiteral("Jonas"), 1996, true);
+    addParticipant(QStringLiteral("Meier"), QStringLiteral("Anna"), 1994);
+    const QString saved = m_dir.filePath(QStringLiteral("sub/meldung.mdg"));
+    QDir(m_dir.path()).mkdir(QStringLiteral("sub"));
+    m_fileAnswers = {saved};
+    click(Id::IDC_SAVE);
+    EXPECT_EQ(bytes(saved), golden());
+    ASSERT_EQ(m_fileRequests.size(), 1);
+    EXPECT_EQ(m_fileRequests[0].proposedName,
               QStringLiteral("Gauturnfest %1 TV Musterstadt.mdg").arg(QDate::currentDate().year()));
-    EXPECT_EQ(fileRequests[0].folder, dir.path());
-    EXPECT_EQ(dlg->CurrentSettings().path, dir.filePath(QStringLiteral("sub")));
+    EXPECT_EQ(m_fileRequests[0].folder, m_dir.path());
+    EXPECT_EQ(m_dlg->currentSettings().path, m_dir.filePath(QStringLiteral("sub")));
 
     // Loading replaces the list and chooses club and event from the file's headers.
-    Open();
-    AddParticipant(QStringLiteral("Vorher"), QStringLiteral("Da"), 1990);
-    const QString other = dir.filePath(QStringLiteral("andere.mdg"));
-    textfile::SaveFile(
-        other, Golden().replace("TV Musterstadt", "sg m\xFChl").replace("Gauturnfest", "Kinder"));
-    messages.answers = {msgbox::Answer::Yes}; // the typed participant may go
-    fileAnswers = {other};
-    Click(Id::IDC_LOAD);
-    EXPECT_EQ(Rows(), (QStringList{QStringLiteral("Meier,Anna/3988"),
+    open();
+    addParticipant(QStringLiteral("Vorher"), QStringLiteral("Da"), 1990);
+    const QString other = m_dir.filePath(QStringLiteral("andere.mdg"));
+    textfile::saveFile(
+        other, golden().replace("TV Musterstadt", "sg m\xFChl").replace("Gauturnfest", "Kinder"));
+    m_messages.answers = {msgbox::Answer::Yes}; // the typed participant may go
+    m_fileAnswers = {other};
+    click(Id::IDC_LOAD);
+    EXPECT_EQ(rows(), (QStringList{QStringLiteral("Meier,Anna/3988"),
                                    QStringLiteral("Schmidt,Jonas/3993")}));
-    EXPECT_EQ(Item<QComboBox>(Id::IDC_CLUB)->currentText(), QStringLiteral("SG Mühlbach"));
-    EXPECT_EQ(Item<QComboBox>(Id::IDC_EVENT)->currentText(), QStringLiteral("Kinderturnfest"));
-    EXPECT_TRUE(Item(Id::IDC_SAVE)->isEnabled());
-    EXPECT_EQ(messages.texts, QStringList{QStringLiteral("Ungespeicherte Änderungen verwerfen?")});
+    EXPECT_EQ(item<QComboBox>(Id::IDC_CLUB)->currentText(), QStringLiteral("SG Mühlbach"));
+    EXPECT_EQ(item<QComboBox>(Id::IDC_EVENT)->currentText(), QStringLiteral("Kinderturnfest"));
+    EXPECT_TRUE(item(Id::IDC_SAVE)->isEnabled());
+    EXPECT_EQ(m_messages.texts,
+              QStringList{QStringLiteral("Ungespeicherte Änderungen verwerfen?")});
 }
 
 TEST_F(DialogTest, FailedOrCancelledSavesAndLoadsSayWhyAndChangeNothing)
 {
-    Open();
-    Choose(Id::IDC_CLUB, QStringLiteral("TV Musterstadt"));
-    Choose(Id::IDC_EVENT, QStringLiteral("Gauturnfest"));
-    Click(Id::IDC_SAVE);
-    EXPECT_TRUE(fileRequests.isEmpty()) << "an empty list opens no dialog";
+    open();
+    choose(Id::IDC_CLUB, QStringLiteral("TV Musterstadt"));
+    choose(Id::IDC_EVENT, QStringLiteral("Gauturnfest"));
+    click(Id::IDC_SAVE);
+    EXPECT_TRUE(m_fileRequests.isEmpty()) << "an empty list opens no dialog";
     // A small registration (it stays in the write buffer until the end) onto a disk that takes
     // only a hundred bytes more.
     for (int i = 0; i < 14; ++i)
-        Model()->AddSorted(QStringLiteral("Teilnehmer%1,Vorname").arg(i), entry::MakeCode(2000, 0));
+        model()->addSorted(QStringLiteral("Teilnehmer%1,Vorname").arg(i), entry::makeCode(2000, 0));
     // Paths with the platform's separators, as the messages show them.
-    const QString target = QDir::toNativeSeparators(dir.filePath(QStringLiteral("meldung.mdg")));
-    ASSERT_EQ(textfile::SaveFile(target, "alt"), textfile::SaveResult::Ok);
+    const QString target = QDir::toNativeSeparators(m_dir.filePath(QStringLiteral("meldung.mdg")));
+    ASSERT_EQ(textfile::saveFile(target, "alt"), textfile::SaveResult::Ok);
 #ifdef Q_OS_WIN
     // Windows has no per-process file size limit to stand in for a full disk, and a folder holds
     // no FIFO: a named pipe is the name that must not be written to or read from there.
@@ -86,41 +87,42 @@ TEST_F(DialogTest, FailedOrCancelledSavesAndLoadsSayWhyAndChangeNothing)
         CreateNamedPipeW(reinterpret_cast<LPCWSTR>(fifo.utf16()), PIPE_ACCESS_DUPLEX,
                          PIPE_TYPE_BYTE, PIPE_UNLIMITED_INSTANCES, 0, 0, 0, nullptr);
     ASSERT_NE(pipe, INVALID_HANDLE_VALUE);
-    fileAnswers = {std::nullopt, QString(), dir.path(), fifo};
+    m_fileAnswers = {std::nullopt, QString(), m_dir.path(), fifo};
     for (int i = 0; i < 4; ++i)
-        Click(Id::IDC_SAVE);
+        click(Id::IDC_SAVE);
 #else
     rlimit saved{}, small{100, RLIM_INFINITY};
     getrlimit(RLIMIT_FSIZE, &saved);
     small.rlim_max = saved.rlim_max;
     const auto previous = std::signal(SIGXFSZ, SIG_IGN); // a failed write instead of a signal
     setrlimit(RLIMIT_FSIZE, &small);
-    const QString fifo = dir.filePath(QStringLiteral("pipe.mdg"));
+    const QString fifo = m_dir.filePath(QStringLiteral("pipe.mdg"));
     ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
-    fileAnswers = {std::nullopt, QString(), dir.path(), fifo, target};
+    m_fileAnswers = {std::nullopt, QString(), m_dir.path(), fifo, target};
     for (int i = 0; i < 5; ++i)
-        Click(Id::IDC_SAVE);
+        click(Id::IDC_SAVE);
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previous);
 #endif
-    EXPECT_EQ(Bytes(target), "alt");
-    EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("*.mdg*")}, QDir::Files),
+    EXPECT_EQ(bytes(target), "alt");
+    EXPECT_EQ(QDir(m_dir.path()).entryList({QStringLiteral("*.mdg*")}, QDir::Files),
               QStringList{QStringLiteral("meldung.mdg")})
         << "no temporary file left behind";
-    EXPECT_EQ(dlg->Modified(), 1);
-    fileAnswers = {target};
-    Click(Id::IDC_SAVE); // with room again; the loads below then ask nothing
+    EXPECT_EQ(m_dlg->modified(), 1);
+    m_fileAnswers = {target};
+    click(Id::IDC_SAVE); // with room again; the loads below then ask nothing
     // No registration comes near 64 MB; a file that big is refused before anything changes.
-    QFile huge(dir.filePath(QStringLiteral("riesig.mdg")));
+    QFile huge(m_dir.filePath(QStringLiteral("riesig.mdg")));
     ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(textfile::kMaxFileSize + 1));
-    const QString binary = QDir::toNativeSeparators(dir.filePath(QStringLiteral("bild.mdg"))),
-                  many = QDir::toNativeSeparators(dir.filePath(QStringLiteral("viele.mdg")));
-    textfile::SaveFile(binary, QByteArray("VEREIN: \0\0", 10));
-    textfile::SaveFile(many, QByteArray(",,,\n").repeated(entryfile::kMaxEntries + 1));
-    fileAnswers = {dir.filePath(QStringLiteral("fehlt.mdg")), huge.fileName(), fifo, binary, many};
+    const QString binary = QDir::toNativeSeparators(m_dir.filePath(QStringLiteral("bild.mdg"))),
+                  many = QDir::toNativeSeparators(m_dir.filePath(QStringLiteral("viele.mdg")));
+    textfile::saveFile(binary, QByteArray("VEREIN: \0\0", 10));
+    textfile::saveFile(many, QByteArray(",,,\n").repeated(entryfile::kMaxEntries + 1));
+    m_fileAnswers = {m_dir.filePath(QStringLiteral("fehlt.mdg")), huge.fileName(), fifo, binary,
+                     many};
     for (int i = 0; i < 5; ++i)
-        Click(Id::IDC_LOAD);
-    EXPECT_EQ(List()->GetCount(), 14);
+        click(Id::IDC_LOAD);
+    EXPECT_EQ(list()->GetCount(), 14);
     // A full disk can be simulated on Linux only.
     const QStringList expected =
         QStringList{QStringLiteral("Fehler beim Speichern: Meldeliste leer!"),
@@ -146,7 +148,7 @@ TEST_F(DialogTest, FailedOrCancelledSavesAndLoadsSayWhyAndChangeNothing)
                     many + QStringLiteral(" wird nicht geladen: Sie enthält mehr als "
                                           "100.000 Einträge und ist keine Meldedatei "
                                           "eines Vereins.")};
-    EXPECT_EQ(messages.texts, expected) << messages.texts.join(u'\n').toStdString();
+    EXPECT_EQ(m_messages.texts, expected) << m_messages.texts.join(u'\n').toStdString();
 #ifdef Q_OS_WIN
     CloseHandle(pipe);
 #endif
@@ -156,33 +158,33 @@ TEST_F(DialogTest, FailedOrCancelledSavesAndLoadsSayWhyAndChangeNothing)
 
 TEST_F(DialogTest, NoSaveOfAFileThatLadenWouldRefuseAndNoLoadOfAFileThatIsNoEntryFile)
 {
-    Open();
-    Choose(Id::IDC_CLUB, QStringLiteral("TV Musterstadt"));
-    Choose(Id::IDC_EVENT, QStringLiteral("Gauturnfest"));
-    Model()->AddSorted(QList<EntryRow>(entry::kMaxEntries + 1, {QStringLiteral("X,Y"), 4000}));
-    const QString target = dir.filePath(QStringLiteral("zu-viele.mdg"));
-    fileAnswers = {target};
-    Click(Id::IDC_SAVE);
-    EXPECT_EQ(messages.texts,
+    open();
+    choose(Id::IDC_CLUB, QStringLiteral("TV Musterstadt"));
+    choose(Id::IDC_EVENT, QStringLiteral("Gauturnfest"));
+    model()->addSorted(QList<EntryRow>(entry::kMaxEntries + 1, {QStringLiteral("X,Y"), 4000}));
+    const QString target = m_dir.filePath(QStringLiteral("zu-viele.mdg"));
+    m_fileAnswers = {target};
+    click(Id::IDC_SAVE);
+    EXPECT_EQ(m_messages.texts,
               QStringList{QDir::toNativeSeparators(target) +
                           QStringLiteral(" wird nicht gespeichert: Sie hätte mehr als "
                                          "100.000 Einträge und ließe sich nicht wieder "
                                          "laden. Die Änderungen gelten weiter als "
                                          "ungespeichert.")});
     EXPECT_FALSE(QFile::exists(target));
-    EXPECT_EQ(dlg->Modified(), 1);
+    EXPECT_EQ(m_dlg->modified(), 1);
 
     // A member list is no entry file, although its lines have commas: nothing is loaded.
-    messages.texts.clear();
-    const QString list = dir.filePath(QStringLiteral("liste.csv"));
-    ASSERT_EQ(textfile::SaveFile(list, "Name,Vorname,Jahrgang,Geschlecht\r\nMeier,Anna,1990,w\r\n"),
+    m_messages.texts.clear();
+    const QString list = m_dir.filePath(QStringLiteral("liste.csv"));
+    ASSERT_EQ(textfile::saveFile(list, "Name,Vorname,Jahrgang,Geschlecht\r\nMeier,Anna,1990,w\r\n"),
               textfile::SaveResult::Ok);
-    dlg->LoadPath(list);
-    EXPECT_EQ(messages.texts, QStringList{QDir::toNativeSeparators(list) +
-                                          QStringLiteral(" ist keine Meldedatei: Sie enthält "
-                                                         "weder „VEREIN:“ noch "
-                                                         "„VERANSTALTUNG:“.")});
-    EXPECT_EQ(List()->GetCount(), entry::kMaxEntries + 1);
+    m_dlg->loadPath(list);
+    EXPECT_EQ(m_messages.texts, QStringList{QDir::toNativeSeparators(list) +
+                                            QStringLiteral(" ist keine Meldedatei: Sie enthält "
+                                                           "weder „VEREIN:“ noch "
+                                                           "„VERANSTALTUNG:“.")});
+    EXPECT_EQ(this->list()->GetCount(), entry::kMaxEntries + 1);
 }
 
 TEST(FileDialog, DetailViewWritesSizesAndDatesInGerman)
@@ -198,7 +200,7 @@ TEST(FileDialog, DetailViewWritesSizesAndDatesInGerman)
     file.close();
     filedlg::FileRequest request;
     request.folder = folder.path();
-    const std::unique_ptr<QFileDialog> dialog = filedlg::MakeFileDialog(nullptr, request);
+    const std::unique_ptr<QFileDialog> dialog = filedlg::makeFileDialog(nullptr, request);
     dialog->setViewMode(QFileDialog::Detail);
     dialog->show();
     const auto* view = dialog->findChild<QTreeView*>(QStringLiteral("treeView"));

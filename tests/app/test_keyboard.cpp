@@ -15,35 +15,35 @@ namespace {
 
 TEST_F(DialogTest, AParticipantRegisteredAndTakenBackByKeyboardAlone)
 {
-    Open();
+    open();
     const auto focused = [] { return QApplication::focusWidget(); };
     const auto key = [&](int k, Qt::KeyboardModifiers mods = {}) {
         QTest::keyClick(focused(), static_cast<Qt::Key>(k), mods);
     };
     // Ctrl+P before club and event are chosen says why it does nothing.
     key(Qt::Key_P, Qt::ControlModifier);
-    auto* status = dlg->findChild<QLabel*>(u"labelStatus"_s);
+    auto* status = m_dlg->findChild<QLabel*>(u"labelStatus"_s);
     EXPECT_EQ(status->text(), u"Drucken… – Erst Verein und Veranstaltung wählen."_s);
     // Club and event come first in the Tab order and have mnemonics; typing completes to an item.
     key(Qt::Key_Backtab);
     key(Qt::Key_Backtab);
-    EXPECT_EQ(focused(), Item(Id::IDC_CLUB));
+    EXPECT_EQ(focused(), item(Id::IDC_CLUB));
     // What a screen reader announces there is the field inside the list.
-    auto* inner = Item<QComboBox>(Id::IDC_CLUB)->lineEdit();
+    auto* inner = item<QComboBox>(Id::IDC_CLUB)->lineEdit();
     EXPECT_EQ(QAccessible::queryAccessibleInterface(inner)->text(QAccessible::Name), u"Verein"_s);
     key(Qt::Key_T, Qt::AltModifier);
-    EXPECT_EQ(focused(), Item(Id::IDC_EVENT));
+    EXPECT_EQ(focused(), item(Id::IDC_EVENT));
     QTest::keyClicks(focused(), u"gauturn"_s);
     key(Qt::Key_V, Qt::AltModifier);
     QTest::keyClicks(focused(), u"SC Wies"_s);
     key(Qt::Key_Tab);
-    EXPECT_EQ(CEntryDlg::SelectedText(Item<QComboBox>(Id::IDC_CLUB)), u"SC Wiesenbach"_s);
-    EXPECT_EQ(CEntryDlg::SelectedText(Item<QComboBox>(Id::IDC_EVENT)), u"Gauturnfest"_s);
-    EXPECT_TRUE(Item(Id::IDC_SAVE)->isEnabled());
+    EXPECT_EQ(CEntryDlg::selectedText(item<QComboBox>(Id::IDC_CLUB)), u"SC Wiesenbach"_s);
+    EXPECT_EQ(CEntryDlg::selectedText(item<QComboBox>(Id::IDC_EVENT)), u"Gauturnfest"_s);
+    EXPECT_TRUE(item(Id::IDC_SAVE)->isEnabled());
 
     // Alt with a letter that is no mnemonic types nothing.
     key(Qt::Key_O, Qt::AltModifier);
-    EXPECT_EQ(focused(), Edit(Id::IDC_FIRSTNAME));
+    EXPECT_EQ(focused(), edit(Id::IDC_FIRSTNAME));
     key(Qt::Key_Q, Qt::AltModifier);
     QTest::keyClicks(focused(), u"Felix"_s);
     key(Qt::Key_Tab);
@@ -52,47 +52,47 @@ TEST_F(DialogTest, AParticipantRegisteredAndTakenBackByKeyboardAlone)
     QTest::keyClicks(focused(), u"2015"_s);
     // Tab enters the gender group on the checked button; an arrow key checks the other one.
     key(Qt::Key_Tab);
-    EXPECT_EQ(focused(), Item(Id::IDC_FEMALE));
+    EXPECT_EQ(focused(), item(Id::IDC_FEMALE));
     key(Qt::Key_Tab);
-    EXPECT_EQ(focused(), Item(Id::IDC_ADD)) << "the unchecked button is no Tab stop";
+    EXPECT_EQ(focused(), item(Id::IDC_ADD)) << "the unchecked button is no Tab stop";
     key(Qt::Key_Backtab);
     key(Qt::Key_Down);
-    EXPECT_TRUE(Item<QRadioButton>(Id::IDC_MALE)->isChecked());
-    EXPECT_EQ(focused(), Item(Id::IDC_MALE));
+    EXPECT_TRUE(item<QRadioButton>(Id::IDC_MALE)->isChecked());
+    EXPECT_EQ(focused(), item(Id::IDC_MALE));
     key(Qt::Key_Tab);
-    EXPECT_EQ(focused(), Item(Id::IDC_ADD)) << "one Tab stop for the whole group";
+    EXPECT_EQ(focused(), item(Id::IDC_ADD)) << "one Tab stop for the whole group";
     key(Qt::Key_Z, Qt::AltModifier); // "Hin&zu", pressed with its short animation
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !Rows().isEmpty(); }, 2000));
-    EXPECT_EQ(Rows(), QStringList{u"Özdemir,Felix/4031"_s});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !rows().isEmpty(); }, 2000));
+    EXPECT_EQ(rows(), QStringList{u"Özdemir,Felix/4031"_s});
 
-    fileAnswers = {dir.filePath(u"m.mdg"_s)};
+    m_fileAnswers = {m_dir.filePath(u"m.mdg"_s)};
     key(Qt::Key_S, Qt::AltModifier);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return fileAnswers.empty(); }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return m_fileAnswers.empty(); }, 2000));
     EXPECT_TRUE(status->text().startsWith(u"Gespeichert: m.mdg, "_s))
         << status->text().toStdString();
-    EXPECT_EQ(dlg->Modified(), 0);
+    EXPECT_EQ(m_dlg->modified(), 0);
 
     // A selected row says so above the fields; Delete removes it, Ctrl+Z brings it back, and
     // with that the saved state.
-    ClickRow(0);
+    clickRow(0);
     QCoreApplication::processEvents(); // the label follows once the list has settled
-    EXPECT_EQ(dlg->findChild<QLabel*>(u"labelEditing"_s)->text(),
+    EXPECT_EQ(m_dlg->findChild<QLabel*>(u"labelEditing"_s)->text(),
               u"Eintrag ändern: Özdemir, Felix"_s);
     key(Qt::Key_Delete);
-    EXPECT_TRUE(Rows().isEmpty());
-    EXPECT_EQ(dlg->Modified(), 1);
+    EXPECT_TRUE(rows().isEmpty());
+    EXPECT_EQ(m_dlg->modified(), 1);
     EXPECT_EQ(status->text(),
               u"Gespeichert: "_s + status->text().mid(13, 12) + u" · Ungespeicherte Änderungen"_s);
     key(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(Rows(), QStringList{u"Özdemir,Felix/4031"_s});
+    EXPECT_EQ(rows(), QStringList{u"Özdemir,Felix/4031"_s});
     EXPECT_EQ(status->text(), u"Rückgängig: Entfernen von „Özdemir,Felix“"_s);
-    EXPECT_EQ(dlg->Modified(), 0);
+    EXPECT_EQ(m_dlg->modified(), 0);
     key(Qt::Key_Y, Qt::ControlModifier);
-    EXPECT_TRUE(Rows().isEmpty());
+    EXPECT_TRUE(rows().isEmpty());
 
     // Shift+F10 opens the commands wherever the focus is.
     key(Qt::Key_F10, Qt::ShiftModifier);
-    auto* menu = dlg->findChild<QMenu*>(u"contextMenu"_s);
+    auto* menu = m_dlg->findChild<QMenu*>(u"contextMenu"_s);
     EXPECT_TRUE(menu->isVisible());
     menu->close();
     // Ctrl+P while nothing can be printed says why.
@@ -100,24 +100,24 @@ TEST_F(DialogTest, AParticipantRegisteredAndTakenBackByKeyboardAlone)
     EXPECT_EQ(status->text(), u"Drucken… – Die Meldeliste ist leer. · Ungespeicherte Änderungen"_s);
 
     // Escape, then Enter on the question, keeps the window and its work.
-    msgbox::SetPresenter([](QWidget* parent, const msgbox::Request& request) {
-        const auto box = msgbox::MakeBox(parent, request);
+    msgbox::setPresenter([](QWidget* parent, const msgbox::Request& request) {
+        const auto box = msgbox::makeBox(parent, request);
         box->show();
         QTest::keyClick(box.get(), Qt::Key_Return);
         return box->clickedButton() == box->button(QMessageBox::Yes) ? msgbox::Answer::Yes
                                                                      : msgbox::Answer::No;
     });
     key(Qt::Key_Escape);
-    EXPECT_TRUE(dlg->isVisible());
-    Click(Id::IDOK_Exit);
-    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_TRUE(m_dlg->isVisible());
+    click(Id::IDOK_Exit);
+    EXPECT_TRUE(m_dlg->isVisible());
 }
 
 TEST_F(DialogTest, AClubFieldLeftWithATypedTextShowsWhatIsSaved)
 {
-    Open();
-    Choose(Id::IDC_CLUB, u"SC Wiesenbach"_s);
-    auto* club = Item<QComboBox>(Id::IDC_CLUB);
+    open();
+    choose(Id::IDC_CLUB, u"SC Wiesenbach"_s);
+    auto* club = item<QComboBox>(Id::IDC_CLUB);
     const std::pair<const char16_t*, const char16_t*> typed[] = {
         {u"SV Neustadt", u"SC Wiesenbach"},     // no such club: the chosen one comes back
         {u"", u"SC Wiesenbach"},                // nor is an empty field a choice
@@ -128,8 +128,8 @@ TEST_F(DialogTest, AClubFieldLeftWithATypedTextShowsWhatIsSaved)
     for (const auto& [text, shown] : typed) {
         club->setFocus();
         club->setEditText(QString::fromUtf16(text));
-        Edit(Id::IDC_FIRSTNAME)->setFocus();
-        EXPECT_EQ(std::pair(club->currentText(), CEntryDlg::SelectedText(club)),
+        edit(Id::IDC_FIRSTNAME)->setFocus();
+        EXPECT_EQ(std::pair(club->currentText(), CEntryDlg::selectedText(club)),
                   std::pair(QString::fromUtf16(shown), QString::fromUtf16(shown)))
             << QString::fromUtf16(text).toStdString();
     }

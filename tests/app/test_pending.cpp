@@ -20,26 +20,26 @@ namespace {
 class PendingEditTest : public DialogTest
 {
 protected:
-    QByteArray Saved() const
+    QByteArray saved() const
     {
-        QFile f(file);
+        QFile f(m_file);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
-    void KeyToFocus(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+    void keyToFocus(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
     {
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);
     }
-    const QString file = dir.filePath(u"meldung.mdg"_s);
+    const QString m_file = m_dir.filePath(u"meldung.mdg"_s);
 };
 
 TEST_F(PendingEditTest, ACommandTakesTheTypedYearFirstOrDoesNotRun)
 {
     const auto press = [this](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
-        return std::function<void()>([=, this] { KeyToFocus(key, modifiers); });
+        return std::function<void()>([=, this] { keyToFocus(key, modifiers); });
     };
     const auto enter = [this] {
-        Item(Id::IDC_SAVE)->setFocus(Qt::TabFocusReason);
-        KeyToFocus(Qt::Key_Return);
+        item(Id::IDC_SAVE)->setFocus(Qt::TabFocusReason);
+        keyToFocus(Qt::Key_Return);
     };
     // way, year typed into the selected saved row (2013), whether the command saves, asks to quit
     const std::tuple<const char*, const char*, std::function<void()>, bool, bool> ways[] = {
@@ -50,52 +50,52 @@ TEST_F(PendingEditTest, ACommandTakesTheTypedYearFirstOrDoesNotRun)
         {"Alt+U", "2014", press(Qt::Key_U, Qt::AltModifier), false, false},
         {"Alt+B", "2014", press(Qt::Key_B, Qt::AltModifier), false, true},
         {"Escape", "2014", press(Qt::Key_Escape), false, true},
-        {"close box", "2014", [this] { dlg->close(); }, false, true},
+        {"close box", "2014", [this] { m_dlg->close(); }, false, true},
         {"Alt+S", "14", press(Qt::Key_S, Qt::AltModifier), false, false},
-        {"mouse", "14", [this] { Click(Id::IDC_SAVE); }, false, false},
+        {"mouse", "14", [this] { click(Id::IDC_SAVE); }, false, false},
         {"Escape", "14", press(Qt::Key_Escape), false, false},
     };
     for (const auto& [way, typed, run, saves, asks] : ways) {
         SCOPED_TRACE(std::string(way) + " " + typed);
-        Open();
-        Choose(Id::IDC_CLUB, u"SC Wiesenbach"_s);
-        Choose(Id::IDC_EVENT, u"Gauturnfest"_s);
-        AddParticipant(u"Meier"_s, u"Anna"_s, 2013);
-        fileAnswers = {file};
-        Click(Id::IDC_SAVE);
-        ClickRow(0);
+        open();
+        choose(Id::IDC_CLUB, u"SC Wiesenbach"_s);
+        choose(Id::IDC_EVENT, u"Gauturnfest"_s);
+        addParticipant(u"Meier"_s, u"Anna"_s, 2013);
+        m_fileAnswers = {m_file};
+        click(Id::IDC_SAVE);
+        clickRow(0);
         QCoreApplication::processEvents(); // the commands follow the list
-        Retype(Id::IDC_YEAR, QString::fromLatin1(typed));
-        messages.texts.clear();
-        fileAnswers = {file};
-        fileRequests.clear();
-        messages.answers = {msgbox::Answer::No}; // "Beenden ohne Speichern?" No: stay
+        retype(Id::IDC_YEAR, QString::fromLatin1(typed));
+        m_messages.texts.clear();
+        m_fileAnswers = {m_file};
+        m_fileRequests.clear();
+        m_messages.answers = {msgbox::Answer::No}; // "Beenden ohne Speichern?" No: stay
         run();
         QTest::qWait(250); // a mnemonic clicks after its short animation
         const bool taken = std::string_view(typed) == "2014";
-        EXPECT_TRUE(dlg->isVisible());
-        EXPECT_EQ(List()->GetItemData(0), entry::MakeCode(taken ? 2014 : 2013, entry::Female));
-        EXPECT_EQ(Saved().contains(",w,2014\r\n"), saves) << Saved().toStdString();
-        EXPECT_EQ(fileRequests.size(), saves || std::string_view(way) == "Ctrl+I" ? 1 : 0);
-        EXPECT_EQ(dlg->Modified(), taken && !saves ? 1 : 0);
-        EXPECT_EQ(messages.texts.contains(u"Beenden ohne Speichern?"_s), asks);
-        EXPECT_EQ(messages.texts.value(0).startsWith(u"FEHLER: Datum falsch!\nJahrgang 14: "_s),
+        EXPECT_TRUE(m_dlg->isVisible());
+        EXPECT_EQ(list()->GetItemData(0), entry::makeCode(taken ? 2014 : 2013, entry::Female));
+        EXPECT_EQ(saved().contains(",w,2014\r\n"), saves) << saved().toStdString();
+        EXPECT_EQ(m_fileRequests.size(), saves || std::string_view(way) == "Ctrl+I" ? 1 : 0);
+        EXPECT_EQ(m_dlg->modified(), taken && !saves ? 1 : 0);
+        EXPECT_EQ(m_messages.texts.contains(u"Beenden ohne Speichern?"_s), asks);
+        EXPECT_EQ(m_messages.texts.value(0).startsWith(u"FEHLER: Datum falsch!\nJahrgang 14: "_s),
                   !taken);
-        dlg.reset();
+        m_dlg.reset();
     }
 }
 
 TEST_F(PendingEditTest, AddByMnemonicFromTheYearFieldSaysNothingFalse)
 {
-    Open();
-    Retype(Id::IDC_FIRSTNAME, u"Felix"_s);
-    Retype(Id::IDC_NAME, u"Özdemir"_s);
-    Retype(Id::IDC_YEAR, u"2015"_s);
-    KeyToFocus(Qt::Key_Z, Qt::AltModifier);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return List()->GetCount() == 1; }, 2000));
+    open();
+    retype(Id::IDC_FIRSTNAME, u"Felix"_s);
+    retype(Id::IDC_NAME, u"Özdemir"_s);
+    retype(Id::IDC_YEAR, u"2015"_s);
+    keyToFocus(Qt::Key_Z, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return list()->GetCount() == 1; }, 2000));
     QCoreApplication::processEvents();
-    EXPECT_EQ(messages.texts, QStringList());
-    EXPECT_EQ(QApplication::focusWidget(), Edit(Id::IDC_FIRSTNAME));
+    EXPECT_EQ(m_messages.texts, QStringList());
+    EXPECT_EQ(QApplication::focusWidget(), edit(Id::IDC_FIRSTNAME));
 }
 
 TEST_F(PendingEditTest, ALoadedFileKeepsNoOtherClubOrEvent)
@@ -111,22 +111,22 @@ TEST_F(PendingEditTest, ALoadedFileKeepsNoOtherClubOrEvent)
     for (const auto& c : cases) {
         const auto text = [&c](int i) { return QString::fromUtf16(c[size_t(i)]); };
         SCOPED_TRACE(text(0).toStdString());
-        Open();
-        Choose(Id::IDC_CLUB, u"SC Wiesenbach"_s);
-        Choose(Id::IDC_EVENT, u"Gauturnfest"_s);
-        QFile f(dir.filePath(u"f.mdg"_s));
+        open();
+        choose(Id::IDC_CLUB, u"SC Wiesenbach"_s);
+        choose(Id::IDC_EVENT, u"Gauturnfest"_s);
+        QFile f(m_dir.filePath(u"f.mdg"_s));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(entryfile::Write(text(0), text(1), {{u"Meier,Anna"_s, 4026}}));
+        f.write(entryfile::write(text(0), text(1), {{u"Meier,Anna"_s, 4026}}));
         f.close();
-        messages.answers = {msgbox::Answer::Yes}; // discard the unsaved choice
-        messages.texts.clear();
-        dlg->LoadPath(f.fileName());
-        EXPECT_EQ(CEntryDlg::SelectedText(Item<QComboBox>(Id::IDC_CLUB)), text(2));
-        EXPECT_EQ(CEntryDlg::SelectedText(Item<QComboBox>(Id::IDC_EVENT)), text(3));
-        EXPECT_EQ(Item(Id::IDC_SAVE)->isEnabled(), text(4).isEmpty()) << "needs a new choice";
-        EXPECT_EQ(messages.texts.size(), text(4).isEmpty() ? 0 : 1);
-        EXPECT_EQ(messages.texts.value(0).left(text(4).size()), text(4));
-        dlg.reset();
+        m_messages.answers = {msgbox::Answer::Yes}; // discard the unsaved choice
+        m_messages.texts.clear();
+        m_dlg->loadPath(f.fileName());
+        EXPECT_EQ(CEntryDlg::selectedText(item<QComboBox>(Id::IDC_CLUB)), text(2));
+        EXPECT_EQ(CEntryDlg::selectedText(item<QComboBox>(Id::IDC_EVENT)), text(3));
+        EXPECT_EQ(item(Id::IDC_SAVE)->isEnabled(), text(4).isEmpty()) << "needs a new choice";
+        EXPECT_EQ(m_messages.texts.size(), text(4).isEmpty() ? 0 : 1);
+        EXPECT_EQ(m_messages.texts.value(0).left(text(4).size()), text(4));
+        m_dlg.reset();
     }
 }
 
@@ -141,56 +141,56 @@ TEST_F(PendingEditTest, TheNextChildTypedIntoASelectedRowIsAskedAbout)
         {msgbox::Answer::Cancel, {u"Krause,Lena/4028"_s}, {u"Meier,Anna/4026"_s}},
     };
     for (const auto& [answer, after, undone] : answers) {
-        Open();
-        AddParticipant(u"Meier"_s, u"Anna"_s, 2013);
-        ClickRow(0);
-        Retype(Id::IDC_FIRSTNAME, u"Lena"_s);
-        Retype(Id::IDC_NAME, u"Krause"_s);
+        open();
+        addParticipant(u"Meier"_s, u"Anna"_s, 2013);
+        clickRow(0);
+        retype(Id::IDC_FIRSTNAME, u"Lena"_s);
+        retype(Id::IDC_NAME, u"Krause"_s);
         QCoreApplication::processEvents();
-        const auto* editing = dlg->findChild<ElidingLabel*>(u"labelEditing"_s);
+        const auto* editing = m_dlg->findChild<ElidingLabel*>(u"labelEditing"_s);
         EXPECT_EQ(editing->text(), u"Eintrag ändern: Krause, Lena (war: Meier, Anna)"_s);
         EXPECT_EQ(editing->shownText().replace(u'\n', u' '), editing->text()) << "not cut off";
-        Retype(Id::IDC_YEAR, u"2014"_s);
+        retype(Id::IDC_YEAR, u"2014"_s);
         msgbox::Request asked;
         const msgbox::Answer given = answer; // clang before 16 captures no structured binding
-        msgbox::SetPresenter([&asked, given](QWidget*, const msgbox::Request& r) {
+        msgbox::setPresenter([&asked, given](QWidget*, const msgbox::Request& r) {
             asked = r;
             return given;
         });
-        Click(Id::IDC_ADD);
+        click(Id::IDC_ADD);
         EXPECT_EQ(asked.text, u"Sie haben „Meier, Anna“ in „Krause, Lena“ geändert."_s);
         EXPECT_EQ(asked.yesText, u"„Meier, Anna“ behalten und „Krause, Lena“ neu hinzufügen"_s);
         EXPECT_EQ(asked.noText, u"Änderung behalten"_s);
         EXPECT_EQ(asked.buttons, msgbox::Buttons::YesNo) << "the default keeps Anna";
-        EXPECT_EQ(Rows(), after);
-        EXPECT_EQ(List()->GetCurSel(), answer == msgbox::Answer::Cancel ? 0 : -1);
-        QTest::keyClick(List(), Qt::Key_Z, Qt::ControlModifier);
-        EXPECT_EQ(Rows(), undone) << "one step";
-        dlg.reset();
+        EXPECT_EQ(rows(), after);
+        EXPECT_EQ(list()->GetCurSel(), answer == msgbox::Answer::Cancel ? 0 : -1);
+        QTest::keyClick(list(), Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(rows(), undone) << "one step";
+        m_dlg.reset();
     }
 }
 
 TEST_F(PendingEditTest, TheStatusLineNeverShowsAStaleStepOrWidensTheWindow)
 {
-    Open();
-    auto* status = dlg->findChild<ElidingLabel*>(u"labelStatus"_s);
-    AddParticipant(u"Meier"_s, u"Anna"_s, 2013);
+    open();
+    auto* status = m_dlg->findChild<ElidingLabel*>(u"labelStatus"_s);
+    addParticipant(u"Meier"_s, u"Anna"_s, 2013);
     QCoreApplication::processEvents();
-    QTest::keyClick(List(), Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(list(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_TRUE(status->text().startsWith(u"Rückgängig: "_s)) << status->text().toStdString();
-    AddParticipant(u"Krause"_s, u"Lena"_s, 2014);
+    addParticipant(u"Krause"_s, u"Lena"_s, 2014);
     EXPECT_FALSE(status->text().contains(u"Rückgängig"_s)) << status->text().toStdString();
 
     // A long club and file name: the window keeps its width, the line is cut where it is drawn
     // and read whole.
-    const int width = dlg->width();
-    Choose(Id::IDC_CLUB, u"Turnverein Neudorf-Altstadt"_s);
-    Choose(Id::IDC_EVENT, u"Minitrampolin-Meisterschaften"_s);
-    fileAnswers = {dir.filePath(u"Minitrampolin-Meisterschaften 2026 Turnverein "
-                                u"Neudorf-Altstadt und noch viel mehr Text.mdg"_s)};
-    Click(Id::IDC_SAVE);
+    const int width = m_dlg->width();
+    choose(Id::IDC_CLUB, u"Turnverein Neudorf-Altstadt"_s);
+    choose(Id::IDC_EVENT, u"Minitrampolin-Meisterschaften"_s);
+    m_fileAnswers = {m_dir.filePath(u"Minitrampolin-Meisterschaften 2026 Turnverein "
+                                    u"Neudorf-Altstadt und noch viel mehr Text.mdg"_s)};
+    click(Id::IDC_SAVE);
     QCoreApplication::processEvents();
-    EXPECT_EQ(dlg->width(), width);
+    EXPECT_EQ(m_dlg->width(), width);
     EXPECT_TRUE(status->text().contains(u"noch viel mehr Text.mdg"_s));
     EXPECT_TRUE(status->shownText().endsWith(u'…')) << status->width();
     EXPECT_EQ(status->toolTip(), status->text());
@@ -207,7 +207,7 @@ TEST(WindowPlacement, TheWholeWindowIsOnTheScreen)
         {{-1280, 0, 1280, 984}, {600, 420}, {-1000, 255, 720, 500}}, // left of the main screen
     };
     for (const auto& [available, minimum, expected] : cases) {
-        EXPECT_EQ(placement::Fit({720, 500}, minimum, available, frame), expected)
+        EXPECT_EQ(placement::fit({720, 500}, minimum, available, frame), expected)
             << available.width() << "x" << available.height();
     }
 }
@@ -216,13 +216,13 @@ TEST_F(DialogTest, TheWindowFitsANetbookScreen)
 {
     // 1024 × 600, less a panel, less the frame: what the controls need must fit, at any scale
     // (200 % on a screen twice as large gives the same area).
-    Open();
+    open();
     const QSize room = QSize(1024, 600 - 40).shrunkBy(placement::kUsualFrame);
-    EXPECT_LE(dlg->minimumSizeHint().width(), room.width());
-    EXPECT_LE(dlg->minimumSizeHint().height(), room.height());
+    EXPECT_LE(m_dlg->minimumSizeHint().width(), room.width());
+    EXPECT_LE(m_dlg->minimumSizeHint().height(), room.height());
     // Centred in the free area, as the placement's table has it for every screen.
-    EXPECT_EQ(dlg->geometry(), placement::Fit({720, 500}, dlg->minimumSizeHint(),
-                                              dlg->screen()->availableGeometry()));
+    EXPECT_EQ(m_dlg->geometry(), placement::fit({720, 500}, m_dlg->minimumSizeHint(),
+                                                m_dlg->screen()->availableGeometry()));
 }
 
 } // namespace

@@ -13,29 +13,29 @@ TEST_F(DialogTest, SendActionShowsAFailedSmtpConnectAndServesTheWindowMeanwhile)
     ScriptedServer pop3({"S:+OK\r\n", "C:USER teilnehmer@example", "S:+OK\r\n",
                          "C:PASS Test-Kennwort-1", "S:+OK\r\n", "C:STAT ", "S:+OK 0 0\r\n",
                          "closed"});
-    TestMailSettings settings = DefaultTestMailSettings();
+    TestMailSettings settings = defaultTestMailSettings();
     settings.pop3Host = settings.smtpHost = "127.0.0.1";
     settings.pop3Port = pop3.port();
     settings.smtpPort = ScriptedServer({}).port(); // nothing listens there
-    Open();
-    dlg->SetTestMailSettings(settings);
+    open();
+    m_dlg->setTestMailSettings(settings);
     bool served = false; // while the action runs, the window is disabled
-    QTimer::singleShot(0, dlg.get(), [&] { served = !dlg->isEnabled(); });
+    QTimer::singleShot(0, m_dlg.get(), [&] { served = !m_dlg->isEnabled(); });
     QStringList shown;
-    msgbox::SetPresenter([&](QWidget*, const msgbox::Request& r) {
-        shown << (QThread::currentThread() == dlg->thread() ? r.text : QString());
+    msgbox::setPresenter([&](QWidget*, const msgbox::Request& r) {
+        shown << (QThread::currentThread() == m_dlg->thread() ? r.text : QString());
         return msgbox::Answer::Ok;
     });
-    dlg->OnSend();
+    m_dlg->OnSend();
     EXPECT_EQ(shown, QStringList{QStringLiteral("Server cannot be connected")});
     EXPECT_TRUE(served);
-    EXPECT_TRUE(dlg->isEnabled());
+    EXPECT_TRUE(m_dlg->isEnabled());
 }
 
 TEST(MessageBox, ShowsARefusalAsPlainTextCutShortWithTheWholeUnderDetails)
 {
     const QString text = QStringLiteral("554 <a href=\"x\">x</a>") + QString(300, u'y');
-    const auto box = msgbox::MakeBox(nullptr, {QStringLiteral("Zandrel"), text, {}, {}, {}, {}});
+    const auto box = msgbox::makeBox(nullptr, {QStringLiteral("Zandrel"), text, {}, {}, {}, {}});
     EXPECT_EQ(box->textFormat(), Qt::PlainText);
     EXPECT_EQ(box->text(), text.left(msgbox::kMaxText - 1) + u'…');
     EXPECT_EQ(box->detailedText(), text);
@@ -46,7 +46,7 @@ TEST(MessageBox, EnterAnswersYesOnlyWhereYesIsTheSafeChoice)
     for (const auto& [buttons, safe] :
          {std::pair(msgbox::Buttons::YesNo, QMessageBox::Yes),
           std::pair(msgbox::Buttons::YesNoDefaultNo, QMessageBox::No)}) {
-        const auto box = msgbox::MakeBox(nullptr, {{}, {}, buttons, {}, {}, {}});
+        const auto box = msgbox::makeBox(nullptr, {{}, {}, buttons, {}, {}, {}});
         EXPECT_EQ(static_cast<QAbstractButton*>(box->defaultButton()), box->button(safe));
     }
 }

@@ -27,135 +27,136 @@ namespace {
 const QString kIncomplete = QStringLiteral("FEHLER: Teilnehmerdaten unvollständig!");
 const QString kBadYear = QStringLiteral("FEHLER: Datum falsch!");
 // The second line of a refusal names the field and the allowed years.
-QString Why(const QString& first, const QString& second)
+QString why(const QString& first, const QString& second)
 {
     return first + u'\n' + second;
 }
-QString OutsideRange(int year)
+QString outsideRange(int year)
 {
-    const int now = entry::CurrentUtcYear();
+    const int now = entry::currentUtcYear();
     return QStringLiteral("Jahrgang %1: erlaubt sind %2–%3.").arg(year).arg(now - 99).arg(now - 1);
 }
 
 TEST_F(DialogTest, AddTakesAValidParticipantAndRefusesTheRest)
 {
-    Open();
-    const int now = entry::CurrentUtcYear();
+    open();
+    const int now = entry::currentUtcYear();
     // first name, surname, year, male; messages (none: added) — the year window is open at
     // both ends, and leaving the field already says so
-    const std::tuple<const char*, const char*, int, bool, QStringList> rows[] = {
+    const std::tuple<const char*, const char*, int, bool, QStringList> cases[] = {
         {"Eva",
          "Alt",
          now - 100,
          false,
-         {Why(kBadYear, OutsideRange(now - 100)), Why(kIncomplete, OutsideRange(0))}},
-        {"", "Meier", 1990, false, {Why(kIncomplete, QStringLiteral("Der Vorname fehlt."))}},
-        {"Anna", "", 1990, false, {Why(kIncomplete, QStringLiteral("Der Name fehlt."))}},
+         {why(kBadYear, outsideRange(now - 100)), why(kIncomplete, outsideRange(0))}},
+        {"", "Meier", 1990, false, {why(kIncomplete, QStringLiteral("Der Vorname fehlt."))}},
+        {"Anna", "", 1990, false, {why(kIncomplete, QStringLiteral("Der Name fehlt."))}},
         {"Anna", "Meier", now - 99, false, {}},
         {"Jonas", "Abel", now - 1, true, {}},
     };
-    for (const auto& [first, name, year, male, shown] : rows) {
-        messages.texts.clear();
-        AddParticipant(QString::fromUtf8(name), QString::fromUtf8(first), year, male);
-        EXPECT_EQ(messages.texts, shown) << name << year;
+    for (const auto& [first, name, year, male, shown] : cases) {
+        m_messages.texts.clear();
+        addParticipant(QString::fromUtf8(name), QString::fromUtf8(first), year, male);
+        EXPECT_EQ(m_messages.texts, shown) << name << year;
     }
-    EXPECT_EQ(Rows(),
-              (QStringList{QStringLiteral("Abel,Jonas/%1").arg(entry::MakeCode(now - 1, 1)),
-                           QStringLiteral("Meier,Anna/%1").arg(entry::MakeCode(now - 99, 0))}));
+    EXPECT_EQ(rows(),
+              (QStringList{QStringLiteral("Abel,Jonas/%1").arg(entry::makeCode(now - 1, 1)),
+                           QStringLiteral("Meier,Anna/%1").arg(entry::makeCode(now - 99, 0))}));
     // After an add the fields are empty again, female is on and typing starts at the first name.
-    EXPECT_EQ(Edit(Id::IDC_NAME)->text() + Edit(Id::IDC_YEAR)->text(), QStringLiteral("0"));
-    EXPECT_TRUE(Item<QRadioButton>(Id::IDC_FEMALE)->isChecked());
-    EXPECT_EQ(QApplication::focusWidget(), Edit(Id::IDC_FIRSTNAME));
+    EXPECT_EQ(edit(Id::IDC_NAME)->text() + edit(Id::IDC_YEAR)->text(), QStringLiteral("0"));
+    EXPECT_TRUE(item<QRadioButton>(Id::IDC_FEMALE)->isChecked());
+    EXPECT_EQ(QApplication::focusWidget(), edit(Id::IDC_FIRSTNAME));
 }
 
 TEST_F(DialogTest, SelectedRowFollowsTheFields)
 {
-    Open();
-    AddParticipant(QStringLiteral("Bauer"), QStringLiteral("Eva,Maria"), 1994);
-    AddParticipant(QStringLiteral("Zander"), QStringLiteral("Max"), 1996, true);
-    ClickRow(0);
-    EXPECT_EQ(Edit(Id::IDC_NAME)->text(), QStringLiteral("Bauer"));
-    EXPECT_EQ(Edit(Id::IDC_FIRSTNAME)->text(), QStringLiteral("Eva,Maria"));
-    EXPECT_EQ(Edit(Id::IDC_YEAR)->text(), QStringLiteral("1994"));
-    Retype(Id::IDC_NAME, QStringLiteral("Zeller")); // rewritten in place, not sorted again
-    Click(Id::IDC_MALE);
-    EXPECT_EQ(Rows(), (QStringList{QStringLiteral("Zeller,Eva,Maria/3989"),
+    open();
+    addParticipant(QStringLiteral("Bauer"), QStringLiteral("Eva,Maria"), 1994);
+    addParticipant(QStringLiteral("Zander"), QStringLiteral("Max"), 1996, true);
+    clickRow(0);
+    EXPECT_EQ(edit(Id::IDC_NAME)->text(), QStringLiteral("Bauer"));
+    EXPECT_EQ(edit(Id::IDC_FIRSTNAME)->text(), QStringLiteral("Eva,Maria"));
+    EXPECT_EQ(edit(Id::IDC_YEAR)->text(), QStringLiteral("1994"));
+    retype(Id::IDC_NAME, QStringLiteral("Zeller")); // rewritten in place, not sorted again
+    click(Id::IDC_MALE);
+    EXPECT_EQ(rows(), (QStringList{QStringLiteral("Zeller,Eva,Maria/3989"),
                                    QStringLiteral("Zander,Max/3993")}));
-    LeaveYear(QStringLiteral("1995"));
-    EXPECT_EQ(List()->GetItemData(0), entry::MakeCode(1995, entry::Male));
-    Retype(Id::IDC_YEAR, QStringLiteral("1800"));
-    Click(Id::IDC_FEMALE); // leaving the field refuses the year; the row keeps its whole code
-    LeaveYear(QStringLiteral("19x"));
-    EXPECT_EQ(List()->GetItemData(0), entry::MakeCode(1995, entry::Male));
-    EXPECT_EQ(messages.texts, (QStringList{Why(kBadYear, OutsideRange(1800)),
-                                           QStringLiteral("Geben Sie bitte eine ganze Zahl ein."),
-                                           Why(kBadYear, OutsideRange(0))}));
-    Click(Id::IDC_NEW);
-    Click(Id::IDC_REMOVE);
-    EXPECT_EQ(messages.texts.last(),
+    leaveYear(QStringLiteral("1995"));
+    EXPECT_EQ(list()->GetItemData(0), entry::makeCode(1995, entry::Male));
+    retype(Id::IDC_YEAR, QStringLiteral("1800"));
+    click(Id::IDC_FEMALE); // leaving the field refuses the year; the row keeps its whole code
+    leaveYear(QStringLiteral("19x"));
+    EXPECT_EQ(list()->GetItemData(0), entry::makeCode(1995, entry::Male));
+    EXPECT_EQ(m_messages.texts, (QStringList{why(kBadYear, outsideRange(1800)),
+                                             QStringLiteral("Geben Sie bitte eine ganze Zahl ein."),
+                                             why(kBadYear, outsideRange(0))}));
+    click(Id::IDC_NEW);
+    click(Id::IDC_REMOVE);
+    EXPECT_EQ(m_messages.texts.last(),
               QStringLiteral("Zum Löschen erst einen Eintrag aus der Liste auswählen!"));
 }
 
 TEST_F(DialogTest, ChangeFlagAfterEachAction)
 {
-    const QString file = dir.filePath(QStringLiteral("meldung.mdg"));
-    Open();
-    Choose(Id::IDC_CLUB, QStringLiteral("TV Musterstadt"));
-    EXPECT_FALSE(Item(Id::IDC_SAVE)->isEnabled());
-    Choose(Id::IDC_EVENT, QStringLiteral("Gauturnfest"));
-    AddParticipant(QStringLiteral("Meier"), QStringLiteral("Anna"), 1990);
+    const QString file = m_dir.filePath(QStringLiteral("meldung.mdg"));
+    open();
+    choose(Id::IDC_CLUB, QStringLiteral("TV Musterstadt"));
+    EXPECT_FALSE(item(Id::IDC_SAVE)->isEnabled());
+    choose(Id::IDC_EVENT, QStringLiteral("Gauturnfest"));
+    addParticipant(QStringLiteral("Meier"), QStringLiteral("Anna"), 1990);
     const auto save = [&] {
-        fileAnswers = {file};
-        Click(Id::IDC_SAVE);
+        m_fileAnswers = {file};
+        click(Id::IDC_SAVE);
     };
     const auto expect = [&](qint32 modified, const char* after) {
-        EXPECT_EQ(dlg->Modified(), modified) << after;
+        EXPECT_EQ(m_dlg->modified(), modified) << after;
     };
     save();
     expect(0, "save");
-    ClickRow(0);
+    clickRow(0);
     expect(0, "select a row");
-    Click(Id::IDC_FEMALE);
+    click(Id::IDC_FEMALE);
     expect(0, "click the gender already on");
-    messages.answers = {msgbox::Answer::Yes};
-    Click(Id::IDC_ADD); // the same child twice only after a question
+    m_messages.answers = {msgbox::Answer::Yes};
+    click(Id::IDC_ADD); // the same child twice only after a question
     expect(1, "add the selected participant again");
-    EXPECT_EQ(messages.texts,
+    EXPECT_EQ(m_messages.texts,
               QStringList{QStringLiteral(
                   "„Meier,Anna“ (1990) ist schon in der Liste. Trotzdem hinzufügen?")});
-    messages.texts.clear();
+    m_messages.texts.clear();
     save();
-    Click(Id::IDC_NEW);
+    click(Id::IDC_NEW);
     expect(0, "Neu");
-    ClickRow(1);
-    Click(Id::IDC_REMOVE);
+    clickRow(1);
+    click(Id::IDC_REMOVE);
     expect(1, "remove a row"); // a withdrawn participant must reach the organiser
     save();
-    ClickRow(0);
-    Click(Id::IDC_MALE);
+    clickRow(0);
+    click(Id::IDC_MALE);
     expect(1, "other gender of the selected row");
     save();
-    LeaveYear(QStringLiteral("1991"));
+    leaveYear(QStringLiteral("1991"));
     expect(1, "new year of the selected row");
     save();
-    LeaveYear(QStringLiteral("1991"));
+    leaveYear(QStringLiteral("1991"));
     expect(0, "same year again");
-    Retype(Id::IDC_FIRSTNAME, QStringLiteral("Ann"));
+    retype(Id::IDC_FIRSTNAME, QStringLiteral("Ann"));
     expect(1, "type in a name field");
     save();
-    Choose(Id::IDC_CLUB, QStringLiteral("TV Musterstadt"));
+    choose(Id::IDC_CLUB, QStringLiteral("TV Musterstadt"));
     expect(1, "choose a club");
-    EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join(u'|').toStdString();
-    Click(Id::IDC_LOAD); // the question comes first; "Nein" (the recorder's default) keeps the list
-    EXPECT_EQ(messages.texts, QStringList{QStringLiteral("Ungespeicherte Änderungen verwerfen?")});
+    EXPECT_TRUE(m_messages.texts.isEmpty()) << m_messages.texts.join(u'|').toStdString();
+    click(Id::IDC_LOAD); // the question comes first; "Nein" (the recorder's default) keeps the list
+    EXPECT_EQ(m_messages.texts,
+              QStringList{QStringLiteral("Ungespeicherte Änderungen verwerfen?")});
 }
 
 TEST_F(DialogTest, WaysOutAskWhileChangesAreUnsavedAndAlwaysStoreTheSettings)
 {
     // way, how, stored autoSave: "Beenden" takes the check box, the others leave the member alone
     const std::tuple<const char*, std::function<void(CEntryDlg&)>, int> ways[] = {
-        {"Beenden", [this](CEntryDlg&) { Click(Id::IDOK_Exit); }, 1},
-        {"Escape", [this](CEntryDlg&) { QTest::keyClick(Edit(Id::IDC_NAME), Qt::Key_Escape); }, 0},
+        {"Beenden", [this](CEntryDlg&) { click(Id::IDOK_Exit); }, 1},
+        {"Escape", [this](CEntryDlg&) { QTest::keyClick(edit(Id::IDC_NAME), Qt::Key_Escape); }, 0},
         {"close box", [](CEntryDlg& d) { d.close(); }, 0},
     };
 #ifdef Q_OS_WIN
@@ -171,18 +172,18 @@ TEST_F(DialogTest, WaysOutAskWhileChangesAreUnsavedAndAlwaysStoreTheSettings)
 #endif
     for (const auto& [way, close, storedAutoSave] : ways) {
         SCOPED_TRACE(way);
-        Open(0, QStringLiteral("/alt"));
-        Click(Id::IDC_AUTOSAVE);
-        Retype(Id::IDC_NAME, QStringLiteral("x"));
-        messages.texts.clear();
-        messages.answers = {msgbox::Answer::No};
-        close(*dlg);
-        EXPECT_TRUE(dlg->isVisible()) << "No keeps the window";
-        messages.answers = {msgbox::Answer::Yes};
-        close(*dlg);
-        EXPECT_FALSE(dlg->isVisible());
-        EXPECT_EQ(messages.texts, QStringList(2, QStringLiteral("Beenden ohne Speichern?")));
-        dlg.reset();
+        open(0, QStringLiteral("/alt"));
+        click(Id::IDC_AUTOSAVE);
+        retype(Id::IDC_NAME, QStringLiteral("x"));
+        m_messages.texts.clear();
+        m_messages.answers = {msgbox::Answer::No};
+        close(*m_dlg);
+        EXPECT_TRUE(m_dlg->isVisible()) << "No keeps the window";
+        m_messages.answers = {msgbox::Answer::Yes};
+        close(*m_dlg);
+        EXPECT_FALSE(m_dlg->isVisible());
+        EXPECT_EQ(m_messages.texts, QStringList(2, QStringLiteral("Beenden ohne Speichern?")));
+        m_dlg.reset();
         QSettings stored(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("ZANDREL"),
                          app);
         EXPECT_EQ(stored.value(QStringLiteral("settings/autoSave")).toInt(), storedAutoSave);
@@ -204,40 +205,40 @@ TEST_F(DialogTest, WaysOutAskWhileChangesAreUnsavedAndAlwaysStoreTheSettings)
 #endif
         stored.clear();
 
-        dlg.reset();
+        m_dlg.reset();
     }
 }
 
 TEST_F(DialogTest, KeysReachTheirHandlers)
 {
-    Open();
-    Retype(Id::IDC_FIRSTNAME, QStringLiteral("Anna"));
-    Retype(Id::IDC_NAME, QStringLiteral("Meier"));
-    Retype(Id::IDC_YEAR, QStringLiteral("1990"));
-    QTest::keyClick(Edit(Id::IDC_YEAR), Qt::Key_Return);
-    EXPECT_EQ(List()->GetCount(), 0) << "Enter in a field adds nothing";
-    EXPECT_TRUE(dlg->isVisible()) << "nor does it close the window";
+    open();
+    retype(Id::IDC_FIRSTNAME, QStringLiteral("Anna"));
+    retype(Id::IDC_NAME, QStringLiteral("Meier"));
+    retype(Id::IDC_YEAR, QStringLiteral("1990"));
+    QTest::keyClick(edit(Id::IDC_YEAR), Qt::Key_Return);
+    EXPECT_EQ(list()->GetCount(), 0) << "Enter in a field adds nothing";
+    EXPECT_TRUE(m_dlg->isVisible()) << "nor does it close the window";
 
     // Characters the entry file cannot hold are refused as they are typed, with the reason.
-    Retype(Id::IDC_NAME, QStringLiteral("Łukasz"));
-    EXPECT_EQ(Edit(Id::IDC_NAME)->text(), QStringLiteral("ukasz"));
+    retype(Id::IDC_NAME, QStringLiteral("Łukasz"));
+    EXPECT_EQ(edit(Id::IDC_NAME)->text(), QStringLiteral("ukasz"));
     EXPECT_TRUE(QToolTip::text().contains(QStringLiteral("„Ł“")));
-    EXPECT_TRUE(Edit(Id::IDC_NAME)->toolTip().isEmpty()) << "gone once a character was taken";
+    EXPECT_TRUE(edit(Id::IDC_NAME)->toolTip().isEmpty()) << "gone once a character was taken";
     // The list splits at the first comma: the surname refuses one, the first name keeps it.
-    Retype(Id::IDC_NAME, QStringLiteral("Hohenberg, Freiherr"));
-    EXPECT_EQ(Edit(Id::IDC_NAME)->text(), QStringLiteral("Hohenberg Freiherr"));
+    retype(Id::IDC_NAME, QStringLiteral("Hohenberg, Freiherr"));
+    EXPECT_EQ(edit(Id::IDC_NAME)->text(), QStringLiteral("Hohenberg Freiherr"));
     EXPECT_TRUE(QToolTip::text().contains(QStringLiteral("Komma")));
-    Retype(Id::IDC_FIRSTNAME, QStringLiteral("Karl, Sohn"));
-    EXPECT_EQ(Edit(Id::IDC_FIRSTNAME)->text(), QStringLiteral("Karl, Sohn"));
-    Retype(Id::IDC_NAME, QString(61, u'x'));
-    EXPECT_EQ(Edit(Id::IDC_NAME)->text().size(), 60) << "typed";
-    Model()->AddSorted(QString(61, u'y') + QStringLiteral(",Anna"), 3980);
-    ClickRow(0);
-    EXPECT_EQ(Edit(Id::IDC_NAME)->text().size(), 61) << "from a file: whole, or edits cut it";
+    retype(Id::IDC_FIRSTNAME, QStringLiteral("Karl, Sohn"));
+    EXPECT_EQ(edit(Id::IDC_FIRSTNAME)->text(), QStringLiteral("Karl, Sohn"));
+    retype(Id::IDC_NAME, QString(61, u'x'));
+    EXPECT_EQ(edit(Id::IDC_NAME)->text().size(), 60) << "typed";
+    model()->addSorted(QString(61, u'y') + QStringLiteral(",Anna"), 3980);
+    clickRow(0);
+    EXPECT_EQ(edit(Id::IDC_NAME)->text().size(), 61) << "from a file: whole, or edits cut it";
 
-    QTest::keyClick(Edit(Id::IDC_NAME), Qt::Key_F1, Qt::ShiftModifier);
-    EXPECT_EQ(QApplication::activeWindow(), dlg.get()) << "F1 with a modifier shows nothing";
-    QTest::keyClick(Edit(Id::IDC_NAME), Qt::Key_F1);
+    QTest::keyClick(edit(Id::IDC_NAME), Qt::Key_F1, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::activeWindow(), m_dlg.get()) << "F1 with a modifier shows nothing";
+    QTest::keyClick(edit(Id::IDC_NAME), Qt::Key_F1);
     const auto help = [] { return QApplication::activeWindow(); };
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return help() && help()->objectName() == QStringLiteral("helpWindow"); }, 5000))
@@ -254,21 +255,21 @@ TEST_F(DialogTest, KeysReachTheirHandlers)
     EXPECT_EQ(browser->source().fragment(), QString()) << "Alt+Left goes back";
     QTest::keyClick(browser, Qt::Key_W, Qt::ControlModifier);
     EXPECT_FALSE(browser->window()->isVisible()) << "Ctrl+W closes it";
-    help::Show();
+    help::show();
     QTest::keyClick(browser, Qt::Key_Escape);
     EXPECT_FALSE(browser->window()->isVisible()) << "so does Escape";
-    const QTextBrowser* missing = help::Show(dir.filePath(QStringLiteral("fehlt.html")));
+    const QTextBrowser* missing = help::show(m_dir.filePath(QStringLiteral("fehlt.html")));
     EXPECT_TRUE(missing->toPlainText().contains(u"Hilfe nicht gefunden"));
 }
 
 TEST(Shell, YearTextAndApplicationName)
 {
-    EXPECT_EQ(CEntryApp::ApplicationNameFromPath(QStringLiteral("/a.b/zandrel.neu.bin")),
+    EXPECT_EQ(CEntryApp::applicationNameFromPath(QStringLiteral("/a.b/zandrel.neu.bin")),
               QStringLiteral("zandrel.neu"));
 }
 
 // WCAG's contrast ratio of two colours: 1 (none) to 21 (black on white).
-double Contrast(const QColor& a, const QColor& b)
+double contrast(const QColor& a, const QColor& b)
 {
     const auto luminance = [](const QColor& c) {
         const auto linear = [](double v) {
@@ -293,7 +294,7 @@ TEST(Help, EveryTextStandsOutOnALightAndOnADarkPalette)
         palette.setColor(QPalette::Text, text);
         QApplication::setPalette(palette);
         QCoreApplication::processEvents(); // brings the new palette to a help window shown before
-        const QTextDocument* page = help::Show(help::ManualPath())->document();
+        const QTextDocument* page = help::show(help::manualPath())->document();
         QStringList unreadable;
         int pieces = 0;
         for (QTextBlock block = page->begin(); block.isValid(); block = block.next()) {
@@ -304,7 +305,7 @@ TEST(Help, EveryTextStandsOutOnALightAndOnADarkPalette)
             for (auto it = block.begin(); !it.atEnd(); ++it, ++pieces) {
                 const QTextCharFormat format = it.fragment().charFormat();
                 const QBrush front = format.foreground(), back = format.background();
-                if (Contrast(front == Qt::NoBrush ? text : front.color(),
+                if (contrast(front == Qt::NoBrush ? text : front.color(),
                              back != Qt::NoBrush     ? back.color()
                              : behind != Qt::NoBrush ? behind.color()
                                                      : base) < 4.5)

@@ -27,7 +27,7 @@ TEST(EntryDocument, CompleteParticipantsAndTheOneSameParticipantRule)
     };
     for (const auto& [name, first, year, gender, gaps] : complete)
         EXPECT_EQ(
-            entry::Gaps({QString::fromUtf16(name), QString::fromUtf16(first), year, gender}, 2026),
+            entry::gaps({QString::fromUtf16(name), QString::fromUtf16(first), year, gender}, 2026),
             gaps)
             << QString::fromUtf16(name).toStdString() << year;
 
@@ -48,21 +48,21 @@ TEST(EntryDocument, CompleteParticipantsAndTheOneSameParticipantRule)
         {"blank before the comma", u"Müller ,Anna", 2000, false},
     };
     EntryDocument document;
-    document.Add(QStringLiteral("Müller,Anna"), entry::MakeCode(2000, 0));
+    document.Add(QStringLiteral("Müller,Anna"), entry::makeCode(2000, 0));
     for (const Same& s : same) {
         const QString other = QString::fromUtf16(s.other);
-        EXPECT_EQ(document.Contains(other, s.year), s.same) << s.why;
-        EXPECT_EQ(entry::ParticipantKey(other, s.year) ==
-                      entry::ParticipantKey(QStringLiteral("Müller,Anna"), 2000),
+        EXPECT_EQ(document.contains(other, s.year), s.same) << s.why;
+        EXPECT_EQ(entry::participantKey(other, s.year) ==
+                      entry::participantKey(QStringLiteral("Müller,Anna"), 2000),
                   s.same)
             << s.why << ": the key that the gathering looks people up by";
     }
 }
 
-QString Shown(const EntryDocument& document)
+QString shown(const EntryDocument& document)
 {
     QStringList rows;
-    for (const EntryRow& row : document.Entries())
+    for (const EntryRow& row : document.entries())
         rows << row.text + u'/' + QString::number(row.code);
     return rows.join(u' ');
 }
@@ -81,7 +81,7 @@ TEST(EntryDocument, EveryChangeOfTheRowsIsAStepAndUndoingToTheSaveIsClean)
     const Step steps[] = {
         {"a load counts as saved",
          [&] {
-             document.Load({{u"Abel,Kai"_qs, 3981}}, u"TV Musterstadt"_qs, u"Gauturnfest"_qs,
+             document.load({{u"Abel,Kai"_qs, 3981}}, u"TV Musterstadt"_qs, u"Gauturnfest"_qs,
                            u"alt.mdg"_qs);
          },
          false, u"Laden von „alt.mdg“", u"Abel,Kai/3981"},
@@ -89,21 +89,21 @@ TEST(EntryDocument, EveryChangeOfTheRowsIsAStepAndUndoingToTheSaveIsClean)
          u"Abel,Kai/3981 Zorn,Udo/3981"},
         {"typing in a row is one step, named by the row as it was",
          [&] {
-             document.UpdateRow(1, u"Zorn,Ute"_qs, -1);
-             document.UpdateRow(1, u"Zorn,Uta"_qs, -1);
-             document.UpdateRow(1, u"Zorn,Uta"_qs, 3981); // the same code: nothing
+             document.updateRow(1, u"Zorn,Ute"_qs, -1);
+             document.updateRow(1, u"Zorn,Uta"_qs, -1);
+             document.updateRow(1, u"Zorn,Uta"_qs, 3981); // the same code: nothing
          },
          true, u"Ändern von „Zorn,Udo“", u"Abel,Kai/3981 Zorn,Uta/3981"},
-        {"a save", [&] { document.MarkSaved(); }, false, u"Ändern von „Zorn,Udo“",
+        {"a save", [&] { document.markSaved(); }, false, u"Ändern von „Zorn,Udo“",
          u"Abel,Kai/3981 Zorn,Uta/3981"},
         {"a new year after the save is a step of its own",
-         [&] { document.UpdateRow(1, u"Zorn,Uta"_qs, 3980); }, true, u"Ändern von „Zorn,Uta“",
+         [&] { document.updateRow(1, u"Zorn,Uta"_qs, 3980); }, true, u"Ändern von „Zorn,Uta“",
          u"Abel,Kai/3981 Zorn,Uta/3980"},
-        {"a removal", [&] { document.Remove(0); }, true, u"Entfernen von „Abel,Kai“",
+        {"a removal", [&] { document.remove(0); }, true, u"Entfernen von „Abel,Kai“",
          u"Zorn,Uta/3980"},
         {"an import",
          [&] {
-             document.AddMany({{u"Berg,Ida"_qs, 4000}}, u"m.csv"_qs);
+             document.addMany({{u"Berg,Ida"_qs, 4000}}, u"m.csv"_qs);
          },
          true, u"Import aus „m.csv“", u"Berg,Ida/4000 Zorn,Uta/3980"},
     };
@@ -112,60 +112,60 @@ TEST(EntryDocument, EveryChangeOfTheRowsIsAStepAndUndoingToTheSaveIsClean)
     for (const Step& step : steps) {
         const int before = changes;
         step.change();
-        document.CloseEdit();
+        document.closeEdit();
         EXPECT_EQ(changes > before, std::string_view(step.why) != "a save") << step.why;
-        EXPECT_EQ(document.IsModified(), step.modified) << step.why;
-        EXPECT_EQ(document.UndoName(), QString::fromUtf16(step.undoName)) << step.why;
-        EXPECT_EQ(Shown(document), QString::fromUtf16(step.rows)) << step.why;
+        EXPECT_EQ(document.isModified(), step.modified) << step.why;
+        EXPECT_EQ(document.undoName(), QString::fromUtf16(step.undoName)) << step.why;
+        EXPECT_EQ(shown(document), QString::fromUtf16(step.rows)) << step.why;
     }
     // Back through every step: each state comes again, and only the saved one is clean.
     const std::pair<const char16_t*, bool> back[] = {{steps[5].rows, true},  {steps[4].rows, true},
                                                      {steps[3].rows, false}, {steps[1].rows, true},
                                                      {steps[0].rows, true},  {u"", true}};
     for (const auto& [rows, modified] : back) {
-        document.Undo();
-        EXPECT_EQ(std::pair(Shown(document), document.IsModified()),
+        document.undo();
+        EXPECT_EQ(std::pair(shown(document), document.isModified()),
                   std::pair(QString::fromUtf16(rows), modified));
     }
-    EXPECT_EQ(std::pair(document.Club(), document.CanUndo()), std::pair(QString(), false))
+    EXPECT_EQ(std::pair(document.club(), document.canUndo()), std::pair(QString(), false))
         << "the load taken back, its club too";
     for (int i = 0; i < 3; ++i)
-        document.Redo();
-    EXPECT_EQ(std::pair(Shown(document), document.IsModified()),
+        document.redo();
+    EXPECT_EQ(std::pair(shown(document), document.isModified()),
               std::pair(QString::fromUtf16(steps[3].rows), false));
-    EXPECT_EQ(std::pair(document.Club(), document.RedoName()),
+    EXPECT_EQ(std::pair(document.club(), document.redoName()),
               std::pair(u"TV Musterstadt"_qs, u"Ändern von „Zorn,Uta“"_qs));
     // A new step where steps could be redone drops them; a change beside the rows stays a change.
-    document.Undo();
+    document.undo();
     document.Add(u"Kern,Eva"_qs, 4000);
-    EXPECT_FALSE(document.CanRedo());
-    EXPECT_TRUE(document.IsModified()) << "as many steps as at the save, but other ones";
-    document.Undo();
-    EXPECT_TRUE(document.IsModified()) << "the saved state cannot be reached any more";
-    document.MarkSaved();
-    document.MarkChanged();
-    EXPECT_TRUE(document.IsModified());
+    EXPECT_FALSE(document.canRedo());
+    EXPECT_TRUE(document.isModified()) << "as many steps as at the save, but other ones";
+    document.undo();
+    EXPECT_TRUE(document.isModified()) << "the saved state cannot be reached any more";
+    document.markSaved();
+    document.markChanged();
+    EXPECT_TRUE(document.isModified());
 
     // An import that would make a list the load refuses changes nothing.
     QList<EntryRow> many(entry::kMaxEntries, EntryRow{u"X,Y"_qs, 4000});
-    EXPECT_EQ(document.AddMany(many), EntryDocument::AddManyResult::TooMany);
-    EXPECT_EQ(document.AddMany({}), EntryDocument::AddManyResult::Nothing);
-    many.resize(entry::kMaxEntries - document.Count());
-    EXPECT_EQ(document.AddMany(many), EntryDocument::AddManyResult::Added);
-    const EntryDocument::Counts counts = document.Totals();
+    EXPECT_EQ(document.addMany(many), EntryDocument::AddManyResult::TooMany);
+    EXPECT_EQ(document.addMany({}), EntryDocument::AddManyResult::Nothing);
+    many.resize(entry::kMaxEntries - document.count());
+    EXPECT_EQ(document.addMany(many), EntryDocument::AddManyResult::Added);
+    const EntryDocument::Counts counts = document.totals();
     EXPECT_EQ(std::pair(counts.total, counts.male), std::pair(entry::kMaxEntries, qsizetype(2)));
 }
 
 TEST(EntryDocument, PrintableOnceClubEventAndAParticipantAreThere)
 {
     EntryDocument document;
-    EXPECT_EQ(document.PrintBlocker(), EntryDocument::PrintBlock::NoClubOrEvent);
-    document.SetClub(QStringLiteral("TV Musterstadt"));
-    EXPECT_EQ(document.PrintBlocker(), EntryDocument::PrintBlock::NoClubOrEvent);
-    document.SetEvent(QStringLiteral("Gauturnfest"));
-    EXPECT_EQ(document.PrintBlocker(), EntryDocument::PrintBlock::Empty);
+    EXPECT_EQ(document.printBlocker(), EntryDocument::PrintBlock::NoClubOrEvent);
+    document.setClub(QStringLiteral("TV Musterstadt"));
+    EXPECT_EQ(document.printBlocker(), EntryDocument::PrintBlock::NoClubOrEvent);
+    document.setEvent(QStringLiteral("Gauturnfest"));
+    EXPECT_EQ(document.printBlocker(), EntryDocument::PrintBlock::Empty);
     document.Add(QStringLiteral("Meier,Anna"), 3980);
-    EXPECT_EQ(document.PrintBlocker(), EntryDocument::PrintBlock::None);
+    EXPECT_EQ(document.printBlocker(), EntryDocument::PrintBlock::None);
 }
 
 TEST(EntryListModel, ManyRowsJoinAListAsSingleAddsWouldAndTheSelectionStays)
@@ -180,16 +180,16 @@ TEST(EntryListModel, ManyRowsJoinAListAsSingleAddsWouldAndTheSelectionStays)
     EntryListModel single;
     EntryListModel bulk;
     for (EntryListModel* model : {&single, &bulk})
-        model->AddSorted(there);
+        model->addSorted(there);
     const QPersistentModelIndex udo = bulk.index(2);
     for (const EntryRow& row : added)
-        single.AddSorted(row.text, row.code);
-    bulk.AddSorted(added);
-    ASSERT_EQ(bulk.Count(), single.Count());
-    for (int i = 0; i < single.Count(); ++i)
-        EXPECT_EQ(std::pair(bulk.Text(i), bulk.Code(i)), std::pair(single.Text(i), single.Code(i)))
+        single.addSorted(row.text, row.code);
+    bulk.addSorted(added);
+    ASSERT_EQ(bulk.count(), single.count());
+    for (int i = 0; i < single.count(); ++i)
+        EXPECT_EQ(std::pair(bulk.text(i), bulk.code(i)), std::pair(single.text(i), single.code(i)))
             << i;
-    EXPECT_EQ(bulk.Code(udo.row()), 3) << "a view's selection follows its row";
+    EXPECT_EQ(bulk.code(udo.row()), 3) << "a view's selection follows its row";
 }
 
 } // namespace

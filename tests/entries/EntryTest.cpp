@@ -17,7 +17,7 @@ TEST(Entry, DisplayTextSplitsAtTheFirstCommaAndBirthYearsHaveAnOpenWindow)
         {u"Anna", u"", u"Anna"},
         {u",", u"", u""}};
     for (const auto& [text, name, first] : splits) {
-        const entry::Names names = entry::SplitDisplayText(QString::fromUtf16(text));
+        const entry::Names names = entry::splitDisplayText(QString::fromUtf16(text));
         EXPECT_EQ(names.name + u'|' + names.firstName,
                   QString::fromUtf16(name) + u'|' + QString::fromUtf16(first));
     }
@@ -30,18 +30,18 @@ TEST(Entry, DisplayTextSplitsAtTheFirstCommaAndBirthYearsHaveAnOpenWindow)
 TEST(Lists, ClubsAndEventsAreKeptInTheListsOrder)
 {
     // The window shows them as they are, without sorting at every start.
-    for (const QStringList& list : {lists::Clubs(), lists::Events()}) {
+    for (const QStringList& list : {lists::clubs(), lists::events()}) {
         QStringList sorted = list;
-        std::stable_sort(sorted.begin(), sorted.end(), collation::ListCollator());
+        std::stable_sort(sorted.begin(), sorted.end(), collation::listCollator());
         EXPECT_EQ(list, sorted) << sorted.join(u'|').toStdString();
     }
 }
 
-QStringList Texts(const EntryListModel& model)
+QStringList texts(const EntryListModel& model)
 {
     QStringList texts;
-    for (int i = 0; i < model.Count(); ++i)
-        texts << model.Text(i);
+    for (int i = 0; i < model.count(); ++i)
+        texts << model.text(i);
     return texts;
 }
 
@@ -54,14 +54,14 @@ TEST(EntryListModel, SortedAddIsGermanIgnoresCaseAndKeepsEqualsInArrivalOrder)
                                  QStringLiteral("meier,anna"),  QStringLiteral("Meier,Anna")};
     int code = 0;
     for (const QString& text : arrival)
-        model.AddSorted(text, code++);
-    EXPECT_EQ(Texts(model),
+        model.addSorted(text, code++);
+    EXPECT_EQ(texts(model),
               (QStringList{QStringLiteral("Meier,Anna"), QStringLiteral("meier,anna"),
                            QStringLiteral("Meier,Anna"), QStringLiteral("Mueller,Max"),
                            QStringLiteral("Müller,Anna"), QStringLiteral("müller,Ute"),
                            QStringLiteral("Öztürk,Elif"), QStringLiteral("Zeller,Zoe")}));
-    EXPECT_EQ(model.Code(0), 5);
-    EXPECT_EQ(model.Code(2), 7) << "equal texts keep the order in which they came";
+    EXPECT_EQ(model.code(0), 5);
+    EXPECT_EQ(model.code(2), 7) << "equal texts keep the order in which they came";
     // The bulk add against single adds: EntryListModel.ManyRowsJoinAListAsSingleAddsWould...
 }
 

@@ -20,23 +20,23 @@ namespace {
 
 constexpr int kYear = 2026; // valid birth years: 1927 to 2025
 
-QByteArray Golden(const char* name)
+QByteArray golden(const char* name)
 {
     QFile file(QStringLiteral(ZANDREL_TEST_DATA_DIR "/") + QLatin1String(name));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-EntryRow E(const char16_t* text, int year, int gender)
+EntryRow e(const char16_t* text, int year, int gender)
 {
-    return {QString::fromUtf16(text), entry::MakeCode(year, gender)}; // year -1: invalid
+    return {QString::fromUtf16(text), entry::makeCode(year, gender)}; // year -1: invalid
 }
 
-HeaderValue Club(const char16_t* value, qsizetype line)
+HeaderValue club(const char16_t* value, qsizetype line)
 {
     return {HeaderValue::Club, QString::fromUtf16(value), line};
 }
 
-HeaderValue Event(const char16_t* value, qsizetype line)
+HeaderValue event(const char16_t* value, qsizetype line)
 {
     return {HeaderValue::Event, QString::fromUtf16(value), line};
 }
@@ -44,49 +44,52 @@ HeaderValue Event(const char16_t* value, qsizetype line)
 TEST(EntryFile, GoldenFilesAreWrittenByteForByteAndReadBack)
 {
     // file, club, event, entries with the codes they read back with
-    const std::tuple<const char*, const char16_t*, const char16_t*, QList<EntryRow>> golden[] = {
-        {"example.mdg",
-         u"TV Musterstadt",
-         u"Gauturnfest",
-         {E(u"Meier,Anna", 1994, 0), E(u"Schmidt,Jonas", 1996, 1)}},
-        {"umlauts.mdg",
-         u"TSV Gößweinstein",
-         u"Kinderturnfest",
-         {E(u"Müller,Jürgen", 1990, 1), E(u"Weiß,Käthe", 2001, 0), E(u"Šimek,Zoë", 2012, 0),
-          E(u"Œhler,Renée", 1999, 1)}},
-        {"long.mdg",
-         u"SV Blau-Weiß",
-         u"Minitrampolin-Meisterschaften",
-         {E(u"Schmidt-Rottluff-Oberhausen,Maximilian-Alexander", 2010, 1),
-          E(u"Exakt-Vierzig-Zeichen-Langer-Name,Hannes", 2003, 0), E(u"Alt,Erna", -1, 0)}},
-    };
-    for (const auto& [name, club16, event16, entries] : golden) {
+    const std::tuple<const char*, const char16_t*, const char16_t*, QList<EntryRow>> goldenFiles[] =
+        {
+            {"example.mdg",
+             u"TV Musterstadt",
+             u"Gauturnfest",
+             {e(u"Meier,Anna", 1994, 0), e(u"Schmidt,Jonas", 1996, 1)}},
+            {"umlauts.mdg",
+             u"TSV Gößweinstein",
+             u"Kinderturnfest",
+             {e(u"Müller,Jürgen", 1990, 1), e(u"Weiß,Käthe", 2001, 0), e(u"Šimek,Zoë", 2012, 0),
+              e(u"Œhler,Renée", 1999, 1)}},
+            {"long.mdg",
+             u"SV Blau-Weiß",
+             u"Minitrampolin-Meisterschaften",
+             {e(u"Schmidt-Rottluff-Oberhausen,Maximilian-Alexander", 2010, 1),
+              e(u"Exakt-Vierzig-Zeichen-Langer-Name,Hannes", 2003, 0), e(u"Alt,Erna", -1, 0)}},
+        };
+    for (const auto& [name, club16, event16, entries] : goldenFiles) {
         SCOPED_TRACE(name);
         const QString club = QString::fromUtf16(club16), event = QString::fromUtf16(event16);
-        EXPECT_EQ(Write(club, event, entries), Golden(name));
-        const Content read = Read(Golden(name), kYear);
-        EXPECT_EQ(read.entries, entries);
-        EXPECT_EQ(read.headers, (QList<HeaderValue>{{HeaderValue::Club, club, 0},
-                                                    {HeaderValue::Event, event, 1}}));
+        EXPECT_EQ(entryfile::write(club, event, entries), golden(name));
+        const Content got = entryfile::read(golden(name), kYear);
+        EXPECT_EQ(got.entries, entries);
+        EXPECT_EQ(got.headers, (QList<HeaderValue>{{HeaderValue::Club, club, 0},
+                                                   {HeaderValue::Event, event, 1}}));
     }
     // The same file as a text editor saves it in UTF-8 with a byte-order mark.
-    EXPECT_EQ(Read(Golden("umlauts-utf8-bom.mdg"), kYear).entries, std::get<3>(golden[1]));
+    EXPECT_EQ(entryfile::read(golden("umlauts-utf8-bom.mdg"), kYear).entries,
+              std::get<3>(goldenFiles[1]));
 }
 
 TEST(EntryFile, LineLayout)
 {
     const auto line = [](const QString& text, qint32 code) {
-        return Write(QString(), QString(), {{text, code}}).mid(29); // after the empty headers
+        return entryfile::write(QString(), QString(), {{text, code}})
+            .mid(29); // after the empty headers
     };
     const QByteArray ab = "A,B" + QByteArray(37, ' ');
-    EXPECT_EQ(line(QStringLiteral("A,B"), entry::MakeCode(7, 0)), ab + ",w,   7\r\n");
+    EXPECT_EQ(line(QStringLiteral("A,B"), entry::makeCode(7, 0)), ab + ",w,   7\r\n");
     EXPECT_EQ(line(QStringLiteral("A,B"), -1), ab + ",m,2147483647\r\n") << "taken unsigned";
     // A line feed or 0x1A would split the line or end the file; outside Windows-1252 is '?'.
     EXPECT_EQ(line(QStringLiteral("X\nY,Z\x1a"), 4001),
               "X Y,Z " + QByteArray(34, ' ') + ",m,2000\r\n");
     EXPECT_EQ(line(QStringLiteral("Öz,Ayşe 😀"), 4000),
               "\xD6z,Ay?e ?" + QByteArray(31, ' ') + ",w,2000\r\n");
-    EXPECT_EQ(Write(QStringLiteral("A\nB"), QString(), {}),
+    EXPECT_EQ(entryfile::write(QStringLiteral("A\nB"), QString(), {}),
               QByteArray("VEREIN: A B \r\nVERANSTALTUNG:  \r\n"));
 }
 
@@ -94,19 +97,19 @@ TEST(EntryFile, EntryLineRules)
 {
     const std::pair<const char*, EntryRow> rows[] = {
         // text "<none>": no entry
-        {"  A,B   ,w,2000", E(u"  A,B", 2000, 0)}, // blanks go at the end only
-        {"A,B,M,2000", E(u"A,B", 2000, 0)},        // only a lower-case m is male
-        {"A,B,male,2000", E(u"A,B", 2000, 1)},
-        {"A,B,w,  \t2000xyz", E(u"A,B", 2000, 0)}, // the year is read like atoi
+        {"  A,B   ,w,2000", e(u"  A,B", 2000, 0)}, // blanks go at the end only
+        {"A,B,M,2000", e(u"A,B", 2000, 0)},        // only a lower-case m is male
+        {"A,B,male,2000", e(u"A,B", 2000, 1)},
+        {"A,B,w,  \t2000xyz", e(u"A,B", 2000, 0)}, // the year is read like atoi
         {"A,B,w,20x00", {QStringLiteral("A,B"), -2}},
         {"A,B,m,99999999999999999999", {QStringLiteral("A,B"), -1}},
-        {"Komma,Anna,Maria     ,m,2000", E(u"Komma,Anna,Maria", 2000, 1)},
+        {"Komma,Anna,Maria     ,m,2000", e(u"Komma,Anna,Maria", 2000, 1)},
         {",,,", {QStringLiteral(","), -2}},
         {"eins,zwei,drei", {QStringLiteral("<none>"), 0}},
         {"VEREIN:TV Musterstadt", {QStringLiteral("<none>"), 0}},
     };
     for (const auto& [line, expected] : rows) {
-        const Content c = Read(line, kYear);
+        const Content c = entryfile::read(line, kYear);
         EXPECT_EQ(c.entries.value(0, {QStringLiteral("<none>"), 0}), expected) << line;
         EXPECT_LE(c.entries.size(), 1);
     }
@@ -114,39 +117,45 @@ TEST(EntryFile, EntryLineRules)
 
 TEST(EntryFile, HeadersLineEndsAndEndOfFile)
 {
-    const Content c = Read("VEREIN:     TV Musterstadt VERANSTALTUNG: Gauturnfest   \n"
-                           "A,a,w,2000\rB,b,m,2001\r\n"
-                           "xyz VERANSTALTUNG: \tKinder\t\r\n"
-                           "C,c,w,2002\x1a"
-                           "D,d,w,2003\r\n",
-                           kYear);
-    EXPECT_EQ(c.headers, (QList<HeaderValue>{Club(u"TV Musterstadt VERANSTALTUNG: Gauturnfest", 0),
-                                             Event(u"Gauturnfest", 0), Event(u"\tKinder\t", 2)}));
-    EXPECT_EQ(c.entries, (QList<EntryRow>{E(u"A,a,w,2000\rB,b", 2001, 1), E(u"C,c", 2002, 0)}));
-    EXPECT_EQ(Read("A,a,w,2000\rB,b,m,2001\r", kYear).entries.size(), 2) << "CR alone (old Mac)";
-    EXPECT_EQ(Read("\xEF\xBB\xBF\xC5\x81ukasz,J\xC3\xBC,m,2000\n", kYear).entries[0].text,
-              QStringLiteral("?ukasz,Jü")); // folded as a save would, after a BOM
+    const Content c = entryfile::read("VEREIN:     TV Musterstadt VERANSTALTUNG: Gauturnfest   \n"
+                                      "A,a,w,2000\rB,b,m,2001\r\n"
+                                      "xyz VERANSTALTUNG: \tKinder\t\r\n"
+                                      "C,c,w,2002\x1a"
+                                      "D,d,w,2003\r\n",
+                                      kYear);
+    EXPECT_EQ(c.headers, (QList<HeaderValue>{club(u"TV Musterstadt VERANSTALTUNG: Gauturnfest", 0),
+                                             event(u"Gauturnfest", 0), event(u"\tKinder\t", 2)}));
+    EXPECT_EQ(c.entries, (QList<EntryRow>{e(u"A,a,w,2000\rB,b", 2001, 1), e(u"C,c", 2002, 0)}));
+    EXPECT_EQ(entryfile::read("A,a,w,2000\rB,b,m,2001\r", kYear).entries.size(), 2)
+        << "CR alone (old Mac)";
+    EXPECT_EQ(
+        entryfile::read("\xEF\xBB\xBF\xC5\x81ukasz,J\xC3\xBC,m,2000\n", kYear).entries[0].text,
+        QStringLiteral("?ukasz,Jü")); // folded as a save would, after a BOM
 }
 
 TEST(EntryFile, Utf16ReadsLikeTheOriginalAndTheLimitIsInclusive)
 {
-    const QByteArray original = Golden("umlauts.mdg");
+    const QByteArray original = golden("umlauts.mdg");
     for (const auto encoding : {QStringEncoder::Utf16LE, QStringEncoder::Utf16BE}) {
         QStringEncoder utf16(encoding, QStringEncoder::Flag::WriteBom);
-        const QByteArray bytes = utf16(cp1252::Decode(original));
-        EXPECT_EQ(Read(bytes, kYear).entries, Read(original, kYear).entries);
+        const QByteArray bytes = utf16(cp1252::decode(original));
+        EXPECT_EQ(entryfile::read(bytes, kYear).entries, entryfile::read(original, kYear).entries);
     }
-    EXPECT_EQ(Read(QByteArray(",,,\n").repeated(kMaxEntries), kYear).entries.size(), kMaxEntries);
+    EXPECT_EQ(entryfile::read(QByteArray(",,,\n").repeated(kMaxEntries), kYear).entries.size(),
+              kMaxEntries);
 }
 
 TEST(EntryFile, RoundTripKeepsTextsAndCodes)
 {
-    const QList<EntryRow> entries = {E(u"  Vorne,Blank", 1927, 1), E(u"Weiß,Käthe €", 2025, 0),
-                                     E(u"Komma,Anna,Maria", 2000, 0), E(u",", -1, 1)};
-    EXPECT_EQ(Read(Write(QStringLiteral("X"), QStringLiteral("Y"), entries), kYear).entries,
-              entries);
+    const QList<EntryRow> entries = {e(u"  Vorne,Blank", 1927, 1), e(u"Weiß,Käthe €", 2025, 0),
+                                     e(u"Komma,Anna,Maria", 2000, 0), e(u",", -1, 1)};
+    EXPECT_EQ(
+        entryfile::read(entryfile::write(QStringLiteral("X"), QStringLiteral("Y"), entries), kYear)
+            .entries,
+        entries);
     // A year that left the window since the save reads as invalid.
-    EXPECT_EQ(Read(Write({}, {}, {entries[0]}), kYear + 1).entries[0].code, -1);
+    EXPECT_EQ(entryfile::read(entryfile::write({}, {}, {entries[0]}), kYear + 1).entries[0].code,
+              -1);
 }
 
 TEST(EntryFile, AFileSelectsOnlyTheClubItNames)
@@ -168,23 +177,23 @@ TEST(EntryFile, AFileSelectsOnlyTheClubItNames)
         {u"SC Wiesenbach e. V.", -1},    // longer than any item
     };
     for (const auto& [value, item] : cases)
-        EXPECT_EQ(FindItem(clubs, QString::fromUtf16(value)), item)
+        EXPECT_EQ(findItem(clubs, QString::fromUtf16(value)), item)
             << QString::fromUtf16(value).toStdString();
 
     // The last value of each kind is the file's, found or not.
     const QStringList events = {QStringLiteral("Gaubergfest"), QStringLiteral("Gauturnfest")};
-    HeaderSelection s = MatchHeaders(
-        {Club(u"TV Musterstadt", 0), Event(u"gauturn", 1), Club(u"TSV 1860", 2)}, clubs, events);
+    HeaderSelection s = matchHeaders(
+        {club(u"TV Musterstadt", 0), event(u"gauturn", 1), club(u"TSV 1860", 2)}, clubs, events);
     EXPECT_EQ(QList<int>({s.club, s.event}), QList<int>({-1, 1}));
     EXPECT_EQ(s.clubValue, QStringLiteral("TSV 1860"));
-    s = MatchHeaders({Club(u"tv musterstadt", 0), Event(u"Gauturnfest", 1)}, clubs, events);
+    s = matchHeaders({club(u"tv musterstadt", 0), event(u"Gauturnfest", 1)}, clubs, events);
     EXPECT_EQ(QList<int>({s.club, s.event}), QList<int>({1, 1}));
 }
 
 TEST(EntryFile, AFileWithoutHeaderValuesIsNoEntryFile)
 {
     const std::pair<QByteArray, bool> cases[] = {
-        {Write({}, {}, {}), true}, // saved before club and event were chosen
+        {entryfile::write({}, {}, {}), true}, // saved before club and event were chosen
         {"VEREIN: TV\r\n", true},
         {"\xEF\xBB\xBFVerein;Veranstaltung;Name\r\nTV;Fest;Meier\r\n", false}, // gathered CSV
         {"Name,Vorname,Jahrgang,Geschlecht\nMeier,Anna,2000,w\n", false},
@@ -192,7 +201,7 @@ TEST(EntryFile, AFileWithoutHeaderValuesIsNoEntryFile)
         {QByteArray("VEREIN: \0", 9), false},
     };
     for (const auto& [bytes, expected] : cases)
-        EXPECT_EQ(IsEntryFile(Read(bytes, kYear)), expected) << bytes.toStdString();
+        EXPECT_EQ(isEntryFile(entryfile::read(bytes, kYear)), expected) << bytes.toStdString();
 }
 
 // A save whose final rename fails (here: a folder took the target's name meanwhile) is no save.
@@ -209,7 +218,7 @@ TEST(EntryFile, SaveCountsOnlyWhenTheNewFileTookTheTargetsPlace)
     };
     QTemporaryDir dir;
     FolderInTheWay file(dir.filePath(QStringLiteral("meldung.mdg")));
-    EXPECT_EQ(SaveThrough(file, QByteArray(20000, 'x')), SaveResult::WriteFailed);
+    EXPECT_EQ(saveThrough(file, QByteArray(20000, 'x')), SaveResult::WriteFailed);
 }
 
 TEST(EntryFile, LoadTellsTooLargeApartAndTakesAnyFileName)
@@ -222,12 +231,12 @@ TEST(EntryFile, LoadTellsTooLargeApartAndTakesAnyFileName)
         std::ofstream(odd, std::ios::binary) << "VEREIN: SG\r\n";
     }
     QByteArray bytes;
-    EXPECT_EQ(LoadFile(odd, bytes), LoadResult::Ok);
+    EXPECT_EQ(loadFile(odd, bytes), LoadResult::Ok);
     EXPECT_EQ(bytes, "VEREIN: SG\r\n");
     QFile huge(dir.filePath(QStringLiteral("riesig.mdg")));
     ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(kMaxFileSize + 1));
-    EXPECT_EQ(LoadFile(folder / "riesig.mdg", bytes), LoadResult::TooLarge);
-    EXPECT_EQ(LoadFile(huge.fileName(), bytes), LoadResult::TooLarge);
+    EXPECT_EQ(loadFile(folder / "riesig.mdg", bytes), LoadResult::TooLarge);
+    EXPECT_EQ(loadFile(huge.fileName(), bytes), LoadResult::TooLarge);
     EXPECT_EQ(bytes, "VEREIN: SG\r\n");
     std::filesystem::remove(odd); // Qt's removal of the folder cannot name it
 }
@@ -235,7 +244,8 @@ TEST(EntryFile, LoadTellsTooLargeApartAndTakesAnyFileName)
 TEST(EntryFile, SaveCanAskWhetherTheLoadWouldTakeTheFile)
 {
     const std::pair<QByteArray, Unloadable> cases[] = {
-        {Write(QStringLiteral("TV"), QStringLiteral("Fest"), {E(u"Meier,Anna", 2000, 0)}),
+        {entryfile::write(QStringLiteral("TV"), QStringLiteral("Fest"),
+                          {e(u"Meier,Anna", 2000, 0)}),
          Unloadable::None},
         {QByteArray(kMaxFileSize, 'x'), Unloadable::None},
         {QByteArray(kMaxFileSize + 1, 'x'), Unloadable::TooLarge},
@@ -244,7 +254,7 @@ TEST(EntryFile, SaveCanAskWhetherTheLoadWouldTakeTheFile)
         {QByteArray(",,,\n").repeated(kMaxEntries + 1), Unloadable::TooMany},
     };
     for (const auto& [bytes, expected] : cases)
-        EXPECT_EQ(CheckLoadable(bytes), expected) << bytes.left(20).toStdString();
+        EXPECT_EQ(checkLoadable(bytes), expected) << bytes.left(20).toStdString();
 }
 
 TEST(Cp1252, EveryByteSurvivesDecodeAndEncode)
@@ -252,8 +262,8 @@ TEST(Cp1252, EveryByteSurvivesDecodeAndEncode)
     QByteArray all;
     for (int b = 0; b < 256; ++b)
         all.append(static_cast<char>(b));
-    EXPECT_EQ(cp1252::Encode(cp1252::Decode(all)), all);
-    EXPECT_EQ(cp1252::Decode("\x80\x8A\x9F\xE4\xDF"), QStringLiteral("€ŠŸäß"));
+    EXPECT_EQ(cp1252::encode(cp1252::decode(all)), all);
+    EXPECT_EQ(cp1252::decode("\x80\x8A\x9F\xE4\xDF"), QStringLiteral("€ŠŸäß"));
 }
 
 } // namespace

@@ -69,8 +69,8 @@ TEST(CollationKeys, OrderExactlyAsTheListsCollator)
         keys.Add(name);
     for (qsizetype a = 0; a < names.size(); ++a) {
         for (qsizetype b = 0; b < names.size(); ++b) {
-            const int byCollator = model.Collator().compare(names[a], names[b]);
-            const int byKeys = keys.Key(a).compare(keys.Key(b));
+            const int byCollator = model.collator().compare(names[a], names[b]);
+            const int byKeys = keys.key(a).compare(keys.key(b));
             EXPECT_EQ(byCollator < 0, byKeys < 0)
                 << names[a].toStdString() << " / " << names[b].toStdString();
             EXPECT_EQ(byCollator == 0, byKeys == 0)
@@ -80,14 +80,14 @@ TEST(CollationKeys, OrderExactlyAsTheListsCollator)
     // The bulk add must land every row where single adds would, equal texts in the given order.
     QList<EntryRow> rows;
     for (qsizetype i = 0; i < names.size(); ++i)
-        rows.append({names[i], entry::MakeCode(1990, static_cast<int>(i % 2))});
+        rows.append({names[i], entry::makeCode(1990, static_cast<int>(i % 2))});
     EntryListModel oneByOne;
     for (const EntryRow& row : std::as_const(rows))
-        oneByOne.AddSorted(row.text, row.code);
-    model.AddSorted(rows);
-    for (int i = 0; i < model.Count(); ++i)
-        EXPECT_EQ(std::pair(model.Text(i), model.Code(i)),
-                  std::pair(oneByOne.Text(i), oneByOne.Code(i)));
+        oneByOne.addSorted(row.text, row.code);
+    model.addSorted(rows);
+    for (int i = 0; i < model.count(); ++i)
+        EXPECT_EQ(std::pair(model.text(i), model.code(i)),
+                  std::pair(oneByOne.text(i), oneByOne.code(i)));
 }
 
 TEST(Gather, SheetNamesAreValidAndUnique)
@@ -103,13 +103,13 @@ TEST(Gather, SheetNamesAreValidAndUnique)
         {{u"'Fest'"_s, u""_s, u"History"_s}, {u"Fest"_s, u"Tabelle"_s, u"History (2)"_s}},
     };
     for (const auto& [names, expected] : cases)
-        EXPECT_EQ(gather::SheetNames(names, {u"Übersicht"_s}), expected)
+        EXPECT_EQ(gather::sheetNames(names, {u"Übersicht"_s}), expected)
             << names.join(u'|').toStdString();
 }
 
-EntryRow E(const char16_t* text, int year, int gender)
+EntryRow e(const char16_t* text, int year, int gender)
 {
-    return {QString::fromUtf16(text), entry::MakeCode(year, gender)};
+    return {QString::fromUtf16(text), entry::makeCode(year, gender)};
 }
 
 // A folder as the organiser gets it, with one of each problem planted.
@@ -117,50 +117,50 @@ struct Folder
 {
     QTemporaryDir dir;
     // As the report shows them: with the platform's separators.
-    QString Path(const char* name) const
+    QString path(const char* name) const
     {
         return QDir::toNativeSeparators(dir.filePath(QString::fromUtf8(name)));
     }
-    void Save(const char* name, const QString& club, const QString& event, QList<EntryRow> rows,
+    void save(const char* name, const QString& club, const QString& event, QList<EntryRow> rows,
               int ageInDays = 1)
     {
-        ASSERT_EQ(textfile::SaveFile(Path(name), entryfile::Write(club, event, rows)),
+        ASSERT_EQ(textfile::saveFile(path(name), entryfile::write(club, event, rows)),
                   textfile::SaveResult::Ok);
-        QFile file(Path(name));
+        QFile file(path(name));
         ASSERT_TRUE(file.open(QIODevice::ReadWrite));
         file.setFileTime(QDateTime::currentDateTime().addDays(-ageInDays),
                          QFileDevice::FileModificationTime);
     }
     Folder()
     {
-        Save("a.mdg", u"TV Musterstadt"_s, u"Gauturnfest"_s,
-             {E(u"Schmidt,Jonas", 1996, 1), E(u"Meier,Anna", 1994, 0), E(u"Ärger,Bernd", 1850, 1),
-              E(u"meier,anna", 1994, 0)});
-        Save("b.mdg", u"SG Mühlbach"_s, u"Gauturnfest"_s, {E(u"Meier,Anna", 1994, 0)});
-        Save("c.mdg", u"FC Nirgendwo"_s, u""_s, {E(u"Zorn,Eva", 2000, 0)});
-        Save("old.mdg", u"Skiclub Hochalm"_s, u"Gaubergfest"_s, {E(u"Alt,Otto", 1990, 1)}, 3);
-        Save("new.mdg", u"Skiclub Hochalm"_s, u"Gaubergfest"_s, {E(u"Neu,Nina", 1991, 0)}, 2);
-        Save("d.mdg", u"Skiclub Hochalm"_s, u"Kinderturnfest"_s, {E(u"Meier,Anna", 1994, 0)});
-        QFile binary(Path("binary.mdg"));
+        save("a.mdg", u"TV Musterstadt"_s, u"Gauturnfest"_s,
+             {e(u"Schmidt,Jonas", 1996, 1), e(u"Meier,Anna", 1994, 0), e(u"Ärger,Bernd", 1850, 1),
+              e(u"meier,anna", 1994, 0)});
+        save("b.mdg", u"SG Mühlbach"_s, u"Gauturnfest"_s, {e(u"Meier,Anna", 1994, 0)});
+        save("c.mdg", u"FC Nirgendwo"_s, u""_s, {e(u"Zorn,Eva", 2000, 0)});
+        save("old.mdg", u"Skiclub Hochalm"_s, u"Gaubergfest"_s, {e(u"Alt,Otto", 1990, 1)}, 3);
+        save("new.mdg", u"Skiclub Hochalm"_s, u"Gaubergfest"_s, {e(u"Neu,Nina", 1991, 0)}, 2);
+        save("d.mdg", u"Skiclub Hochalm"_s, u"Kinderturnfest"_s, {e(u"Meier,Anna", 1994, 0)});
+        QFile binary(path("binary.mdg"));
         EXPECT_TRUE(binary.open(QIODevice::WriteOnly) && binary.write("VEREIN: \0\1", 10) == 10);
         dir.filePath(QStringLiteral("empty"));
         QDir(dir.path()).mkdir(QStringLiteral("empty"));
     }
-    gather::Result Run() const
+    gather::Result run() const
     {
         gather::Options options;
-        options.paths = {dir.path(), Path("missing.mdg")};
+        options.paths = {dir.path(), path("missing.mdg")};
         options.clubs = {u"TV Musterstadt"_s, u"SG Mühlbach"_s, u"Skiclub Hochalm"_s};
         options.events = {u"Gauturnfest"_s, u"Gaubergfest"_s, u"Kinderturnfest"_s};
         options.currentUtcYear = kYear;
-        return gather::Run(options);
+        return gather::run(options);
     }
 };
 
 TEST(Gather, ReportsEveryPlantedProblemWithFileAndLine)
 {
     Folder folder;
-    const gather::Result result = folder.Run();
+    const gather::Result result = folder.run();
     const std::tuple<Problem::Kind, const char*, qsizetype> expected[] = {
         {Problem::InvalidYear, "a.mdg", 5},      {Problem::DuplicateInFile, "a.mdg", 6},
         {Problem::DuplicateInClubs, "b.mdg", 3}, {Problem::NotEntryFile, "binary.mdg", 0},
@@ -168,14 +168,14 @@ TEST(Gather, ReportsEveryPlantedProblemWithFileAndLine)
         {Problem::Superseded, "old.mdg", 0},     {Problem::CannotRead, "missing.mdg", 0},
     };
     ASSERT_EQ(result.problems.size(), std::size(expected))
-        << gather::ReportLines(result).join(u'\n').toStdString();
+        << gather::reportLines(result).join(u'\n').toStdString();
     for (qsizetype i = 0; i < result.problems.size(); ++i) {
         const auto& [kind, name, line] = expected[i];
         EXPECT_EQ(result.problems[i].kind, kind) << i;
-        EXPECT_EQ(result.problems[i].path, folder.Path(name)) << i;
+        EXPECT_EQ(result.problems[i].path, folder.path(name)) << i;
         EXPECT_EQ(result.problems[i].line, line) << i;
     }
-    EXPECT_TRUE(gather::ReportLines(result)[6].contains(folder.Path("new.mdg")));
+    EXPECT_TRUE(gather::reportLines(result)[6].contains(folder.path("new.mdg")));
     EXPECT_EQ(result.skipped, 2);
     // Event, club, then the list's order; the replaced file's participant is gone.
     QStringList rows;
@@ -190,7 +190,7 @@ TEST(Gather, ReportsEveryPlantedProblemWithFileAndLine)
                                  u"Gauturnfest|TV Musterstadt|meier,anna|1994"_s,
                                  u"Gauturnfest|TV Musterstadt|Schmidt,Jonas|1996"_s,
                                  u"Kinderturnfest|Skiclub Hochalm|Meier,Anna|1994"_s}));
-    const QList<gather::Count> counts = gather::Counts(result);
+    const QList<gather::Count> counts = gather::counts(result);
     ASSERT_EQ(counts.size(), 5);
     EXPECT_EQ(std::tuple(counts[3].club, counts[3].total, counts[3].female, counts[3].male),
               std::tuple(u"TV Musterstadt"_s, 4, 2, 2));
@@ -206,7 +206,7 @@ TEST(Gather, CsvQuotesWhatASpreadsheetWouldSplit)
     // stays text, and so does the quote it is wrapped in.
     for (const QString& start : {u"+"_s, u"-"_s, u"@"_s, u"\t"_s, u"\r"_s})
         result.rows.append({start + u"1+1"_s, u"F"_s, u"N"_s, u"V"_s, 2000, {}, entry::Female, 0});
-    EXPECT_EQ(gather::CsvBytes(result),
+    EXPECT_EQ(gather::csvBytes(result),
               "\xEF\xBB\xBFVerein;Veranstaltung;Name;Vorname;Jahrgang;Geschlecht;Datei\r\n"
               "\"TV \"\"Eins\"\"\";Fest;Gro\xC3\x9F;\"'=J\xC3\xB6()\";1890;m;\"x;y.mdg\"\r\n"
               "\"'+1+1\";F;N;V;2000;w;\"x;y.mdg\"\r\n"
@@ -216,7 +216,7 @@ TEST(Gather, CsvQuotesWhatASpreadsheetWouldSplit)
               "\"'\r1+1\";F;N;V;2000;w;\"x;y.mdg\"\r\n");
 }
 
-QString Unzip(const QString& path, const char* member)
+QString unzip(const QString& path, const char* member)
 {
 #ifdef Q_OS_WIN
     // No unzip command on Windows: Qt's own reader of the format.
@@ -232,7 +232,7 @@ QString Unzip(const QString& path, const char* member)
 TEST(Gather, CommandWritesTheWorkbookAndTellsByItsExitStatus)
 {
     Folder folder;
-    const QString list = folder.Path("liste.xlsx");
+    const QString list = folder.path("liste.xlsx");
     const auto run = [](const QStringList& args, QString* err = nullptr) {
         QProcess command;
         command.start(QStringLiteral(ZANDREL_SAMMELN), args);
@@ -245,29 +245,29 @@ TEST(Gather, CommandWritesTheWorkbookAndTellsByItsExitStatus)
     EXPECT_EQ(run({u"-o"_s, list, folder.dir.path()}, &err), 1);
     EXPECT_EQ(err.count(u'\n'), 7 + 1) << err.toStdString(); // problems, then the written line
     EXPECT_EQ(run({u"-o"_s, list, folder.dir.path()}), 1) << "an earlier list is no input file";
-    EXPECT_EQ(run({folder.Path("a.mdg"), folder.Path("b.mdg")}), 0);
+    EXPECT_EQ(run({folder.path("a.mdg"), folder.path("b.mdg")}), 0);
     // A list name that is an input file under another name must leave the file alone.
 #ifdef Q_OS_WIN
     // QFile::link makes a shortcut (.lnk) there, a file of its own; a hard link is the same file.
-    ASSERT_TRUE(CreateHardLinkW(reinterpret_cast<LPCWSTR>(folder.Path("a.xlsx").utf16()),
-                                reinterpret_cast<LPCWSTR>(folder.Path("a.mdg").utf16()), nullptr));
+    ASSERT_TRUE(CreateHardLinkW(reinterpret_cast<LPCWSTR>(folder.path("a.xlsx").utf16()),
+                                reinterpret_cast<LPCWSTR>(folder.path("a.mdg").utf16()), nullptr));
 #else
-    ASSERT_TRUE(QFile::link(folder.Path("a.mdg"), folder.Path("a.xlsx")));
+    ASSERT_TRUE(QFile::link(folder.path("a.mdg"), folder.path("a.xlsx")));
 #endif
-    const qint64 size = QFileInfo(folder.Path("a.mdg")).size();
+    const qint64 size = QFileInfo(folder.path("a.mdg")).size();
     for (const QStringList& wrong : {QStringList{},
                                      {u"-x"_s, folder.dir.path()},
-                                     {u"-o"_s, folder.Path("l.txt"), folder.dir.path()},
-                                     {u"-o"_s, folder.Path("a.xlsx"), folder.Path("a.mdg")}})
+                                     {u"-o"_s, folder.path("l.txt"), folder.dir.path()},
+                                     {u"-o"_s, folder.path("a.xlsx"), folder.path("a.mdg")}})
         EXPECT_EQ(run(wrong), 2) << wrong.join(u' ').toStdString();
-    EXPECT_EQ(QFileInfo(folder.Path("a.mdg")).size(), size);
+    EXPECT_EQ(QFileInfo(folder.path("a.mdg")).size(), size);
 
-    const QString book = Unzip(list, "xl/workbook.xml");
+    const QString book = unzip(list, "xl/workbook.xml");
     EXPECT_TRUE(book.contains(u"<sheet name=\"Übersicht\" sheetId=\"1\""_s)) << book.toStdString();
     EXPECT_TRUE(book.contains(u"<sheet name=\"Gauturnfest\" sheetId=\"4\""_s));
-    const QString overview = Unzip(list, "xl/worksheets/sheet1.xml");
+    const QString overview = unzip(list, "xl/worksheets/sheet1.xml");
     EXPECT_TRUE(overview.contains(u"<autoFilter ref=\"A1:E6\"/>"_s)) << overview.toStdString();
-    const QString sheet = Unzip(list, "xl/worksheets/sheet4.xml");
+    const QString sheet = unzip(list, "xl/worksheets/sheet4.xml");
     EXPECT_TRUE(sheet.contains(u"state=\"frozen\""_s));
     EXPECT_TRUE(sheet.contains(u"<autoFilter ref=\"A1:G6\"/>"_s));
     EXPECT_TRUE(sheet.contains(u"<c r=\"A1\" s=\"1\" t=\"inlineStr\"><is><t>Verein</t>"_s));
@@ -282,7 +282,7 @@ TEST(Gather, CommandWritesTheWorkbookAndTellsByItsExitStatus)
     EXPECT_TRUE(sheet.contains(u"<col min=\"7\" max=\"7\" width=\""_s));
 }
 
-QString Sammeln(const QStringList& args, int* status, QString* out = nullptr)
+QString sammeln(const QStringList& args, int* status, QString* out = nullptr)
 {
     QProcess command;
     command.start(QStringLiteral(ZANDREL_SAMMELN), args);
@@ -309,16 +309,16 @@ TEST(Gather, EveryFileOfTheFolderIsReadOrReported)
     // A name from a zip made on Windows: Windows-1252 bytes, no valid UTF-8.
     {
         std::ofstream(base / "Gauturnfest 2026 SG M\xfchlbach.mdg", std::ios::binary)
-            << entryfile::Write(u"SG Mühlbach"_s, u"Kinderturnfest"_s,
-                                {E(u"Zahn,Zoe", 2000, 0), E(u"Alt,Otto", 1890, 1)})
+            << entryfile::write(u"SG Mühlbach"_s, u"Kinderturnfest"_s,
+                                {e(u"Zahn,Zoe", 2000, 0), e(u"Alt,Otto", 1890, 1)})
                    .toStdString();
     }
-    ASSERT_EQ(::mkfifo(folder.Path("pipe.mdg").toLocal8Bit().constData(), 0600), 0);
+    ASSERT_EQ(::mkfifo(folder.path("pipe.mdg").toLocal8Bit().constData(), 0600), 0);
     ASSERT_TRUE(dir.mkpath(u"ordner.mdg"_s) && dir.mkpath(u"unten"_s));
-    folder.Save("unten/tief.mdg", u"\x1B]0;Titel\x07TV"_s, u"Fest\x1B[2J\x7F"_s,
-                {E(u"Tief,Tom", 2001, 1)});
-    folder.Save("zeile\numbruch.mdg", u"TV Musterstadt"_s, u"Gaubergfest"_s,
-                {E(u"Neu,Nina", 1991, 0)});
+    folder.save("unten/tief.mdg", u"\x1B]0;Titel\x07TV"_s, u"Fest\x1B[2J\x7F"_s,
+                {e(u"Tief,Tom", 2001, 1)});
+    folder.save("zeile\numbruch.mdg", u"TV Musterstadt"_s, u"Gaubergfest"_s,
+                {e(u"Neu,Nina", 1991, 0)});
 
     gather::Options options;
     options.paths = {dir.path()};
@@ -326,9 +326,9 @@ TEST(Gather, EveryFileOfTheFolderIsReadOrReported)
     options.clubs = {u"TV Musterstadt"_s, u"SG Mühlbach"_s, u"Skiclub Hochalm"_s};
     options.events = {u"Gauturnfest"_s, u"Gaubergfest"_s, u"Kinderturnfest"_s};
     options.currentUtcYear = kYear;
-    const gather::Result result = gather::Run(options);
-    const QString report = gather::ReportLines(result).join(u'\n');
-    const QString odd = folder.Path("Gauturnfest 2026 SG M\\xFChlbach.mdg");
+    const gather::Result result = gather::run(options);
+    const QString report = gather::reportLines(result).join(u'\n');
+    const QString odd = folder.path("Gauturnfest 2026 SG M\\xFChlbach.mdg");
     qsizetype rowsOfOdd = 0;
     for (const gather::Row& row : result.rows)
         rowsOfOdd += result.files[row.file].path == odd;
@@ -336,26 +336,26 @@ TEST(Gather, EveryFileOfTheFolderIsReadOrReported)
     EXPECT_TRUE(report.contains(odd + u", Zeile 4: Ungültiger Jahrgang „1890“"_s))
         << report.toStdString();
     EXPECT_TRUE(
-        report.contains(folder.Path("pipe.mdg") + u": Die Datei ist keine gewöhnliche Datei"_s));
+        report.contains(folder.path("pipe.mdg") + u": Die Datei ist keine gewöhnliche Datei"_s));
     EXPECT_FALSE(report.contains(u"ordner.mdg"_s)) << "a folder is no file";
-    EXPECT_TRUE(report.contains(folder.Path("zeile\\x0Aumbruch.mdg")));
+    EXPECT_TRUE(report.contains(folder.path("zeile\\x0Aumbruch.mdg")));
     EXPECT_TRUE(report.contains(u"\\x1B]0;Titel\\x07TV"_s));
     EXPECT_EQ(report.count(u'\n') + 1, result.problems.size()) << "one line per problem";
-    for (const QChar c : report + gather::SummaryTable(result))
+    for (const QChar c : report + gather::summaryTable(result))
         EXPECT_TRUE(c == u'\n' ||
                     (c.unicode() >= 0x20 && (c.unicode() < 0x7F || c.unicode() > 0x9F)))
             << int(c.unicode());
-    EXPECT_TRUE(gather::CsvBytes(result).contains(";1890;m;"));
+    EXPECT_TRUE(gather::csvBytes(result).contains(";1890;m;"));
     // The window's report names the files below the chosen folder relative to it.
     options.relativeTo = dir.path();
-    const gather::Result relative = gather::Run(options);
+    const gather::Result relative = gather::run(options);
     EXPECT_EQ(relative.files.constFirst().path, u"Gauturnfest 2026 SG M\\xFChlbach.mdg"_s);
-    EXPECT_TRUE(gather::ReportLines(relative).contains(
+    EXPECT_TRUE(gather::reportLines(relative).contains(
         u"pipe.mdg: Die Datei ist keine gewöhnliche Datei und wird nicht gelesen."_s));
     // Files given by the bytes the system has for them are read, too.
     options.paths.clear();
     options.systemPaths = {base / "Gauturnfest 2026 SG M\xfchlbach.mdg"};
-    EXPECT_EQ(gather::Run(options).rows.size(), 2);
+    EXPECT_EQ(gather::run(options).rows.size(), 2);
     // Qt's own removal of the folder cannot name the file either.
     std::filesystem::remove(base / "Gauturnfest 2026 SG M\xfchlbach.mdg");
 #endif
@@ -366,9 +366,9 @@ TEST(Gather, CommandReportsUnreadableFoldersMistypedNamesAndWhatItCounted)
     Folder folder;
     QString err;
 #ifndef Q_OS_WIN // a folder's owner cannot lock himself out by its mode bits there
-    const QString locked = folder.Path("gesperrt");
+    const QString locked = folder.path("gesperrt");
     ASSERT_TRUE(QDir(folder.dir.path()).mkdir(u"gesperrt"_s));
-    folder.Save("gesperrt/x.mdg", u"TV Musterstadt"_s, u"Gauturnfest"_s, {E(u"Weg,Wim", 2001, 1)});
+    folder.save("gesperrt/x.mdg", u"TV Musterstadt"_s, u"Gauturnfest"_s, {e(u"Weg,Wim", 2001, 1)});
     ::chmod(locked.toLocal8Bit().constData(), 0);
     ::chmod(folder.dir.path().toLocal8Bit().constData(), 0755);
     // Root reads every folder; the command then runs as nobody, for whom the lock holds.
@@ -392,41 +392,41 @@ TEST(Gather, CommandReportsUnreadableFoldersMistypedNamesAndWhatItCounted)
 
     int status = 0;
     QString out;
-    err = Sammeln({folder.Path("meldungn")}, &status, &out);
+    err = sammeln({folder.path("meldungn")}, &status, &out);
     EXPECT_EQ(status, 1);
-    EXPECT_EQ(err, folder.Path("meldungn") + u": Ordner nicht gefunden.\n"_s);
+    EXPECT_EQ(err, folder.path("meldungn") + u": Ordner nicht gefunden.\n"_s);
     EXPECT_TRUE(out.isEmpty()) << "no table of nothing";
     // The written line counts the files in the list: not the unreadable, not the replaced one.
-    const QString list = folder.Path("liste.csv");
-    err = Sammeln({u"-o"_s, list, folder.dir.path()}, &status);
+    const QString list = folder.path("liste.csv");
+    err = sammeln({u"-o"_s, list, folder.dir.path()}, &status);
     EXPECT_TRUE(err.endsWith(u"8 Teilnehmer aus 5 Dateien in "_s + list + u" geschrieben.\n"_s))
         << err.toStdString();
-    EXPECT_EQ(Sammeln({u"--version"_s}, &status, &out), QString());
+    EXPECT_EQ(sammeln({u"--version"_s}, &status, &out), QString());
     EXPECT_EQ(std::pair(status, out), std::pair(0, u"zandrel-sammeln 2.0.0\n"_s));
 }
 
-QString SheetXml(const QString& path, int sheet)
+QString sheetXml(const QString& path, int sheet)
 {
-    return Unzip(path, QStringLiteral("xl/worksheets/sheet%1.xml").arg(sheet).toUtf8().constData());
+    return unzip(path, QStringLiteral("xl/worksheets/sheet%1.xml").arg(sheet).toUtf8().constData());
 }
 
 TEST(Gather, WorkbookGoesOnInFurtherSheetsAndCutsOnlyWithANote)
 {
     Folder folder;
-    const QString list = folder.Path("liste.xlsx");
+    const QString list = folder.path("liste.xlsx");
     gather::Options options;
-    options.paths = {folder.Path("a.mdg")};
+    options.paths = {folder.path("a.mdg")};
     options.currentUtcYear = kYear;
-    const gather::Result result = gather::Run(options);
+    const gather::Result result = gather::run(options);
     ASSERT_EQ(result.rows.size(), 4);
     // Two participants per sheet, six characters per cell: the same rules as Excel's limits.
     const gather::SheetLimits small{3, 6};
     QString error;
     QStringList notes;
-    EXPECT_FALSE(gather::WriteXlsx(list, result, &error, nullptr, small)) << "no silent cut";
+    EXPECT_FALSE(gather::writeXlsx(list, result, &error, nullptr, small)) << "no silent cut";
     EXPECT_TRUE(error.contains(u"länger als 6 Zeichen"_s)) << error.toStdString();
-    ASSERT_TRUE(gather::WriteXlsx(list, result, &error, &notes, small)) << error.toStdString();
-    const QString book = Unzip(list, "xl/workbook.xml");
+    ASSERT_TRUE(gather::writeXlsx(list, result, &error, &notes, small)) << error.toStdString();
+    const QString book = unzip(list, "xl/workbook.xml");
     EXPECT_TRUE(book.contains(u"<sheet name=\"Gauturnfest\" sheetId=\"2\""_s))
         << book.toStdString();
     EXPECT_TRUE(book.contains(u"<sheet name=\"Gauturnfest (2)\" sheetId=\"3\""_s));
@@ -434,7 +434,7 @@ TEST(Gather, WorkbookGoesOnInFurtherSheetsAndCutsOnlyWithANote)
     QString names;
     for (int sheet : {2, 3}) {
         static const QRegularExpression name(u"<c r=\"C[2-9]\"[^>]*><is><t>([^<]*)<"_s);
-        for (const auto& m : name.globalMatch(SheetXml(list, sheet)))
+        for (const auto& m : name.globalMatch(sheetXml(list, sheet)))
             names += m.captured(1) + u'|';
     }
     EXPECT_EQ(names, u"Ärger|Meier|meier|Schmid|"_s);
@@ -443,11 +443,11 @@ TEST(Gather, WorkbookGoesOnInFurtherSheetsAndCutsOnlyWithANote)
     EXPECT_EQ(notes.size(), 6) << notes.join(u'\n').toStdString();
     EXPECT_TRUE(notes.last().startsWith(u"Tabelle „Gauturnfest (2)“, Zeile 3: länger als 6"_s))
         << notes.last().toStdString();
-    EXPECT_TRUE(SheetXml(list, 2).contains(u"<t>TV Mus</t>"_s));
+    EXPECT_TRUE(sheetXml(list, 2).contains(u"<t>TV Mus</t>"_s));
 
     // The overview ends with the sums, below its filtered range.
-    ASSERT_TRUE(gather::WriteXlsx(list, folder.Run(), &error));
-    const QString overview = SheetXml(list, 1);
+    ASSERT_TRUE(gather::writeXlsx(list, folder.run(), &error));
+    const QString overview = sheetXml(list, 1);
     EXPECT_TRUE(overview.contains(u"<autoFilter ref=\"A1:E6\"/>"_s)) << overview.toStdString();
     EXPECT_TRUE(overview.contains(u"<c r=\"A7\" s=\"1\" t=\"inlineStr\"><is><t>Summe</t>"_s));
     EXPECT_TRUE(overview.contains(u"<f>SUM(C2:C6)</f><v>8</v>"_s));

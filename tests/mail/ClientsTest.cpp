@@ -20,7 +20,7 @@ Script operator+(Script a, const Script& b)
 const std::string kNo = "No Error Number is matched with ";
 // Body lines that begin with "." must go out doubled, line breaks of any kind as CR LF.
 const TestMailSettings kFixed = [] {
-    TestMailSettings fixed = DefaultTestMailSettings();
+    TestMailSettings fixed = defaultTestMailSettings();
     fixed.body = ".\r\nQUIT\r.x\na.b";
     return fixed;
 }();
@@ -40,11 +40,11 @@ const Script kRefusals = kHelo + Script{kMail, "S:550 no\r\n", kRcpt, "S:550-who
 const Script kRefusedLogin = {"S:+OK\r\n", kUser, "S:+OK\r\n", kPass, "S:-ERR\r\n", "closed"};
 
 // Log in, then STAT: the login's error text, or STAT's ("ok" if none) and the two numbers.
-std::string Pop3Session(const Script& script, std::chrono::milliseconds timeout = 30s)
+std::string pop3Session(const Script& script, std::chrono::milliseconds timeout = 30s)
 {
     ScriptedServer server(script);
     CPop3Client client;
-    client.SetReplyTimeout(timeout);
+    client.setReplyTimeout(timeout);
     if (!client.Connect("127.0.0.1", kFixed.sender, kFixed.password, server.port()))
         return client.m_strError;
     const std::string stat = client.Stat() ? "ok" : client.m_strError;
@@ -54,11 +54,11 @@ std::string Pop3Session(const Script& script, std::chrono::milliseconds timeout 
 
 // Every step whatever the one before returned, Connect's failure too: each one's error text, or
 // "ok". A connection whose reply broke off must be closed, or the next command would go out.
-std::string SmtpSession(const Script& script, std::chrono::milliseconds timeout = 30s)
+std::string smtpSession(const Script& script, std::chrono::milliseconds timeout = 30s)
 {
     ScriptedServer server(script);
     CSmtpClient client;
-    client.SetReplyTimeout(timeout);
+    client.setReplyTimeout(timeout);
     std::string outcome;
     const auto note = [&](bool ok) { outcome += (ok ? "ok" : client.GetError()) + "|"; };
     note(client.Connect("127.0.0.1", kFixed.sender, server.port()));
@@ -89,9 +89,9 @@ TEST(Pop3Client, TakesOnlyPlusOkAndReadsTheFirstTwoNumbersOfStat)
         {kLogin + Script{"C:STAT ", longest + "  ", "closed"}, "Error occured during STAT 0 0"},
     };
     for (const auto& [script, outcome] : rows)
-        EXPECT_EQ(Pop3Session(script), outcome) << testing::PrintToString(script);
+        EXPECT_EQ(pop3Session(script), outcome) << testing::PrintToString(script);
     // A silent server is given up at the reply deadline (or by the server's own time limit).
-    EXPECT_EQ(Pop3Session({"closed"}, 200ms), "Bad Connection");
+    EXPECT_EQ(pop3Session({"closed"}, 200ms), "Bad Connection");
 }
 
 TEST(SmtpClient, ChecksEachReplyCodeAndSendsEveryCommandExactly)
@@ -110,8 +110,8 @@ TEST(SmtpClient, ChecksEachReplyCodeAndSendsEveryCommandExactly)
         {{"S:220 hi", "close"}, lost},
     };
     for (const auto& [script, outcome] : rows)
-        EXPECT_EQ(SmtpSession(script), outcome) << testing::PrintToString(script);
-    EXPECT_EQ(SmtpSession({kHelo[0], kHelo[1], "closed"}, 200ms), lost);
+        EXPECT_EQ(smtpSession(script), outcome) << testing::PrintToString(script);
+    EXPECT_EQ(smtpSession({kHelo[0], kHelo[1], "closed"}, 200ms), lost);
 }
 
 TEST(MailClients, RefuseArgumentsThatCouldBreakACommandLineBeforeConnectingOrSending)
@@ -171,8 +171,8 @@ TEST(TestMail, LogsInToPop3ThenSendsOverSmtpShowsOnlyAFailedSmtpConnectAndCloses
         ScriptedServer pop3(pop3Script, &journal), smtp(smtpScript, &journal);
         s.pop3Port = pop3.port();
         s.smtpPort = smtpScript.empty() ? ScriptedServer({}).port() : smtp.port();
-        RunTestMail(s, [&](const std::string& text) { shown.push_back(text); });
-        pop3.Finish();
+        runTestMail(s, [&](const std::string& text) { shown.push_back(text); });
+        pop3.finish();
         EXPECT_EQ(journal, expected);
         EXPECT_EQ(shown, messages);
     }
@@ -189,6 +189,6 @@ TEST(TestMail, EndsAtTheDeadlineOfTheWholeActionThoughEachReplyComesInTime)
         kStat);
     s.pop3Port = pop3.port();
     s.smtpPort = ScriptedServer({}).port(); // a login let through shows it cannot be connected
-    RunTestMail(s, [](const std::string& text) { ADD_FAILURE() << text; });
-    pop3.Finish(false);
+    runTestMail(s, [](const std::string& text) { ADD_FAILURE() << text; });
+    pop3.finish(false);
 }

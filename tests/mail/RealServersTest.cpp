@@ -15,6 +15,6 @@ TEST(RealMailServers, LogInReadTheStatusAndDeliverAMessageUnstuffed)
     EXPECT_EQ(pop3.m_nMailboxSize, std::ssize(MailServers::kMessage));
     // Lines of a single "." or starting with one would end or change the message unstuffed.
     s.body = ".\n.Ende";
-    RunTestMail(s, [](const std::string& text) { ADD_FAILURE() << text; });
-    EXPECT_EQ(servers.Delivered(), "SUBJECT:test message\r\n.\r\n.Ende\r\n");
+    runTestMail(s, [](const std::string& text) { ADD_FAILURE() << text; });
+    EXPECT_EQ(servers.delivered(), "SUBJECT:test message\r\n.\r\n.Ende\r\n");
 }

@@ -2,6 +2,8 @@
 // an entry list.
 #include "memberlist/MemberList.h"
 
+#include "messages/Messages.h"
+
 #include <gtest/gtest.h>
 
 using namespace memberlist;
@@ -11,10 +13,10 @@ TEST(MemberList, ParseSplitsDecodesAndRefuses)
 {
     const auto cells = [](const Parsed& parsed) { // "a|b/c|d", or "!" and the error's number
         QStringList rows{parsed.table.header.join(u'|')};
-        for (qsizetype r = 0; r < parsed.table.RowCount(); ++r) {
+        for (qsizetype r = 0; r < parsed.table.rowCount(); ++r) {
             QStringList row;
-            for (qsizetype c = 0; c < parsed.table.CellCount(r); ++c)
-                row << parsed.table.Cell(r, c).toString();
+            for (qsizetype c = 0; c < parsed.table.cellCount(r); ++c)
+                row << parsed.table.cell(r, c).toString();
             rows << row.join(u'|');
         }
         return parsed.error != ParseError::None ? QStringLiteral("!%1").arg(int(parsed.error))
@@ -46,7 +48,7 @@ TEST(MemberList, ParseSplitsDecodesAndRefuses)
         {"Name;Vorname\nA;B" + QByteArray(999, ';'), QStringLiteral("!6")},
     };
     for (const auto& [bytes, expected] : cases)
-        EXPECT_EQ(cells(Parse(bytes)), expected) << bytes.toStdString();
+        EXPECT_EQ(cells(parse(bytes)), expected) << bytes.toStdString();
 }
 
 TEST(MemberList, EvaluateGivesEachRowItsReason)
@@ -83,39 +85,39 @@ TEST(MemberList, EvaluateGivesEachRowItsReason)
     table.header =
         QStringLiteral(" Familien Name ;vor-name;Geb.-Datum;GESCHLECHT;Name").split(u';');
     for (const Case& c : cases)
-        table.AppendRow(QString::fromUtf16(std::get<0>(c)).split(u';'));
+        table.appendRow(QString::fromUtf16(std::get<0>(c)).split(u';'));
     // Out of order on purpose: a row edited in place can leave the entry list so.
-    const QList<EntryRow> list = {{QStringLiteral("Zorn,Udo"), entry::MakeCode(1990, 1)},
-                                  {QStringLiteral("Meier,Anna"), entry::MakeCode(2000, 0)},
-                                  {QStringLiteral("Abel,Kai"), entry::MakeCode(1990, 1)}};
-    QList<Candidate> got = Evaluate(table, MapHeader(table.header), 2026, list);
+    const QList<EntryRow> list = {{QStringLiteral("Zorn,Udo"), entry::makeCode(1990, 1)},
+                                  {QStringLiteral("Meier,Anna"), entry::makeCode(2000, 0)},
+                                  {QStringLiteral("Abel,Kai"), entry::makeCode(1990, 1)}};
+    QList<Candidate> got = evaluate(table, mapHeader(table.header), 2026, list);
     ASSERT_EQ(got.size(), std::size(cases));
     for (qsizetype i = 0; i < got.size(); ++i) {
-        const auto& [cells, reason, year, gender, checkable, checked] = cases[i];
-        EXPECT_EQ(Reason(got[i]), QString::fromUtf16(reason)) << i;
-        EXPECT_EQ(std::tuple(got[i].year, got[i].gender, got[i].Checkable(), got[i].checked),
+        const auto& [cells, why, year, gender, checkable, checked] = cases[i];
+        EXPECT_EQ(messages::importReason(got[i]), QString::fromUtf16(why)) << i;
+        EXPECT_EQ(std::tuple(got[i].year, got[i].gender, got[i].checkable(), got[i].checked),
                   std::tuple(year, gender, checkable, checked))
             << i;
     }
     // Picking a gender mends only that: a copy stays unchecked, a nameless row uncheckable.
-    PickGender(got[5], entry::Male);
-    PickGender(got[11], entry::Female);
-    EXPECT_EQ(Reason(got[5]), QStringLiteral("doppelt in der Datei"));
-    EXPECT_TRUE(got[5].Checkable() && !got[5].checked && !got[11].Checkable());
-    EXPECT_EQ(got[5].Row(), (EntryRow{QStringLiteral("Ott,Eva"), entry::MakeCode(1990, 1)}));
+    pickGender(got[5], entry::Male);
+    pickGender(got[11], entry::Female);
+    EXPECT_EQ(messages::importReason(got[5]), QStringLiteral("doppelt in der Datei"));
+    EXPECT_TRUE(got[5].checkable() && !got[5].checked && !got[11].checkable());
+    EXPECT_EQ(got[5].row(), (EntryRow{QStringLiteral("Ott,Eva"), entry::makeCode(1990, 1)}));
 }
 
 TEST(MemberList, QuestionMarkFromAWindowsListIsMarkedAndUnchecked)
 {
     // LibreOffice writes "?" for a character the code page lacks; the row waits for the user.
-    const Parsed parsed = Parse("Name;Vorname;Jahrgang;Geschlecht\n"
+    const Parsed parsed = parse("Name;Vorname;Jahrgang;Geschlecht\n"
                                 "?ukasiewicz;Jan;2000;m\nM\xFCller;Jan;2000;m\n");
     ASSERT_EQ(parsed.error, ParseError::None);
     EXPECT_TRUE(parsed.table.windows1252);
-    const QList<Candidate> got = Evaluate(parsed.table, MapHeader(parsed.table.header), 2026, {});
+    const QList<Candidate> got = evaluate(parsed.table, mapHeader(parsed.table.header), 2026, {});
     ASSERT_EQ(got.size(), 2);
-    EXPECT_EQ(Reason(got[0]), u"Zeichen „?“ – beim Export verloren?"_s);
-    EXPECT_TRUE(got[0].Checkable() && !got[0].checked);
+    EXPECT_EQ(messages::importReason(got[0]), u"Zeichen „?“ – beim Export verloren?"_s);
+    EXPECT_TRUE(got[0].checkable() && !got[0].checked);
     EXPECT_TRUE(got[1].checked);
 }
 
@@ -136,6 +138,6 @@ TEST(MemberList, YearsFromEveryDateForm)
         {u"a990", -1},         {u"1.1.199x", -1},     {u"1990/01/01", -1},
     };
     for (const auto& [text, year] : cases)
-        EXPECT_EQ(ParseYear(QString::fromUtf16(text)), year)
+        EXPECT_EQ(parseYear(QString::fromUtf16(text)), year)
             << QString::fromUtf16(text).toStdString();
 }

@@ -14,11 +14,11 @@ constexpr char kNoPdfReader[] = "Linux only: reads the PDF back with poppler's p
                                 "both platforms";
 #endif
 
-QString PdfText(const report::Registration& reg, const QStringList& options = {})
+QString pdfText(const report::Registration& reg, const QStringList& options = {})
 {
     QProcess reader;
     reader.start(u"pdftotext"_s, options + QStringList{u"-"_s, u"-"_s});
-    reader.write(report::Pdf(reg));
+    reader.write(report::pdf(reg));
     reader.closeWriteChannel();
     EXPECT_TRUE(reader.waitForFinished()) << "pdftotext (poppler-utils) missing?";
     return QString::fromUtf8(reader.readAllStandardOutput());
@@ -34,13 +34,13 @@ TEST(Registration, EveryNameComesOutOfThePdfAsInTheList)
                                u"Kaufleute,Afra"_s};
     report::Registration reg{u"SV Offenbach"_s, u"Gauturnfest"_s, QDate(2026, 3, 5), {}};
     for (const QString& name : names)
-        reg.entries << EntryRow{name, entry::MakeCode(2000, 0)};
+        reg.entries << EntryRow{name, entry::makeCode(2000, 0)};
     reg.entries << EntryRow{u"Schmidt-Rottluff-Oberhausen-Wiesenthal,Maximilian-Alexander-"
                             u"Friedrich-Wilhelm"_s,
-                            entry::MakeCode(2000, 1)};
-    const QString text = PdfText(reg);
+                            entry::makeCode(2000, 1)};
+    const QString text = pdfText(reg);
     for (const QString& name : names) {
-        const entry::Names split = entry::SplitDisplayText(name);
+        const entry::Names split = entry::splitDisplayText(name);
         EXPECT_TRUE(text.contains(split.name)) << text.toStdString();
         EXPECT_TRUE(text.contains(split.firstName)) << split.firstName.toStdString();
     }
@@ -48,7 +48,7 @@ TEST(Registration, EveryNameComesOutOfThePdfAsInTheList)
     for (const QChar c : text)
         EXPECT_FALSE(c.unicode() >= 0xFB00 && c.unicode() <= 0xFB06) << "ligature in the PDF";
     // The long names are all there, in lines of their columns, the hyphens kept at the ends.
-    const QString layout = PdfText(reg, {u"-layout"_s}).simplified();
+    const QString layout = pdfText(reg, {u"-layout"_s}).simplified();
     EXPECT_TRUE(layout.contains(u"Schmidt-Rottluff- Maximilian-Alexander-"_s))
         << layout.toStdString();
     EXPECT_TRUE(layout.contains(u"Oberhausen-Wiesenthal Friedrich-Wilhelm"_s));
@@ -67,12 +67,12 @@ TEST(Registration, TwoPagesHoldEveryParticipantOnceInOrderWithHeadersAndTotals)
     for (int i = 1, year = 1951; i <= 45; ++i, ++year) {
         const bool male = i % 3 == 0;
         reg.entries << EntryRow{u"Müller%1%2,Jörg%1"_s.arg(i).arg(QString(i == 5 ? 150 : 0, u'x')),
-                                entry::MakeCode(i == 7 ? -1 : year, male)};
+                                entry::makeCode(i == 7 ? -1 : year, male)};
         if (i != 5)
             expected << u"%1. Müller%1 Jörg%1 %2 %3"_s.arg(i).arg(
                 i == 7 ? u"–"_s : QString::number(year), male ? u"männlich"_s : u"weiblich"_s);
     }
-    const QString text = PdfText(reg, {u"-layout"_s});
+    const QString text = pdfText(reg, {u"-layout"_s});
     QStringList lines = text.split(u'\n');
     for (QString& line : lines)
         line = line.simplified();

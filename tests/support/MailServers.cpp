@@ -14,13 +14,13 @@
 using namespace std::chrono_literals;
 namespace fs = std::filesystem;
 
-static std::string ReadFile(const std::string& path)
+static std::string readFile(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-MailServers::MailServers() : settings(DefaultTestMailSettings())
+MailServers::MailServers() : settings(defaultTestMailSettings())
 {
     m_dir = (fs::temp_directory_path() / "zandrel-mail-XXXXXX").string();
     if (!::mkdtemp(m_dir.data()))
@@ -53,18 +53,18 @@ MailServers::MailServers() : settings(DefaultTestMailSettings())
              << "\ndefault_login_user = " << owner->pw_name
              << "\ndefault_internal_group = " << ::getgrgid(owner->pw_gid)->gr_name << "\n";
     conf.close();
-    Start("/usr/sbin/dovecot -F -c '" + m_dir + "/dovecot.conf'", settings.pop3Port);
-    Start("/usr/bin/python3 '" ZANDREL_SMTP_RECORDER "' " + std::to_string(settings.smtpPort) +
+    start("/usr/sbin/dovecot -F -c '" + m_dir + "/dovecot.conf'", settings.pop3Port);
+    start("/usr/bin/python3 '" ZANDREL_SMTP_RECORDER "' " + std::to_string(settings.smtpPort) +
               " '" + m_dir + "/delivered'",
           settings.smtpPort);
 }
 
-std::string MailServers::Delivered() const
+std::string MailServers::delivered() const
 {
-    return ReadFile(m_dir + "/delivered");
+    return readFile(m_dir + "/delivered");
 }
 
-void MailServers::Start(const std::string& command, unsigned short port)
+void MailServers::start(const std::string& command, unsigned short port)
 {
     const std::string line = "exec " + command;
     const char* const args[] = {"/bin/sh", "-c", line.c_str(), nullptr};
@@ -77,12 +77,12 @@ void MailServers::Start(const std::string& command, unsigned short port)
             return;
         ::usleep(20000);
     }
-    const std::string log = ReadFile(m_dir + "/log");
-    Stop(); // a constructor that throws leaves no destructor to do it
+    const std::string log = readFile(m_dir + "/log");
+    stop(); // a constructor that throws leaves no destructor to do it
     throw std::runtime_error(command + " did not start:\n" + log);
 }
 
-void MailServers::Stop()
+void MailServers::stop()
 {
     for (const pid_t pid : m_children) {
         ::kill(pid, SIGTERM);

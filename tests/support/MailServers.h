@@ -17,14 +17,14 @@ public:
 
     MailServers();
     MailServers(const MailServers&) = delete;
-    ~MailServers() { Stop(); }
-    std::string Delivered() const; // the data of every message aiosmtpd took, as it arrived
+    ~MailServers() { stop(); }
+    std::string delivered() const; // the data of every message aiosmtpd took, as it arrived
 
-    TestMailSettings settings; // DefaultTestMailSettings() pointed at these servers
+    TestMailSettings settings; // defaultTestMailSettings() pointed at these servers
 
 private:
-    void Start(const std::string& command, unsigned short port);
-    void Stop();
+    void start(const std::string& command, unsigned short port);
+    void stop();
 
     std::string m_dir;
     std::vector<pid_t> m_children;

@@ -9,7 +9,7 @@
 #include <sstream>
 #include <stdexcept>
 
-MailServers::MailServers() : settings(DefaultTestMailSettings())
+MailServers::MailServers() : settings(defaultTestMailSettings())
 {
     const char* given = std::getenv("ZANDREL_MAIL_SERVERS");
     if (!given)
@@ -21,10 +21,10 @@ MailServers::MailServers() : settings(DefaultTestMailSettings())
         throw std::runtime_error(std::string("ZANDREL_MAIL_SERVERS unreadable: ") + given);
 }
 
-std::string MailServers::Delivered() const
+std::string MailServers::delivered() const
 {
     std::ifstream in(m_dir, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-void MailServers::Stop() {}
+void MailServers::stop() {}

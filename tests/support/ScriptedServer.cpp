@@ -10,7 +10,7 @@ ScriptedServer::ScriptedServer(std::vector<std::string> script, std::vector<std:
 {
     if (m_script.empty())
         return;
-    asio::co_spawn(m_io, Play(), asio::detached);
+    asio::co_spawn(m_io, play(), asio::detached);
     m_thread = std::thread([this] {
         // A client that stops talking fails the test instead of hanging it.
         m_io.run_for(5s);
@@ -23,7 +23,7 @@ ScriptedServer::ScriptedServer(std::vector<std::string> script, std::vector<std:
     });
 }
 
-void ScriptedServer::Finish(bool mustPlayOut)
+void ScriptedServer::finish(bool mustPlayOut)
 {
     if (m_thread.joinable())
         m_thread.join();
@@ -34,7 +34,7 @@ void ScriptedServer::Finish(bool mustPlayOut)
     m_played = m_script.size(); // reported once
 }
 
-asio::awaitable<void> ScriptedServer::Play()
+asio::awaitable<void> ScriptedServer::play()
 {
     asio::error_code ec;
     auto token = asio::redirect_error(asio::use_awaitable, ec);
