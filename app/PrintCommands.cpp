@@ -64,7 +64,7 @@ std::optional<QString> savePdf(QWidget* parent, const EntryDocument& document, Q
     request.proposedName = proposedPdfName(registration);
     request.filter = QStringLiteral("PDF-Datei (*.pdf)");
     request.defaultSuffix = QStringLiteral("pdf");
-    const std::optional<QString> path = filedlg::askFile(parent, request, folder);
+    std::optional<QString> path = filedlg::askFile(parent, request, folder);
     if (!path)
         return std::nullopt;
 

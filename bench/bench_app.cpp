@@ -57,7 +57,7 @@ QTemporaryDir& workDir()
 /// `bytes` as a file in the work folder.
 QString writeFile(const QString& name, const QByteArray& bytes)
 {
-    const QString path = workDir().filePath(name);
+    QString path = workDir().filePath(name);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         std::abort();
@@ -168,7 +168,7 @@ QByteArray runChild(benchmark::State& state, const QStringList& arguments,
 {
     // Settings of their own, as a user who has used the program before has them.
     static const QString configHome = [] {
-        const QString home = workDir().filePath(QStringLiteral("config"));
+        QString home = workDir().filePath(QStringLiteral("config"));
         QDir().mkpath(home + QStringLiteral("/ZANDREL"));
         QSettings stored(home + QStringLiteral("/ZANDREL/") +
                              QFileInfo(QCoreApplication::applicationFilePath()).baseName() +

@@ -97,7 +97,7 @@ BENCHMARK(BM_SaveFile)->Unit(benchmark::kMillisecond);
 /// The big file saved into dir; empty (and the benchmark failed) when it could not be saved.
 QString saveBigFile(benchmark::State& state, const QTemporaryDir& dir)
 {
-    const QString path = dir.filePath(QStringLiteral("meldung.mdg"));
+    QString path = dir.filePath(QStringLiteral("meldung.mdg"));
     if (textfile::saveFile(path, bigFileBytes()) == textfile::SaveResult::Ok)
         return path;
     bench::fail(state, "save failed");

@@ -3,6 +3,7 @@
 #include "entries/Collation.h"
 #include "entries/Entry.h"
 #include "entryfile/EntryFile.h"
+#include "messages/Gathering.h"
 #include "messages/Messages.h"
 #include "textfile/SafeFile.h"
 
@@ -55,21 +56,6 @@ bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b)
     return std::filesystem::equivalent(a, b, error);
 }
 #endif
-
-// Report lines stand beside the file's path, so their sentences speak of "the file".
-const QString kTheFile = QStringLiteral("Die Datei");
-
-QString quoted(const QString& text)
-{
-    return QStringLiteral("„") + text + QStringLiteral("“");
-}
-
-// A value for a report line, which a garbled file could otherwise fill with a whole line's bytes.
-QString cut(const QString& text)
-{
-    constexpr qsizetype kMost = 40;
-    return text.size() <= kMost ? text : text.first(kMost) + QStringLiteral("…");
-}
 
 namespace fs = std::filesystem;
 
@@ -140,8 +126,7 @@ struct Finder
         std::vector<fs::directory_entry> entries;
         if (!listFolder(folder, entries)) {
             result.problems.append(
-                {Problem::CannotRead, shown(folder), 0,
-                 QStringLiteral("Der Ordner lässt sich nicht lesen; seine Meldedateien fehlen.")});
+                {Problem::CannotRead, shown(folder), 0, messages::folderUnreadable()});
             ++result.skipped;
             return;
         }
@@ -169,8 +154,7 @@ struct Finder
         const qsizetype problems = result.problems.size();
         walk(path, inFolder);
         if (inFolder.empty() && result.problems.size() == problems) {
-            result.problems.append({Problem::NoFiles, shown, 0,
-                                    QStringLiteral("Der Ordner enthält keine Meldedatei (.mdg).")});
+            result.problems.append({Problem::NoFiles, shown, 0, messages::folderHasNoEntryFile()});
             ++result.skipped;
         }
         std::sort(inFolder.begin(), inFolder.end(),
@@ -203,9 +187,8 @@ QString loadProblem(textfile::LoadResult load, const fs::path& path)
     // A name that is not there at all is most often a mistyped folder: say so, not "cannot open".
     std::error_code error;
     if (load == textfile::LoadResult::CannotOpen && !fs::exists(fs::symlink_status(path, error)))
-        return endsWithMdg(path.filename().native()) ? QStringLiteral("Datei nicht gefunden.")
-                                                     : QStringLiteral("Ordner nicht gefunden.");
-    return messages::loadFailed(load, kTheFile).text;
+        return messages::notFound(endsWithMdg(path.filename().native()));
+    return messages::loadFailed(load, messages::theFile()).text;
 }
 
 QDateTime modified(const fs::path& path)
@@ -267,9 +250,9 @@ struct Reader
             return;
         }
         const entryfile::Content content = entryfile::read(bytes, options.currentUtcYear);
-        QString notEntryFile = messages::refused(content.refusal, kTheFile);
+        QString notEntryFile = messages::refused(content.refusal, messages::theFile());
         if (notEntryFile.isEmpty() && !entryfile::isEntryFile(content))
-            notEntryFile = messages::notAnEntryFile(kTheFile);
+            notEntryFile = messages::notAnEntryFile(messages::theFile());
         if (!notEntryFile.isEmpty()) {
             problem(Problem::NotEntryFile, 0, notEntryFile);
             ++result.skipped;
@@ -284,17 +267,13 @@ struct Reader
         file.club = found.club >= 0 ? clubs[found.club] : club;
         file.event = found.event >= 0 ? events[found.event] : event;
         if (club.isEmpty())
-            problem(Problem::ClubMissing, clubLine, QStringLiteral("Der Verein fehlt."));
+            problem(Problem::ClubMissing, clubLine, messages::clubMissing());
         else if (found.club < 0)
-            problem(Problem::ClubUnknown, clubLine,
-                    QStringLiteral("Der Verein ") + quoted(club) +
-                        QStringLiteral(" steht nicht in der Vereinsliste."));
+            problem(Problem::ClubUnknown, clubLine, messages::clubUnknown(club));
         if (event.isEmpty())
-            problem(Problem::EventMissing, eventLine, QStringLiteral("Die Veranstaltung fehlt."));
+            problem(Problem::EventMissing, eventLine, messages::eventMissing());
         else if (found.event < 0)
-            problem(Problem::EventUnknown, eventLine,
-                    QStringLiteral("Die Veranstaltung ") + quoted(event) +
-                        QStringLiteral(" steht nicht in der Veranstaltungsliste."));
+            problem(Problem::EventUnknown, eventLine, messages::eventUnknown(event));
 
         const QList<qsizetype>& lines = content.entryLines;
         QList<Row>& rows = rowsOfFile.last();
@@ -317,16 +296,14 @@ struct Reader
             // file's gender is a letter that is always read as one of the two, and a row with an
             // empty name is listed as the club sent it, for the organiser to see and ask about.
             if (row.year < 0 && row.yearText.isEmpty())
-                problem(Problem::InvalidYear, lines[i],
-                        QStringLiteral("Kein Jahrgang bei ") + quoted(entry.text) + u'.');
+                problem(Problem::InvalidYear, lines[i], messages::noYear(entry.text));
             else if (row.year < 0)
                 problem(Problem::InvalidYear, lines[i],
-                        QStringLiteral("Ungültiger Jahrgang ") + quoted(cut(row.yearText)) +
-                            QStringLiteral(" bei ") + quoted(entry.text) + u'.');
+                        messages::invalidYear(row.yearText, entry.text));
             rows.append(std::move(row));
             texts.append(entry.text);
         }
-        linesOfFile.last() = std::move(lines);
+        linesOfFile.last() = lines;
     }
 
     // Of two files for the same club and event only the newer counts (on equal times the one read
@@ -352,10 +329,7 @@ struct Reader
             newest.insert(key, newer);
             result.problems.append(
                 {Problem::Superseded, result.files[older].path, 0,
-                 QStringLiteral("Noch eine Meldung von ") + quoted(file.club) +
-                     QStringLiteral(" für ") + quoted(file.event) + QStringLiteral(": ") +
-                     quoted(result.files[newer].path) +
-                     QStringLiteral(" ist neuer und zählt, diese Datei nicht.")});
+                 messages::superseded(file.club, file.event, result.files[newer].path)});
         }
     }
 
@@ -386,23 +360,16 @@ struct Reader
                     seen.emplace(std::move(who), Where{f, line});
                     continue;
                 }
-                const QString shown = quoted(row.firstName + u' ' + row.name) +
-                                      QStringLiteral(" (") +
-                                      (row.year < 0 ? QStringLiteral("ohne gültigen Jahrgang")
-                                                    : QString::number(row.year)) +
-                                      u')';
+                const QString shown = messages::participant(row.firstName, row.name, row.year);
                 if (it->file == f) {
                     result.problems.append({Problem::DuplicateInFile, result.files[f].path, line,
-                                            shown + QStringLiteral(" steht schon in Zeile ") +
-                                                QString::number(it->line) + u'.'});
+                                            messages::repeatedInFile(shown, it->line)});
                     continue;
                 }
                 const File& first = result.files[it->file];
-                result.problems.append({Problem::DuplicateInClubs, result.files[f].path, line,
-                                        shown + QStringLiteral(" ist auch von ") +
-                                            quoted(first.club) + QStringLiteral(" gemeldet (") +
-                                            first.path + QStringLiteral(", Zeile ") +
-                                            QString::number(it->line) + QStringLiteral(").")});
+                result.problems.append(
+                    {Problem::DuplicateInClubs, result.files[f].path, line,
+                     messages::alsoRegisteredBy(shown, first.club, first.path, it->line)});
                 *it = Where{f, line};
             }
         }

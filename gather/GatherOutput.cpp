@@ -1,5 +1,6 @@
 // The gathered list on paper, so to speak: the terminal's table, CSV and the workbook.
 #include "gather/Gather.h"
+#include "messages/Gathering.h"
 #include "textfile/SafeFile.h"
 
 #include <algorithm>
@@ -27,11 +28,6 @@ const QStringList kCountHeader = {
 };
 const QString kOverview = QStringLiteral("Übersicht");
 const QString kNoEvent = QStringLiteral("(ohne Veranstaltung)");
-
-QString quoted(const QString& text)
-{
-    return QStringLiteral("„") + text + QStringLiteral("“");
-}
 
 // One row of the list as the cells show it; an invalid year as the file has it.
 QStringList cells(const Row& row, const Result& result)
@@ -105,7 +101,7 @@ public:
     /// A sheet with its header row, frozen and filtered over `rows` rows below it. `widths` holds
     /// the longest text of each column.
     lxw_worksheet* addSheet(const QString& name, const QStringList& header, qsizetype rows,
-                            QList<qsizetype> widths)
+                            const QList<qsizetype>& widths)
     {
         lxw_worksheet* sheet = workbook_add_worksheet(m_book, name.toUtf8().constData());
         if (!sheet)
@@ -236,8 +232,7 @@ bool writeCsv(const QString& path, const Result& result, QString* error)
     if (textfile::saveFile(path, csvBytes(result)) == textfile::SaveResult::Ok)
         return true;
     if (error)
-        *error = QStringLiteral("Die Datei ") + QDir::toNativeSeparators(path) +
-                 QStringLiteral(" lässt sich nicht schreiben.");
+        *error = messages::listNotWritten(path);
     return false;
 }
 
@@ -282,10 +277,7 @@ public:
         qsizetype keep = m_limits.cellChars;
         if (text.at(keep - 1).isHighSurrogate())
             --keep;
-        const QString note = where + QStringLiteral(": länger als ") +
-                             QLocale(QLocale::German).toString(m_limits.cellChars) +
-                             QStringLiteral(" Zeichen, in der Arbeitsmappe gekürzt (die CSV-Liste "
-                                            "hat den ganzen Text).");
+        const QString note = messages::cellCut(where, m_limits.cellChars);
         if (m_notes)
             m_notes->append(printable(note));
         else if (m_error.isEmpty())
@@ -345,22 +337,21 @@ bool writeXlsx(const QString& path, const Result& result, QString* error, QStrin
 {
     const auto fail = [&](const QString& why) {
         if (error)
-            *error = QStringLiteral("Die Datei ") + QDir::toNativeSeparators(path) +
-                     QStringLiteral(" lässt sich nicht schreiben: ") + why;
+            *error = messages::listNotWritten(path, why);
         return false;
     };
     // The library writes to a file name of its own choosing; the workbook is made in a scratch
     // folder and then saved like an entry file, so an old list is only ever replaced whole.
     QTemporaryDir scratch;
     if (!scratch.isValid())
-        return fail(QStringLiteral("kein Platz für Zwischendateien."));
+        return fail(messages::workbookFailed(messages::WorkbookStep::ScratchSpace));
     const QString made = scratch.filePath(QStringLiteral("liste.xlsx"));
     const ScratchNames interruptible(made, scratch.path());
     SheetWriter cells(limits, notes);
     {
         Workbook book(made, scratch.path());
         if (!book.isOpen())
-            return fail(QStringLiteral("die Arbeitsmappe lässt sich nicht anlegen."));
+            return fail(messages::workbookFailed(messages::WorkbookStep::Create));
 
         const QList<Count> counts = gather::counts(result);
         QList<qsizetype> countWidths(2, 0);
@@ -371,12 +362,12 @@ bool writeXlsx(const QString& path, const Result& result, QString* error, QStrin
         lxw_worksheet* overview =
             book.addSheet(kOverview, kCountHeader, counts.size(), countWidths);
         if (!overview)
-            return fail(QStringLiteral("die Übersicht lässt sich nicht anlegen."));
+            return fail(messages::workbookFailed(messages::WorkbookStep::Overview));
         Count total;
         for (qsizetype i = 0; i < counts.size(); ++i) {
             const auto row = static_cast<lxw_row_t>(i + 1);
             const Count& count = counts[i];
-            const QString where = kOverview + QStringLiteral(", Zeile ") + QString::number(row + 1);
+            const QString where = messages::inOverviewRow(row + 1);
             cells.text(overview, row, 0, cells.fit(count.club, where));
             cells.text(overview, row, 1, cells.fit(count.event, where));
             cells.number(overview, row, 2, static_cast<double>(count.total));
@@ -417,8 +408,7 @@ bool writeXlsx(const QString& path, const Result& result, QString* error, QStrin
         QList<std::array<QByteArray, 3>> perFile;
         perFile.reserve(result.files.size());
         for (const File& file : result.files) {
-            const QString where =
-                QStringLiteral("Verein, Veranstaltung oder Dateiname von ") + file.path;
+            const QString where = messages::inFileHeader(file.path);
             perFile.append({cells.fit(file.club, where), cells.fit(file.event, where),
                             cells.fit(file.path, where)});
         }
@@ -439,14 +429,12 @@ bool writeXlsx(const QString& path, const Result& result, QString* error, QStrin
             lxw_worksheet* sheet =
                 book.addSheet(names[e], kListHeader, starts[e + 1] - starts[e], widths);
             if (!sheet)
-                return fail(QStringLiteral("die Tabelle ") + quoted(names[e]) +
-                            QStringLiteral(" lässt sich nicht anlegen."));
+                return fail(messages::sheetNotCreated(names[e]));
             for (qsizetype i = starts[e]; i < starts[e + 1]; ++i) {
                 const Row& row = result.rows[i];
                 const auto& file = perFile[row.file];
                 const auto r = static_cast<lxw_row_t>(i - starts[e] + 1);
-                const QString where = QStringLiteral("Tabelle ") + quoted(names[e]) +
-                                      QStringLiteral(", Zeile ") + QString::number(r + 1);
+                const QString where = messages::inSheetRow(names[e], r + 1);
                 cells.text(sheet, r, 0, file[0]);
                 cells.text(sheet, r, 1, file[1]);
                 cells.text(sheet, r, 2, cells.fit(row.name, where));
@@ -466,10 +454,10 @@ bool writeXlsx(const QString& path, const Result& result, QString* error, QStrin
     }
     QFile file(made);
     if (!file.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("die Arbeitsmappe ist verschwunden."));
+        return fail(messages::workbookFailed(messages::WorkbookStep::Vanished));
     const QByteArray bytes = file.readAll();
     if (textfile::saveFile(path, bytes) != textfile::SaveResult::Ok)
-        return fail(QStringLiteral("Speichern fehlgeschlagen."));
+        return fail(messages::workbookFailed(messages::WorkbookStep::Save));
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include "entries/Clubs.h"
 #include "entries/Entry.h"
 #include "gather/Gather.h"
+#include "messages/Gathering.h"
 
 #include <csignal>
 #include <cstdio>
@@ -83,16 +84,16 @@ int main(int argc, char** argv)
             // Shown in messages as typed, but with the platform's separators like the files.
             output = QDir::toNativeSeparators(args[++i]);
         } else if (arg == QStringLiteral("-o")) {
-            return usage(QStringLiteral("-o braucht genau einen Dateinamen."));
+            return usage(messages::optionNeedsOneFileName());
         } else {
-            return usage(QStringLiteral("Unbekannte Option ") + arg + u'.');
+            return usage(messages::unknownOption(arg));
         }
     }
     if (options.systemPaths.empty())
-        return usage(QStringLiteral("Keine Meldedatei und kein Ordner angegeben."));
+        return usage(messages::nothingToGather());
     const bool csv = output.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive);
     if (!output.isEmpty() && !csv && !output.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive))
-        return usage(QStringLiteral("Die Liste muss auf .xlsx oder .csv enden: ") + output);
+        return usage(messages::wrongListSuffix(output));
 
     options.clubs = lists::clubs();
     options.events = lists::events();
@@ -106,9 +107,7 @@ int main(int argc, char** argv)
             if (clock.elapsed() < 1000 || (done % 50 != 0 && done != total))
                 return;
             progressShown = true;
-            print(stderr, QStringLiteral("\rLese Meldedateien: ") + QString::number(done) +
-                              QStringLiteral(" von ") + QString::number(total) +
-                              QStringLiteral(" …"));
+            print(stderr, u'\r' + messages::readingProgress(done, total));
         };
     }
 #ifdef SIGHUP
@@ -130,8 +129,7 @@ int main(int argc, char** argv)
         return result.allRead() ? kAllRead : kSomeSkipped;
     }
     if (gather::isInputFile(result, output))
-        return usage(QStringLiteral("Die Liste würde eine der Meldedateien überschreiben: ") +
-                     output);
+        return usage(messages::wouldOverwriteEntryFile(output));
     QString error;
     QStringList cut;
     const bool written = csv ? gather::writeCsv(output, result, &error)
@@ -143,9 +141,7 @@ int main(int argc, char** argv)
         return kSomeSkipped;
     }
     print(stderr, gather::printable(
-                      QString::number(result.rows.size()) + QStringLiteral(" Teilnehmer aus ") +
-                      QString::number(result.filesCounted()) + QStringLiteral(" Dateien in ") +
-                      output + QStringLiteral(" geschrieben.")) +
+                      messages::listWritten(result.rows.size(), result.filesCounted(), output)) +
                       u'\n');
     return result.allRead() && cut.isEmpty() ? kAllRead : kSomeSkipped;
 }

@@ -12,6 +12,10 @@
 class MailConnection
 {
 public:
+    // One connection, one socket: a copy would share neither.
+    MailConnection(const MailConnection&) = delete;
+    MailConnection& operator=(const MailConnection&) = delete;
+
     void setConnectTimeout(std::chrono::milliseconds timeout) { m_connectTimeout = timeout; }
     void setReplyTimeout(std::chrono::milliseconds timeout) { m_replyTimeout = timeout; }
     // A point in time no wait goes beyond, whatever its own time-out: a server that answers each
@@ -30,8 +34,6 @@ protected:
     MailConnection() : m_reader(m_socket) {}
     // Closes the connection; neither protocol's goodbye is sent from here.
     ~MailConnection() = default;
-    MailConnection(const MailConnection&) = delete;
-    MailConnection& operator=(const MailConnection&) = delete;
 
     // Connects; bytes left unread from an earlier connection are dropped. The caller has
     // checked its arguments (refuseArgument) before, so a refused one never reaches the network.

@@ -5,6 +5,7 @@
 #include "entries/Clubs.h"
 #include "entries/Entry.h"
 #include "gather/Gather.h"
+#include "messages/Gathering.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -76,20 +77,16 @@ void gather(QWidget* parent, QString& folder, const ExtrasSeams& seams)
     QString error;
     QStringList cut;
     if (gather::isInputFile(result, *output))
-        error = QStringLiteral("die Liste würde eine der Meldedateien überschreiben");
+        error = messages::wouldOverwriteEntryFile();
     else if (csv ? gather::writeCsv(*output, result, &error)
                  : gather::writeXlsx(*output, result, &error, &cut))
-        written = QStringLiteral("%1 Teilnehmer aus %2 Dateien in %3 geschrieben.")
-                      .arg(result.rows.size())
-                      .arg(result.filesCounted())
-                      .arg(QDir::toNativeSeparators(*output));
+        written = messages::listWritten(result.rows.size(), result.filesCounted(),
+                                        QDir::toNativeSeparators(*output));
     QApplication::restoreOverrideCursor();
 
     QStringList report;
-    report << (written.isEmpty()
-                   ? QStringLiteral("Die Liste wurde nicht gespeichert: %1.").arg(error)
-                   : written)
-           << QString() << gather::summaryTable(result);
+    report << (written.isEmpty() ? messages::listNotSaved(error) : written) << QString()
+           << gather::summaryTable(result);
     const QStringList problems = gather::reportLines(result) + cut;
     if (!problems.isEmpty())
         report << QStringLiteral("Hinweise:") << problems;

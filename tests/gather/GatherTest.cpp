@@ -5,6 +5,7 @@
 #include "entries/Entry.h"
 #include "entries/EntryListModel.h"
 #include "entryfile/EntryFile.h"
+#include "messages/Gathering.h"
 #include "textfile/SafeFile.h"
 
 #include <fstream>
@@ -121,8 +122,8 @@ struct Folder
     {
         return QDir::toNativeSeparators(dir.filePath(QString::fromUtf8(name)));
     }
-    void save(const char* name, const QString& club, const QString& event, QList<EntryRow> rows,
-              int ageInDays = 1)
+    void save(const char* name, const QString& club, const QString& event,
+              const QList<EntryRow>& rows, int ageInDays = 1)
     {
         ASSERT_EQ(textfile::saveFile(path(name), entryfile::write(club, event, rows)),
                   textfile::SaveResult::Ok);
@@ -194,6 +195,28 @@ TEST(Gather, ReportsEveryPlantedProblemWithFileAndLine)
     ASSERT_EQ(counts.size(), 5);
     EXPECT_EQ(std::tuple(counts[3].club, counts[3].total, counts[3].female, counts[3].male),
               std::tuple(u"TV Musterstadt"_s, 4, 2, 2));
+}
+
+// A club's name or a path is text, never a placeholder, and a reason's own full stop is not
+// doubled.
+TEST(Gather, ReportSentencesTakeTheirValuesAsTheyAre)
+{
+    const QString who = messages::participant(u"Anna"_s, u"Meier"_s, 2010);
+    const std::pair<QString, QString> cases[] = {
+        {messages::alsoRegisteredBy(who, u"TV %1 Nord"_s, u"%2.mdg"_s, 3),
+         u"„Anna Meier“ (2010) ist auch von „TV %1 Nord“ gemeldet (%2.mdg, Zeile 3)."_s},
+        {messages::repeatedInFile(messages::participant(u"%1"_s, u"X"_s, -1), 7),
+         u"„%1 X“ (ohne gültigen Jahrgang) steht schon in Zeile 7."_s},
+        {messages::listNotSaved(messages::listNotWritten(u"liste.csv"_s)),
+         u"Die Liste wurde nicht gespeichert: Die Datei liste.csv lässt sich nicht schreiben."_s},
+        {messages::listNotSaved(messages::wouldOverwriteEntryFile()),
+         u"Die Liste wurde nicht gespeichert: die Liste würde eine der Meldedateien "
+         u"überschreiben."_s},
+        {messages::listWritten(12, 3, u"%1.xlsx"_s),
+         u"12 Teilnehmer aus 3 Dateien in %1.xlsx geschrieben."_s},
+    };
+    for (const auto& [got, expected] : cases)
+        EXPECT_EQ(got, expected);
 }
 
 TEST(Gather, CsvQuotesWhatASpreadsheetWouldSplit)

@@ -1,0 +1,70 @@
+#pragma once
+// What the gathering reports, in German: the report's lines (each stands beside a file's path, so
+// its sentences speak of "the file"), why a list was not written, and what the command line says.
+// zandrel-sammeln and the window's "Meldungen sammeln" share every sentence they both say.
+
+#include <QString>
+
+namespace messages {
+
+/// The subject of a report line's sentence about the file it stands beside.
+QString theFile();
+
+QString folderUnreadable();
+QString folderHasNoEntryFile();
+/// A name given to the gathering that does not exist: a file when it ends in .mdg, else a folder.
+QString notFound(bool entryFileName);
+
+QString clubMissing();
+QString clubUnknown(const QString& club);
+QString eventMissing();
+QString eventUnknown(const QString& event);
+/// An entry without a year, or with one that is no year (`yearText` as the file has it).
+QString noYear(const QString& entryText);
+QString invalidYear(const QString& yearText, const QString& entryText);
+/// A second file of the same club for the same event: the newer one, `newerPath`, counts.
+QString superseded(const QString& club, const QString& event, const QString& newerPath);
+
+/// A participant as the duplicate lines name them: "„Anna Meier“ (2010)"; a year < 0 is none.
+QString participant(const QString& firstName, const QString& name, qint32 year);
+/// `who` (as participant() gives it) again in the same file, first seen in line `firstLine`.
+QString repeatedInFile(const QString& who, qsizetype firstLine);
+/// `who` registered by another club too, in that club's file `path`, line `line`.
+QString alsoRegisteredBy(const QString& who, const QString& club, const QString& path,
+                         qsizetype line);
+
+/// Why a list was not written. `why` ends without a full stop; listNotWritten adds one.
+QString listNotWritten(const QString& path);
+QString listNotWritten(const QString& path, const QString& why);
+enum class WorkbookStep
+{
+    ScratchSpace, ///< no room for the scratch folder
+    Create,       ///< the workbook cannot be made
+    Overview,     ///< the overview sheet cannot be added
+    Vanished,     ///< the finished workbook is gone from the scratch folder
+    Save          ///< the finished workbook could not be saved in its place
+};
+QString workbookFailed(WorkbookStep step);
+QString sheetNotCreated(const QString& sheet);
+/// A text cut to a cell's limit of `cellChars`; `where` is one of the places below.
+QString cellCut(const QString& where, qsizetype cellChars);
+QString inOverviewRow(qsizetype row);
+QString inSheetRow(const QString& sheet, qsizetype row);
+QString inFileHeader(const QString& path);
+
+/// The end of a gathering that wrote its list.
+QString listWritten(qsizetype participants, qsizetype files, const QString& path);
+/// The window's report on a list that was not written: `why` is one of the sentences above, or
+/// wouldOverwriteEntryFile() for a list named like one of the entry files read.
+QString listNotSaved(const QString& why);
+QString wouldOverwriteEntryFile();
+
+// zandrel-sammeln's command line.
+QString optionNeedsOneFileName();
+QString unknownOption(const QString& option);
+QString nothingToGather();
+QString wrongListSuffix(const QString& path);
+QString wouldOverwriteEntryFile(const QString& path);
+QString readingProgress(qsizetype done, qsizetype total);
+
+} // namespace messages
