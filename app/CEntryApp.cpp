@@ -4,6 +4,7 @@
 #include "app/DataPath.h"
 #include "app/HelpViewer.h"
 #include "app/Settings.h"
+#include "messages/Messages.h"
 
 #include <QFileInfo>
 #include <QLibraryInfo>
@@ -42,9 +43,8 @@ void CEntryApp::installGermanTexts(QCoreApplication& app, QTranslator& translato
 
 CEntryApp::Start CEntryApp::parseArguments(const QStringList& arguments)
 {
-    const QString usage = QStringLiteral("Aufruf: %1 [DATEI.mdg]\n")
-                              .arg(arguments.isEmpty() ? QStringLiteral("Zandrel")
-                                                       : QFileInfo(arguments.first()).fileName());
+    const QString usage = messages::usage(
+        arguments.isEmpty() ? QStringLiteral("Zandrel") : QFileInfo(arguments.first()).fileName());
     Start start;
     bool optionsEnd = false;
     for (const QString& argument : arguments.mid(1)) {
@@ -52,17 +52,14 @@ CEntryApp::Start CEntryApp::parseArguments(const QStringList& arguments)
             optionsEnd = true;
         } else if (!optionsEnd &&
                    (argument == QLatin1String("-h") || argument == QLatin1String("--help"))) {
-            return {{},
-                    usage + QStringLiteral("Startet Zandrel; mit DATEI ist diese Meldedatei "
-                                           "geladen, wie mit \"Laden\".\n"),
-                    0};
+            return {{}, usage + messages::commandLineHelp(), 0};
         } else if (!optionsEnd && argument == QLatin1String("--version")) {
             return {{}, QStringLiteral("Zandrel 2.0\n"), 0};
         } else if (!optionsEnd && argument.startsWith(QLatin1Char('-')) &&
                    argument != QLatin1String("-")) {
-            return {{}, QStringLiteral("Unbekannte Option: %1\n").arg(argument) + usage, 2};
+            return {{}, messages::unknownCommandLineOption(argument) + usage, 2};
         } else if (!start.file.isEmpty()) {
-            return {{}, QStringLiteral("Nur eine Meldedatei kann geöffnet werden.\n") + usage, 2};
+            return {{}, messages::onlyOneFileToOpen() + usage, 2};
         } else {
             // File managers may hand over a URL instead of a path.
             const QUrl url(argument);

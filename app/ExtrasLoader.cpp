@@ -4,6 +4,7 @@
 #include "app/extras/Extras.h"
 #include "app/MessageBox.h"
 #include "app/ModalDialog.h"
+#include "messages/Messages.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -32,10 +33,7 @@ const Extras* loadExtras(QWidget* parent)
                                : nullptr;
         extras = entry ? entry() : nullptr;
         if (!extras) {
-            msgbox::show(parent,
-                         QStringLiteral("Zandrel ist nicht vollständig installiert: %1 fehlt "
-                                        "oder lässt sich nicht laden.")
-                             .arg(QDir::toNativeSeparators(module.fileName())),
+            msgbox::show(parent, messages::notFullyInstalled(module.fileName()),
                          msgbox::Buttons::Ok, msgbox::Icon::Stop);
         }
     }

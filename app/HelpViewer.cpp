@@ -2,6 +2,7 @@
 
 #include "app/DataPath.h"
 #include "app/WindowPlacement.h"
+#include "messages/Messages.h"
 
 #include <algorithm>
 #include <cmath>
@@ -153,10 +154,7 @@ QTextBrowser* show(const QString& path)
     else
         browser->setSource(page);
     if (browser->document()->isEmpty()) {
-        browser->setHtml(
-            QStringLiteral("<h1>Hilfe nicht gefunden</h1><p>Die Hilfedatei <tt>%1</tt> "
-                           "fehlt. Bitte installieren Sie Zandrel neu.</p>")
-                .arg(path.toHtmlEscaped()));
+        browser->setHtml(messages::helpMissing(path));
     }
     browser->moveCursor(QTextCursor::Start);
     window->show();

@@ -412,4 +412,44 @@ QString importReason(const memberlist::Candidate& c)
     return reasons.join(QStringLiteral("; "));
 }
 
+QString printFailed()
+{
+    return QStringLiteral("Die Meldung konnte nicht gedruckt werden!");
+}
+
+QString usage(const QString& program)
+{
+    return QStringLiteral("Aufruf: %1 [DATEI.mdg]\n").arg(program);
+}
+
+QString commandLineHelp()
+{
+    return QStringLiteral("Startet Zandrel; mit DATEI ist diese Meldedatei geladen, wie mit "
+                          "\"Laden\".\n");
+}
+
+QString unknownCommandLineOption(const QString& option)
+{
+    return QStringLiteral("Unbekannte Option: %1\n").arg(option);
+}
+
+QString onlyOneFileToOpen()
+{
+    return QStringLiteral("Nur eine Meldedatei kann geöffnet werden.\n");
+}
+
+QString notFullyInstalled(const QString& modulePath)
+{
+    return QStringLiteral("Zandrel ist nicht vollständig installiert: %1 fehlt oder lässt sich "
+                          "nicht laden.")
+        .arg(shown(modulePath));
+}
+
+QString helpMissing(const QString& helpPath)
+{
+    return QStringLiteral("<h1>Hilfe nicht gefunden</h1><p>Die Hilfedatei <tt>%1</tt> fehlt. "
+                          "Bitte installieren Sie Zandrel neu.</p>")
+        .arg(helpPath.toHtmlEscaped());
+}
+
 } // namespace messages

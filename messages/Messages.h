@@ -95,6 +95,7 @@ QString discardQuestion();     ///< a load would replace unsaved changes
 QString invalidFileName();     ///< the file dialog gave no usable name
 QString nothingToSave();       ///< "Speichern" with an empty list
 QString pdfNotSaved();         ///< the PDF could not be made at all
+QString printFailed();         ///< the printer refused the registration
 /// "Hinzu" for a participant the list already holds.
 QString alreadyInList(const QString& text, qint32 year);
 /// A command's shortcut while it cannot run: why.
@@ -112,5 +113,17 @@ enum class FileAction
 QString fileDone(FileAction action, const QString& fileName, const QString& time);
 QString historyStep(bool undone, const QString& step);
 QString unsavedChanges();
+
+/// A part of the installation that is missing: the extras module (print, gathering), and the
+/// manual (as the page the help window shows instead).
+QString notFullyInstalled(const QString& modulePath);
+QString helpMissing(const QString& helpPath);
+
+/// The program's command line: the usage line for `program`, what -h adds to it, and why the
+/// arguments were refused (each a line of its own, ending in a line break).
+QString usage(const QString& program);
+QString commandLineHelp();
+QString unknownCommandLineOption(const QString& option);
+QString onlyOneFileToOpen();
 
 } // namespace messages

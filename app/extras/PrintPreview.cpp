@@ -2,6 +2,7 @@
 // report/Registration, the same as the PDF's.
 
 #include "app/extras/Extras.h"
+#include "messages/Messages.h"
 
 #include <QPrinter>
 #include <QPrintPreviewDialog>
@@ -20,9 +21,7 @@ void print(QWidget* parent, const report::Registration& registration, const Extr
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [parent, &registration, &seams](QPrinter* target) {
                          if (!report::paint(registration, *target))
-                             seams.showMessage(
-                                 parent,
-                                 QStringLiteral("Die Meldung konnte nicht gedruckt werden!"));
+                             seams.showMessage(parent, messages::printFailed());
                      });
     seams.execModal(preview);
 }
