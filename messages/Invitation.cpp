@@ -1,0 +1,208 @@
+#include "messages/Invitation.h"
+
+#include "entries/Entry.h"
+
+#include <QDir>
+#include <QLocale>
+
+namespace messages {
+namespace {
+
+QString quoted(const QString& text)
+{
+    return QStringLiteral("„") + text + QStringLiteral("“");
+}
+
+QString deadlineText(const invitation::Event& event)
+{
+    QString text = invitation::dateText(event.deadlineDate);
+    if (event.deadlineTime.isValid())
+        text += QStringLiteral(", ") + event.deadlineTime.toString(QStringLiteral("HH:mm")) +
+                QStringLiteral(" Uhr");
+    return text;
+}
+
+QString yearsText(const invitation::Event& event)
+{
+    return event.firstYear == event.lastYear
+               ? QString::number(event.firstYear)
+               : QStringLiteral("%1–%2").arg(event.firstYear).arg(event.lastYear);
+}
+
+QString why(const invitation::Problem& p)
+{
+    using P = invitation::Problem;
+    switch (p.kind) {
+    case P::TooLarge:
+        return QStringLiteral("Die Datei ist größer als 1 MB; so groß ist keine Ausschreibung.");
+    case P::NotText:
+        return QStringLiteral("Die Datei ist keine Textdatei.");
+    case P::LineTooLong:
+        return QStringLiteral("Die Zeile ist länger als %1 Zeichen.")
+            .arg(QLocale(QLocale::German).toString(invitation::kMaxLineChars));
+    case P::NoFormatFirst:
+        return QStringLiteral("Der erste Eintrag muss „FORMAT: %1 %2“ sein.")
+            .arg(QString::fromUtf16(invitation::kFormatName))
+            .arg(invitation::kFormatVersion);
+    case P::OtherFormat:
+        return QStringLiteral("%1 ist kein Format, das Zandrel kennt; erwartet ist „%2 %3“.")
+            .arg(quoted(p.value), QString::fromUtf16(invitation::kFormatName),
+                 QString::number(invitation::kFormatVersion));
+    case P::NewerVersion:
+        return QStringLiteral("Die Ausschreibung hat Version %1 und braucht eine neuere "
+                              "Zandrel-Version.")
+            .arg(p.value);
+    case P::NoKeyword:
+        return QStringLiteral("%1 beginnt nicht mit einem Schlüsselwort wie „VEREIN:“.")
+            .arg(quoted(p.value));
+    case P::UnknownKeyword:
+        return QStringLiteral("Das Schlüsselwort %1 gibt es nicht.").arg(quoted(p.value));
+    case P::Repeated:
+        return QStringLiteral("%1 darf nur einmal vorkommen.").arg(quoted(p.value + u':'));
+    case P::TooManyFields:
+        return QStringLiteral("%1 hat nur %2 Felder; %3 ist zu viel.")
+            .arg(quoted(p.keyword + u':'), QString::number(p.field - 1), quoted(p.value));
+    case P::FieldMissing:
+        return QStringLiteral("Das Feld fehlt.");
+    case P::BadName:
+        return QStringLiteral("%1: Ein Name darf kein Komma und kein Steuerzeichen enthalten.")
+            .arg(quoted(p.value));
+    case P::NameNotEncodable:
+        return QStringLiteral("Das Zeichen %1 kann die Meldedatei nicht speichern.")
+            .arg(quoted(p.value));
+    case P::NameTooLong:
+        return QStringLiteral("%1 ist länger als %2 Zeichen.")
+            .arg(quoted(p.value), QString::number(entry::kMostNameChars));
+    case P::BadEmail:
+        return QStringLiteral("%1 ist keine E-Mail-Adresse.").arg(quoted(p.value));
+    case P::BadDate:
+        return QStringLiteral("%1 ist kein Datum in der Form TT.MM.JJJJ.").arg(quoted(p.value));
+    case P::NoSuchDate:
+        return QStringLiteral("%1 gibt es nicht.").arg(quoted(p.value));
+    case P::BadDeadline:
+        return QStringLiteral("%1 ist kein Meldeschluss in der Form TT.MM.JJJJ oder TT.MM.JJJJ "
+                              "HH:MM.")
+            .arg(quoted(p.value));
+    case P::BadFee:
+        return QStringLiteral("%1 ist kein Betrag wie 5,50.").arg(quoted(p.value));
+    case P::BadYears:
+        return QStringLiteral("%1 sind keine Jahrgänge wie 2009-2020.").arg(quoted(p.value));
+    case P::DuplicateEvent:
+        return QStringLiteral("Die Veranstaltung %1 steht schon weiter oben.").arg(quoted(p.value));
+    case P::DuplicateClub:
+        return QStringLiteral("Der Verein %1 steht schon weiter oben.").arg(quoted(p.value));
+    case P::TooManyEvents:
+        return QStringLiteral("Mehr als %1 Veranstaltungen sind nicht möglich.")
+            .arg(invitation::kMaxEvents);
+    case P::TooManyClubs:
+        return QStringLiteral("Mehr als %1 Vereine sind nicht möglich.")
+            .arg(QLocale(QLocale::German).toString(invitation::kMaxClubs));
+    case P::BadIban:
+        return QStringLiteral("%1 ist keine gültige IBAN (die Prüfziffern stimmen nicht).")
+            .arg(quoted(p.value));
+    case P::NoOrganiser:
+        return QStringLiteral("Die Zeile „VERANSTALTER:“ mit Name und E-Mail fehlt.");
+    case P::NoEvent:
+        return QStringLiteral("Es fehlt eine Zeile „VERANSTALTUNG:“.");
+    }
+    return {};
+}
+
+} // namespace
+
+QString invitationProblem(const invitation::Problem& problem)
+{
+    QString where;
+    if (problem.line > 0)
+        where = QStringLiteral("Zeile %1").arg(problem.line);
+    const QStringList fields = invitation::fieldNames(problem.keyword);
+    if (problem.field > 0 && problem.field <= fields.size() &&
+        problem.kind != invitation::Problem::TooManyFields)
+        where += QStringLiteral(", ") + fields[problem.field - 1];
+    return where.isEmpty() ? why(problem) : where + QStringLiteral(": ") + why(problem);
+}
+
+QString invitationRefused(const QString& path, const QList<invitation::Problem>& problems)
+{
+    constexpr qsizetype kShown = 10;
+    QStringList lines{QStringLiteral("Die Ausschreibung %1 wird nicht verwendet:")
+                          .arg(QDir::toNativeSeparators(path))};
+    for (qsizetype i = 0; i < problems.size() && i < kShown; ++i)
+        lines.append(invitationProblem(problems[i]));
+    if (problems.size() > kShown)
+        lines.append(QStringLiteral("… und %1 weitere.").arg(problems.size() - kShown));
+    return lines.join(u'\n');
+}
+
+QStringList invitationSummary(const invitation::Invitation& inv)
+{
+    QStringList lines;
+    const invitation::Organiser& o = inv.organiser;
+    QStringList who{o.name};
+    for (const QString& part : {o.contact, o.email, o.phone}) {
+        if (!part.isEmpty())
+            who.append(part);
+    }
+    lines.append(QStringLiteral("Veranstalter: ") + who.join(QStringLiteral(", ")));
+    for (const invitation::Event& e : inv.events) {
+        QStringList parts{e.name};
+        if (e.date.isValid())
+            parts.append(invitation::dateText(e.date));
+        if (!e.place.isEmpty())
+            parts.append(e.place);
+        if (e.deadlineDate.isValid())
+            parts.append(QStringLiteral("Meldeschluss ") + deadlineText(e));
+        if (e.feeCents)
+            parts.append(QStringLiteral("Meldegeld ") + invitation::money(*e.feeCents));
+        if (e.lateFeeCents)
+            parts.append(QStringLiteral("Nachmeldung ") + invitation::money(*e.lateFeeCents));
+        if (e.hasYears())
+            parts.append(QStringLiteral("Jahrgänge ") + yearsText(e));
+        lines.append(QStringLiteral("Veranstaltung: ") + parts.join(QStringLiteral(" · ")));
+    }
+    lines.append(inv.isOpen() ? QStringLiteral("Vereine: offen, jeder Verein kann melden")
+                              : QStringLiteral("Vereine: %1")
+                                    .arg(QLocale(QLocale::German).toString(inv.clubs.size())));
+    if (inv.account)
+        lines.append(
+            QStringLiteral("Konto: %1, %2, Verwendungszweck „%3“")
+                .arg(inv.account->ibanGrouped(), inv.account->holder, inv.account->reference));
+    for (const QString& note : inv.notes)
+        lines.append(QStringLiteral("Hinweis: ") + note);
+    return lines;
+}
+
+QString eventInfo(const invitation::Event& event, const QDateTime& now)
+{
+    QStringList parts;
+    if (event.date.isValid())
+        parts.append(invitation::dateText(event.date));
+    if (!event.place.isEmpty())
+        parts.append(event.place);
+    if (event.deadlinePassed(now))
+        parts.append(
+            QStringLiteral("Meldeschluss war am %1; Nachmeldung").arg(deadlineText(event)));
+    else if (event.deadlineDate.isValid())
+        parts.append(QStringLiteral("Meldeschluss ") + deadlineText(event));
+    if (event.hasYears())
+        parts.append(QStringLiteral("Jahrgänge ") + yearsText(event));
+    return parts.join(QStringLiteral(" · "));
+}
+
+QString yearNotAdmitted(int year, const invitation::Event& event)
+{
+    return QStringLiteral("%1 ist für %2 nicht zugelassen: Jahrgänge %3.")
+        .arg(QString::number(year), quoted(event.name), yearsText(event));
+}
+
+QString notInInvitation(const QString& value)
+{
+    return QStringLiteral("%1 steht nicht in der Ausschreibung.").arg(quoted(value));
+}
+
+QString feeInCounts(qint64 cents)
+{
+    return QStringLiteral("Meldegeld ") + invitation::money(cents);
+}
+
+} // namespace messages
