@@ -224,6 +224,12 @@ struct Reader
     {
         result.problems.append({kind, result.files.constLast().path, line, message});
     }
+    // A problem of a row, which the list's "Hinweis" column repeats.
+    void problem(Problem::Kind kind, qsizetype line, const QString& message, QStringList& notes)
+    {
+        problem(kind, line, message);
+        notes.append(message);
+    }
 
     // The last value of the kind, with its line (from 1); line 0 when there is none.
     static std::pair<QString, qsizetype> lastValue(const QList<entryfile::HeaderValue>& headers,
@@ -266,14 +272,20 @@ struct Reader
         const auto [event, eventLine] = lastValue(content.headers, entryfile::HeaderValue::Event);
         file.club = found.club >= 0 ? clubs[found.club] : club;
         file.event = found.event >= 0 ? events[found.event] : event;
+        // What is wrong with the file's club or event is said of each of its rows.
+        QStringList fileNotes;
+        const bool anyClub = options.invitation && options.invitation->isOpen();
         if (club.isEmpty())
-            problem(Problem::ClubMissing, clubLine, messages::clubMissing());
-        else if (found.club < 0)
-            problem(Problem::ClubUnknown, clubLine, messages::clubUnknown(club));
+            problem(Problem::ClubMissing, clubLine, messages::clubMissing(), fileNotes);
+        else if (found.club < 0 && !anyClub)
+            problem(Problem::ClubUnknown, clubLine, messages::clubUnknown(club), fileNotes);
         if (event.isEmpty())
-            problem(Problem::EventMissing, eventLine, messages::eventMissing());
+            problem(Problem::EventMissing, eventLine, messages::eventMissing(), fileNotes);
         else if (found.event < 0)
-            problem(Problem::EventUnknown, eventLine, messages::eventUnknown(event));
+            problem(Problem::EventUnknown, eventLine, messages::eventUnknown(event), fileNotes);
+        const invitation::Event* admits = options.invitation && found.event >= 0
+                                              ? options.invitation->event(file.event)
+                                              : nullptr;
 
         const QList<qsizetype>& lines = content.entryLines;
         QList<Row>& rows = rowsOfFile.last();
@@ -291,15 +303,22 @@ struct Reader
                     entry::yearOf(entry.code),
                     content.invalidYears.value(i),
                     entry::genderOf(entry.code),
-                    fileIndex};
+                    fileIndex,
+                    fileNotes};
             // Only the year is judged here, not entry::Gaps as in the window and the import: a
             // file's gender is a letter that is always read as one of the two, and a row with an
             // empty name is listed as the club sent it, for the organiser to see and ask about.
             if (row.year < 0 && row.yearText.isEmpty())
-                problem(Problem::InvalidYear, lines[i], messages::noYear(entry.text));
+                problem(Problem::InvalidYear, lines[i], messages::noYear(entry.text), row.notes);
             else if (row.year < 0)
                 problem(Problem::InvalidYear, lines[i],
-                        messages::invalidYear(row.yearText, entry.text));
+                        messages::invalidYear(row.yearText, entry.text), row.notes);
+            else if (admits && !admits->admitsYear(row.year))
+                problem(Problem::YearNotAdmitted, lines[i],
+                        messages::yearNotAdmitted(
+                            messages::participant(row.firstName, row.name, row.year), admits->name,
+                            admits->firstYear, admits->lastYear),
+                        row.notes);
             rows.append(std::move(row));
             texts.append(entry.text);
         }
@@ -347,11 +366,11 @@ struct Reader
         for (qsizetype f = 0; f < result.files.size(); ++f) {
             if (!result.files[f].counted)
                 continue;
-            const QList<Row>& rows = rowsOfFile[f];
+            QList<Row>& rows = rowsOfFile[f];
             QHash<QByteArray, Where>& seen = byEvent[result.files[f].event];
             seen.reserve(seen.size() + rows.size());
             for (qsizetype i = 0; i < rows.size(); ++i) {
-                const Row& row = rows[i];
+                Row& row = rows[i];
                 const qsizetype line = linesOfFile[f][i];
                 QByteArray who =
                     entry::participantKey(entry::displayText(row.name, row.firstName), row.year);
@@ -362,14 +381,16 @@ struct Reader
                 }
                 const QString shown = messages::participant(row.firstName, row.name, row.year);
                 if (it->file == f) {
+                    row.notes.append(messages::repeatedInFile(shown, it->line));
                     result.problems.append({Problem::DuplicateInFile, result.files[f].path, line,
-                                            messages::repeatedInFile(shown, it->line)});
+                                            row.notes.constLast()});
                     continue;
                 }
                 const File& first = result.files[it->file];
+                row.notes.append(
+                    messages::alsoRegisteredBy(shown, first.club, first.path, it->line));
                 result.problems.append(
-                    {Problem::DuplicateInClubs, result.files[f].path, line,
-                     messages::alsoRegisteredBy(shown, first.club, first.path, it->line)});
+                    {Problem::DuplicateInClubs, result.files[f].path, line, row.notes.constLast()});
                 *it = Where{f, line};
             }
         }
@@ -430,13 +451,20 @@ bool isInputFile(const Result& result, const QString& path)
                        [&](const File& file) { return sameFile(file.systemPath, list); });
 }
 
+bool sameFile(const QString& a, const QString& b)
+{
+    return sameFile(QFileInfo(a).filesystemFilePath(), QFileInfo(b).filesystemFilePath());
+}
+
 Result run(const Options& options)
 {
     Result result;
     const std::vector<Found> paths = findFiles(options, result);
     Reader reader{options, result, {}, {}, {}, {}, {}};
-    reader.clubs = asInWindow(options.clubs);
-    reader.events = asInWindow(options.events);
+    result.invitation = options.invitation;
+    reader.clubs = asInWindow(options.invitation ? options.invitation->clubNames() : options.clubs);
+    reader.events =
+        asInWindow(options.invitation ? options.invitation->eventNames() : options.events);
     const auto total = static_cast<qsizetype>(paths.size());
     for (qsizetype i = 0; i < total; ++i) {
         reader.read(paths[static_cast<size_t>(i)]);
@@ -468,8 +496,41 @@ QList<Count> counts(const Result& result)
         Count& count = counts.last();
         ++count.total;
         ++(row.gender == entry::Male ? count.male : count.female);
+        count.withNotes += !row.notes.isEmpty();
     }
     return counts;
+}
+
+QList<Fee> fees(const Result& result)
+{
+    QList<Fee> fees;
+    if (!result.invitation)
+        return fees;
+    const invitation::Invitation& invitation = *result.invitation;
+    const invitation::Event* event = nullptr;
+    for (const Row& row : result.rows) {
+        if (fees.isEmpty() || fees.last().event != row.event || fees.last().club != row.club) {
+            event = invitation.event(row.event);
+            Fee fee{row.club, {}, row.event};
+            if (const invitation::Club* club = invitation.club(row.club))
+                fee.clubNumber = club->number;
+            if (event)
+                fee.feeCents = event->feeAt(result.files[row.file].modified);
+            if (invitation.account)
+                fee.reference = invitation.account->referenceFor(row.club, row.event);
+            fees.append(fee);
+        }
+        Fee& fee = fees.last();
+        if (!row.notes.isEmpty()) {
+            ++fee.withNotes;
+            continue;
+        }
+        ++fee.participants;
+        // By each row's own file: a late file pays the late fee, whichever file came first.
+        if (event)
+            fee.amountCents += event->feeAt(result.files[row.file].modified).value_or(0);
+    }
+    return fees;
 }
 
 qsizetype Result::filesCounted() const

@@ -3,8 +3,11 @@
 // and event) becomes one list of all participants, checked on the way. The command
 // zandrel-sammeln is a thin main over these functions; a window can call them just the same.
 
+#include "invitation/Invitation.h"
+
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -25,6 +28,10 @@ struct Options
     QStringList clubs;      ///< the program's club list: a file's club must be one of them
     QStringList events;     ///< the program's event list
     int currentUtcYear = 0; ///< birth years are checked against it as the program does
+    /// The organiser's event file: where given, its clubs and events take the place of `clubs`
+    /// and `events` (an open one, without clubs, takes any club), and each event's birth years
+    /// are checked.
+    std::optional<invitation::Invitation> invitation;
     /// Called after each file with the number of files read so far and the total.
     std::function<void(qsizetype done, qsizetype total)> progress;
 };
@@ -41,6 +48,7 @@ struct Problem
         EventMissing,
         EventUnknown,
         InvalidYear,
+        YearNotAdmitted,  ///< a valid year outside the event file's years for the event
         DuplicateInFile,  ///< the same participant twice in one file
         DuplicateInClubs, ///< the same participant in two clubs' files for one event
         Superseded,       ///< an older file for the same club and event: not counted
@@ -57,10 +65,11 @@ struct Row
     QString event;
     QString name;
     QString firstName;
-    int year = -1;      ///< -1: not a valid birth year
-    QString yearText;   ///< the year as the file writes it, where it is no valid birth year
-    int gender = 0;     ///< entry::Female or entry::Male
-    qsizetype file = 0; ///< index into Result::files
+    int year = -1;       ///< -1: not a valid birth year
+    QString yearText;    ///< the year as the file writes it, where it is no valid birth year
+    int gender = 0;      ///< entry::Female or entry::Male
+    qsizetype file = 0;  ///< index into Result::files
+    QStringList notes{}; ///< what the report says about the row (or its whole file), in German
 };
 
 struct File
@@ -79,6 +88,7 @@ struct Result
     QList<Row> rows;   ///< the counted files' participants: event, club, then the list's order
     QList<Problem> problems; ///< in the order found
     qsizetype skipped = 0;   ///< files (and folders) that could not be read or are no entry files
+    std::optional<invitation::Invitation> invitation; ///< the one the files were checked against
 
     bool allRead() const { return skipped == 0; }
     /// The files whose participants are in the list.
@@ -96,8 +106,25 @@ struct Count
     qsizetype total = 0;
     qsizetype female = 0;
     qsizetype male = 0;
+    qsizetype withNotes = 0; ///< rows the report says something about
 };
 QList<Count> counts(const Result& result);
+
+/// What a club owes for an event, by the event file: one per club and event, in the order of the
+/// rows. Only participants without notes are charged; the others wait for the organiser's word.
+struct Fee
+{
+    QString club;
+    QString clubNumber;
+    QString event;
+    qsizetype participants = 0; ///< rows without notes
+    qsizetype withNotes = 0;
+    std::optional<qint64> feeCents{}; ///< per participant, by when the club's file was saved
+    qint64 amountCents = 0;
+    QString reference{}; ///< the payment reference; empty without an account
+};
+/// Empty without an event file.
+QList<Fee> fees(const Result& result);
 
 /// One line per problem: "<path>, Zeile <n>: <message>", control characters shown as "\x1B".
 QStringList reportLines(const Result& result);
@@ -125,10 +152,19 @@ QStringList sheetNames(const QStringList& names, const QStringList& taken = {});
 /// Whether writing the list to `path` would replace one of the files it was gathered from (also
 /// through a link): the organiser's registrations must never be overwritten by the list.
 bool isInputFile(const Result& result, const QString& path);
+/// Whether both names lead to the same existing file (also through a link).
+bool sameFile(const QString& a, const QString& b);
 
 /// Writes the file safely: an existing file is replaced only by a complete new one. On failure
 /// `error` says why, in German.
 bool writeCsv(const QString& path, const Result& result, QString* error);
+
+/// The fees as CSV, by the same rules as the list, with a sum row; amounts as "5,50".
+QByteArray feesCsvBytes(const Result& result);
+/// Where the fees go beside the CSV list `listPath`: "liste.csv" → "liste-Meldegeld.csv".
+QString feesCsvPath(const QString& listPath);
+/// Writes feesCsvBytes() safely, as writeCsv does.
+bool writeFeesCsv(const QString& path, const Result& result, QString* error);
 /// What a sheet can hold: Excel's rows per sheet and characters per cell.
 struct SheetLimits
 {
@@ -136,10 +172,11 @@ struct SheetLimits
     qsizetype cellChars = 32767;
 };
 
-/// A workbook with the sheet "Übersicht" (counts per club and event, with a sum row) and one
-/// sheet per event. An event with more participants than a sheet has rows goes on in further
-/// sheets ("Gauturnfest (2)"). A text longer than a cell holds is cut, with one line in `notes`
-/// for each; without `notes` such a list is not written at all.
+/// A workbook with the sheet "Übersicht" (counts per club and event, with a sum row), with an
+/// event file the sheet "Meldegeld" (fees(), with a sum row), and one sheet per event. An event
+/// with more participants than a sheet has rows goes on in further sheets ("Gauturnfest (2)"). A
+/// text longer than a cell holds is cut, with one line in `notes` for each; without `notes` such a
+/// list is not written at all.
 bool writeXlsx(const QString& path, const Result& result, QString* error,
                QStringList* notes = nullptr, const SheetLimits& limits = {});
 

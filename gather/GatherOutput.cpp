@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
+#include <tuple>
 #include <unistd.h>
 #include <xlsxwriter.h>
 
@@ -20,13 +21,33 @@ namespace {
 const QStringList kListHeader = {
     QStringLiteral("Verein"),  QStringLiteral("Veranstaltung"), QStringLiteral("Name"),
     QStringLiteral("Vorname"), QStringLiteral("Jahrgang"),      QStringLiteral("Geschlecht"),
-    QStringLiteral("Datei"),
+    QStringLiteral("Datei"),   QStringLiteral("Hinweis"),
 };
 const QStringList kCountHeader = {
     QStringLiteral("Verein"),   QStringLiteral("Veranstaltung"), QStringLiteral("Teilnehmer"),
-    QStringLiteral("weiblich"), QStringLiteral("männlich"),
+    QStringLiteral("weiblich"), QStringLiteral("männlich"),      QStringLiteral("mit Hinweis"),
+};
+const QStringList kFeeHeader = {
+    QStringLiteral("Verein"),        QStringLiteral("Vereinsnummer"),
+    QStringLiteral("Veranstaltung"), QStringLiteral("Teilnehmer"),
+    QStringLiteral("mit Hinweis"),   QStringLiteral("Meldegeld je Teilnehmer"),
+    QStringLiteral("Betrag"),        QStringLiteral("Verwendungszweck"),
 };
 const QString kOverview = QStringLiteral("Übersicht");
+const QString kFees = QStringLiteral("Meldegeld");
+
+QString noteText(const Row& row)
+{
+    return row.notes.join(QStringLiteral("; "));
+}
+
+// An amount as a German spreadsheet reads a number: "1234,50", without the currency.
+QString amountText(qint64 cents)
+{
+    const qint64 whole = cents < 0 ? -cents : cents;
+    return (cents < 0 ? QStringLiteral("-") : QString()) + QString::number(whole / 100) + u',' +
+           QString::number(whole % 100).rightJustified(2, u'0');
+}
 const QString kNoEvent = QStringLiteral("(ohne Veranstaltung)");
 
 // One row of the list as the cells show it; an invalid year as the file has it.
@@ -38,7 +59,8 @@ QStringList cells(const Row& row, const Result& result)
             row.firstName,
             row.year < 0 ? row.yearText : QString::number(row.year),
             row.gender == 1 ? QStringLiteral("m") : QStringLiteral("w"),
-            result.files[row.file].path};
+            result.files[row.file].path,
+            noteText(row)};
 }
 
 QString padded(const QString& text, qsizetype width, bool right)
@@ -87,6 +109,11 @@ public:
         if (m_book) {
             m_bold = workbook_add_format(m_book);
             format_set_bold(m_bold);
+            m_money = workbook_add_format(m_book);
+            format_set_num_format(m_money, "#,##0.00");
+            m_boldMoney = workbook_add_format(m_book);
+            format_set_bold(m_boldMoney);
+            format_set_num_format(m_boldMoney, "#,##0.00");
         }
     }
     ~Workbook()
@@ -97,6 +124,8 @@ public:
 
     bool isOpen() const { return m_book != nullptr; }
     lxw_format* bold() const { return m_bold; }
+    /// Amounts with two decimals, as the organiser's spreadsheet shows euros.
+    lxw_format* money(bool bold = false) const { return bold ? m_boldMoney : m_money; }
 
     /// A sheet with its header row, frozen and filtered over `rows` rows below it. `widths` holds
     /// the longest text of each column.
@@ -139,6 +168,8 @@ private:
     lxw_workbook_options m_options;
     lxw_workbook* m_book = nullptr;
     lxw_format* m_bold = nullptr;
+    lxw_format* m_money = nullptr;
+    lxw_format* m_boldMoney = nullptr;
 };
 
 } // namespace
@@ -147,19 +178,22 @@ QString summaryTable(const Result& result)
 {
     const QList<Count> counts = gather::counts(result);
     QList<QStringList> table{{QStringLiteral("Veranstaltung"), QStringLiteral("Verein"),
-                              kCountHeader[2], kCountHeader[3], kCountHeader[4]}};
+                              kCountHeader[2], kCountHeader[3], kCountHeader[4], kCountHeader[5]}};
     Count total{QStringLiteral("Summe"), QString()};
     for (const Count& count : counts) {
         table.append({printable(count.event.isEmpty() ? kNoEvent : count.event),
                       printable(count.club), QString::number(count.total),
-                      QString::number(count.female), QString::number(count.male)});
+                      QString::number(count.female), QString::number(count.male),
+                      QString::number(count.withNotes)});
         total.total += count.total;
         total.female += count.female;
         total.male += count.male;
+        total.withNotes += count.withNotes;
     }
     table.append({total.event, QString(), QString::number(total.total),
-                  QString::number(total.female), QString::number(total.male)});
-    QList<qsizetype> widths(5, 0);
+                  QString::number(total.female), QString::number(total.male),
+                  QString::number(total.withNotes)});
+    QList<qsizetype> widths(6, 0);
     for (const QStringList& line : std::as_const(table)) {
         for (qsizetype c = 0; c < line.size(); ++c)
             widths[c] = std::max(widths[c], line[c].size());
@@ -174,22 +208,66 @@ QString summaryTable(const Result& result)
     return text;
 }
 
+namespace {
+
+void appendCsvLine(QByteArray& out, const QStringList& fields)
+{
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            out += ';';
+        appendCsvField(out, fields[i]);
+    }
+    out += "\r\n";
+}
+
+} // namespace
+
 QByteArray csvBytes(const Result& result)
 {
     QByteArray out("\xEF\xBB\xBF");
     out.reserve(result.rows.size() * 80);
-    const auto appendLine = [&out](const QStringList& fields) {
-        for (qsizetype i = 0; i < fields.size(); ++i) {
-            if (i > 0)
-                out += ';';
-            appendCsvField(out, fields[i]);
-        }
-        out += "\r\n";
-    };
+    const auto appendLine = [&out](const QStringList& fields) { appendCsvLine(out, fields); };
     appendLine(kListHeader);
     for (const Row& row : result.rows)
         appendLine(cells(row, result));
     return out;
+}
+
+QByteArray feesCsvBytes(const Result& result)
+{
+    QByteArray out("\xEF\xBB\xBF");
+    appendCsvLine(out, kFeeHeader);
+    Fee total;
+    for (const Fee& fee : fees(result)) {
+        appendCsvLine(out, {fee.club, fee.clubNumber, fee.event, QString::number(fee.participants),
+                            QString::number(fee.withNotes),
+                            fee.feeCents ? amountText(*fee.feeCents) : QString(),
+                            amountText(fee.amountCents), fee.reference});
+        total.participants += fee.participants;
+        total.withNotes += fee.withNotes;
+        total.amountCents += fee.amountCents;
+    }
+    appendCsvLine(out, {QStringLiteral("Summe"), QString(), QString(),
+                        QString::number(total.participants), QString::number(total.withNotes),
+                        QString(), amountText(total.amountCents), QString()});
+    return out;
+}
+
+QString feesCsvPath(const QString& listPath)
+{
+    const QString suffix = QStringLiteral(".csv");
+    const QString base =
+        listPath.endsWith(suffix, Qt::CaseInsensitive) ? listPath.chopped(suffix.size()) : listPath;
+    return base + QStringLiteral("-Meldegeld.csv");
+}
+
+bool writeFeesCsv(const QString& path, const Result& result, QString* error)
+{
+    if (textfile::saveFile(path, feesCsvBytes(result)) == textfile::SaveResult::Ok)
+        return true;
+    if (error)
+        *error = messages::listNotWritten(path);
+    return false;
 }
 
 QStringList sheetNames(const QStringList& names, const QStringList& taken)
@@ -322,6 +400,54 @@ private:
     QString m_error;
 };
 
+// The sheet "Meldegeld": what each club owes for each event, with a sum row. False when the sheet
+// cannot be added.
+bool writeFees(Workbook& book, SheetWriter& cells, const Result& result)
+{
+    const QList<Fee> fees = gather::fees(result);
+    QList<qsizetype> widths(kFeeHeader.size(), 8);
+    for (const Fee& fee : fees) {
+        widths[0] = std::max(widths[0], fee.club.size());
+        widths[2] = std::max(widths[2], fee.event.size());
+        widths[7] = std::max(widths[7], fee.reference.size());
+    }
+    lxw_worksheet* sheet = book.addSheet(kFees, kFeeHeader, fees.size(), widths);
+    if (!sheet)
+        return false;
+    Fee total;
+    for (qsizetype i = 0; i < fees.size(); ++i) {
+        const auto row = static_cast<lxw_row_t>(i + 1);
+        const Fee& fee = fees[i];
+        const QString where = messages::inSheetRow(kFees, row + 1);
+        cells.text(sheet, row, 0, cells.fit(fee.club, where));
+        cells.text(sheet, row, 1, cells.fit(fee.clubNumber, where));
+        cells.text(sheet, row, 2, cells.fit(fee.event, where));
+        cells.number(sheet, row, 3, static_cast<double>(fee.participants));
+        cells.number(sheet, row, 4, static_cast<double>(fee.withNotes));
+        if (fee.feeCents)
+            cells.number(sheet, row, 5, static_cast<double>(*fee.feeCents) / 100, book.money());
+        cells.number(sheet, row, 6, static_cast<double>(fee.amountCents) / 100, book.money());
+        cells.text(sheet, row, 7, cells.fit(fee.reference, where));
+        total.participants += fee.participants;
+        total.withNotes += fee.withNotes;
+        total.amountCents += fee.amountCents;
+    }
+    const auto sumRow = static_cast<lxw_row_t>(fees.size() + 1);
+    cells.text(sheet, sumRow, 0, QByteArrayLiteral("Summe"), book.bold());
+    const std::tuple<lxw_col_t, double, lxw_format*> sums[] = {
+        {3, static_cast<double>(total.participants), book.bold()},
+        {4, static_cast<double>(total.withNotes), book.bold()},
+        {6, static_cast<double>(total.amountCents) / 100, book.money(true)},
+    };
+    for (const auto& [col, value, format] : sums) {
+        if (fees.isEmpty())
+            cells.number(sheet, sumRow, col, 0, format);
+        else
+            cells.sum(sheet, sumRow, col, 1, sumRow - 1, value, format);
+    }
+    return true;
+}
+
 } // namespace
 
 void removeScratchFiles()
@@ -373,21 +499,30 @@ bool writeXlsx(const QString& path, const Result& result, QString* error, QStrin
             cells.number(overview, row, 2, static_cast<double>(count.total));
             cells.number(overview, row, 3, static_cast<double>(count.female));
             cells.number(overview, row, 4, static_cast<double>(count.male));
+            cells.number(overview, row, 5, static_cast<double>(count.withNotes));
             total.total += count.total;
             total.female += count.female;
             total.male += count.male;
+            total.withNotes += count.withNotes;
         }
         // The sum under the filtered range, so that sorting the table leaves it at the bottom.
         const auto sumRow = static_cast<lxw_row_t>(counts.size() + 1);
         cells.text(overview, sumRow, 0, QByteArrayLiteral("Summe"), book.bold());
-        const qsizetype sums[] = {total.total, total.female, total.male};
-        for (lxw_col_t c = 0; c < 3; ++c) {
+        const qsizetype sums[] = {total.total, total.female, total.male, total.withNotes};
+        for (lxw_col_t c = 0; c < 4; ++c) {
             // Without any row a formula would only sum itself.
             if (counts.isEmpty())
                 cells.number(overview, sumRow, c + 2, 0, book.bold());
             else
                 cells.sum(overview, sumRow, c + 2, 1, sumRow - 1, static_cast<double>(sums[c]),
                           book.bold());
+        }
+
+        QStringList taken{kOverview};
+        if (result.invitation) {
+            if (!writeFees(book, cells, result))
+                return fail(messages::sheetNotCreated(kFees));
+            taken.append(kFees);
         }
 
         // The rows are sorted by event first, so each event's rows lie together. An event with
@@ -403,7 +538,7 @@ bool writeXlsx(const QString& path, const Result& result, QString* error, QStrin
             }
         }
         starts.append(result.rows.size());
-        const QStringList names = sheetNames(events, {kOverview});
+        const QStringList names = sheetNames(events, taken);
         // Club, event and path are the same for all rows of a file: converted once per file.
         QList<std::array<QByteArray, 3>> perFile;
         perFile.reserve(result.files.size());
@@ -422,7 +557,8 @@ bool writeXlsx(const QString& path, const Result& result, QString* error, QStrin
                                              row.firstName.size(),
                                              std::max<qsizetype>(4, row.yearText.size()),
                                              1,
-                                             result.files[row.file].path.size()};
+                                             result.files[row.file].path.size(),
+                                             noteText(row).size()};
                 for (qsizetype c = 0; c < widths.size(); ++c)
                     widths[c] = std::max(widths[c], lengths[c]);
             }
@@ -445,6 +581,8 @@ bool writeXlsx(const QString& path, const Result& result, QString* error, QStrin
                     cells.text(sheet, r, 4, cells.fit(row.yearText, where));
                 cells.text(sheet, r, 5, row.gender == 1 ? "m" : "w");
                 cells.text(sheet, r, 6, file[2]);
+                if (!row.notes.isEmpty())
+                    cells.text(sheet, r, 7, cells.fit(noteText(row), where));
             }
         }
         if (!cells.error().isEmpty())

@@ -1,19 +1,26 @@
 // zandrel-sammeln: the organiser's command over the gathering library.
 //
-//   zandrel-sammeln [-r] [-o LISTE.xlsx|LISTE.csv] DATEI.mdg|ORDNER ...
+//   zandrel-sammeln [-r] [--ausschreibung DATEI.aus] [-o LISTE.xlsx|LISTE.csv] DATEI.mdg|ORDNER ...
+//   zandrel-sammeln --vorlage DATEI.aus
+//   zandrel-sammeln --pruefe DATEI.aus
 //
 // Exit status: 0 all files read, 1 some skipped, a text cut in the workbook, or the list not
-// written, 2 wrong usage.
+// written, 2 wrong usage or an event file with problems. --vorlage and --pruefe: 0 done, 1 not.
 #include "entries/Clubs.h"
 #include "entries/Entry.h"
 #include "gather/Gather.h"
 #include "messages/Gathering.h"
+#include "messages/Invitation.h"
+#include "messages/Messages.h"
+#include "textfile/SafeFile.h"
 
 #include <csignal>
 #include <cstdio>
+#include <optional>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <unistd.h>
 
@@ -24,11 +31,21 @@ constexpr int kSomeSkipped = 1;
 constexpr int kWrongUsage = 2;
 
 const char kUsage[] =
-    "Aufruf: zandrel-sammeln [-r] [-o LISTE.xlsx|LISTE.csv] DATEI.mdg|ORDNER ...\n"
+    "Aufruf: zandrel-sammeln [-r] [--ausschreibung DATEI.aus] [-o LISTE.xlsx|LISTE.csv]\n"
+    "                        DATEI.mdg|ORDNER ...\n"
+    "        zandrel-sammeln --vorlage DATEI.aus\n"
+    "        zandrel-sammeln --pruefe DATEI.aus\n"
     "Sammelt die Meldedateien der Vereine zu einer Teilnehmerliste.\n"
     "  -o DATEI  schreibt die Liste als Excel-Arbeitsmappe (.xlsx) oder CSV-Datei (.csv);\n"
     "            ohne -o erscheint eine Übersicht je Veranstaltung und Verein\n"
     "  -r        liest auch die Unterordner der genannten Ordner\n"
+    "  --ausschreibung DATEI\n"
+    "            prüft Vereine, Veranstaltungen und Jahrgänge nach der Ausschreibung\n"
+    "            und berechnet das Meldegeld\n"
+    "  --vorlage DATEI\n"
+    "            legt eine neue Ausschreibung zum Ausfüllen an\n"
+    "  --pruefe DATEI\n"
+    "            zeigt, was in einer Ausschreibung steht, oder was daran falsch ist\n"
     "  -h        zeigt diese Hilfe\n"
     "  --version zeigt die Version\n";
 
@@ -43,6 +60,68 @@ int usage(const QString& why)
     print(stderr, gather::printable(QStringLiteral("zandrel-sammeln: ") + why) + u'\n');
     std::fputs(kUsage, stderr);
     return kWrongUsage;
+}
+
+// An event file with every problem on its own line, prefixed by the file's name like the report's
+// lines. Empty when it cannot be used: then `problems` says why.
+std::optional<invitation::Invitation> readInvitation(const QString& path, QStringList& problems)
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    QByteArray bytes;
+    if (const auto load = textfile::loadFile(path, bytes); load != textfile::LoadResult::Ok) {
+        problems.append(shown + QStringLiteral(": ") +
+                        messages::loadFailed(load, messages::theFile()).text);
+        return std::nullopt;
+    }
+    invitation::ReadResult read = invitation::read(bytes);
+    for (const invitation::Problem& problem : std::as_const(read.problems))
+        problems.append(shown + QStringLiteral(": ") + messages::invitationProblem(problem));
+    if (!read.ok())
+        return std::nullopt;
+    return std::move(read.invitation);
+}
+
+void printAll(std::FILE* to, const QStringList& lines)
+{
+    for (const QString& line : lines)
+        print(to, gather::printable(line) + u'\n');
+}
+
+// A new event file from the template. An existing file is never replaced, not even one that
+// appears between a look and the write: the file is created exclusively.
+int writeTemplate(const QString& path)
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        const bool exists = QFileInfo::exists(path) || QFileInfo(path).isSymLink();
+        print(stderr, gather::printable(exists ? messages::templateExists(shown)
+                                               : messages::templateNotWritten(shown)) +
+                          u'\n');
+        return kSomeSkipped;
+    }
+    const QByteArray bytes = invitation::templateBytes();
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        // Our own half-written file, never someone else's: it was created just now.
+        file.remove();
+        print(stderr, gather::printable(messages::templateNotWritten(shown)) + u'\n');
+        return kSomeSkipped;
+    }
+    file.close();
+    print(stdout, gather::printable(messages::templateWritten(shown)) + u'\n');
+    return kAllRead;
+}
+
+int checkInvitation(const QString& path)
+{
+    QStringList problems;
+    const std::optional<invitation::Invitation> invitation = readInvitation(path, problems);
+    if (!invitation) {
+        printAll(stderr, problems);
+        return kSomeSkipped;
+    }
+    printAll(stdout, messages::invitationSummary(*invitation));
+    return kAllRead;
 }
 
 // Ctrl+C while the workbook is made must not leave it behind in the temporary folder.
@@ -62,9 +141,18 @@ int main(int argc, char** argv)
     QStringList args = QCoreApplication::arguments().mid(1);
     gather::Options options;
     QString output;
+    QString invitationPath;
     bool endOfOptions = false;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
+        const bool standsAlone =
+            arg == QStringLiteral("--vorlage") || arg == QStringLiteral("--pruefe");
+        if (!endOfOptions && standsAlone) {
+            if (i != 0 || args.size() != 2 || args[1].isEmpty())
+                return usage(messages::optionStandsAlone(arg));
+            return arg == QStringLiteral("--vorlage") ? writeTemplate(args[1])
+                                                      : checkInvitation(args[1]);
+        }
         if (endOfOptions || !arg.startsWith(u'-') || arg == QStringLiteral("-")) {
             // The bytes as given: a file name need not be valid UTF-8, and the decoded argument
             // could not name it any more.
@@ -85,6 +173,11 @@ int main(int argc, char** argv)
             output = QDir::toNativeSeparators(args[++i]);
         } else if (arg == QStringLiteral("-o")) {
             return usage(messages::optionNeedsOneFileName());
+        } else if (arg == QStringLiteral("--ausschreibung") && i + 1 < args.size() &&
+                   invitationPath.isEmpty() && !args[i + 1].isEmpty()) {
+            invitationPath = args[++i];
+        } else if (arg == QStringLiteral("--ausschreibung")) {
+            return usage(messages::optionNeedsOneInvitation());
         } else {
             return usage(messages::unknownOption(arg));
         }
@@ -95,6 +188,16 @@ int main(int argc, char** argv)
     if (!output.isEmpty() && !csv && !output.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive))
         return usage(messages::wrongListSuffix(output));
 
+    if (!invitationPath.isEmpty()) {
+        // Gathering against a half-understood event file would check the wrong things: nothing
+        // is gathered until it reads without a problem.
+        QStringList problems;
+        options.invitation = readInvitation(invitationPath, problems);
+        if (!options.invitation) {
+            printAll(stderr, problems);
+            return kWrongUsage;
+        }
+    }
     options.clubs = lists::clubs();
     options.events = lists::events();
     options.currentUtcYear = entry::currentUtcYear();
@@ -128,12 +231,32 @@ int main(int argc, char** argv)
             print(stdout, gather::summaryTable(result));
         return result.allRead() ? kAllRead : kSomeSkipped;
     }
-    if (gather::isInputFile(result, output))
-        return usage(messages::wouldOverwriteEntryFile(output));
+    // With an event file a CSV list has its fees beside it, which must not replace anything the
+    // organiser needs either.
+    const QString feesPath = csv && options.invitation ? gather::feesCsvPath(output) : QString();
+    for (const QString& target : {output, feesPath}) {
+        if (target.isEmpty())
+            continue;
+        if (gather::isInputFile(result, target))
+            return usage(messages::wouldOverwriteEntryFile(target));
+        if (!invitationPath.isEmpty() && gather::sameFile(target, invitationPath))
+            return usage(messages::wouldOverwriteInvitation(target));
+    }
     QString error;
     QStringList cut;
     const bool written = csv ? gather::writeCsv(output, result, &error)
                              : gather::writeXlsx(output, result, &error, &cut);
+    if (written && !feesPath.isEmpty()) {
+        print(stderr, gather::printable(messages::listWritten(result.rows.size(),
+                                                              result.filesCounted(), output)) +
+                          u'\n');
+        if (!gather::writeFeesCsv(feesPath, result, &error)) {
+            print(stderr, gather::printable(QStringLiteral("zandrel-sammeln: ") + error) + u'\n');
+            return kSomeSkipped;
+        }
+        print(stderr, gather::printable(messages::feesWritten(feesPath)) + u'\n');
+        return result.allRead() ? kAllRead : kSomeSkipped;
+    }
     for (const QString& line : std::as_const(cut))
         print(stderr, line + u'\n');
     if (!written) {

@@ -79,6 +79,15 @@ QString invalidYear(const QString& yearText, const QString& entryText)
         .arg(quoted(cut(yearText)), quoted(entryText));
 }
 
+QString yearNotAdmitted(const QString& who, const QString& event, int firstYear, int lastYear)
+{
+    const QString years = firstYear == lastYear
+                              ? QStringLiteral("Jahrgang ") + QString::number(firstYear)
+                              : QStringLiteral("Jahrgänge ") + QString::number(firstYear) + u'–' +
+                                    QString::number(lastYear);
+    return QStringLiteral("%1 ist für %2 nicht zugelassen: %3.").arg(who, quoted(event), years);
+}
+
 QString superseded(const QString& club, const QString& event, const QString& newerPath)
 {
     return QStringLiteral("Noch eine Meldung von %1 für %2: %3 ist neuer und zählt, diese Datei "
@@ -209,6 +218,43 @@ QString wouldOverwriteEntryFile(const QString& path)
 QString readingProgress(qsizetype done, qsizetype total)
 {
     return QStringLiteral("Lese Meldedateien: %1 von %2 …").arg(done).arg(total);
+}
+
+QString optionStandsAlone(const QString& option)
+{
+    return QStringLiteral("%1 steht allein, mit genau einem Dateinamen.").arg(option);
+}
+
+QString optionNeedsOneInvitation()
+{
+    return QStringLiteral("--ausschreibung braucht genau einen Dateinamen.");
+}
+
+QString templateExists(const QString& path)
+{
+    return QStringLiteral("Die Datei %1 gibt es schon; sie wird nicht überschrieben.").arg(path);
+}
+
+QString templateNotWritten(const QString& path)
+{
+    return QStringLiteral("Die Vorlage %1 lässt sich nicht schreiben.").arg(path);
+}
+
+QString templateWritten(const QString& path)
+{
+    return QStringLiteral("Vorlage %1 geschrieben. Nach dem Ausfüllen prüft sie "
+                          "„zandrel-sammeln --pruefe %2“.")
+        .arg(path, path);
+}
+
+QString wouldOverwriteInvitation(const QString& path)
+{
+    return QStringLiteral("Die Liste würde die Ausschreibung überschreiben: %1").arg(path);
+}
+
+QString feesWritten(const QString& path)
+{
+    return QStringLiteral("Meldegeld in %1 geschrieben.").arg(path);
 }
 
 } // namespace messages

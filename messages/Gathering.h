@@ -22,6 +22,9 @@ QString eventUnknown(const QString& event);
 /// An entry without a year, or with one that is no year (`yearText` as the file has it).
 QString noYear(const QString& entryText);
 QString invalidYear(const QString& yearText, const QString& entryText);
+/// `who` (as participant() gives it) born in a year the event admits not: only
+/// `firstYear`–`lastYear`.
+QString yearNotAdmitted(const QString& who, const QString& event, int firstYear, int lastYear);
 /// A second file of the same club for the same event: the newer one, `newerPath`, counts.
 QString superseded(const QString& club, const QString& event, const QString& newerPath);
 
@@ -66,5 +69,14 @@ QString nothingToGather();
 QString wrongListSuffix(const QString& path);
 QString wouldOverwriteEntryFile(const QString& path);
 QString readingProgress(qsizetype done, qsizetype total);
+/// --vorlage and --pruefe stand alone, with one file name.
+QString optionStandsAlone(const QString& option);
+QString optionNeedsOneInvitation();
+QString templateExists(const QString& path);
+QString templateNotWritten(const QString& path);
+QString templateWritten(const QString& path);
+QString wouldOverwriteInvitation(const QString& path);
+/// The fees of a gathering with an event file, beside a CSV list.
+QString feesWritten(const QString& path);
 
 } // namespace messages

@@ -5,6 +5,7 @@
 #include "entries/Entry.h"
 #include "entries/EntryListModel.h"
 #include "entryfile/EntryFile.h"
+#include "invitation/Invitation.h"
 #include "messages/Gathering.h"
 #include "textfile/SafeFile.h"
 
@@ -214,6 +215,10 @@ TEST(Gather, ReportSentencesTakeTheirValuesAsTheyAre)
          u"überschreiben."_s},
         {messages::listWritten(12, 3, u"%1.xlsx"_s),
          u"12 Teilnehmer aus 3 Dateien in %1.xlsx geschrieben."_s},
+        {messages::yearNotAdmitted(who, u"Fest %1"_s, 2015, 2021),
+         u"„Anna Meier“ (2010) ist für „Fest %1“ nicht zugelassen: Jahrgänge 2015–2021."_s},
+        {messages::yearNotAdmitted(who, u"Fest"_s, 2015, 2015),
+         u"„Anna Meier“ (2010) ist für „Fest“ nicht zugelassen: Jahrgang 2015."_s},
     };
     for (const auto& [got, expected] : cases)
         EXPECT_EQ(got, expected);
@@ -223,20 +228,28 @@ TEST(Gather, CsvQuotesWhatASpreadsheetWouldSplit)
 {
     gather::Result result;
     result.files = {{u"x;y.mdg"_s, {}, {}, {}, {}, true}};
-    result.rows = {
-        {u"TV \"Eins\""_s, u"Fest"_s, u"Groß"_s, u"=Jö()"_s, -1, u"1890"_s, entry::Male, 0}};
+    result.rows = {{u"TV \"Eins\""_s,
+                    u"Fest"_s,
+                    u"Groß"_s,
+                    u"=Jö()"_s,
+                    -1,
+                    u"1890"_s,
+                    entry::Male,
+                    0,
+                    {u"a"_s, u"b"_s}}};
     // Every start that a spreadsheet takes for a formula (or that hides one behind a tab or CR)
     // stays text, and so does the quote it is wrapped in.
     for (const QString& start : {u"+"_s, u"-"_s, u"@"_s, u"\t"_s, u"\r"_s})
         result.rows.append({start + u"1+1"_s, u"F"_s, u"N"_s, u"V"_s, 2000, {}, entry::Female, 0});
-    EXPECT_EQ(gather::csvBytes(result),
-              "\xEF\xBB\xBFVerein;Veranstaltung;Name;Vorname;Jahrgang;Geschlecht;Datei\r\n"
-              "\"TV \"\"Eins\"\"\";Fest;Gro\xC3\x9F;\"'=J\xC3\xB6()\";1890;m;\"x;y.mdg\"\r\n"
-              "\"'+1+1\";F;N;V;2000;w;\"x;y.mdg\"\r\n"
-              "\"'-1+1\";F;N;V;2000;w;\"x;y.mdg\"\r\n"
-              "\"'@1+1\";F;N;V;2000;w;\"x;y.mdg\"\r\n"
-              "\"'\t1+1\";F;N;V;2000;w;\"x;y.mdg\"\r\n"
-              "\"'\r1+1\";F;N;V;2000;w;\"x;y.mdg\"\r\n");
+    EXPECT_EQ(
+        gather::csvBytes(result),
+        "\xEF\xBB\xBFVerein;Veranstaltung;Name;Vorname;Jahrgang;Geschlecht;Datei;Hinweis\r\n"
+        "\"TV \"\"Eins\"\"\";Fest;Gro\xC3\x9F;\"'=J\xC3\xB6()\";1890;m;\"x;y.mdg\";\"a; b\"\r\n"
+        "\"'+1+1\";F;N;V;2000;w;\"x;y.mdg\";\r\n"
+        "\"'-1+1\";F;N;V;2000;w;\"x;y.mdg\";\r\n"
+        "\"'@1+1\";F;N;V;2000;w;\"x;y.mdg\";\r\n"
+        "\"'\t1+1\";F;N;V;2000;w;\"x;y.mdg\";\r\n"
+        "\"'\r1+1\";F;N;V;2000;w;\"x;y.mdg\";\r\n");
 }
 
 QString unzip(const QString& path, const char* member)
@@ -289,19 +302,24 @@ TEST(Gather, CommandWritesTheWorkbookAndTellsByItsExitStatus)
     EXPECT_TRUE(book.contains(u"<sheet name=\"Übersicht\" sheetId=\"1\""_s)) << book.toStdString();
     EXPECT_TRUE(book.contains(u"<sheet name=\"Gauturnfest\" sheetId=\"4\""_s));
     const QString overview = unzip(list, "xl/worksheets/sheet1.xml");
-    EXPECT_TRUE(overview.contains(u"<autoFilter ref=\"A1:E6\"/>"_s)) << overview.toStdString();
+    EXPECT_TRUE(overview.contains(u"<autoFilter ref=\"A1:F6\"/>"_s)) << overview.toStdString();
     const QString sheet = unzip(list, "xl/worksheets/sheet4.xml");
     EXPECT_TRUE(sheet.contains(u"state=\"frozen\""_s));
-    EXPECT_TRUE(sheet.contains(u"<autoFilter ref=\"A1:G6\"/>"_s));
+    EXPECT_TRUE(sheet.contains(u"<autoFilter ref=\"A1:H6\"/>"_s));
     EXPECT_TRUE(sheet.contains(u"<c r=\"A1\" s=\"1\" t=\"inlineStr\"><is><t>Verein</t>"_s));
-    const QRegularExpression cell(u"<c r=\"([A-G])(\\d+)\"[^>]*>(?:<is><t>|<v>)([^<]*)<"_s);
+    const QRegularExpression cell(u"<c r=\"([A-H])(\\d+)\"[^>]*>(?:<is><t>|<v>)([^<]*)<"_s);
     QStringList texts;
     for (const auto& m : cell.globalMatch(sheet))
-        if (m.captured(1) == u"C"_s || m.captured(1) == u"E"_s)
+        if (m.captured(1) == u"C"_s || m.captured(1) == u"E"_s || m.captured(1) == u"H"_s)
             texts.append(m.captured(3));
-    EXPECT_EQ(texts,
-              QStringList({u"Name"_s, u"Jahrgang"_s, u"Meier"_s, u"1994"_s, u"Ärger"_s, u"1850"_s,
-                           u"Meier"_s, u"1994"_s, u"meier"_s, u"1994"_s, u"Schmidt"_s, u"1996"_s}));
+    EXPECT_EQ(
+        texts,
+        QStringList({u"Name"_s, u"Jahrgang"_s, u"Hinweis"_s, u"Meier"_s, u"1994"_s,
+                     u"„Anna Meier“ (1994) ist auch von „TV Musterstadt“ gemeldet ("_s +
+                         folder.path("a.mdg") + u", Zeile 4)."_s,
+                     u"Ärger"_s, u"1850"_s, u"Ungültiger Jahrgang „1850“ bei „Ärger,Bernd“."_s,
+                     u"Meier"_s, u"1994"_s, u"meier"_s, u"1994"_s,
+                     u"„anna meier“ (1994) steht schon in Zeile 4."_s, u"Schmidt"_s, u"1996"_s}));
     EXPECT_TRUE(sheet.contains(u"<col min=\"7\" max=\"7\" width=\""_s));
 }
 
@@ -462,8 +480,8 @@ TEST(Gather, WorkbookGoesOnInFurtherSheetsAndCutsOnlyWithANote)
     }
     EXPECT_EQ(names, u"Ärger|Meier|meier|Schmid|"_s);
     // Club, event and path of the file (a note each, not one per row), club and event in the
-    // overview, and Schmidt.
-    EXPECT_EQ(notes.size(), 6) << notes.join(u'\n').toStdString();
+    // overview, each row's note on its unknown club, and Schmidt.
+    EXPECT_EQ(notes.size(), 10) << notes.join(u'\n').toStdString();
     EXPECT_TRUE(notes.last().startsWith(u"Tabelle „Gauturnfest (2)“, Zeile 3: länger als 6"_s))
         << notes.last().toStdString();
     EXPECT_TRUE(sheetXml(list, 2).contains(u"<t>TV Mus</t>"_s));
@@ -471,11 +489,113 @@ TEST(Gather, WorkbookGoesOnInFurtherSheetsAndCutsOnlyWithANote)
     // The overview ends with the sums, below its filtered range.
     ASSERT_TRUE(gather::writeXlsx(list, folder.run(), &error));
     const QString overview = sheetXml(list, 1);
-    EXPECT_TRUE(overview.contains(u"<autoFilter ref=\"A1:E6\"/>"_s)) << overview.toStdString();
+    EXPECT_TRUE(overview.contains(u"<autoFilter ref=\"A1:F6\"/>"_s)) << overview.toStdString();
     EXPECT_TRUE(overview.contains(u"<c r=\"A7\" s=\"1\" t=\"inlineStr\"><is><t>Summe</t>"_s));
     EXPECT_TRUE(overview.contains(u"<f>SUM(C2:C6)</f><v>8</v>"_s));
     EXPECT_TRUE(overview.contains(u"<f>SUM(D2:D6)</f><v>6</v>"_s));
     EXPECT_TRUE(overview.contains(u"<f>SUM(E2:E6)</f><v>2</v>"_s));
+    EXPECT_TRUE(overview.contains(u"<c r=\"F5\"><v>2</v></c>"_s)) << "rows with a note";
+    EXPECT_TRUE(overview.contains(u"<f>SUM(F2:F6)</f><v>4</v>"_s));
 }
 
 } // namespace
+
+TEST(Gather, CommandMakesAndChecksEventFiles)
+{
+    QTemporaryDir dir;
+    const QString aus = dir.filePath(u"fest.aus"_s);
+    const QString bad = dir.filePath(u"bad.aus"_s);
+    ASSERT_EQ(textfile::saveFile(bad,
+                                 "FORMAT: Zandrel-Ausschreibung 1\nVERANSTALTER: TG; ; a@b.de\n"
+                                 "VERANSTALTUNG: Fest; 31.02.2027\n"),
+              textfile::SaveResult::Ok);
+    // Arguments, exit status, and a piece of stdout or stderr.
+    const std::tuple<QStringList, int, QString, QString> cases[] = {
+        {{u"--vorlage"_s, aus}, 0, u"Vorlage "_s + aus + u" geschrieben."_s, {}},
+        {{u"--vorlage"_s, aus}, 1, {}, u"gibt es schon; sie wird nicht überschrieben."_s},
+        {{u"--pruefe"_s, aus}, 0, u"Veranstaltung: Kinderturnfest 2027"_s, {}},
+        {{u"--pruefe"_s, bad}, 1, {}, bad + u": Zeile 3, Datum: „31.02.2027“ gibt es nicht.\n"_s},
+        {{u"--pruefe"_s, dir.filePath(u"nix.aus"_s)}, 1, {}, u"nix.aus: Die Datei"_s},
+        {{u"--pruefe"_s}, 2, {}, u"--pruefe steht allein"_s},
+        {{u"--vorlage"_s, aus, aus}, 2, {}, u"--vorlage steht allein"_s},
+        {{u"-r"_s, u"--pruefe"_s, aus}, 2, {}, u"--pruefe steht allein"_s},
+        {{u"--ausschreibung"_s, bad, dir.path()}, 2, {}, bad + u": Zeile 3, Datum"_s},
+        {{u"--ausschreibung"_s}, 2, {}, u"--ausschreibung braucht genau einen Dateinamen"_s},
+        {{u"--vorlage"_s, dir.filePath(u"l.csv"_s)}, 0, u"l.csv"_s, {}},
+        {{u"--ausschreibung"_s, dir.filePath(u"l.csv"_s), u"-o"_s, dir.filePath(u"l.csv"_s), bad},
+         2,
+         {},
+         u"würde die Ausschreibung überschreiben"_s},
+    };
+    for (const auto& [args, status, out, err] : cases) {
+        int got = -1;
+        QString printed;
+        const QString errors = sammeln(args, &got, &printed);
+        EXPECT_EQ(got, status) << args.join(u' ').toStdString();
+        EXPECT_TRUE(printed.contains(out) && errors.contains(err)) << errors.toStdString();
+    }
+    QByteArray bytes;
+    ASSERT_EQ(textfile::loadFile(aus, bytes), textfile::LoadResult::Ok);
+    EXPECT_EQ(bytes, invitation::templateBytes()) << "the second --vorlage left it alone";
+}
+
+// Fest admits 2010-2015; its deadline is long past, so a file saved now pays the late fee 8,00
+// and one saved before it 5,50.
+TEST(Gather, EventFileChecksYearsAndNotesAndCountsTheFees)
+{
+    QTemporaryDir dir;
+    const auto path = [&dir](const QString& name) { return dir.filePath(name); };
+    QByteArray aus = "FORMAT: Zandrel-Ausschreibung 1\nVERANSTALTER: TG; ; a@b.de\n"
+                     "VERANSTALTUNG: Fest; ; ; 01.01.2020; 5,50; 2010-2015; 8,00\n"
+                     "KONTO: DE02 1203 0000 0000 2020 51; TG; MG {Verein} {Veranstaltung}\n";
+    ASSERT_EQ(textfile::saveFile(path(u"open.aus"_s), aus), textfile::SaveResult::Ok);
+    aus += "VEREIN: TV A; 17\nVEREIN: SV B\n";
+    ASSERT_EQ(textfile::saveFile(path(u"fest.aus"_s), aus), textfile::SaveResult::Ok);
+    const QString in = dir.path() + u"/m"_s;
+    ASSERT_TRUE(QDir().mkdir(in));
+    const auto save = [&](const char* name, const QString& club, const QList<EntryRow>& rows,
+                          int ageInDays) {
+        ASSERT_EQ(textfile::saveFile(in + u'/' + QString::fromUtf8(name),
+                                     entryfile::write(club, u"Fest"_s, rows)),
+                  textfile::SaveResult::Ok);
+        QFile file(in + u'/' + QString::fromUtf8(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        file.setFileTime(QDateTime::currentDateTime().addDays(-ageInDays),
+                         QFileDevice::FileModificationTime);
+    };
+    save("a.mdg", u"TV A"_s,
+         {e(u"Meier,Anna", 2012, 0), e(u"Roth,Ben", 2005, 1), e(u"Zorn,Carl", 2011, 1),
+          e(u"Zorn,Carl", 2011, 1)},
+         1);
+    save("b.mdg", u"SV B"_s, {e(u"Dorn,Dora", 2013, 0)}, 3000);
+    save("c.mdg", u"TV C"_s, {e(u"Ernst,Eva", 2012, 0)}, 1);
+    const QString csv = path(u"liste.csv"_s);
+    int status = -1;
+    QString err = sammeln({u"--ausschreibung"_s, path(u"fest.aus"_s), u"-o"_s, csv, in}, &status);
+    EXPECT_EQ(status, 0) << err.toStdString();
+    EXPECT_TRUE(err.contains(u"„Ben Roth“ (2005) ist für „Fest“ nicht zugelassen: Jahrgänge "
+                             u"2010–2015."_s))
+        << err.toStdString();
+    QByteArray list;
+    ASSERT_EQ(textfile::loadFile(csv, list), textfile::LoadResult::Ok);
+    EXPECT_TRUE(list.contains(";Roth;Ben;2005;m;"_ba));
+    EXPECT_TRUE(list.contains("c.mdg;Der Verein \xE2\x80\x9ETV C\xE2\x80\x9C steht nicht in der "
+                              "Vereinsliste.\r\n"_ba));
+    QByteArray fees;
+    ASSERT_EQ(textfile::loadFile(path(u"liste-Meldegeld.csv"_s), fees), textfile::LoadResult::Ok);
+    EXPECT_EQ(fees, "\xEF\xBB\xBFVerein;Vereinsnummer;Veranstaltung;Teilnehmer;mit Hinweis;"
+                    "Meldegeld je Teilnehmer;Betrag;Verwendungszweck\r\n"
+                    "SV B;;Fest;1;0;5,50;5,50;MG SV B Fest\r\n"
+                    "TV A;17;Fest;2;2;8,00;16,00;MG TV A Fest\r\n"
+                    "TV C;;Fest;0;1;8,00;0,00;MG TV C Fest\r\n"
+                    "Summe;;;3;3;;21,50;\r\n"_ba);
+    // The workbook has the same fees as numbers; an open event file takes any club.
+    const QString book = path(u"liste.xlsx"_s);
+    sammeln({u"--ausschreibung"_s, path(u"open.aus"_s), u"-o"_s, book, in}, &status);
+    EXPECT_TRUE(
+        unzip(book, "xl/workbook.xml").contains(u"<sheet name=\"Meldegeld\" sheetId=\"2\""_s));
+    const QString sheet = sheetXml(book, 2);
+    EXPECT_TRUE(sheet.contains(u"<f>SUM(G2:G4)</f><v>29.5</v>"_s)) << sheet.toStdString();
+    EXPECT_TRUE(sammeln({u"--ausschreibung"_s, path(u"open.aus"_s), in}, &status).count(u'\n') ==
+                2);
+}
