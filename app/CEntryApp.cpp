@@ -41,6 +41,18 @@ void CEntryApp::installGermanTexts(QCoreApplication& app, QTranslator& translato
         app.installTranslator(&translator);
 }
 
+namespace {
+
+CEntryApp::Start finished(const QString& output, int exitCode)
+{
+    CEntryApp::Start start;
+    start.output = output;
+    start.exitCode = exitCode;
+    return start;
+}
+
+} // namespace
+
 CEntryApp::Start CEntryApp::parseArguments(const QStringList& arguments)
 {
     const QString usage = messages::usage(
@@ -52,18 +64,21 @@ CEntryApp::Start CEntryApp::parseArguments(const QStringList& arguments)
             optionsEnd = true;
         } else if (!optionsEnd &&
                    (argument == QLatin1String("-h") || argument == QLatin1String("--help"))) {
-            return {{}, usage + messages::commandLineHelp(), 0};
+            return finished(usage + messages::commandLineHelp(), 0);
         } else if (!optionsEnd && argument == QLatin1String("--version")) {
-            return {{}, QStringLiteral("Zandrel 2.0\n"), 0};
+            return finished(QStringLiteral("Zandrel 2.0\n"), 0);
         } else if (!optionsEnd && argument.startsWith(QLatin1Char('-')) &&
                    argument != QLatin1String("-")) {
-            return {{}, messages::unknownCommandLineOption(argument) + usage, 2};
-        } else if (!start.file.isEmpty()) {
-            return {{}, messages::onlyOneFileToOpen() + usage, 2};
+            return finished(messages::unknownCommandLineOption(argument) + usage, 2);
         } else {
             // File managers may hand over a URL instead of a path.
             const QUrl url(argument);
-            start.file = url.isLocalFile() ? url.toLocalFile() : argument;
+            const QString path = url.isLocalFile() ? url.toLocalFile() : argument;
+            const bool isInvitation = path.endsWith(QLatin1String(".aus"), Qt::CaseInsensitive);
+            QString& slot = isInvitation ? start.invitation : start.file;
+            if (!slot.isEmpty())
+                return finished(messages::onlyOneFileToOpen(isInvitation) + usage, 2);
+            slot = path;
         }
     }
     return start;
@@ -82,8 +97,14 @@ int CEntryApp::InitInstance()
         dlg.OnInitDialog();
         // Loaded once the window is up, so that a message about the file has the window behind
         // it and the window opens, empty, after a missing or broken file.
-        if (!start.file.isEmpty())
-            QTimer::singleShot(0, &dlg, [&dlg, file = start.file] { dlg.loadPath(file); });
+        QTimer::singleShot(0, &dlg, [&dlg, start] {
+            // The event file first: it brings the lists in which the entry file's club and
+            // event are looked up.
+            if (!start.invitation.isEmpty())
+                dlg.openInvitation(start.invitation, false);
+            if (!start.file.isEmpty())
+                dlg.loadPath(start.file);
+        });
         // Window-modal without a parent blocks nothing else: the help window stays usable.
         dlg.setWindowModality(Qt::WindowModal);
         dlg.exec(); // how it closed makes no difference to the program's end

@@ -28,6 +28,7 @@ public:
         QString file;
         QString output;
         std::optional<int> exitCode;
+        QString invitation; ///< an organiser's event file (.aus) to open first
     };
     static Start parseArguments(const QStringList& arguments);
 

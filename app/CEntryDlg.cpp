@@ -1,4 +1,5 @@
 #include "app/CEntryDlg.h"
+#include "messages/Invitation.h"
 
 #include "app/ChooseFile.h"
 #include "app/DataPath.h"
@@ -55,13 +56,14 @@ CEntryDlg::~CEntryDlg()
     for (QObject* child : findChildren<QObject*>())
         disconnect(child, nullptr, this, nullptr);
     // The settings are written whatever way the window was closed.
-    Settings{m_bAutoSave, m_strPath}.write(QCoreApplication::applicationName());
+    currentSettings().write(QCoreApplication::applicationName());
 }
 
 void CEntryDlg::applySettings(const Settings& settings)
 {
     m_bAutoSave = settings.autoSave;
     m_strPath = settings.path;
+    m_strInvitation = settings.invitation;
 }
 
 QWidget* CEntryDlg::GetDlgItem(int id) const
@@ -88,6 +90,9 @@ void CEntryDlg::OnInitDialog()
     m_nGender = entry::Female;
     resetGenderButtons();
     m_edFirstName->setFocus(Qt::OtherFocusReason);
+    // The event file of the last session; when it is gone or broken, the built-in lists.
+    if (const QString last = std::exchange(m_strInvitation, QString()); !last.isEmpty())
+        openInvitation(last, true);
     qCInfo(lcData).noquote() << "help" << help::manualPath()
                              << (QFileInfo::exists(help::manualPath()) ? "found" : "missing");
 }
@@ -133,6 +138,7 @@ void CEntryDlg::OnSelChangeEvent()
 {
     m_document.chooseEvent(selectedText(m_cbEvent));
     followChoice();
+    updateEventInfo();
 }
 
 void CEntryDlg::followChoice()
@@ -228,6 +234,10 @@ void CEntryDlg::OnAdd()
             entry::gaps({m_strName, m_strFirstName, m_nYear, m_nGender}, thisYear)) {
         msgbox::show(this, messages::incomplete() + u'\n' +
                                messages::incompleteField(gaps, m_nYear, thisYear));
+        return;
+    }
+    if (const QString refused = refusedForEvent(m_nYear); !refused.isEmpty()) {
+        msgbox::show(this, messages::incomplete() + u'\n' + refused);
         return;
     }
     if (addAfterRename(text))
@@ -344,13 +354,16 @@ bool CEntryDlg::leaveYearField()
     m_edYear->setModified(false); // what was typed is dealt with now, one way or the other
     const bool exchanged = SyncGenderAndUpdate(1) != 0;
     const int year = entry::CheckBirthYear(m_nYear);
-    if (year != -1) {
+    const QString refused = year != -1 ? refusedForEvent(year) : QString();
+    if (year != -1 && refused.isEmpty()) {
         UpdateSelectedEntry(entry::makeCode(year, m_nGender));
         // A text that is no number was refused by the exchange, with its message.
         return exchanged;
     }
     msgbox::show(this, messages::badDate() + u'\n' +
-                           messages::yearOutsideWindow(m_nYear, entry::currentUtcYear()));
+                           (refused.isEmpty()
+                                ? messages::yearOutsideWindow(m_nYear, entry::currentUtcYear())
+                                : refused));
     m_nYear = 0;
     SyncGenderAndUpdate(0);
     return false;
@@ -402,8 +415,8 @@ void CEntryDlg::OnAbout()
 void CEntryDlg::OnSave()
 {
     SyncGenderAndUpdate(1); // takes the check box into m_bAutoSave; its result does not matter
-    if (const std::optional<QString> saved =
-            commands::saveEntryFile(this, m_document, m_bAutoSave == 1, m_strPath))
+    if (const std::optional<QString> saved = commands::saveEntryFile(
+            this, m_document, m_bAutoSave == 1 ? automaticName() : QString(), m_strPath))
         showStatus(statusOfFile(messages::FileAction::Saved, *saved));
 }
 
@@ -430,10 +443,16 @@ void CEntryDlg::loadPath(const QString& path)
             texts << box->itemText(i);
         return texts;
     };
-    const std::optional<entryfile::HeaderSelection> selection =
+    std::optional<entryfile::HeaderSelection> selection =
         commands::loadEntryFile(this, m_document, path, items(m_cbClub), items(m_cbEvent));
     if (!selection)
         return;
+    // An open event takes the file's club as it is, as it would take it typed.
+    if (m_invitation && m_invitation->isOpen() && selection->club < 0 &&
+        !selection->clubValue.isEmpty() && !invitation::nameProblem(selection->clubValue)) {
+        m_cbClub->addItem(selection->clubValue);
+        selection->club = m_cbClub->count() - 1;
+    }
     // Selecting from code raises no choice notification, as with a combo box's own selection.
     // A club or event that the file does not name in the list is no choice at all: keeping the
     // previous one would save these participants as another club's registration.
@@ -442,7 +461,8 @@ void CEntryDlg::loadPath(const QString& path)
     followChoice();
     SyncGenderAndUpdate(0);
     const QString fileName = QFileInfo(path).fileName();
-    const QString missing = messages::headerNotFoundShort(*selection);
+    const QString missing = m_invitation ? messages::notInInvitation(*selection)
+                                         : messages::headerNotFoundShort(*selection);
     showStatus(statusOfFile(messages::FileAction::Loaded, path) +
                (missing.isEmpty() ? QString() : QStringLiteral(" · ") + missing));
     if (!missing.isEmpty())
@@ -498,6 +518,8 @@ void CEntryDlg::settleChoice(QComboBox* box)
 {
     // The field never keeps a text that would not be saved: the one item that the text names
     // (ignoring case) becomes the choice, any other text gives way to the chosen item's.
+    if (box == m_cbClub && takeTypedClub())
+        return;
     const QString typed = box->currentText();
     const int chosen = box->currentIndex();
     if (chosen >= 0 && box->itemText(chosen) == typed)

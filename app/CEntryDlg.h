@@ -9,9 +9,11 @@
 #include "app/Commands.h"
 #include "app/Settings.h"
 #include "entries/EntryDocument.h"
+#include "invitation/Invitation.h"
 #include "mail/TestMail.h"
 #include "messages/Messages.h"
 
+#include <optional>
 #include <QDialog>
 #include <QHash>
 #include <QIcon>
@@ -100,6 +102,13 @@ public:
     void OnGather();  ///< Ctrl+G: for the organiser, all clubs' entry files of a folder as one list
     void OnUndo();    ///< Ctrl+Z: takes back the last change of the list
     void OnRedo();    ///< Ctrl+Shift+Z, Ctrl+Y: makes it again
+    void OnOpenInvitation();  ///< the organiser's event file: its clubs, events, years and fees
+    void OnCloseInvitation(); ///< back to the lists built into the program
+
+    /// Opens an organiser's event file. At the start (the last one, opened again) a file that is
+    /// gone or broken only leaves a word in the status line; otherwise a message says why, and a
+    /// chosen club or event that the file lacks is only cleared after asking. true: it is open.
+    bool openInvitation(const QString& path, bool atStart);
 
     /// Loads an entry file without asking for it, with the messages and rules of "Laden": the
     /// command line and a file dropped on the window. Does not ask about unsaved changes.
@@ -120,7 +129,7 @@ public:
 
     /// The stored settings the window starts with (before OnInitDialog) and hands back.
     void applySettings(const Settings& settings);
-    Settings currentSettings() const { return {m_bAutoSave, m_strPath}; }
+    Settings currentSettings() const { return {m_bAutoSave, m_strPath, m_strInvitation}; }
 
     /// Points the hidden test-mail action elsewhere; tests use loopback servers.
     void setTestMailSettings(const TestMailSettings& settings) { m_testMail = settings; }
@@ -175,6 +184,18 @@ private:
     /// Whether the print command cannot run now; then the status line says why.
     bool sayWhyNot(const QAction* command);
     static QString statusOfFile(messages::FileAction action, const QString& path);
+    /// The open event file's entry for the chosen event; null without one.
+    const invitation::Event* chosenEvent() const;
+    /// The club and event lists of the open event file, or the built-in ones.
+    void useLists();
+    /// The line under the event field: the chosen event's date, place and deadline.
+    void updateEventInfo();
+    /// Why the chosen event does not admit the year; empty when it does.
+    QString refusedForEvent(int year) const;
+    /// The name "Speichern" proposes while automatic names are on.
+    QString automaticName() const;
+    /// An open event: the club typed into the field becomes the choice. true when it did.
+    bool takeTypedClub();
     /// Leaving a club or event field: it shows the chosen item's text again (see there).
     void settleChoice(QComboBox* box);
 
@@ -219,6 +240,10 @@ private:
     QLabel* m_lblCounts = nullptr;
     ElidingLabel* m_lblStatus = nullptr;
     ElidingLabel* m_lblEditing = nullptr;
+    ElidingLabel* m_lblEventInfo = nullptr;
+    QAction* m_actCloseInvitation = nullptr;
+    std::optional<invitation::Invitation> m_invitation;
+    QString m_strInvitation; // the open event file, setting "invitation"
     QPushButton* m_btnMore = nullptr;
     QAction* m_actUndo = nullptr;
     QAction* m_actRedo = nullptr;

@@ -142,6 +142,11 @@ void CEntryDlg::buildControls()
     left->addWidget(m_cbClub, row++, 0, 1, 2);
     left->addWidget(label(QStringLiteral("Veranstal&tung"), m_cbEvent), row++, 0, 1, 2);
     left->addWidget(m_cbEvent, row++, 0, 1, 2);
+    // The chosen event as the organiser's event file describes it; hidden without one.
+    m_lblEventInfo = new ElidingLabel(this, 2);
+    m_lblEventInfo->setObjectName(QStringLiteral("labelEventInfo"));
+    m_lblEventInfo->setVisible(false);
+    left->addWidget(m_lblEventInfo, row++, 0, 1, 2);
     left->setRowMinimumHeight(row++, 12);
     // Says whether the fields edit the selected participant or make a new one.
     // One line whose width never moves the other controls: it changes with every keystroke
@@ -257,6 +262,13 @@ void CEntryDlg::buildCommands()
                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), &CEntryDlg::OnSavePdf);
     auto* gather = command(QStringLiteral("Meldungen &sammeln…"), QStringLiteral("actionGather"),
                            QKeySequence(Qt::CTRL | Qt::Key_G), &CEntryDlg::OnGather);
+    auto* openInvitation =
+        command(QStringLiteral("Ausschreibung ö&ffnen…"), QStringLiteral("actionOpenInvitation"),
+                QKeySequence(), &CEntryDlg::OnOpenInvitation);
+    m_actCloseInvitation =
+        command(QStringLiteral("Ausschreibung sc&hließen"), QStringLiteral("actionCloseInvitation"),
+                QKeySequence(), &CEntryDlg::OnCloseInvitation);
+    m_actCloseInvitation->setEnabled(false);
     // The title-bar menu belongs to the window manager on Linux, so the about item lives in the
     // window's context menu instead.
     auto* about = new QAction(QStringLiteral("Inf&o über Zandrel..."), this);
@@ -286,6 +298,8 @@ void CEntryDlg::buildCommands()
     m_menu->addActions({m_actUndo, m_actRedo});
     m_menu->addSeparator();
     m_menu->addActions({m_actImport, m_actPrint, m_actPdf});
+    m_menu->addSeparator();
+    m_menu->addActions({openInvitation, m_actCloseInvitation});
     m_menu->addSeparator();
     m_menu->addAction(gather);
     m_menu->addSeparator();
@@ -449,8 +463,11 @@ bool CEntryDlg::UpdateData(bool saveAndValidate)
 void CEntryDlg::dragEnterEvent(QDragEnterEvent* event)
 {
     const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.size() == 1 && urls.first().isLocalFile() &&
-        urls.first().toLocalFile().endsWith(QStringLiteral(".mdg"), Qt::CaseInsensitive))
+    if (urls.size() != 1 || !urls.first().isLocalFile())
+        return;
+    const QString path = urls.first().toLocalFile();
+    if (path.endsWith(QStringLiteral(".mdg"), Qt::CaseInsensitive) ||
+        path.endsWith(QStringLiteral(".aus"), Qt::CaseInsensitive))
         event->acceptProposedAction();
 }
 
@@ -463,7 +480,11 @@ void CEntryDlg::dropEvent(QDropEvent* event)
     const QString path = urls.first().toLocalFile();
     // Asked after the drop has finished, so that the file manager is not kept waiting.
     QTimer::singleShot(0, this, [this, path] {
-        if (commitPendingEdit() && mayDiscardChanges())
+        if (!commitPendingEdit())
+            return;
+        if (path.endsWith(QStringLiteral(".aus"), Qt::CaseInsensitive))
+            openInvitation(path, false);
+        else if (mayDiscardChanges())
             loadPath(path);
     });
 }

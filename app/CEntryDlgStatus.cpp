@@ -5,11 +5,13 @@
 #include "app/CEntryDlg.h"
 #include "app/ElidingLabel.h"
 #include "entries/Entry.h"
+#include "messages/Invitation.h"
 #include "messages/Messages.h"
 #include "report/Registration.h"
 
 #include <QAccessible>
 #include <QAction>
+#include <QDateTime>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
@@ -19,7 +21,12 @@ void CEntryDlg::updateListState()
 {
     // The same words as the totals of the printed registration.
     const EntryDocument::Counts counts = m_document.totals();
-    m_lblCounts->setText(report::totalsText(counts.total, counts.male));
+    QString totals = report::totalsText(counts.total, counts.male);
+    if (const invitation::Event* event = chosenEvent()) {
+        if (const auto fee = event->feeAt(QDateTime::currentDateTime()))
+            totals += QStringLiteral(" · ") + messages::feeInCounts(*fee * counts.total);
+    }
+    m_lblCounts->setText(totals);
     QAccessibleEvent changed(m_lblCounts, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&changed);
 

@@ -21,15 +21,16 @@ struct RememberedFolders
     QString memberLists;
     QString pdfs;
     QString gathering;
+    QString invitations;
 };
 
 namespace commands {
 
-/// "Speichern" once the fields are taken: asks for the file (with the automatic name proposed
-/// when `automaticName`), writes club, event and rows and clears the change flag. On any failure
+/// "Speichern" once the fields are taken: asks for the file (with `automaticName` proposed
+/// unless it is empty), writes club, event and rows and clears the change flag. On any failure
 /// the old file stays as it was and the changes still count as unsaved. The file written, if any.
-std::optional<QString> saveEntryFile(QWidget* parent, EntryDocument& document, bool automaticName,
-                                     QString& folder);
+std::optional<QString> saveEntryFile(QWidget* parent, EntryDocument& document,
+                                     const QString& automaticName, QString& folder);
 
 /// "Laden": the file to load, or nothing when the user cancelled or gave no name (then told).
 std::optional<QString> chooseEntryFileToLoad(QWidget* parent, QString& folder);

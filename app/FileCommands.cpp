@@ -20,8 +20,8 @@ void show(QWidget* parent, const messages::Message& message)
 
 } // namespace
 
-std::optional<QString> saveEntryFile(QWidget* parent, EntryDocument& document, bool automaticName,
-                                     QString& folder)
+std::optional<QString> saveEntryFile(QWidget* parent, EntryDocument& document,
+                                     const QString& automaticName, QString& folder)
 {
     if (document.count() <= 0) {
         msgbox::show(parent, messages::nothingToSave());
@@ -29,11 +29,7 @@ std::optional<QString> saveEntryFile(QWidget* parent, EntryDocument& document, b
     }
     // Every row holds Windows-1252 characters only: the name fields refuse others as they are
     // typed, the import leaves them out, and the reader folds them to '?' as it loads.
-    const QString proposed =
-        automaticName ? entryfile::automaticName(document.event(), entryfile::currentLocalYear(),
-                                                 document.club())
-                      : QString();
-    const QString path = filedlg::chooseFile(parent, true, proposed, folder);
+    const QString path = filedlg::chooseFile(parent, true, automaticName, folder);
     if (path.isEmpty()) {
         msgbox::show(parent, messages::invalidFileName());
         return std::nullopt;

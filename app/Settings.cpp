@@ -8,6 +8,7 @@ constexpr auto kOrganisation = "ZANDREL";
 constexpr auto kGroup = "settings";
 constexpr auto kAutoSave = "autoSave";
 constexpr auto kPath = "path";
+constexpr auto kInvitation = "invitation";
 
 } // namespace
 
@@ -23,6 +24,9 @@ Settings Settings::read(const QString& applicationName)
     const QVariant path = store.value(QLatin1String(kPath));
     // A value of another type (a list written by hand, say) is as good as missing.
     settings.path = path.typeId() == QMetaType::QString ? path.toString() : QString();
+    const QVariant invitation = store.value(QLatin1String(kInvitation));
+    settings.invitation =
+        invitation.typeId() == QMetaType::QString ? invitation.toString() : QString();
     return settings;
 }
 
@@ -33,6 +37,11 @@ void Settings::write(const QString& applicationName) const
     store.beginGroup(QLatin1String(kGroup));
     store.setValue(QLatin1String(kAutoSave), autoSave);
     store.setValue(QLatin1String(kPath), path);
+    // No event file open: no key at all, so that the store looks as it always did.
+    if (invitation.isEmpty())
+        store.remove(QLatin1String(kInvitation));
+    else
+        store.setValue(QLatin1String(kInvitation), invitation);
     store.endGroup();
     store.sync();
 }

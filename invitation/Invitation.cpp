@@ -164,20 +164,14 @@ private:
     // a header line there (no comma), fit Windows-1252 and the name limit, and hold no control.
     bool validName(const QString& name, int field)
     {
-        if (name.contains(u',') || entry::firstControl(name) != 0) {
-            problem(Problem::BadName, field, name);
-            return false;
-        }
-        if (!cp1252::canEncode(name)) {
-            problem(Problem::NameNotEncodable, field,
-                    QString::fromUcs4(std::array{cp1252::firstUnencodable(name)}.data(), 1));
-            return false;
-        }
-        if (name.size() > entry::kMostNameChars) {
-            problem(Problem::NameTooLong, field, name);
-            return false;
-        }
-        return true;
+        const std::optional<Problem::Kind> why = nameProblem(name);
+        if (!why)
+            return true;
+        problem(*why, field,
+                *why == Problem::NameNotEncodable
+                    ? QString::fromUcs4(std::array{cp1252::firstUnencodable(name)}.data(), 1)
+                    : name);
+        return false;
     }
 
     void format(const QString& value)
@@ -373,6 +367,27 @@ private:
 };
 
 } // namespace
+
+std::optional<Problem::Kind> nameProblem(const QString& name)
+{
+    if (name.contains(u',') || entry::firstControl(name) != 0)
+        return Problem::BadName;
+    if (!cp1252::canEncode(name))
+        return Problem::NameNotEncodable;
+    if (name.size() > entry::kMostNameChars)
+        return Problem::NameTooLong;
+    return std::nullopt;
+}
+
+QString automaticName(const Event& event, int localYear, const QString& club)
+{
+    const QString year = QString::number(event.date.isValid() ? event.date.year() : localYear);
+    const QString named = event.name.trimmed();
+    const bool yearInName =
+        named.endsWith(year) && (named.size() == year.size() ||
+                                 !named.at(named.size() - year.size() - 1).isLetterOrNumber());
+    return (yearInName ? named : named + u' ' + year) + u' ' + club + QStringLiteral(".mdg");
+}
 
 bool Event::deadlinePassed(const QDateTime& now) const
 {

@@ -150,6 +150,15 @@ struct ReadResult
 
 ReadResult read(QByteArrayView bytes);
 
+/// Why a club's or an event's name cannot go into an entry file's header line as it is (a
+/// comma or control character, a character outside Windows-1252, longer than the name limit);
+/// nothing when it can. The reader applies it to the file's names, the window to a typed club.
+std::optional<Problem::Kind> nameProblem(const QString& name);
+
+/// The entry file's automatic name for an event of this file: the event's own year where it has
+/// a date (else `localYear`), left out where the event's name already ends with it.
+QString automaticName(const Event& event, int localYear, const QString& club);
+
 /// The names of a keyword's fields, as the template explains them.
 QStringList fieldNames(const QString& keyword);
 

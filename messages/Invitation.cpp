@@ -1,6 +1,7 @@
 #include "messages/Invitation.h"
 
 #include "entries/Entry.h"
+#include "textfile/Cp1252.h"
 
 #include <QDir>
 #include <QLocale>
@@ -195,9 +196,74 @@ QString yearNotAdmitted(int year, const invitation::Event& event)
         .arg(QString::number(year), quoted(event.name), yearsText(event));
 }
 
-QString notInInvitation(const QString& value)
+QString notInInvitation(const entryfile::HeaderSelection& selection)
 {
-    return QStringLiteral("%1 steht nicht in der Ausschreibung.").arg(quoted(value));
+    QStringList missing;
+    if (selection.club < 0 && !selection.clubValue.isEmpty())
+        missing << quoted(selection.clubValue);
+    if (selection.event < 0 && !selection.eventValue.isEmpty())
+        missing << quoted(selection.eventValue);
+    if (missing.isEmpty())
+        return {};
+    return QStringLiteral("%1 %2 nicht in der Ausschreibung.")
+        .arg(missing.join(QStringLiteral(" und ")),
+             missing.size() == 1 ? QStringLiteral("steht") : QStringLiteral("stehen"));
+}
+
+QString invitationOpened(const QString& fileName)
+{
+    return QStringLiteral("Ausschreibung: %1").arg(fileName);
+}
+
+QString invitationClosed()
+{
+    return QStringLiteral("Ausschreibung geschlossen; es gelten die eingebauten Listen");
+}
+
+QString invitationNotReopened(const QString& why)
+{
+    return QStringLiteral("Eingebaute Listen: die letzte Ausschreibung ließ sich nicht öffnen (%1)")
+        .arg(why);
+}
+
+namespace {
+
+Question clearChoice(const QStringList& missing, const QString& where, const QString& yes)
+{
+    QStringList quotedNames;
+    for (const QString& name : missing)
+        quotedNames << quoted(name);
+    return {QStringLiteral("%1 %2 nicht %3. Die Auswahl wird aufgehoben; die Teilnehmer "
+                           "bleiben.")
+                .arg(quotedNames.join(QStringLiteral(" und ")),
+                     missing.size() == 1 ? QStringLiteral("steht") : QStringLiteral("stehen"),
+                     where),
+            yes, QStringLiteral("Abbrechen")};
+}
+
+} // namespace
+
+Question choiceNotInInvitation(const QStringList& missing)
+{
+    return clearChoice(missing, QStringLiteral("in der Ausschreibung"),
+                       QStringLiteral("Ausschreibung öffnen"));
+}
+
+Question choiceNotBuiltIn(const QStringList& missing)
+{
+    return clearChoice(missing, QStringLiteral("in den eingebauten Listen"),
+                       QStringLiteral("Ausschreibung schließen"));
+}
+
+QString typedClubRefused(const QString& typed, invitation::Problem::Kind why)
+{
+    invitation::Problem problem;
+    problem.kind = why;
+    const char32_t unencodable = cp1252::firstUnencodable(typed);
+    problem.value =
+        why == invitation::Problem::NameNotEncodable ? QString::fromUcs4(&unencodable, 1) : typed;
+    return QStringLiteral("Der Verein %1 kann so nicht gemeldet werden: %2")
+        .arg(quoted(typed), invitationProblem(problem));
 }
 
 QString feeInCounts(qint64 cents)

@@ -2,6 +2,7 @@
 // What the program says about an organiser's event file: why a line is refused, what was
 // understood (zandrel-sammeln --pruefe), and what the window shows of the chosen event.
 
+#include "entryfile/EntryFile.h"
 #include "invitation/Invitation.h"
 
 #include <QDateTime>
@@ -21,9 +22,30 @@ QStringList invitationSummary(const invitation::Invitation& invitation);
 QString eventInfo(const invitation::Event& event, const QDateTime& now);
 /// A year the chosen event does not admit.
 QString yearNotAdmitted(int year, const invitation::Event& event);
-/// A loaded file's club or event that the open event file does not have.
-QString notInInvitation(const QString& value);
+/// A loaded file's club or event that the open event file does not have, for the status line;
+/// empty when the file named both.
+QString notInInvitation(const entryfile::HeaderSelection& selection);
 /// The fee in the counts line: "Meldegeld 66,00 €".
 QString feeInCounts(qint64 cents);
+
+/// The status line after opening or closing an event file, and after a start at which the last
+/// one could not be opened again (`why`: the first line of the reason).
+QString invitationOpened(const QString& fileName);
+QString invitationClosed();
+QString invitationNotReopened(const QString& why);
+
+/// A question whose two answers are sentences of their own.
+struct Question
+{
+    QString text;
+    QString yes;
+    QString no;
+};
+/// Opening an event file (or closing one, for the built-in lists) that lacks the chosen club or
+/// event: the choice would be cleared.
+Question choiceNotInInvitation(const QStringList& missing);
+Question choiceNotBuiltIn(const QStringList& missing);
+/// A club typed for an open event that an entry file cannot hold as it is.
+QString typedClubRefused(const QString& typed, invitation::Problem::Kind why);
 
 } // namespace messages

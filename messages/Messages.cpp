@@ -419,13 +419,14 @@ QString printFailed()
 
 QString usage(const QString& program)
 {
-    return QStringLiteral("Aufruf: %1 [DATEI.mdg]\n").arg(program);
+    return QStringLiteral("Aufruf: %1 [DATEI.mdg] [AUSSCHREIBUNG.aus]\n").arg(program);
 }
 
 QString commandLineHelp()
 {
     return QStringLiteral("Startet Zandrel; mit DATEI ist diese Meldedatei geladen, wie mit "
-                          "\"Laden\".\n");
+                          "\"Laden\", mit AUSSCHREIBUNG gelten deren Vereine und "
+                          "Veranstaltungen.\n");
 }
 
 QString unknownCommandLineOption(const QString& option)
@@ -433,9 +434,10 @@ QString unknownCommandLineOption(const QString& option)
     return QStringLiteral("Unbekannte Option: %1\n").arg(option);
 }
 
-QString onlyOneFileToOpen()
+QString onlyOneFileToOpen(bool invitation)
 {
-    return QStringLiteral("Nur eine Meldedatei kann geöffnet werden.\n");
+    return invitation ? QStringLiteral("Nur eine Ausschreibung kann geöffnet werden.\n")
+                      : QStringLiteral("Nur eine Meldedatei kann geöffnet werden.\n");
 }
 
 QString notFullyInstalled(const QString& modulePath)

@@ -124,6 +124,6 @@ QString helpMissing(const QString& helpPath);
 QString usage(const QString& program);
 QString commandLineHelp();
 QString unknownCommandLineOption(const QString& option);
-QString onlyOneFileToOpen();
+QString onlyOneFileToOpen(bool invitation);
 
 } // namespace messages

@@ -63,7 +63,9 @@ TEST_F(DialogTest, OpenContextMenuIsAChildOfTheWindowForAccessibilityClients)
     EXPECT_EQ(items, (QStringList{QStringLiteral("Rückgängig"), QStringLiteral("Wiederholen"),
                                   QString(), QStringLiteral("Importieren…"),
                                   QStringLiteral("Drucken…"), QStringLiteral("Als PDF speichern…"),
-                                  QString(), QStringLiteral("Meldungen sammeln…"), QString(),
+                                  QString(), QStringLiteral("Ausschreibung öffnen…"),
+                                  QStringLiteral("Ausschreibung schließen"), QString(),
+                                  QStringLiteral("Meldungen sammeln…"), QString(),
                                   QStringLiteral("Info über Zandrel...")}));
     menu->close();
     EXPECT_EQ(window->childCount(), closedCount);

@@ -1,0 +1,128 @@
+// The organiser's event file in the window: its lists replace the built-in ones, the chosen
+// event's line, years and fee follow, a broken file changes nothing, and the file comes back at
+// the next start.
+#include "app/ElidingLabel.h"
+#include "DialogFixture.h"
+#include "entries/Clubs.h"
+
+#include <QAction>
+#include <QLabel>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QStringList itemsOf(const QComboBox* box)
+{
+    QStringList texts;
+    for (int i = 0; i < box->count(); ++i)
+        texts << box->itemText(i);
+    return texts;
+}
+
+} // namespace
+
+class InvitationTest : public DialogTest
+{
+protected:
+    QString write(const char* name, const QByteArray& bytes)
+    {
+        const QString path = m_dir.filePath(QString::fromUtf8(name));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        return path;
+    }
+    void openInvitation(const QString& path)
+    {
+        m_fileAnswers.push_back(path);
+        m_dlg->findChild<QAction*>(u"actionOpenInvitation"_s)->trigger();
+    }
+    QString text(const char* name) const
+    {
+        return m_dlg->findChild<QLabel*>(QString::fromUtf8(name))->text();
+    }
+};
+
+TEST_F(InvitationTest, TheEventFileBringsItsListsYearsAndFee)
+{
+    const QString path = write("fest.aus", "FORMAT: Zandrel-Ausschreibung 1\n"
+                                           "VERANSTALTER: Turngau; ; m@turngau.de\n"
+                                           "VERANSTALTUNG: Kinderturnfest 2099; 03.07.2099; "
+                                           "Talhausen; 01.06.2099; 4,00; 2015-2021\n"
+                                           "VEREIN: TV Musterstadt; 1001\n"
+                                           "VEREIN: TSV 1860 Hintertupfing\n");
+    open(1);
+    choose(Id::IDC_CLUB, u"TV Musterstadt"_s);
+    choose(Id::IDC_EVENT, u"Gauturnfest"_s);
+    // The chosen event is not in the file: asked, then only that choice goes.
+    m_messages.answers.push_back(msgbox::Answer::Yes);
+    openInvitation(path);
+    EXPECT_EQ(m_messages.texts, QStringList{u"„Gauturnfest“ steht nicht in der Ausschreibung. Die "
+                                            u"Auswahl wird aufgehoben; die Teilnehmer bleiben."_s});
+    EXPECT_EQ(itemsOf(item<QComboBox>(Id::IDC_CLUB)),
+              (QStringList{u"TSV 1860 Hintertupfing"_s, u"TV Musterstadt"_s}));
+    EXPECT_EQ(CEntryDlg::selectedText(item<QComboBox>(Id::IDC_CLUB)), u"TV Musterstadt"_s);
+    EXPECT_EQ(CEntryDlg::selectedText(item<QComboBox>(Id::IDC_EVENT)), QString());
+
+    choose(Id::IDC_EVENT, u"Kinderturnfest 2099"_s);
+    EXPECT_EQ(m_dlg->findChild<ElidingLabel*>(u"labelEventInfo"_s)->text(),
+              u"03.07.2099 · Talhausen · Meldeschluss 01.06.2099 · Jahrgänge 2015–2021"_s);
+    // Refused like any year outside the window: on leaving the field, and so not added.
+    m_messages.texts.clear();
+    addParticipant(u"Meier"_s, u"Anna"_s, 2005);
+    EXPECT_EQ(m_messages.texts.value(0),
+              u"FEHLER: Datum falsch!\n2005 ist für „Kinderturnfest 2099“ nicht zugelassen: "
+              u"Jahrgänge 2015–2021."_s);
+    m_messages.texts.clear();
+    addParticipant(u"Meier"_s, u"Anna"_s, 2016);
+    addParticipant(u"Abel"_s, u"Kai"_s, 2017, true);
+    EXPECT_EQ(rows().size(), 2);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(text("labelCounts").endsWith(u" · Meldegeld 8,00 €"_s))
+        << text("labelCounts").toStdString();
+    // The automatic name takes the event's year from its name, not twice.
+    m_fileAnswers.push_back(std::nullopt);
+    click(Id::IDC_SAVE);
+    EXPECT_EQ(m_fileRequests.last().proposedName, u"Kinderturnfest 2099 TV Musterstadt.mdg"_s);
+    EXPECT_EQ(m_dlg->currentSettings().invitation, path);
+
+    // Closed: the built-in lists again, the club kept, since they have it too.
+    m_messages.answers.push_back(msgbox::Answer::Yes);
+    m_dlg->findChild<QAction*>(u"actionCloseInvitation"_s)->trigger();
+    EXPECT_EQ(itemsOf(item<QComboBox>(Id::IDC_CLUB)), lists::clubs());
+    EXPECT_EQ(CEntryDlg::selectedText(item<QComboBox>(Id::IDC_CLUB)), u"TV Musterstadt"_s);
+    EXPECT_TRUE(m_dlg->currentSettings().invitation.isEmpty());
+}
+
+TEST_F(InvitationTest, ABrokenFileChangesNothingAndAnOpenEventTakesATypedClub)
+{
+    const QString broken = write("kaputt.aus", "FORMAT: Zandrel-Ausschreibung 1\n"
+                                               "VERANSTALTER: Turngau; ; m@turngau.de\n"
+                                               "VERANSTALTUNG: Fest; 31.02.2099\n");
+    // The last session's file is gone: the built-in lists, and the status line says so.
+    m_dlg = std::make_unique<CEntryDlg>();
+    m_dlg->applySettings({0, {}, m_dir.filePath(u"weg.aus"_s)});
+    m_dlg->OnInitDialog();
+    EXPECT_TRUE(m_dlg->findChild<ElidingLabel*>(u"labelStatus"_s)
+                    ->text()
+                    .startsWith(u"Eingebaute Listen: die letzte Ausschreibung ließ sich nicht"_s));
+    m_dlg->show();
+    m_dlg->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_dlg.get()));
+    openInvitation(broken);
+    EXPECT_EQ(m_messages.texts,
+              QStringList{u"Die Ausschreibung "_s + QDir::toNativeSeparators(broken) +
+                          u" wird nicht verwendet:\nZeile 3, Datum: „31.02.2099“ "
+                          u"gibt es nicht."_s});
+    EXPECT_EQ(itemsOf(item<QComboBox>(Id::IDC_CLUB)), lists::clubs());
+
+    openInvitation(write("offen.aus", "FORMAT: Zandrel-Ausschreibung 1\n"
+                                      "VERANSTALTER: Turngau; ; m@turngau.de\n"
+                                      "VERANSTALTUNG: Fest\n"));
+    auto* club = item<QComboBox>(Id::IDC_CLUB);
+    EXPECT_EQ(club->count(), 0);
+    QTest::mouseClick(club->lineEdit(), Qt::LeftButton);
+    QTest::keyClicks(club->lineEdit(), u"SV Neuland"_s);
+    QTest::keyClick(club->lineEdit(), Qt::Key_Tab);
+    EXPECT_EQ(CEntryDlg::selectedText(club), u"SV Neuland"_s);
+}
