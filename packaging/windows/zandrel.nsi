@@ -14,6 +14,7 @@ RequestExecutionLevel user
 
 !define APP "Zandrel"
 !define PROGID "Zandrel.Meldedatei"
+!define PROGID_AUS "Zandrel.Ausschreibung"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Zandrel"
 
 Name "${APP} ${VERSION}"
@@ -64,11 +65,15 @@ Section "Zandrel"
 
     CreateShortcut "$SMPROGRAMS\${APP}.lnk" "$INSTDIR\bin\Zandrel.exe" "" "$INSTDIR\bin\Zandrel.exe" 0
 
-    ; The entry file type: double-click opens the file in Zandrel.
+    ; The entry file type and the organiser's event file: double-click opens them in Zandrel.
     WriteRegStr HKCU "Software\Classes\.mdg" "" "${PROGID}"
     WriteRegStr HKCU "Software\Classes\${PROGID}" "" "Meldedatei"
     WriteRegStr HKCU "Software\Classes\${PROGID}\DefaultIcon" "" '"$INSTDIR\bin\Zandrel.exe",0'
     WriteRegStr HKCU "Software\Classes\${PROGID}\shell\open\command" "" '"$INSTDIR\bin\Zandrel.exe" "%1"'
+    WriteRegStr HKCU "Software\Classes\.aus" "" "${PROGID_AUS}"
+    WriteRegStr HKCU "Software\Classes\${PROGID_AUS}" "" "Zandrel-Ausschreibung"
+    WriteRegStr HKCU "Software\Classes\${PROGID_AUS}\DefaultIcon" "" '"$INSTDIR\bin\Zandrel.exe",0'
+    WriteRegStr HKCU "Software\Classes\${PROGID_AUS}\shell\open\command" "" '"$INSTDIR\bin\Zandrel.exe" "%1"'
     System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)' ; SHCNE_ASSOCCHANGED
 
     WriteUninstaller "$INSTDIR\Uninstall.exe"
@@ -100,6 +105,10 @@ Section "Uninstall"
     StrCmp $0 "${PROGID}" 0 +2
         DeleteRegKey HKCU "Software\Classes\.mdg"
     DeleteRegKey HKCU "Software\Classes\${PROGID}"
+    ReadRegStr $0 HKCU "Software\Classes\.aus" ""
+    StrCmp $0 "${PROGID_AUS}" 0 +2
+        DeleteRegKey HKCU "Software\Classes\.aus"
+    DeleteRegKey HKCU "Software\Classes\${PROGID_AUS}"
     System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
     DeleteRegKey HKCU "${UNINSTALL_KEY}"
     ; The program's settings (Software\ZANDREL\Zandrel) stay for a later installation.

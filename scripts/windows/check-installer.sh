@@ -36,6 +36,8 @@ done
     fail "kein Eintrag im Startmenü"
 "$wine" reg query 'HKCU\Software\Classes\Zandrel.Meldedatei\shell\open\command' 2>/dev/null |
     grep -qF 'Zandrel.exe" "%1"' || fail "der Dateityp .mdg ist nicht eingetragen"
+"$wine" reg query 'HKCU\Software\Classes\Zandrel.Ausschreibung\shell\open\command' 2>/dev/null |
+    grep -qF 'Zandrel.exe" "%1"' || fail "der Dateityp .aus ist nicht eingetragen"
 echo "Installiert: $(du -sh "$dir" | cut -f1) in $dir"
 
 # The same list as on Linux: only the file column (the last one) holds other paths.

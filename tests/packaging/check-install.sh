@@ -11,12 +11,15 @@ DESTDIR=$work/root cmake --install "$1" --prefix /usr >"$work/install.log" || fa
 p=$work/root/usr
 desktop-file-validate "$p/share/applications/org.example.zandrel.desktop" || fail "desktop entry"
 appstreamcli validate-tree --no-net "$work/root" || fail "appstreamcli validate-tree"
-grep -qxF 'MimeType=application/x-zandrel-meldung;' "$p/share/applications/org.example.zandrel.desktop" ||
-    fail "the desktop entry does not declare the entry file type"
+grep -qxF 'MimeType=application/x-zandrel-meldung;application/x-zandrel-ausschreibung;' \
+    "$p/share/applications/org.example.zandrel.desktop" ||
+    fail "the desktop entry does not declare the entry and event file types"
 # A scratch copy of the MIME database with only our type: a file named *.mdg must come out as it.
 update-mime-database "$p/share/mime" >"$work/mime.log" 2>&1 || { cat "$work/mime.log" >&2; fail "update-mime-database"; }
 grep -q '^application/x-zandrel-meldung:\*\.mdg$' "$p/share/mime/globs" ||
     fail "the MIME database has no *.mdg glob"
+grep -q '^application/x-zandrel-ausschreibung:\*\.aus$' "$p/share/mime/globs" ||
+    fail "the MIME database has no *.aus glob"
 grep -q 'Zandrel-Meldedatei' "$p/share/mime/application/x-zandrel-meldung.xml" ||
     fail "the MIME type has no German comment"
 "$p/bin/zandrel-sammeln" -h >/dev/null || fail "the installed zandrel-sammeln does not start"
