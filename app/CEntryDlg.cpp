@@ -1,5 +1,4 @@
 #include "app/CEntryDlg.h"
-#include "messages/Invitation.h"
 
 #include "app/ChooseFile.h"
 #include "app/DataPath.h"
@@ -11,6 +10,7 @@
 #include "app/Settings.h"
 #include "app/WindowPlacement.h"
 #include "entries/Entry.h"
+#include "messages/Invitation.h"
 #include "messages/Messages.h"
 
 #include <algorithm>
@@ -471,8 +471,10 @@ void CEntryDlg::loadPath(const QString& path)
 
 void CEntryDlg::OnImport()
 {
-    if (const std::optional<QString> done =
-            commands::import(this, m_document, m_folders.memberLists))
+    if (const std::optional<QString> done = commands::import(
+            this, m_document, m_folders.memberLists,
+            chosenEvent() ? memberlist::Admitted{chosenEvent()->firstYear, chosenEvent()->lastYear}
+                          : memberlist::Admitted{}))
         showStatus(*done);
 }
 

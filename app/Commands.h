@@ -5,6 +5,7 @@
 
 #include "entryfile/EntryFile.h"
 #include "mail/TestMail.h"
+#include "memberlist/MemberList.h"
 
 #include <optional>
 #include <QString>
@@ -45,7 +46,8 @@ std::optional<entryfile::HeaderSelection> loadEntryFile(QWidget* parent, EntryDo
 
 /// "Importieren…": a member list, its preview, and the checked rows into the document. Returns
 /// what the status line says when rows were added.
-std::optional<QString> import(QWidget* parent, EntryDocument& document, QString& folder);
+std::optional<QString> import(QWidget* parent, EntryDocument& document, QString& folder,
+                              memberlist::Admitted admitted = {});
 
 /// "Drucken…": the registration in the print preview. Does nothing while the document says it
 /// cannot be printed.

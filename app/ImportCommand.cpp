@@ -14,7 +14,8 @@
 
 namespace commands {
 
-std::optional<QString> import(QWidget* parent, EntryDocument& document, QString& folder)
+std::optional<QString> import(QWidget* parent, EntryDocument& document, QString& folder,
+                              memberlist::Admitted admitted)
 {
     filedlg::FileRequest request;
     request.title = QStringLiteral("Importieren ...");
@@ -38,6 +39,7 @@ std::optional<QString> import(QWidget* parent, EntryDocument& document, QString&
     }
     ImportDialog preview(std::move(parsed.table), document.entries(), entry::currentUtcYear(),
                          QFileInfo(*path).fileName(), parent);
+    preview.setAdmittedYears(admitted);
     if (modal::exec(preview) != QDialog::Accepted)
         return std::nullopt;
     const QList<EntryRow> rows = preview.rows();

@@ -123,6 +123,12 @@ ImportDialog::ImportDialog(memberlist::Table table, QList<EntryRow> existing, in
 
 ImportDialog::~ImportDialog() = default;
 
+void ImportDialog::setAdmittedYears(memberlist::Admitted admitted)
+{
+    m_admitted = admitted;
+    reevaluate();
+}
+
 QList<EntryRow> ImportDialog::rows() const
 {
     QList<EntryRow> rows;
@@ -135,7 +141,8 @@ QList<EntryRow> ImportDialog::rows() const
 
 void ImportDialog::reevaluate()
 {
-    m_model->reset(memberlist::evaluate(m_table, m_columns, m_currentUtcYear, m_existing));
+    m_model->reset(
+        memberlist::evaluate(m_table, m_columns, m_currentUtcYear, m_existing, m_admitted));
     if (m_model->rowCount() > 0)
         m_view->setCurrentIndex(m_model->index(0, ImportModel::Participant));
 }

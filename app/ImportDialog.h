@@ -29,6 +29,9 @@ public:
                  const QString& fileName, QWidget* parent = nullptr);
     ~ImportDialog() override;
 
+    /// The chosen event's birth years: rows outside them are shown, but cannot be taken.
+    void setAdmittedYears(memberlist::Admitted admitted);
+
     /// The checked rows as the entry list takes them, in file order.
     QList<EntryRow> rows() const;
 
@@ -43,6 +46,7 @@ private:
     memberlist::Table m_table;
     QList<EntryRow> m_existing;
     int m_currentUtcYear;
+    memberlist::Admitted m_admitted;
     memberlist::Columns m_columns;
     ImportModel* m_model = nullptr;
     QTableView* m_view = nullptr;

@@ -274,7 +274,7 @@ int parseGender(QStringView text)
 }
 
 QList<Candidate> evaluate(const Table& table, const Columns& columns, int currentUtcYear,
-                          const QList<EntryRow>& existing)
+                          const QList<EntryRow>& existing, Admitted admitted)
 {
     // The list's order finds the rows that may be the same participant quickly; whether they
     // are is the one rule of entry::sameParticipant.
@@ -321,7 +321,10 @@ QList<Candidate> evaluate(const Table& table, const Columns& columns, int curren
                      c.firstName.size() > entry::kMostNameChars,
                  TooLong) |
             when(c.name.contains(u','), CommaInName) |
-            when(table.windows1252 && c.displayText().contains(u'?'), LostCharacter);
+            when(table.windows1252 && c.displayText().contains(u'?'), LostCharacter) |
+            when(c.year >= 0 && admitted.first > 0 &&
+                     (c.year < admitted.first || c.year > admitted.last),
+                 NotAdmitted);
         if ((c.problems & kFatal) == 0) {
             const EntryRow probe{c.displayText(), -1};
             const auto [first, last] =

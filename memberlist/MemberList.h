@@ -110,11 +110,19 @@ enum Problem : unsigned
     TooLong = 1u << 7,       ///< name or first name longer than a typed one may be
     CommaInName = 1u << 8,   ///< the list would split the surname at its comma
     LostCharacter = 1u << 9, ///< a '?' in a Windows-1252 list: starts unchecked
+    NotAdmitted = 1u << 10,  ///< a year the chosen event does not admit
 };
 /// Problems that no choice of the user can mend: such a row can never be checked. They are the
 /// rules of the window's name fields, so that an import takes nothing that typing would refuse.
 inline constexpr unsigned kFatal =
-    NoFirstName | NoName | BadYear | BadCharacter | TooLong | CommaInName;
+    NoFirstName | NoName | BadYear | BadCharacter | TooLong | CommaInName | NotAdmitted;
+
+/// The birth years the chosen event admits; 0, 0: any the window takes.
+struct Admitted
+{
+    int first = 0;
+    int last = 0;
+};
 
 /// One row of the member list as the preview shows it.
 struct Candidate
@@ -139,7 +147,7 @@ struct Candidate
 /// sorted once (in list order already, they only get checked) and each row is looked up by binary
 /// search, so ten thousand rows against a long list stay quick.
 QList<Candidate> evaluate(const Table& table, const Columns& columns, int currentUtcYear,
-                          const QList<EntryRow>& existing);
+                          const QList<EntryRow>& existing, Admitted admitted = {});
 
 /// The user's choice of w or m for a row whose gender was unknown; the row is then checked unless
 /// it is a duplicate or cannot be taken at all.

@@ -407,6 +407,8 @@ QString importReason(const memberlist::Candidate& c)
                                            : QStringLiteral("Geschlecht unbekannt"));
     if (c.problems & memberlist::InList)
         reasons << QStringLiteral("schon in der Liste");
+    if (c.problems & memberlist::NotAdmitted)
+        reasons << QStringLiteral("Jahrgang für die Veranstaltung nicht zugelassen");
     if (c.problems & memberlist::TwiceInFile)
         reasons << QStringLiteral("doppelt in der Datei");
     return reasons.join(QStringLiteral("; "));

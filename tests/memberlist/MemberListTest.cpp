@@ -121,6 +121,20 @@ TEST(MemberList, QuestionMarkFromAWindowsListIsMarkedAndUnchecked)
     EXPECT_TRUE(got[1].checked);
 }
 
+TEST(MemberList, YearsTheEventDoesNotAdmitCannotBeTaken)
+{
+    const Parsed parsed =
+        parse("Name;Vorname;Jahrgang;Geschlecht\n"
+              "Alt;Eva;2005;w\nJung;Kai;2015;m\nKurz;Ida;2021;w\nNeu;Jo;2022;m\n");
+    const QList<Candidate> got =
+        evaluate(parsed.table, mapHeader(parsed.table.header), 2026, {}, Admitted{2015, 2021});
+    ASSERT_EQ(got.size(), 4);
+    EXPECT_EQ(messages::importReason(got[0]), u"Jahrgang für die Veranstaltung nicht zugelassen"_s);
+    const bool checkable[] = {false, true, true, false};
+    for (qsizetype i = 0; i < got.size(); ++i)
+        EXPECT_EQ(got[i].checkable(), checkable[i]) << i;
+}
+
 TEST(MemberList, YearsFromEveryDateForm)
 {
     const std::pair<const char16_t*, int> cases[] = {
