@@ -138,7 +138,6 @@ void CEntryDlg::OnSelChangeEvent()
 {
     m_document.chooseEvent(selectedText(m_cbEvent));
     followChoice();
-    updateEventInfo();
 }
 
 void CEntryDlg::followChoice()
@@ -151,6 +150,7 @@ void CEntryDlg::followChoice()
         EnableEditButtons();
     else
         GetDlgItem(IDC_SAVE)->setEnabled(false);
+    updateEventInfo();
 }
 
 void CEntryDlg::EnableEditButtons()

@@ -106,7 +106,6 @@ void CEntryDlg::useLists()
         m_document.chooseEvent(QString());
     m_actCloseInvitation->setEnabled(m_invitation.has_value());
     followChoice();
-    updateEventInfo();
     updateListState();
 }
 
@@ -148,6 +147,7 @@ void CEntryDlg::updateEventInfo()
         event ? messages::eventInfo(*event, QDateTime::currentDateTime()) : QString();
     m_lblEventInfo->setFullText(info);
     m_lblEventInfo->setVisible(!info.isEmpty());
+    m_document.model()->setAdmittedYears(event ? event->firstYear : 0, event ? event->lastYear : 0);
 }
 
 QString CEntryDlg::automaticName() const

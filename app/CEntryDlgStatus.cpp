@@ -25,6 +25,8 @@ void CEntryDlg::updateListState()
     if (const invitation::Event* event = chosenEvent()) {
         if (const auto fee = event->feeAt(QDateTime::currentDateTime()))
             totals += QStringLiteral(" · ") + messages::feeInCounts(*fee * counts.total);
+        if (const qsizetype outside = m_document.model()->notAdmittedCount())
+            totals += QStringLiteral(" · ") + messages::notAdmittedInCounts(outside);
     }
     m_lblCounts->setText(totals);
     QAccessibleEvent changed(m_lblCounts, QAccessible::NameChanged);

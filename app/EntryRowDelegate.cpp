@@ -122,6 +122,12 @@ void EntryRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     const QRect textRect = measureText(metrics, row, hasPicture, line);
     painter->setClipRect(fill, Qt::IntersectClip);
     painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, line);
+    // A year the chosen event does not admit is struck through: marked without relying on colour.
+    if (index.data(EntryListModel::NotAdmittedRole).toBool()) {
+        QFont struck = option.font;
+        struck.setStrikeOut(true);
+        painter->setFont(struck);
+    }
     painter->drawText(
         QRect(fill.right() - yearWidth, textRect.top(), yearWidth - YearGap / 2, textRect.height()),
         Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, yearText);

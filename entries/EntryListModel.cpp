@@ -24,6 +24,30 @@ QString spokenText(const QString& text, qint32 code)
 
 } // namespace
 
+void EntryListModel::setAdmittedYears(int first, int last)
+{
+    if (first == m_firstAdmitted && last == m_lastAdmitted)
+        return;
+    m_firstAdmitted = first;
+    m_lastAdmitted = last;
+    if (!m_rows.isEmpty())
+        Q_EMIT dataChanged(index(0), index(count() - 1), {NotAdmittedRole, Qt::AccessibleTextRole});
+}
+
+bool EntryListModel::isAdmitted(qint32 code) const
+{
+    const qint32 year = entry::yearOf(code);
+    return m_firstAdmitted <= 0 || year < 0 || (year >= m_firstAdmitted && year <= m_lastAdmitted);
+}
+
+qsizetype EntryListModel::notAdmittedCount() const
+{
+    if (m_firstAdmitted <= 0)
+        return 0;
+    return std::count_if(m_rows.cbegin(), m_rows.cend(),
+                         [this](const EntryRow& row) { return !isAdmitted(row.code); });
+}
+
 EntryListModel::EntryListModel(QObject* parent)
     : QAbstractListModel(parent), m_collator(collation::listCollator())
 {
@@ -42,9 +66,14 @@ QVariant EntryListModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
         return text(index.row());
     case Qt::AccessibleTextRole:
-        return spokenText(text(index.row()), code(index.row()));
+        return spokenText(text(index.row()), code(index.row())) +
+               (isAdmitted(code(index.row()))
+                    ? QString()
+                    : QStringLiteral(", für die Veranstaltung nicht zugelassen"));
     case EntryCodeRole:
         return code(index.row());
+    case NotAdmittedRole:
+        return !isAdmitted(code(index.row()));
     default:
         return {};
     }

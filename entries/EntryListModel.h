@@ -18,6 +18,8 @@ public:
     /// The entry code of a row (qint32) under this role; DisplayRole gives the display text and
     /// AccessibleTextRole all of the row in words ("Meier, Anna, weiblich, 2012").
     static constexpr int EntryCodeRole = Qt::UserRole + 1;
+    /// true for a row whose valid year the chosen event does not admit (see setAdmittedYears).
+    static constexpr int NotAdmittedRole = Qt::UserRole + 2;
 
     explicit EntryListModel(QObject* parent = nullptr);
 
@@ -48,10 +50,19 @@ public:
     /// Rewrites a row where it stands, whatever the order; false for a bad row.
     bool setRow(int row, const QString& text, qint32 code);
 
+    /// The birth years the chosen event admits (0, 0: any): a loaded row outside them stays, but
+    /// is marked, and the screen reader says so.
+    void setAdmittedYears(int first, int last);
+    bool isAdmitted(qint32 code) const;
+    /// How many rows have a valid year outside the admitted ones.
+    qsizetype notAdmittedCount() const;
+
     /// The order of the list, for everything shown beside it that must sort the same way.
     const QCollator& collator() const { return m_collator; }
 
 private:
     QList<EntryRow> m_rows;
     QCollator m_collator;
+    int m_firstAdmitted = 0;
+    int m_lastAdmitted = 0;
 };

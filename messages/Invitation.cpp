@@ -266,6 +266,11 @@ QString typedClubRefused(const QString& typed, invitation::Problem::Kind why)
         .arg(quoted(typed), invitationProblem(problem));
 }
 
+QString notAdmittedInCounts(qsizetype rows)
+{
+    return QStringLiteral("%1 nicht zugelassen").arg(rows);
+}
+
 QString feeInCounts(qint64 cents)
 {
     return QStringLiteral("Meldegeld ") + invitation::money(cents);

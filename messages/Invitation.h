@@ -27,6 +27,8 @@ QString yearNotAdmitted(int year, const invitation::Event& event);
 QString notInInvitation(const entryfile::HeaderSelection& selection);
 /// The fee in the counts line: "Meldegeld 66,00 €".
 QString feeInCounts(qint64 cents);
+/// Rows of a loaded file whose year the chosen event does not admit, in the counts line.
+QString notAdmittedInCounts(qsizetype rows);
 
 /// The status line after opening or closing an event file, and after a start at which the last
 /// one could not be opened again (`why`: the first line of the reason).

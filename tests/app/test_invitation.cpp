@@ -4,6 +4,7 @@
 #include "app/ElidingLabel.h"
 #include "DialogFixture.h"
 #include "entries/Clubs.h"
+#include "entryfile/EntryFile.h"
 
 #include <QAction>
 #include <QLabel>
@@ -85,6 +86,20 @@ TEST_F(InvitationTest, TheEventFileBringsItsListsYearsAndFee)
     click(Id::IDC_SAVE);
     EXPECT_EQ(m_fileRequests.last().proposedName, u"Kinderturnfest 2099 TV Musterstadt.mdg"_s);
     EXPECT_EQ(m_dlg->currentSettings().invitation, path);
+
+    // A loaded file keeps a child the event does not admit, marked and counted.
+    m_dlg->loadPath(
+        write("alt.mdg", entryfile::write(u"TV Musterstadt"_s, u"Kinderturnfest 2099"_s,
+                                          {{u"Alt,Eva"_s, entry::makeCode(2005, 0)},
+                                           {u"Jung,Kai"_s, entry::makeCode(2016, 1)}})));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(text("labelCounts").endsWith(u" · Meldegeld 8,00 € · 1 nicht zugelassen"_s))
+        << text("labelCounts").toStdString();
+    EXPECT_TRUE(model()
+                    ->index(0)
+                    .data(Qt::AccessibleTextRole)
+                    .toString()
+                    .endsWith(u"2005, für die Veranstaltung nicht zugelassen"_s));
 
     // Closed: the built-in lists again, the club kept, since they have it too.
     m_messages.answers.push_back(msgbox::Answer::Yes);
