@@ -481,14 +481,15 @@ void CEntryDlg::OnImport()
 void CEntryDlg::OnPrint()
 {
     if (!sayWhyNot(m_actPrint))
-        commands::print(this, m_document);
+        commands::print(this, m_document, printDetails());
 }
 
 void CEntryDlg::OnSavePdf()
 {
     if (sayWhyNot(m_actPdf))
         return;
-    if (const std::optional<QString> saved = commands::savePdf(this, m_document, m_folders.pdfs))
+    if (const std::optional<QString> saved =
+            commands::savePdf(this, m_document, m_folders.pdfs, printDetails()))
         showStatus(statusOfFile(messages::FileAction::PdfSaved, *saved));
 }
 

@@ -192,6 +192,8 @@ private:
     void updateEventInfo();
     /// Why the chosen event does not admit the year; empty when it does.
     QString refusedForEvent(int year) const;
+    /// What the printed registration adds from the open event file; empty without one.
+    QStringList printDetails() const;
     /// The name "Speichern" proposes while automatic names are on.
     QString automaticName() const;
     /// An open event: the club typed into the field becomes the choice. true when it did.

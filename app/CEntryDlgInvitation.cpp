@@ -150,6 +150,15 @@ void CEntryDlg::updateEventInfo()
     m_document.model()->setAdmittedYears(event ? event->firstYear : 0, event ? event->lastYear : 0);
 }
 
+QStringList CEntryDlg::printDetails() const
+{
+    const invitation::Event* event = chosenEvent();
+    if (!event)
+        return {};
+    return messages::printedDetails(*m_invitation, *event, m_document.club(), m_document.count(),
+                                    QDateTime::currentDateTime());
+}
+
 QString CEntryDlg::automaticName() const
 {
     if (const invitation::Event* event = chosenEvent())

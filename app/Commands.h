@@ -51,10 +51,11 @@ std::optional<QString> import(QWidget* parent, EntryDocument& document, QString&
 
 /// "Drucken…": the registration in the print preview. Does nothing while the document says it
 /// cannot be printed.
-void print(QWidget* parent, const EntryDocument& document);
+void print(QWidget* parent, const EntryDocument& document, const QStringList& details = {});
 
 /// "Als PDF speichern…": the same pages as a PDF file. The file written, if any.
-std::optional<QString> savePdf(QWidget* parent, const EntryDocument& document, QString& folder);
+std::optional<QString> savePdf(QWidget* parent, const EntryDocument& document, QString& folder,
+                               const QStringList& details = {});
 
 /// The hidden "Senden": the test mail, off the user-interface thread; `window` is disabled
 /// meanwhile and shows what went wrong.

@@ -19,12 +19,13 @@ namespace {
 // The window disables both commands until there is something to print, but it does so once the
 // list has settled; a shortcut pressed right after removing the last entry must still find
 // nothing to do.
-std::optional<report::Registration> registrationToPrint(const EntryDocument& document)
+std::optional<report::Registration> registrationToPrint(const EntryDocument& document,
+                                                        const QStringList& details)
 {
     if (document.printBlocker() != EntryDocument::PrintBlock::None)
         return std::nullopt;
     return report::Registration{document.club(), document.event(), QDate::currentDate(),
-                                document.entries()};
+                                document.entries(), details};
 }
 
 // The name the entry file would get, as a PDF; a name that a file system would take for a folder
@@ -43,17 +44,19 @@ QString proposedPdfName(const report::Registration& registration)
 
 } // namespace
 
-void print(QWidget* parent, const EntryDocument& document)
+void print(QWidget* parent, const EntryDocument& document, const QStringList& details)
 {
-    if (const std::optional<report::Registration> printable = registrationToPrint(document)) {
+    if (const std::optional<report::Registration> printable =
+            registrationToPrint(document, details)) {
         if (const Extras* extras = loadExtras(parent))
             extras->print(parent, *printable, extrasSeamsOfTheProgram());
     }
 }
 
-std::optional<QString> savePdf(QWidget* parent, const EntryDocument& document, QString& folder)
+std::optional<QString> savePdf(QWidget* parent, const EntryDocument& document, QString& folder,
+                               const QStringList& details)
 {
-    const std::optional<report::Registration> printable = registrationToPrint(document);
+    const std::optional<report::Registration> printable = registrationToPrint(document, details);
     if (!printable)
         return std::nullopt;
     const report::Registration& registration = *printable;

@@ -266,6 +266,42 @@ QString typedClubRefused(const QString& typed, invitation::Problem::Kind why)
         .arg(quoted(typed), invitationProblem(problem));
 }
 
+QStringList printedDetails(const invitation::Invitation& inv, const invitation::Event& event,
+                           const QString& club, qsizetype participants, const QDateTime& now)
+{
+    QStringList lines;
+    QStringList who{inv.organiser.name};
+    for (const QString& part : {inv.organiser.contact, inv.organiser.email, inv.organiser.phone}) {
+        if (!part.isEmpty())
+            who << part;
+    }
+    lines << QStringLiteral("Veranstalter: ") + who.join(QStringLiteral(", "));
+    QStringList when;
+    if (event.date.isValid())
+        when << invitation::dateText(event.date);
+    if (!event.place.isEmpty())
+        when << event.place;
+    if (!when.isEmpty())
+        lines << event.name + QStringLiteral(": ") + when.join(QStringLiteral(", "));
+    if (event.deadlinePassed(now))
+        lines << QStringLiteral("Meldeschluss war am %1; Nachmeldung").arg(deadlineText(event));
+    else if (event.deadlineDate.isValid())
+        lines << QStringLiteral("Meldeschluss ") + deadlineText(event);
+    if (const auto fee = event.feeAt(now)) {
+        lines << QStringLiteral("Meldegeld: %1 Teilnehmer × %2 = %3")
+                     .arg(QLocale(QLocale::German).toString(participants), invitation::money(*fee),
+                          invitation::money(*fee * participants));
+    }
+    if (inv.account) {
+        lines << QStringLiteral("Überweisung an %1, IBAN %2, Verwendungszweck: %3")
+                     .arg(inv.account->holder, inv.account->ibanGrouped(),
+                          inv.account->referenceFor(club, event.name));
+    }
+    for (const QString& note : inv.notes)
+        lines << QStringLiteral("Hinweis: ") + note;
+    return lines;
+}
+
 QString notAdmittedInCounts(qsizetype rows)
 {
     return QStringLiteral("%1 nicht zugelassen").arg(rows);

@@ -25,6 +25,10 @@ QString yearNotAdmitted(int year, const invitation::Event& event);
 /// A loaded file's club or event that the open event file does not have, for the status line;
 /// empty when the file named both.
 QString notInInvitation(const entryfile::HeaderSelection& selection);
+/// What the printed registration of `club` with `participants` rows for `event` adds: organiser,
+/// date and place, deadline, fee, account with the payment reference, and the notes.
+QStringList printedDetails(const invitation::Invitation& invitation, const invitation::Event& event,
+                           const QString& club, qsizetype participants, const QDateTime& now);
 /// The fee in the counts line: "Meldegeld 66,00 €".
 QString feeInCounts(qint64 cents);
 /// Rows of a loaded file whose year the chosen event does not admit, in the counts line.

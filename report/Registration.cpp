@@ -237,11 +237,33 @@ qreal paintTable(QPainter& painter, const Geometry& g, const Registration& r, co
     return y;
 }
 
+// The event file's lines under the totals: their height, and painting them.
+QRectF detailRect(const Geometry& g, const QString& line, qreal y)
+{
+    const QRectF room(0, y, g.width, g.height);
+    return g.bodyMetrics.boundingRect(room, Qt::TextWordWrap, line);
+}
+
+qreal detailsHeight(const Geometry& g, const QStringList& lines)
+{
+    qreal height = 0;
+    for (const QString& line : lines)
+        height += detailRect(g, line, 0).height() + g.pad / 2;
+    return height;
+}
+
 void paintTail(QPainter& painter, const Geometry& g, const Registration& r, qreal y)
 {
     painter.setFont(g.head);
     text(painter, g.headMetrics, {0, y + g.row, g.width, g.row}, totalsText(r.entries));
-    y += 5 * g.row;
+    y += 2 * g.row;
+    painter.setFont(g.body);
+    for (const QString& line : r.details) {
+        const QRectF rect = detailRect(g, line, y);
+        painter.drawText(rect, Qt::TextWordWrap, line);
+        y += rect.height() + g.pad / 2;
+    }
+    y += 3 * g.row;
     painter.setPen(QPen(Qt::black, g.line));
     const qreal split = g.width * 0.45;
     painter.drawLine(QPointF(0, y), QPointF(split - g.pad, y));
@@ -299,7 +321,8 @@ QString documentTitle(const Registration& registration)
 
 bool paint(const Registration& registration, QPagedPaintDevice& device)
 {
-    const Geometry g(device);
+    Geometry g(device);
+    g.tail += detailsHeight(g, registration.details);
     QList<qreal> heights;
     heights.reserve(registration.entries.size());
     for (const EntryRow& entry : registration.entries)

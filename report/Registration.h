@@ -11,6 +11,7 @@
 #include <QList>
 #include <QPageLayout>
 #include <QString>
+#include <QStringList>
 
 class QPagedPaintDevice;
 
@@ -22,6 +23,9 @@ struct Registration
     QString event;
     QDate printed;           ///< shown as dd.MM.yyyy
     QList<EntryRow> entries; ///< in the order they are printed
+    /// What the organiser's event file says about this registration (organiser, date and place,
+    /// deadline, fee, account, notes): printed under the totals, each line wrapped to the page.
+    QStringList details;
 };
 
 /// "12 Teilnehmer · 7 weiblich · 5 männlich", the same words as the counts under the list.

@@ -96,6 +96,14 @@ TEST(Invitation, DeadlineEndsAtItsTimeOrAtTheEndOfTheDay)
               u"12.06.2027 · Sporthalle Musterstadt · Meldeschluss war am 15.05.2027, 18:00 Uhr; "
               u"Nachmeldung · Jahrgänge 2009–2020"_s);
     EXPECT_EQ(invitation::money(123456), u"1.234,56 €"_s);
+    // On paper after the deadline: the late fee, and the reference filled in for the club.
+    const QStringList paper =
+        messages::printedDetails(inv, fest, u"TV Musterstadt"_s, 12, at(16, 5, 9, 0));
+    EXPECT_TRUE(paper.contains(u"Meldegeld: 12 Teilnehmer × 8,00 € = 96,00 €"_s))
+        << paper.join(u'|').toStdString();
+    EXPECT_TRUE(paper.contains(u"Überweisung an Turngau Musterland e. V., IBAN DE02 1203 0000 "
+                               u"0000 2020 51, Verwendungszweck: Meldegeld Gauturnfest 2027 TV "
+                               u"Musterstadt"_s));
 }
 
 TEST(Invitation, EveryBrokenLineIsRefusedWithItsReason)

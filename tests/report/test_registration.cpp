@@ -32,7 +32,15 @@ TEST(Registration, EveryNameComesOutOfThePdfAsInTheList)
     // Names a font would join into ligatures ("ff", "ffi", "fl") and long ones that must wrap.
     const QStringList names = {u"Hoffmann,Steffi"_s, u"Pfeiffer,Raffaela"_s, u"Schifflände,Fliss"_s,
                                u"Kaufleute,Afra"_s};
-    report::Registration reg{u"SV Offenbach"_s, u"Gauturnfest"_s, QDate(2026, 3, 5), {}};
+    // What an event file adds under the totals, a long note wrapped whole.
+    const QString note = u"Hinweis: Je 10 Kinder bitte eine erwachsene Begleitperson melden; "
+                         u"Umkleiden und Duschen gibt es in der Halle, Parkplätze hinter der "
+                         u"Schule, Verpflegung am Stand des Fördervereins."_s;
+    report::Registration reg{u"SV Offenbach"_s,
+                             u"Gauturnfest"_s,
+                             QDate(2026, 3, 5),
+                             {},
+                             {u"Meldegeld: 5 Teilnehmer × 5,50 € = 27,50 €"_s, note}};
     for (const QString& name : names)
         reg.entries << EntryRow{name, entry::makeCode(2000, 0)};
     reg.entries << EntryRow{u"Schmidt-Rottluff-Oberhausen-Wiesenthal,Maximilian-Alexander-"
@@ -53,6 +61,8 @@ TEST(Registration, EveryNameComesOutOfThePdfAsInTheList)
         << layout.toStdString();
     EXPECT_TRUE(layout.contains(u"Oberhausen-Wiesenthal Friedrich-Wilhelm"_s));
     EXPECT_FALSE(text.contains(u'…'));
+    EXPECT_TRUE(text.simplified().contains(u"5 Teilnehmer × 5,50 € = 27,50 €"_s));
+    EXPECT_TRUE(text.simplified().contains(note)) << text.toStdString();
 }
 
 TEST(Registration, TwoPagesHoldEveryParticipantOnceInOrderWithHeadersAndTotals)
@@ -62,7 +72,7 @@ TEST(Registration, TwoPagesHoldEveryParticipantOnceInOrderWithHeadersAndTotals)
 #endif
     // Enough rows for a second page, every third one male; row 5's surname is far wider than its
     // column (one word: wrapped anywhere), row 7 has the invalid year of a loaded file.
-    report::Registration reg{u"TV Musterstadt"_s, u"Gauturnfest"_s, QDate(2026, 3, 5), {}};
+    report::Registration reg{u"TV Musterstadt"_s, u"Gauturnfest"_s, QDate(2026, 3, 5), {}, {}};
     QStringList expected;
     for (int i = 1, year = 1951; i <= 45; ++i, ++year) {
         const bool male = i % 3 == 0;
