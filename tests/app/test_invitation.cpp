@@ -28,14 +28,14 @@ class InvitationTest : public DialogTest
 protected:
     QString write(const char* name, const QByteArray& bytes)
     {
-        const QString path = m_dir.filePath(QString::fromUtf8(name));
+        QString path = m_dir.filePath(QString::fromUtf8(name));
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
         return path;
     }
     void openInvitation(const QString& path)
     {
-        m_fileAnswers.push_back(path);
+        m_fileAnswers.emplace_back(path);
         m_dlg->findChild<QAction*>(u"actionOpenInvitation"_s)->trigger();
     }
     QString text(const char* name) const
@@ -82,7 +82,7 @@ TEST_F(InvitationTest, TheEventFileBringsItsListsYearsAndFee)
     EXPECT_TRUE(text("labelCounts").endsWith(u" · Meldegeld 8,00 €"_s))
         << text("labelCounts").toStdString();
     // The automatic name takes the event's year from its name, not twice.
-    m_fileAnswers.push_back(std::nullopt);
+    m_fileAnswers.emplace_back(std::nullopt);
     click(Id::IDC_SAVE);
     EXPECT_EQ(m_fileRequests.last().proposedName, u"Kinderturnfest 2099 TV Musterstadt.mdg"_s);
     EXPECT_EQ(m_dlg->currentSettings().invitation, path);
