@@ -489,7 +489,7 @@ void CEntryDlg::OnSavePdf()
     if (sayWhyNot(m_actPdf))
         return;
     if (const std::optional<QString> saved =
-            commands::savePdf(this, m_document, m_folders.pdfs, printDetails()))
+            commands::savePdf(this, m_document, m_folders.pdfs, printDetails(), automaticName()))
         showStatus(statusOfFile(messages::FileAction::PdfSaved, *saved));
 }
 

@@ -55,7 +55,7 @@ void print(QWidget* parent, const EntryDocument& document, const QStringList& de
 
 /// "Als PDF speichern…": the same pages as a PDF file. The file written, if any.
 std::optional<QString> savePdf(QWidget* parent, const EntryDocument& document, QString& folder,
-                               const QStringList& details = {});
+                               const QStringList& details = {}, const QString& entryName = {});
 
 /// The hidden "Senden": the test mail, off the user-interface thread; `window` is disabled
 /// meanwhile and shows what went wrong.

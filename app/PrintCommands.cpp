@@ -28,12 +28,14 @@ std::optional<report::Registration> registrationToPrint(const EntryDocument& doc
                                 document.entries(), details};
 }
 
-// The name the entry file would get, as a PDF; a name that a file system would take for a folder
-// or refuse falls back to a plain one.
-QString proposedPdfName(const report::Registration& registration)
+// The name the entry file would get (`entryName`, or the plain automatic one), as a PDF; a name
+// that a file system would take for a folder or refuse falls back to a plain one.
+QString proposedPdfName(const report::Registration& registration, const QString& entryName)
 {
-    QString name = entryfile::automaticName(registration.event, entryfile::currentLocalYear(),
-                                            registration.club);
+    QString name = !entryName.isEmpty()
+                       ? entryName
+                       : entryfile::automaticName(registration.event, entryfile::currentLocalYear(),
+                                                  registration.club);
     name.chop(4); // ".mdg"
     for (const QChar c : QStringLiteral("/\\:*?\"<>|")) {
         if (name.contains(c))
@@ -54,7 +56,7 @@ void print(QWidget* parent, const EntryDocument& document, const QStringList& de
 }
 
 std::optional<QString> savePdf(QWidget* parent, const EntryDocument& document, QString& folder,
-                               const QStringList& details)
+                               const QStringList& details, const QString& entryName)
 {
     const std::optional<report::Registration> printable = registrationToPrint(document, details);
     if (!printable)
@@ -64,7 +66,7 @@ std::optional<QString> savePdf(QWidget* parent, const EntryDocument& document, Q
     filedlg::FileRequest request;
     request.save = true;
     request.title = QStringLiteral("Als PDF speichern ...");
-    request.proposedName = proposedPdfName(registration);
+    request.proposedName = proposedPdfName(registration, entryName);
     request.filter = QStringLiteral("PDF-Datei (*.pdf)");
     request.defaultSuffix = QStringLiteral("pdf");
     std::optional<QString> path = filedlg::askFile(parent, request, folder);

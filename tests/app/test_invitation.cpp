@@ -85,6 +85,9 @@ TEST_F(InvitationTest, TheEventFileBringsItsListsYearsAndFee)
     m_fileAnswers.emplace_back(std::nullopt);
     click(Id::IDC_SAVE);
     EXPECT_EQ(m_fileRequests.last().proposedName, u"Kinderturnfest 2099 TV Musterstadt.mdg"_s);
+    m_fileAnswers.emplace_back(std::nullopt);
+    m_dlg->findChild<QAction*>(u"actionPdf"_s)->trigger();
+    EXPECT_EQ(m_fileRequests.last().proposedName, u"Kinderturnfest 2099 TV Musterstadt.pdf"_s);
     EXPECT_EQ(m_dlg->currentSettings().invitation, path);
 
     // A loaded file keeps a child the event does not admit, marked and counted.
