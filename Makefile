@@ -61,12 +61,15 @@ lint:
 FUZZ_SECONDS ?= 600
 fuzz: deps
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZANDREL_FUZZ=ON >/dev/null
-	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_entryfile_reader fuzz_memberlist_reader
-	mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/corpus-memberlist
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_entryfile_reader fuzz_memberlist_reader \
+	    fuzz_invitation_reader
+	mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/corpus-memberlist $(FUZZ_BUILD)/corpus-invitation
 	$(FUZZ_BUILD)/bin/fuzz_entryfile_reader -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
 	    $(FUZZ_BUILD)/corpus fuzz/corpus/entryfile_reader
 	$(FUZZ_BUILD)/bin/fuzz_memberlist_reader -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
 	    $(FUZZ_BUILD)/corpus-memberlist fuzz/corpus/memberlist_reader
+	$(FUZZ_BUILD)/bin/fuzz_invitation_reader -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
+	    $(FUZZ_BUILD)/corpus-invitation fuzz/corpus/invitation_reader
 
 # The Debian package, written to $(BUILD)/zandrel_<version>_<arch>.deb; install it from there with
 # `sudo apt install ./zandrel_*.deb`.
