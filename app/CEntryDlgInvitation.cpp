@@ -155,7 +155,8 @@ QStringList CEntryDlg::printDetails() const
     const invitation::Event* event = chosenEvent();
     if (!event)
         return {};
-    return messages::printedDetails(*m_invitation, *event, m_document.club(), m_document.count(),
+    const qsizetype billed = m_document.count() - m_document.model()->notAdmittedCount();
+    return messages::printedDetails(*m_invitation, *event, m_document.club(), billed,
                                     QDateTime::currentDateTime());
 }
 

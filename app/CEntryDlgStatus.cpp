@@ -23,9 +23,13 @@ void CEntryDlg::updateListState()
     const EntryDocument::Counts counts = m_document.totals();
     QString totals = report::totalsText(counts.total, counts.male);
     if (const invitation::Event* event = chosenEvent()) {
+        // A child the event does not admit is not billed, as the organiser's fee sheet leaves out
+        // every row it questions.
+        const qsizetype outside = m_document.model()->notAdmittedCount();
         if (const auto fee = event->feeAt(QDateTime::currentDateTime()))
-            totals += QStringLiteral(" · ") + messages::feeInCounts(*fee * counts.total);
-        if (const qsizetype outside = m_document.model()->notAdmittedCount())
+            totals +=
+                QStringLiteral(" · ") + messages::feeInCounts(*fee * (counts.total - outside));
+        if (outside > 0)
             totals += QStringLiteral(" · ") + messages::notAdmittedInCounts(outside);
     }
     m_lblCounts->setText(totals);

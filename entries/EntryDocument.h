@@ -22,6 +22,7 @@ public:
 
     /// The rows, for a view to show. Changed only through the document.
     EntryListModel* model() { return &m_rows; }
+    const EntryListModel* model() const { return &m_rows; }
 
     int count() const { return m_rows.count(); }
     bool isValidRow(int row) const { return m_rows.isValidRow(row); }

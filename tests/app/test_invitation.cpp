@@ -96,7 +96,7 @@ TEST_F(InvitationTest, TheEventFileBringsItsListsYearsAndFee)
                                           {{u"Alt,Eva"_s, entry::makeCode(2005, 0)},
                                            {u"Jung,Kai"_s, entry::makeCode(2016, 1)}})));
     QCoreApplication::processEvents();
-    EXPECT_TRUE(text("labelCounts").endsWith(u" · Meldegeld 8,00 € · 1 nicht zugelassen"_s))
+    EXPECT_TRUE(text("labelCounts").endsWith(u" · Meldegeld 4,00 € · 1 nicht zugelassen"_s))
         << text("labelCounts").toStdString();
     EXPECT_TRUE(model()
                     ->index(0)
