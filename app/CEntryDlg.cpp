@@ -64,6 +64,7 @@ void CEntryDlg::applySettings(const Settings& settings)
     m_bAutoSave = settings.autoSave;
     m_strPath = settings.path;
     m_strInvitation = settings.invitation;
+    m_contact = settings.contact;
 }
 
 QWidget* CEntryDlg::GetDlgItem(int id) const
@@ -481,7 +482,7 @@ void CEntryDlg::OnImport()
 void CEntryDlg::OnPrint()
 {
     if (!sayWhyNot(m_actPrint))
-        commands::print(this, m_document, printDetails());
+        commands::print(this, m_document, paperExtras());
 }
 
 void CEntryDlg::OnSavePdf()
@@ -489,7 +490,7 @@ void CEntryDlg::OnSavePdf()
     if (sayWhyNot(m_actPdf))
         return;
     if (const std::optional<QString> saved =
-            commands::savePdf(this, m_document, m_folders.pdfs, printDetails(), automaticName()))
+            commands::savePdf(this, m_document, m_folders.pdfs, paperExtras()))
         showStatus(statusOfFile(messages::FileAction::PdfSaved, *saved));
 }
 

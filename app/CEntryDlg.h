@@ -104,6 +104,7 @@ public:
     void OnRedo();    ///< Ctrl+Shift+Z, Ctrl+Y: makes it again
     void OnOpenInvitation();  ///< the organiser's event file: its clubs, events, years and fees
     void OnCloseInvitation(); ///< back to the lists built into the program
+    void OnContact();         ///< the club's contact person, for the form and the organiser
 
     /// Opens an organiser's event file. At the start (the last one, opened again) a file that is
     /// gone or broken only leaves a word in the status line; otherwise a message says why, and a
@@ -129,7 +130,10 @@ public:
 
     /// The stored settings the window starts with (before OnInitDialog) and hands back.
     void applySettings(const Settings& settings);
-    Settings currentSettings() const { return {m_bAutoSave, m_strPath, m_strInvitation}; }
+    Settings currentSettings() const
+    {
+        return {m_bAutoSave, m_strPath, m_strInvitation, m_contact};
+    }
 
     /// Points the hidden test-mail action elsewhere; tests use loopback servers.
     void setTestMailSettings(const TestMailSettings& settings) { m_testMail = settings; }
@@ -194,6 +198,8 @@ private:
     QString refusedForEvent(int year) const;
     /// What the printed registration adds from the open event file; empty without one.
     QStringList printDetails() const;
+    /// What the printed registration adds beyond the document.
+    commands::PaperExtras paperExtras() const;
     /// The name "Speichern" proposes while automatic names are on.
     QString automaticName() const;
     /// An open event: the club typed into the field becomes the choice. true when it did.
@@ -246,6 +252,7 @@ private:
     QAction* m_actCloseInvitation = nullptr;
     std::optional<invitation::Invitation> m_invitation;
     QString m_strInvitation; // the open event file, setting "invitation"
+    Contact m_contact;       // the club's contact person
     QPushButton* m_btnMore = nullptr;
     QAction* m_actUndo = nullptr;
     QAction* m_actRedo = nullptr;

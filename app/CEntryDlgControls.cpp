@@ -269,6 +269,8 @@ void CEntryDlg::buildCommands()
         command(QStringLiteral("Ausschreibung sc&hließen"), QStringLiteral("actionCloseInvitation"),
                 QKeySequence(), &CEntryDlg::OnCloseInvitation);
     m_actCloseInvitation->setEnabled(false);
+    auto* contact = command(QStringLiteral("A&nsprechpartner…"), QStringLiteral("actionContact"),
+                            QKeySequence(), &CEntryDlg::OnContact);
     // The title-bar menu belongs to the window manager on Linux, so the about item lives in the
     // window's context menu instead.
     auto* about = new QAction(QStringLiteral("Inf&o über Zandrel..."), this);
@@ -299,7 +301,7 @@ void CEntryDlg::buildCommands()
     m_menu->addSeparator();
     m_menu->addActions({m_actImport, m_actPrint, m_actPdf});
     m_menu->addSeparator();
-    m_menu->addActions({openInvitation, m_actCloseInvitation});
+    m_menu->addActions({openInvitation, m_actCloseInvitation, contact});
     m_menu->addSeparator();
     m_menu->addAction(gather);
     m_menu->addSeparator();

@@ -3,8 +3,10 @@
 // as it has always been, with the lists built into the program.
 #include "app/CEntryDlg.h"
 #include "app/ChooseFile.h"
+#include "app/ContactDialog.h"
 #include "app/ElidingLabel.h"
 #include "app/MessageBox.h"
+#include "app/ModalDialog.h"
 #include "entries/Clubs.h"
 #include "entries/Collation.h"
 #include "entryfile/EntryFile.h"
@@ -148,6 +150,18 @@ void CEntryDlg::updateEventInfo()
     m_lblEventInfo->setFullText(info);
     m_lblEventInfo->setVisible(!info.isEmpty());
     m_document.model()->setAdmittedYears(event ? event->firstYear : 0, event ? event->lastYear : 0);
+}
+
+commands::PaperExtras CEntryDlg::paperExtras() const
+{
+    return {printDetails(), m_contact.oneLine(), automaticName()};
+}
+
+void CEntryDlg::OnContact()
+{
+    ContactDialog dialog(m_contact, this);
+    if (modal::exec(dialog) == QDialog::Accepted)
+        m_contact = dialog.contact();
 }
 
 QStringList CEntryDlg::printDetails() const

@@ -51,11 +51,20 @@ std::optional<QString> import(QWidget* parent, EntryDocument& document, QString&
 
 /// "Drucken…": the registration in the print preview. Does nothing while the document says it
 /// cannot be printed.
-void print(QWidget* parent, const EntryDocument& document, const QStringList& details = {});
+/// What the window adds to the printed registration beyond the document: the event file's lines,
+/// the club's contact person, and the entry file's automatic name (for the PDF's proposed name).
+struct PaperExtras
+{
+    QStringList details;
+    QString contact;
+    QString entryName;
+};
+
+void print(QWidget* parent, const EntryDocument& document, const PaperExtras& extras = {});
 
 /// "Als PDF speichern…": the same pages as a PDF file. The file written, if any.
 std::optional<QString> savePdf(QWidget* parent, const EntryDocument& document, QString& folder,
-                               const QStringList& details = {}, const QString& entryName = {});
+                               const PaperExtras& extras = {});
 
 /// The hidden "Senden": the test mail, off the user-interface thread; `window` is disabled
 /// meanwhile and shows what went wrong.

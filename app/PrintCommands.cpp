@@ -20,12 +20,12 @@ namespace {
 // list has settled; a shortcut pressed right after removing the last entry must still find
 // nothing to do.
 std::optional<report::Registration> registrationToPrint(const EntryDocument& document,
-                                                        const QStringList& details)
+                                                        const PaperExtras& extras)
 {
     if (document.printBlocker() != EntryDocument::PrintBlock::None)
         return std::nullopt;
-    return report::Registration{document.club(), document.event(), QDate::currentDate(),
-                                document.entries(), details};
+    return report::Registration{document.club(),    document.event(), QDate::currentDate(),
+                                document.entries(), extras.details,   extras.contact};
 }
 
 // The name the entry file would get (`entryName`, or the plain automatic one), as a PDF; a name
@@ -46,19 +46,19 @@ QString proposedPdfName(const report::Registration& registration, const QString&
 
 } // namespace
 
-void print(QWidget* parent, const EntryDocument& document, const QStringList& details)
+void print(QWidget* parent, const EntryDocument& document, const PaperExtras& paper)
 {
     if (const std::optional<report::Registration> printable =
-            registrationToPrint(document, details)) {
+            registrationToPrint(document, paper)) {
         if (const Extras* extras = loadExtras(parent))
             extras->print(parent, *printable, extrasSeamsOfTheProgram());
     }
 }
 
 std::optional<QString> savePdf(QWidget* parent, const EntryDocument& document, QString& folder,
-                               const QStringList& details, const QString& entryName)
+                               const PaperExtras& extras)
 {
-    const std::optional<report::Registration> printable = registrationToPrint(document, details);
+    const std::optional<report::Registration> printable = registrationToPrint(document, extras);
     if (!printable)
         return std::nullopt;
     const report::Registration& registration = *printable;
@@ -66,7 +66,7 @@ std::optional<QString> savePdf(QWidget* parent, const EntryDocument& document, Q
     filedlg::FileRequest request;
     request.save = true;
     request.title = QStringLiteral("Als PDF speichern ...");
-    request.proposedName = proposedPdfName(registration, entryName);
+    request.proposedName = proposedPdfName(registration, extras.entryName);
     request.filter = QStringLiteral("PDF-Datei (*.pdf)");
     request.defaultSuffix = QStringLiteral("pdf");
     std::optional<QString> path = filedlg::askFile(parent, request, folder);

@@ -44,18 +44,6 @@ std::optional<qint64> parseFee(const QString& text)
     return match.captured(1).toLongLong() * 100 + cents.toLongLong();
 }
 
-bool validEmail(const QString& text)
-{
-    static const QString kForbidden = QStringLiteral("<>,;?&%\"'");
-    if (text.count(u'@') != 1 || text.startsWith(u'@') || text.endsWith(u'@'))
-        return false;
-    for (const QChar ch : text) {
-        if (ch.isSpace() || ch.category() == QChar::Other_Control || kForbidden.contains(ch))
-            return false;
-    }
-    return true;
-}
-
 bool validIban(const QString& iban)
 {
     static const QRegularExpression pattern(QStringLiteral("^[A-Z]{2}\\d{2}[A-Z0-9]{11,30}$"));
@@ -367,6 +355,18 @@ private:
 };
 
 } // namespace
+
+bool validEmail(const QString& text)
+{
+    static const QString kForbidden = QStringLiteral("<>,;?&%\"'");
+    if (text.count(u'@') != 1 || text.startsWith(u'@') || text.endsWith(u'@'))
+        return false;
+    for (const QChar ch : text) {
+        if (ch.isSpace() || ch.category() == QChar::Other_Control || kForbidden.contains(ch))
+            return false;
+    }
+    return true;
+}
 
 std::optional<Problem::Kind> nameProblem(const QString& name)
 {

@@ -150,6 +150,10 @@ struct ReadResult
 
 ReadResult read(QByteArrayView bytes);
 
+/// An e-mail address as a mail program takes it from a file or a field: one '@' with text on both
+/// sides, no blanks or control characters, none of <>,;?&%"' (which would split or extend it).
+bool validEmail(const QString& text);
+
 /// Why a club's or an event's name cannot go into an entry file's header line as it is (a
 /// comma or control character, a character outside Windows-1252, longer than the name limit);
 /// nothing when it can. The reader applies it to the file's names, the window to a typed club.

@@ -456,4 +456,17 @@ QString helpMissing(const QString& helpPath)
         .arg(helpPath.toHtmlEscaped());
 }
 
+QString contactHasControl(const QString& field)
+{
+    return QStringLiteral("Das Feld „%1“ enthält ein Steuerzeichen; bitte neu eingeben.")
+        .arg(field);
+}
+
+QString contactEmailInvalid(const QString& email)
+{
+    return QStringLiteral("„%1“ ist keine E-Mail-Adresse: Sie braucht genau ein @ und darf keine "
+                          "Leerzeichen und keines der Zeichen <>,;?&%\"' enthalten.")
+        .arg(email);
+}
+
 } // namespace messages

@@ -119,6 +119,11 @@ QString unsavedChanges();
 QString notFullyInstalled(const QString& modulePath);
 QString helpMissing(const QString& helpPath);
 
+/// The contact person's fields: a control character in the field named `field`, an address a mail
+/// program cannot take.
+QString contactHasControl(const QString& field);
+QString contactEmailInvalid(const QString& email);
+
 /// The program's command line: the usage line for `program`, what -h adds to it, and why the
 /// arguments were refused (each a line of its own, ending in a line break).
 QString usage(const QString& program);

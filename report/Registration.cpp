@@ -178,9 +178,12 @@ qreal paintTitleBlock(QPainter& painter, const Geometry& g, const Registration& 
          QStringLiteral("Meldung"));
     qreal y = titleMetrics.lineSpacing() * 1.4;
     painter.setFont(g.body);
-    for (const QString& line :
-         {QStringLiteral("Verein: ") + r.club, QStringLiteral("Veranstaltung: ") + r.event,
-          QStringLiteral("Gedruckt am ") + r.printed.toString(u"dd.MM.yyyy")}) {
+    QStringList lines{QStringLiteral("Verein: ") + r.club};
+    if (!r.contact.isEmpty())
+        lines << QStringLiteral("Ansprechpartner: ") + r.contact;
+    lines << QStringLiteral("Veranstaltung: ") + r.event
+          << QStringLiteral("Gedruckt am ") + r.printed.toString(u"dd.MM.yyyy");
+    for (const QString& line : std::as_const(lines)) {
         text(painter, g.bodyMetrics, {0, y, g.width, g.infoLine}, line);
         y += g.infoLine;
     }
@@ -323,6 +326,8 @@ bool paint(const Registration& registration, QPagedPaintDevice& device)
 {
     Geometry g(device);
     g.tail += detailsHeight(g, registration.details);
+    if (!registration.contact.isEmpty())
+        g.titleBlock += g.infoLine;
     QList<qreal> heights;
     heights.reserve(registration.entries.size());
     for (const EntryRow& entry : registration.entries)

@@ -26,6 +26,9 @@ struct Registration
     /// What the organiser's event file says about this registration (organiser, date and place,
     /// deadline, fee, account, notes): printed under the totals, each line wrapped to the page.
     QStringList details;
+    /// The club's contact person in one line ("Eva Muster, eva@tv.de, 0711 1234"), printed under
+    /// the club; empty: none.
+    QString contact;
 };
 
 /// "12 Teilnehmer · 7 weiblich · 5 männlich", the same words as the counts under the list.

@@ -70,7 +70,7 @@ protected:
     void open(int autoSave = 0, const QString& path = QString())
     {
         m_dlg = std::make_unique<CEntryDlg>();
-        m_dlg->applySettings({autoSave, path, {}});
+        m_dlg->applySettings({autoSave, path, {}, {}});
         m_dlg->OnInitDialog();
         m_dlg->show();
         m_dlg->activateWindow();

@@ -64,7 +64,8 @@ TEST_F(DialogTest, OpenContextMenuIsAChildOfTheWindowForAccessibilityClients)
                                   QString(), QStringLiteral("Importieren…"),
                                   QStringLiteral("Drucken…"), QStringLiteral("Als PDF speichern…"),
                                   QString(), QStringLiteral("Ausschreibung öffnen…"),
-                                  QStringLiteral("Ausschreibung schließen"), QString(),
+                                  QStringLiteral("Ausschreibung schließen"),
+                                  QStringLiteral("Ansprechpartner…"), QString(),
                                   QStringLiteral("Meldungen sammeln…"), QString(),
                                   QStringLiteral("Info über Zandrel...")}));
     menu->close();

@@ -119,7 +119,7 @@ TEST_F(InvitationTest, ABrokenFileChangesNothingAndAnOpenEventTakesATypedClub)
                                                "VERANSTALTUNG: Fest; 31.02.2099\n");
     // The last session's file is gone: the built-in lists, and the status line says so.
     m_dlg = std::make_unique<CEntryDlg>();
-    m_dlg->applySettings({0, {}, m_dir.filePath(u"weg.aus"_s)});
+    m_dlg->applySettings({0, {}, m_dir.filePath(u"weg.aus"_s), {}});
     m_dlg->OnInitDialog();
     EXPECT_TRUE(m_dlg->findChild<ElidingLabel*>(u"labelStatus"_s)
                     ->text()
@@ -143,4 +143,24 @@ TEST_F(InvitationTest, ABrokenFileChangesNothingAndAnOpenEventTakesATypedClub)
     QTest::keyClicks(club->lineEdit(), u"SV Neuland"_s);
     QTest::keyClick(club->lineEdit(), Qt::Key_Tab);
     EXPECT_EQ(CEntryDlg::selectedText(club), u"SV Neuland"_s);
+}
+
+TEST_F(InvitationTest, TheContactPersonIsCheckedAndKept)
+{
+    open();
+    m_onDialog = [](QDialog& dialog) {
+        dialog.findChild<QLineEdit*>(u"contactName"_s)->setText(u" Eva Muster "_s);
+        auto* email = dialog.findChild<QLineEdit*>(u"contactEmail"_s);
+        email->setText(u"eva muster@tv.de"_s);
+        dialog.accept(); // refused: the dialog stays open
+        email->setText(u"eva@tv-musterstadt.de"_s);
+        dialog.accept();
+        return dialog.result();
+    };
+    m_dlg->findChild<QAction*>(u"actionContact"_s)->trigger();
+    EXPECT_EQ(m_messages.texts,
+              QStringList{u"„eva muster@tv.de“ ist keine E-Mail-Adresse: Sie braucht genau ein @ "
+                          u"und darf keine Leerzeichen und keines der Zeichen <>,;?&%\"' "
+                          u"enthalten."_s});
+    EXPECT_EQ(m_dlg->currentSettings().contact.oneLine(), u"Eva Muster, eva@tv-musterstadt.de"_s);
 }

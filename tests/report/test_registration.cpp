@@ -40,7 +40,8 @@ TEST(Registration, EveryNameComesOutOfThePdfAsInTheList)
                              u"Gauturnfest"_s,
                              QDate(2026, 3, 5),
                              {},
-                             {u"Meldegeld: 5 Teilnehmer × 5,50 € = 27,50 €"_s, note}};
+                             {u"Meldegeld: 5 Teilnehmer × 5,50 € = 27,50 €"_s, note},
+                             u"Eva Muster, eva@sv-offenbach.de"_s};
     for (const QString& name : names)
         reg.entries << EntryRow{name, entry::makeCode(2000, 0)};
     reg.entries << EntryRow{u"Schmidt-Rottluff-Oberhausen-Wiesenthal,Maximilian-Alexander-"
@@ -63,6 +64,7 @@ TEST(Registration, EveryNameComesOutOfThePdfAsInTheList)
     EXPECT_FALSE(text.contains(u'…'));
     EXPECT_TRUE(text.simplified().contains(u"5 Teilnehmer × 5,50 € = 27,50 €"_s));
     EXPECT_TRUE(text.simplified().contains(note)) << text.toStdString();
+    EXPECT_TRUE(text.contains(u"Ansprechpartner: Eva Muster, eva@sv-offenbach.de"_s));
 }
 
 TEST(Registration, TwoPagesHoldEveryParticipantOnceInOrderWithHeadersAndTotals)
@@ -72,7 +74,7 @@ TEST(Registration, TwoPagesHoldEveryParticipantOnceInOrderWithHeadersAndTotals)
 #endif
     // Enough rows for a second page, every third one male; row 5's surname is far wider than its
     // column (one word: wrapped anywhere), row 7 has the invalid year of a loaded file.
-    report::Registration reg{u"TV Musterstadt"_s, u"Gauturnfest"_s, QDate(2026, 3, 5), {}, {}};
+    report::Registration reg{u"TV Musterstadt"_s, u"Gauturnfest"_s, QDate(2026, 3, 5), {}, {}, {}};
     QStringList expected;
     for (int i = 1, year = 1951; i <= 45; ++i, ++year) {
         const bool male = i % 3 == 0;
