@@ -172,6 +172,25 @@ struct SheetLimits
     qsizetype cellChars = 32767;
 };
 
+/// A confirmation of receipt for one counted file (one club's registration for one event), as a
+/// club reads it in a mail: greeting, the file, its participants, what the check found, the fee
+/// with the organiser's account, and the organiser's name.
+struct Confirmation
+{
+    /// "Eingangsbestätigung <Veranstaltung> – <Verein>.txt", a name that any system can hold;
+    /// unique within the list (regardless of case), with " (2)" and so on where two would clash.
+    QString fileName;
+    QString text; ///< lines end with CR LF; no control character inside a line
+};
+/// One per counted file, in the order found. Empty without an event file.
+QList<Confirmation> confirmations(const Result& result);
+/// Writes each one into `folder`, made where missing. A file that is already there is never
+/// replaced, not even one that appears meanwhile: each is created exclusively. `problems` gets
+/// one German line for each confirmation (or the folder) that was not written. Returns how many
+/// were written.
+qsizetype writeConfirmations(const QString& folder, const QList<Confirmation>& confirmations,
+                             QStringList* problems);
+
 /// A workbook with the sheet "Übersicht" (counts per club and event, with a sum row), with an
 /// event file the sheet "Meldegeld" (fees(), with a sum row), and one sheet per event. An event
 /// with more participants than a sheet has rows goes on in further sheets ("Gauturnfest (2)"). A

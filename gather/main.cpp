@@ -1,11 +1,13 @@
 // zandrel-sammeln: the organiser's command over the gathering library.
 //
-//   zandrel-sammeln [-r] [--ausschreibung DATEI.aus] [-o LISTE.xlsx|LISTE.csv] DATEI.mdg|ORDNER ...
+//   zandrel-sammeln [-r] [--ausschreibung DATEI.aus [--bestaetigungen ORDNER]]
+//                   [-o LISTE.xlsx|LISTE.csv] DATEI.mdg|ORDNER ...
 //   zandrel-sammeln --vorlage DATEI.aus
 //   zandrel-sammeln --pruefe DATEI.aus
 //
-// Exit status: 0 all files read, 1 some skipped, a text cut in the workbook, or the list not
-// written, 2 wrong usage or an event file with problems. --vorlage and --pruefe: 0 done, 1 not.
+// Exit status: 0 all files read, 1 some skipped, a text cut in the workbook, the list or a
+// confirmation not written, 2 wrong usage or an event file with problems. --vorlage and --pruefe: 0
+// done, 1 not.
 #include "entries/Clubs.h"
 #include "entries/Entry.h"
 #include "gather/Gather.h"
@@ -31,8 +33,8 @@ constexpr int kSomeSkipped = 1;
 constexpr int kWrongUsage = 2;
 
 const char kUsage[] =
-    "Aufruf: zandrel-sammeln [-r] [--ausschreibung DATEI.aus] [-o LISTE.xlsx|LISTE.csv]\n"
-    "                        DATEI.mdg|ORDNER ...\n"
+    "Aufruf: zandrel-sammeln [-r] [--ausschreibung DATEI.aus [--bestaetigungen ORDNER]]\n"
+    "                        [-o LISTE.xlsx|LISTE.csv] DATEI.mdg|ORDNER ...\n"
     "        zandrel-sammeln --vorlage DATEI.aus\n"
     "        zandrel-sammeln --pruefe DATEI.aus\n"
     "Sammelt die Meldedateien der Vereine zu einer Teilnehmerliste.\n"
@@ -42,6 +44,9 @@ const char kUsage[] =
     "  --ausschreibung DATEI\n"
     "            prüft Vereine, Veranstaltungen und Jahrgänge nach der Ausschreibung\n"
     "            und berechnet das Meldegeld\n"
+    "  --bestaetigungen ORDNER\n"
+    "            schreibt je Verein und Veranstaltung eine Eingangsbestätigung zum\n"
+    "            Verschicken in den ORDNER; vorhandene Dateien bleiben unverändert\n"
     "  --vorlage DATEI\n"
     "            legt eine neue Ausschreibung zum Ausfüllen an\n"
     "  --pruefe DATEI\n"
@@ -132,6 +137,69 @@ extern "C" void onInterrupt(int signal)
     std::raise(signal);
 }
 
+// The list (or without -o the table), after the report. Returns the exit status; kWrongUsage
+// before anything is written.
+int writeList(const gather::Result& result, const QString& output, const QString& invitationPath)
+{
+    if (output.isEmpty()) {
+        // Without any file read, a table of nothing would only hide the report above it.
+        if (result.filesCounted() > 0)
+            print(stdout, gather::summaryTable(result));
+        return result.allRead() ? kAllRead : kSomeSkipped;
+    }
+    const bool csv = output.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive);
+    // With an event file a CSV list has its fees beside it, which must not replace anything the
+    // organiser needs either.
+    const QString feesPath = csv && result.invitation ? gather::feesCsvPath(output) : QString();
+    for (const QString& target : {output, feesPath}) {
+        if (target.isEmpty())
+            continue;
+        if (gather::isInputFile(result, target))
+            return usage(messages::wouldOverwriteEntryFile(target));
+        if (!invitationPath.isEmpty() && gather::sameFile(target, invitationPath))
+            return usage(messages::wouldOverwriteInvitation(target));
+    }
+    QString error;
+    QStringList cut;
+    const bool written = csv ? gather::writeCsv(output, result, &error)
+                             : gather::writeXlsx(output, result, &error, &cut);
+    if (written && !feesPath.isEmpty()) {
+        print(stderr, gather::printable(messages::listWritten(result.rows.size(),
+                                                              result.filesCounted(), output)) +
+                          u'\n');
+        if (!gather::writeFeesCsv(feesPath, result, &error)) {
+            print(stderr, gather::printable(QStringLiteral("zandrel-sammeln: ") + error) + u'\n');
+            return kSomeSkipped;
+        }
+        print(stderr, gather::printable(messages::feesWritten(feesPath)) + u'\n');
+        return result.allRead() ? kAllRead : kSomeSkipped;
+    }
+    for (const QString& line : std::as_const(cut))
+        print(stderr, line + u'\n');
+    if (!written) {
+        print(stderr, gather::printable(QStringLiteral("zandrel-sammeln: ") + error) + u'\n');
+        return kSomeSkipped;
+    }
+    print(stderr, gather::printable(
+                      messages::listWritten(result.rows.size(), result.filesCounted(), output)) +
+                      u'\n');
+    return result.allRead() && cut.isEmpty() ? kAllRead : kSomeSkipped;
+}
+
+// One confirmation per club and event into `folder`, after the list: the report ends with how
+// many were written. Any that was not written makes the exit status 1.
+int writeConfirmations(const gather::Result& result, const QString& folder, int status)
+{
+    QStringList problems;
+    const qsizetype written =
+        gather::writeConfirmations(folder, gather::confirmations(result), &problems);
+    printAll(stderr, problems);
+    print(stderr, gather::printable(
+                      messages::confirmationsWritten(written, QDir::toNativeSeparators(folder))) +
+                      u'\n');
+    return problems.isEmpty() ? status : kSomeSkipped;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -142,6 +210,7 @@ int main(int argc, char** argv)
     gather::Options options;
     QString output;
     QString invitationPath;
+    QString confirmationFolder;
     bool endOfOptions = false;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
@@ -178,12 +247,20 @@ int main(int argc, char** argv)
             invitationPath = args[++i];
         } else if (arg == QStringLiteral("--ausschreibung")) {
             return usage(messages::optionNeedsOneInvitation());
+        } else if (arg == QStringLiteral("--bestaetigungen") && i + 1 < args.size() &&
+                   confirmationFolder.isEmpty() && !args[i + 1].isEmpty()) {
+            confirmationFolder = args[++i];
+        } else if (arg == QStringLiteral("--bestaetigungen")) {
+            return usage(messages::optionNeedsOneFolder());
         } else {
             return usage(messages::unknownOption(arg));
         }
     }
     if (options.systemPaths.empty())
         return usage(messages::nothingToGather());
+    // The fee and the account a confirmation names come from the event file.
+    if (!confirmationFolder.isEmpty() && invitationPath.isEmpty())
+        return usage(messages::confirmationsNeedInvitation());
     const bool csv = output.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive);
     if (!output.isEmpty() && !csv && !output.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive))
         return usage(messages::wrongListSuffix(output));
@@ -225,46 +302,8 @@ int main(int argc, char** argv)
 
     for (const QString& line : gather::reportLines(result))
         print(stderr, line + u'\n');
-    if (output.isEmpty()) {
-        // Without any file read, a table of nothing would only hide the report above it.
-        if (result.filesCounted() > 0)
-            print(stdout, gather::summaryTable(result));
-        return result.allRead() ? kAllRead : kSomeSkipped;
-    }
-    // With an event file a CSV list has its fees beside it, which must not replace anything the
-    // organiser needs either.
-    const QString feesPath = csv && options.invitation ? gather::feesCsvPath(output) : QString();
-    for (const QString& target : {output, feesPath}) {
-        if (target.isEmpty())
-            continue;
-        if (gather::isInputFile(result, target))
-            return usage(messages::wouldOverwriteEntryFile(target));
-        if (!invitationPath.isEmpty() && gather::sameFile(target, invitationPath))
-            return usage(messages::wouldOverwriteInvitation(target));
-    }
-    QString error;
-    QStringList cut;
-    const bool written = csv ? gather::writeCsv(output, result, &error)
-                             : gather::writeXlsx(output, result, &error, &cut);
-    if (written && !feesPath.isEmpty()) {
-        print(stderr, gather::printable(messages::listWritten(result.rows.size(),
-                                                              result.filesCounted(), output)) +
-                          u'\n');
-        if (!gather::writeFeesCsv(feesPath, result, &error)) {
-            print(stderr, gather::printable(QStringLiteral("zandrel-sammeln: ") + error) + u'\n');
-            return kSomeSkipped;
-        }
-        print(stderr, gather::printable(messages::feesWritten(feesPath)) + u'\n');
-        return result.allRead() ? kAllRead : kSomeSkipped;
-    }
-    for (const QString& line : std::as_const(cut))
-        print(stderr, line + u'\n');
-    if (!written) {
-        print(stderr, gather::printable(QStringLiteral("zandrel-sammeln: ") + error) + u'\n');
-        return kSomeSkipped;
-    }
-    print(stderr, gather::printable(
-                      messages::listWritten(result.rows.size(), result.filesCounted(), output)) +
-                      u'\n');
-    return result.allRead() && cut.isEmpty() ? kAllRead : kSomeSkipped;
+    const int status = writeList(result, output, invitationPath);
+    if (status == kWrongUsage || confirmationFolder.isEmpty())
+        return status;
+    return writeConfirmations(result, confirmationFolder, status);
 }

@@ -257,4 +257,126 @@ QString feesWritten(const QString& path)
     return QStringLiteral("Meldegeld in %1 geschrieben.").arg(path);
 }
 
+QString confirmationGreeting(const QString& club)
+{
+    return club.isEmpty() ? QStringLiteral("Guten Tag,") : QStringLiteral("Hallo %1,").arg(club);
+}
+
+QString confirmationReceived(const QString& event, const QString& fileName, const QString& modified)
+{
+    const QString forEvent = event.isEmpty() ? QString() : QStringLiteral(" für ") + quoted(event);
+    if (modified.isEmpty())
+        return QStringLiteral("vielen Dank für Ihre Meldung%1: Die Datei %2 ist bei uns "
+                              "eingegangen.")
+            .arg(forEvent, quoted(fileName));
+    return QStringLiteral("vielen Dank für Ihre Meldung%1: Die Datei %2 vom %3 ist bei uns "
+                          "eingegangen.")
+        .arg(forEvent, quoted(fileName), modified);
+}
+
+QString confirmationReplaces(const QString& fileName, const QString& modified)
+{
+    if (modified.isEmpty())
+        return QStringLiteral("Sie ersetzt Ihre frühere Datei %1; diese zählt nicht mehr.")
+            .arg(quoted(fileName));
+    return QStringLiteral("Sie ersetzt Ihre frühere Datei %1 vom %2; diese zählt nicht mehr.")
+        .arg(quoted(fileName), modified);
+}
+
+QString confirmationParticipants(qsizetype count)
+{
+    if (count == 0)
+        return QStringLiteral("Die Datei enthält keine Teilnehmer.");
+    if (count == 1)
+        return QStringLiteral("Gemeldet ist 1 Teilnehmer:");
+    return QStringLiteral("Gemeldet sind %1 Teilnehmer:").arg(QString::number(count));
+}
+
+QString confirmationNothingFound()
+{
+    return QStringLiteral("Bei der Prüfung ist uns nichts aufgefallen.");
+}
+
+QString confirmationFindings()
+{
+    return QStringLiteral("Bei der Prüfung ist uns aufgefallen:");
+}
+
+QString confirmationFee(qsizetype participants, const QString& fee, const QString& amount)
+{
+    return QStringLiteral("Meldegeld: %1 Teilnehmer × %2 = %3")
+        .arg(QString::number(participants), fee, amount);
+}
+
+QString confirmationNotCharged(qsizetype withNotes)
+{
+    if (withNotes == 1)
+        return QStringLiteral("1 Teilnehmer mit Hinweis ist darin nicht enthalten; dazu melden wir "
+                              "uns, sobald der Hinweis geklärt ist.");
+    return QStringLiteral("%1 Teilnehmer mit Hinweis sind darin nicht enthalten; dazu melden wir "
+                          "uns, sobald die Hinweise geklärt sind.")
+        .arg(QString::number(withNotes));
+}
+
+QString confirmationNoFee(const QString& event)
+{
+    if (event.isEmpty())
+        return QStringLiteral("Ohne Veranstaltung lässt sich kein Meldegeld berechnen.");
+    return QStringLiteral("Für %1 steht kein Meldegeld in der Ausschreibung.").arg(quoted(event));
+}
+
+QString confirmationPayment(const QString& holder, const QString& iban, const QString& reference)
+{
+    if (reference.isEmpty())
+        return QStringLiteral("Bitte überweisen Sie den Betrag auf dieses Konto:\n"
+                              "Kontoinhaber: %1\nIBAN: %2")
+            .arg(holder, iban);
+    return QStringLiteral("Bitte überweisen Sie den Betrag auf dieses Konto:\n"
+                          "Kontoinhaber: %1\nIBAN: %2\nVerwendungszweck: %3")
+        .arg(holder, iban, reference);
+}
+
+QString confirmationClosing()
+{
+    return QStringLiteral("Mit freundlichen Grüßen");
+}
+
+QString confirmationsWritten(qsizetype count, const QString& folder)
+{
+    if (count == 1)
+        return QStringLiteral("1 Eingangsbestätigung in %1 geschrieben.").arg(folder);
+    return QStringLiteral("%1 Eingangsbestätigungen in %2 geschrieben.")
+        .arg(QString::number(count), folder);
+}
+
+QString confirmationExists(const QString& path)
+{
+    return QStringLiteral("Die Eingangsbestätigung %1 gibt es schon; sie wird nicht "
+                          "überschrieben.")
+        .arg(path);
+}
+
+QString confirmationNotWritten(const QString& path)
+{
+    return QStringLiteral("Die Eingangsbestätigung %1 lässt sich nicht schreiben.").arg(path);
+}
+
+QString confirmationFolderNotMade(const QString& folder)
+{
+    return QStringLiteral("Der Ordner %1 lässt sich nicht anlegen; keine Eingangsbestätigung "
+                          "geschrieben.")
+        .arg(folder);
+}
+
+QString confirmationsNeedInvitation()
+{
+    return QStringLiteral("--bestaetigungen geht nur mit --ausschreibung: Meldegeld und Konto "
+                          "stehen dort.");
+}
+
+QString optionNeedsOneFolder()
+{
+    return QStringLiteral("--bestaetigungen braucht genau einen Ordner.");
+}
+
 } // namespace messages

@@ -79,4 +79,32 @@ QString wouldOverwriteInvitation(const QString& path);
 /// The fees of a gathering with an event file, beside a CSV list.
 QString feesWritten(const QString& path);
 
+// The confirmations of receipt (--bestaetigungen): a text per club and event for a mail. Empty
+// names (a file without club or event) give sentences that do without them.
+QString confirmationGreeting(const QString& club);
+/// `modified` as "TT.MM.JJJJ HH:MM"; empty where the file's time is not known.
+QString confirmationReceived(const QString& event, const QString& fileName,
+                             const QString& modified);
+/// An older file of the club for the event that the received one replaces.
+QString confirmationReplaces(const QString& fileName, const QString& modified);
+/// Introduces the list of participants (ends with a colon where any follow).
+QString confirmationParticipants(qsizetype count);
+QString confirmationNothingFound();
+/// Introduces the findings, one per line below it.
+QString confirmationFindings();
+/// `fee` and `amount` as invitation::money() writes them.
+QString confirmationFee(qsizetype participants, const QString& fee, const QString& amount);
+QString confirmationNotCharged(qsizetype withNotes);
+QString confirmationNoFee(const QString& event);
+/// Several lines, separated by '\n'; without a `reference` none is asked for.
+QString confirmationPayment(const QString& holder, const QString& iban, const QString& reference);
+QString confirmationClosing();
+/// The report's last line on them.
+QString confirmationsWritten(qsizetype count, const QString& folder);
+QString confirmationExists(const QString& path);
+QString confirmationNotWritten(const QString& path);
+QString confirmationFolderNotMade(const QString& folder);
+QString confirmationsNeedInvitation();
+QString optionNeedsOneFolder();
+
 } // namespace messages

@@ -511,16 +511,26 @@ TEST(Gather, CommandMakesAndChecksEventFiles)
               textfile::SaveResult::Ok);
     // Arguments, exit status, and a piece of stdout or stderr.
     const std::tuple<QStringList, int, QString, QString> cases[] = {
-        {{u"--vorlage"_s, aus}, 0, u"Vorlage "_s + aus + u" geschrieben."_s, {}},
+        {{u"--vorlage"_s, aus},
+         0,
+         u"Vorlage "_s + QDir::toNativeSeparators(aus) + u" geschrieben."_s,
+         {}},
         {{u"--vorlage"_s, aus}, 1, {}, u"gibt es schon; sie wird nicht überschrieben."_s},
         {{u"--pruefe"_s, aus}, 0, u"Veranstaltung: Kinderturnfest 2027"_s, {}},
-        {{u"--pruefe"_s, bad}, 1, {}, bad + u": Zeile 3, Datum: „31.02.2027“ gibt es nicht.\n"_s},
+        {{u"--pruefe"_s, bad},
+         1,
+         {},
+         QDir::toNativeSeparators(bad) + u": Zeile 3, Datum: „31.02.2027“ gibt es nicht.\n"_s},
         {{u"--pruefe"_s, dir.filePath(u"nix.aus"_s)}, 1, {}, u"nix.aus: Die Datei"_s},
         {{u"--pruefe"_s}, 2, {}, u"--pruefe steht allein"_s},
         {{u"--vorlage"_s, aus, aus}, 2, {}, u"--vorlage steht allein"_s},
         {{u"-r"_s, u"--pruefe"_s, aus}, 2, {}, u"--pruefe steht allein"_s},
-        {{u"--ausschreibung"_s, bad, dir.path()}, 2, {}, bad + u": Zeile 3, Datum"_s},
+        {{u"--ausschreibung"_s, bad, dir.path()},
+         2,
+         {},
+         QDir::toNativeSeparators(bad) + u": Zeile 3, Datum"_s},
         {{u"--ausschreibung"_s}, 2, {}, u"--ausschreibung braucht genau einen Dateinamen"_s},
+        {{u"--bestaetigungen"_s, dir.path(), dir.path()}, 2, {}, u"nur mit --ausschreibung"_s},
         {{u"--vorlage"_s, dir.filePath(u"l.csv"_s)}, 0, u"l.csv"_s, {}},
         {{u"--ausschreibung"_s, dir.filePath(u"l.csv"_s), u"-o"_s, dir.filePath(u"l.csv"_s), bad},
          2,
@@ -598,4 +608,82 @@ TEST(Gather, EventFileChecksYearsAndNotesAndCountsTheFees)
     EXPECT_TRUE(sheet.contains(u"<f>SUM(G2:G4)</f><v>29.5</v>"_s)) << sheet.toStdString();
     EXPECT_TRUE(sammeln({u"--ausschreibung"_s, path(u"open.aus"_s), in}, &status).count(u'\n') ==
                 2);
+}
+
+// Each club's confirmation as a mail would carry it; a second file of a club gets none, an
+// existing one is never replaced, and two clubs whose names give one file name get two files.
+TEST(Gather, CommandWritesOneConfirmationPerClubAndNeverReplacesOne)
+{
+    QTemporaryDir dir;
+    const auto path = [&dir](const QString& name) { return dir.filePath(name); };
+    ASSERT_EQ(textfile::saveFile(path(u"fest.aus"_s),
+                                 "FORMAT: Zandrel-Ausschreibung 1\nVERANSTALTER: TG; ; a@b.de\n"
+                                 "VERANSTALTUNG: Fest; ; ; 01.01.2020; 5,50; 2010-2015; 8,00\n"
+                                 "KONTO: DE02120300000000202051; TG; MG {Verein}\n"
+                                 "VEREIN: TV A\nVEREIN: SV B/C\nVEREIN: SV B:C\n"),
+              textfile::SaveResult::Ok);
+    ASSERT_TRUE(QDir().mkdir(path(u"m"_s)));
+    const EntryRow zorn = e(u"Zorn,Carl", 2011, 1);
+    const std::tuple<QString, QString, QList<EntryRow>, int> entries[] = {
+        {u"a.mdg"_s, u"TV A"_s, {zorn, e(u"Roth,Ben", 2005, 1), zorn}, 2},
+        {u"a-alt.mdg"_s, u"TV A"_s, {e(u"Alt,Otto", 2012, 1)}, 1},
+        {u"b.mdg"_s, u"SV B/C"_s, {}, 2},
+        {u"c.mdg"_s, u"SV B:C"_s, {}, 2}};
+    for (const auto& [name, club, rows, day] : entries) {
+        QFile file(path(u"m/"_s + name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) &&
+                    file.write(entryfile::write(club, u"Fest"_s, rows)) && file.flush() &&
+                    file.setFileTime(QDateTime(QDate(2026, 3, day), QTime(9, 30)),
+                                     QFileDevice::FileModificationTime));
+    }
+    const QString out = path(u"neu/b"_s);
+    const QStringList args = {
+        u"--ausschreibung"_s, path(u"fest.aus"_s), u"--bestaetigungen"_s, out, u"-o"_s,
+        path(u"l.csv"_s),     path(u"m"_s)};
+    int status = -1;
+    QString err = sammeln(args, &status);
+    EXPECT_EQ(status, 0);
+    EXPECT_TRUE(err.endsWith(u"3 Eingangsbestätigungen in "_s + QDir::toNativeSeparators(out) +
+                             u" geschrieben.\n"_s));
+    const QString tvA = uR"(Hallo TV A,
+
+vielen Dank für Ihre Meldung für „Fest“: Die Datei „a.mdg“ vom 02.03.2026 09:30 ist bei uns eingegangen.
+Sie ersetzt Ihre frühere Datei „a-alt.mdg“ vom 01.03.2026 09:30; diese zählt nicht mehr.
+
+Gemeldet sind 3 Teilnehmer:
+Roth, Ben, 2005, m
+Zorn, Carl, 2011, m
+Zorn, Carl, 2011, m
+
+Bei der Prüfung ist uns aufgefallen:
+- „Ben Roth“ (2005) ist für „Fest“ nicht zugelassen: Jahrgänge 2010–2015.
+- „Carl Zorn“ (2011) steht schon in Zeile 3.
+
+Meldegeld: 1 Teilnehmer × 8,00 € = 8,00 €
+2 Teilnehmer mit Hinweis sind darin nicht enthalten; dazu melden wir uns, sobald die Hinweise geklärt sind.
+
+Bitte überweisen Sie den Betrag auf dieses Konto:
+Kontoinhaber: TG
+IBAN: DE02 1203 0000 0000 2020 51
+Verwendungszweck: MG TV A
+
+Mit freundlichen Grüßen
+TG
+)"_s;
+    const auto text = [&](const QString& name) {
+        QFile file(out + u"/Eingangsbestätigung Fest – "_s + name + u".txt"_s);
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    };
+    const std::pair<QString, QString> files[] = {
+        {u"TV A"_s, QString(tvA).replace(u"\n"_s, u"\r\n"_s)},
+        {u"SV B_C"_s, u"Hallo SV B/C,\r\n"_s},
+        {u"SV B_C (2)"_s, u"Hallo SV B:C,\r\n"_s}};
+    for (const auto& [name, start] : files)
+        EXPECT_TRUE(text(name).startsWith(start)) << text(name).toStdString();
+    ASSERT_EQ(textfile::saveFile(out + u"/Eingangsbestätigung Fest – TV A.txt"_s, "edited"),
+              textfile::SaveResult::Ok);
+    err = sammeln(args, &status);
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(err.count(u"gibt es schon; sie wird nicht überschrieben."_s), 3);
+    EXPECT_EQ(text(u"TV A"_s), u"edited"_s);
 }

@@ -1,0 +1,195 @@
+// The confirmations of receipt: one text per club and event that the organiser can mail as it is.
+#include "gather/Gather.h"
+#include "messages/Gathering.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QSet>
+
+namespace gather {
+namespace {
+
+// What Windows cannot hold in a file name (and what would split or hide part of it anywhere).
+QString fileNamePart(QString text)
+{
+    static const QString kForbidden = QStringLiteral("/\\:*?\"<>|");
+    for (QChar& c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || (u >= 0x7F && u <= 0x9F) || kForbidden.contains(c))
+            c = u'_';
+    }
+    return text;
+}
+
+void chopCodePoint(QString& text)
+{
+    text.chop(text.size() >= 2 && text.back().isLowSurrogate() ? 2 : 1);
+}
+
+// "Eingangsbestätigung <event> – <club>.txt", with " (n)" for the n-th of one name. Under 200
+// characters, and at most 255 bytes of UTF-8: what Linux and macOS file systems hold (a name of
+// "€" and "„" would otherwise fit Windows and fail there). The longer part gives way first.
+QString confirmationFileName(const QString& event, const QString& club, int number)
+{
+    constexpr qsizetype kMostChars = 199;
+    constexpr qsizetype kMostBytes = 255;
+    QString first = fileNamePart(event.isEmpty() ? QStringLiteral("(ohne Veranstaltung)") : event)
+                        .left(kMostChars);
+    QString second =
+        fileNamePart(club.isEmpty() ? QStringLiteral("(ohne Verein)") : club).left(kMostChars);
+    const QString suffix =
+        (number > 1 ? QStringLiteral(" (%1)").arg(number) : QString()) + QStringLiteral(".txt");
+    for (;;) {
+        QString name = QStringLiteral("Eingangsbestätigung ") + first + QStringLiteral(" – ") +
+                       second + suffix;
+        if (name.size() <= kMostChars && name.toUtf8().size() <= kMostBytes)
+            return name;
+        chopCodePoint(first.size() >= second.size() ? first : second);
+    }
+}
+
+QString timeText(const QDateTime& time)
+{
+    return time.isValid() ? time.toString(QStringLiteral("dd.MM.yyyy HH:mm")) : QString();
+}
+
+QString fileName(const File& file)
+{
+    return shownPath(file.systemPath.filename());
+}
+
+QString participantLine(const Row& row)
+{
+    return row.name + QStringLiteral(", ") + row.firstName + QStringLiteral(", ") +
+           (row.year < 0 ? row.yearText : QString::number(row.year)) +
+           (row.gender == 1 ? QStringLiteral(", m") : QStringLiteral(", w"));
+}
+
+} // namespace
+
+QList<Confirmation> confirmations(const Result& result)
+{
+    QList<Confirmation> out;
+    if (!result.invitation)
+        return out;
+    const invitation::Invitation& invitation = *result.invitation;
+    QHash<qsizetype, QList<const Row*>> rowsOfFile; // in the list's order
+    for (const Row& row : result.rows)
+        rowsOfFile[row.file].append(&row);
+    QSet<QString> taken; // folded: Windows and macOS do not tell "TV A" from "tv a"
+    for (qsizetype f = 0; f < result.files.size(); ++f) {
+        const File& file = result.files[f];
+        if (!file.counted)
+            continue;
+        // Every line goes through printable(): a club's name or a file name must not split a
+        // line or hide control characters in the organiser's mail.
+        QStringList lines;
+        const auto add = [&lines](const QString& line) { lines.append(printable(line)); };
+        add(messages::confirmationGreeting(file.club));
+        add({});
+        add(messages::confirmationReceived(file.event, fileName(file), timeText(file.modified)));
+        for (const File& older : result.files) {
+            if (!older.counted && !older.club.isEmpty() && older.club == file.club &&
+                older.event == file.event)
+                add(messages::confirmationReplaces(fileName(older), timeText(older.modified)));
+        }
+        const QList<const Row*> rows = rowsOfFile.value(f);
+        add({});
+        add(messages::confirmationParticipants(rows.size()));
+        qsizetype charged = 0;
+        for (const Row* row : rows) {
+            add(participantLine(*row));
+            charged += row->notes.isEmpty();
+        }
+        // The report's lines on this file: its rows' notes and what concerns the whole file.
+        QStringList findings;
+        for (const Problem& problem : result.problems) {
+            if (problem.path == file.path)
+                findings.append(QStringLiteral("- ") + problem.message);
+        }
+        add({});
+        add(findings.isEmpty() ? messages::confirmationNothingFound()
+                               : messages::confirmationFindings());
+        for (const QString& finding : std::as_const(findings))
+            add(finding);
+
+        // As the fee sheet has it: participants without a note, at the fee of the file's time.
+        const invitation::Event* event = invitation.event(file.event);
+        const qint64 fee = event ? event->feeAt(file.modified).value_or(-1) : -1;
+        add({});
+        if (fee < 0) {
+            add(messages::confirmationNoFee(file.event));
+        } else {
+            add(messages::confirmationFee(charged, invitation::money(fee),
+                                          invitation::money(charged * fee)));
+            if (charged < rows.size())
+                add(messages::confirmationNotCharged(rows.size() - charged));
+            if (invitation.account && charged > 0) {
+                const invitation::Account& account = *invitation.account;
+                add({});
+                const QString payment =
+                    messages::confirmationPayment(account.holder, account.ibanGrouped(),
+                                                  account.referenceFor(file.club, file.event));
+                for (const QString& line : payment.split(u'\n'))
+                    add(line);
+            }
+        }
+        add({});
+        add(messages::confirmationClosing());
+        add(invitation.organiser.name);
+
+        Confirmation confirmation;
+        for (int number = 1;; ++number) {
+            confirmation.fileName = confirmationFileName(file.event, file.club, number);
+            if (!taken.contains(confirmation.fileName.toCaseFolded()))
+                break;
+        }
+        taken.insert(confirmation.fileName.toCaseFolded());
+        // CR LF: the line ends a mail has on its way, and the ones every Windows editor shows
+        // as lines (Notepad before 2018 shows LF-only text as one long line); editors elsewhere
+        // read them just as well. No byte-order mark: pasted or attached, some mail programs
+        // show it as a stray character at the start.
+        confirmation.text = lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+        out.append(confirmation);
+    }
+    return out;
+}
+
+qsizetype writeConfirmations(const QString& folder, const QList<Confirmation>& confirmations,
+                             QStringList* problems)
+{
+    if (!QDir().mkpath(folder)) {
+        problems->append(messages::confirmationFolderNotMade(QDir::toNativeSeparators(folder)));
+        return 0;
+    }
+    const QDir dir(folder);
+    qsizetype written = 0;
+    for (const Confirmation& confirmation : confirmations) {
+        const QString path = dir.filePath(confirmation.fileName);
+        const QString shown = QDir::toNativeSeparators(path);
+        // Exclusively: an existing file (a confirmation of an earlier run, perhaps already
+        // edited or sent) stays as it is, also one that appears between a look and the write.
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            const bool exists = QFileInfo::exists(path) || QFileInfo(path).isSymLink();
+            problems->append(exists ? messages::confirmationExists(shown)
+                                    : messages::confirmationNotWritten(shown));
+            continue;
+        }
+        const QByteArray bytes = confirmation.text.toUtf8();
+        const bool complete = file.write(bytes) == bytes.size() && file.flush();
+        file.close();
+        if (!complete || file.error() != QFileDevice::NoError) {
+            // Our own half-written file, never someone else's: it was created just now.
+            file.remove();
+            problems->append(messages::confirmationNotWritten(shown));
+            continue;
+        }
+        ++written;
+    }
+    return written;
+}
+
+} // namespace gather
