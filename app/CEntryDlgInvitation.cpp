@@ -154,7 +154,17 @@ void CEntryDlg::updateEventInfo()
 
 commands::PaperExtras CEntryDlg::paperExtras() const
 {
-    return {printDetails(), m_contact.oneLine(), automaticName()};
+    commands::PaperExtras extras{printDetails(), m_contact.oneLine(), automaticName(), {}};
+    // The code for the fee as the form states it, to the account the event file names.
+    const invitation::Event* event = chosenEvent();
+    if (event && m_invitation->account) {
+        const qsizetype billed = m_document.count() - m_document.model()->notAdmittedCount();
+        if (const auto fee = event->feeAt(QDateTime::currentDateTime()))
+            extras.giroCode = invitation::giroCodePayload(
+                *m_invitation->account, *fee * billed,
+                m_invitation->account->referenceFor(m_document.club(), event->name));
+    }
+    return extras;
 }
 
 void CEntryDlg::OnContact()

@@ -58,6 +58,7 @@ struct PaperExtras
     QStringList details;
     QString contact;
     QString entryName;
+    QByteArray giroCode; ///< the payment's GiroCode payload; empty: none
 };
 
 void print(QWidget* parent, const EntryDocument& document, const PaperExtras& extras = {});

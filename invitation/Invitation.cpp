@@ -494,6 +494,35 @@ ReadResult read(QByteArrayView bytes)
     return reader.result;
 }
 
+QByteArray giroCodePayload(const Account& account, qint64 cents, const QString& reference)
+{
+    constexpr qint64 kMostCents = 99999999999;
+    if (cents <= 0 || cents > kMostCents)
+        return {};
+    // The fields have a length limit each (name 70, reference 140 characters) and are one line
+    // each: a line break in a value would shift every field after it.
+    const auto field = [](const QString& text, qsizetype most) {
+        QString line = text.simplified();
+        if (line.size() > most)
+            line.truncate(line.at(most - 1).isHighSurrogate() ? most - 1 : most);
+        return line;
+    };
+    const QString amount =
+        QStringLiteral("EUR%1.%2").arg(cents / 100).arg(cents % 100, 2, 10, QLatin1Char('0'));
+    const QStringList lines{QStringLiteral("BCD"),
+                            QStringLiteral("002"),
+                            QStringLiteral("1"), // UTF-8
+                            QStringLiteral("SCT"),
+                            QString(), // BIC: optional within the EEA since version 002
+                            field(account.holder, 70),
+                            account.iban,
+                            amount,
+                            QString(), // purpose code
+                            QString(), // structured creditor reference
+                            field(reference, 140)};
+    return lines.join(u'\n').toUtf8();
+}
+
 QString money(qint64 cents)
 {
     // Whole cents, no floating point: 0.1 + 0.2 must never print as 0,30000000000000004 €.

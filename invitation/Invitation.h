@@ -166,6 +166,11 @@ QString automaticName(const Event& event, int localYear, const QString& club);
 /// The names of a keyword's fields, as the template explains them.
 QStringList fieldNames(const QString& keyword);
 
+/// The GiroCode (EPC QR code, version 002, UTF-8) for paying `cents` to the account with the given
+/// payment reference: the lines a banking app reads. Empty for an amount a transfer cannot have
+/// (0 or less, more than 999 999 999,99 €).
+QByteArray giroCodePayload(const Account& account, qint64 cents, const QString& reference);
+
 /// An amount of money as German text: "5,50 €".
 QString money(qint64 cents);
 /// "TT.MM.JJJJ", and "TT.MM.JJJJ HH:MM" for a deadline with a time.

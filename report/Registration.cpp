@@ -9,6 +9,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <qrencode.h>
 #include <QTextLayout>
 #include <QtMath>
 
@@ -241,18 +242,71 @@ qreal paintTable(QPainter& painter, const Geometry& g, const Registration& r, co
 }
 
 // The event file's lines under the totals: their height, and painting them.
-QRectF detailRect(const Geometry& g, const QString& line, qreal y)
+// The GiroCode beside the event file's lines: 3 cm wide with its quiet zone, so that a banking
+// app reads it from paper (2.5 cm is the least that is read reliably), with a caption under it.
+qreal giroCodeSide(const Geometry& g, const Registration& r)
 {
-    const QRectF room(0, y, g.width, g.height);
+    return r.giroCode.isEmpty() ? 0 : g.paintDevice->logicalDpiX() * 30.0 / 25.4;
+}
+
+QString giroCodeCaption()
+{
+    return QStringLiteral("Mit der Banking-App scannen");
+}
+
+qreal giroCodeHeight(const Geometry& g, const Registration& r)
+{
+    const qreal side = giroCodeSide(g, r);
+    return side > 0 ? side + g.smallMetrics.lineSpacing() * 1.5 : 0;
+}
+
+// The width the event file's lines have: the page's, less the code's where there is one.
+qreal detailsWidth(const Geometry& g, const Registration& r)
+{
+    const qreal side = giroCodeSide(g, r);
+    return side > 0 ? g.width - side - g.pad : g.width;
+}
+
+QRectF detailRect(const Geometry& g, qreal width, const QString& line, qreal y)
+{
+    const QRectF room(0, y, width, g.height);
     return g.bodyMetrics.boundingRect(room, Qt::TextWordWrap, line);
 }
 
-qreal detailsHeight(const Geometry& g, const QStringList& lines)
+qreal detailsHeight(const Geometry& g, const Registration& r)
 {
     qreal height = 0;
-    for (const QString& line : lines)
-        height += detailRect(g, line, 0).height() + g.pad / 2;
-    return height;
+    for (const QString& line : r.details)
+        height += detailRect(g, detailsWidth(g, r), line, 0).height() + g.pad / 2;
+    return std::max(height, giroCodeHeight(g, r));
+}
+
+void paintGiroCode(QPainter& painter, const Geometry& g, const Registration& r, qreal y)
+{
+    QRcode* code = QRcode_encodeData(static_cast<int>(r.giroCode.size()),
+                                     reinterpret_cast<const unsigned char*>(r.giroCode.constData()),
+                                     0, QR_ECLEVEL_M);
+    if (!code)
+        return; // a payload too long for any code: the transfer's data are printed anyway
+    const qreal side = giroCodeSide(g, r);
+    const int quiet = 4;
+    const qreal module = side / (code->width + 2 * quiet);
+    const qreal left = g.width - side;
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::black);
+    for (int row = 0; row < code->width; ++row) {
+        for (int column = 0; column < code->width; ++column) {
+            if (code->data[row * code->width + column] & 1)
+                painter.drawRect(QRectF(left + (column + quiet) * module,
+                                        y + (row + quiet) * module, module, module));
+        }
+    }
+    painter.restore();
+    QRcode_free(code);
+    painter.setFont(g.small);
+    text(painter, g.smallMetrics, {left, y + side, side, g.smallMetrics.lineSpacing()},
+         giroCodeCaption(), Qt::AlignHCenter);
 }
 
 void paintTail(QPainter& painter, const Geometry& g, const Registration& r, qreal y)
@@ -260,13 +314,16 @@ void paintTail(QPainter& painter, const Geometry& g, const Registration& r, qrea
     painter.setFont(g.head);
     text(painter, g.headMetrics, {0, y + g.row, g.width, g.row}, totalsText(r.entries));
     y += 2 * g.row;
+    if (!r.giroCode.isEmpty())
+        paintGiroCode(painter, g, r, y);
     painter.setFont(g.body);
+    const qreal bottom = y + detailsHeight(g, r);
     for (const QString& line : r.details) {
-        const QRectF rect = detailRect(g, line, y);
+        const QRectF rect = detailRect(g, detailsWidth(g, r), line, y);
         painter.drawText(rect, Qt::TextWordWrap, line);
         y += rect.height() + g.pad / 2;
     }
-    y += 3 * g.row;
+    y = bottom + 3 * g.row;
     painter.setPen(QPen(Qt::black, g.line));
     const qreal split = g.width * 0.45;
     painter.drawLine(QPointF(0, y), QPointF(split - g.pad, y));
@@ -325,7 +382,7 @@ QString documentTitle(const Registration& registration)
 bool paint(const Registration& registration, QPagedPaintDevice& device)
 {
     Geometry g(device);
-    g.tail += detailsHeight(g, registration.details);
+    g.tail += detailsHeight(g, registration);
     if (!registration.contact.isEmpty())
         g.titleBlock += g.infoLine;
     QList<qreal> heights;

@@ -29,6 +29,9 @@ struct Registration
     /// The club's contact person in one line ("Eva Muster, eva@tv.de, 0711 1234"), printed under
     /// the club; empty: none.
     QString contact;
+    /// The GiroCode's payload (the EPC QR code's lines), printed beside the totals with a caption;
+    /// empty: no code.
+    QByteArray giroCode;
 };
 
 /// "12 Teilnehmer · 7 weiblich · 5 männlich", the same words as the counts under the list.

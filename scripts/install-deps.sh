@@ -18,8 +18,9 @@ packages=(
     clang libclang-rt-14-dev
     # desktop integration checks and the package
     desktop-file-utils shared-mime-info appstream dpkg-dev file
-    # the printed registration's test reads the PDF back as text
-    poppler-utils
+    # the printed registration: its GiroCode (QR code), and its test reads the PDF back as text
+    # and decodes the code from the rendered page
+    libqrencode-dev poppler-utils zbar-tools
     # gathering the clubs' files: the spreadsheet writer, the collation keys, and unzip to read
     # the written spreadsheet back in the tests
     libxlsxwriter-dev libicu-dev unzip

@@ -1,10 +1,12 @@
 // The registration as a reader of the PDF sees it: pdftotext -layout keeps each table row on one
 // line and separates the pages with form feeds.
+#include "invitation/Invitation.h"
 #include "report/Registration.h"
 
 #include <gtest/gtest.h>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
 
@@ -41,7 +43,8 @@ TEST(Registration, EveryNameComesOutOfThePdfAsInTheList)
                              QDate(2026, 3, 5),
                              {},
                              {u"Meldegeld: 5 Teilnehmer × 5,50 € = 27,50 €"_s, note},
-                             u"Eva Muster, eva@sv-offenbach.de"_s};
+                             u"Eva Muster, eva@sv-offenbach.de"_s,
+                             {}};
     for (const QString& name : names)
         reg.entries << EntryRow{name, entry::makeCode(2000, 0)};
     reg.entries << EntryRow{u"Schmidt-Rottluff-Oberhausen-Wiesenthal,Maximilian-Alexander-"
@@ -74,7 +77,8 @@ TEST(Registration, TwoPagesHoldEveryParticipantOnceInOrderWithHeadersAndTotals)
 #endif
     // Enough rows for a second page, every third one male; row 5's surname is far wider than its
     // column (one word: wrapped anywhere), row 7 has the invalid year of a loaded file.
-    report::Registration reg{u"TV Musterstadt"_s, u"Gauturnfest"_s, QDate(2026, 3, 5), {}, {}, {}};
+    report::Registration reg{
+        u"TV Musterstadt"_s, u"Gauturnfest"_s, QDate(2026, 3, 5), {}, {}, {}, {}};
     QStringList expected;
     for (int i = 1, year = 1951; i <= 45; ++i, ++year) {
         const bool male = i % 3 == 0;
@@ -98,4 +102,48 @@ TEST(Registration, TwoPagesHoldEveryParticipantOnceInOrderWithHeadersAndTotals)
                            u"TV Musterstadt · Gauturnfest Seite 2 von 2"_s}));
     EXPECT_TRUE(lines.contains(u"Gedruckt am 05.03.2026"_s));
     EXPECT_TRUE(lines.contains(u"45 Teilnehmer · 30 weiblich · 15 männlich"_s));
+}
+
+// The code on paper as a banking app sees it: the first page rendered at 150 dpi, decoded by zbar.
+// The reference holds a character beyond ASCII and a name the EPC limits would cut.
+TEST(Registration, TheGiroCodeOnPaperReadsBackAsThePayment)
+{
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << kNoPdfReader;
+#endif
+    const invitation::Account account{u"DE02120300000000202051"_s, u"Turngau Müsterland e. V."_s,
+                                      u"Meldegeld {Veranstaltung} {Verein}"_s};
+    const QByteArray payload = invitation::giroCodePayload(
+        account, 6600, account.referenceFor(u"TV Musterstadt"_s, u"Gauturnfest 2027"_s));
+    EXPECT_EQ(payload,
+              "BCD\n002\n1\nSCT\n\nTurngau M\xC3\xBCsterland e. V.\nDE02120300000000202051\n"
+              "EUR66.00\n\n\nMeldegeld Gauturnfest 2027 TV Musterstadt");
+    EXPECT_TRUE(invitation::giroCodePayload(account, 0, u"x"_s).isEmpty());
+
+    QTemporaryDir dir;
+    const auto decoded = [&dir](const QByteArray& code) {
+        report::Registration reg{u"TV Musterstadt"_s,
+                                 u"Gauturnfest 2027"_s,
+                                 QDate(2026, 3, 5),
+                                 {{u"Meier,Anna"_s, entry::makeCode(2010, 0)}},
+                                 {u"Meldegeld"_s},
+                                 {},
+                                 code};
+        QFile pdf(dir.filePath(u"m.pdf"_s));
+        EXPECT_TRUE(pdf.open(QIODevice::WriteOnly) && pdf.write(report::pdf(reg)) > 0);
+        pdf.close();
+        QProcess render;
+        render.start(u"pdftoppm"_s, {u"-r"_s, u"150"_s, u"-png"_s, u"-singlefile"_s, pdf.fileName(),
+                                     dir.filePath(u"page"_s)});
+        EXPECT_TRUE(render.waitForFinished() && render.exitCode() == 0);
+        QProcess zbar;
+        zbar.start(u"zbarimg"_s, {u"--raw"_s, u"-q"_s, u"-Sbinary"_s, dir.filePath(u"page.png"_s)});
+        EXPECT_TRUE(zbar.waitForFinished()) << "zbarimg (zbar-tools) missing?";
+        return zbar.readAllStandardOutput();
+    };
+    QByteArray read = decoded(payload);
+    if (read.endsWith('\n') && !payload.endsWith('\n'))
+        read.chop(1); // zbarimg ends its output with a line break of its own
+    EXPECT_EQ(read, payload);
+    EXPECT_TRUE(decoded({}).isEmpty()) << "no code without a payment";
 }
