@@ -1,15 +1,12 @@
 #include "messages/Gathering.h"
 
+#include "messages/Messages.h"
+
 #include <QDir>
 #include <QLocale>
 
 namespace messages {
 namespace {
-
-QString quoted(const QString& text)
-{
-    return QStringLiteral("„") + text + QStringLiteral("“");
-}
 
 // A value for a report line, which a garbled file could otherwise fill with a whole line's bytes.
 // (Values go in with one arg() call each: a "%1" in a club's name must stay text.)

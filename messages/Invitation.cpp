@@ -1,6 +1,7 @@
 #include "messages/Invitation.h"
 
 #include "entries/Entry.h"
+#include "messages/Messages.h"
 #include "textfile/Cp1252.h"
 
 #include <QDir>
@@ -8,11 +9,6 @@
 
 namespace messages {
 namespace {
-
-QString quoted(const QString& text)
-{
-    return QStringLiteral("„") + text + QStringLiteral("“");
-}
 
 QString deadlineText(const invitation::Event& event)
 {

@@ -17,6 +17,11 @@ constexpr qint64 kMaxMegabytes = textfile::kMaxFileSize / (1024 * 1024);
 
 } // namespace
 
+QString quoted(const QString& text)
+{
+    return QStringLiteral("„") + text + QStringLiteral("“");
+}
+
 QString shown(const QString& path)
 {
     return QDir::toNativeSeparators(path);
@@ -193,15 +198,6 @@ QString importTooMany()
         .arg(number(entry::kMaxEntries));
 }
 
-namespace {
-
-QString quote(const QString& text)
-{
-    return QStringLiteral("„") + text + QStringLiteral("“");
-}
-
-} // namespace
-
 QString headerNotFound(const entryfile::HeaderSelection& selection, const QString& fileName)
 {
     QStringList sentences;
@@ -209,9 +205,9 @@ QString headerNotFound(const entryfile::HeaderSelection& selection, const QStrin
                              const QString& list) {
         if (found)
             return;
-        sentences << (value.isEmpty() ? QStringLiteral("%1 nennt %2.").arg(quote(fileName), list)
+        sentences << (value.isEmpty() ? QStringLiteral("%1 nennt %2.").arg(quoted(fileName), list)
                                       : QStringLiteral("%1 %2 aus %3 steht nicht in der Liste.")
-                                            .arg(what, quote(value), quote(fileName)));
+                                            .arg(what, quoted(value), quoted(fileName)));
     };
     missing(selection.club >= 0, selection.clubValue, QStringLiteral("Der Verein"),
             QStringLiteral("keinen Verein"));
@@ -235,7 +231,7 @@ QString headerNotFoundShort(const entryfile::HeaderSelection& selection)
     const auto missing = [&](bool found, const QString& value, const QString& what) {
         if (!found)
             parts << (value.isEmpty() ? what + QStringLiteral(" fehlt")
-                                      : what + u' ' + quote(value) + QStringLiteral(" unbekannt"));
+                                      : what + u' ' + quoted(value) + QStringLiteral(" unbekannt"));
     };
     missing(selection.club >= 0, selection.clubValue, QStringLiteral("Verein"));
     missing(selection.event >= 0, selection.eventValue, QStringLiteral("Veranstaltung"));
@@ -281,8 +277,8 @@ QString incompleteField(unsigned gaps, qint32 year, int thisYear)
 
 RenamedQuestion renamedInPlace(const QString& before, const QString& now)
 {
-    return {QStringLiteral("Sie haben %1 in %2 geändert.").arg(quote(before), quote(now)),
-            QStringLiteral("%1 behalten und %2 neu hinzufügen").arg(quote(before), quote(now)),
+    return {QStringLiteral("Sie haben %1 in %2 geändert.").arg(quoted(before), quoted(now)),
+            QStringLiteral("%1 behalten und %2 neu hinzufügen").arg(quoted(before), quoted(now)),
             QStringLiteral("Änderung behalten")};
 }
 
@@ -335,7 +331,7 @@ QString alreadyInList(const QString& text, qint32 year)
 {
     // The same child twice is a slip far more often than twins of one name.
     return QStringLiteral("%1 (%2) ist schon in der Liste. Trotzdem hinzufügen?")
-        .arg(quote(text))
+        .arg(quoted(text))
         .arg(year);
 }
 

@@ -19,6 +19,9 @@ struct Message
     bool stop = false; ///< shown with the stop icon (nothing was changed, but something is wrong)
 };
 
+/// A value inside a sentence, in German quotation marks: „TV Musterstadt“.
+QString quoted(const QString& text);
+
 /// A path as messages show it: with the platform's separators.
 QString shown(const QString& path);
 
