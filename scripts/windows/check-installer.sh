@@ -40,13 +40,20 @@ done
     grep -qF 'Zandrel.exe" "%1"' || fail "der Dateityp .aus ist nicht eingetragen"
 echo "Installiert: $(du -sh "$dir" | cut -f1) in $dir"
 
-# The same list as on Linux: only the file column (the last one) holds other paths.
+# The same list as on Linux: only the columns "Datei" and "Hinweis" (which may name another
+# club's file) hold other paths.
 if [ -x "$linux_build/bin/zandrel-sammeln" ]; then
     work=$(mktemp -d)
     cp "$root"/tests/data/*.mdg "$work/"
     "$linux_build/bin/zandrel-sammeln" -o "$work/linux.csv" "$work" 2>/dev/null || true
     "$wine" "$dir/bin/zandrel-sammeln.exe" -o "Z:$work/windows.csv" "Z:$work" 2>/dev/null || true
-    strip_file_column() { sed -E 's/;[^;]*\r$//' "$1"; }
+    strip_file_column() {
+        python3 -c 'import csv, sys
+rows = list(csv.reader(open(sys.argv[1], encoding="utf-8-sig", newline=""), delimiter=";"))
+drop = {i for i, name in enumerate(rows[0]) if name in ("Datei", "Hinweis")}
+for row in rows:
+    print(";".join(c for i, c in enumerate(row) if i not in drop))' "$1"
+    }
     [ -s "$work/windows.csv" ] || fail "zandrel-sammeln.exe schrieb keine Liste"
     cmp <(strip_file_column "$work/linux.csv") <(strip_file_column "$work/windows.csv") ||
         fail "zandrel-sammeln.exe schreibt eine andere Liste als unter Linux"
