@@ -372,6 +372,11 @@ std::optional<Problem::Kind> nameProblem(const QString& name)
 {
     if (name.contains(u',') || entry::firstControl(name) != 0)
         return Problem::BadName;
+    // The entry file's reader finds its header words anywhere in a header line, and the writer
+    // puts a blank after the value: a name holding one, even at its end, would come back cut.
+    const QString written = name + u' ';
+    if (written.contains(u"VEREIN: ") || written.contains(u"VERANSTALTUNG: "))
+        return Problem::HeaderInName;
     if (!cp1252::canEncode(name))
         return Problem::NameNotEncodable;
     if (name.size() > entry::kMostNameChars)

@@ -115,6 +115,7 @@ struct Problem
         TooManyFields,    ///< more fields than the keyword has
         FieldMissing,     ///< a required field is empty
         BadName,          ///< a club or event name: control character or comma
+        HeaderInName,     ///< a club or event name holding "VEREIN: " or "VERANSTALTUNG: "
         NameNotEncodable, ///< a club or event name that the entry file cannot hold
         NameTooLong,      ///< longer than entry::kMostNameChars
         BadEmail,

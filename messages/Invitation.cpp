@@ -64,6 +64,10 @@ QString why(const invitation::Problem& p)
     case P::BadName:
         return QStringLiteral("%1: Ein Name darf kein Komma und kein Steuerzeichen enthalten.")
             .arg(quoted(p.value));
+    case P::HeaderInName:
+        return QStringLiteral("%1: Ein Name darf „VEREIN: “ und „VERANSTALTUNG: “ nicht enthalten; "
+                              "die Meldedatei gäbe ihn sonst verstümmelt zurück.")
+            .arg(quoted(p.value));
     case P::NameNotEncodable:
         return QStringLiteral("Das Zeichen %1 kann die Meldedatei nicht speichern.")
             .arg(quoted(p.value));

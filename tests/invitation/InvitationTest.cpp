@@ -127,6 +127,9 @@ TEST(Invitation, EveryBrokenLineIsRefusedWithItsReason)
         {"VERANSTALTUNG: ; 01.01.2027", u"Zeile 4, Name: Das Feld fehlt."},
         {"VEREIN: TV, Nord",
          u"Zeile 4, Name: „TV, Nord“: Ein Name darf kein Komma und kein Steuerzeichen enthalten."},
+        {"VERANSTALTUNG: FestVEREIN: ",
+         u"Zeile 4, Name: „FestVEREIN:“: Ein Name darf „VEREIN: “ und „VERANSTALTUNG: “ nicht "
+         u"enthalten; die Meldedatei gäbe ihn sonst verstümmelt zurück."},
         {"VEREIN: TV \xF0\x9F\x98\x80",
          u"Zeile 4, Name: Das Zeichen „😀“ kann die Meldedatei nicht speichern."},
         {"VEREIN: " + QByteArray(61, 'x'),
