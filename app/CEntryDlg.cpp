@@ -123,6 +123,14 @@ void CEntryDlg::setFocusToFirstName()
     m_edFirstName->selectAll();
 }
 
+QStringList CEntryDlg::itemsOf(const QComboBox* box)
+{
+    QStringList texts;
+    for (int i = 0; i < box->count(); ++i)
+        texts << box->itemText(i);
+    return texts;
+}
+
 QString CEntryDlg::selectedText(const QComboBox* box)
 {
     const int index = box->currentIndex();
@@ -438,14 +446,8 @@ bool CEntryDlg::mayDiscardChanges()
 
 void CEntryDlg::loadPath(const QString& path)
 {
-    const auto items = [](const QComboBox* box) {
-        QStringList texts;
-        for (int i = 0; i < box->count(); ++i)
-            texts << box->itemText(i);
-        return texts;
-    };
     std::optional<entryfile::HeaderSelection> selection =
-        commands::loadEntryFile(this, m_document, path, items(m_cbClub), items(m_cbEvent));
+        commands::loadEntryFile(this, m_document, path, itemsOf(m_cbClub), itemsOf(m_cbEvent));
     if (!selection)
         return;
     // An open event takes the file's club as it is, as it would take it typed.

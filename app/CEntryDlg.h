@@ -127,6 +127,8 @@ public:
 
     /// Text of the selected item of a drop-down list, empty when none is selected.
     static QString selectedText(const QComboBox* box);
+    /// Every item of a drop-down list, in its order.
+    static QStringList itemsOf(const QComboBox* box);
 
     /// The stored settings the window starts with (before OnInitDialog) and hands back.
     void applySettings(const Settings& settings);
@@ -196,9 +198,8 @@ private:
     void updateEventInfo();
     /// Why the chosen event does not admit the year; empty when it does.
     QString refusedForEvent(int year) const;
-    /// What the printed registration adds from the open event file; empty without one.
-    QStringList printDetails() const;
-    /// What the printed registration adds beyond the document.
+    /// What the printed registration adds beyond the document: the open event file's lines and
+    /// GiroCode, the contact person, the automatic name.
     commands::PaperExtras paperExtras() const;
     /// The name "Speichern" proposes while automatic names are on.
     QString automaticName() const;

@@ -154,16 +154,21 @@ void CEntryDlg::updateEventInfo()
 
 commands::PaperExtras CEntryDlg::paperExtras() const
 {
-    commands::PaperExtras extras{printDetails(), m_contact.oneLine(), automaticName(), {}};
-    // The code for the fee as the form states it, to the account the event file names.
+    commands::PaperExtras extras{{}, m_contact.oneLine(), automaticName(), {}};
     const invitation::Event* event = chosenEvent();
-    if (event && m_invitation->account) {
-        const qsizetype billed = m_document.count() - m_document.model()->notAdmittedCount();
-        if (const auto fee = event->feeAt(QDateTime::currentDateTime()))
-            extras.giroCode = invitation::giroCodePayload(
-                *m_invitation->account, *fee * billed,
-                m_invitation->account->referenceFor(m_document.club(), event->name));
-    }
+    if (!event)
+        return extras;
+    // A child the event does not admit is not billed, on paper as in the counts line.
+    const qsizetype billed = m_document.count() - m_document.model()->notAdmittedCount();
+    const QDateTime now = QDateTime::currentDateTime();
+    extras.details =
+        messages::printedDetails(*m_invitation, *event, m_document.club(), billed, now);
+    // The code for the fee as the form states it, to the account the event file names.
+    const auto fee = event->feeAt(now);
+    if (fee && m_invitation->account)
+        extras.giroCode = invitation::giroCodePayload(
+            *m_invitation->account, *fee * billed,
+            m_invitation->account->referenceFor(m_document.club(), event->name));
     return extras;
 }
 
@@ -172,16 +177,6 @@ void CEntryDlg::OnContact()
     ContactDialog dialog(m_contact, this);
     if (modal::exec(dialog) == QDialog::Accepted)
         m_contact = dialog.contact();
-}
-
-QStringList CEntryDlg::printDetails() const
-{
-    const invitation::Event* event = chosenEvent();
-    if (!event)
-        return {};
-    const qsizetype billed = m_document.count() - m_document.model()->notAdmittedCount();
-    return messages::printedDetails(*m_invitation, *event, m_document.club(), billed,
-                                    QDateTime::currentDateTime());
 }
 
 QString CEntryDlg::automaticName() const
@@ -209,14 +204,7 @@ bool CEntryDlg::takeTypedClub()
         msgbox::show(this, messages::typedClubRefused(typed, *why));
         return false;
     }
-    const QStringList clubs = sorted(QStringList{typed} + [this] {
-        QStringList texts;
-        for (int i = 0; i < m_cbClub->count(); ++i)
-            texts << m_cbClub->itemText(i);
-        return texts;
-    }());
-    m_cbClub->clear();
-    m_cbClub->addItems(clubs);
+    refill(m_cbClub, sorted(itemsOf(m_cbClub) << typed));
     m_cbClub->setCurrentIndex(
         m_cbClub->findText(typed, Qt::MatchFixedString | Qt::MatchCaseSensitive));
     OnSelChangeClub();
