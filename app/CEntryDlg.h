@@ -105,6 +105,7 @@ public:
     void OnOpenInvitation();  ///< the organiser's event file: its clubs, events, years and fees
     void OnCloseInvitation(); ///< back to the lists built into the program
     void OnContact();         ///< the club's contact person, for the form and the organiser
+    void OnSendToOrganiser(); ///< Ctrl+Enter: saved, as PDF, handed to the user's mail program
 
     /// Opens an organiser's event file. At the start (the last one, opened again) a file that is
     /// gone or broken only leaves a word in the status line; otherwise a message says why, and a
@@ -203,6 +204,8 @@ private:
     commands::PaperExtras paperExtras() const;
     /// The name "Speichern" proposes while automatic names are on.
     QString automaticName() const;
+    /// What "An Veranstalter senden…" needs beyond the document.
+    commands::Sending sending() const;
     /// An open event: the club typed into the field becomes the choice. true when it did.
     bool takeTypedClub();
     /// Leaving a club or event field: it shows the chosen item's text again (see there).
@@ -251,6 +254,8 @@ private:
     ElidingLabel* m_lblEditing = nullptr;
     ElidingLabel* m_lblEventInfo = nullptr;
     QAction* m_actCloseInvitation = nullptr;
+    QAction* m_actSendToOrganiser = nullptr;
+    QPushButton* m_btnSendToOrganiser = nullptr; // shown while an event file is open
     std::optional<invitation::Invitation> m_invitation;
     QString m_strInvitation; // the open event file, setting "invitation"
     Contact m_contact;       // the club's contact person

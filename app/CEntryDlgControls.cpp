@@ -184,7 +184,13 @@ void CEntryDlg::buildControls()
     autoSaveRow->addLayout(autoSaveLabel);
     left->addLayout(autoSaveRow, row++, 0, 1, 2);
 
+    // The event file's way to the organiser, as a button while one is open.
+    m_btnSendToOrganiser = new QPushButton(QStringLiteral("An Veranstalter sen&den…"), this);
+    m_btnSendToOrganiser->setObjectName(QStringLiteral("buttonSendToOrganiser"));
+    m_btnSendToOrganiser->setAccessibleName(QStringLiteral("An Veranstalter senden"));
+    m_btnSendToOrganiser->setVisible(false);
     auto* bottom = new QHBoxLayout;
+    bottom->addWidget(m_btnSendToOrganiser);
     bottom->addWidget(btnSend);
     bottom->addWidget(btnDummy);
     bottom->addStretch();
@@ -208,10 +214,11 @@ void CEntryDlg::buildControls()
     // gender buttons only the checked one takes the Tab (see UpdateGenderTabStop).
     QList<QWidget*> tabOrder;
     // A list of int: on Windows, <windows.h> makes IDHELP the plain number 9.
-    for (int id : std::initializer_list<int>{
-             IDC_CLUB, IDC_EVENT, IDC_FIRSTNAME, IDC_NAME, IDC_YEAR, IDC_FEMALE, IDC_MALE, IDC_ADD,
-             IDC_NEW, IDC_REMOVE, IDC_LOAD, IDC_SAVE, IDC_AUTOSAVE, IDC_ENTRIES, IDC_SEND, IDHELP})
+    for (int id : std::initializer_list<int>{IDC_CLUB, IDC_EVENT, IDC_FIRSTNAME, IDC_NAME, IDC_YEAR,
+                                             IDC_FEMALE, IDC_MALE, IDC_ADD, IDC_NEW, IDC_REMOVE,
+                                             IDC_LOAD, IDC_SAVE, IDC_AUTOSAVE, IDC_ENTRIES})
         tabOrder << GetDlgItem(id);
+    tabOrder << m_btnSendToOrganiser << GetDlgItem(IDC_SEND) << GetDlgItem(IDHELP);
     tabOrder << m_btnMore << GetDlgItem(IDOK_Exit) << GetDlgItem(IDC_DUMMY);
     for (qsizetype i = 0; i + 1 < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i], tabOrder[i + 1]);
@@ -271,6 +278,14 @@ void CEntryDlg::buildCommands()
     m_actCloseInvitation->setEnabled(false);
     auto* contact = command(QStringLiteral("A&nsprechpartner…"), QStringLiteral("actionContact"),
                             QKeySequence(), &CEntryDlg::OnContact);
+    m_actSendToOrganiser =
+        command(QStringLiteral("An Veranstalter s&enden…"), QStringLiteral("actionSendToOrganiser"),
+                QKeySequence(Qt::CTRL | Qt::Key_Return), &CEntryDlg::OnSendToOrganiser);
+    // As in mail programs, where Ctrl+Enter sends; Ctrl+M would arrive in a field as a Return.
+    m_actSendToOrganiser->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+    connect(m_btnSendToOrganiser, &QAbstractButton::clicked, this,
+            [this] { runCommand(&CEntryDlg::OnSendToOrganiser); });
     // The title-bar menu belongs to the window manager on Linux, so the about item lives in the
     // window's context menu instead.
     auto* about = new QAction(QStringLiteral("Inf&o über Zandrel..."), this);
@@ -301,7 +316,7 @@ void CEntryDlg::buildCommands()
     m_menu->addSeparator();
     m_menu->addActions({m_actImport, m_actPrint, m_actPdf});
     m_menu->addSeparator();
-    m_menu->addActions({openInvitation, m_actCloseInvitation, contact});
+    m_menu->addActions({openInvitation, m_actCloseInvitation, contact, m_actSendToOrganiser});
     m_menu->addSeparator();
     m_menu->addAction(gather);
     m_menu->addSeparator();

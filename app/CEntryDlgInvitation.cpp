@@ -19,6 +19,7 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPushButton>
 
 namespace {
 
@@ -107,6 +108,7 @@ void CEntryDlg::useLists()
     if (eventDropped)
         m_document.chooseEvent(QString());
     m_actCloseInvitation->setEnabled(m_invitation.has_value());
+    m_btnSendToOrganiser->setVisible(m_invitation.has_value());
     followChoice();
     updateListState();
 }
@@ -170,6 +172,41 @@ commands::PaperExtras CEntryDlg::paperExtras() const
             *m_invitation->account, *fee * billed,
             m_invitation->account->referenceFor(m_document.club(), event->name));
     return extras;
+}
+
+commands::Sending CEntryDlg::sending() const
+{
+    commands::Sending sending;
+    sending.automaticName = m_bAutoSave == 1 ? automaticName() : QString();
+    sending.paper = paperExtras();
+    messages::SendFacts& facts = sending.facts;
+    facts.club = m_document.club();
+    facts.event = m_document.event();
+    facts.participants = m_document.count();
+    facts.male = m_document.totals().male;
+    facts.contactName = m_contact.name;
+    facts.contact = m_contact.oneLine();
+    if (m_invitation)
+        sending.to = m_invitation->organiser.email;
+    const invitation::Event* event = chosenEvent();
+    if (!event)
+        return sending;
+    // Billed as on paper: a child the event does not admit costs nothing.
+    const qsizetype billed = m_document.count() - m_document.model()->notAdmittedCount();
+    if (const auto fee = event->feeAt(QDateTime::currentDateTime()))
+        facts.feeLine = messages::feeLine(billed, *fee);
+    if (m_invitation->account)
+        facts.paymentLine = messages::paymentLine(*m_invitation->account, facts.club, event->name);
+    return sending;
+}
+
+void CEntryDlg::OnSendToOrganiser()
+{
+    if (sayWhyNot(m_actSendToOrganiser))
+        return;
+    SyncGenderAndUpdate(1); // the check box decides the proposed name, as for "Speichern"
+    commands::sendToOrganiser(this, m_document, sending(), m_strPath,
+                              [this](const QString& status) { showStatus(status); });
 }
 
 void CEntryDlg::OnContact()

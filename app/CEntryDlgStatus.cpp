@@ -52,7 +52,7 @@ void CEntryDlg::updateListState()
     updateStatus();
 
     const QString reason = messages::printBlocked(m_document.printBlocker());
-    for (QAction* action : {m_actPrint, m_actPdf}) {
+    for (QAction* action : {m_actPrint, m_actPdf, m_actSendToOrganiser}) {
         action->setEnabled(reason.isEmpty());
         action->setToolTip(reason.isEmpty() ? action->text().remove(QLatin1Char('&')) : reason);
     }

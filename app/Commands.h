@@ -6,7 +6,9 @@
 #include "entryfile/EntryFile.h"
 #include "mail/TestMail.h"
 #include "memberlist/MemberList.h"
+#include "messages/Sending.h"
 
+#include <functional>
 #include <optional>
 #include <QString>
 #include <QStringList>
@@ -66,6 +68,21 @@ void print(QWidget* parent, const EntryDocument& document, const PaperExtras& ex
 /// "Als PDF speichern…": the same pages as a PDF file. The file written, if any.
 std::optional<QString> savePdf(QWidget* parent, const EntryDocument& document, QString& folder,
                                const PaperExtras& extras = {});
+
+/// "An Veranstalter senden…": what the window adds to the document.
+struct Sending
+{
+    QString automaticName; ///< proposed by the save dialog; empty: none
+    PaperExtras paper;
+    QString to; ///< the organiser's address; empty: the user fills it in
+    messages::SendFacts facts;
+};
+
+/// Saves the entry file as "Speichern" does, writes the form as a PDF beside it (same name), and
+/// hands both to the user's mail program; when none takes them, opens a new mail and the folder
+/// and says which files to attach. `status` is told each step, also after this has returned.
+void sendToOrganiser(QWidget* parent, EntryDocument& document, const Sending& sending,
+                     QString& folder, const std::function<void(const QString&)>& status);
 
 /// The hidden "Senden": the test mail, off the user-interface thread; `window` is disabled
 /// meanwhile and shows what went wrong.

@@ -266,6 +266,19 @@ QString typedClubRefused(const QString& typed, invitation::Problem::Kind why)
         .arg(quoted(typed), invitationProblem(problem));
 }
 
+QString feeLine(qsizetype participants, qint64 fee)
+{
+    return QStringLiteral("Meldegeld: %1 Teilnehmer × %2 = %3")
+        .arg(QLocale(QLocale::German).toString(participants), invitation::money(fee),
+             invitation::money(fee * participants));
+}
+
+QString paymentLine(const invitation::Account& account, const QString& club, const QString& event)
+{
+    return QStringLiteral("Überweisung an %1, IBAN %2, Verwendungszweck: %3")
+        .arg(account.holder, account.ibanGrouped(), account.referenceFor(club, event));
+}
+
 QStringList printedDetails(const invitation::Invitation& inv, const invitation::Event& event,
                            const QString& club, qsizetype participants, const QDateTime& now)
 {
@@ -287,16 +300,10 @@ QStringList printedDetails(const invitation::Invitation& inv, const invitation::
         lines << QStringLiteral("Meldeschluss war am %1; Nachmeldung").arg(deadlineText(event));
     else if (event.deadlineDate.isValid())
         lines << QStringLiteral("Meldeschluss ") + deadlineText(event);
-    if (const auto fee = event.feeAt(now)) {
-        lines << QStringLiteral("Meldegeld: %1 Teilnehmer × %2 = %3")
-                     .arg(QLocale(QLocale::German).toString(participants), invitation::money(*fee),
-                          invitation::money(*fee * participants));
-    }
-    if (inv.account) {
-        lines << QStringLiteral("Überweisung an %1, IBAN %2, Verwendungszweck: %3")
-                     .arg(inv.account->holder, inv.account->ibanGrouped(),
-                          inv.account->referenceFor(club, event.name));
-    }
+    if (const auto fee = event.feeAt(now))
+        lines << feeLine(participants, *fee);
+    if (inv.account)
+        lines << paymentLine(*inv.account, club, event.name);
     for (const QString& note : inv.notes)
         lines << QStringLiteral("Hinweis: ") + note;
     return lines;

@@ -29,6 +29,10 @@ QString notInInvitation(const entryfile::HeaderSelection& selection);
 /// date and place, deadline, fee, account with the payment reference, and the notes.
 QStringList printedDetails(const invitation::Invitation& invitation, const invitation::Event& event,
                            const QString& club, qsizetype participants, const QDateTime& now);
+/// "Meldegeld: 12 Teilnehmer × 5,50 € = 66,00 €"
+QString feeLine(qsizetype participants, qint64 fee);
+/// The account with the filled-in payment reference.
+QString paymentLine(const invitation::Account& account, const QString& club, const QString& event);
 /// The fee in the counts line: "Meldegeld 66,00 €".
 QString feeInCounts(qint64 cents);
 /// Rows of a loaded file whose year the chosen event does not admit, in the counts line.

@@ -24,6 +24,9 @@ packages=(
     # gathering the clubs' files: the spreadsheet writer, the collation keys, and unzip to read
     # the written spreadsheet back in the tests
     libxlsxwriter-dev libicu-dev unzip
+    # handing the registration to the user's mail program: xdg-mime finds the default one (the
+    # tests register fake ones with it), xdg-email takes any we do not know
+    xdg-utils
 )
 # `make windows` and `make test-windows`: the MinGW-w64 cross compiler and Windows zlib, Wine to
 # run the tests, NSIS for the installer, dpkg-dev for apt-get source (Qt, ICU and libxlsxwriter

@@ -65,7 +65,8 @@ TEST_F(DialogTest, OpenContextMenuIsAChildOfTheWindowForAccessibilityClients)
                                   QStringLiteral("Drucken…"), QStringLiteral("Als PDF speichern…"),
                                   QString(), QStringLiteral("Ausschreibung öffnen…"),
                                   QStringLiteral("Ausschreibung schließen"),
-                                  QStringLiteral("Ansprechpartner…"), QString(),
+                                  QStringLiteral("Ansprechpartner…"),
+                                  QStringLiteral("An Veranstalter senden…"), QString(),
                                   QStringLiteral("Meldungen sammeln…"), QString(),
                                   QStringLiteral("Info über Zandrel...")}));
     menu->close();
