@@ -10,8 +10,11 @@
 #include <QDir>
 #include <QFile>
 #include <QHash>
+#include <QTemporaryDir>
 
-#ifndef Q_OS_WIN
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
 #include "FakeMailDesktop.h"
 #endif
 
@@ -62,6 +65,26 @@ QHash<QString, QString> thunderbirdReads(const QString& data)
                           : QUrl::fromPercentEncoding(value.toUtf8()));
     }
     return fields;
+}
+
+Outcome handOver(const Message& message)
+{
+    std::optional<Outcome> outcome;
+    QObject context;
+    hand(message, &context, [&outcome](const Outcome& done) { outcome = done; });
+    EXPECT_FALSE(outcome) << "answered inside hand()";
+    QDeadlineTimer deadline(20000);
+    while (!outcome && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    return outcome.value_or(Outcome{Result::Failed, u"keine Antwort"_s, {}});
+}
+
+QString write(const QString& folder, const QString& name)
+{
+    QDir().mkpath(folder);
+    QFile file(folder + u'/' + name);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(name.toUtf8()) > 0);
+    return file.fileName();
 }
 
 } // namespace
@@ -119,7 +142,88 @@ TEST(MailProgram, ExecLinesAreSplitAsDesktopFilesQuoteThem)
     EXPECT_EQ(kindOf(u"mutt.desktop"_s, u"mutt"_s), Kind::Other);
 }
 
-#ifndef Q_OS_WIN
+#ifdef Q_OS_WIN
+
+namespace {
+
+// A default mail client as Windows and Wine find it: Software\Clients\Mail names it, and its own
+// key names the DLL that provides its Simple MAPI. Removed again at the end.
+class RegisteredClient
+{
+public:
+    explicit RegisteredClient(const QString& dll)
+    {
+        const std::wstring path = QDir::toNativeSeparators(dll).toStdWString();
+        HKEY client = nullptr;
+        RegCreateKeyExW(HKEY_LOCAL_MACHINE, kClientKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                        &client, nullptr);
+        RegSetValueExW(client, L"DLLPath", 0, REG_SZ, reinterpret_cast<const BYTE*>(path.c_str()),
+                       DWORD((path.size() + 1) * sizeof(wchar_t)));
+        RegCloseKey(client);
+        RegSetKeyValueW(HKEY_LOCAL_MACHINE, L"Software\\Clients\\Mail", nullptr, REG_SZ, kName,
+                        sizeof(kName));
+    }
+    ~RegisteredClient()
+    {
+        RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, L"Software\\Clients\\Mail", nullptr);
+        RegDeleteTreeW(HKEY_LOCAL_MACHINE, kClientKey);
+    }
+
+private:
+    static constexpr wchar_t kName[] = L"Zandrel Testpost";
+    static constexpr const wchar_t* kClientKey = L"Software\\Clients\\Mail\\Zandrel Testpost";
+};
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+TEST(MailProgramWindows, SimpleMapiGetsRecipientSubjectTextAndBothFiles)
+{
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(u"Meine Meldungen"_s);
+    const Message message{
+        u"meldung@turngau-musterland.de"_s,
+        u"Meldung TV Muster,stadt's – Gauturnfest 2027"_s,
+        u"Guten Tag,\n12 Teilnehmer × 5,50 €"_s,
+        {write(folder, u"Gauturnfest 2027.mdg"_s), write(folder, u"Übersicht.pdf"_s)}};
+    const QString log = dir.filePath(u"mapi.log"_s);
+    qputenv("ZANDREL_FAKE_MAPI_LOG", QDir::toNativeSeparators(log).toLocal8Bit());
+    {
+        RegisteredClient client(QCoreApplication::applicationDirPath() + u"/fake_mapi.dll"_s);
+        const Outcome outcome = handOver(message);
+        EXPECT_EQ(outcome.result, Result::Handed) << outcome.detail.toStdString();
+        EXPECT_EQ(outcome.program, u"Zandrel Testpost"_s);
+        const QString native = QDir::toNativeSeparators(folder);
+        // MAPI_DIALOG | MAPI_LOGON_UI: the client's compose window, logged on if need be.
+        EXPECT_EQ(QString::fromUtf8(readAll(log)),
+                  u"flags=9\nsubject=Meldung TV Muster,stadt's – Gauturnfest 2027\n"
+                  u"body=Guten Tag,\r\n12 Teilnehmer × 5,50 €\n"
+                  u"recipient=1 meldung@turngau-musterland.de SMTP:meldung@turngau-musterland.de\n"
+                  u"file="_s +
+                      native + u"\\Gauturnfest 2027.mdg | Gauturnfest 2027.mdg\nfile="_s + native +
+                      u"\\Übersicht.pdf | Übersicht.pdf\n"_s);
+
+        // The user closed the compose window; the client failed.
+        qputenv("ZANDREL_FAKE_MAPI_RESULT", "1");
+        EXPECT_EQ(handOver(message).result, Result::Cancelled);
+        qputenv("ZANDREL_FAKE_MAPI_RESULT", "2");
+        const Outcome failed = handOver(message);
+        EXPECT_EQ(failed.result, Result::Failed);
+        EXPECT_EQ(failed.detail, u"MAPI-Fehler 2"_s);
+        qunsetenv("ZANDREL_FAKE_MAPI_RESULT");
+    }
+    // No default client: nothing is called at all.
+    QFile::remove(log);
+    EXPECT_EQ(handOver(message).result, Result::NoMailProgram);
+    EXPECT_FALSE(QFile::exists(log));
+}
+
+#else
 
 class MailProgramTest : public ::testing::Test
 {
@@ -132,26 +236,6 @@ protected:
                      u"Guten Tag,\n12 Teilnehmer × 5,50 €"_s,
                      {write(m_folder, u"Gauturnfest 2027.mdg"_s),
                       write(m_folder, u"Gauturnfest 2027.pdf"_s)}};
-    }
-
-    static QString write(const QString& folder, const QString& name)
-    {
-        QDir().mkpath(folder);
-        QFile file(folder + u'/' + name);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(name.toUtf8()) > 0);
-        return file.fileName();
-    }
-
-    Outcome handOver(const Message& message)
-    {
-        std::optional<Outcome> outcome;
-        QObject context;
-        hand(message, &context, [&outcome](const Outcome& done) { outcome = done; });
-        EXPECT_FALSE(outcome) << "answered inside hand()";
-        QDeadlineTimer deadline(20000);
-        while (!outcome && !deadline.hasExpired())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-        return outcome.value_or(Outcome{Result::Failed, u"keine Antwort"_s, {}});
     }
 
     FakeMailDesktop m_desktop;
