@@ -305,7 +305,7 @@ TEST_F(MailProgramTest, EachMailProgramGetsItsOwnCommandLineFromTheDefaultHandle
 TEST_F(MailProgramTest, ThunderbirdGetsCopiesOfFilesItCannotAttachAndThoseStay)
 {
     const QString folder = m_desktop.root() + u"/Meldungen, Verein's"_s;
-    m_message.attachments = {write(folder, u"a=b.mdg"_s), write(folder, u"Liste.pdf"_s)};
+    m_message.attachments = {write(m_folder, u"a=b.mdg"_s), write(folder, u"Liste.pdf"_s)};
     m_desktop.install(u"thunderbird.desktop"_s, u"thunderbird"_s, u"Thunderbird"_s, u"%p %u"_s);
     ASSERT_EQ(handOver(m_message).result, Result::Handed);
 
