@@ -101,6 +101,9 @@ TEST_F(OrganiserTest, NothingIsSentWithoutARegistrationAndTheButtonOnlyWithAnEve
     QTest::keyClick(m_dlg.get(), Qt::Key_Return, Qt::ControlModifier);
     EXPECT_EQ(status(), empty);
     EXPECT_TRUE(m_fileRequests.isEmpty());
+    m_messages.answers.push_back(msgbox::Answer::Yes); // the event goes with the event file
+    m_dlg->findChild<QAction*>(u"actionCloseInvitation"_s)->trigger();
+    EXPECT_FALSE(sendButton()->isVisible());
 }
 
 #ifndef Q_OS_WIN
