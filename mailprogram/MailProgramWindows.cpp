@@ -2,6 +2,7 @@
 // the client's own compose window with the files attached. The call returns only when that window
 // is closed, so it runs on a thread of its own and the Zandrel window stays usable meanwhile.
 #include "mailprogram/MailProgram.h"
+#include "mailprogram/SimpleMapi.h"
 
 #include <memory>
 #include <QDir>
@@ -15,42 +16,7 @@
 namespace mailprogram {
 namespace {
 
-// The Unicode Simple MAPI structures as Windows declares them (MinGW's mapi.h has only the
-// ANSI ones).
-struct RecipDescW
-{
-    ULONG ulReserved;
-    ULONG ulRecipClass;
-    PWSTR lpszName;
-    PWSTR lpszAddress;
-    ULONG ulEIDSize;
-    LPVOID lpEntryID;
-};
-struct FileDescW
-{
-    ULONG ulReserved;
-    ULONG flFlags;
-    ULONG nPosition;
-    PWSTR lpszPathName;
-    PWSTR lpszFileName;
-    LPVOID lpFileType;
-};
-struct MessageW
-{
-    ULONG ulReserved;
-    PWSTR lpszSubject;
-    PWSTR lpszNoteText;
-    PWSTR lpszMessageType;
-    PWSTR lpszDateReceived;
-    PWSTR lpszConversationID;
-    ULONG flFlags;
-    RecipDescW* lpOriginator;
-    ULONG nRecipCount;
-    RecipDescW* lpRecips;
-    ULONG nFileCount;
-    FileDescW* lpFiles;
-};
-using SendMailW = ULONG(WINAPI*)(ULONG_PTR, ULONG_PTR, MessageW*, ULONG, ULONG);
+using simplemapi::SendMailW;
 
 constexpr ULONG kTo = 1;
 constexpr ULONG kLogonUi = 0x1;
@@ -98,11 +64,11 @@ Outcome sendMail(const Message& message, const QString& client)
         paths.push_back(wide(QDir::toNativeSeparators(path)));
         names.push_back(wide(QFileInfo(path).fileName()));
     }
-    RecipDescW recipient{0, kTo, name.data(), address.data(), 0, nullptr};
-    std::vector<FileDescW> files;
+    simplemapi::RecipDescW recipient{0, kTo, name.data(), address.data(), 0, nullptr};
+    std::vector<simplemapi::FileDescW> files;
     for (size_t i = 0; i < paths.size(); ++i)
         files.push_back({0, 0, ULONG(-1), paths[i].data(), names[i].data(), nullptr});
-    MessageW mail{};
+    simplemapi::MessageW mail{};
     mail.lpszSubject = subject.data();
     mail.lpszNoteText = body.data();
     mail.nRecipCount = message.to.isEmpty() ? 0 : 1;

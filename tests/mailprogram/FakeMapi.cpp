@@ -1,44 +1,13 @@
 // A Simple MAPI provider for the tests under Windows: registered as the default mail client, it
 // writes down the message it is given (UTF-8, one field per line) to the file named by
 // ZANDREL_FAKE_MAPI_LOG and answers with ZANDREL_FAKE_MAPI_RESULT (0 when unset).
+#include "mailprogram/SimpleMapi.h"
+
 #include <string>
-#include <windows.h>
+
+using namespace simplemapi;
 
 namespace {
-
-struct RecipDescW
-{
-    ULONG ulReserved;
-    ULONG ulRecipClass;
-    PWSTR lpszName;
-    PWSTR lpszAddress;
-    ULONG ulEIDSize;
-    LPVOID lpEntryID;
-};
-struct FileDescW
-{
-    ULONG ulReserved;
-    ULONG flFlags;
-    ULONG nPosition;
-    PWSTR lpszPathName;
-    PWSTR lpszFileName;
-    LPVOID lpFileType;
-};
-struct MessageW
-{
-    ULONG ulReserved;
-    PWSTR lpszSubject;
-    PWSTR lpszNoteText;
-    PWSTR lpszMessageType;
-    PWSTR lpszDateReceived;
-    PWSTR lpszConversationID;
-    ULONG flFlags;
-    RecipDescW* lpOriginator;
-    ULONG nRecipCount;
-    RecipDescW* lpRecips;
-    ULONG nFileCount;
-    FileDescW* lpFiles;
-};
 
 std::string utf8(const wchar_t* text)
 {
