@@ -89,7 +89,7 @@ QString copiesFolder()
     return QDir::tempPath() + QStringLiteral("/zandrel-anhaenge");
 }
 
-void answerLater(QObject* context, Done done, Outcome outcome)
+void answerLater(QObject* context, Done done, const Outcome& outcome)
 {
     QTimer::singleShot(0, context, [done = std::move(done), outcome] { done(outcome); });
 }

@@ -3,9 +3,9 @@
 // there is none, a new mail, the folder and a message take its place.
 #include "DialogFixture.h"
 #include "entryfile/EntryFile.h"
+#include "OpenedLinks.h"
 
 #include <QAction>
-#include <QDesktopServices>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -15,31 +15,6 @@
 #endif
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The links the window opens, instead of the desktop's programs.
-class OpenedLinks : public QObject
-{
-    Q_OBJECT
-public:
-    OpenedLinks()
-    {
-        for (const char* scheme : {"mailto", "file"})
-            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "open");
-    }
-    ~OpenedLinks() override
-    {
-        for (const char* scheme : {"mailto", "file"})
-            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
-    }
-    QList<QUrl> urls;
-
-public Q_SLOTS:
-    void open(const QUrl& url) { urls << url; }
-};
-
-} // namespace
 
 class OrganiserTest : public DialogTest
 {
@@ -181,5 +156,3 @@ TEST_F(OrganiserTest, WithoutAMailProgramANewMailAndTheFolderOpenAndTheFilesAreN
 }
 
 #endif
-
-#include "test_organiser.moc"
