@@ -5,6 +5,7 @@
 #include "mailprogram/SimpleMapi.h"
 
 #include <memory>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPointer>
@@ -101,10 +102,15 @@ void hand(const Message& message, QObject* context, Done done)
     }
     QThread* thread = QThread::create([message, client, guard, done] {
         const Outcome outcome = sendMail(message, client);
-        // Back on the caller's thread.
-        if (guard)
-            QMetaObject::invokeMethod(
-                guard, [done, outcome] { done(outcome); }, Qt::QueuedConnection);
+        // Back on the user-interface thread, which alone may ask whether the caller still exists:
+        // it may be closed while the compose window is open.
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [guard, done, outcome] {
+                if (guard)
+                    done(outcome);
+            },
+            Qt::QueuedConnection);
     });
     QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
     thread->start();
