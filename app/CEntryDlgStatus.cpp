@@ -12,9 +12,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QDateTime>
-#include <QFileInfo>
 #include <QLabel>
-#include <QLocale>
 #include <QTime>
 
 void CEntryDlg::updateListState()
@@ -60,9 +58,7 @@ void CEntryDlg::updateListState()
 
 QString CEntryDlg::statusOfFile(messages::FileAction action, const QString& path)
 {
-    return messages::fileDone(
-        action, QFileInfo(path).fileName(),
-        QLocale(QLocale::German).toString(QTime::currentTime(), QStringLiteral("HH:mm")));
+    return messages::fileDone(action, path, QTime::currentTime());
 }
 
 bool CEntryDlg::sayWhyNot(const QAction* command)

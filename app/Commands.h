@@ -69,6 +69,11 @@ void print(QWidget* parent, const EntryDocument& document, const PaperExtras& ex
 std::optional<QString> savePdf(QWidget* parent, const EntryDocument& document, QString& folder,
                                const PaperExtras& extras = {});
 
+/// The same pages into the PDF file at `path`, without asking; false (the user told why) when
+/// nothing was written.
+bool writePdf(QWidget* parent, const EntryDocument& document, const PaperExtras& extras,
+              const QString& path);
+
 /// "An Veranstalter senden…": what the window adds to the document.
 struct Sending
 {

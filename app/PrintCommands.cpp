@@ -45,6 +45,28 @@ QString proposedPdfName(const report::Registration& registration, const QString&
     return name + QStringLiteral(".pdf");
 }
 
+// The same safe save as the entry file (a QSaveFile, synced before it replaces anything): a
+// failed write leaves an older PDF of that name as it was, and never a half file.
+bool writePdf(QWidget* parent, const report::Registration& registration, const QString& path)
+{
+    // A few pages take no time, but a list of thousands takes seconds to lay out.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const QByteArray pdf = report::pdf(registration);
+    QGuiApplication::restoreOverrideCursor();
+    if (pdf.isEmpty()) {
+        msgbox::show(parent, messages::pdfNotSaved());
+        return false;
+    }
+    if (const textfile::SaveResult saved = textfile::saveFile(path, pdf);
+        saved != textfile::SaveResult::Ok) {
+        const messages::Message why = messages::pdfSaveFailed(saved, path);
+        msgbox::show(parent, why.text, msgbox::Buttons::Ok,
+                     why.stop ? msgbox::Icon::Stop : msgbox::Icon::Default);
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 void print(QWidget* parent, const EntryDocument& document, const PaperExtras& paper)
@@ -71,27 +93,16 @@ std::optional<QString> savePdf(QWidget* parent, const EntryDocument& document, Q
     request.filter = QStringLiteral("PDF-Datei (*.pdf)");
     request.defaultSuffix = QStringLiteral("pdf");
     std::optional<QString> path = filedlg::askFile(parent, request, folder);
-    if (!path)
+    if (!path || !writePdf(parent, registration, *path))
         return std::nullopt;
-
-    // The same safe save as the entry file (a QSaveFile, synced before it replaces anything): a
-    // failed write leaves an older PDF of that name as it was, and never a half file.
-    // A few pages take no time, but a list of thousands takes seconds to lay out.
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const QByteArray pdf = report::pdf(registration);
-    QGuiApplication::restoreOverrideCursor();
-    if (pdf.isEmpty()) {
-        msgbox::show(parent, messages::pdfNotSaved());
-        return std::nullopt;
-    }
-    if (const textfile::SaveResult saved = textfile::saveFile(*path, pdf);
-        saved != textfile::SaveResult::Ok) {
-        const messages::Message why = messages::pdfSaveFailed(saved, *path);
-        msgbox::show(parent, why.text, msgbox::Buttons::Ok,
-                     why.stop ? msgbox::Icon::Stop : msgbox::Icon::Default);
-        return std::nullopt;
-    }
     return path;
+}
+
+bool writePdf(QWidget* parent, const EntryDocument& document, const PaperExtras& extras,
+              const QString& path)
+{
+    const std::optional<report::Registration> printable = registrationToPrint(document, extras);
+    return printable && writePdf(parent, *printable, path);
 }
 
 } // namespace commands

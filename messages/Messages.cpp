@@ -3,6 +3,7 @@
 #include "entries/Entry.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 
 namespace messages {
@@ -358,8 +359,10 @@ QString printBlocked(EntryDocument::PrintBlock why)
     return {};
 }
 
-QString fileDone(FileAction action, const QString& fileName, const QString& time)
+QString fileDone(FileAction action, const QString& path, const QTime& at)
 {
+    const QString fileName = QFileInfo(path).fileName();
+    const QString time = QLocale(QLocale::German).toString(at, QStringLiteral("HH:mm"));
     const QString what = action == FileAction::Saved    ? QStringLiteral("Gespeichert")
                          : action == FileAction::Loaded ? QStringLiteral("Geladen")
                                                         : QStringLiteral("PDF gespeichert");

@@ -10,6 +10,7 @@
 #include "textfile/SafeFile.h"
 
 #include <QString>
+#include <QTime>
 
 namespace messages {
 
@@ -113,7 +114,8 @@ enum class FileAction
     Loaded,
     PdfSaved
 };
-QString fileDone(FileAction action, const QString& fileName, const QString& time);
+/// "Gespeichert: a.mdg, 14:03": the file at `path`, at the time `at`.
+QString fileDone(FileAction action, const QString& path, const QTime& at);
 QString historyStep(bool undone, const QString& step);
 QString unsavedChanges();
 
