@@ -241,12 +241,12 @@ int main(int argc, char** argv)
             // Shown in messages as typed, but with the platform's separators like the files.
             output = QDir::toNativeSeparators(args[++i]);
         } else if (arg == QStringLiteral("-o")) {
-            return usage(messages::optionNeedsOneFileName());
+            return usage(messages::optionNeedsOneFileName(arg));
         } else if (arg == QStringLiteral("--ausschreibung") && i + 1 < args.size() &&
                    invitationPath.isEmpty() && !args[i + 1].isEmpty()) {
             invitationPath = args[++i];
         } else if (arg == QStringLiteral("--ausschreibung")) {
-            return usage(messages::optionNeedsOneInvitation());
+            return usage(messages::optionNeedsOneFileName(arg));
         } else if (arg == QStringLiteral("--bestaetigungen") && i + 1 < args.size() &&
                    confirmationFolder.isEmpty() && !args[i + 1].isEmpty()) {
             confirmationFolder = args[++i];

@@ -139,6 +139,17 @@ private:
         return true;
     }
 
+    // Counts one more line of a kind; past `most` the line is dropped, and only the first one
+    // dropped is reported, not each of thousands.
+    bool pastLimit(qsizetype& lines, qsizetype most, Problem::Kind tooMany)
+    {
+        if (++lines <= most)
+            return false;
+        if (lines == most + 1)
+            problem(tooMany);
+        return true;
+    }
+
     bool required(const QStringList& fields, int field)
     {
         if (fields.value(field - 1).isEmpty()) {
@@ -200,12 +211,8 @@ private:
 
     void event(const QStringList& fields)
     {
-        ++m_eventLines;
-        if (m_eventLines > kMaxEvents) {
-            if (m_eventLines == kMaxEvents + 1)
-                problem(Problem::TooManyEvents);
+        if (pastLimit(m_eventLines, kMaxEvents, Problem::TooManyEvents))
             return;
-        }
         if (tooMany(fields, 7) || !required(fields, 1) || !validName(fields[0], 1))
             return;
         Event e;
@@ -301,12 +308,8 @@ private:
 
     void club(const QStringList& fields)
     {
-        ++m_clubLines;
-        if (m_clubLines > kMaxClubs) {
-            if (m_clubLines == kMaxClubs + 1)
-                problem(Problem::TooManyClubs);
+        if (pastLimit(m_clubLines, kMaxClubs, Problem::TooManyClubs))
             return;
-        }
         if (tooMany(fields, 2) || !required(fields, 1) || !validName(fields[0], 1))
             return;
         if (!m_clubNames.insert(fields[0].toCaseFolded()).second) {

@@ -187,9 +187,9 @@ QString wouldOverwriteEntryFile()
     return QStringLiteral("die Liste würde eine der Meldedateien überschreiben");
 }
 
-QString optionNeedsOneFileName()
+QString optionNeedsOneFileName(const QString& option)
 {
-    return QStringLiteral("-o braucht genau einen Dateinamen.");
+    return QStringLiteral("%1 braucht genau einen Dateinamen.").arg(option);
 }
 
 QString unknownOption(const QString& option)
@@ -220,11 +220,6 @@ QString readingProgress(qsizetype done, qsizetype total)
 QString optionStandsAlone(const QString& option)
 {
     return QStringLiteral("%1 steht allein, mit genau einem Dateinamen.").arg(option);
-}
-
-QString optionNeedsOneInvitation()
-{
-    return QStringLiteral("--ausschreibung braucht genau einen Dateinamen.");
 }
 
 QString templateExists(const QString& path)

@@ -63,7 +63,7 @@ QString listNotSaved(const QString& why);
 QString wouldOverwriteEntryFile();
 
 // zandrel-sammeln's command line.
-QString optionNeedsOneFileName();
+QString optionNeedsOneFileName(const QString& option);
 QString unknownOption(const QString& option);
 QString nothingToGather();
 QString wrongListSuffix(const QString& path);
@@ -71,7 +71,6 @@ QString wouldOverwriteEntryFile(const QString& path);
 QString readingProgress(qsizetype done, qsizetype total);
 /// --vorlage and --pruefe stand alone, with one file name.
 QString optionStandsAlone(const QString& option);
-QString optionNeedsOneInvitation();
 QString templateExists(const QString& path);
 QString templateNotWritten(const QString& path);
 QString templateWritten(const QString& path);
