@@ -204,6 +204,8 @@ private:
     commands::PaperExtras paperExtras() const;
     /// The name "Speichern" proposes while automatic names are on.
     QString automaticName() const;
+    /// The participants the fee is charged for.
+    qsizetype billedCount() const;
     /// What "An Veranstalter senden…" needs beyond the document.
     commands::Sending sending() const;
     /// An open event: the club typed into the field becomes the choice. true when it did.

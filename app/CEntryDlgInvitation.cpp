@@ -154,14 +154,19 @@ void CEntryDlg::updateEventInfo()
     m_document.model()->setAdmittedYears(event ? event->firstYear : 0, event ? event->lastYear : 0);
 }
 
+qsizetype CEntryDlg::billedCount() const
+{
+    // A child the event does not admit is not billed: on paper, in the mail, in the counts line.
+    return m_document.count() - m_document.model()->notAdmittedCount();
+}
+
 commands::PaperExtras CEntryDlg::paperExtras() const
 {
     commands::PaperExtras extras{{}, m_contact.oneLine(), automaticName(), {}};
     const invitation::Event* event = chosenEvent();
     if (!event)
         return extras;
-    // A child the event does not admit is not billed, on paper as in the counts line.
-    const qsizetype billed = m_document.count() - m_document.model()->notAdmittedCount();
+    const qsizetype billed = billedCount();
     const QDateTime now = QDateTime::currentDateTime();
     extras.details =
         messages::printedDetails(*m_invitation, *event, m_document.club(), billed, now);
@@ -185,16 +190,14 @@ commands::Sending CEntryDlg::sending() const
     facts.participants = m_document.count();
     facts.male = m_document.totals().male;
     facts.contactName = m_contact.name;
-    facts.contact = m_contact.oneLine();
+    facts.contact = sending.paper.contact;
     if (m_invitation)
         sending.to = m_invitation->organiser.email;
     const invitation::Event* event = chosenEvent();
     if (!event)
         return sending;
-    // Billed as on paper: a child the event does not admit costs nothing.
-    const qsizetype billed = m_document.count() - m_document.model()->notAdmittedCount();
     if (const auto fee = event->feeAt(QDateTime::currentDateTime()))
-        facts.feeLine = messages::feeLine(billed, *fee);
+        facts.feeLine = messages::feeLine(billedCount(), *fee);
     if (m_invitation->account)
         facts.paymentLine = messages::paymentLine(*m_invitation->account, facts.club, event->name);
     return sending;
