@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QPointer>
 #include <QWidget>
 
 namespace commands {
@@ -36,8 +35,8 @@ void sendToOrganiser(QWidget* parent, EntryDocument& document, const Sending& se
                                        messages::sendBody(facts),
                                        {*entryFile, pdf}};
     status(messages::sendStarting());
-    QPointer<QWidget> window = parent;
-    mailprogram::hand(message, parent, [window, message, status](const mailprogram::Outcome& done) {
+    // The answer comes only while `parent` exists: it is the call's context.
+    mailprogram::hand(message, parent, [parent, message, status](const mailprogram::Outcome& done) {
         switch (done.result) {
         case mailprogram::Result::Handed:
             status(messages::sendHanded(message.to));
@@ -54,7 +53,7 @@ void sendToOrganiser(QWidget* parent, EntryDocument& document, const Sending& se
         // attach by hand.
         const mailprogram::Fallback opened = mailprogram::openFallback(message);
         status(messages::sendFallbackStatus(message.to, opened));
-        msgbox::show(window, messages::sendFallback(done, opened, message.to, message.subject,
+        msgbox::show(parent, messages::sendFallback(done, opened, message.to, message.subject,
                                                     message.attachments));
     });
 }
