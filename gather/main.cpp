@@ -240,12 +240,10 @@ int main(int argc, char** argv)
         } else if (arg == QStringLiteral("-o") && i + 1 < args.size() && output.isEmpty()) {
             // Shown in messages as typed, but with the platform's separators like the files.
             output = QDir::toNativeSeparators(args[++i]);
-        } else if (arg == QStringLiteral("-o")) {
-            return usage(messages::optionNeedsOneFileName(arg));
         } else if (arg == QStringLiteral("--ausschreibung") && i + 1 < args.size() &&
                    invitationPath.isEmpty() && !args[i + 1].isEmpty()) {
             invitationPath = args[++i];
-        } else if (arg == QStringLiteral("--ausschreibung")) {
+        } else if (arg == QStringLiteral("-o") || arg == QStringLiteral("--ausschreibung")) {
             return usage(messages::optionNeedsOneFileName(arg));
         } else if (arg == QStringLiteral("--bestaetigungen") && i + 1 < args.size() &&
                    confirmationFolder.isEmpty() && !args[i + 1].isEmpty()) {
