@@ -2,6 +2,7 @@
 
 #include "entries/Entry.h"
 #include "textfile/Cp1252.h"
+#include "textfile/FileName.h"
 #include "textfile/SafeFile.h"
 #include "textfile/TextEncoding.h"
 
@@ -344,8 +345,9 @@ HeaderSelection matchHeaders(const QList<HeaderValue>& headers, const QStringLis
 
 QString automaticName(const QString& event, int localYear, const QString& club)
 {
-    return event + QLatin1Char(' ') + QString::number(localYear) + QLatin1Char(' ') + club +
-           QStringLiteral(".mdg");
+    return textfile::safeFileName(event + QLatin1Char(' ') + QString::number(localYear) +
+                                      QLatin1Char(' ') + club,
+                                  QStringLiteral(".mdg"));
 }
 
 int currentLocalYear()

@@ -115,8 +115,9 @@ struct HeaderSelection
 HeaderSelection matchHeaders(const QList<HeaderValue>& headers, const QStringList& clubs,
                              const QStringList& events);
 
-/// The name the save proposes while automatic naming is on: "<event> <year> <club>.mdg".
-/// Nothing is changed or removed, not even characters that file names do not allow.
+/// The name the save proposes while automatic naming is on: "<event> <year> <club>.mdg", made a
+/// safe file name (textfile::safeFileName). A usual name stays exactly as it is; one with "/",
+/// "..", a drive or a device name in it still names a file right in the folder the dialog shows.
 QString automaticName(const QString& event, int localYear, const QString& club);
 
 /// The calendar year of the local time (the birth-year check uses UTC instead).

@@ -1,6 +1,7 @@
 // The confirmations of receipt: one text per club and event that the organiser can mail as it is.
 #include "gather/Gather.h"
 #include "messages/Gathering.h"
+#include "textfile/FileName.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,42 +12,24 @@
 namespace gather {
 namespace {
 
-// What Windows cannot hold in a file name (and what would split or hide part of it anywhere).
-QString fileNamePart(QString text)
-{
-    static const QString kForbidden = QStringLiteral("/\\:*?\"<>|");
-    for (QChar& c : text) {
-        const char16_t u = c.unicode();
-        if (u < 0x20 || (u >= 0x7F && u <= 0x9F) || kForbidden.contains(c))
-            c = u'_';
-    }
-    return text;
-}
-
-void chopCodePoint(QString& text)
-{
-    text.chop(text.size() >= 2 && text.back().isLowSurrogate() ? 2 : 1);
-}
-
-// "Eingangsbestätigung <event> – <club>.txt", with " (n)" for the n-th of one name. Under 200
-// characters, and at most 255 bytes of UTF-8: what Linux and macOS file systems hold (a name of
-// "€" and "„" would otherwise fit Windows and fail there). The longer part gives way first.
+// "Eingangsbestätigung <event> – <club>.txt", with " (n)" for the n-th of one name, as long as
+// textfile allows a made-up name. The longer part gives way first.
 QString confirmationFileName(const QString& event, const QString& club, int number)
 {
-    constexpr qsizetype kMostChars = 199;
-    constexpr qsizetype kMostBytes = 255;
-    QString first = fileNamePart(event.isEmpty() ? QStringLiteral("(ohne Veranstaltung)") : event)
-                        .left(kMostChars);
-    QString second =
-        fileNamePart(club.isEmpty() ? QStringLiteral("(ohne Verein)") : club).left(kMostChars);
+    // Cut before the characters are made safe: half a surrogate pair left by the cut becomes "_".
+    const auto part = [](const QString& text) {
+        return textfile::fileNameCharacters(text.left(textfile::kMostFileNameChars));
+    };
+    QString first = part(event.isEmpty() ? QStringLiteral("(ohne Veranstaltung)") : event);
+    QString second = part(club.isEmpty() ? QStringLiteral("(ohne Verein)") : club);
     const QString suffix =
         (number > 1 ? QStringLiteral(" (%1)").arg(number) : QString()) + QStringLiteral(".txt");
     for (;;) {
         QString name = QStringLiteral("Eingangsbestätigung ") + first + QStringLiteral(" – ") +
                        second + suffix;
-        if (name.size() <= kMostChars && name.toUtf8().size() <= kMostBytes)
+        if (textfile::fileNameFits(name))
             return name;
-        chopCodePoint(first.size() >= second.size() ? first : second);
+        textfile::chopCodePoint(first.size() >= second.size() ? first : second);
     }
 }
 

@@ -193,8 +193,12 @@ Command commandFor(Kind kind, const QStringList& exec, const Message& message)
                   << QStringLiteral("--body") << message.body;
         for (const QString& path : message.attachments)
             arguments << QStringLiteral("--attach") << path;
-        // After "--" the address cannot be taken for an option, whatever it begins with.
-        if (!message.to.isEmpty())
+        // KMail has no option for the recipient: it takes the address as a plain argument, after
+        // "--" so that it cannot be an option. But it attaches the file of any plain argument
+        // that reads as a link with a scheme ("file:/etc/passwd#@x.de") and opens one beginning
+        // "mailto:" as a link with its own attach=; both need a ':', which no plain address has.
+        // An address with one stays out, and the user fills in "An" in KMail.
+        if (!message.to.isEmpty() && !message.to.contains(u':'))
             arguments << QStringLiteral("--") << message.to;
         break;
     case Kind::Evolution:

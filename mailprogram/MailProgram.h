@@ -90,7 +90,9 @@ QStringList execArguments(const QString& exec, const QString& name, const QStrin
 /// The whole command for `kind`; `exec` is the program's own start from its desktop file (for
 /// Other it is not used: xdg-email finds the program itself). Every value either follows the
 /// option it belongs to in the same argument or cannot begin with "-": nothing the user typed
-/// becomes an option.
+/// or the event file gave becomes an option. Nor does the address become a file to attach or a
+/// further field: in a mailto: link it is percent-encoded, for Thunderbird one quoted or
+/// encoded value, and KMail does not get one that it would read as a link.
 Command commandFor(Kind kind, const QStringList& exec, const Message& message);
 
 /// Thunderbird's -compose argument: to='…',subject='…',body='…',attachment='file:///…,file:///…'.

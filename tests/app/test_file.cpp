@@ -212,3 +212,27 @@ TEST(FileDialog, DetailViewWritesSizesAndDatesInGerman)
     EXPECT_EQ(cell(3), QStringLiteral("05.03.24 14:02"));
     EXPECT_EQ(cell(1), QStringLiteral("1,50 KiB"));
 }
+
+TEST(FileDialog, ReturnOnTheAutomaticNameSavesRightInTheFolderShown)
+{
+    // An event file named the event "../../Anderswo/Fest 2027": the proposed name must not lead
+    // the save out of the folder, whatever the dialog makes of it.
+    QTemporaryDir folder;
+    filedlg::FileRequest request;
+    request.save = true;
+    request.folder = folder.path();
+    request.proposedName = entryfile::automaticName(QStringLiteral("../../Anderswo/Fest 2027"),
+                                                    2027, QStringLiteral("TV A"));
+    request.filter = QStringLiteral("Meldedatei (*.mdg)");
+    request.defaultSuffix = QStringLiteral("mdg");
+    const std::unique_ptr<QFileDialog> dialog = filedlg::makeFileDialog(nullptr, request);
+    dialog->show();
+    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    ASSERT_NE(name, nullptr);
+    QTest::keyClick(name, Qt::Key_Return);
+    ASSERT_EQ(dialog->result(), QDialog::Accepted);
+    const QFileInfo saved(
+        QDir::cleanPath(QFileInfo(dialog->selectedFiles().value(0)).absoluteFilePath()));
+    EXPECT_EQ(saved.dir().canonicalPath(), QDir(folder.path()).canonicalPath());
+    EXPECT_EQ(saved.fileName(), QStringLiteral("___.._Anderswo_Fest 2027 2027 TV A.mdg"));
+}

@@ -2,6 +2,7 @@
 #include "entryfile/EntryFile.h"
 
 #include "textfile/Cp1252.h"
+#include "textfile/FileName.h"
 #include "textfile/SafeFile.h"
 
 #include <fstream>
@@ -15,6 +16,14 @@
 
 using namespace entryfile;
 using namespace textfile;
+using namespace Qt::StringLiterals;
+
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+QT_END_NAMESPACE
 
 namespace {
 
@@ -255,6 +264,66 @@ TEST(EntryFile, SaveCanAskWhetherTheLoadWouldTakeTheFile)
     };
     for (const auto& [bytes, expected] : cases)
         EXPECT_EQ(checkLoadable(bytes), expected) << bytes.left(20).toStdString();
+}
+
+TEST(EntryFile, AutomaticNameIsOneFileRightInTheFolderWhateverTheWords)
+{
+    const struct
+    {
+        const char* why;
+        QString event;
+        QString club;
+        QString name;
+    } cases[] = {
+        {"a usual name", u"Gauturnfest"_s, u"TV Musterstadt"_s,
+         u"Gauturnfest 2027 TV Musterstadt.mdg"_s},
+        {"umlauts, ß, hyphen", u"Kinderturnfest"_s, u"SV Blau-Weiß Auental"_s,
+         u"Kinderturnfest 2027 SV Blau-Weiß Auental.mdg"_s},
+        {"€, quotes and a dot at the club's end", u"Fest „5 €“"_s, u"TV e.V."_s,
+         u"Fest „5 €“ 2027 TV e.V..mdg"_s},
+        {"parent folders", u"../../Anderswo/Fest"_s, u"TV A"_s,
+         u"___.._Anderswo_Fest 2027 TV A.mdg"_s},
+        {"an absolute path", u"/etc/x"_s, u"TV A"_s, u"_etc_x 2027 TV A.mdg"_s},
+        {"a Windows path", u"C:\\Windows\\x"_s, u"TV A"_s, u"C__Windows_x 2027 TV A.mdg"_s},
+        {"what Windows refuses", u"a:b*c?"_s, u"<d>|\"e\""_s, u"a_b_c_ 2027 _d___e_.mdg"_s},
+        {"control characters", u"Fest\nx\u007F\u0085"_s, u"TV\tA"_s, u"Fest_x__ 2027 TV_A.mdg"_s},
+        {"a right-to-left override", u"Fest\u202Efdp"_s, u"\u2066TV"_s, u"Fest_fdp 2027 _TV.mdg"_s},
+        {"a hidden file", u"."_s, u"TV A"_s, u"_ 2027 TV A.mdg"_s},
+        {"cut at 255 bytes, not in a €", QString(300, u'€'), u"TV A"_s,
+         QString(83, u'€') + u".mdg"_s},
+        {"cut at 255 bytes, not in an ä", QString(300, u'ä'), u"TV A"_s,
+         QString(125, u'ä') + u".mdg"_s},
+        {"cut at 199 characters, not in a pair", QString(194, u'a') + u"😀😀😀"_s, u"TV"_s,
+         QString(194, u'a') + u".mdg"_s},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(automaticName(c.event, 2027, c.club), c.name) << c.why;
+}
+
+TEST(FileName, NoDotsAloneNoDeviceNoDotAtTheEndNoHalfCharacter)
+{
+    const struct
+    {
+        const char* why;
+        QString name;
+        QString extension;
+        QString safe;
+    } cases[] = {
+        {"the folder itself", u"."_s, {}, u"_"_s},
+        {"the parent folder", u".."_s, {}, u"__"_s},
+        {"nothing", {}, u".mdg"_s, u"_.mdg"_s},
+        {"Windows drops a trailing dot and blank", u"Fest. ."_s, {}, u"Fest"_s},
+        {"a device", u"CON"_s, {}, u"_CON"_s},
+        {"a device in any case with an extension", u"nul"_s, u".mdg"_s, u"_nul.mdg"_s},
+        {"a device before a blank and two extensions", u"Com1 .tar"_s, u".gz"_s,
+         u"_Com1 .tar.gz"_s},
+        {"a device with a superscript digit", u"LPT\u00B9"_s, {}, u"_LPT\u00B9"_s},
+        {"no device", u"CONSOLE COM10"_s, u".mdg"_s, u"CONSOLE COM10.mdg"_s},
+        {"a lone surrogate", u"Fest\xD800"_s, {}, u"Fest_"_s},
+        {"the pair the first cut would halve", QString(198, u'a') + u"😀"_s, {}, QString(198, u'a')},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(safeFileName(c.name, c.extension), c.safe) << c.why;
 }
 
 TEST(Cp1252, EveryByteSurvivesDecodeAndEncode)

@@ -142,6 +142,66 @@ TEST(MailProgram, ExecLinesAreSplitAsDesktopFilesQuoteThem)
     EXPECT_EQ(kindOf(u"mutt.desktop"_s, u"mutt"_s), Kind::Other);
 }
 
+TEST(MailProgram, AHostileAddressStaysOneAddressForEveryMailProgram)
+{
+    // The address comes from an event file anyone can write. `mailto` is how each mailto: link
+    // must carry it; KMail gets it as the plain argument after "--" or, when it would read it as a
+    // link to a file, not at all.
+    const struct
+    {
+        const char* why;
+        QString to;
+        QString mailto;
+        bool toKMail;
+    } cases[] = {
+        {"a file link KMail would attach", u"file:/etc/passwd#@x.de"_s,
+         u"file%3A%2Fetc%2Fpasswd%23@x.de"_s, false},
+        {"a relative file link", u"file:.ssh/id_rsa#@x.de"_s, u"file%3A.ssh%2Fid_rsa%23@x.de"_s,
+         false},
+        {"a mailto: link KMail would read", u"mailto:a@b.de?attach=/etc/passwd"_s,
+         u"mailto%3Aa@b.de%3Fattach%3D%2Fetc%2Fpasswd"_s, false},
+        {"a leading dash, an option", u"-x@y.de"_s, u"-x@y.de"_s, true},
+        {"? starts the fields", u"a@b.de?attach=/etc/passwd"_s,
+         u"a@b.de%3Fattach%3D%2Fetc%2Fpasswd"_s, true},
+        {"& adds a field", u"a@b.de&attach=/x"_s, u"a@b.de%26attach%3D%2Fx"_s, true},
+        {"a comma", u"a@b.de,c@d.de"_s, u"a@b.de%2Cc@d.de"_s, true},
+        {"a quote", u"a'b@c.de"_s, u"a%27b@c.de"_s, true},
+        {"a quote and comma end Thunderbird's value", u"x',attachment='/etc/passwd@x.de"_s,
+         u"x%27%2Cattachment%3D%27%2Fetc%2Fpasswd@x.de"_s, true},
+        {"a percent stays a percent", u"a%3F@b.de"_s, u"a%253F@b.de"_s, true},
+    };
+    const QString file = u"/m/Fest.mdg"_s;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        const Message message{c.to, u"Betreff"_s, u"Text"_s, {file}};
+        const auto argv = [&message](Kind kind) {
+            const Command command = commandFor(kind, {u"mail"_s}, message);
+            return QStringList{command.program} + command.arguments;
+        };
+        const QString fields = u"?subject=Betreff&body=Text"_s;
+        EXPECT_EQ(argv(Kind::KMail),
+                  QStringList({u"mail"_s, u"--composer"_s, u"--subject"_s, u"Betreff"_s,
+                               u"--body"_s, u"Text"_s, u"--attach"_s, file}) +
+                      (c.toKMail ? QStringList{u"--"_s, c.to} : QStringList()));
+        EXPECT_EQ(argv(Kind::Evolution),
+                  QStringList({u"mail"_s, u"mailto:"_s + c.mailto + fields +
+                                              u"&attach=file%3A%2F%2F%2Fm%2FFest.mdg"_s}));
+        EXPECT_EQ(argv(Kind::Claws),
+                  QStringList({u"mail"_s, u"--compose"_s, u"mailto:"_s + c.mailto + fields,
+                               u"--attach"_s, file}));
+        EXPECT_EQ(argv(Kind::Other),
+                  QStringList({u"xdg-email"_s, u"--subject"_s, u"Betreff"_s, u"--body"_s, u"Text"_s,
+                               u"--attach"_s, file, u"mailto:"_s + c.mailto}));
+        const QStringList thunderbird = argv(Kind::Thunderbird);
+        ASSERT_EQ(thunderbird.size(), 3);
+        EXPECT_EQ(thunderbird.at(1), u"-compose"_s);
+        const QHash<QString, QString> read = thunderbirdReads(thunderbird.at(2));
+        EXPECT_EQ(read.value(u"to"_s), c.to) << thunderbird.at(2).toStdString();
+        EXPECT_EQ(read.value(u"attachment"_s), u"file:///m/Fest.mdg"_s);
+        EXPECT_EQ(read.size(), 4) << thunderbird.at(2).toStdString();
+    }
+}
+
 #ifdef Q_OS_WIN
 
 namespace {
