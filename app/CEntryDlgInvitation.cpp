@@ -66,7 +66,7 @@ bool CEntryDlg::openInvitation(const QString& path, bool atStart)
     }
     invitation::ReadResult read = invitation::read(bytes);
     if (!read.ok()) {
-        const QString why = messages::invitationRefused(path, read.problems);
+        const QString why = messages::invitationRefused(path, read);
         if (atStart)
             showStatus(messages::invitationNotReopened(why.section(u'\n', 0, 0)));
         else
@@ -90,6 +90,13 @@ bool CEntryDlg::openInvitation(const QString& path, bool atStart)
     m_strInvitation = path;
     useLists();
     showStatus(messages::invitationOpened(QFileInfo(path).fileName()));
+    // Taken as the organiser wrote it, but the official should know why no child fits.
+    if (!read.warnings.isEmpty() && !atStart) {
+        QStringList lines;
+        for (const invitation::Problem& warning : std::as_const(read.warnings))
+            lines << messages::invitationWarning(warning);
+        msgbox::show(this, lines.join(u'\n'));
+    }
     return true;
 }
 
@@ -172,10 +179,15 @@ commands::PaperExtras CEntryDlg::paperExtras() const
         messages::printedDetails(*m_invitation, *event, m_document.club(), billed, now);
     // The code for the fee as the form states it, to the account the event file names.
     const auto fee = event->feeAt(now);
-    if (fee && m_invitation->account)
-        extras.giroCode = invitation::giroCodePayload(
+    if (fee && m_invitation->account) {
+        const invitation::GiroCode code = invitation::giroCode(
             *m_invitation->account, *fee * billed,
             m_invitation->account->referenceFor(m_document.club(), event->name));
+        extras.giroCode = code.payload;
+        // A form without its code says why, beside the fee lines; it never carries a cut one.
+        if (const QString why = messages::noGiroCode(code.refusal); !why.isEmpty())
+            extras.details << why;
+    }
     return extras;
 }
 

@@ -15,7 +15,8 @@ char32_t firstControl(QStringView text)
 {
     for (const QChar c : text) {
         const char16_t ch = c.unicode();
-        if (ch < 0x20 || (ch >= 0x7F && ch <= 0x9F))
+        if (ch < 0x20 || (ch >= 0x7F && ch <= 0x9F) || ch == 0x061C || ch == 0x200E ||
+            ch == 0x200F || (ch >= 0x2028 && ch <= 0x202E) || (ch >= 0x2066 && ch <= 0x2069))
             return ch;
     }
     return 0;

@@ -23,8 +23,10 @@ inline constexpr qsizetype kMaxEntries = 100000;
 /// The most characters a typed name or first name may have; an import keeps to it as well.
 inline constexpr int kMostNameChars = 60;
 
-/// The first C0 or C1 control character (line breaks and tabs included) or DEL in text, 0 when
-/// there is none: none of them belongs in a name, and some (0x1A) would change the saved file.
+/// The first C0 or C1 control character (line breaks and tabs included), DEL, line or paragraph
+/// separator, or bidirectional formatting character (U+200E/F, U+202A–U+202E, U+2066–U+2069) in
+/// text, 0 when there is none: none of them belongs in a name or on paper, some (0x1A) would
+/// change the saved file, and the bidirectional ones make text read otherwise than it is.
 char32_t firstControl(QStringView text);
 
 /// Surname, one comma, first name; nothing added or removed.

@@ -79,10 +79,15 @@ std::optional<invitation::Invitation> readInvitation(const QString& path, QStrin
         return std::nullopt;
     }
     invitation::ReadResult read = invitation::read(bytes);
-    for (const invitation::Problem& problem : std::as_const(read.problems))
-        problems.append(shown + QStringLiteral(": ") + messages::invitationProblem(problem));
+    for (const QString& line : messages::invitationProblems(read, invitation::kMostProblems))
+        problems.append(shown + QStringLiteral(": ") + line);
     if (!read.ok())
         return std::nullopt;
+    // Taken, but the organiser should know before the clubs do.
+    for (const invitation::Problem& warning : std::as_const(read.warnings))
+        print(stderr, gather::printable(shown + QStringLiteral(": ") +
+                                        messages::invitationWarning(warning)) +
+                          u'\n');
     return std::move(read.invitation);
 }
 

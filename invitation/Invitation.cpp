@@ -2,11 +2,13 @@
 
 #include "entries/Entry.h"
 #include "textfile/Cp1252.h"
-#include "textfile/TextEncoding.h"
+#include "textfile/FileName.h"
 
+#include <algorithm>
 #include <array>
 #include <QLocale>
 #include <QRegularExpression>
+#include <QStringDecoder>
 #include <set>
 
 namespace invitation {
@@ -44,11 +46,54 @@ std::optional<qint64> parseFee(const QString& text)
     return match.captured(1).toLongLong() * 100 + cents.toLongLong();
 }
 
-bool validIban(const QString& iban)
+// SEPA's countries and what follows an IBAN's check digits there, as runs of digits (n), upper
+// case letters (a) and either (c). The French overseas departments, Åland and the Channel Islands
+// bank under FR, FI and GB.
+struct SepaCountry
 {
-    static const QRegularExpression pattern(QStringLiteral("^[A-Z]{2}\\d{2}[A-Z0-9]{11,30}$"));
-    if (!pattern.match(iban).hasMatch())
-        return false;
+    char code[3];
+    const char* bban;
+};
+constexpr SepaCountry kSepaCountries[] = {
+    {"AD", "8n12c"},   {"AL", "8n16c"},    {"AT", "16n"},   {"BE", "12n"},      {"BG", "4a6n8c"},
+    {"CH", "5n12c"},   {"CY", "8n16c"},    {"CZ", "20n"},   {"DE", "18n"},      {"DK", "14n"},
+    {"EE", "16n"},     {"ES", "20n"},      {"FI", "14n"},   {"FR", "10n11c2n"}, {"GB", "4a14n"},
+    {"GI", "4a15c"},   {"GR", "7n16c"},    {"HR", "17n"},   {"HU", "24n"},      {"IE", "4a14n"},
+    {"IS", "22n"},     {"IT", "1a10n12c"}, {"LI", "5n12c"}, {"LT", "16n"},      {"LU", "3n13c"},
+    {"LV", "4a13c"},   {"MC", "10n11c2n"}, {"MD", "20c"},   {"ME", "18n"},      {"MK", "3n10c2n"},
+    {"MT", "4a5n18c"}, {"NL", "4a10n"},    {"NO", "11n"},   {"PL", "24n"},      {"PT", "21n"},
+    {"RO", "4a16c"},   {"SE", "20n"},      {"SI", "15n"},   {"SK", "20n"},      {"SM", "1a10n12c"},
+    {"VA", "18n"},
+};
+
+const SepaCountry* sepaCountry(QStringView code)
+{
+    for (const SepaCountry& country : kSepaCountries) {
+        if (code == QLatin1StringView(country.code))
+            return &country;
+    }
+    return nullptr;
+}
+
+// The IBAN's characters one by one, as its country's pattern wants them ('n', 'a' or 'c'), the
+// country code and check digits included.
+QByteArray ibanPattern(const SepaCountry& country)
+{
+    QByteArray pattern = "aann";
+    int count = 0;
+    for (const char* c = country.bban; *c; ++c) {
+        if (*c >= '0' && *c <= '9') {
+            count = count * 10 + (*c - '0');
+            continue;
+        }
+        pattern += QByteArray(count, *c);
+        count = 0;
+    }
+    return pattern;
+}
+
+bool checkDigitsMatch(const QString& iban)
+{
     // ISO 13616: the first four characters go to the end, letters count as 10..35, and the whole
     // number is 1 modulo 97.
     const QString moved = iban.mid(4) + iban.left(4);
@@ -61,9 +106,52 @@ bool validIban(const QString& iban)
     return rest == 1;
 }
 
+bool isAsciiDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+bool isAsciiUpper(QChar c)
+{
+    return c >= u'A' && c <= u'Z';
+}
+
+// Counts characters as a reader would: a surrogate pair is one.
+qsizetype characters(QStringView text)
+{
+    return text.size() -
+           std::count_if(text.begin(), text.end(), [](QChar c) { return c.isLowSurrogate(); });
+}
+
+// The EPC lines, with no limit applied.
+QByteArray payloadOf(const Account& account, qint64 cents, const QString& reference)
+{
+    const QString amount =
+        QStringLiteral("EUR%1.%2").arg(cents / 100).arg(cents % 100, 2, 10, QLatin1Char('0'));
+    const QStringList lines{QStringLiteral("BCD"),
+                            QStringLiteral("002"),
+                            QStringLiteral("1"), // UTF-8
+                            QStringLiteral("SCT"),
+                            QString(), // BIC: optional within the EEA since version 002
+                            account.holder,
+                            account.iban,
+                            amount,
+                            QString(), // purpose code
+                            QString(), // structured creditor reference
+                            reference};
+    return lines.join(u'\n').toUtf8();
+}
+
+QString codePoint(char32_t c)
+{
+    return QStringLiteral("U+%1").arg(uint(c), 4, 16, QLatin1Char('0')).toUpper();
+}
+
 class Reader
 {
 public:
+    explicit Reader(int currentUtcYear) : m_year(currentUtcYear) {}
+
     ReadResult result;
 
     void line(qsizetype number, QStringView text)
@@ -81,12 +169,30 @@ public:
         static const QRegularExpression keywordPattern(QStringLiteral("^[A-Za-zÄÖÜäöü]+$"));
         const QString keyword = colon < 0 ? QString() : text.first(colon).trimmed().toString();
         if (colon < 0 || !keywordPattern.match(keyword).hasMatch()) {
-            problem(Problem::NoKeyword, 0, text.left(40).toString());
+            // The refused text is quoted back to the organiser: never with a control in it.
+            if (const char32_t control = entry::firstControl(text))
+                problem(Problem::ControlInField, 0, codePoint(control));
+            else
+                problem(Problem::NoKeyword, 0, text.left(40).toString());
             return;
         }
         const QString key = keyword.toUpper();
         m_keyword = key;
         const QStringView rest = text.mid(colon + 1);
+        // Every value goes onto paper, into a mail or a GiroCode: no control or bidirectional
+        // character in any field, whatever the keyword. Blanks and tabs around a field are
+        // trimmed and reach nothing.
+        const bool oneField = key == u"FORMAT" || key == u"HINWEIS";
+        const QStringList fields =
+            oneField ? QStringList{rest.trimmed().toString()} : fieldsOf(rest);
+        for (qsizetype i = 0; i < fields.size(); ++i) {
+            if (const char32_t control = entry::firstControl(fields[i])) {
+                problem(Problem::ControlInField, oneField ? 0 : int(i + 1), codePoint(control));
+                m_stop = !m_formatSeen;
+                m_formatSeen = true;
+                return;
+            }
+        }
         if (!m_formatSeen) {
             m_formatSeen = true;
             if (key != u"FORMAT") {
@@ -94,21 +200,21 @@ public:
                 m_stop = true;
                 return;
             }
-            format(rest.trimmed().toString());
+            format(fields.value(0));
             return;
         }
         if (key == u"FORMAT")
             problem(Problem::Repeated, 0, key);
         else if (key == u"VERANSTALTER")
-            organiser(fieldsOf(rest));
+            organiser(fields);
         else if (key == u"VERANSTALTUNG")
-            event(fieldsOf(rest));
+            event(fields);
         else if (key == u"VEREIN")
-            club(fieldsOf(rest));
+            club(fields);
         else if (key == u"KONTO")
-            account(fieldsOf(rest));
+            account(fields);
         else if (key == u"HINWEIS")
-            note(rest.trimmed().toString());
+            note(fields.value(0));
         else
             problem(Problem::UnknownKeyword, 0, keyword);
     }
@@ -117,18 +223,78 @@ public:
     {
         if (m_stop)
             return;
+        if (result.invitation.account)
+            references();
+        m_line = 0;
+        m_keyword.clear();
         if (!m_organiserSeen)
-            result.problems.append({0, Problem::NoOrganiser, {}, 0, {}});
+            problem(Problem::NoOrganiser);
         if (result.invitation.events.isEmpty() && m_eventLines == 0)
-            result.problems.append({0, Problem::NoEvent, {}, 0, {}});
+            problem(Problem::NoEvent);
     }
 
     bool stopped() const { return m_stop; }
 
+    /// A problem of the whole file or of line `line`, found before the lines are read.
+    void fileProblem(const Problem& p) { add(p); }
+
 private:
-    void problem(Problem::Kind kind, int field = 0, const QString& value = {})
+    void add(const Problem& p)
     {
-        result.problems.append({m_line, kind, m_keyword, field, value});
+        if (result.problems.size() < kMostProblems)
+            result.problems.append(p);
+        else
+            ++result.moreProblems;
+    }
+
+    void problem(Problem::Kind kind, int field = 0, const QString& value = {},
+                 const QStringList& details = {})
+    {
+        add({m_line, kind, m_keyword, field, value, details});
+    }
+
+    // The payment reference is filled in per club and event: the longest one this file can give
+    // (in characters and in bytes) must fit the GiroCode, or every club with a long name would
+    // get a form without one. An open file takes any club, so a club of the longest name counts.
+    void references()
+    {
+        const Invitation& inv = result.invitation;
+        const auto longest = [](const QStringList& names, auto measure) {
+            return *std::max_element(
+                names.begin(), names.end(),
+                [&measure](const QString& a, const QString& b) { return measure(a) < measure(b); });
+        };
+        const auto chars = [](const QString& t) { return characters(t); };
+        const auto bytes = [](const QString& t) { return t.toUtf8().size(); };
+        const QStringList clubs =
+            inv.isOpen() ? QStringList{QString(entry::kMostNameChars, u'W')} : inv.clubNames();
+        const QStringList events = inv.eventNames();
+        if (events.isEmpty())
+            return;
+        m_line = m_accountLine;
+        m_keyword = QStringLiteral("KONTO");
+        const Account& account = *inv.account;
+        for (const bool byBytes : {false, true}) {
+            const QString club = byBytes ? longest(clubs, bytes) : longest(clubs, chars);
+            const QString event = byBytes ? longest(events, bytes) : longest(events, chars);
+            const QString reference = account.referenceFor(club, event);
+            const GiroCode code = giroCode(account, kMostTransferCents, reference);
+            // Without a placeholder the names change nothing and go unmentioned.
+            const QStringList details = reference == account.reference
+                                            ? QStringList()
+                                            : QStringList{inv.isOpen() ? QString() : club, event};
+            if (code.refusal == GiroCode::ReferenceTooLong) {
+                problem(Problem::ReferenceTooLong, 3, QString::number(characters(reference)),
+                        details);
+                return;
+            }
+            if (code.refusal == GiroCode::TooManyBytes) {
+                problem(Problem::PayloadTooLarge, 0,
+                        QString::number(payloadOf(account, kMostTransferCents, reference).size()),
+                        details);
+                return;
+            }
+        }
     }
 
     bool tooMany(const QStringList& fields, qsizetype most)
@@ -183,6 +349,9 @@ private:
             m_stop = true;
         } else if (match.captured(2).toInt() > kFormatVersion) {
             problem(Problem::NewerVersion, 0, match.captured(2));
+            m_stop = true;
+        } else if (match.captured(2).toInt() < 1) {
+            problem(Problem::BadVersion, 0, match.captured(2));
             m_stop = true;
         }
     }
@@ -303,6 +472,17 @@ private:
         }
         e.firstYear = first;
         e.lastYear = last;
+        // Taken, as the organiser may have meant next year's file, but said: no child the window
+        // takes is born in such a range.
+        const int oldest = m_year - 99;
+        const int youngest = m_year - 1;
+        if (last < oldest || first > youngest)
+            result.warnings.append({m_line,
+                                    Problem::YearsAdmitNobody,
+                                    m_keyword,
+                                    6,
+                                    text,
+                                    {QString::number(oldest), QString::number(youngest)}});
         return true;
     }
 
@@ -330,12 +510,17 @@ private:
             return;
         QString iban = fields[0].toUpper();
         iban.remove(u' ');
-        if (!validIban(iban)) {
-            problem(Problem::BadIban, 1, fields[0]);
+        if (const auto why = ibanProblem(iban)) {
+            problem(*why, 1, fields[0]);
             return;
         }
         if (!required(fields, 2))
             return;
+        if (characters(fields[1]) > kMostHolderChars) {
+            problem(Problem::HolderTooLong, 2, fields[1]);
+            return;
+        }
+        m_accountLine = m_line;
         result.invitation.account = Account{iban, fields[1], fields.value(2)};
     }
 
@@ -345,7 +530,9 @@ private:
             result.invitation.notes.append(text);
     }
 
+    int m_year;
     qsizetype m_line = 0;
+    qsizetype m_accountLine = 0;
     QString m_keyword;
     bool m_formatSeen = false;
     bool m_stop = false;
@@ -361,14 +548,14 @@ private:
 
 bool validEmail(const QString& text)
 {
-    static const QString kForbidden = QStringLiteral("<>,;?&%\"'");
-    if (text.count(u'@') != 1 || text.startsWith(u'@') || text.endsWith(u'@'))
-        return false;
-    for (const QChar ch : text) {
-        if (ch.isSpace() || ch.category() == QChar::Other_Control || kForbidden.contains(ch))
-            return false;
-    }
-    return true;
+    static const QRegularExpression plain(
+        QStringLiteral("^[A-Za-z0-9!$'*+/=^_`{|}~][A-Za-z0-9.!$'*+/=^_`{|}~-]{0,63}"
+                       "@(?:[A-Za-z0-9](?:[A-Za-z0-9-]{0,61}[A-Za-z0-9])?\\.)+"
+                       "[A-Za-z0-9](?:[A-Za-z0-9-]{0,61}[A-Za-z0-9])?$"));
+    const qsizetype at = text.indexOf(u'@');
+    // A dot may part the local part's words, but neither end it nor come twice.
+    return text.size() <= 254 && plain.match(text).hasMatch() && !text.first(at).endsWith(u'.') &&
+           !text.first(at).contains(QStringLiteral(".."));
 }
 
 std::optional<Problem::Kind> nameProblem(const QString& name)
@@ -380,10 +567,61 @@ std::optional<Problem::Kind> nameProblem(const QString& name)
     const QString written = name + u' ';
     if (written.contains(u"VEREIN: ") || written.contains(u"VERANSTALTUNG: "))
         return Problem::HeaderInName;
+    // Club and event make the entry file's proposed name: "../x" or "C:\\x" would place it
+    // elsewhere than in the folder the dialog shows.
+    static const QString kNotInFileNames = QStringLiteral("/\\:*?\"<>|");
+    const QString trimmed = name.trimmed();
+    if (std::any_of(name.begin(), name.end(),
+                    [](QChar c) { return kNotInFileNames.contains(c); }) ||
+        trimmed == u"." || trimmed == u"..")
+        return Problem::NameNotFileName;
     if (!cp1252::canEncode(name))
         return Problem::NameNotEncodable;
     if (name.size() > entry::kMostNameChars)
         return Problem::NameTooLong;
+    // "TSV MÃ¼ller" is "TSV Müller" read in the wrong encoding, and an entry file would give back
+    // the latter: its Windows-1252 bytes are valid UTF-8.
+    const QByteArray bytes = cp1252::encode(name);
+    if (std::any_of(bytes.begin(), bytes.end(), [](char c) { return c & 0x80; }) &&
+        bytes.isValidUtf8())
+        return Problem::NameMisdecoded;
+    return std::nullopt;
+}
+
+int sepaIbanLength(QStringView country)
+{
+    const SepaCountry* found = sepaCountry(country);
+    return found ? int(ibanPattern(*found).size()) : 0;
+}
+
+IbanBreak ibanFormatBreak(const QString& iban)
+{
+    const SepaCountry* country = sepaCountry(QStringView(iban).left(2));
+    const QByteArray pattern = country ? ibanPattern(*country) : QByteArray("aann");
+    for (qsizetype i = 0; i < iban.size() && i < pattern.size(); ++i) {
+        const QChar c = iban.at(i);
+        const char want = pattern.at(i);
+        const bool fits = want == 'n'   ? isAsciiDigit(c)
+                          : want == 'a' ? isAsciiUpper(c)
+                                        : isAsciiDigit(c) || isAsciiUpper(c);
+        if (!fits)
+            return {int(i + 1), want};
+    }
+    return {};
+}
+
+std::optional<Problem::Kind> ibanProblem(const QString& iban)
+{
+    if (iban.size() < 4 || ibanFormatBreak(iban.left(4)).position != 0)
+        return Problem::IbanFormat;
+    if (!sepaCountry(QStringView(iban).left(2)))
+        return Problem::IbanCountry;
+    if (iban.size() != sepaIbanLength(QStringView(iban).left(2)))
+        return Problem::IbanLength;
+    if (ibanFormatBreak(iban).position != 0)
+        return Problem::IbanFormat;
+    if (!checkDigitsMatch(iban))
+        return Problem::BadIban;
     return std::nullopt;
 }
 
@@ -394,7 +632,9 @@ QString automaticName(const Event& event, int localYear, const QString& club)
     const bool yearInName =
         named.endsWith(year) && (named.size() == year.size() ||
                                  !named.at(named.size() - year.size() - 1).isLetterOrNumber());
-    return (yearInName ? named : named + u' ' + year) + u' ' + club + QStringLiteral(".mdg");
+    // A safe file name whatever the names are: the proposal is where the save goes on Return.
+    return textfile::safeFileName((yearInName ? named : named + u' ' + year) + u' ' + club,
+                                  QStringLiteral(".mdg"));
 }
 
 bool Event::deadlinePassed(const QDateTime& now) const
@@ -475,22 +715,95 @@ QStringList Invitation::clubNames() const
     return names;
 }
 
-ReadResult read(QByteArrayView bytes)
+namespace {
+
+bool hasNonAscii(QByteArrayView bytes)
 {
-    Reader reader;
-    if (bytes.size() > kMaxFileBytes) {
-        reader.result.problems.append({0, Problem::TooLarge, {}, 0, {}});
-        return reader.result;
+    return std::any_of(bytes.begin(), bytes.end(), [](char c) { return c & 0x80; });
+}
+
+// The file's text as its editor wrote it. Organisers use any editor: UTF-16 with a byte-order
+// mark (Notepad's "Unicode"), UTF-8 (with a mark, or valid throughout), or Windows-1252 ("ANSI").
+// A file with UTF-8 lines and lines that are not was pasted together from two sources; either
+// reading would garble the names of one, and a garbled club name is a club the organiser's
+// gathering does not know. So such lines are refused, each with its number.
+std::optional<QString> decodeFile(QByteArrayView bytes, Reader& reader)
+{
+    const bool little = bytes.startsWith("\xFF\xFE");
+    if (little || bytes.startsWith("\xFE\xFF")) {
+        QStringDecoder decoder(little ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
+        QString text = decoder(bytes.sliced(2));
+        if (decoder.hasError() || bytes.size() % 2 != 0) {
+            const qsizetype bad = text.indexOf(QChar::ReplacementCharacter);
+            reader.fileProblem(
+                {bad < 0 ? 0 : text.first(bad).count(u'\n') + 1, Problem::BadUtf16, {}, 0, {}, {}});
+            return std::nullopt;
+        }
+        if (text.contains(QChar(0))) {
+            reader.fileProblem({0, Problem::NotText, {}, 0, {}, {}});
+            return std::nullopt;
+        }
+        return text;
     }
     if (bytes.contains('\0')) {
-        reader.result.problems.append({0, Problem::NotText, {}, 0, {}});
+        reader.fileProblem({0, Problem::NotText, {}, 0, {}, {}});
+        return std::nullopt;
+    }
+    const bool marked = bytes.startsWith("\xEF\xBB\xBF");
+    if (marked)
+        bytes = bytes.sliced(3);
+    if (bytes.isValidUtf8())
+        return QString::fromUtf8(bytes);
+    qsizetype utf8Line = 0;
+    QList<qsizetype> otherLines;
+    qsizetype number = 0;
+    for (qsizetype start = 0; start <= bytes.size();) {
+        ++number;
+        qsizetype end = bytes.indexOf('\n', start);
+        if (end < 0)
+            end = bytes.size();
+        const QByteArrayView line = bytes.sliced(start, end - start);
+        start = end + 1;
+        if (!hasNonAscii(line))
+            continue;
+        if (!line.isValidUtf8())
+            otherLines.append(number);
+        else if (utf8Line == 0)
+            utf8Line = number;
+    }
+    if (!marked && utf8Line == 0)
+        return cp1252::decode(bytes);
+    for (const qsizetype line : otherLines)
+        reader.fileProblem(
+            {line, Problem::NotUtf8, {}, 0, marked ? QString() : QString::number(utf8Line), {}});
+    return std::nullopt;
+}
+
+} // namespace
+
+ReadResult read(QByteArrayView bytes, int currentUtcYear)
+{
+    Reader reader(currentUtcYear);
+    if (bytes.size() > kMaxFileBytes) {
+        reader.fileProblem({0, Problem::TooLarge, {}, 0, {}, {}});
         return reader.result;
     }
-    QString text = textfile::decode(bytes);
+    const std::optional<QString> decoded = decodeFile(bytes, reader);
+    if (!decoded)
+        return reader.result;
+    QStringView text = *decoded;
     if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
+        text = text.mid(1);
+    // Lines that end in CR alone come from old Mac editors; read as one line, the file would be
+    // refused for reasons that are not its fault.
+    const qsizetype feeds = text.count(u'\n');
+    const qsizetype returns = text.count(u'\r');
+    if (returns > 0 && returns - text.count(u"\r\n") >= std::max<qsizetype>(feeds, 1)) {
+        reader.fileProblem({0, Problem::CrLineEnds, {}, 0, {}, {}});
+        return reader.result;
+    }
     qsizetype number = 0;
-    for (QStringView line : QStringView(text).split(u'\n')) {
+    for (QStringView line : text.split(u'\n')) {
         ++number;
         if (line.endsWith(u'\r'))
             line.chop(1);
@@ -502,33 +815,38 @@ ReadResult read(QByteArrayView bytes)
     return reader.result;
 }
 
+ReadResult read(QByteArrayView bytes)
+{
+    return read(bytes, entry::currentUtcYear());
+}
+
+GiroCode giroCode(const Account& account, qint64 cents, const QString& reference)
+{
+    GiroCode code;
+    if (cents <= 0)
+        code.refusal = GiroCode::NoAmount;
+    else if (cents > kMostTransferCents)
+        code.refusal = GiroCode::AmountTooLarge;
+    else if (account.holder.contains(u'\n') || account.holder.contains(u'\r') ||
+             reference.contains(u'\n') || reference.contains(u'\r'))
+        code.refusal = GiroCode::LineBreak;
+    else if (characters(account.holder) > kMostHolderChars)
+        code.refusal = GiroCode::HolderTooLong;
+    else if (characters(reference) > kMostReferenceChars)
+        code.refusal = GiroCode::ReferenceTooLong;
+    if (code.refusal != GiroCode::None)
+        return code;
+    code.payload = payloadOf(account, cents, reference);
+    if (code.payload.size() > kMostPayloadBytes) {
+        code.payload.clear();
+        code.refusal = GiroCode::TooManyBytes;
+    }
+    return code;
+}
+
 QByteArray giroCodePayload(const Account& account, qint64 cents, const QString& reference)
 {
-    constexpr qint64 kMostCents = 99999999999;
-    if (cents <= 0 || cents > kMostCents)
-        return {};
-    // The fields have a length limit each (name 70, reference 140 characters) and are one line
-    // each: a line break in a value would shift every field after it.
-    const auto field = [](const QString& text, qsizetype most) {
-        QString line = text.simplified();
-        if (line.size() > most)
-            line.truncate(line.at(most - 1).isHighSurrogate() ? most - 1 : most);
-        return line;
-    };
-    const QString amount =
-        QStringLiteral("EUR%1.%2").arg(cents / 100).arg(cents % 100, 2, 10, QLatin1Char('0'));
-    const QStringList lines{QStringLiteral("BCD"),
-                            QStringLiteral("002"),
-                            QStringLiteral("1"), // UTF-8
-                            QStringLiteral("SCT"),
-                            QString(), // BIC: optional within the EEA since version 002
-                            field(account.holder, 70),
-                            account.iban,
-                            amount,
-                            QString(), // purpose code
-                            QString(), // structured creditor reference
-                            field(reference, 140)};
-    return lines.join(u'\n').toUtf8();
+    return giroCode(account, cents, reference).payload;
 }
 
 QString money(qint64 cents)

@@ -26,6 +26,15 @@ inline constexpr qsizetype kMaxLineChars = 1000;
 inline constexpr qsizetype kMaxEvents = 100;
 inline constexpr qsizetype kMaxClubs = 10000;
 inline constexpr int kFormatVersion = 1;
+/// Past this many problems the reader only counts: a hostile file of a million broken lines must
+/// not cost a million sentences.
+inline constexpr qsizetype kMostProblems = 100;
+/// The EPC QR code's limits (version 002): beneficiary name and remittance text in characters, the
+/// whole payload in bytes (UTF-8), which is what QR version 13 at level M holds.
+inline constexpr qsizetype kMostHolderChars = 70;
+inline constexpr qsizetype kMostReferenceChars = 140;
+inline constexpr qsizetype kMostPayloadBytes = 331;
+inline constexpr qint64 kMostTransferCents = 99999999999;
 /// The first record's value, before the version number.
 inline constexpr char16_t kFormatName[] = u"Zandrel-Ausschreibung";
 
@@ -105,6 +114,11 @@ struct Problem
     {
         TooLarge,         ///< more than kMaxFileBytes
         NotText,          ///< a NUL byte: no text file
+        BadUtf16,         ///< marked as UTF-16 but not readable as such
+        NotUtf8,          ///< a line that is not UTF-8 in a file that is (BOM or other lines)
+        CrLineEnds,       ///< lines that end in CR alone (old Mac files)
+        ControlInField,   ///< value: the character, as "U+001B"
+        BadVersion,       ///< FORMAT: a version that never existed (0)
         LineTooLong,      ///< more than kMaxLineChars characters
         NoFormatFirst,    ///< the first record is not FORMAT:
         OtherFormat,      ///< FORMAT: names another kind of file
@@ -118,6 +132,8 @@ struct Problem
         HeaderInName,     ///< a club or event name holding "VEREIN: " or "VERANSTALTUNG: "
         NameNotEncodable, ///< a club or event name that the entry file cannot hold
         NameTooLong,      ///< longer than entry::kMostNameChars
+        NameNotFileName,  ///< a character a file name cannot hold, or "." / ".."
+        NameMisdecoded,   ///< its Windows-1252 bytes are UTF-8: an entry file would change it
         BadEmail,
         BadDate,     ///< not TT.MM.JJJJ
         NoSuchDate,  ///< TT.MM.JJJJ, but not a day of the calendar
@@ -128,32 +144,62 @@ struct Problem
         DuplicateClub,
         TooManyEvents,
         TooManyClubs,
-        BadIban,
-        NoOrganiser, ///< no VERANSTALTER: line (line 0)
-        NoEvent      ///< no VERANSTALTUNG: line (line 0)
+        BadIban,          ///< the check digits do not match
+        IbanCountry,      ///< value: the IBAN; its country is none of SEPA's
+        IbanLength,       ///< value: the IBAN; too short or too long for its country
+        IbanFormat,       ///< value: the IBAN; a letter where its country has digits, or so
+        HolderTooLong,    ///< more than kMostHolderChars
+        ReferenceTooLong, ///< value: the longest reference; field: 3
+        PayloadTooLarge,  ///< value: the bytes the code would need
+        YearsAdmitNobody, ///< a warning: no year in it is a birth year the window takes
+        NoOrganiser,      ///< no VERANSTALTER: line (line 0)
+        NoEvent           ///< no VERANSTALTUNG: line (line 0)
     };
     qsizetype line = 0;
     Kind kind = NotText;
     QString keyword;
     int field = 0;
     QString value;
+    QStringList details; ///< what a sentence needs besides the value (the longest club and event)
 
     friend bool operator==(const Problem&, const Problem&) = default;
 };
 
 struct ReadResult
 {
-    Invitation invitation;   ///< what was read; only to be used when there are no problems
-    QList<Problem> problems; ///< in line order
+    Invitation invitation;      ///< what was read; only to be used when there are no problems
+    QList<Problem> problems;    ///< in line order, at most kMostProblems
+    qsizetype moreProblems = 0; ///< found after the first kMostProblems, counted only
+    QList<Problem> warnings;    ///< what is taken but probably not meant (a range of no birth year)
 
     bool ok() const { return problems.isEmpty(); }
 };
 
+/// Reads an event file; `currentUtcYear` decides which birth years a range can admit.
+ReadResult read(QByteArrayView bytes, int currentUtcYear);
 ReadResult read(QByteArrayView bytes);
 
-/// An e-mail address as a mail program takes it from a file or a field: one '@' with text on both
-/// sides, no blanks or control characters, none of <>,;?&%"' (which would split or extend it).
+/// A plain e-mail address and nothing else: an ASCII local part of letters, digits and
+/// .!$'*+/=^_`{|}~- (not beginning with '-' or '.', no ".."), one '@', and a domain of letters,
+/// digits and hyphens in at least two dot-separated labels. Anything a mail program could read as
+/// a URL, an option or a second recipient ("file:/etc/passwd#@x.de") is none. Of the characters
+/// mail allows before the '@', # % & ? are left out too: some mail programs decode a whole
+/// mailto: link before they split it, and there they would start a fragment or a field
+/// ("a?attach=/etc/passwd#@x.de"). No organiser's address has them.
 bool validEmail(const QString& text);
+
+/// The IBAN's length in SEPA's country `country` ("DE": 22); 0 for a country outside SEPA.
+int sepaIbanLength(QStringView country);
+/// Why `iban` (upper case, no blanks) is none: IbanCountry, IbanLength, IbanFormat or BadIban.
+std::optional<Problem::Kind> ibanProblem(const QString& iban);
+/// Where `iban` first breaks its country's pattern: the position (1-based, from the IBAN's
+/// start; 0 when it does not) and what belongs there ('n' a digit, 'a' a letter, 'c' either).
+struct IbanBreak
+{
+    int position = 0;
+    char expected = 0;
+};
+IbanBreak ibanFormatBreak(const QString& iban);
 
 /// Why a club's or an event's name cannot go into an entry file's header line as it is (a
 /// comma or control character, a character outside Windows-1252, longer than the name limit);
@@ -161,15 +207,33 @@ bool validEmail(const QString& text);
 std::optional<Problem::Kind> nameProblem(const QString& name);
 
 /// The entry file's automatic name for an event of this file: the event's own year where it has
-/// a date (else `localYear`), left out where the event's name already ends with it.
+/// a date (else `localYear`), left out where the event's name already ends with it; always a
+/// safe file name (textfile::safeFileName).
 QString automaticName(const Event& event, int localYear, const QString& club);
 
 /// The names of a keyword's fields, as the template explains them.
 QStringList fieldNames(const QString& keyword);
 
 /// The GiroCode (EPC QR code, version 002, UTF-8) for paying `cents` to the account with the given
-/// payment reference: the lines a banking app reads. Empty for an amount a transfer cannot have
-/// (0 or less, more than 999 999 999,99 €).
+/// payment reference, or why there can be none. Nothing is ever cut: a code whose reference
+/// differed from the printed one would be worse than none.
+struct GiroCode
+{
+    enum Refusal
+    {
+        None,
+        NoAmount,         ///< 0 or less
+        AmountTooLarge,   ///< more than kMostTransferCents
+        HolderTooLong,    ///< more than kMostHolderChars
+        ReferenceTooLong, ///< more than kMostReferenceChars
+        TooManyBytes,     ///< more than kMostPayloadBytes in all
+        LineBreak,        ///< a value with a line break would shift every field after it
+    };
+    QByteArray payload; ///< empty when refused
+    Refusal refusal = None;
+};
+GiroCode giroCode(const Account& account, qint64 cents, const QString& reference);
+/// The payload alone; empty when there can be no code.
 QByteArray giroCodePayload(const Account& account, qint64 cents, const QString& reference);
 
 /// An amount of money as German text: "5,50 €".

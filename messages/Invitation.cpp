@@ -4,6 +4,7 @@
 #include "messages/Messages.h"
 #include "textfile/Cp1252.h"
 
+#include <algorithm>
 #include <QDir>
 #include <QLocale>
 
@@ -26,6 +27,32 @@ QString yearsText(const invitation::Event& event)
                : QStringLiteral("%1–%2").arg(event.firstYear).arg(event.lastYear);
 }
 
+// "„Zandrel-Ausschreibung 1“"
+QString expectedFormat()
+{
+    return quoted(QString::fromUtf16(invitation::kFormatName) + u' ' +
+                  QString::number(invitation::kFormatVersion));
+}
+
+QString compactIban(const QString& written)
+{
+    return written.toUpper().remove(u' ');
+}
+
+// "Mit „TV Musterstadt“ und „Gauturnfest 2027“", for an open file "Mit einem Verein mit 60
+// Zeichen und …", and "So" where the reference names neither.
+QString withLongestNames(const QStringList& clubAndEvent)
+{
+    if (clubAndEvent.isEmpty())
+        return QStringLiteral("So");
+    const QString club = clubAndEvent.value(0);
+    return QStringLiteral("Mit ") +
+           (club.isEmpty()
+                ? QStringLiteral("einem Verein mit %1 Zeichen").arg(entry::kMostNameChars)
+                : quoted(club)) +
+           QStringLiteral(" und ") + quoted(clubAndEvent.value(1));
+}
+
 QString why(const invitation::Problem& p)
 {
     using P = invitation::Problem;
@@ -34,6 +61,28 @@ QString why(const invitation::Problem& p)
         return QStringLiteral("Die Datei ist größer als 1 MB; so groß ist keine Ausschreibung.");
     case P::NotText:
         return QStringLiteral("Die Datei ist keine Textdatei.");
+    case P::BadUtf16:
+        return QStringLiteral("Die Datei ist als UTF-16 („Unicode“) gekennzeichnet, lässt sich so "
+                              "aber nicht lesen. Bitte als UTF-8 speichern.");
+    case P::NotUtf8:
+        return p.value.isEmpty()
+                   ? QStringLiteral("Die Zeile ist nicht UTF-8, obwohl die Datei als UTF-8 "
+                                    "gekennzeichnet ist (wohl Windows-1252 eingefügt). Bitte die "
+                                    "ganze Datei als UTF-8 speichern.")
+                   : QStringLiteral("Die Zeile ist nicht UTF-8 wie Zeile %1 (wohl Windows-1252 "
+                                    "eingefügt); so würden Namen verfälscht. Bitte die ganze "
+                                    "Datei als UTF-8 speichern.")
+                         .arg(p.value);
+    case P::CrLineEnds:
+        return QStringLiteral("Die Zeilen enden nur mit CR (altes Mac-Format). Bitte mit "
+                              "Windows- oder Unix-Zeilenenden speichern.");
+    case P::ControlInField:
+        return QStringLiteral("Das Steuerzeichen %1 ist nicht erlaubt; es würde auf Papier, in der "
+                              "Mail oder im GiroCode anders erscheinen, als es gemeint ist.")
+            .arg(p.value);
+    case P::BadVersion:
+        return QStringLiteral("Version %1 gibt es nicht; erwartet ist %2.")
+            .arg(p.value, expectedFormat());
     case P::LineTooLong:
         return QStringLiteral("Die Zeile ist länger als %1 Zeichen.")
             .arg(QLocale(QLocale::German).toString(invitation::kMaxLineChars));
@@ -42,9 +91,8 @@ QString why(const invitation::Problem& p)
             .arg(QString::fromUtf16(invitation::kFormatName))
             .arg(invitation::kFormatVersion);
     case P::OtherFormat:
-        return QStringLiteral("%1 ist kein Format, das Zandrel kennt; erwartet ist „%2 %3“.")
-            .arg(quoted(p.value), QString::fromUtf16(invitation::kFormatName),
-                 QString::number(invitation::kFormatVersion));
+        return QStringLiteral("%1 ist kein Format, das Zandrel kennt; erwartet ist %2.")
+            .arg(quoted(p.value), expectedFormat());
     case P::NewerVersion:
         return QStringLiteral("Die Ausschreibung hat Version %1 und braucht eine neuere "
                               "Zandrel-Version.")
@@ -74,8 +122,19 @@ QString why(const invitation::Problem& p)
     case P::NameTooLong:
         return QStringLiteral("%1 ist länger als %2 Zeichen.")
             .arg(quoted(p.value), QString::number(entry::kMostNameChars));
+    case P::NameNotFileName:
+        return QStringLiteral("%1: Ein Name darf keines der Zeichen / \\ : * ? \" < > | "
+                              "enthalten und nicht „.“ oder „..“ sein, denn er wird Teil des "
+                              "Dateinamens der Meldung.")
+            .arg(quoted(p.value));
+    case P::NameMisdecoded:
+        return QStringLiteral("%1 sieht nach falsch gelesenem UTF-8 aus (gemeint ist wohl %2); die "
+                              "Meldedatei gäbe den Namen so nicht zurück.")
+            .arg(quoted(p.value), quoted(QString::fromUtf8(cp1252::encode(p.value))));
     case P::BadEmail:
-        return QStringLiteral("%1 ist keine E-Mail-Adresse.").arg(quoted(p.value));
+        return QStringLiteral("%1 ist keine einfache E-Mail-Adresse wie "
+                              "meldung@turngau-musterland.de.")
+            .arg(quoted(p.value));
     case P::BadDate:
         return QStringLiteral("%1 ist kein Datum in der Form TT.MM.JJJJ.").arg(quoted(p.value));
     case P::NoSuchDate:
@@ -101,6 +160,53 @@ QString why(const invitation::Problem& p)
     case P::BadIban:
         return QStringLiteral("%1 ist keine gültige IBAN (die Prüfziffern stimmen nicht).")
             .arg(quoted(p.value));
+    case P::IbanCountry:
+        return QStringLiteral("%1 ist keine gültige IBAN: Land %2 unbekannt (kein SEPA-Land).")
+            .arg(quoted(p.value), compactIban(p.value).left(2));
+    case P::IbanLength: {
+        const QString iban = compactIban(p.value);
+        const qsizetype want = invitation::sepaIbanLength(QStringView(iban).left(2));
+        const qsizetype off = want - iban.size();
+        const QString what = off == 1    ? QStringLiteral("fehlt eine Stelle")
+                             : off > 1   ? QStringLiteral("fehlen %1 Stellen").arg(off)
+                             : off == -1 ? QStringLiteral("ist eine Stelle zu viel")
+                                         : QStringLiteral("sind %1 Stellen zu viel").arg(-off);
+        return QStringLiteral("%1 ist keine gültige IBAN: Eine IBAN aus %2 hat %3 Stellen, hier "
+                              "%4.")
+            .arg(quoted(p.value), iban.left(2), QString::number(want), what);
+    }
+    case P::IbanFormat: {
+        const QString iban = compactIban(p.value);
+        const invitation::IbanBreak at = invitation::ibanFormatBreak(iban);
+        if (at.position == 0) // shorter than country and check digits
+            return QStringLiteral("%1 ist keine IBAN.").arg(quoted(p.value));
+        const QString wanted = at.expected == 'n' ? QStringLiteral("eine Ziffer")
+                               : at.expected == 'a'
+                                   ? QStringLiteral("ein Buchstabe")
+                                   : QStringLiteral("eine Ziffer oder ein Buchstabe");
+        return QStringLiteral("%1 ist keine gültige IBAN: An Stelle %2 steht %3; dort gehört %4 "
+                              "hin.")
+            .arg(quoted(p.value), QString::number(at.position),
+                 quoted(iban.mid(at.position - 1, 1)), wanted);
+    }
+    case P::HolderTooLong:
+        return QStringLiteral("Der Kontoinhaber hat mehr als %1 Zeichen; so viele trägt kein "
+                              "GiroCode.")
+            .arg(invitation::kMostHolderChars);
+    case P::ReferenceTooLong:
+        return QStringLiteral("%1 wird der Verwendungszweck %2 Zeichen lang; ein GiroCode trägt "
+                              "höchstens %3. Bitte kürzer fassen.")
+            .arg(withLongestNames(p.details), p.value,
+                 QString::number(invitation::kMostReferenceChars));
+    case P::PayloadTooLarge:
+        return QStringLiteral("%1 braucht der GiroCode %2 Bytes; er trägt höchstens %3. Bitte "
+                              "Kontoinhaber oder Verwendungszweck kürzer fassen.")
+            .arg(withLongestNames(p.details), p.value,
+                 QString::number(invitation::kMostPayloadBytes));
+    case P::YearsAdmitNobody:
+        return QStringLiteral("In %1 ist kein Kind geboren, das sich melden lässt (Jahrgänge "
+                              "%2–%3).")
+            .arg(quoted(p.value), p.details.value(0), p.details.value(1));
     case P::NoOrganiser:
         return QStringLiteral("Die Zeile „VERANSTALTER:“ mit Name und E-Mail fehlt.");
     case P::NoEvent:
@@ -123,16 +229,30 @@ QString invitationProblem(const invitation::Problem& problem)
     return where.isEmpty() ? why(problem) : where + QStringLiteral(": ") + why(problem);
 }
 
-QString invitationRefused(const QString& path, const QList<invitation::Problem>& problems)
+QString invitationRefused(const QString& path, const invitation::ReadResult& read)
 {
     constexpr qsizetype kShown = 10;
     QStringList lines{QStringLiteral("Die Ausschreibung %1 wird nicht verwendet:")
                           .arg(QDir::toNativeSeparators(path))};
-    for (qsizetype i = 0; i < problems.size() && i < kShown; ++i)
-        lines.append(invitationProblem(problems[i]));
-    if (problems.size() > kShown)
-        lines.append(QStringLiteral("… und %1 weitere.").arg(problems.size() - kShown));
+    lines.append(invitationProblems(read, kShown));
     return lines.join(u'\n');
+}
+
+QStringList invitationProblems(const invitation::ReadResult& read, qsizetype most)
+{
+    QStringList lines;
+    for (qsizetype i = 0; i < read.problems.size() && i < most; ++i)
+        lines.append(invitationProblem(read.problems[i]));
+    const qsizetype more = read.moreProblems + std::max<qsizetype>(0, read.problems.size() - most);
+    if (more > 0)
+        lines.append(
+            QStringLiteral("… und %1 weitere.").arg(QLocale(QLocale::German).toString(more)));
+    return lines;
+}
+
+QString invitationWarning(const invitation::Problem& warning)
+{
+    return QStringLiteral("Warnung: ") + invitationProblem(warning);
 }
 
 QStringList invitationSummary(const invitation::Invitation& inv)
@@ -307,6 +427,33 @@ QStringList printedDetails(const invitation::Invitation& inv, const invitation::
     for (const QString& note : inv.notes)
         lines << QStringLiteral("Hinweis: ") + note;
     return lines;
+}
+
+QString noGiroCode(invitation::GiroCode::Refusal why)
+{
+    using G = invitation::GiroCode;
+    const QString lead = QStringLiteral("Kein GiroCode: ");
+    switch (why) {
+    case G::None:
+    case G::NoAmount:
+        return {};
+    case G::AmountTooLarge:
+        return lead + QStringLiteral("Der Betrag ist für eine Überweisung zu hoch.");
+    case G::HolderTooLong:
+        return lead + QStringLiteral("Der Kontoinhaber hat mehr als %1 Zeichen.")
+                          .arg(invitation::kMostHolderChars);
+    case G::ReferenceTooLong:
+        return lead + QStringLiteral("Der Verwendungszweck hat mehr als %1 Zeichen; bitte genau "
+                                     "wie oben angegeben überweisen.")
+                          .arg(invitation::kMostReferenceChars);
+    case G::TooManyBytes:
+        return lead + QStringLiteral("Kontoinhaber und Verwendungszweck sind zusammen zu lang; "
+                                     "bitte genau wie oben angegeben überweisen.");
+    case G::LineBreak:
+        return lead + QStringLiteral("Kontoinhaber oder Verwendungszweck enthält einen "
+                                     "Zeilenumbruch.");
+    }
+    return {};
 }
 
 QString notAdmittedInCounts(qsizetype rows)

@@ -14,7 +14,11 @@ namespace messages {
 /// One refused line: "Zeile 5, Datum: „31.02.2027“ gibt es nicht." (no line for the whole file).
 QString invitationProblem(const invitation::Problem& problem);
 /// Why the file at `path` is not used, with its first problems, one per line.
-QString invitationRefused(const QString& path, const QList<invitation::Problem>& problems);
+QString invitationRefused(const QString& path, const invitation::ReadResult& read);
+/// The first `most` problems, one per line, and "… und N weitere." for the rest.
+QStringList invitationProblems(const invitation::ReadResult& read, qsizetype most);
+/// "Warnung: Zeile 4, Jahrgänge: …"
+QString invitationWarning(const invitation::Problem& warning);
 /// What zandrel-sammeln --pruefe prints for a file without problems.
 QStringList invitationSummary(const invitation::Invitation& invitation);
 
@@ -33,6 +37,8 @@ QStringList printedDetails(const invitation::Invitation& invitation, const invit
 QString feeLine(qsizetype participants, qint64 fee);
 /// The account with the filled-in payment reference.
 QString paymentLine(const invitation::Account& account, const QString& club, const QString& event);
+/// Why the form carries no GiroCode, beside the fee lines; empty where nothing is to be paid.
+QString noGiroCode(invitation::GiroCode::Refusal why);
 /// The fee in the counts line: "Meldegeld 66,00 €".
 QString feeInCounts(qint64 cents);
 /// Rows of a loaded file whose year the chosen event does not admit, in the counts line.

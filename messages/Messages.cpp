@@ -463,8 +463,9 @@ QString contactHasControl(const QString& field)
 
 QString contactEmailInvalid(const QString& email)
 {
-    return QStringLiteral("„%1“ ist keine E-Mail-Adresse: Sie braucht genau ein @ und darf keine "
-                          "Leerzeichen und keines der Zeichen <>,;?&%\"' enthalten.")
+    return QStringLiteral("„%1“ ist keine einfache E-Mail-Adresse wie eva@tv-musterstadt.de: "
+                          "genau ein @, davor Buchstaben ohne Umlaute, Ziffern und Zeichen wie . _ "
+                          "- + (nicht zu Beginn), danach ein Name mit Punkt.")
         .arg(email);
 }
 

@@ -611,7 +611,8 @@ TEST(Gather, EventFileChecksYearsAndNotesAndCountsTheFees)
 }
 
 // Each club's confirmation as a mail would carry it; a second file of a club gets none, an
-// existing one is never replaced, and two clubs whose names give one file name get two files.
+// existing one is never replaced, and two clubs whose names give one file name get two files
+// (an open event file takes their entry files, though it could not name such clubs itself).
 TEST(Gather, CommandWritesOneConfirmationPerClubAndNeverReplacesOne)
 {
     QTemporaryDir dir;
@@ -619,8 +620,7 @@ TEST(Gather, CommandWritesOneConfirmationPerClubAndNeverReplacesOne)
     ASSERT_EQ(textfile::saveFile(path(u"fest.aus"_s),
                                  "FORMAT: Zandrel-Ausschreibung 1\nVERANSTALTER: TG; ; a@b.de\n"
                                  "VERANSTALTUNG: Fest; ; ; 01.01.2020; 5,50; 2010-2015; 8,00\n"
-                                 "KONTO: DE02120300000000202051; TG; MG {Verein}\n"
-                                 "VEREIN: TV A\nVEREIN: SV B/C\nVEREIN: SV B:C\n"),
+                                 "KONTO: DE02120300000000202051; TG; MG {Verein}\n"),
               textfile::SaveResult::Ok);
     ASSERT_TRUE(QDir().mkdir(path(u"m"_s)));
     const EntryRow zorn = e(u"Zorn,Carl", 2011, 1);

@@ -6,6 +6,7 @@
 #include "textfile/Cp1252.h"
 
 #include <gtest/gtest.h>
+#include <QStringEncoder>
 
 using namespace Qt::StringLiterals;
 using invitation::read;
@@ -69,6 +70,17 @@ TEST(Invitation, TheExampleIsReadWhole)
     ASSERT_TRUE(ansi.contains("4,00 \x80; 2015\x96"));
     ASSERT_TRUE(read(ansi).ok()) << problemsOf(ansi).join(u'\n').toStdString();
     EXPECT_EQ(read(ansi).invitation.events[1].feeCents, 400);
+    // Notepad's "Unicode" is UTF-16 with a byte-order mark, either way round.
+    for (const auto order : {QStringConverter::Utf16LE, QStringConverter::Utf16BE}) {
+        QStringEncoder encoder(order, QStringConverter::Flag::WriteBom);
+        const QByteArray utf16 = encoder.encode(QString::fromUtf8(kExample));
+        ASSERT_TRUE(read(utf16).ok()) << problemsOf(utf16).join(u'\n').toStdString();
+        EXPECT_EQ(read(utf16).invitation.events[1].feeCents, 400);
+    }
+    // An old end-of-file mark in a comment does not make UTF-8 names Windows-1252.
+    const QByteArray marked = "# \x1A\n" + kExample + "VEREIN: TSV M\xC3\xBCller\n";
+    ASSERT_TRUE(read(marked).ok()) << problemsOf(marked).join(u'\n').toStdString();
+    EXPECT_EQ(read(marked).invitation.clubs.last().name, u"TSV Müller"_s);
     // The template that zandrel-sammeln --vorlage writes opens as it is.
     EXPECT_TRUE(read(invitation::templateBytes()).ok())
         << problemsOf(invitation::templateBytes()).join(u'\n').toStdString();
@@ -156,7 +168,8 @@ TEST(Invitation, EveryBrokenLineIsRefusedWithItsReason)
         {"# Kopf\nVEREIN: TV\n",
          {u"Zeile 2: Der erste Eintrag muss „FORMAT: Zandrel-Ausschreibung 1“ sein."_s}},
         {"FORMAT: Zandrel-Ausschreibung 1\nVERANSTALTER: TG; ; a b@c.de\n",
-         {u"Zeile 2, E-Mail: „a b@c.de“ ist keine E-Mail-Adresse."_s,
+         {u"Zeile 2, E-Mail: „a b@c.de“ ist keine einfache E-Mail-Adresse wie "
+          u"meldung@turngau-musterland.de."_s,
           u"Es fehlt eine Zeile „VERANSTALTUNG:“."_s}},
         {"FORMAT: Zandrel-Ausschreibung 1\n",
          {u"Die Zeile „VERANSTALTER:“ mit Name und E-Mail fehlt."_s,
@@ -166,4 +179,200 @@ TEST(Invitation, EveryBrokenLineIsRefusedWithItsReason)
     };
     for (const auto& [bytes, expected] : files)
         EXPECT_EQ(problemsOf(bytes), expected) << bytes.toStdString();
+}
+
+// Everything an event file from anyone could slip past the reader: addresses that a mail
+// program would read as a file or an option, names that would leave the chosen folder or come
+// back otherwise from an entry file, controls, IBANs of no country, and GiroCode limits.
+TEST(Invitation, HostileLinesAreRefusedWithTheirLineAndReason)
+{
+    const QByteArray head = "FORMAT: Zandrel-Ausschreibung 1\n"
+                            "VERANSTALTER: TG; ; a@b.de\n"
+                            "VERANSTALTUNG: Fest\n";
+    const QByteArray iban = "KONTO: DE02 1203 0000 0000 2020 51; ";
+    const QByteArray euros = QByteArray("\xE2\x82\xAC ").repeated(35).trimmed();
+    const std::pair<QByteArray, QString> cases[] = {
+        {"VEREIN: ../../Anderswo/Fest 2027",
+         u"Zeile 4, Name: „../../Anderswo/Fest 2027“: Ein Name darf keines der Zeichen / \\ : * ? "
+         u"\" < > | enthalten und nicht „.“ oder „..“ sein, denn er wird Teil des Dateinamens der "
+         u"Meldung."_s},
+        {"VERANSTALTUNG: ..", u"Zeile 4, Name: „..“: Ein Name darf keines der Zeichen"_s},
+        {"VERANSTALTUNG: C:\\Fest", u"Zeile 4, Name: „C:\\Fest“: Ein Name darf keines"_s},
+        {"VEREIN: TSV M\xC3\x83\xC2\xBCller",
+         u"Zeile 4, Name: „TSV MÃ¼ller“ sieht nach falsch gelesenem UTF-8 aus (gemeint ist wohl "
+         u"„TSV Müller“); die Meldedatei gäbe den Namen so nicht zurück."_s},
+        {"VERANSTALTUNG: Fest 2; ; Halle\x1B[2J",
+         u"Zeile 4, Ort: Das Steuerzeichen U+001B ist nicht erlaubt; es würde auf Papier, in der "
+         u"Mail oder im GiroCode anders erscheinen, als es gemeint ist."_s},
+        {"HINWEIS: Bitte \xE2\x80\xAE"
+         "nies",
+         u"Zeile 4: Das Steuerzeichen U+202E ist nicht"_s},
+        {"Hallo\x07", u"Zeile 4: Das Steuerzeichen U+0007 ist nicht"_s},
+        {iban + "Turngau\x07; X", u"Zeile 4, Kontoinhaber: Das Steuerzeichen U+0007"_s},
+        {"KONTO: DE31 1203 0000 0000 2020; X",
+         u"Zeile 4, IBAN: „DE31 1203 0000 0000 2020“ ist keine gültige IBAN: Eine IBAN aus DE hat "
+         u"22 Stellen, hier fehlen 2 Stellen."_s},
+        {"KONTO: DE02 1203 0000 0000 2020 5; X", u"22 Stellen, hier fehlt eine Stelle."_s},
+        {"KONTO: DE48 1203 0000 0000 2020 5100 0000 0000 00; X",
+         u"22 Stellen, hier sind 12 Stellen zu viel."_s},
+        {"KONTO: DE02 1203 0000 0000 2020 5A; X",
+         u"ist keine gültige IBAN: An Stelle 22 steht „A“; dort gehört eine Ziffer hin."_s},
+        {"KONTO: XX02 1203 0000 0000 2020 51; X",
+         u"„XX02 1203 0000 0000 2020 51“ ist keine gültige IBAN: Land XX unbekannt (kein "
+         u"SEPA-Land)."_s},
+        {iban + QByteArray(71, 'H'),
+         u"Zeile 4, Kontoinhaber: Der Kontoinhaber hat mehr als 70 Zeichen; so viele trägt kein "
+         u"GiroCode."_s},
+        // An open file: any club of up to 60 characters may fill {Verein}.
+        {iban + "TG; MG {Verein} {Veranstaltung} " + QByteArray(80, 'x'),
+         u"Zeile 4, Verwendungszweck: Mit einem Verein mit 60 Zeichen und „Fest“ wird der "
+         u"Verwendungszweck 149 Zeichen lang; ein GiroCode trägt höchstens 140. Bitte kürzer "
+         u"fassen."_s},
+        {iban + euros + "; " + QByteArray("\xE2\x82\xAC ").repeated(40).trimmed(),
+         u"Zeile 4: So braucht der GiroCode 355 Bytes; er trägt höchstens 331. Bitte "
+         u"Kontoinhaber oder Verwendungszweck kürzer fassen."_s},
+    };
+    for (const auto& [line, expected] : cases) {
+        const QStringList got = problemsOf(head + line + "\n");
+        EXPECT_TRUE(got.size() == 1 && got[0].contains(expected)) << line.toStdString() << "\n"
+                                                                  << got.join(u'\n').toStdString();
+    }
+    // A closed file measures the reference with its own longest club and event.
+    EXPECT_EQ(problemsOf(head + "VEREIN: TV A\nVEREIN: " + QByteArray(60, 'L') + "\n" + iban +
+                         "TG; {Verein} " + QByteArray(80, 'x') + "\n"),
+              QStringList{u"Zeile 6, Verwendungszweck: Mit „"_s + QString(60, u'L') +
+                          u"“ und „Fest“ wird der Verwendungszweck 141 Zeichen lang; ein GiroCode "
+                          u"trägt höchstens 140. Bitte kürzer fassen."_s});
+    EXPECT_TRUE(read(head + "VEREIN: TV A\n" + iban + "TG; {Verein} " + QByteArray(80, 'x')).ok());
+}
+
+TEST(Invitation, OnlyAPlainAddressIsAnAddress)
+{
+    const std::pair<const char*, bool> cases[] = {
+        {"meldung@turngau-musterland.de", true},
+        {"o'brien+melde.liste@x.co.uk", true},
+        {"a!$*/=^_`{|}~-@b.de", true},
+        {"a?attach=/etc/passwd#@x.de", false}, // a field once a mailto: link is decoded
+        {"a%3F@b.de", false},
+        {"a&b@c.de", false},
+        {"file:/etc/passwd#@x.de", false}, // a mail program reads it as a local file
+        {"file:.ssh/id_rsa#@x.de", false},
+        {"-x@y.de", false}, // an option to a command line
+        {".a@b.de", false},
+        {"a.@b.de", false},
+        {"a..b@c.de", false},
+        {"a@b.de?attach=/etc/passwd", false},
+        {"a@b.de,c@d.de", false},
+        {"a@b@c.de", false},
+        {"a@localhost", false},
+        {"a@-b.de", false},
+        {"a b@c.de", false},
+        {"m\xC3\xBCller@b.de", false},
+        {"a@m\xC3\xBCller.de", false},
+        {"<a@b.de>", false},
+    };
+    for (const auto& [text, valid] : cases)
+        EXPECT_EQ(invitation::validEmail(QString::fromUtf8(text)), valid) << text;
+    EXPECT_FALSE(invitation::validEmail(QString(65, u'a') + u"@b.de"_s)) << "local part over 64";
+}
+
+TEST(Invitation, EncodingsAreReadWholeOrRefusedByTheirLines)
+{
+    const QByteArray utf8 = "FORMAT: Zandrel-Ausschreibung 1\n"
+                            "VERANSTALTER: Turngau M\xC3\xBCnster; ; a@b.de\n"
+                            "VERANSTALTUNG: Fest\n";
+    const std::pair<QByteArray, QStringList> files[] = {
+        {utf8 + "VEREIN: TSV M\xFCller\n",
+         {u"Zeile 4: Die Zeile ist nicht UTF-8 wie Zeile 2 (wohl Windows-1252 eingefügt); so "
+          u"würden Namen verfälscht. Bitte die ganze Datei als UTF-8 speichern."_s}},
+        {"\xEF\xBB\xBF"
+         "FORMAT: Zandrel-Ausschreibung 1\nVERANSTALTER: M\xFCnster; ; a@b.de\n",
+         {u"Zeile 2: Die Zeile ist nicht UTF-8, obwohl die Datei als UTF-8 gekennzeichnet ist "
+          u"(wohl Windows-1252 eingefügt). Bitte die ganze Datei als UTF-8 speichern."_s}},
+        {"\xFF\xFE"
+         "F\0O\0R",
+         {u"Die Datei ist als UTF-16 („Unicode“) gekennzeichnet, lässt sich "
+          u"so aber nicht lesen. Bitte als UTF-8 speichern."_s}},
+        {QByteArray(utf8).replace('\n', '\r'),
+         {u"Die Zeilen enden nur mit CR (altes Mac-Format). Bitte mit Windows- oder "
+          u"Unix-Zeilenenden speichern."_s}},
+        {"FORMAT: Zandrel-Ausschreibung 0\n",
+         {u"Zeile 1: Version 0 gibt es nicht; erwartet ist „Zandrel-Ausschreibung 1“."_s}},
+    };
+    for (const auto& [bytes, expected] : files)
+        EXPECT_EQ(problemsOf(bytes), expected) << bytes.toStdString();
+    // Windows-1252 throughout is Windows-1252.
+    EXPECT_EQ(read(cp1252::encode(QString::fromUtf8(utf8))).invitation.organiser.name,
+              u"Turngau Münster"_s);
+}
+
+TEST(Invitation, AHostileFileCostsAHundredProblemsAndAWarningSaysWhatTakesNobody)
+{
+    const invitation::ReadResult many = read(QByteArray(1024 * 1024 - 2, 'x').replace("xx", "x\n"));
+    EXPECT_EQ(many.problems.size(), invitation::kMostProblems);
+    EXPECT_EQ(many.problems.size() + many.moreProblems, 524287 + 2)
+        << "every line, and neither organiser nor event";
+    const QStringList shown = messages::invitationProblems(many, 100);
+    EXPECT_EQ(shown.size(), 101);
+    EXPECT_EQ(shown.last(), u"… und 524.189 weitere."_s);
+
+    const QByteArray file = "FORMAT: Zandrel-Ausschreibung 1\nVERANSTALTER: TG; ; a@b.de\n"
+                            "VERANSTALTUNG: Fest; ; ; ; ; 2150-2200\n"
+                            "VERANSTALTUNG: Alt; ; ; ; ; 1900-1926\n"
+                            "VERANSTALTUNG: Knapp; ; ; ; ; 1900-1927\n";
+    const invitation::ReadResult got = read(file, 2026);
+    ASSERT_TRUE(got.ok());
+    QStringList warnings;
+    for (const invitation::Problem& w : got.warnings)
+        warnings << messages::invitationWarning(w);
+    EXPECT_EQ(warnings, (QStringList{u"Warnung: Zeile 3, Jahrgänge: In „2150-2200“ ist kein Kind "
+                                     u"geboren, das sich melden lässt (Jahrgänge 1927–2025)."_s,
+                                     u"Warnung: Zeile 4, Jahrgänge: In „1900-1926“ ist kein Kind "
+                                     u"geboren, das sich melden lässt (Jahrgänge 1927–2025)."_s}));
+}
+
+TEST(Invitation, TheGiroCodeKeepsToTheLimitsAndNeverCuts)
+{
+    using G = invitation::GiroCode;
+    const auto account = [](const QString& holder) {
+        return invitation::Account{u"DE02120300000000202051"_s, holder, {}};
+    };
+    const QString emoji = QString(69, u'A') + u"😀"_s; // 70 characters, 71 UTF-16 units
+    const struct
+    {
+        const char* name;
+        QString holder;
+        qint64 cents;
+        QString reference;
+        G::Refusal refusal;
+        QByteArray amountLine;
+    } cases[] = {
+        {"one cent", u"TG"_s, 1, u"MG"_s, G::None, "EUR0.01"},
+        {"100.000,00 €", u"TG"_s, 10000000, u"MG"_s, G::None, "EUR100000.00"},
+        {"the most", u"TG"_s, 99999999999, u"MG"_s, G::None, "EUR999999999.99"},
+        {"a cent more", u"TG"_s, 100000000000, u"MG"_s, G::AmountTooLarge, {}},
+        {"nothing", u"TG"_s, 0, u"MG"_s, G::NoAmount, {}},
+        {"70 characters with an emoji", emoji, 550, u"MG"_s, G::None, "EUR5.50"},
+        {"71 characters", emoji + u'A', 550, u"MG"_s, G::HolderTooLong, {}},
+        {"140 characters", u"TG"_s, 550, QString(140, u'r'), G::None, "EUR5.50"},
+        {"141 characters", u"TG"_s, 550, QString(141, u'r'), G::ReferenceTooLong, {}},
+        {"140 euro signs", u"TG"_s, 550, QString(140, u'€'), G::TooManyBytes, {}},
+        {"a line break", u"TG"_s, 550, u"MG\nX"_s, G::LineBreak, {}},
+    };
+    for (const auto& c : cases) {
+        const G code = invitation::giroCode(account(c.holder), c.cents, c.reference);
+        EXPECT_EQ(code.refusal, c.refusal) << c.name;
+        EXPECT_LE(code.payload.size(), invitation::kMostPayloadBytes) << c.name;
+        if (c.refusal != G::None) {
+            EXPECT_TRUE(code.payload.isEmpty()) << c.name;
+            continue;
+        }
+        // Exactly the holder and the reference the form prints: nothing cut or collapsed.
+        const QList<QByteArray> lines = code.payload.split('\n');
+        ASSERT_EQ(lines.size(), 11) << c.name;
+        EXPECT_EQ(std::tuple(lines[5], lines[7], lines[10]),
+                  std::tuple(c.holder.toUtf8(), c.amountLine, c.reference.toUtf8()))
+            << c.name;
+    }
+    EXPECT_TRUE(invitation::giroCode(account(u"T  G"_s), 1, u"M  G"_s).payload.endsWith("\nM  G"));
 }
