@@ -139,6 +139,17 @@ TEST_F(InvitationTest, ABrokenFileChangesNothingAndAnOpenEventTakesATypedClub)
                                       "VERANSTALTUNG: Fest\n"));
     auto* club = item<QComboBox>(Id::IDC_CLUB);
     EXPECT_EQ(club->count(), 0);
+    // A typed club makes the proposed file name: none that would leave the chosen folder.
+    m_messages.texts.clear();
+    QTest::mouseClick(club->lineEdit(), Qt::LeftButton);
+    QTest::keyClicks(club->lineEdit(), u"../../Anderswo"_s);
+    QTest::keyClick(club->lineEdit(), Qt::Key_Tab);
+    EXPECT_EQ(CEntryDlg::selectedText(club), QString());
+    EXPECT_TRUE(m_messages.texts.value(0).startsWith(
+        u"Der Verein „../../Anderswo“ kann so nicht gemeldet werden: „../../Anderswo“: Ein Name "
+        u"darf keines der Zeichen / \\ : * ? \" < > | enthalten"_s))
+        << m_messages.texts.join(u'\n').toStdString();
+    club->lineEdit()->clear();
     QTest::mouseClick(club->lineEdit(), Qt::LeftButton);
     QTest::keyClicks(club->lineEdit(), u"SV Neuland"_s);
     QTest::keyClick(club->lineEdit(), Qt::Key_Tab);

@@ -547,6 +547,17 @@ TEST(Gather, CommandMakesAndChecksEventFiles)
     QByteArray bytes;
     ASSERT_EQ(textfile::loadFile(aus, bytes), textfile::LoadResult::Ok);
     EXPECT_EQ(bytes, invitation::templateBytes()) << "the second --vorlage left it alone";
+
+    // A hostile file of half a million broken lines: a hundred of them, and how many more.
+    const QString many = dir.filePath(u"viele.aus"_s);
+    ASSERT_EQ(textfile::saveFile(many, QByteArray(1024 * 1024, 'x').replace("xx", "x\n")),
+              textfile::SaveResult::Ok);
+    int status = -1;
+    const QStringList lines =
+        sammeln({u"--pruefe"_s, many}, &status).split(u'\n', Qt::SkipEmptyParts);
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(lines.size(), 101);
+    EXPECT_TRUE(lines.last().endsWith(u": … und 524.190 weitere."_s)) << lines.last().toStdString();
 }
 
 // Fest admits 2010-2015; its deadline is long past, so a file saved now pays the late fee 8,00
