@@ -26,10 +26,11 @@ struct Column
 };
 
 // Every size in the device's own pixels, measured once, so that counting the pages and painting
-// them can never disagree about where a page ends.
+// them can never disagree about where a page ends. The registration's own texts are broken into
+// their lines here for the same reason: what is painted is exactly what was counted.
 struct Geometry
 {
-    explicit Geometry(QPaintDevice& device)
+    Geometry(QPaintDevice& device, const Registration& r)
         : paintDevice(&device), width(device.width()), height(device.height()), body(font(10)),
           head(font(10, true)), title(font(18, true)), small(font(8)), bodyMetrics(body, &device),
           headMetrics(head, &device), smallMetrics(small, &device)
@@ -38,9 +39,6 @@ struct Geometry
         row = bodyMetrics.lineSpacing() * 1.5;
         pad = bodyMetrics.height() * 0.6;
         infoLine = bodyMetrics.lineSpacing() * 1.3;
-        titleBlock = titleMetrics.lineSpacing() * 1.4 + 3 * infoLine + row;
-        footer = smallMetrics.lineSpacing() * 2;
-        tail = 5 * row + smallMetrics.lineSpacing() * 1.5;
         line = std::max<qreal>(1, bodyMetrics.lineWidth());
 
         // Number, year and gender take what their widest text needs; the two names share the
@@ -59,6 +57,49 @@ struct Geometry
                    Column{QStringLiteral("Vorname"), number + names / 2, names / 2},
                    Column{QStringLiteral("Jahrgang"), number + names, year},
                    Column{QStringLiteral("Geschlecht"), number + names + year, gender}};
+        layOutTexts(r, titleMetrics);
+    }
+
+    // Club, event, contact and the event file's lines are anyone's words: each wraps within the
+    // width it is printed in, and nothing on paper is ever cut short.
+    void layOutTexts(const Registration& r, const QFontMetricsF& titleMetrics)
+    {
+        QStringList infoTexts{QStringLiteral("Verein: ") + r.club};
+        if (!r.contact.isEmpty())
+            infoTexts << QStringLiteral("Ansprechpartner: ") + r.contact;
+        infoTexts << QStringLiteral("Veranstaltung: ") + r.event
+                  << QStringLiteral("Gedruckt am ") + r.printed.toString(u"dd.MM.yyyy");
+        titleBlock = titleMetrics.lineSpacing() * 1.4 + row;
+        for (const QString& text : std::as_const(infoTexts)) {
+            info.append(lines(text, width, body, bodyMetrics));
+            titleBlock += infoHeight(info.last());
+        }
+
+        // The GiroCode beside the event file's lines: 3 cm wide with its quiet zone, so that a
+        // banking app reads it from paper (2.5 cm is the least that is read reliably), with a
+        // caption under it. The lines keep a gap to it, whatever their words.
+        codeSide = r.giroCode.isEmpty() ? 0 : paintDevice->logicalDpiX() * 30.0 / 25.4;
+        if (codeSide > 0)
+            caption =
+                lines(QStringLiteral("Mit der Banking-App scannen"), codeSide, small, smallMetrics);
+        const qreal codeHeight =
+            codeSide > 0 ? codeSide + smallMetrics.lineSpacing() * (qreal(caption.size()) + 0.5)
+                         : 0;
+        detailsWidth = codeSide > 0 ? width - codeSide - pad : width;
+        for (const QString& text : r.details) {
+            details.append(lines(text, detailsWidth, body, bodyMetrics));
+            detailsHeight += bodyMetrics.lineSpacing() * qreal(details.last().size()) + pad / 2;
+        }
+        detailsHeight = std::max(detailsHeight, codeHeight);
+        tail = 5 * row + smallMetrics.lineSpacing() * 1.5 + detailsHeight;
+
+        // Club and event wrap left of the page number, which gets the room of the widest it can
+        // be: a page holds at least one row, and the totals may take one more.
+        const QString widestPage = QStringLiteral("Seite %1 von %1").arg(r.entries.size() + 1);
+        footerLines =
+            lines(r.club + QStringLiteral(" · ") + r.event,
+                  width - smallMetrics.horizontalAdvance(widestPage) - pad, small, smallMetrics);
+        footer = smallMetrics.lineSpacing() * qreal(footerLines.size() + 1);
     }
 
     static QFont font(int points, bool bold = false)
@@ -73,11 +114,12 @@ struct Geometry
 
     /// The text in lines no wider than `most`: at word boundaries where it can, anywhere where
     /// a single word is wider than the column.
-    QStringList lines(const QString& text, qreal most) const
+    QStringList lines(const QString& text, qreal most, const QFont& font,
+                      const QFontMetricsF& metrics) const
     {
-        if (bodyMetrics.horizontalAdvance(text) <= most)
+        if (metrics.horizontalAdvance(text) <= most)
             return {text};
-        QTextLayout layout(text, body, paintDevice);
+        QTextLayout layout(text, font, paintDevice);
         QTextOption option;
         option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
         layout.setTextOption(option);
@@ -100,8 +142,8 @@ struct Geometry
     RowText cells(const EntryRow& entry) const
     {
         const entry::Names names = entry::splitDisplayText(entry.text);
-        return {lines(names.name, columns[1].width - pad),
-                lines(names.firstName, columns[2].width - pad)};
+        return {lines(names.name, columns[1].width - pad, body, bodyMetrics),
+                lines(names.firstName, columns[2].width - pad, body, bodyMetrics)};
     }
     /// A row's height: one line as in the header row, each further line adds a line spacing.
     qreal rowHeight(const RowText& cells) const
@@ -109,19 +151,31 @@ struct Geometry
         const auto lines = std::max(cells.name.size(), cells.firstName.size());
         return row + qreal(lines - 1) * bodyMetrics.lineSpacing();
     }
+    /// The same for a line under the title.
+    qreal infoHeight(const QStringList& lines) const
+    {
+        return infoLine + qreal(lines.size() - 1) * bodyMetrics.lineSpacing();
+    }
 
     QPaintDevice* paintDevice;
     qreal width, height;
     QFont body, head, title, small;
     QFontMetricsF bodyMetrics, headMetrics, smallMetrics;
-    qreal row = 0;        // one table row, the header row included
-    qreal pad = 0;        // the gap after each column's text
-    qreal infoLine = 0;   // club, event and date under the title
-    qreal titleBlock = 0; // title and its three lines: first page only
-    qreal footer = 0;     // the page number at the bottom of every page
-    qreal tail = 0;       // totals, the room to sign and the signature line with its captions
-    qreal line = 0;       // pen width of thin rules
+    qreal row = 0;           // one table row, the header row included
+    qreal pad = 0;           // the gap after each column's text
+    qreal infoLine = 0;      // club, event and date under the title
+    qreal titleBlock = 0;    // title and the lines under it: first page only
+    qreal footer = 0;        // club, event and the page number at the bottom of every page
+    qreal tail = 0;          // totals, event file's lines, room to sign and the signature line
+    qreal line = 0;          // pen width of thin rules
+    qreal codeSide = 0;      // the GiroCode with its quiet zone; 0: no code
+    qreal detailsWidth = 0;  // the event file's lines: the page's width less the code's
+    qreal detailsHeight = 0; // those lines or the code with its caption, whichever is taller
     std::array<Column, 5> columns;
+    QList<QStringList> info;    // the lines under the title, each in the lines it takes
+    QList<QStringList> details; // the event file's lines, likewise
+    QStringList caption;        // under the code
+    QStringList footerLines;    // club and event at the bottom of every page
 };
 
 struct Page
@@ -157,11 +211,25 @@ QList<Page> paginate(const Geometry& g, const QList<qreal>& heights)
     return pages;
 }
 
-void text(QPainter& painter, const QFontMetricsF& metrics, const QRectF& rect, const QString& text,
+// One line of the form's own words, which fit their place by construction. Nothing on paper is
+// ever elided: a text that comes from a file goes through Geometry::lines() instead.
+void text(QPainter& painter, const QRectF& rect, const QString& text,
           Qt::Alignment align = Qt::AlignLeft)
 {
-    painter.drawText(rect, int(align | Qt::AlignVCenter | Qt::TextSingleLine),
-                     metrics.elidedText(text, Qt::ElideRight, rect.width()));
+    painter.drawText(rect, int(align | Qt::AlignVCenter | Qt::TextSingleLine), text);
+}
+
+// Lines as Geometry::lines() broke them, a block centred in the box like a single line.
+void paintLines(QPainter& painter, const QFontMetricsF& metrics, const QRectF& box,
+                const QStringList& lines, Qt::Alignment align = Qt::AlignLeft)
+{
+    const qreal spacing = metrics.lineSpacing();
+    qreal y = box.top() + (box.height() - spacing * qreal(lines.size())) / 2;
+    for (const QString& line : lines) {
+        painter.drawText(QRectF(box.left(), y, box.width(), spacing),
+                         int(align | Qt::AlignVCenter | Qt::TextSingleLine), line);
+        y += spacing;
+    }
 }
 
 QString yearText(qint32 code)
@@ -171,48 +239,30 @@ QString yearText(qint32 code)
     return year < 0 ? QStringLiteral("–") : QString::number(year);
 }
 
-qreal paintTitleBlock(QPainter& painter, const Geometry& g, const Registration& r)
+qreal paintTitleBlock(QPainter& painter, const Geometry& g)
 {
     const QFontMetricsF titleMetrics(g.title, painter.device());
     painter.setFont(g.title);
-    text(painter, titleMetrics, {0, 0, g.width, titleMetrics.lineSpacing()},
-         QStringLiteral("Meldung"));
+    text(painter, {0, 0, g.width, titleMetrics.lineSpacing()}, QStringLiteral("Meldung"));
     qreal y = titleMetrics.lineSpacing() * 1.4;
     painter.setFont(g.body);
-    QStringList lines{QStringLiteral("Verein: ") + r.club};
-    if (!r.contact.isEmpty())
-        lines << QStringLiteral("Ansprechpartner: ") + r.contact;
-    lines << QStringLiteral("Veranstaltung: ") + r.event
-          << QStringLiteral("Gedruckt am ") + r.printed.toString(u"dd.MM.yyyy");
-    for (const QString& line : std::as_const(lines)) {
-        text(painter, g.bodyMetrics, {0, y, g.width, g.infoLine}, line);
-        y += g.infoLine;
+    for (const QStringList& lines : g.info) {
+        const qreal height = g.infoHeight(lines);
+        paintLines(painter, g.bodyMetrics, {0, y, g.width, height}, lines);
+        y += height;
     }
     return g.titleBlock;
-}
-
-// Lines of a cell, as a block centred in the row like a single line.
-void paintLines(QPainter& painter, const Geometry& g, const Column& c, qreal top, qreal height,
-                const QStringList& lines)
-{
-    const qreal spacing = g.bodyMetrics.lineSpacing();
-    qreal y = top + (height - spacing * qreal(lines.size())) / 2;
-    for (const QString& line : lines) {
-        painter.drawText(QRectF(c.x, y, c.width - g.pad, spacing),
-                         int(c.align | Qt::AlignVCenter | Qt::TextSingleLine), line);
-        y += spacing;
-    }
 }
 
 qreal paintTable(QPainter& painter, const Geometry& g, const Registration& r, const Page& page,
                  qreal y)
 {
-    const auto cell = [&](const Column& c, qreal top, const QFontMetricsF& m, const QString& s) {
-        text(painter, m, {c.x, top, c.width - g.pad, g.row}, s, c.align);
+    const auto cell = [&](const Column& c, qreal top, const QString& s) {
+        text(painter, {c.x, top, c.width - g.pad, g.row}, s, c.align);
     };
     painter.setFont(g.head);
     for (const Column& c : g.columns)
-        cell(c, y, g.headMetrics, c.title);
+        cell(c, y, c.title);
     y += g.row;
     painter.setPen(QPen(Qt::black, 2 * g.line));
     painter.drawLine(QPointF(0, y), QPointF(g.width, y));
@@ -228,11 +278,14 @@ qreal paintTable(QPainter& painter, const Geometry& g, const Registration& r, co
                                      : QStringLiteral("weiblich")};
         painter.setPen(Qt::black);
         const qreal middle = y + (height - g.row) / 2;
-        cell(g.columns[0], middle, g.bodyMetrics, texts[0]);
-        paintLines(painter, g, g.columns[1], y, height, names.name);
-        paintLines(painter, g, g.columns[2], y, height, names.firstName);
-        cell(g.columns[3], middle, g.bodyMetrics, texts[1]);
-        cell(g.columns[4], middle, g.bodyMetrics, texts[2]);
+        const auto wrapped = [&](const Column& c, const QStringList& lines) {
+            paintLines(painter, g.bodyMetrics, {c.x, y, c.width - g.pad, height}, lines, c.align);
+        };
+        cell(g.columns[0], middle, texts[0]);
+        wrapped(g.columns[1], names.name);
+        wrapped(g.columns[2], names.firstName);
+        cell(g.columns[3], middle, texts[1]);
+        cell(g.columns[4], middle, texts[2]);
         y += height;
         painter.setPen(QPen(Qt::lightGray, g.line));
         painter.drawLine(QPointF(0, y), QPointF(g.width, y));
@@ -241,46 +294,7 @@ qreal paintTable(QPainter& painter, const Geometry& g, const Registration& r, co
     return y;
 }
 
-// The event file's lines under the totals: their height, and painting them.
-// The GiroCode beside the event file's lines: 3 cm wide with its quiet zone, so that a banking
-// app reads it from paper (2.5 cm is the least that is read reliably), with a caption under it.
-qreal giroCodeSide(const Geometry& g, const Registration& r)
-{
-    return r.giroCode.isEmpty() ? 0 : g.paintDevice->logicalDpiX() * 30.0 / 25.4;
-}
-
-QString giroCodeCaption()
-{
-    return QStringLiteral("Mit der Banking-App scannen");
-}
-
-qreal giroCodeHeight(const Geometry& g, const Registration& r)
-{
-    const qreal side = giroCodeSide(g, r);
-    return side > 0 ? side + g.smallMetrics.lineSpacing() * 1.5 : 0;
-}
-
-// The width the event file's lines have: the page's, less the code's where there is one.
-qreal detailsWidth(const Geometry& g, const Registration& r)
-{
-    const qreal side = giroCodeSide(g, r);
-    return side > 0 ? g.width - side - g.pad : g.width;
-}
-
-QRectF detailRect(const Geometry& g, qreal width, const QString& line, qreal y)
-{
-    const QRectF room(0, y, width, g.height);
-    return g.bodyMetrics.boundingRect(room, Qt::TextWordWrap, line);
-}
-
-qreal detailsHeight(const Geometry& g, const Registration& r)
-{
-    qreal height = 0;
-    for (const QString& line : r.details)
-        height += detailRect(g, detailsWidth(g, r), line, 0).height() + g.pad / 2;
-    return std::max(height, giroCodeHeight(g, r));
-}
-
+// The code at the right of the text width, the event file's lines left of it.
 void paintGiroCode(QPainter& painter, const Geometry& g, const Registration& r, qreal y)
 {
     QRcode* code = QRcode_encodeData(static_cast<int>(r.giroCode.size()),
@@ -288,10 +302,9 @@ void paintGiroCode(QPainter& painter, const Geometry& g, const Registration& r, 
                                      0, QR_ECLEVEL_M);
     if (!code)
         return; // a payload too long for any code: the transfer's data are printed anyway
-    const qreal side = giroCodeSide(g, r);
     const int quiet = 4;
-    const qreal module = side / (code->width + 2 * quiet);
-    const qreal left = g.width - side;
+    const qreal module = g.codeSide / (code->width + 2 * quiet);
+    const qreal left = g.width - g.codeSide;
     painter.save();
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::black);
@@ -305,48 +318,48 @@ void paintGiroCode(QPainter& painter, const Geometry& g, const Registration& r, 
     painter.restore();
     QRcode_free(code);
     painter.setFont(g.small);
-    text(painter, g.smallMetrics, {left, y + side, side, g.smallMetrics.lineSpacing()},
-         giroCodeCaption(), Qt::AlignHCenter);
+    paintLines(
+        painter, g.smallMetrics,
+        {left, y + g.codeSide, g.codeSide, g.smallMetrics.lineSpacing() * qreal(g.caption.size())},
+        g.caption, Qt::AlignHCenter);
 }
 
 void paintTail(QPainter& painter, const Geometry& g, const Registration& r, qreal y)
 {
     painter.setFont(g.head);
-    text(painter, g.headMetrics, {0, y + g.row, g.width, g.row}, totalsText(r.entries));
+    text(painter, {0, y + g.row, g.width, g.row}, totalsText(r.entries));
     y += 2 * g.row;
     if (!r.giroCode.isEmpty())
         paintGiroCode(painter, g, r, y);
     painter.setFont(g.body);
-    const qreal bottom = y + detailsHeight(g, r);
-    for (const QString& line : r.details) {
-        const QRectF rect = detailRect(g, detailsWidth(g, r), line, y);
-        painter.drawText(rect, Qt::TextWordWrap, line);
-        y += rect.height() + g.pad / 2;
+    qreal top = y;
+    for (const QStringList& lines : g.details) {
+        const qreal height = g.bodyMetrics.lineSpacing() * qreal(lines.size());
+        paintLines(painter, g.bodyMetrics, {0, top, g.detailsWidth, height}, lines);
+        top += height + g.pad / 2;
     }
-    y = bottom + 3 * g.row;
+    y += g.detailsHeight + 3 * g.row;
     painter.setPen(QPen(Qt::black, g.line));
     const qreal split = g.width * 0.45;
     painter.drawLine(QPointF(0, y), QPointF(split - g.pad, y));
     painter.drawLine(QPointF(split + g.pad, y), QPointF(g.width, y));
     painter.setFont(g.small);
     const qreal caption = g.smallMetrics.lineSpacing() * 1.5;
-    text(painter, g.smallMetrics, {0, y, split - g.pad, caption}, QStringLiteral("Ort, Datum"));
-    text(painter, g.smallMetrics, {split + g.pad, y, g.width - split - g.pad, caption},
+    text(painter, {0, y, split - g.pad, caption}, QStringLiteral("Ort, Datum"));
+    text(painter, {split + g.pad, y, g.width - split - g.pad, caption},
          QStringLiteral("Unterschrift"));
 }
 
-void paintFooter(QPainter& painter, const Geometry& g, const Registration& r, qsizetype number,
-                 qsizetype count)
+void paintFooter(QPainter& painter, const Geometry& g, qsizetype number, qsizetype count)
 {
     // Club and event on every page, so that a page that comes loose still says whose it is.
     painter.setFont(g.small);
+    const qreal spacing = g.smallMetrics.lineSpacing();
+    const qreal height = spacing * qreal(g.footerLines.size());
+    paintLines(painter, g.smallMetrics, {0, g.height - height, g.width, height}, g.footerLines);
     const QString pageText = QStringLiteral("Seite %1 von %2").arg(number).arg(count);
     const qreal pageWidth = g.smallMetrics.horizontalAdvance(pageText);
-    const qreal top = g.height - g.smallMetrics.lineSpacing();
-    const qreal height = g.smallMetrics.lineSpacing();
-    text(painter, g.smallMetrics, {0, top, g.width - pageWidth - g.pad, height},
-         r.club + QStringLiteral(" · ") + r.event);
-    text(painter, g.smallMetrics, {g.width - pageWidth, top, pageWidth, height}, pageText,
+    text(painter, {g.width - pageWidth, g.height - spacing, pageWidth, spacing}, pageText,
          Qt::AlignRight);
 }
 
@@ -381,10 +394,7 @@ QString documentTitle(const Registration& registration)
 
 bool paint(const Registration& registration, QPagedPaintDevice& device)
 {
-    Geometry g(device);
-    g.tail += detailsHeight(g, registration);
-    if (!registration.contact.isEmpty())
-        g.titleBlock += g.infoLine;
+    Geometry g(device, registration);
     QList<qreal> heights;
     heights.reserve(registration.entries.size());
     for (const EntryRow& entry : registration.entries)
@@ -397,13 +407,13 @@ bool paint(const Registration& registration, QPagedPaintDevice& device)
         if (i > 0 && !device.newPage())
             return false;
         const Page& page = pages.at(i);
-        qreal y = i == 0 ? paintTitleBlock(painter, g, registration) : 0;
+        qreal y = i == 0 ? paintTitleBlock(painter, g) : 0;
         // A page that holds only the totals needs no empty table above them.
         if (i == 0 || page.first < page.end)
             y = paintTable(painter, g, registration, page, y);
         if (page.tail)
             paintTail(painter, g, registration, y);
-        paintFooter(painter, g, registration, i + 1, pages.size());
+        paintFooter(painter, g, i + 1, pages.size());
     }
     return painter.end();
 }

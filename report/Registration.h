@@ -24,7 +24,8 @@ struct Registration
     QDate printed;           ///< shown as dd.MM.yyyy
     QList<EntryRow> entries; ///< in the order they are printed
     /// What the organiser's event file says about this registration (organiser, date and place,
-    /// deadline, fee, account, notes): printed under the totals, each line wrapped to the page.
+    /// deadline, fee, account, notes): printed under the totals beside the GiroCode, each line
+    /// wrapped within that column (a word longer than the column breaks inside it).
     QStringList details;
     /// The club's contact person in one line ("Eva Muster, eva@tv.de, 0711 1234"), printed under
     /// the club; empty: none.

@@ -3,8 +3,12 @@
 #include "invitation/Invitation.h"
 #include "report/Registration.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <QFile>
+#include <QHash>
 #include <QProcess>
+#include <QRectF>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -24,6 +28,53 @@ QString pdfText(const report::Registration& reg, const QStringList& options = {}
     reader.closeWriteChannel();
     EXPECT_TRUE(reader.waitForFinished()) << "pdftotext (poppler-utils) missing?";
     return QString::fromUtf8(reader.readAllStandardOutput());
+}
+
+// Each word where pdftotext -bbox finds it, in points from the top left corner of its page.
+struct Word
+{
+    QString text;
+    QRectF box;
+};
+
+QList<Word> pdfWords(const report::Registration& reg)
+{
+    static const QRegularExpression word(
+        uR"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)<)re"_s);
+    QList<Word> words;
+    for (const QRegularExpressionMatch& m : word.globalMatch(pdfText(reg, {u"-bbox"_s}))) {
+        const auto at = [&m](int i) { return m.captured(i).toDouble(); };
+        words.append({m.captured(5), QRectF(QPointF(at(1), at(2)), QPointF(at(3), at(4)))});
+    }
+    return words;
+}
+
+// The code on paper as a banking app sees it: the first page printed at `dpi` and decoded by zbar;
+// only the part `area` (points) of it when given, which keeps 600 dpi cheap.
+std::string giroCodeOnPaper(const QByteArray& pdf, int dpi, const QRectF& area = {})
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath(u"m.pdf"_s));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(pdf) > 0);
+    file.close();
+    QStringList options{u"-r"_s, QString::number(dpi), u"-png"_s, u"-singlefile"_s};
+    if (!area.isEmpty()) {
+        const qreal scale = dpi / 72.0;
+        const QRect pixels = QRectF(area.topLeft() * scale, area.size() * scale).toAlignedRect();
+        options << u"-x"_s << QString::number(pixels.x()) << u"-y"_s << QString::number(pixels.y())
+                << u"-W"_s << QString::number(pixels.width()) << u"-H"_s
+                << QString::number(pixels.height());
+    }
+    QProcess render;
+    render.start(u"pdftoppm"_s, options + QStringList{file.fileName(), dir.filePath(u"page"_s)});
+    EXPECT_TRUE(render.waitForFinished() && render.exitCode() == 0);
+    QProcess zbar;
+    zbar.start(u"zbarimg"_s, {u"--raw"_s, u"-q"_s, u"-Sbinary"_s, dir.filePath(u"page.png"_s)});
+    EXPECT_TRUE(zbar.waitForFinished()) << "zbarimg (zbar-tools) missing?";
+    QByteArray read = zbar.readAllStandardOutput();
+    if (read.endsWith('\n'))
+        read.chop(1); // zbarimg ends its output with a line break of its own; a payload never does
+    return read.toStdString();
 }
 
 TEST(Registration, EveryNameComesOutOfThePdfAsInTheList)
@@ -120,30 +171,96 @@ TEST(Registration, TheGiroCodeOnPaperReadsBackAsThePayment)
               "EUR66.00\n\n\nMeldegeld Gauturnfest 2027 TV Musterstadt");
     EXPECT_TRUE(invitation::giroCodePayload(account, 0, u"x"_s).isEmpty());
 
-    QTemporaryDir dir;
-    const auto decoded = [&dir](const QByteArray& code) {
-        report::Registration reg{u"TV Musterstadt"_s,
-                                 u"Gauturnfest 2027"_s,
-                                 QDate(2026, 3, 5),
-                                 {{u"Meier,Anna"_s, entry::makeCode(2010, 0)}},
-                                 {u"Meldegeld"_s},
-                                 {},
-                                 code};
-        QFile pdf(dir.filePath(u"m.pdf"_s));
-        EXPECT_TRUE(pdf.open(QIODevice::WriteOnly) && pdf.write(report::pdf(reg)) > 0);
-        pdf.close();
-        QProcess render;
-        render.start(u"pdftoppm"_s, {u"-r"_s, u"150"_s, u"-png"_s, u"-singlefile"_s, pdf.fileName(),
-                                     dir.filePath(u"page"_s)});
-        EXPECT_TRUE(render.waitForFinished() && render.exitCode() == 0);
-        QProcess zbar;
-        zbar.start(u"zbarimg"_s, {u"--raw"_s, u"-q"_s, u"-Sbinary"_s, dir.filePath(u"page.png"_s)});
-        EXPECT_TRUE(zbar.waitForFinished()) << "zbarimg (zbar-tools) missing?";
-        return zbar.readAllStandardOutput();
+    const auto decoded = [](const QByteArray& code) {
+        const report::Registration reg{u"TV Musterstadt"_s,
+                                       u"Gauturnfest 2027"_s,
+                                       QDate(2026, 3, 5),
+                                       {{u"Meier,Anna"_s, entry::makeCode(2010, 0)}},
+                                       {u"Meldegeld"_s},
+                                       {},
+                                       code};
+        return giroCodeOnPaper(report::pdf(reg), 150);
     };
-    QByteArray read = decoded(payload);
-    if (read.endsWith('\n') && !payload.endsWith('\n'))
-        read.chop(1); // zbarimg ends its output with a line break of its own
-    EXPECT_EQ(read, payload);
-    EXPECT_TRUE(decoded({}).isEmpty()) << "no code without a payment";
+    EXPECT_EQ(decoded(payload), payload.toStdString());
+    EXPECT_TRUE(decoded({}).empty()) << "no code without a payment";
+}
+
+// An event file's words are anyone's: one longer than its column breaks inside it, so that none
+// runs over the GiroCode, its caption or the right margin, and a long name stays in its column.
+// The code reads back at a phone camera's 150 dpi and a printer's 300 and 600 (around it only).
+TEST(Registration, LongWordsBreakInTheirColumnAndKeepClearOfTheGiroCode)
+{
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << kNoPdfReader;
+#endif
+    struct Case
+    {
+        const char* name;
+        QString holder;
+        QString reference;
+    };
+    const QString reference = u"Meldegeld Gauturnfest 2027 TV Musterstadt"_s;
+    const Case cases[] = {
+        {"holder of 69 letters and an emoji", QString(69, u'A') + u"\U0001F600"_s, reference},
+        {"holder of 70 umlauts", QString(70, u'Ö'), reference},
+        {"reference of 300 letters", u"Turngau Müsterland e. V."_s, QString(300, u'W')},
+    };
+    const QRectF page = report::defaultPageLayout().paintRect(QPageLayout::Point);
+    const qreal side = 30 / 25.4 * 72; // the code with its quiet zone
+    const QStringList caption{u"Mit"_s, u"der"_s, u"Banking-App"_s, u"scannen"_s};
+    // Enough ordinary words to take the event file's lines below the code.
+    const QString note = u"Hinweis:"_s + u" Umkleiden und Duschen gibt es im Keller."_s.repeated(7);
+    const auto only = [](const QString& word, QChar letter) {
+        return word == QString(word.size(), letter);
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        // The payload within the EPC limits; the printed line holds every character.
+        const QByteArray payload =
+            (u"BCD\n002\n1\nSCT\n\n"_s + c.holder + u"\nDE02120300000000202051\nEUR5.50\n\n\n"_s +
+             c.reference.left(140))
+                .toUtf8();
+        const report::Registration reg{
+            u"TV "_s + QString(90, u'Ä'),
+            u"Gauturnfest 2027"_s,
+            QDate(2026, 3, 5),
+            {{QString(60, u'M') + u',' + QString(60, u'Q'), entry::makeCode(2010, 0)}},
+            {u"Meldegeld: 1 Teilnehmer × 5,50 € = 5,50 €"_s,
+             u"Überweisung an %1, IBAN DE02 1203 0000 0000 2020 51, Verwendungszweck: %2"_s.arg(
+                 c.holder, c.reference),
+             note},
+            {},
+            payload};
+        const QList<Word> words = pdfWords(reg);
+        QHash<QString, QRectF> at; // where each word is: column titles, caption, page number
+        for (const Word& w : words)
+            at.insert(w.text, w.box);
+        EXPECT_TRUE(at.contains(u"Banking-App"_s)) << "the caption whole, nothing elided";
+        // The code 3 cm square at the right margin, its caption under it.
+        const QRectF code(page.right() - side, at[u"Mit"_s].top() - side, side,
+                          side + at[u"scannen"_s].bottom() - at[u"Mit"_s].top());
+        // Past the margin, on the code, out of its name column, into the page number's room or on
+        // another word.
+        const QRectF pageNumber = at[u"Seite"_s], signature = at[u"Unterschrift"_s];
+        QStringList astray;
+        for (auto w = words.begin(); w != words.end(); ++w) {
+            const QRectF inner = w->box.adjusted(0.5, 0.5, -0.5, -0.5);
+            if (w->box.right() > page.right() + 0.5 ||
+                (w->box.top() > signature.bottom() && w->box.left() < pageNumber.left() &&
+                 w->box.right() > pageNumber.left()) ||
+                (!caption.contains(w->text) && w->box.intersects(code)) ||
+                (only(w->text, u'M') && w->box.right() > at[u"Vorname"_s].left()) ||
+                (only(w->text, u'Q') && w->box.right() > at[u"Jahrgang"_s].left()) ||
+                std::any_of(w + 1, words.end(),
+                            [&](const Word& o) { return o.box.intersects(inner); }))
+                astray << w->text;
+        }
+        EXPECT_TRUE(astray.isEmpty()) << astray.join(u'|').toStdString();
+        EXPECT_EQ(pdfText(reg).count(u'Ä'), 180)
+            << "the club under the title and at the foot, whole";
+        for (const int dpi : {150, 300, 600})
+            EXPECT_EQ(giroCodeOnPaper(report::pdf(reg), dpi, code.adjusted(-30, -30, 30, 30)),
+                      payload.toStdString())
+                << dpi << " dpi";
+    }
 }
