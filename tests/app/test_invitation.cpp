@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QProcess>
 
 using namespace Qt::StringLiterals;
 
@@ -182,3 +183,35 @@ TEST_F(InvitationTest, TheContactPersonIsCheckedAndKept)
                            u"„-eva@tv.de"_s + rule}));
     EXPECT_EQ(m_dlg->currentSettings().contact.oneLine(), u"Eva Muster, eva@tv-musterstadt.de"_s);
 }
+
+#ifndef Q_OS_WIN
+// A code that cannot be made for this club (its umlauts take two bytes each) is not printed, and
+// the form says why beside the fee lines instead of carrying a cut reference.
+TEST_F(InvitationTest, AFormWithoutItsGiroCodeSaysWhy)
+{
+    open();
+    openInvitation(write("offen.aus", "FORMAT: Zandrel-Ausschreibung 1\n"
+                                      "VERANSTALTER: Turngau; ; m@turngau.de\n"
+                                      "VERANSTALTUNG: Fest; ; ; ; 5,50\n"
+                                      "KONTO: DE02 1203 0000 0000 2020 51; " +
+                                          QString(35, u'€').toUtf8() + "; {Verein}" +
+                                          QByteArray(80, 'x') + "\n"));
+    auto* club = item<QComboBox>(Id::IDC_CLUB);
+    QTest::mouseClick(club->lineEdit(), Qt::LeftButton);
+    QTest::keyClicks(club->lineEdit(), u"TSV "_s + QString(56, u'Ü'));
+    QTest::keyClick(club->lineEdit(), Qt::Key_Tab);
+    choose(Id::IDC_EVENT, u"Fest"_s);
+    addParticipant(u"Meier"_s, u"Anna"_s, 2016);
+    QCoreApplication::processEvents();
+    m_fileAnswers.emplace_back(m_dir.filePath(u"m.pdf"_s));
+    m_dlg->findChild<QAction*>(u"actionPdf"_s)->trigger();
+    QProcess reader;
+    reader.start(u"pdftotext"_s, {m_dir.filePath(u"m.pdf"_s), u"-"_s});
+    ASSERT_TRUE(reader.waitForFinished());
+    const QString text = QString::fromUtf8(reader.readAllStandardOutput()).simplified();
+    EXPECT_TRUE(text.contains(u"Kein GiroCode: Kontoinhaber und Verwendungszweck sind zusammen zu "
+                              u"lang; bitte genau wie oben angegeben überweisen."_s))
+        << text.toStdString();
+    EXPECT_FALSE(text.contains(u"Banking-App"_s));
+}
+#endif
