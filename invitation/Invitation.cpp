@@ -116,6 +116,11 @@ bool isAsciiUpper(QChar c)
     return c >= u'A' && c <= u'Z';
 }
 
+bool hasNonAscii(QByteArrayView bytes)
+{
+    return std::any_of(bytes.begin(), bytes.end(), [](char c) { return c & 0x80; });
+}
+
 // Counts characters as a reader would: a surrogate pair is one.
 qsizetype characters(QStringView text)
 {
@@ -582,8 +587,7 @@ std::optional<Problem::Kind> nameProblem(const QString& name)
     // "TSV MÃ¼ller" is "TSV Müller" read in the wrong encoding, and an entry file would give back
     // the latter: its Windows-1252 bytes are valid UTF-8.
     const QByteArray bytes = cp1252::encode(name);
-    if (std::any_of(bytes.begin(), bytes.end(), [](char c) { return c & 0x80; }) &&
-        bytes.isValidUtf8())
+    if (hasNonAscii(bytes) && bytes.isValidUtf8())
         return Problem::NameMisdecoded;
     return std::nullopt;
 }
@@ -716,11 +720,6 @@ QStringList Invitation::clubNames() const
 }
 
 namespace {
-
-bool hasNonAscii(QByteArrayView bytes)
-{
-    return std::any_of(bytes.begin(), bytes.end(), [](char c) { return c & 0x80; });
-}
 
 // The file's text as its editor wrote it. Organisers use any editor: UTF-16 with a byte-order
 // mark (Notepad's "Unicode"), UTF-8 (with a mark, or valid throughout), or Windows-1252 ("ANSI").
