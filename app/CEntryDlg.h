@@ -9,7 +9,7 @@
 #include "app/Commands.h"
 #include "app/Settings.h"
 #include "entries/EntryDocument.h"
-#include "invitation/Invitation.h"
+#include "invitation/Reader.h"
 #include "mail/TestMail.h"
 #include "messages/Messages.h"
 

@@ -10,6 +10,7 @@
 #include "entries/Clubs.h"
 #include "entries/Collation.h"
 #include "entryfile/EntryFile.h"
+#include "invitation/GiroCode.h"
 #include "messages/Invitation.h"
 #include "textfile/SafeFile.h"
 
@@ -54,17 +55,16 @@ const invitation::Event* CEntryDlg::chosenEvent() const
 
 bool CEntryDlg::openInvitation(const QString& path, bool atStart)
 {
-    QByteArray bytes;
-    if (const textfile::LoadResult load = textfile::loadFile(path, bytes);
-        load != textfile::LoadResult::Ok) {
-        const QString why = messages::loadFailed(load, messages::shown(path)).text;
+    invitation::LoadedFile loaded = invitation::load(path);
+    if (loaded.load != textfile::LoadResult::Ok) {
+        const QString why = messages::loadFailed(loaded.load, messages::shown(path)).text;
         if (atStart)
             showStatus(messages::invitationNotReopened(why));
         else
             msgbox::show(this, why, msgbox::Buttons::Ok, msgbox::Icon::Stop);
         return false;
     }
-    invitation::ReadResult read = invitation::read(bytes);
+    invitation::ReadResult& read = loaded.read;
     if (!read.ok()) {
         const QString why = messages::invitationRefused(path, read);
         if (atStart)

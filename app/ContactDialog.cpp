@@ -2,8 +2,8 @@
 
 #include "app/MessageBox.h"
 #include "entries/Entry.h"
-#include "invitation/Invitation.h"
 #include "messages/Messages.h"
+#include "textfile/EmailAddress.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -63,7 +63,7 @@ void ContactDialog::accept()
             return;
         }
     }
-    if (!given.email.isEmpty() && !invitation::validEmail(given.email)) {
+    if (!given.email.isEmpty() && !textfile::validEmail(given.email)) {
         msgbox::show(this, messages::contactEmailInvalid(given.email));
         m_email->setFocus(Qt::OtherFocusReason);
         return;

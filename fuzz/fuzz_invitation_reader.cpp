@@ -6,8 +6,10 @@
 #include "entries/Entry.h"
 #include "entryfile/EntryFile.h"
 #include "FuzzCheck.h"
-#include "invitation/Invitation.h"
+#include "invitation/GiroCode.h"
+#include "invitation/Reader.h"
 #include "messages/Invitation.h"
+#include "textfile/EmailAddress.h"
 
 #include <cstdint>
 #include <QByteArrayView>
@@ -24,8 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     check(got.problems.size() <= invitation::kMostProblems, "problems bounded");
     const invitation::Invitation& inv = got.invitation;
-    check(invitation::validEmail(inv.organiser.email),
-          "a plain address to send the registration to");
+    check(textfile::validEmail(inv.organiser.email), "a plain address to send the registration to");
     QStringList fields{inv.organiser.name, inv.organiser.contact, inv.organiser.email,
                        inv.organiser.phone};
     fields << inv.notes;

@@ -1,6 +1,7 @@
 // The confirmations of receipt: one text per club and event that the organiser can mail as it is.
 #include "gather/Gather.h"
 #include "messages/Gathering.h"
+#include "messages/Messages.h"
 #include "textfile/FileName.h"
 
 #include <QDir>
@@ -105,8 +106,8 @@ QList<Confirmation> confirmations(const Result& result)
         if (fee < 0) {
             add(messages::confirmationNoFee(file.event));
         } else {
-            add(messages::confirmationFee(charged, invitation::money(fee),
-                                          invitation::money(charged * fee)));
+            add(messages::confirmationFee(charged, messages::money(fee),
+                                          messages::money(charged * fee)));
             if (charged < rows.size())
                 add(messages::confirmationNotCharged(rows.size() - charged));
             if (invitation.account && charged > 0) {

@@ -11,6 +11,7 @@
 #include "entries/Clubs.h"
 #include "entries/Entry.h"
 #include "gather/Gather.h"
+#include "invitation/Template.h"
 #include "messages/Gathering.h"
 #include "messages/Invitation.h"
 #include "messages/Messages.h"
@@ -72,13 +73,13 @@ int usage(const QString& why)
 std::optional<invitation::Invitation> readInvitation(const QString& path, QStringList& problems)
 {
     const QString shown = QDir::toNativeSeparators(path);
-    QByteArray bytes;
-    if (const auto load = textfile::loadFile(path, bytes); load != textfile::LoadResult::Ok) {
+    invitation::LoadedFile loaded = invitation::load(path);
+    if (loaded.load != textfile::LoadResult::Ok) {
         problems.append(shown + QStringLiteral(": ") +
-                        messages::loadFailed(load, messages::theFile()).text);
+                        messages::loadFailed(loaded.load, messages::theFile()).text);
         return std::nullopt;
     }
-    invitation::ReadResult read = invitation::read(bytes);
+    invitation::ReadResult& read = loaded.read;
     for (const QString& line : messages::invitationProblems(read, invitation::kMostProblems))
         problems.append(shown + QStringLiteral(": ") + line);
     if (!read.ok())

@@ -91,7 +91,7 @@ QString confirmationParticipants(qsizetype count);
 QString confirmationNothingFound();
 /// Introduces the findings, one per line below it.
 QString confirmationFindings();
-/// `fee` and `amount` as invitation::money() writes them.
+/// `fee` and `amount` as messages::money() writes them.
 QString confirmationFee(qsizetype participants, const QString& fee, const QString& amount);
 QString confirmationNotCharged(qsizetype withNotes);
 QString confirmationNoFee(const QString& event);

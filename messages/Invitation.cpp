@@ -1,6 +1,8 @@
 #include "messages/Invitation.h"
 
 #include "entries/Entry.h"
+#include "invitation/Iban.h"
+#include "invitation/Template.h"
 #include "messages/Messages.h"
 #include "textfile/Cp1252.h"
 
@@ -13,7 +15,7 @@ namespace {
 
 QString deadlineText(const invitation::Event& event)
 {
-    QString text = invitation::dateText(event.deadlineDate);
+    QString text = messages::dateText(event.deadlineDate);
     if (event.deadlineTime.isValid())
         text += QStringLiteral(", ") + event.deadlineTime.toString(QStringLiteral("HH:mm")) +
                 QStringLiteral(" Uhr");
@@ -268,15 +270,15 @@ QStringList invitationSummary(const invitation::Invitation& inv)
     for (const invitation::Event& e : inv.events) {
         QStringList parts{e.name};
         if (e.date.isValid())
-            parts.append(invitation::dateText(e.date));
+            parts.append(messages::dateText(e.date));
         if (!e.place.isEmpty())
             parts.append(e.place);
         if (e.deadlineDate.isValid())
             parts.append(QStringLiteral("Meldeschluss ") + deadlineText(e));
         if (e.feeCents)
-            parts.append(QStringLiteral("Meldegeld ") + invitation::money(*e.feeCents));
+            parts.append(QStringLiteral("Meldegeld ") + messages::money(*e.feeCents));
         if (e.lateFeeCents)
-            parts.append(QStringLiteral("Nachmeldung ") + invitation::money(*e.lateFeeCents));
+            parts.append(QStringLiteral("Nachmeldung ") + messages::money(*e.lateFeeCents));
         if (e.hasYears())
             parts.append(QStringLiteral("Jahrgänge ") + yearsText(e));
         lines.append(QStringLiteral("Veranstaltung: ") + parts.join(QStringLiteral(" · ")));
@@ -297,7 +299,7 @@ QString eventInfo(const invitation::Event& event, const QDateTime& now)
 {
     QStringList parts;
     if (event.date.isValid())
-        parts.append(invitation::dateText(event.date));
+        parts.append(messages::dateText(event.date));
     if (!event.place.isEmpty())
         parts.append(event.place);
     if (event.deadlinePassed(now))
@@ -389,8 +391,8 @@ QString typedClubRefused(const QString& typed, invitation::Problem::Kind why)
 QString feeLine(qsizetype participants, qint64 fee)
 {
     return QStringLiteral("Meldegeld: %1 Teilnehmer × %2 = %3")
-        .arg(QLocale(QLocale::German).toString(participants), invitation::money(fee),
-             invitation::money(fee * participants));
+        .arg(QLocale(QLocale::German).toString(participants), messages::money(fee),
+             messages::money(fee * participants));
 }
 
 QString paymentLine(const invitation::Account& account, const QString& club, const QString& event)
@@ -411,7 +413,7 @@ QStringList printedDetails(const invitation::Invitation& inv, const invitation::
     lines << QStringLiteral("Veranstalter: ") + who.join(QStringLiteral(", "));
     QStringList when;
     if (event.date.isValid())
-        when << invitation::dateText(event.date);
+        when << messages::dateText(event.date);
     if (!event.place.isEmpty())
         when << event.place;
     if (!when.isEmpty())
@@ -463,7 +465,7 @@ QString notAdmittedInCounts(qsizetype rows)
 
 QString feeInCounts(qint64 cents)
 {
-    return QStringLiteral("Meldegeld ") + invitation::money(cents);
+    return QStringLiteral("Meldegeld ") + messages::money(cents);
 }
 
 } // namespace messages

@@ -3,7 +3,8 @@
 // understood (zandrel-sammeln --pruefe), and what the window shows of the chosen event.
 
 #include "entryfile/EntryFile.h"
-#include "invitation/Invitation.h"
+#include "invitation/GiroCode.h"
+#include "invitation/Reader.h"
 
 #include <QDateTime>
 #include <QString>

@@ -23,6 +23,20 @@ QString quoted(const QString& text)
     return QStringLiteral("„") + text + QStringLiteral("“");
 }
 
+QString money(qint64 cents)
+{
+    // Whole cents, no floating point: 0.1 + 0.2 must never print as 0,30000000000000004 €.
+    const QString sign = cents < 0 ? QStringLiteral("-") : QString();
+    const qint64 amount = cents < 0 ? -cents : cents;
+    return sign + QLocale(QLocale::German).toString(amount / 100) + u',' +
+           QStringLiteral("%1").arg(amount % 100, 2, 10, QLatin1Char('0')) + QStringLiteral(" €");
+}
+
+QString dateText(const QDate& date)
+{
+    return date.toString(QStringLiteral("dd.MM.yyyy"));
+}
+
 QString shown(const QString& path)
 {
     return QDir::toNativeSeparators(path);

@@ -9,6 +9,7 @@
 #include "memberlist/MemberList.h"
 #include "textfile/SafeFile.h"
 
+#include <QDate>
 #include <QString>
 #include <QTime>
 
@@ -22,6 +23,10 @@ struct Message
 
 /// A value inside a sentence, in German quotation marks: „TV Musterstadt“.
 QString quoted(const QString& text);
+/// An amount of money as German text: "5,50 €".
+QString money(qint64 cents);
+/// "TT.MM.JJJJ".
+QString dateText(const QDate& date);
 
 /// A path as messages show it: with the platform's separators.
 QString shown(const QString& path);

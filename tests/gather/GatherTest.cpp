@@ -5,7 +5,7 @@
 #include "entries/Entry.h"
 #include "entries/EntryListModel.h"
 #include "entryfile/EntryFile.h"
-#include "invitation/Invitation.h"
+#include "invitation/Template.h"
 #include "messages/Gathering.h"
 #include "textfile/SafeFile.h"
 

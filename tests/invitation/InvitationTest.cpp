@@ -1,9 +1,13 @@
 // The organiser's event file: the example file read whole, and each kind of broken line as a
 // table of the line and the sentence that refuses it.
-#include "invitation/Invitation.h"
-
 #include "messages/Invitation.h"
+
+#include "invitation/GiroCode.h"
+#include "invitation/Reader.h"
+#include "invitation/Template.h"
+#include "messages/Messages.h"
 #include "textfile/Cp1252.h"
+#include "textfile/EmailAddress.h"
 
 #include <gtest/gtest.h>
 #include <QStringEncoder>
@@ -107,7 +111,7 @@ TEST(Invitation, DeadlineEndsAtItsTimeOrAtTheEndOfTheDay)
     EXPECT_EQ(messages::eventInfo(fest, at(16, 5, 9, 0)),
               u"12.06.2027 · Sporthalle Musterstadt · Meldeschluss war am 15.05.2027, 18:00 Uhr; "
               u"Nachmeldung · Jahrgänge 2009–2020"_s);
-    EXPECT_EQ(invitation::money(123456), u"1.234,56 €"_s);
+    EXPECT_EQ(messages::money(123456), u"1.234,56 €"_s);
     // On paper after the deadline: the late fee, and the reference filled in for the club.
     const QStringList paper =
         messages::printedDetails(inv, fest, u"TV Musterstadt"_s, 12, at(16, 5, 9, 0));
@@ -272,8 +276,8 @@ TEST(Invitation, OnlyAPlainAddressIsAnAddress)
         {"<a@b.de>", false},
     };
     for (const auto& [text, valid] : cases)
-        EXPECT_EQ(invitation::validEmail(QString::fromUtf8(text)), valid) << text;
-    EXPECT_FALSE(invitation::validEmail(QString(65, u'a') + u"@b.de"_s)) << "local part over 64";
+        EXPECT_EQ(textfile::validEmail(QString::fromUtf8(text)), valid) << text;
+    EXPECT_FALSE(textfile::validEmail(QString(65, u'a') + u"@b.de"_s)) << "local part over 64";
 }
 
 TEST(Invitation, EncodingsAreReadWholeOrRefusedByTheirLines)

@@ -1,6 +1,6 @@
 // The registration as a reader of the PDF sees it: pdftotext -layout keeps each table row on one
 // line and separates the pages with form feeds.
-#include "invitation/Invitation.h"
+#include "invitation/GiroCode.h"
 #include "report/Registration.h"
 
 #include <algorithm>
