@@ -58,9 +58,4 @@ GiroCode giroCode(const Account& account, qint64 cents, const QString& reference
     return code;
 }
 
-QByteArray giroCodePayload(const Account& account, qint64 cents, const QString& reference)
-{
-    return giroCode(account, cents, reference).payload;
-}
-
 } // namespace invitation

@@ -37,7 +37,5 @@ struct GiroCode
     qsizetype bytes = 0; ///< what the payload takes, or would take (0 before it was measured)
 };
 GiroCode giroCode(const Account& account, qint64 cents, const QString& reference);
-/// The payload alone; empty when there can be no code.
-QByteArray giroCodePayload(const Account& account, qint64 cents, const QString& reference);
 
 } // namespace invitation

@@ -164,12 +164,14 @@ TEST(Registration, TheGiroCodeOnPaperReadsBackAsThePayment)
 #endif
     const invitation::Account account{u"DE02120300000000202051"_s, u"Turngau Müsterland e. V."_s,
                                       u"Meldegeld {Veranstaltung} {Verein}"_s};
-    const QByteArray payload = invitation::giroCodePayload(
-        account, 6600, account.referenceFor(u"TV Musterstadt"_s, u"Gauturnfest 2027"_s));
+    const QByteArray payload =
+        invitation::giroCode(account, 6600,
+                             account.referenceFor(u"TV Musterstadt"_s, u"Gauturnfest 2027"_s))
+            .payload;
     EXPECT_EQ(payload,
               "BCD\n002\n1\nSCT\n\nTurngau M\xC3\xBCsterland e. V.\nDE02120300000000202051\n"
               "EUR66.00\n\n\nMeldegeld Gauturnfest 2027 TV Musterstadt");
-    EXPECT_TRUE(invitation::giroCodePayload(account, 0, u"x"_s).isEmpty());
+    EXPECT_TRUE(invitation::giroCode(account, 0, u"x"_s).payload.isEmpty());
 
     const auto decoded = [](const QByteArray& code) {
         const report::Registration reg{u"TV Musterstadt"_s,
