@@ -1,32 +1,39 @@
 #include "app/CEntryDlg.h"
 
 #include "app/ChooseFile.h"
+#include "app/CInfoDlg.h"
+#include "app/ClubEventChooser.h"
+#include "app/ContactDialog.h"
+#include "app/DataExchange.h"
 #include "app/DataPath.h"
+#include "app/EntryEditing.h"
 #include "app/extras/Extras.h"
 #include "app/ExtrasLoader.h"
 #include "app/HelpViewer.h"
 #include "app/KeyboardRules.h"
 #include "app/MessageBox.h"
-#include "app/Settings.h"
+#include "app/ModalDialog.h"
+#include "app/ParticipantEditor.h"
+#include "app/StatusLine.h"
 #include "app/WindowPlacement.h"
-#include "entries/Entry.h"
+#include "entries/Clubs.h"
 #include "messages/Invitation.h"
 #include "messages/Messages.h"
-
-#include <algorithm>
+#include "report/Registration.h"
 
 #ifdef Q_OS_WIN
 #include <windows.h>
 #endif
-#include <QAction>
 #include <QApplication>
-#include <QComboBox>
+#include <QCheckBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QLabel>
-#include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QScopedValueRollback>
+#include <QTime>
 #include <QTimer>
 
 namespace {
@@ -35,6 +42,23 @@ namespace {
 constexpr UINT_PTR kAboutCommand = 16; // the system menu command of the about item
 #endif
 
+// The one file a drop may bring: an entry file to load or an event file to open.
+QString droppedFile(const QMimeData* data)
+{
+    const QList<QUrl> urls = data->urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile())
+        return {};
+    const QString path = urls.first().toLocalFile();
+    const bool known = path.endsWith(QStringLiteral(".mdg"), Qt::CaseInsensitive) ||
+                       path.endsWith(QStringLiteral(".aus"), Qt::CaseInsensitive);
+    return known ? path : QString();
+}
+
+QString fileDone(messages::FileAction action, const QString& path)
+{
+    return messages::fileDone(action, path, QTime::currentTime());
+}
+
 } // namespace
 
 CEntryDlg::CEntryDlg(QWidget* parent) : QDialog(parent)
@@ -42,17 +66,28 @@ CEntryDlg::CEntryDlg(QWidget* parent) : QDialog(parent)
     keys::showOpenMenuToAccessibility(QStringLiteral("CEntryDlg"), QStringLiteral("contextMenu"));
     // The application has made the icon already; tests may run the window without it.
     m_hIcon = QApplication::windowIcon().isNull() ? applicationIcon() : QApplication::windowIcon();
-    buildControls();
-    connectControls();
+    setWindowTitle(tr("Zandrel (Version 2.0)"));
+    setObjectName(QStringLiteral("CEntryDlg"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setSizeGripEnabled(true);
+    setAcceptDrops(true);
+    m_chooser = new ClubEventChooser(this, lists::clubs(), lists::events());
+    m_editor = new ParticipantEditor(this);
+    m_status = new StatusLine(this);
+    m_frame = WindowFrame::build(this, *m_chooser, *m_editor, *m_status);
+    m_lbEntries = m_frame.list;
+    m_lbEntries->setModel(m_document.model());
+    m_commands = new WindowCommands(this, m_frame.more);
+    m_editing = new EntryEditing(this, m_document, m_context, m_editor, m_lbEntries);
+    connectParts();
+    updateListState();
 }
 
 CEntryDlg::~CEntryDlg()
 {
     // The base class destroys the controls after this object is gone; focus moves and selection
     // changes they raise on the way out must not reach the handlers any more.
-    for (QWidget* watched :
-         std::initializer_list<QWidget*>{m_edYear, m_cbClub, m_cbEvent, m_lbEntries})
-        watched->removeEventFilter(this);
     for (QObject* child : findChildren<QObject*>())
         disconnect(child, nullptr, this, nullptr);
     // The settings are written whatever way the window was closed.
@@ -63,24 +98,29 @@ void CEntryDlg::applySettings(const Settings& settings)
 {
     m_bAutoSave = settings.autoSave;
     m_strPath = settings.path;
-    m_strInvitation = settings.invitation;
-    m_contact = settings.contact;
+    m_context.contact = settings.contact;
+    m_strInvitation = settings.invitation; // opened again by OnInitDialog
 }
 
-QWidget* CEntryDlg::GetDlgItem(int id) const
+Settings CEntryDlg::currentSettings() const
 {
-    return m_controls.value(id, nullptr);
+    const QString& invitation =
+        m_context.invitation() ? m_context.invitationPath() : m_strInvitation;
+    return {m_bAutoSave, m_strPath, invitation, m_context.contact};
 }
 
 void CEntryDlg::OnInitDialog()
 {
-    UpdateData(false);
+    m_bAutoSave = ddx::clampCheckState(m_bAutoSave);
+    m_frame.autoSave->setChecked(m_bAutoSave != 0);
+    m_editor->clear();
 #ifdef Q_OS_WIN
     // On Windows the title-bar menu is the program's own: the about item goes there as well.
     if (HMENU menu = GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE)) {
         AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
         AppendMenuW(menu, MF_STRING, kAboutCommand,
-                    reinterpret_cast<LPCWSTR>(QStringLiteral("Inf&o über Zandrel...").utf16()));
+                    reinterpret_cast<LPCWSTR>(
+                        m_commands->action(WindowCommands::About)->text().utf16()));
     }
 #endif
     setWindowIcon(m_hIcon);
@@ -88,9 +128,7 @@ void CEntryDlg::OnInitDialog()
     placement::placeOnScreen(*this, QSize(720, 500));
     InitImageList();
     m_lbEntries->m_pImageList = &m_imageList;
-    m_nGender = entry::Female;
-    resetGenderButtons();
-    m_edFirstName->setFocus(Qt::OtherFocusReason);
+    m_editor->focusFirstName();
     // The event file of the last session; when it is gone or broken, the built-in lists.
     if (const QString last = std::exchange(m_strInvitation, QString()); !last.isEmpty())
         openInvitation(last, true);
@@ -108,44 +146,15 @@ void CEntryDlg::InitImageList()
     qCInfo(lcData).noquote() << "pictures" << path << (loaded ? "loaded" : "missing");
 }
 
-void CEntryDlg::resetGenderButtons()
-{
-    m_rbFemale->setChecked(true);
-    m_rbMale->setChecked(false);
-}
-
-void CEntryDlg::setFocusToFirstName()
-{
-    // The fields were just cleared: leaving the year field now is no user's leaving, and its "0"
-    // is no refused year.
-    const QScopedValueRollback moving(m_bMovingFocus, true);
-    m_edFirstName->setFocus(Qt::OtherFocusReason);
-    m_edFirstName->selectAll();
-}
-
-QStringList CEntryDlg::itemsOf(const QComboBox* box)
-{
-    QStringList texts;
-    for (int i = 0; i < box->count(); ++i)
-        texts << box->itemText(i);
-    return texts;
-}
-
-QString CEntryDlg::selectedText(const QComboBox* box)
-{
-    const int index = box->currentIndex();
-    return index >= 0 ? box->itemText(index) : QString();
-}
-
 void CEntryDlg::OnSelChangeClub()
 {
-    m_document.chooseClub(selectedText(m_cbClub));
+    m_document.chooseClub(m_chooser->club());
     followChoice();
 }
 
 void CEntryDlg::OnSelChangeEvent()
 {
-    m_document.chooseEvent(selectedText(m_cbEvent));
+    m_document.chooseEvent(m_chooser->event());
     followChoice();
 }
 
@@ -153,28 +162,37 @@ void CEntryDlg::followChoice()
 {
     // The buttons follow the document's rule; "Speichern" is the one that can go off again (a
     // load or an undo that leaves club or event unchosen).
-    m_bClubChosen = m_document.club().isEmpty() ? 0 : 1;
-    m_bEventChosen = m_document.event().isEmpty() ? 0 : 1;
     if (m_document.canEdit())
         EnableEditButtons();
     else
-        GetDlgItem(IDC_SAVE)->setEnabled(false);
-    updateEventInfo();
+        m_frame.save->setEnabled(false);
+    const invitation::Event* event = m_context.chosenEvent();
+    m_chooser->showEventInfo(event ? messages::eventInfo(*event, QDateTime::currentDateTime())
+                                   : QString());
+    // The list marks the children that the event does not admit.
+    m_document.model()->setAdmittedYears(m_context.admitted().first, m_context.admitted().last);
 }
 
 void CEntryDlg::EnableEditButtons()
 {
-    for (int id : {IDC_ADD, IDC_NEW, IDC_REMOVE, IDC_SAVE})
-        GetDlgItem(id)->setEnabled(true);
+    for (QPushButton* button : {m_frame.add, m_frame.newEntry, m_frame.remove, m_frame.save})
+        button->setEnabled(true);
+}
+
+bool CEntryDlg::autoSaveChecked()
+{
+    m_bAutoSave = m_frame.autoSave->isChecked() ? 1 : 0;
+    return m_bAutoSave == 1;
 }
 
 void CEntryDlg::OnOK()
 {
-    if (m_bModified == 1 && msgbox::show(this, messages::exitQuestion(),
-                                         msgbox::Buttons::YesNoDefaultNo) != msgbox::Answer::Yes)
+    if (modified() == 1 && msgbox::show(this, messages::exitQuestion(),
+                                        msgbox::Buttons::YesNoDefaultNo) != msgbox::Answer::Yes)
         return;
-    if (!UpdateData(true))
+    if (!m_editor->takeYear())
         return;
+    autoSaveChecked();
     m_bClosing = true;
     accept();
 }
@@ -186,7 +204,7 @@ void CEntryDlg::reject()
     // year has counted as a change.
     if (!m_bClosing && !commitPendingEdit())
         return;
-    if (!m_bClosing && m_bModified == 1 &&
+    if (!m_bClosing && modified() == 1 &&
         msgbox::show(this, messages::exitQuestion(), msgbox::Buttons::YesNoDefaultNo) !=
             msgbox::Answer::Yes)
         return;
@@ -194,16 +212,10 @@ void CEntryDlg::reject()
     QDialog::reject();
 }
 
-void CEntryDlg::OnHelpButton()
-{
-    requestHelp(QApplication::keyboardModifiers());
-}
-
 void CEntryDlg::requestHelp(Qt::KeyboardModifiers modifiers)
 {
-    if (modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier))
-        return;
-    help::show();
+    if (!(modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)))
+        help::show();
 }
 
 #ifdef Q_OS_WIN
@@ -220,213 +232,30 @@ bool CEntryDlg::nativeEvent(const QByteArray& eventType, void* message, qintptr*
 }
 #endif
 
-// ---- entry editing -------------------------------------------------------------------------
 
-int CEntryDlg::SyncGenderAndUpdate(int direction)
-{
-    if (m_nGender == entry::Male) {
-        m_rbMale->setChecked(true);
-        m_rbFemale->setChecked(false);
-    } else {
-        m_rbMale->setChecked(false);
-        m_rbFemale->setChecked(true);
-    }
-    return UpdateData(direction != 0) ? 1 : 0;
-}
+
+// ---- editing: the rules and questions are EntryEditing's -------------------------------------
 
 void CEntryDlg::OnAdd()
 {
-    SyncGenderAndUpdate(1);
-    const QString text = entry::displayText(m_strName, m_strFirstName);
-    const int thisYear = entry::currentUtcYear();
-    if (const unsigned gaps =
-            entry::gaps({m_strName, m_strFirstName, m_nYear, m_nGender}, thisYear)) {
-        msgbox::show(this, messages::incomplete() + u'\n' +
-                               messages::incompleteField(gaps, m_nYear, thisYear));
-        return;
-    }
-    if (const QString refused = refusedForEvent(m_nYear); !refused.isEmpty()) {
-        msgbox::show(this, messages::incomplete() + u'\n' + refused);
-        return;
-    }
-    if (addAfterRename(text))
-        return;
-    // The same child twice is a slip far more often than twins of one name; "Nein" keeps the
-    // fields as they are.
-    if (m_document.contains(text, m_nYear) &&
-        msgbox::show(this, messages::alreadyInList(text, m_nYear),
-                     msgbox::Buttons::YesNoDefaultNo) != msgbox::Answer::Yes)
-        return;
-    m_document.Add(text, entry::makeCode(m_nYear, m_nGender));
-    clearFields(true);
-}
-
-void CEntryDlg::clearFields(bool focusFirstName)
-{
-    m_strFirstName.clear();
-    m_strName.clear();
-    m_nYear = 0;
-    m_nGender = entry::Female;
-    SyncGenderAndUpdate(0);
-    if (focusFirstName)
-        setFocusToFirstName();
-    resetGenderButtons();
-}
-
-bool CEntryDlg::addAfterRename(const QString& text)
-{
-    // Typing the next child into a selected row renames that row as it is typed; adding it then
-    // would leave the old participant gone. Asked only when the name was changed in place.
-    const int row = m_lbEntries->GetCurSel();
-    if (row < 0 || m_lbEntries->GetText(row) == m_selectedAs.text)
-        return false;
-    const messages::RenamedQuestion question =
-        messages::renamedInPlace(entry::shownName(m_selectedAs.text), entry::shownName(text));
-    switch (msgbox::ask(this, question.text, question.addNew, question.keepChange)) {
-    case msgbox::Answer::Yes:
-        m_document.restoreAndAdd(row, m_selectedAs, text, entry::makeCode(m_nYear, m_nGender));
-        break;
-    case msgbox::Answer::No:
-        m_document.closeEdit(); // the rename stays, as the one step it already is
-        break;
-    default:
-        return true; // nothing decided: the fields stay as they are
-    }
-    m_lbEntries->SetCurSel(-1);
-    clearFields(true);
-    return true;
-}
-
-void CEntryDlg::OnRemove()
-{
-    const int index = m_lbEntries->GetCurSel();
-    if (index == -1) {
-        msgbox::show(this, messages::selectFirstToRemove());
-        return;
-    }
-    // A withdrawn participant must not stay in the saved file unnoticed: removing is a change.
-    m_document.remove(index);
-    m_lbEntries->SetCurSel(-1);
-    clearFields(false);
-}
-
-void CEntryDlg::OnNew()
-{
-    m_document.closeEdit();
-    m_lbEntries->SetCurSel(-1);
-    clearFields(true);
-}
-
-void CEntryDlg::OnSelChangeEntries()
-{
-    m_document.closeEdit();
-    const int index = m_lbEntries->GetCurSel();
-    if (index == -1)
-        return;
-    m_selectedAs = {m_lbEntries->GetText(index), m_lbEntries->GetItemData(index)};
-    const entry::Names names = entry::splitDisplayText(m_lbEntries->GetText(index));
-    m_strName = names.name;
-    m_strFirstName = names.firstName;
-    const qint32 code = m_lbEntries->GetItemData(index);
-    m_nGender = entry::genderOf(code);
-    m_nYear = entry::yearOf(code);
-    SyncGenderAndUpdate(0);
-}
-
-int CEntryDlg::UpdateSelectedEntry(qint32 code)
-{
-    const int index = m_lbEntries->GetCurSel();
-    if (index < 0)
-        return 1;
-    SyncGenderAndUpdate(1);
-    const QString text = entry::displayText(m_strName, m_strFirstName);
-    // The row stays where it stands, even when its new text would sort elsewhere.
-    m_document.updateRow(index, text, code);
-    m_lbEntries->SetCurSel(index);
-    SyncGenderAndUpdate(1);
-    return 1;
-}
-
-void CEntryDlg::OnChangeName()
-{
-    UpdateSelectedEntry(-1);
-    m_document.markChanged();
-}
-
-void CEntryDlg::OnKillFocusYear()
-{
-    leaveYearField();
-}
-
-bool CEntryDlg::leaveYearField()
-{
-    m_edYear->setModified(false); // what was typed is dealt with now, one way or the other
-    const bool exchanged = SyncGenderAndUpdate(1) != 0;
-    const int year = entry::CheckBirthYear(m_nYear);
-    const QString refused = year != -1 ? refusedForEvent(year) : QString();
-    if (year != -1 && refused.isEmpty()) {
-        UpdateSelectedEntry(entry::makeCode(year, m_nGender));
-        // A text that is no number was refused by the exchange, with its message.
-        return exchanged;
-    }
-    msgbox::show(this, messages::badDate() + u'\n' +
-                           (refused.isEmpty()
-                                ? messages::yearOutsideWindow(m_nYear, entry::currentUtcYear())
-                                : refused));
-    m_nYear = 0;
-    SyncGenderAndUpdate(0);
-    return false;
+    autoSaveChecked();
+    m_editing->add();
 }
 
 bool CEntryDlg::commitPendingEdit()
 {
-    for (QComboBox* box : {m_cbClub, m_cbEvent})
-        settleChoice(box);
-    // A year typed and not yet taken; a field that the program filled has nothing to take.
-    return !m_edYear->isModified() || leaveYearField();
+    m_chooser->settle();
+    return m_editing->commitYear();
 }
 
-void CEntryDlg::runCommand(void (CEntryDlg::*handler)())
-{
-    if (commitPendingEdit())
-        (this->*handler)();
-}
-
-void CEntryDlg::OnFemale()
-{
-    OnGenderClicked(m_rbFemale, entry::Female);
-}
-
-void CEntryDlg::OnMale()
-{
-    OnGenderClicked(m_rbMale, entry::Male);
-}
-
-void CEntryDlg::OnGenderClicked(const QRadioButton* button, int gender)
-{
-    if (!button->isChecked())
-        return;
-    m_nGender = gender;
-    // Without a valid year in the member the row keeps its whole code, old gender included,
-    // until a valid year is entered.
-    const int year = entry::CheckBirthYear(m_nYear);
-    UpdateSelectedEntry(year != -1 ? entry::makeCode(year, m_nGender) : -1);
-}
-
-void CEntryDlg::OnAbout()
-{
-    CInfoDlg about(this);
-    about.exec();
-}
-
-// ---- files and commands ---------------------------------------------------------------------
+// ---- files and commands ----------------------------------------------------------------------
 
 void CEntryDlg::OnSave()
 {
-    SyncGenderAndUpdate(1); // takes the check box into m_bAutoSave; its result does not matter
-    if (const std::optional<QString> saved = commands::saveEntryFile(
-            this, m_document, m_bAutoSave == 1 ? automaticName() : QString(), m_strPath))
-        showStatus(statusOfFile(messages::FileAction::Saved, *saved));
+    const QString proposed = autoSaveChecked() ? m_context.automaticName() : QString();
+    if (const std::optional<QString> saved =
+            commands::saveEntryFile(this, m_document, proposed, m_strPath))
+        m_status->say(fileDone(messages::FileAction::Saved, *saved));
 }
 
 void CEntryDlg::OnLoad()
@@ -440,113 +269,254 @@ void CEntryDlg::OnLoad()
 bool CEntryDlg::mayDiscardChanges()
 {
     // A loaded file replaces the whole list: unsaved changes would be gone without a word.
-    return m_bModified != 1 || msgbox::show(this, messages::discardQuestion(),
-                                            msgbox::Buttons::YesNoDefaultNo) == msgbox::Answer::Yes;
+    return modified() != 1 || msgbox::show(this, messages::discardQuestion(),
+                                           msgbox::Buttons::YesNoDefaultNo) == msgbox::Answer::Yes;
 }
 
 void CEntryDlg::loadPath(const QString& path)
 {
+    // An open event takes the file's club as it is, as it would take it typed.
     std::optional<entryfile::HeaderSelection> selection =
-        commands::loadEntryFile(this, m_document, path, itemsOf(m_cbClub), itemsOf(m_cbEvent));
+        commands::loadEntryFile(this, m_document, path, m_chooser->clubs(), m_chooser->events(),
+                                [this](const QString& club) { return m_context.takesClub(club); });
     if (!selection)
         return;
-    // An open event takes the file's club as it is, as it would take it typed.
-    if (m_invitation && m_invitation->isOpen() && selection->club < 0 &&
-        !selection->clubValue.isEmpty() && !invitation::nameProblem(selection->clubValue)) {
-        m_cbClub->addItem(selection->clubValue);
-        selection->club = m_cbClub->count() - 1;
-    }
-    // Selecting from code raises no choice notification, as with a combo box's own selection.
     // A club or event that the file does not name in the list is no choice at all: keeping the
     // previous one would save these participants as another club's registration.
-    m_cbClub->setCurrentIndex(selection->club);
-    m_cbEvent->setCurrentIndex(selection->event);
+    const QString club = m_document.club();
+    const QString event = m_document.event();
+    m_chooser->setLists(m_context.clubs(), m_chooser->events());
+    m_chooser->selectTexts(club, event);
     followChoice();
-    SyncGenderAndUpdate(0);
-    const QString fileName = QFileInfo(path).fileName();
-    const QString missing = m_invitation ? messages::notInInvitation(*selection)
-                                         : messages::headerNotFoundShort(*selection);
-    showStatus(statusOfFile(messages::FileAction::Loaded, path) +
-               (missing.isEmpty() ? QString() : QStringLiteral(" · ") + missing));
+    const QString missing = m_context.invitation() ? messages::notInInvitation(*selection)
+                                                   : messages::headerNotFoundShort(*selection);
+    m_status->say(fileDone(messages::FileAction::Loaded, path) +
+                  (missing.isEmpty() ? QString() : QStringLiteral(" · ") + missing));
     if (!missing.isEmpty())
-        msgbox::show(this, messages::headerNotFound(*selection, fileName));
+        msgbox::show(this, messages::headerNotFound(*selection, QFileInfo(path).fileName()));
 }
 
 void CEntryDlg::OnImport()
 {
-    if (const std::optional<QString> done = commands::import(
-            this, m_document, m_folders.memberLists,
-            chosenEvent() ? memberlist::Admitted{chosenEvent()->firstYear, chosenEvent()->lastYear}
-                          : memberlist::Admitted{}))
-        showStatus(*done);
+    if (const std::optional<QString> done =
+            commands::import(this, m_document, m_folders.memberLists, m_context.admitted()))
+        m_status->say(*done);
 }
 
 void CEntryDlg::OnPrint()
 {
-    if (!sayWhyNot(m_actPrint))
-        commands::print(this, m_document, paperExtras());
+    if (!sayWhyNot(WindowCommands::Print))
+        commands::print(this, m_document, m_context.paperExtras(QDateTime::currentDateTime()));
 }
 
 void CEntryDlg::OnSavePdf()
 {
-    if (sayWhyNot(m_actPdf))
+    if (sayWhyNot(WindowCommands::Pdf))
         return;
-    if (const std::optional<QString> saved =
-            commands::savePdf(this, m_document, m_folders.pdfs, paperExtras()))
-        showStatus(statusOfFile(messages::FileAction::PdfSaved, *saved));
+    if (const std::optional<QString> saved = commands::savePdf(
+            this, m_document, m_folders.pdfs, m_context.paperExtras(QDateTime::currentDateTime())))
+        m_status->say(fileDone(messages::FileAction::PdfSaved, *saved));
 }
 
-void CEntryDlg::OnUndo()
+bool CEntryDlg::sayWhyNot(WindowCommands::Command command)
 {
-    if (m_document.canUndo())
-        stepThroughHistory(messages::historyStep(true, m_document.undoName()), true);
+    const QString why = messages::printBlocked(m_document.printBlocker());
+    if (!why.isEmpty())
+        m_status->say(WindowCommands::refusal(m_commands->action(command), why));
+    return !why.isEmpty();
 }
 
-void CEntryDlg::OnRedo()
+void CEntryDlg::stepThroughHistory(bool back)
 {
-    if (m_document.canRedo())
-        stepThroughHistory(messages::historyStep(false, m_document.redoName()), false);
-}
-
-void CEntryDlg::stepThroughHistory(const QString& said, bool back)
-{
+    if (!(back ? m_document.canUndo() : m_document.canRedo()))
+        return;
+    const QString said =
+        messages::historyStep(back, back ? m_document.undoName() : m_document.redoName());
     // The fields must not go on editing a row that the step may have moved or taken away: they
     // start a new participant, as after "Neu", and keep the focus where it is.
-    m_document.closeEdit();
-    m_lbEntries->SetCurSel(-1);
+    m_editing->startNew(false);
     back ? m_document.undo() : m_document.redo();
-    clearFields(false);
-    showStatus(said);
-    m_bStatusIsHistory = true;
+    m_status->sayStep(said);
 }
 
-void CEntryDlg::settleChoice(QComboBox* box)
+void CEntryDlg::OnSendToOrganiser()
 {
-    // The field never keeps a text that would not be saved: the one item that the text names
-    // (ignoring case) becomes the choice, any other text gives way to the chosen item's.
-    if (box == m_cbClub && takeTypedClub())
+    if (sayWhyNot(WindowCommands::SendToOrganiser))
         return;
-    const QString typed = box->currentText();
-    const int chosen = box->currentIndex();
-    if (chosen >= 0 && box->itemText(chosen) == typed)
-        return;
-    const int named =
-        typed.trimmed().isEmpty() ? -1 : box->findText(typed.trimmed(), Qt::MatchFixedString);
-    if (named >= 0 && named != chosen) {
-        box->setCurrentIndex(named);
-        box == m_cbClub ? OnSelChangeClub() : OnSelChangeEvent();
-        return;
-    }
-    box->setEditText(chosen >= 0 ? box->itemText(chosen) : QString());
+    // The check box decides the proposed name, as for "Speichern".
+    const bool automatic = autoSaveChecked();
+    commands::sendToOrganiser(this, m_document,
+                              m_context.sending(automatic, QDateTime::currentDateTime()), m_strPath,
+                              [this](const QString& status) { m_status->say(status); });
 }
 
-void CEntryDlg::OnGather()
+// ---- the organiser's event file ----------------------------------------------------------------
+
+bool CEntryDlg::openInvitation(const QString& path, bool atStart)
 {
-    if (const Extras* extras = loadExtras(this))
-        extras->gather(this, m_folders.gathering, extrasSeamsOfTheProgram());
+    const bool opened = commands::openInvitation(this, m_context, path, atStart,
+                                                 [this](const QString& said) { m_status->say(said); });
+    if (opened)
+        useLists();
+    return opened;
 }
 
-void CEntryDlg::OnSend()
+void CEntryDlg::OnOpenInvitation()
 {
-    commands::sendTestMail(this, m_testMail);
+    if (commands::chooseAndOpenInvitation(this, m_context, m_folders.invitations,
+                                          [this](const QString& said) { m_status->say(said); }))
+        useLists();
+}
+
+void CEntryDlg::OnCloseInvitation()
+{
+    if (commands::closeInvitation(this, m_context,
+                                  [this](const QString& said) { m_status->say(said); }))
+        useLists();
+}
+
+void CEntryDlg::useLists()
+{
+    const ClubEventChooser::Dropped dropped = m_chooser->setLists(m_context.clubs(), m_context.events());
+    if (dropped.club)
+        m_document.chooseClub(QString());
+    if (dropped.event)
+        m_document.chooseEvent(QString());
+    m_commands->action(WindowCommands::CloseInvitation)->setEnabled(m_context.invitation().has_value());
+    m_frame.sendToOrganiser->setVisible(m_context.invitation().has_value());
+    followChoice();
+    updateListState();
+}
+
+// ---- what the window shows -------------------------------------------------------------------
+
+void CEntryDlg::updateListState()
+{
+    m_status->showCounts(m_document.totals(), m_context.bill(QDateTime::currentDateTime()));
+    m_commands->showSteps(m_document.undoName(), m_document.redoName());
+    m_editing->showEditing();
+    m_commands->setPrintBlocked(messages::printBlocked(m_document.printBlocker()));
+}
+
+void CEntryDlg::connectParts()
+{
+    // A command by mnemonic, Enter or Space keeps the focus where it is: what leaving the field
+    // would have done comes first, so that the command sees what the window shows.
+    const auto command = [this](QPushButton* button, void (CEntryDlg::*handler)()) {
+        connect(button, &QAbstractButton::clicked, this, [this, handler, button] {
+            if (std::exchange(m_refusedLeaveTo, nullptr) != button)
+                runCommand(handler);
+        });
+    };
+    command(m_frame.add, &CEntryDlg::OnAdd);
+    command(m_frame.remove, &CEntryDlg::OnRemove);
+    command(m_frame.newEntry, &CEntryDlg::OnNew);
+    command(m_frame.load, &CEntryDlg::OnLoad);
+    command(m_frame.save, &CEntryDlg::OnSave);
+    command(m_frame.send, &CEntryDlg::OnSend);
+    command(m_frame.exit, &CEntryDlg::OnOK);
+    command(m_frame.sendToOrganiser, &CEntryDlg::OnSendToOrganiser);
+    // Help shows nothing of the fields: it runs whatever they hold.
+    connect(m_frame.help, &QAbstractButton::clicked, this, &CEntryDlg::OnHelpButton);
+    connect(m_frame.dummy, &QAbstractButton::clicked, this, &CEntryDlg::OnDummy);
+    connect(m_commands, &WindowCommands::triggered, this, &CEntryDlg::run);
+    connect(m_lbEntries, &CIconListBox::selChange, this, &CEntryDlg::OnSelChangeEntries);
+    connect(m_editor, &ParticipantEditor::nameEdited, this, &CEntryDlg::OnChangeName);
+    connect(m_editor, &ParticipantEditor::genderChosen, this,
+            [this](int gender) { gender == entry::Male ? OnMale() : OnFemale(); });
+    // The document holds what is selected, whoever selected it: that is what gets saved.
+    connect(m_chooser, &ClubEventChooser::clubSelected, &m_document, &EntryDocument::setClub);
+    connect(m_chooser, &ClubEventChooser::eventSelected, &m_document, &EntryDocument::setEvent);
+    connect(m_chooser, &ClubEventChooser::clubChosen, this, &CEntryDlg::OnSelChangeClub);
+    connect(m_chooser, &ClubEventChooser::eventChosen, this, &CEntryDlg::OnSelChangeEvent);
+    // An open event takes a typed club as it will be saved; one the entry file cannot hold is
+    // refused with its reason.
+    m_chooser->setTypedClubRule([this](const QString& typed) {
+        const auto why = invitation::nameProblem(typed);
+        if (why && m_context.takesAnyClub())
+            msgbox::show(this, messages::typedClubRefused(typed, *why));
+        return m_context.takesClub(typed);
+    });
+    // Counts and the print commands follow the list; one update per pass of the event loop, as
+    // a bulk add changes the list row by row.
+    const auto listChanged = [this] {
+        if (!std::exchange(m_bListStatePending, true))
+            QTimer::singleShot(0, this, [this] {
+                m_bListStatePending = false;
+                updateListState();
+            });
+    };
+    connect(&m_document, &EntryDocument::changed, this, listChanged);
+    connect(m_lbEntries->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            listChanged);
+    connect(&m_document, &EntryDocument::changed, m_status, &StatusLine::listChanged);
+    connect(&m_document, &EntryDocument::changed, this,
+            [this] { m_commands->showSteps(m_document.undoName(), m_document.redoName()); });
+    connect(&m_document, &EntryDocument::modifiedChanged, this, [this] {
+        m_commands->showSteps(m_document.undoName(), m_document.redoName());
+        m_status->showUnsaved(m_document.isModified());
+    });
+    // Undoing a load brings its club and event back as well.
+    connect(&m_document, &EntryDocument::clubEventRestored, this, [this] {
+        m_chooser->selectTexts(m_document.club(), m_document.event());
+        followChoice();
+    });
+    connect(m_editor, &ParticipantEditor::yearLeft, this, [this](bool typed) {
+        // The press of a button took the focus: the click that follows must not run its command
+        // on a refused year that was typed. Only that click: later ones run.
+        if (!m_editing->leaveYear() && typed &&
+            qobject_cast<QPushButton*>(QApplication::focusWidget())) {
+            m_refusedLeaveTo = QApplication::focusWidget();
+            QTimer::singleShot(0, this, [this] { m_refusedLeaveTo = nullptr; });
+        }
+    });
+}
+
+void CEntryDlg::run(WindowCommands::Command command)
+{
+    static constexpr void (CEntryDlg::*handlers[])() = {
+        &CEntryDlg::OnUndo,           &CEntryDlg::OnRedo,           &CEntryDlg::OnImport,
+        &CEntryDlg::OnPrint,          &CEntryDlg::OnSavePdf,        &CEntryDlg::OnOpenInvitation,
+        &CEntryDlg::OnCloseInvitation, &CEntryDlg::OnContact,       &CEntryDlg::OnSendToOrganiser,
+        &CEntryDlg::OnGather,         &CEntryDlg::OnAbout};
+    // The about box shows nothing of the fields.
+    if (command == WindowCommands::About)
+        OnAbout();
+    else
+        runCommand(handlers[command]);
+}
+
+// ---- events ------------------------------------------------------------------------------------
+
+void CEntryDlg::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CEntryDlg::dropEvent(QDropEvent* event)
+{
+    const QString path = droppedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // Asked after the drop has finished, so that the file manager is not kept waiting.
+    QTimer::singleShot(0, this, [this, path] {
+        if (!commitPendingEdit())
+            return;
+        if (path.endsWith(QStringLiteral(".aus"), Qt::CaseInsensitive))
+            openInvitation(path, false);
+        else if (mayDiscardChanges())
+            loadPath(path);
+    });
+}
+
+void CEntryDlg::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F1)
+        return requestHelp(event->modifiers());
+    // A command's shortcut while the command is unavailable: say why instead of nothing.
+    if (const QString why = m_commands->whyNot(event); !why.isEmpty())
+        return m_status->say(why);
+    QDialog::keyPressEvent(event);
 }

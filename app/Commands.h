@@ -4,6 +4,7 @@
 // needs the window itself. The window routes its buttons and menu items here.
 
 #include "entryfile/EntryFile.h"
+#include "invitation/Reader.h"
 #include "mail/TestMail.h"
 #include "memberlist/MemberList.h"
 #include "messages/Sending.h"
@@ -14,6 +15,8 @@
 #include <QStringList>
 
 class EntryDocument;
+class RegistrationContext;
+struct Contact;
 class QWidget;
 
 /// The folders the file dialogs open in. Only the entry files' folder is stored between runs (the
@@ -29,6 +32,9 @@ struct RememberedFolders
 
 namespace commands {
 
+/// Where a command says what it did, also after it has returned: the window's status line.
+using StatusSink = std::function<void(const QString&)>;
+
 /// "Speichern" once the fields are taken: asks for the file (with `automaticName` proposed
 /// unless it is empty), writes club, event and rows and clears the change flag. On any failure
 /// the old file stays as it was and the changes still count as unsaved. The file written, if any.
@@ -39,12 +45,12 @@ std::optional<QString> saveEntryFile(QWidget* parent, EntryDocument& document,
 std::optional<QString> chooseEntryFileToLoad(QWidget* parent, QString& folder);
 
 /// Reads an entry file whole and, only when that worked, puts its rows into the document. The
-/// club and event lists are the window's; the answer says which items to select. Nothing when
-/// the file was refused (the user has been told why).
-std::optional<entryfile::HeaderSelection> loadEntryFile(QWidget* parent, EntryDocument& document,
-                                                        const QString& path,
-                                                        const QStringList& clubs,
-                                                        const QStringList& events);
+/// club and event lists are the window's; a club they lack is the document's all the same when
+/// `takesClub` says so (an open event). The answer says which items the file names. Nothing
+/// when the file was refused (the user has been told why).
+std::optional<entryfile::HeaderSelection>
+loadEntryFile(QWidget* parent, EntryDocument& document, const QString& path, QStringList clubs,
+              const QStringList& events, const std::function<bool(const QString&)>& takesClub = {});
 
 /// "Importieren…": a member list, its preview, and the checked rows into the document. Returns
 /// what the status line says when rows were added.
@@ -87,7 +93,31 @@ struct Sending
 /// hands both to the user's mail program; when none takes them, opens a new mail and the folder
 /// and says which files to attach. `status` is told each step, also after this has returned.
 void sendToOrganiser(QWidget* parent, EntryDocument& document, const Sending& sending,
-                     QString& folder, const std::function<void(const QString&)>& status);
+                     QString& folder, const StatusSink& status);
+
+/// Reads an organiser's event file. One that cannot be read or is refused is reported: in a
+/// message box, or `quiet` (reopened at the start) only as a word through `status`.
+std::optional<invitation::ReadResult> readInvitation(QWidget* parent, const QString& path,
+                                                     bool quiet, const StatusSink& status);
+/// The warnings of an opened event file in one message box; nothing without warnings.
+void showInvitationWarnings(QWidget* parent, const invitation::ReadResult& read);
+
+/// Opens an event file into `context`: read and reported as readInvitation does; a chosen club
+/// or event that the file lacks goes only after asking (at the start without asking); its
+/// warnings in a box (not at the start). true: it is open.
+bool openInvitation(QWidget* parent, RegistrationContext& context, const QString& path,
+                    bool atStart, const StatusSink& status);
+/// "Ausschreibung öffnen…": asks for the file, then as openInvitation.
+bool chooseAndOpenInvitation(QWidget* parent, RegistrationContext& context, QString& folder,
+                             const StatusSink& status);
+/// "Ausschreibung schließen": back to the built-in lists, after asking when the chosen club or
+/// event is not among them. true: it was closed.
+bool closeInvitation(QWidget* parent, RegistrationContext& context, const StatusSink& status);
+
+/// "Ansprechpartner…": the contact dialog; `contact` changes only when it is confirmed.
+void editContact(QWidget* parent, Contact& contact);
+/// "Meldungen sammeln…", from the extras module.
+void gather(QWidget* parent, QString& folder);
 
 /// The hidden "Senden": the test mail, off the user-interface thread; `window` is disabled
 /// meanwhile and shows what went wrong.

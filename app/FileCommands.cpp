@@ -37,18 +37,15 @@ std::optional<QString> saveEntryFile(QWidget* parent, EntryDocument& document,
     if (path == filedlg::kCancelled)
         return std::nullopt;
 
-    // A file that "Laden" would refuse is no saved registration: nothing is written.
-    const QByteArray bytes =
-        entryfile::write(document.club(), document.event(), document.entries());
-    if (const entryfile::Unloadable why = entryfile::checkLoadable(bytes);
-        why != entryfile::Unloadable::None) {
-        msgbox::show(parent, messages::unsavable(why, path), msgbox::Buttons::Ok,
+    const entryfile::Saved saved =
+        entryfile::save(path, document.club(), document.event(), document.entries());
+    if (saved.unloadable != entryfile::Unloadable::None) {
+        msgbox::show(parent, messages::unsavable(saved.unloadable, path), msgbox::Buttons::Ok,
                      msgbox::Icon::Stop);
         return std::nullopt;
     }
-    const textfile::SaveResult saved = textfile::saveFile(path, bytes);
-    if (saved != textfile::SaveResult::Ok) {
-        show(parent, messages::entryFileSaveFailed(saved, path));
+    if (saved.write != textfile::SaveResult::Ok) {
+        show(parent, messages::entryFileSaveFailed(saved.write, path));
         return std::nullopt;
     }
     document.markSaved();
@@ -69,32 +66,35 @@ std::optional<QString> chooseEntryFileToLoad(QWidget* parent, QString& folder)
 
 std::optional<entryfile::HeaderSelection> loadEntryFile(QWidget* parent, EntryDocument& document,
                                                         const QString& path,
-                                                        const QStringList& clubs,
-                                                        const QStringList& events)
+                                                        QStringList clubs,
+                                                        const QStringList& events,
+                                                        const std::function<bool(const QString&)>& takesClub)
 {
-    QByteArray bytes;
-    if (const textfile::LoadResult loaded = textfile::loadFile(path, bytes);
-        loaded != textfile::LoadResult::Ok) {
-        show(parent, messages::entryFileLoadFailed(loaded, path));
+    entryfile::Loaded loaded = entryfile::load(path, clubs, events, entry::currentUtcYear());
+    switch (loaded.failure) {
+    case entryfile::Loaded::Failure::NotRead:
+        show(parent, messages::entryFileLoadFailed(loaded.read, path));
         return std::nullopt;
-    }
-    entryfile::Content content = entryfile::read(bytes, entry::currentUtcYear());
-    if (content.refusal != entryfile::Content::Refusal::None) {
-        msgbox::show(parent, messages::refused(content.refusal, messages::shown(path)));
+    case entryfile::Loaded::Failure::Refused:
+        msgbox::show(parent, messages::refused(loaded.content.refusal, messages::shown(path)));
         return std::nullopt;
-    }
-    if (!entryfile::isEntryFile(content)) {
+    case entryfile::Loaded::Failure::NoEntryFile:
         msgbox::show(parent, messages::notAnEntryFile(messages::shown(path)));
         return std::nullopt;
+    case entryfile::Loaded::Failure::None:
+        break;
     }
     // A club or event that the lists lack is no choice: the registration has none until the
     // user chooses one.
-    const entryfile::HeaderSelection selection =
-        entryfile::matchHeaders(content.headers, clubs, events);
+    entryfile::HeaderSelection& selection = loaded.selection;
+    if (selection.club < 0 && takesClub && takesClub(selection.clubValue)) {
+        clubs << selection.clubValue;
+        selection.club = int(clubs.size() - 1);
+    }
     // Each entry goes to its sorted place with its own code, as by one sorted add per line, in
     // one pass so that large files stay quick.
     document.load(
-        std::move(content.entries), selection.club >= 0 ? clubs[selection.club] : QString(),
+        std::move(loaded.content.entries), selection.club >= 0 ? clubs[selection.club] : QString(),
         selection.event >= 0 ? events[selection.event] : QString(), QFileInfo(path).fileName());
     return selection;
 }

@@ -84,7 +84,7 @@ QString bigFileLessOne()
 
 CIconListBox& entryList(const CEntryDlg& dlg)
 {
-    return *static_cast<CIconListBox*>(dlg.GetDlgItem(CEntryDlg::IDC_ENTRIES));
+    return *dlg.findChild<CIconListBox*>(QStringLiteral("listEntries"));
 }
 
 /// Any message box means the benchmark left the path it means to measure.
@@ -231,7 +231,7 @@ void BM_KeystrokeInNameFieldWithSelectedEntry(benchmark::State& state)
     const int row = list.GetCount() / 2;
     list.SetCurSel(row);
     dlg->OnSelChangeEntries();
-    auto* field = qobject_cast<QLineEdit*>(dlg->GetDlgItem(CEntryDlg::IDC_NAME));
+    auto* field = dlg->findChild<QLineEdit*>(QStringLiteral("editName"));
     field->setFocus();
     bench::PaintWatcher painted(list.viewport());
     painted.wait();

@@ -18,6 +18,12 @@ QCollator listCollator()
     return collator;
 }
 
+QStringList sorted(QStringList texts)
+{
+    std::stable_sort(texts.begin(), texts.end(), listCollator());
+    return texts;
+}
+
 QByteArray key(QStringView text)
 {
     // One collator for the whole run: opening an ICU collator costs far more than a key.

@@ -7,6 +7,7 @@
 #include <QByteArrayView>
 #include <QCollator>
 #include <QLocale>
+#include <QStringList>
 #include <QStringView>
 #include <span>
 #include <vector>
@@ -20,6 +21,9 @@ QLocale listLocale();
 
 /// A collator with the list's order: German, case-insensitive.
 QCollator listCollator();
+
+/// The texts in the list's order; equal ones keep their order.
+QStringList sorted(QStringList texts);
 
 /// The collation key of one text: two texts compare equal under listCollator() exactly when their
 /// keys are equal, and byte-wise comparison of keys gives the collator's order.

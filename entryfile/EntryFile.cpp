@@ -355,4 +355,34 @@ int currentLocalYear()
     return QDate::currentDate().year();
 }
 
+Saved save(const QString& path, const QString& club, const QString& event,
+           const QList<EntryRow>& entries)
+{
+    // A file that loading would refuse is no saved registration: nothing is written.
+    const QByteArray bytes = write(club, event, entries);
+    if (const Unloadable why = checkLoadable(bytes); why != Unloadable::None)
+        return {why, textfile::SaveResult::Ok};
+    return {Unloadable::None, textfile::saveFile(path, bytes)};
+}
+
+Loaded load(const QString& path, const QStringList& clubs, const QStringList& events,
+            int currentUtcYear)
+{
+    Loaded loaded;
+    QByteArray bytes;
+    loaded.read = textfile::loadFile(path, bytes);
+    if (loaded.read != textfile::LoadResult::Ok) {
+        loaded.failure = Loaded::Failure::NotRead;
+        return loaded;
+    }
+    loaded.content = read(bytes, currentUtcYear);
+    if (loaded.content.refusal != Content::Refusal::None)
+        loaded.failure = Loaded::Failure::Refused;
+    else if (!isEntryFile(loaded.content))
+        loaded.failure = Loaded::Failure::NoEntryFile;
+    else
+        loaded.selection = matchHeaders(loaded.content.headers, clubs, events);
+    return loaded;
+}
+
 } // namespace entryfile

@@ -9,6 +9,7 @@
 //   entry)
 
 #include "entries/Entry.h"
+#include "textfile/SafeFile.h"
 #include "textfile/TextEncoding.h"
 
 #include <QByteArray>
@@ -114,6 +115,36 @@ struct HeaderSelection
 
 HeaderSelection matchHeaders(const QList<HeaderValue>& headers, const QStringList& clubs,
                              const QStringList& events);
+
+/// Saving a registration to `path` as one operation: the bytes, the check that loading would take
+/// them, and the safe write (the old file stays as it was on any failure).
+struct Saved
+{
+    Unloadable unloadable = Unloadable::None; ///< not None: nothing was written
+    textfile::SaveResult write = textfile::SaveResult::Ok;
+    bool ok() const { return unloadable == Unloadable::None && write == textfile::SaveResult::Ok; }
+};
+Saved save(const QString& path, const QString& club, const QString& event,
+           const QList<EntryRow>& entries);
+
+/// Loading an entry file as one operation: read from disk, refused as the reader refuses, or not
+/// an entry file at all; when `ok`, the content and what its headers select in the two lists.
+struct Loaded
+{
+    enum class Failure
+    {
+        None,
+        NotRead,    ///< see `read`
+        Refused,    ///< see `content.refusal`
+        NoEntryFile ///< no "VEREIN:" or "VERANSTALTUNG:" line
+    } failure = Failure::None;
+    textfile::LoadResult read = textfile::LoadResult::Ok;
+    Content content;
+    HeaderSelection selection;
+    bool ok() const { return failure == Failure::None; }
+};
+Loaded load(const QString& path, const QStringList& clubs, const QStringList& events,
+            int currentUtcYear);
 
 /// The name the save proposes while automatic naming is on: "<event> <year> <club>.mdg", made a
 /// safe file name (textfile::safeFileName). A usual name stays exactly as it is; one with "/",

@@ -31,9 +31,9 @@ int main(int argc, char** argv)
     dlg.show();
     if (!QTest::qWaitForWindowExposed(&dlg))
         return 1;
-    auto* club = qobject_cast<QComboBox*>(dlg.GetDlgItem(CEntryDlg::IDC_CLUB));
-    auto* event = qobject_cast<QComboBox*>(dlg.GetDlgItem(CEntryDlg::IDC_EVENT));
-    auto* list = qobject_cast<CIconListBox*>(dlg.GetDlgItem(CEntryDlg::IDC_ENTRIES));
+    auto* club = dlg.findChild<QComboBox*>(QStringLiteral("comboClub"));
+    auto* event = dlg.findChild<QComboBox*>(QStringLiteral("comboEvent"));
+    auto* list = dlg.findChild<CIconListBox*>(QStringLiteral("listEntries"));
     club->setCurrentIndex(club->findText(QStringLiteral("TV Musterstadt")));
     event->setCurrentIndex(event->findText(QStringLiteral("Gauturnfest")));
     dlg.EnableEditButtons();

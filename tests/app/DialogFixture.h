@@ -3,6 +3,7 @@
 // answered, and the file dialog answers from a script: no test waits on a modal loop.
 
 #include "app/CEntryDlg.h"
+#include "app/ClubEventChooser.h"
 #include "app/ChooseFile.h"
 #include "app/MessageBox.h"
 #include "app/ModalDialog.h"
@@ -29,7 +30,27 @@ inline void PrintTo(const QString& text, std::ostream* out)
 class DialogTest : public ::testing::Test
 {
 protected:
-    using Id = CEntryDlg::ControlId;
+    /// The window's controls by the names that the code and the help use for them.
+    struct Id
+    {
+        static constexpr const char* IDOK_Exit = "buttonExit";
+        static constexpr const char* IDHELP = "buttonHelp";
+        static constexpr const char* IDC_ENTRIES = "listEntries";
+        static constexpr const char* IDC_FIRSTNAME = "editFirstName";
+        static constexpr const char* IDC_NAME = "editName";
+        static constexpr const char* IDC_YEAR = "editYear";
+        static constexpr const char* IDC_ADD = "buttonAdd";
+        static constexpr const char* IDC_REMOVE = "buttonRemove";
+        static constexpr const char* IDC_FEMALE = "buttonFemale";
+        static constexpr const char* IDC_MALE = "buttonMale";
+        static constexpr const char* IDC_SAVE = "buttonSave";
+        static constexpr const char* IDC_LOAD = "buttonLoad";
+        static constexpr const char* IDC_SEND = "buttonSend";
+        static constexpr const char* IDC_NEW = "buttonNew";
+        static constexpr const char* IDC_CLUB = "comboClub";
+        static constexpr const char* IDC_EVENT = "comboEvent";
+        static constexpr const char* IDC_AUTOSAVE = "checkAutoSave";
+    };
 
     void SetUp() override
     {
@@ -77,18 +98,18 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(m_dlg.get()));
     }
 
-    template <typename T = QWidget> T* item(int id) const
+    template <typename T = QWidget> T* item(const char* id) const
     {
-        return qobject_cast<T*>(m_dlg->GetDlgItem(id));
+        return m_dlg->findChild<T*>(QString::fromLatin1(id));
     }
-    QLineEdit* edit(int id) const { return item<QLineEdit>(id); }
+    QLineEdit* edit(const char* id) const { return item<QLineEdit>(id); }
     CIconListBox* list() const { return item<CIconListBox>(Id::IDC_ENTRIES); }
     /// The rows the list shows, for setting up a list without typing each participant.
     EntryListModel* model() const { return static_cast<EntryListModel*>(list()->model()); }
-    void click(int id) { QTest::mouseClick(m_dlg->GetDlgItem(id), Qt::LeftButton); }
+    void click(const char* id) { QTest::mouseClick(item(id), Qt::LeftButton); }
 
     /// Replaces a field's text by typing, as a user does after clicking into it.
-    void retype(int id, const QString& text)
+    void retype(const char* id, const QString& text)
     {
         QTest::mouseClick(edit(id), Qt::LeftButton);
         edit(id)->selectAll();
@@ -104,7 +125,7 @@ protected:
     }
 
     /// Chooses an item from a drop-down list as a user does (the list's activation).
-    void choose(int id, const QString& text)
+    void choose(const char* id, const QString& text)
     {
         auto* box = item<QComboBox>(id);
         box->setCurrentIndex(box->findText(text));

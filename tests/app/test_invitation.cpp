@@ -63,8 +63,8 @@ TEST_F(InvitationTest, TheEventFileBringsItsListsYearsAndFee)
                                             u"Auswahl wird aufgehoben; die Teilnehmer bleiben."_s});
     EXPECT_EQ(itemsOf(item<QComboBox>(Id::IDC_CLUB)),
               (QStringList{u"TSV 1860 Hintertupfing"_s, u"TV Musterstadt"_s}));
-    EXPECT_EQ(CEntryDlg::selectedText(item<QComboBox>(Id::IDC_CLUB)), u"TV Musterstadt"_s);
-    EXPECT_EQ(CEntryDlg::selectedText(item<QComboBox>(Id::IDC_EVENT)), QString());
+    EXPECT_EQ(ClubEventChooser::selectedText(item<QComboBox>(Id::IDC_CLUB)), u"TV Musterstadt"_s);
+    EXPECT_EQ(ClubEventChooser::selectedText(item<QComboBox>(Id::IDC_EVENT)), QString());
 
     choose(Id::IDC_EVENT, u"Kinderturnfest 2099"_s);
     EXPECT_EQ(m_dlg->findChild<ElidingLabel*>(u"labelEventInfo"_s)->text(),
@@ -109,7 +109,7 @@ TEST_F(InvitationTest, TheEventFileBringsItsListsYearsAndFee)
     m_messages.answers.push_back(msgbox::Answer::Yes);
     m_dlg->findChild<QAction*>(u"actionCloseInvitation"_s)->trigger();
     EXPECT_EQ(itemsOf(item<QComboBox>(Id::IDC_CLUB)), lists::clubs());
-    EXPECT_EQ(CEntryDlg::selectedText(item<QComboBox>(Id::IDC_CLUB)), u"TV Musterstadt"_s);
+    EXPECT_EQ(ClubEventChooser::selectedText(item<QComboBox>(Id::IDC_CLUB)), u"TV Musterstadt"_s);
     EXPECT_TRUE(m_dlg->currentSettings().invitation.isEmpty());
 }
 
@@ -145,7 +145,7 @@ TEST_F(InvitationTest, ABrokenFileChangesNothingAndAnOpenEventTakesATypedClub)
     QTest::mouseClick(club->lineEdit(), Qt::LeftButton);
     QTest::keyClicks(club->lineEdit(), u"../../Anderswo"_s);
     QTest::keyClick(club->lineEdit(), Qt::Key_Tab);
-    EXPECT_EQ(CEntryDlg::selectedText(club), QString());
+    EXPECT_EQ(ClubEventChooser::selectedText(club), QString());
     EXPECT_TRUE(m_messages.texts.value(0).startsWith(
         u"Der Verein „../../Anderswo“ kann so nicht gemeldet werden: „../../Anderswo“: Ein Name "
         u"darf keines der Zeichen / \\ : * ? \" < > | enthalten"_s))
@@ -154,7 +154,7 @@ TEST_F(InvitationTest, ABrokenFileChangesNothingAndAnOpenEventTakesATypedClub)
     QTest::mouseClick(club->lineEdit(), Qt::LeftButton);
     QTest::keyClicks(club->lineEdit(), u"SV Neuland"_s);
     QTest::keyClick(club->lineEdit(), Qt::Key_Tab);
-    EXPECT_EQ(CEntryDlg::selectedText(club), u"SV Neuland"_s);
+    EXPECT_EQ(ClubEventChooser::selectedText(club), u"SV Neuland"_s);
 }
 
 TEST_F(InvitationTest, TheContactPersonIsCheckedAndKept)

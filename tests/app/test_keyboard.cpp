@@ -37,8 +37,8 @@ TEST_F(DialogTest, AParticipantRegisteredAndTakenBackByKeyboardAlone)
     key(Qt::Key_V, Qt::AltModifier);
     QTest::keyClicks(focused(), u"SC Wies"_s);
     key(Qt::Key_Tab);
-    EXPECT_EQ(CEntryDlg::selectedText(item<QComboBox>(Id::IDC_CLUB)), u"SC Wiesenbach"_s);
-    EXPECT_EQ(CEntryDlg::selectedText(item<QComboBox>(Id::IDC_EVENT)), u"Gauturnfest"_s);
+    EXPECT_EQ(ClubEventChooser::selectedText(item<QComboBox>(Id::IDC_CLUB)), u"SC Wiesenbach"_s);
+    EXPECT_EQ(ClubEventChooser::selectedText(item<QComboBox>(Id::IDC_EVENT)), u"Gauturnfest"_s);
     EXPECT_TRUE(item(Id::IDC_SAVE)->isEnabled());
 
     // Alt with a letter that is no mnemonic types nothing.
@@ -129,7 +129,7 @@ TEST_F(DialogTest, AClubFieldLeftWithATypedTextShowsWhatIsSaved)
         club->setFocus();
         club->setEditText(QString::fromUtf16(text));
         edit(Id::IDC_FIRSTNAME)->setFocus();
-        EXPECT_EQ(std::pair(club->currentText(), CEntryDlg::selectedText(club)),
+        EXPECT_EQ(std::pair(club->currentText(), ClubEventChooser::selectedText(club)),
                   std::pair(QString::fromUtf16(shown), QString::fromUtf16(shown)))
             << QString::fromUtf16(text).toStdString();
     }

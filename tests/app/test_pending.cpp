@@ -121,8 +121,8 @@ TEST_F(PendingEditTest, ALoadedFileKeepsNoOtherClubOrEvent)
         m_messages.answers = {msgbox::Answer::Yes}; // discard the unsaved choice
         m_messages.texts.clear();
         m_dlg->loadPath(f.fileName());
-        EXPECT_EQ(CEntryDlg::selectedText(item<QComboBox>(Id::IDC_CLUB)), text(2));
-        EXPECT_EQ(CEntryDlg::selectedText(item<QComboBox>(Id::IDC_EVENT)), text(3));
+        EXPECT_EQ(ClubEventChooser::selectedText(item<QComboBox>(Id::IDC_CLUB)), text(2));
+        EXPECT_EQ(ClubEventChooser::selectedText(item<QComboBox>(Id::IDC_EVENT)), text(3));
         EXPECT_EQ(item(Id::IDC_SAVE)->isEnabled(), text(4).isEmpty()) << "needs a new choice";
         EXPECT_EQ(m_messages.texts.size(), text(4).isEmpty() ? 0 : 1);
         EXPECT_EQ(m_messages.texts.value(0).left(text(4).size()), text(4));

@@ -1,0 +1,170 @@
+#include "app/EntryEditing.h"
+
+#include "app/CIconListBox.h"
+#include "app/MessageBox.h"
+#include "app/ParticipantEditor.h"
+#include "app/RegistrationContext.h"
+#include "entries/EntryDocument.h"
+#include "messages/Messages.h"
+
+#include <QKeyEvent>
+
+EntryEditing::EntryEditing(QWidget* window, EntryDocument& document,
+                           const RegistrationContext& context, ParticipantEditor* editor,
+                           CIconListBox* list)
+    : QObject(window), m_window(window), m_document(document), m_context(context),
+      m_editor(editor), m_list(list)
+{
+    m_list->installEventFilter(this);
+}
+
+bool EntryEditing::eventFilter(QObject* watched, QEvent* event)
+{
+    // Delete in the list removes the selected row, as "Entfernen" does.
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (event->type() == QEvent::KeyPress && key->key() == Qt::Key_Delete &&
+        key->modifiers() == Qt::NoModifier) {
+        remove();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void EntryEditing::add()
+{
+    const std::optional<qint32> year = m_editor->takeYear();
+    if (!year)
+        return;
+    const entry::Participant typed = m_editor->participant();
+    const QString text = entry::displayText(typed.name, typed.firstName);
+    const qint32 code = entry::makeCode(*year, typed.gender);
+    const RegistrationContext::AddCheck check =
+        m_context.checkAdd(typed, entry::currentUtcYear());
+    if (check.verdict == RegistrationContext::AddCheck::Incomplete ||
+        check.verdict == RegistrationContext::AddCheck::NotAdmitted) {
+        msgbox::show(m_window, check.message);
+        return;
+    }
+    if (addAfterRename(text, code))
+        return;
+    // "Nein" keeps the fields as they are.
+    if (check.verdict == RegistrationContext::AddCheck::Duplicate &&
+        msgbox::show(m_window, check.message, msgbox::Buttons::YesNoDefaultNo) != msgbox::Answer::Yes)
+        return;
+    m_document.Add(text, code);
+    startNew(true);
+}
+
+bool EntryEditing::addAfterRename(const QString& text, qint32 code)
+{
+    // Typing the next child into a selected row renames that row as it is typed; adding it then
+    // would leave the old participant gone. Asked only when the name was changed in place.
+    const int row = m_list->GetCurSel();
+    if (row < 0 || m_list->GetText(row) == m_selectedAs.text)
+        return false;
+    const messages::RenamedQuestion question =
+        messages::renamedInPlace(entry::shownName(m_selectedAs.text), entry::shownName(text));
+    switch (msgbox::ask(m_window, question.text, question.addNew, question.keepChange)) {
+    case msgbox::Answer::Yes:
+        m_document.restoreAndAdd(row, m_selectedAs, text, code);
+        break;
+    case msgbox::Answer::No:
+        break; // the rename stays, as the one step it already is
+    default:
+        return true; // nothing decided: the fields stay as they are
+    }
+    startNew(true);
+    return true;
+}
+
+void EntryEditing::startNew(bool focusFirstName)
+{
+    m_document.closeEdit();
+    m_list->SetCurSel(-1);
+    m_editor->clear();
+    if (focusFirstName)
+        m_editor->focusFirstName();
+}
+
+void EntryEditing::remove()
+{
+    const int index = m_list->GetCurSel();
+    if (index == -1) {
+        msgbox::show(m_window, messages::selectFirstToRemove());
+        return;
+    }
+    // A withdrawn participant must not stay in the saved file unnoticed: removing is a change.
+    m_document.remove(index);
+    startNew(false);
+}
+
+void EntryEditing::rowSelected()
+{
+    m_document.closeEdit();
+    const int index = m_list->GetCurSel();
+    if (index == -1)
+        return;
+    m_selectedAs = {m_list->GetText(index), m_list->GetItemData(index)};
+    const entry::Names names = entry::splitDisplayText(m_selectedAs.text);
+    m_editor->show({names.name, names.firstName, entry::yearOf(m_selectedAs.code),
+                    entry::genderOf(m_selectedAs.code)});
+}
+
+void EntryEditing::updateSelected(qint32 code)
+{
+    // The row stays where it stands, even when its new text would sort elsewhere.
+    if (const int index = m_list->GetCurSel(); index >= 0) {
+        const entry::Participant typed = m_editor->participant();
+        m_document.updateRow(index, entry::displayText(typed.name, typed.firstName), code);
+        m_list->SetCurSel(index);
+    }
+}
+
+void EntryEditing::nameEdited()
+{
+    updateSelected(-1);
+    m_document.markChanged();
+}
+
+bool EntryEditing::leaveYear()
+{
+    m_editor->setYearDealtWith(); // what was typed is dealt with now, one way or the other
+    const std::optional<qint32> typed = m_editor->takeYear();
+    // A text that is no number was refused with its message; the last year still counts.
+    const qint32 year = typed.value_or(m_editor->lastYear());
+    const int thisYear = entry::currentUtcYear();
+    const RegistrationContext::Year verdict = m_context.checkYear(year, thisYear);
+    if (verdict == RegistrationContext::Year::Ok) {
+        updateSelected(entry::makeCode(year, m_editor->participant().gender));
+        return typed.has_value();
+    }
+    msgbox::show(m_window, messages::badDate() + u'\n' + m_context.yearRefusal(verdict, year, thisYear));
+    m_editor->clearYear();
+    return false;
+}
+
+void EntryEditing::genderChosen(int gender)
+{
+    // Without a valid year the row keeps its whole code, old gender included, until a valid
+    // year is entered.
+    const int year = entry::CheckBirthYear(m_editor->lastYear());
+    updateSelected(year != -1 ? entry::makeCode(year, gender) : -1);
+}
+
+bool EntryEditing::commitYear()
+{
+    // A field that the program filled has nothing to take.
+    return !m_editor->isYearPending() || leaveYear();
+}
+
+void EntryEditing::showEditing()
+{
+    // The row as it is now, and as it was chosen once the fields have renamed it: typing the next
+    // child into a selected row shows at once whom it overwrites.
+    const int selected = m_list->GetCurSel();
+    if (selected < 0)
+        m_editor->showEditing({}, {});
+    else
+        m_editor->showEditing(entry::shownName(m_list->GetText(selected)),
+                              entry::shownName(m_selectedAs.text));
+}

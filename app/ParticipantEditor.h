@@ -1,0 +1,85 @@
+#pragma once
+// The editing buffer of the window: the line that says whom the fields edit, first name, surname,
+// birth year and the two gender buttons. It owns nothing of the list: it shows a participant,
+// reads the one typed, and says when the user edited a name or chose a gender.
+
+#include "entries/Entry.h"
+
+#include <optional>
+#include <QObject>
+
+class ElidingLabel;
+class QGridLayout;
+class QGroupBox;
+class QLineEdit;
+class QRadioButton;
+class QWidget;
+
+class ParticipantEditor : public QObject
+{
+    Q_OBJECT
+
+public:
+    /// Makes the controls as children of `window`, which lays them out with placeIn.
+    explicit ParticipantEditor(QWidget* window);
+
+    /// The editing line and the four fields, one row each from `row` on, two columns wide.
+    void placeIn(QGridLayout* grid, int& row);
+    /// In Tab order: the three fields and both gender buttons.
+    QList<QWidget*> tabOrder() const;
+
+    /// The fields as they stand; a year that is no whole number reads as nothing.
+    entry::Participant participant() const;
+    /// The year typed, or nothing after the message "Geben Sie bitte eine ganze Zahl ein." with
+    /// the field focused and selected.
+    std::optional<qint32> takeYear();
+    /// The last year the field held as a number: shown by the program or taken from the user.
+    /// A text that is no number leaves it as it was.
+    qint32 lastYear() const { return m_lastYear; }
+    /// Shows a participant; edits by the program are no user's edits and raise no signal.
+    void show(const entry::Participant& participant);
+    /// Empty fields for the next participant: "weiblich", year 0.
+    void clear() { show({{}, {}, 0, entry::Female}); }
+    /// A refused year gives way to 0; the names and the gender stay.
+    void clearYear();
+    /// The caret into "Vorname", all selected, where the user goes on typing.
+    void focusFirstName();
+    /// Whether the focus is being moved by the program: leaving the year field then is no
+    /// user's leaving.
+    bool isMovingFocus() const { return m_movingFocus; }
+
+    /// The year field, whose leaving the window watches, and whether it holds a typed year that
+    /// has not been dealt with yet.
+    QLineEdit* yearField() const { return m_edYear; }
+    bool isYearPending() const;
+    void setYearDealtWith();
+
+    /// The line above the fields: a new participant, or the selected row (and what it was).
+    void showEditing(const QString& now, const QString& was);
+
+Q_SIGNALS:
+    /// The user changed first name or surname.
+    void nameEdited();
+    /// The user chose a gender.
+    void genderChosen(int gender);
+    /// The user moved the focus out of the year field, inside the window; `typed`: with a year
+    /// typed that was not dealt with yet.
+    void yearLeft(bool typed);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void showRejectedCharacter(QLineEdit* field, char32_t ch);
+
+    QWidget* m_window;
+    ElidingLabel* m_lblEditing;
+    QLineEdit* m_edFirstName;
+    QLineEdit* m_edName;
+    QLineEdit* m_edYear;
+    QGroupBox* m_gender;
+    QRadioButton* m_rbFemale;
+    QRadioButton* m_rbMale;
+    qint32 m_lastYear = 0;
+    bool m_movingFocus = false;
+};

@@ -1,0 +1,79 @@
+#include "app/StatusLine.h"
+
+#include "app/ElidingLabel.h"
+#include "messages/Invitation.h"
+#include "messages/Messages.h"
+#include "report/Registration.h"
+
+#include <QAccessible>
+#include <QBoxLayout>
+#include <QLabel>
+#include <QStringList>
+
+StatusLine::StatusLine(QWidget* window)
+    : QObject(window), m_lblCounts(new QLabel(window)),
+      // A long club or file name must not widen the window off the screen: the line is cut where
+      // it is drawn, and read whole by screen readers.
+      m_lblStatus(new ElidingLabel(window, 1, 8))
+{
+    m_lblCounts->setObjectName(QStringLiteral("labelCounts"));
+    m_lblStatus->setObjectName(QStringLiteral("labelStatus"));
+    m_lblStatus->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+}
+
+void StatusLine::placeIn(QBoxLayout* layout, int index)
+{
+    auto* under = new QHBoxLayout;
+    under->addWidget(m_lblCounts);
+    under->addStretch();
+    under->addWidget(m_lblStatus, 1);
+    layout->insertLayout(index, under);
+}
+
+void StatusLine::showCounts(const EntryDocument::Counts& counts,
+                            const std::optional<RegistrationContext::Bill>& bill)
+{
+    QString text = report::totalsText(counts.total, counts.male);
+    if (bill && bill->fee)
+        text += QStringLiteral(" · ") + messages::feeInCounts(bill->amount());
+    if (bill && bill->notAdmitted > 0)
+        text += QStringLiteral(" · ") + messages::notAdmittedInCounts(bill->notAdmitted);
+    m_lblCounts->setText(text);
+    QAccessibleEvent changed(m_lblCounts, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
+void StatusLine::say(const QString& text)
+{
+    m_said = text;
+    m_saidIsStep = false;
+    update();
+}
+
+void StatusLine::sayStep(const QString& text)
+{
+    say(text);
+    m_saidIsStep = true;
+}
+
+void StatusLine::listChanged()
+{
+    if (m_saidIsStep)
+        say({});
+}
+
+void StatusLine::showUnsaved(bool unsaved)
+{
+    m_unsaved = unsaved;
+    update();
+}
+
+void StatusLine::update()
+{
+    QStringList parts;
+    if (!m_said.isEmpty())
+        parts << m_said;
+    if (m_unsaved)
+        parts << messages::unsavedChanges();
+    m_lblStatus->setFullText(parts.join(QStringLiteral(" · ")));
+}

@@ -1,0 +1,48 @@
+#pragma once
+// The line under the entry list: on the left how many participants (and, for an event file's
+// event, the fee), on the right what the last action did or why a command could not run, and
+// whether anything is unsaved.
+
+#include "app/RegistrationContext.h"
+#include "entries/EntryDocument.h"
+
+#include <optional>
+#include <QObject>
+#include <QString>
+
+class ElidingLabel;
+class QBoxLayout;
+class QLabel;
+class QWidget;
+
+class StatusLine : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit StatusLine(QWidget* window);
+
+    /// Into `layout` at `index`: the counts, a stretch, the status.
+    void placeIn(QBoxLayout* layout, int index);
+
+    /// The same words as the totals of the printed registration; for an event file's event also
+    /// the fee of those billed, and how many the event does not admit.
+    void showCounts(const EntryDocument::Counts& counts,
+                    const std::optional<RegistrationContext::Bill>& bill);
+    /// The last action, or why a command did not run.
+    void say(const QString& text);
+    /// An undo or redo step: it stays only until anything else changes the list.
+    void sayStep(const QString& text);
+    /// The list changed: a named undo or redo step is stale now.
+    void listChanged();
+    void showUnsaved(bool unsaved);
+
+private:
+    void update();
+
+    QLabel* m_lblCounts;
+    ElidingLabel* m_lblStatus;
+    QString m_said;
+    bool m_saidIsStep = false;
+    bool m_unsaved = false;
+};
