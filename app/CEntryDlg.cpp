@@ -1,18 +1,13 @@
 #include "app/CEntryDlg.h"
 
-#include "app/ChooseFile.h"
-#include "app/CInfoDlg.h"
 #include "app/ClubEventChooser.h"
-#include "app/ContactDialog.h"
 #include "app/DataExchange.h"
 #include "app/DataPath.h"
 #include "app/EntryEditing.h"
-#include "app/extras/Extras.h"
-#include "app/ExtrasLoader.h"
+#include "app/FileDrop.h"
 #include "app/HelpViewer.h"
 #include "app/KeyboardRules.h"
 #include "app/MessageBox.h"
-#include "app/ModalDialog.h"
 #include "app/ParticipantEditor.h"
 #include "app/StatusLine.h"
 #include "app/WindowPlacement.h"
@@ -21,38 +16,15 @@
 #include "messages/Messages.h"
 #include "report/Registration.h"
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
 #include <QApplication>
 #include <QCheckBox>
-#include <QDragEnterEvent>
-#include <QDropEvent>
+#include <QKeyEvent>
 #include <QFileInfo>
-#include <QGridLayout>
-#include <QLabel>
-#include <QMimeData>
 #include <QPushButton>
 #include <QTime>
 #include <QTimer>
 
 namespace {
-
-#ifdef Q_OS_WIN
-constexpr UINT_PTR kAboutCommand = 16; // the system menu command of the about item
-#endif
-
-// The one file a drop may bring: an entry file to load or an event file to open.
-QString droppedFile(const QMimeData* data)
-{
-    const QList<QUrl> urls = data->urls();
-    if (urls.size() != 1 || !urls.first().isLocalFile())
-        return {};
-    const QString path = urls.first().toLocalFile();
-    const bool known = path.endsWith(QStringLiteral(".mdg"), Qt::CaseInsensitive) ||
-                       path.endsWith(QStringLiteral(".aus"), Qt::CaseInsensitive);
-    return known ? path : QString();
-}
 
 QString fileDone(messages::FileAction action, const QString& path)
 {
@@ -71,7 +43,6 @@ CEntryDlg::CEntryDlg(QWidget* parent) : QDialog(parent)
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setSizeGripEnabled(true);
-    setAcceptDrops(true);
     m_chooser = new ClubEventChooser(this, lists::clubs(), lists::events());
     m_editor = new ParticipantEditor(this);
     m_status = new StatusLine(this);
@@ -114,15 +85,7 @@ void CEntryDlg::OnInitDialog()
     m_bAutoSave = ddx::clampCheckState(m_bAutoSave);
     m_frame.autoSave->setChecked(m_bAutoSave != 0);
     m_editor->clear();
-#ifdef Q_OS_WIN
-    // On Windows the title-bar menu is the program's own: the about item goes there as well.
-    if (HMENU menu = GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE)) {
-        AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-        AppendMenuW(menu, MF_STRING, kAboutCommand,
-                    reinterpret_cast<LPCWSTR>(
-                        m_commands->action(WindowCommands::About)->text().utf16()));
-    }
-#endif
+    placement::addAboutToSystemMenu(*this, m_commands->action(WindowCommands::About)->text());
     setWindowIcon(m_hIcon);
     // Centred in the free area of the screen, and wholly on it, also on a netbook.
     placement::placeOnScreen(*this, QSize(720, 500));
@@ -221,14 +184,11 @@ void CEntryDlg::requestHelp(Qt::KeyboardModifiers modifiers)
 #ifdef Q_OS_WIN
 bool CEntryDlg::nativeEvent(const QByteArray& eventType, void* message, qintptr* result)
 {
-    const auto* msg = static_cast<const MSG*>(message);
-    // System menu commands carry flags in their lowest four bits.
-    if (msg->message == WM_SYSCOMMAND && (msg->wParam & 0xFFF0) == kAboutCommand) {
-        OnAbout();
-        *result = 0;
-        return true;
-    }
-    return QDialog::nativeEvent(eventType, message, result);
+    if (!placement::isAboutCommand(message))
+        return QDialog::nativeEvent(eventType, message, result);
+    OnAbout();
+    *result = 0;
+    return true;
 }
 #endif
 
@@ -404,7 +364,7 @@ void CEntryDlg::connectParts()
     // would have done comes first, so that the command sees what the window shows.
     const auto command = [this](QPushButton* button, void (CEntryDlg::*handler)()) {
         connect(button, &QAbstractButton::clicked, this, [this, handler, button] {
-            if (std::exchange(m_refusedLeaveTo, nullptr) != button)
+            if (!m_editing->clickRefused(button))
                 runCommand(handler);
         });
     };
@@ -449,26 +409,20 @@ void CEntryDlg::connectParts()
     connect(&m_document, &EntryDocument::changed, this, listChanged);
     connect(m_lbEntries->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             listChanged);
-    connect(&m_document, &EntryDocument::changed, m_status, &StatusLine::listChanged);
-    connect(&m_document, &EntryDocument::changed, this,
-            [this] { m_commands->showSteps(m_document.undoName(), m_document.redoName()); });
-    connect(&m_document, &EntryDocument::modifiedChanged, this, [this] {
-        m_commands->showSteps(m_document.undoName(), m_document.redoName());
-        m_status->showUnsaved(m_document.isModified());
-    });
+    m_status->follow(m_document);
+    m_commands->follow(m_document);
     // Undoing a load brings its club and event back as well.
     connect(&m_document, &EntryDocument::clubEventRestored, this, [this] {
         m_chooser->selectTexts(m_document.club(), m_document.event());
         followChoice();
     });
-    connect(m_editor, &ParticipantEditor::yearLeft, this, [this](bool typed) {
-        // The press of a button took the focus: the click that follows must not run its command
-        // on a refused year that was typed. Only that click: later ones run.
-        if (!m_editing->leaveYear() && typed &&
-            qobject_cast<QPushButton*>(QApplication::focusWidget())) {
-            m_refusedLeaveTo = QApplication::focusWidget();
-            QTimer::singleShot(0, this, [this] { m_refusedLeaveTo = nullptr; });
-        }
+    new FileDrop(this, [this](const QString& path) {
+        if (!commitPendingEdit())
+            return;
+        if (path.endsWith(QStringLiteral(".aus"), Qt::CaseInsensitive))
+            openInvitation(path, false);
+        else if (mayDiscardChanges())
+            loadPath(path);
     });
 }
 
@@ -484,31 +438,6 @@ void CEntryDlg::run(WindowCommands::Command command)
         OnAbout();
     else
         runCommand(handlers[command]);
-}
-
-// ---- events ------------------------------------------------------------------------------------
-
-void CEntryDlg::dragEnterEvent(QDragEnterEvent* event)
-{
-    if (!droppedFile(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
-}
-
-void CEntryDlg::dropEvent(QDropEvent* event)
-{
-    const QString path = droppedFile(event->mimeData());
-    if (path.isEmpty())
-        return;
-    event->acceptProposedAction();
-    // Asked after the drop has finished, so that the file manager is not kept waiting.
-    QTimer::singleShot(0, this, [this, path] {
-        if (!commitPendingEdit())
-            return;
-        if (path.endsWith(QStringLiteral(".aus"), Qt::CaseInsensitive))
-            openInvitation(path, false);
-        else if (mayDiscardChanges())
-            loadPath(path);
-    });
 }
 
 void CEntryDlg::keyPressEvent(QKeyEvent* event)

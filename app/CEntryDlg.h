@@ -18,7 +18,6 @@
 #include <QApplication>
 #include <QDialog>
 #include <QIcon>
-#include <QPointer>
 
 class ClubEventChooser;
 class ParticipantEditor;
@@ -91,8 +90,6 @@ public:
 protected:
     void reject() override;
     void keyPressEvent(QKeyEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
 #ifdef Q_OS_WIN
     bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
 #endif
@@ -135,7 +132,6 @@ private:
     WindowFrame m_frame;
     EntryEditing* m_editing = nullptr;
 
-    QPointer<QWidget> m_refusedLeaveTo; // the year field was left towards it and refused
     bool m_bListStatePending = false;   // an updateListState is queued
     bool m_bClosing = false;            // the user already agreed to leave
 };

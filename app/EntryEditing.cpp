@@ -7,7 +7,10 @@
 #include "entries/EntryDocument.h"
 #include "messages/Messages.h"
 
+#include <QApplication>
 #include <QKeyEvent>
+#include <QPushButton>
+#include <QTimer>
 
 EntryEditing::EntryEditing(QWidget* window, EntryDocument& document,
                            const RegistrationContext& context, ParticipantEditor* editor,
@@ -16,6 +19,17 @@ EntryEditing::EntryEditing(QWidget* window, EntryDocument& document,
       m_editor(editor), m_list(list)
 {
     m_list->installEventFilter(this);
+    connect(m_editor, &ParticipantEditor::yearLeft, this, [this](bool typed) {
+        if (leaveYear() || !typed || !qobject_cast<QPushButton*>(QApplication::focusWidget()))
+            return;
+        m_refusedLeaveTo = QApplication::focusWidget();
+        QTimer::singleShot(0, this, [this] { m_refusedLeaveTo = nullptr; });
+    });
+}
+
+bool EntryEditing::clickRefused(const QWidget* button)
+{
+    return button && std::exchange(m_refusedLeaveTo, nullptr) == button;
 }
 
 bool EntryEditing::eventFilter(QObject* watched, QEvent* event)

@@ -7,6 +7,7 @@
 #include "entries/Entry.h"
 
 #include <QObject>
+#include <QPointer>
 
 class CIconListBox;
 class EntryDocument;
@@ -38,6 +39,9 @@ public:
     bool leaveYear();
     /// Before any command: a typed year not yet dealt with is taken or refused. false: refused.
     bool commitYear();
+    /// Whether a click of `button` must not run its command: the press that took the focus from
+    /// the year field towards it found a typed year refused. Only that click.
+    bool clickRefused(const QWidget* button);
     /// The line above the fields, for the selection as it is now.
     void showEditing();
 
@@ -54,4 +58,5 @@ private:
     ParticipantEditor* m_editor;
     CIconListBox* m_list;
     EntryRow m_selectedAs; // the selected row as it was when it was selected
+    QPointer<QWidget> m_refusedLeaveTo;
 };

@@ -77,3 +77,10 @@ void StatusLine::update()
         parts << messages::unsavedChanges();
     m_lblStatus->setFullText(parts.join(QStringLiteral(" · ")));
 }
+
+void StatusLine::follow(const EntryDocument& document)
+{
+    connect(&document, &EntryDocument::changed, this, &StatusLine::listChanged);
+    connect(&document, &EntryDocument::modifiedChanged, this,
+            [this, &document] { showUnsaved(document.isModified()); });
+}

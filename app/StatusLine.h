@@ -37,6 +37,10 @@ public:
     void listChanged();
     void showUnsaved(bool unsaved);
 
+    /// Follows the document: a named step goes stale with the next change, and the unsaved
+    /// state shows as it changes.
+    void follow(const EntryDocument& document);
+
 private:
     void update();
 

@@ -1,5 +1,6 @@
 #include "app/WindowCommands.h"
 
+#include "entries/EntryDocument.h"
 #include "messages/Messages.h"
 
 #include <QAction>
@@ -141,4 +142,11 @@ QString WindowCommands::whyNot(const QKeyEvent* event) const
 QString WindowCommands::refusal(const QAction* action, const QString& why)
 {
     return tr("%1 – %2").arg(QString(action->text()).remove(u'&'), why);
+}
+
+void WindowCommands::follow(const EntryDocument& document)
+{
+    const auto steps = [this, &document] { showSteps(document.undoName(), document.redoName()); };
+    connect(&document, &EntryDocument::changed, this, steps);
+    connect(&document, &EntryDocument::modifiedChanged, this, steps);
 }

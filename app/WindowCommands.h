@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 
+class EntryDocument;
 class QAction;
 class QKeyEvent;
 class QMenu;
@@ -47,6 +48,9 @@ public:
     QString whyNot(const QKeyEvent* event) const;
     /// "Drucken… – why": a command that did not run, and why.
     static QString refusal(const QAction* action, const QString& why);
+
+    /// Keeps the undo commands' names as the document's history changes.
+    void follow(const EntryDocument& document);
 
 Q_SIGNALS:
     void triggered(WindowCommands::Command command);

@@ -1,5 +1,9 @@
 #include "app/WindowPlacement.h"
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 #include <algorithm>
 #include <QCursor>
 #include <QGuiApplication>
@@ -28,5 +32,33 @@ void placeOnScreen(QWidget& window, QSize wanted)
         return;
     window.setGeometry(fit(wanted, window.minimumSizeHint(), screen->availableGeometry()));
 }
+
+#ifdef Q_OS_WIN
+namespace {
+constexpr UINT_PTR kAboutCommand = 16; // the system menu command of the about item
+}
+
+void addAboutToSystemMenu(QWidget& window, const QString& text)
+{
+    if (HMENU menu = GetSystemMenu(reinterpret_cast<HWND>(window.winId()), FALSE)) {
+        AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+        AppendMenuW(menu, MF_STRING, kAboutCommand, reinterpret_cast<LPCWSTR>(text.utf16()));
+    }
+}
+
+bool isAboutCommand(const void* message)
+{
+    const auto* msg = static_cast<const MSG*>(message);
+    // System menu commands carry flags in their lowest four bits.
+    return msg->message == WM_SYSCOMMAND && (msg->wParam & 0xFFF0) == kAboutCommand;
+}
+#else
+void addAboutToSystemMenu(QWidget&, const QString&) {}
+
+bool isAboutCommand(const void*)
+{
+    return false;
+}
+#endif
 
 } // namespace placement

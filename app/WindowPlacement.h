@@ -23,4 +23,9 @@ QRect fit(QSize wanted, QSize minimum, QRect available, QMargins frame = kUsualF
 /// Gives `window` its place on the screen it will open on (the one under the mouse).
 void placeOnScreen(QWidget& window, QSize wanted);
 
+/// The about item in the window's title-bar menu, where Windows has one of the program's own;
+/// nothing elsewhere. isAboutCommand tells its command among the window's native messages.
+void addAboutToSystemMenu(QWidget& window, const QString& text);
+bool isAboutCommand(const void* message);
+
 } // namespace placement
