@@ -1,11 +1,8 @@
 #include "app/CEntryDlg.h"
 
-#include "app/ClubEventChooser.h"
 #include "app/DataExchange.h"
 #include "app/DataPath.h"
-#include "app/EntryEditing.h"
 #include "app/FileDrop.h"
-#include "app/HelpViewer.h"
 #include "app/KeyboardRules.h"
 #include "app/MessageBox.h"
 #include "app/ParticipantEditor.h"
@@ -19,19 +16,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QKeyEvent>
-#include <QFileInfo>
 #include <QPushButton>
 #include <QTime>
 #include <QTimer>
-
-namespace {
-
-QString fileDone(messages::FileAction action, const QString& path)
-{
-    return messages::fileDone(action, path, QTime::currentTime());
-}
-
-} // namespace
 
 CEntryDlg::CEntryDlg(QWidget* parent) : QDialog(parent)
 {
@@ -95,30 +82,13 @@ void CEntryDlg::OnInitDialog()
     // The event file of the last session; when it is gone or broken, the built-in lists.
     if (const QString last = std::exchange(m_strInvitation, QString()); !last.isEmpty())
         openInvitation(last, true);
-    qCInfo(lcData).noquote() << "help" << help::manualPath()
-                             << (QFileInfo::exists(help::manualPath()) ? "found" : "missing");
+    help::logManualPath();
 }
 
 void CEntryDlg::InitImageList()
 {
-    m_imageList.Create(35, 32, 2, 0);
-    const QString path = dataPath(QStringLiteral("pictures/gender.png"));
-    const QImage strip(path);
-    const bool loaded = !strip.isNull() && m_imageList.Add(strip) >= 0;
     // Without the pictures the list still works; the rows just keep an empty gap on the left.
-    qCInfo(lcData).noquote() << "pictures" << path << (loaded ? "loaded" : "missing");
-}
-
-void CEntryDlg::OnSelChangeClub()
-{
-    m_document.chooseClub(m_chooser->club());
-    followChoice();
-}
-
-void CEntryDlg::OnSelChangeEvent()
-{
-    m_document.chooseEvent(m_chooser->event());
-    followChoice();
+    loadGenderPictures(m_imageList);
 }
 
 void CEntryDlg::followChoice()
@@ -150,10 +120,7 @@ bool CEntryDlg::autoSaveChecked()
 
 void CEntryDlg::OnOK()
 {
-    if (modified() == 1 && msgbox::show(this, messages::exitQuestion(),
-                                        msgbox::Buttons::YesNoDefaultNo) != msgbox::Answer::Yes)
-        return;
-    if (!m_editor->takeYear())
+    if (!mayLeave() || !m_editor->takeYear())
         return;
     autoSaveChecked();
     m_bClosing = true;
@@ -167,18 +134,10 @@ void CEntryDlg::reject()
     // year has counted as a change.
     if (!m_bClosing && !commitPendingEdit())
         return;
-    if (!m_bClosing && modified() == 1 &&
-        msgbox::show(this, messages::exitQuestion(), msgbox::Buttons::YesNoDefaultNo) !=
-            msgbox::Answer::Yes)
+    if (!m_bClosing && !mayLeave())
         return;
     m_bClosing = true;
     QDialog::reject();
-}
-
-void CEntryDlg::requestHelp(Qt::KeyboardModifiers modifiers)
-{
-    if (!(modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)))
-        help::show();
 }
 
 #ifdef Q_OS_WIN
@@ -192,10 +151,6 @@ bool CEntryDlg::nativeEvent(const QByteArray& eventType, void* message, qintptr*
 }
 #endif
 
-
-
-// ---- editing: the rules and questions are EntryEditing's -------------------------------------
-
 void CEntryDlg::OnAdd()
 {
     autoSaveChecked();
@@ -208,14 +163,13 @@ bool CEntryDlg::commitPendingEdit()
     return m_editing->commitYear();
 }
 
-// ---- files and commands ----------------------------------------------------------------------
-
 void CEntryDlg::OnSave()
 {
     const QString proposed = autoSaveChecked() ? m_context.automaticName() : QString();
     if (const std::optional<QString> saved =
             commands::saveEntryFile(this, m_document, proposed, m_strPath))
-        m_status->say(fileDone(messages::FileAction::Saved, *saved));
+        m_status->say(
+            messages::fileDone(messages::FileAction::Saved, *saved, QTime::currentTime()));
 }
 
 void CEntryDlg::OnLoad()
@@ -233,13 +187,20 @@ bool CEntryDlg::mayDiscardChanges()
                                            msgbox::Buttons::YesNoDefaultNo) == msgbox::Answer::Yes;
 }
 
+bool CEntryDlg::mayLeave()
+{
+    return modified() != 1 || msgbox::show(this, messages::exitQuestion(),
+                                           msgbox::Buttons::YesNoDefaultNo) == msgbox::Answer::Yes;
+}
+
 void CEntryDlg::loadPath(const QString& path)
 {
     // An open event takes the file's club as it is, as it would take it typed.
-    std::optional<entryfile::HeaderSelection> selection =
-        commands::loadEntryFile(this, m_document, path, m_chooser->clubs(), m_chooser->events(),
-                                [this](const QString& club) { return m_context.takesClub(club); });
-    if (!selection)
+    const std::optional<QString> loaded = commands::loadEntryFile(
+        this, m_document, path,
+        {m_chooser->clubs(), m_chooser->events(), m_context.invitation().has_value()},
+        [this](const QString& club) { return m_context.takesClub(club); });
+    if (!loaded)
         return;
     // A club or event that the file does not name in the list is no choice at all: keeping the
     // previous one would save these participants as another club's registration.
@@ -248,12 +209,7 @@ void CEntryDlg::loadPath(const QString& path)
     m_chooser->setLists(m_context.clubs(), m_chooser->events());
     m_chooser->selectTexts(club, event);
     followChoice();
-    const QString missing = m_context.invitation() ? messages::notInInvitation(*selection)
-                                                   : messages::headerNotFoundShort(*selection);
-    m_status->say(fileDone(messages::FileAction::Loaded, path) +
-                  (missing.isEmpty() ? QString() : QStringLiteral(" · ") + missing));
-    if (!missing.isEmpty())
-        msgbox::show(this, messages::headerNotFound(*selection, QFileInfo(path).fileName()));
+    m_status->say(*loaded);
 }
 
 void CEntryDlg::OnImport()
@@ -275,7 +231,8 @@ void CEntryDlg::OnSavePdf()
         return;
     if (const std::optional<QString> saved = commands::savePdf(
             this, m_document, m_folders.pdfs, m_context.paperExtras(QDateTime::currentDateTime())))
-        m_status->say(fileDone(messages::FileAction::PdfSaved, *saved));
+        m_status->say(
+            messages::fileDone(messages::FileAction::PdfSaved, *saved, QTime::currentTime()));
 }
 
 bool CEntryDlg::sayWhyNot(WindowCommands::Command command)
@@ -288,15 +245,8 @@ bool CEntryDlg::sayWhyNot(WindowCommands::Command command)
 
 void CEntryDlg::stepThroughHistory(bool back)
 {
-    if (!(back ? m_document.canUndo() : m_document.canRedo()))
-        return;
-    const QString said =
-        messages::historyStep(back, back ? m_document.undoName() : m_document.redoName());
-    // The fields must not go on editing a row that the step may have moved or taken away: they
-    // start a new participant, as after "Neu", and keep the focus where it is.
-    m_editing->startNew(false);
-    back ? m_document.undo() : m_document.redo();
-    m_status->sayStep(said);
+    if (const QString said = m_editing->step(back); !said.isEmpty())
+        m_status->sayStep(said);
 }
 
 void CEntryDlg::OnSendToOrganiser()
@@ -310,12 +260,10 @@ void CEntryDlg::OnSendToOrganiser()
                               [this](const QString& status) { m_status->say(status); });
 }
 
-// ---- the organiser's event file ----------------------------------------------------------------
-
 bool CEntryDlg::openInvitation(const QString& path, bool atStart)
 {
-    const bool opened = commands::openInvitation(this, m_context, path, atStart,
-                                                 [this](const QString& said) { m_status->say(said); });
+    const bool opened = commands::openInvitation(
+        this, m_context, path, atStart, [this](const QString& said) { m_status->say(said); });
     if (opened)
         useLists();
     return opened;
@@ -337,18 +285,18 @@ void CEntryDlg::OnCloseInvitation()
 
 void CEntryDlg::useLists()
 {
-    const ClubEventChooser::Dropped dropped = m_chooser->setLists(m_context.clubs(), m_context.events());
+    const ClubEventChooser::Dropped dropped =
+        m_chooser->setLists(m_context.clubs(), m_context.events());
     if (dropped.club)
         m_document.chooseClub(QString());
     if (dropped.event)
         m_document.chooseEvent(QString());
-    m_commands->action(WindowCommands::CloseInvitation)->setEnabled(m_context.invitation().has_value());
+    m_commands->action(WindowCommands::CloseInvitation)
+        ->setEnabled(m_context.invitation().has_value());
     m_frame.sendToOrganiser->setVisible(m_context.invitation().has_value());
     followChoice();
     updateListState();
 }
-
-// ---- what the window shows -------------------------------------------------------------------
 
 void CEntryDlg::updateListState()
 {
@@ -358,7 +306,7 @@ void CEntryDlg::updateListState()
     m_commands->setPrintBlocked(messages::printBlocked(m_document.printBlocker()));
 }
 
-void CEntryDlg::connectParts()
+void CEntryDlg::connectButtons()
 {
     // A command by mnemonic, Enter or Space keeps the focus where it is: what leaving the field
     // would have done comes first, so that the command sees what the window shows.
@@ -379,43 +327,37 @@ void CEntryDlg::connectParts()
     // Help shows nothing of the fields: it runs whatever they hold.
     connect(m_frame.help, &QAbstractButton::clicked, this, &CEntryDlg::OnHelpButton);
     connect(m_frame.dummy, &QAbstractButton::clicked, this, &CEntryDlg::OnDummy);
+}
+
+void CEntryDlg::connectParts()
+{
+    connectButtons();
     connect(m_commands, &WindowCommands::triggered, this, &CEntryDlg::run);
     connect(m_lbEntries, &CIconListBox::selChange, this, &CEntryDlg::OnSelChangeEntries);
     connect(m_editor, &ParticipantEditor::nameEdited, this, &CEntryDlg::OnChangeName);
     connect(m_editor, &ParticipantEditor::genderChosen, this,
             [this](int gender) { gender == entry::Male ? OnMale() : OnFemale(); });
-    // The document holds what is selected, whoever selected it: that is what gets saved.
-    connect(m_chooser, &ClubEventChooser::clubSelected, &m_document, &EntryDocument::setClub);
-    connect(m_chooser, &ClubEventChooser::eventSelected, &m_document, &EntryDocument::setEvent);
+    m_chooser->follow(m_document);
     connect(m_chooser, &ClubEventChooser::clubChosen, this, &CEntryDlg::OnSelChangeClub);
     connect(m_chooser, &ClubEventChooser::eventChosen, this, &CEntryDlg::OnSelChangeEvent);
     // An open event takes a typed club as it will be saved; one the entry file cannot hold is
     // refused with its reason.
     m_chooser->setTypedClubRule([this](const QString& typed) {
-        const auto why = invitation::nameProblem(typed);
-        if (why && m_context.takesAnyClub())
-            msgbox::show(this, messages::typedClubRefused(typed, *why));
+        if (const QString why = m_context.typedClubRefusal(typed); !why.isEmpty())
+            msgbox::show(this, why);
         return m_context.takesClub(typed);
     });
     // Counts and the print commands follow the list; one update per pass of the event loop, as
     // a bulk add changes the list row by row.
-    const auto listChanged = [this] {
-        if (!std::exchange(m_bListStatePending, true))
-            QTimer::singleShot(0, this, [this] {
-                m_bListStatePending = false;
-                updateListState();
-            });
-    };
+    m_listState.setSingleShot(true);
+    connect(&m_listState, &QTimer::timeout, this, &CEntryDlg::updateListState);
+    const auto listChanged = [this] { m_listState.start(0); };
     connect(&m_document, &EntryDocument::changed, this, listChanged);
     connect(m_lbEntries->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             listChanged);
     m_status->follow(m_document);
     m_commands->follow(m_document);
-    // Undoing a load brings its club and event back as well.
-    connect(&m_document, &EntryDocument::clubEventRestored, this, [this] {
-        m_chooser->selectTexts(m_document.club(), m_document.event());
-        followChoice();
-    });
+    connect(&m_document, &EntryDocument::clubEventRestored, this, &CEntryDlg::followChoice);
     new FileDrop(this, [this](const QString& path) {
         if (!commitPendingEdit())
             return;
@@ -428,11 +370,17 @@ void CEntryDlg::connectParts()
 
 void CEntryDlg::run(WindowCommands::Command command)
 {
-    static constexpr void (CEntryDlg::*handlers[])() = {
-        &CEntryDlg::OnUndo,           &CEntryDlg::OnRedo,           &CEntryDlg::OnImport,
-        &CEntryDlg::OnPrint,          &CEntryDlg::OnSavePdf,        &CEntryDlg::OnOpenInvitation,
-        &CEntryDlg::OnCloseInvitation, &CEntryDlg::OnContact,       &CEntryDlg::OnSendToOrganiser,
-        &CEntryDlg::OnGather,         &CEntryDlg::OnAbout};
+    static constexpr void (CEntryDlg::*handlers[])() = {&CEntryDlg::OnUndo,
+                                                        &CEntryDlg::OnRedo,
+                                                        &CEntryDlg::OnImport,
+                                                        &CEntryDlg::OnPrint,
+                                                        &CEntryDlg::OnSavePdf,
+                                                        &CEntryDlg::OnOpenInvitation,
+                                                        &CEntryDlg::OnCloseInvitation,
+                                                        &CEntryDlg::OnContact,
+                                                        &CEntryDlg::OnSendToOrganiser,
+                                                        &CEntryDlg::OnGather,
+                                                        &CEntryDlg::OnAbout};
     // The about box shows nothing of the fields.
     if (command == WindowCommands::About)
         OnAbout();

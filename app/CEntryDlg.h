@@ -5,9 +5,11 @@
 // shows the result. The rules themselves live below the window.
 
 #include "app/CIconListBox.h"
-#include "app/CInfoDlg.h"
-#include "app/EntryEditing.h"
 #include "app/CImageList.h"
+#include "app/CInfoDlg.h"
+#include "app/ClubEventChooser.h"
+#include "app/EntryEditing.h"
+#include "app/HelpViewer.h"
 #include "app/RegistrationContext.h"
 #include "app/Settings.h"
 #include "app/WindowCommands.h"
@@ -18,8 +20,8 @@
 #include <QApplication>
 #include <QDialog>
 #include <QIcon>
+#include <QTimer>
 
-class ClubEventChooser;
 class ParticipantEditor;
 class StatusLine;
 
@@ -33,8 +35,8 @@ public:
 
     // Handlers of the controls' notifications.
     void OnInitDialog();
-    void OnSelChangeClub();
-    void OnSelChangeEvent();
+    void OnSelChangeClub() { m_document.chooseClub(m_chooser->club()), followChoice(); }
+    void OnSelChangeEvent() { m_document.chooseEvent(m_chooser->event()), followChoice(); }
     void EnableEditButtons();
     void OnOK();
     void OnHelpButton() { requestHelp(QApplication::keyboardModifiers()); }
@@ -58,7 +60,7 @@ public:
     void OnSavePdf(); ///< the same pages as a PDF file
     /// Ctrl+G: for the organiser, all clubs' entry files of a folder as one list
     void OnGather() { commands::gather(this, m_folders.gathering); }
-    void OnUndo() { stepThroughHistory(true); } ///< Ctrl+Z: takes back the last change
+    void OnUndo() { stepThroughHistory(true); }  ///< Ctrl+Z: takes back the last change
     void OnRedo() { stepThroughHistory(false); } ///< Ctrl+Shift+Z, Ctrl+Y: makes it again
     void OnOpenInvitation();  ///< the organiser's event file: its clubs, events, years and fees
     void OnCloseInvitation(); ///< back to the lists built into the program
@@ -77,7 +79,11 @@ public:
     /// The participants in list order.
     QList<EntryRow> entries() const { return m_document.entries(); }
     /// Help request as the window receives it; with Shift, Ctrl or Alt held it shows nothing.
-    void requestHelp(Qt::KeyboardModifiers modifiers);
+    void requestHelp(Qt::KeyboardModifiers modifiers)
+    {
+        if (!(modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)))
+            help::show();
+    }
 
     /// The stored settings the window starts with (before OnInitDialog) and hands back.
     void applySettings(const Settings& settings);
@@ -96,10 +102,12 @@ protected:
 
 private:
     void connectParts();
+    void connectButtons();
     void InitImageList();
     void followChoice();
     void updateListState();
     bool mayDiscardChanges();
+    bool mayLeave();
     /// Before any command: what leaving the field being edited would do (a typed year taken or
     /// refused, a typed club or event settled). false: refused; the command must not run.
     bool commitPendingEdit();
@@ -132,6 +140,6 @@ private:
     WindowFrame m_frame;
     EntryEditing* m_editing = nullptr;
 
-    bool m_bListStatePending = false;   // an updateListState is queued
-    bool m_bClosing = false;            // the user already agreed to leave
+    QTimer m_listState;      // one update of counts and commands per pass of the event loop
+    bool m_bClosing = false; // the user already agreed to leave
 };

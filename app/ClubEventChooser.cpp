@@ -3,6 +3,7 @@
 #include "app/ElidingLabel.h"
 #include "app/KeyboardRules.h"
 #include "entries/Collation.h"
+#include "entries/EntryDocument.h"
 
 #include <QComboBox>
 #include <QFocusEvent>
@@ -139,7 +140,8 @@ void ClubEventChooser::select(int club, int event)
 
 void ClubEventChooser::selectTexts(const QString& club, const QString& event)
 {
-    select(m_cbClub->findText(club, Qt::MatchExactly), m_cbEvent->findText(event, Qt::MatchExactly));
+    select(m_cbClub->findText(club, Qt::MatchExactly),
+           m_cbEvent->findText(event, Qt::MatchExactly));
 }
 
 void ClubEventChooser::settle()
@@ -193,4 +195,12 @@ bool ClubEventChooser::eventFilter(QObject* watched, QEvent* event)
         static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
         settle(static_cast<QComboBox*>(watched));
     return QObject::eventFilter(watched, event);
+}
+
+void ClubEventChooser::follow(EntryDocument& document)
+{
+    connect(this, &ClubEventChooser::clubSelected, &document, &EntryDocument::setClub);
+    connect(this, &ClubEventChooser::eventSelected, &document, &EntryDocument::setEvent);
+    connect(&document, &EntryDocument::clubEventRestored, this,
+            [this, &document] { selectTexts(document.club(), document.event()); });
 }

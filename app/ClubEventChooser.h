@@ -9,6 +9,7 @@
 #include <QStringList>
 
 class ElidingLabel;
+class EntryDocument;
 class QComboBox;
 class QGridLayout;
 class QWidget;
@@ -18,8 +19,7 @@ class ClubEventChooser : public QObject
     Q_OBJECT
 
 public:
-    explicit ClubEventChooser(QWidget* window, const QStringList& clubs,
-                              const QStringList& events);
+    explicit ClubEventChooser(QWidget* window, const QStringList& clubs, const QStringList& events);
 
     /// Both lists with their labels and the event line, from `row` on, two columns wide.
     void placeIn(QGridLayout* grid, int& row);
@@ -52,6 +52,10 @@ public:
     /// Leaving a field, or any command: the one item that the typed text names becomes the
     /// choice, any other text gives way to the chosen item's.
     void settle();
+
+    /// The document holds what is selected, whoever selected it: that is what gets saved. Undoing
+    /// a load brings its club and event back into the lists as well.
+    void follow(EntryDocument& document);
 
     /// The line under the lists; empty hides it.
     void showEventInfo(const QString& text);

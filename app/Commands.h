@@ -44,13 +44,22 @@ std::optional<QString> saveEntryFile(QWidget* parent, EntryDocument& document,
 /// "Laden": the file to load, or nothing when the user cancelled or gave no name (then told).
 std::optional<QString> chooseEntryFileToLoad(QWidget* parent, QString& folder);
 
-/// Reads an entry file whole and, only when that worked, puts its rows into the document. The
-/// club and event lists are the window's; a club they lack is the document's all the same when
-/// `takesClub` says so (an open event). The answer says which items the file names. Nothing
-/// when the file was refused (the user has been told why).
-std::optional<entryfile::HeaderSelection>
-loadEntryFile(QWidget* parent, EntryDocument& document, const QString& path, QStringList clubs,
-              const QStringList& events, const std::function<bool(const QString&)>& takesClub = {});
+/// The lists a loaded file's club and event are looked up in: the window's, from the open event
+/// file or built into the program.
+struct Lists
+{
+    QStringList clubs;
+    QStringList events;
+    bool fromInvitation = false;
+};
+
+/// Reads an entry file whole and, only when that worked, puts its rows into the document. A club
+/// that the lists lack is the document's all the same when `takesClub` says so (an open event);
+/// any other club or event they lack is no choice, which a message box says. Returns what the
+/// status line says; nothing when the file was refused (the user has been told why).
+std::optional<QString> loadEntryFile(QWidget* parent, EntryDocument& document, const QString& path,
+                                     Lists lists,
+                                     const std::function<bool(const QString&)>& takesClub = {});
 
 /// "Importieren…": a member list, its preview, and the checked rows into the document. Returns
 /// what the status line says when rows were added.

@@ -14,3 +14,8 @@ QString dataPath(const QString& relative);
 
 /// The application icon (16 and 32 pixels), compiled into the program.
 QIcon applicationIcon();
+
+class CImageList;
+/// The girl's and the boy's picture of the entry list from the data folder; false (and a line in
+/// the log) when they are missing.
+bool loadGenderPictures(CImageList& pictures);

@@ -15,8 +15,8 @@
 EntryEditing::EntryEditing(QWidget* window, EntryDocument& document,
                            const RegistrationContext& context, ParticipantEditor* editor,
                            CIconListBox* list)
-    : QObject(window), m_window(window), m_document(document), m_context(context),
-      m_editor(editor), m_list(list)
+    : QObject(window), m_window(window), m_document(document), m_context(context), m_editor(editor),
+      m_list(list)
 {
     m_list->installEventFilter(this);
     connect(m_editor, &ParticipantEditor::yearLeft, this, [this](bool typed) {
@@ -52,8 +52,7 @@ void EntryEditing::add()
     const entry::Participant typed = m_editor->participant();
     const QString text = entry::displayText(typed.name, typed.firstName);
     const qint32 code = entry::makeCode(*year, typed.gender);
-    const RegistrationContext::AddCheck check =
-        m_context.checkAdd(typed, entry::currentUtcYear());
+    const RegistrationContext::AddCheck check = m_context.checkAdd(typed, entry::currentUtcYear());
     if (check.verdict == RegistrationContext::AddCheck::Incomplete ||
         check.verdict == RegistrationContext::AddCheck::NotAdmitted) {
         msgbox::show(m_window, check.message);
@@ -63,7 +62,8 @@ void EntryEditing::add()
         return;
     // "Nein" keeps the fields as they are.
     if (check.verdict == RegistrationContext::AddCheck::Duplicate &&
-        msgbox::show(m_window, check.message, msgbox::Buttons::YesNoDefaultNo) != msgbox::Answer::Yes)
+        msgbox::show(m_window, check.message, msgbox::Buttons::YesNoDefaultNo) !=
+            msgbox::Answer::Yes)
         return;
     m_document.Add(text, code);
     startNew(true);
@@ -152,7 +152,8 @@ bool EntryEditing::leaveYear()
         updateSelected(entry::makeCode(year, m_editor->participant().gender));
         return typed.has_value();
     }
-    msgbox::show(m_window, messages::badDate() + u'\n' + m_context.yearRefusal(verdict, year, thisYear));
+    msgbox::show(m_window,
+                 messages::badDate() + u'\n' + m_context.yearRefusal(verdict, year, thisYear));
     m_editor->clearYear();
     return false;
 }
@@ -181,4 +182,17 @@ void EntryEditing::showEditing()
     else
         m_editor->showEditing(entry::shownName(m_list->GetText(selected)),
                               entry::shownName(m_selectedAs.text));
+}
+
+QString EntryEditing::step(bool back)
+{
+    if (!(back ? m_document.canUndo() : m_document.canRedo()))
+        return {};
+    const QString said =
+        messages::historyStep(back, back ? m_document.undoName() : m_document.redoName());
+    // The fields must not go on editing a row that the step may have moved or taken away: they
+    // start a new participant, as after "Neu", and keep the focus where it is.
+    startNew(false);
+    back ? m_document.undo() : m_document.redo();
+    return said;
 }

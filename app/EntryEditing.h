@@ -42,6 +42,9 @@ public:
     /// Whether a click of `button` must not run its command: the press that took the focus from
     /// the year field towards it found a typed year refused. Only that click.
     bool clickRefused(const QWidget* button);
+    /// Undo (`back`) or redo one step; what the status line says of it, empty when there was
+    /// nothing to take back or make again.
+    QString step(bool back);
     /// The line above the fields, for the selection as it is now.
     void showEditing();
 

@@ -5,9 +5,11 @@
 #include "app/Commands.h"
 #include "app/MessageBox.h"
 #include "entries/EntryDocument.h"
+#include "messages/Invitation.h"
 #include "messages/Messages.h"
 
 #include <QFileInfo>
+#include <QTime>
 
 namespace commands {
 namespace {
@@ -64,12 +66,12 @@ std::optional<QString> chooseEntryFileToLoad(QWidget* parent, QString& folder)
     return path;
 }
 
-std::optional<entryfile::HeaderSelection> loadEntryFile(QWidget* parent, EntryDocument& document,
-                                                        const QString& path,
-                                                        QStringList clubs,
-                                                        const QStringList& events,
-                                                        const std::function<bool(const QString&)>& takesClub)
+std::optional<QString> loadEntryFile(QWidget* parent, EntryDocument& document, const QString& path,
+                                     Lists lists,
+                                     const std::function<bool(const QString&)>& takesClub)
 {
+    QStringList& clubs = lists.clubs;
+    const QStringList& events = lists.events;
     entryfile::Loaded loaded = entryfile::load(path, clubs, events, entry::currentUtcYear());
     switch (loaded.failure) {
     case entryfile::Loaded::Failure::NotRead:
@@ -96,7 +98,13 @@ std::optional<entryfile::HeaderSelection> loadEntryFile(QWidget* parent, EntryDo
     document.load(
         std::move(loaded.content.entries), selection.club >= 0 ? clubs[selection.club] : QString(),
         selection.event >= 0 ? events[selection.event] : QString(), QFileInfo(path).fileName());
-    return selection;
+    const QString missing = lists.fromInvitation ? messages::notInInvitation(selection)
+                                                 : messages::headerNotFoundShort(selection);
+    if (!missing.isEmpty())
+        msgbox::show(parent, messages::headerNotFound(selection, QFileInfo(path).fileName()));
+    const QString done =
+        messages::fileDone(messages::FileAction::Loaded, path, QTime::currentTime());
+    return missing.isEmpty() ? done : done + QStringLiteral(" · ") + missing;
 }
 
 } // namespace commands

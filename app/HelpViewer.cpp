@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QColor>
 #include <QDialog>
+#include <QFileInfo>
 #include <QKeySequence>
 #include <QPalette>
 #include <QPointer>
@@ -167,6 +168,12 @@ QTextBrowser* show(const QString& path)
 void destroy()
 {
     delete instance();
+}
+
+void logManualPath()
+{
+    qCInfo(lcData).noquote() << "help" << manualPath()
+                             << (QFileInfo::exists(manualPath()) ? "found" : "missing");
 }
 
 } // namespace help

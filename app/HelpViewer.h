@@ -24,4 +24,7 @@ constexpr QSize kWantedSize{640, 720};
 /// Closes and deletes the window (at program end).
 void destroy();
 
+/// Where the manual is looked for, and whether it is there: a line in the log at the start.
+void logManualPath();
+
 } // namespace help

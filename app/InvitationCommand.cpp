@@ -1,14 +1,14 @@
 // Opening the organiser's event file: the window's side of reading and reporting. What the file
 // may hold is the reader's business (invitation/Reader.cpp).
 
-#include "app/Commands.h"
 #include "app/ChooseFile.h"
+#include "app/Commands.h"
 #include "app/ContactDialog.h"
 #include "app/extras/Extras.h"
 #include "app/ExtrasLoader.h"
+#include "app/MessageBox.h"
 #include "app/ModalDialog.h"
 #include "app/RegistrationContext.h"
-#include "app/MessageBox.h"
 #include "messages/Invitation.h"
 #include "messages/Messages.h"
 

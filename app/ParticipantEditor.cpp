@@ -52,8 +52,8 @@ ParticipantEditor::ParticipantEditor(QWidget* window)
         tr("Erlaubt sind die Jahrgänge %1 bis %2.").arg(thisYear - 99).arg(thisYear - 1));
 
     for (QLineEdit* field : {m_edFirstName, m_edName}) {
-        field->setValidator(new NameValidator(
-            field, field == m_edName ? NameValidator::Surname : NameValidator::FirstName));
+        field->setValidator(new NameValidator(field, field == m_edName ? NameValidator::Surname
+                                                                       : NameValidator::FirstName));
         // Only what the user types renames the selected row; the program's own writes do not.
         connect(field, &QLineEdit::textEdited, this, &ParticipantEditor::nameEdited);
         connect(field, &QLineEdit::inputRejected, this, [this, field] {

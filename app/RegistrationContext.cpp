@@ -9,7 +9,6 @@
 #include "messages/Invitation.h"
 #include "messages/Messages.h"
 
-
 void RegistrationContext::open(invitation::Invitation invitation, const QString& path)
 {
     m_invitation = std::move(invitation);
@@ -57,6 +56,12 @@ QStringList RegistrationContext::missingChoices(const invitation::Invitation* ne
 bool RegistrationContext::takesClub(const QString& name) const
 {
     return takesAnyClub() && !name.isEmpty() && !invitation::nameProblem(name);
+}
+
+QString RegistrationContext::typedClubRefusal(const QString& typed) const
+{
+    const auto why = invitation::nameProblem(typed);
+    return why && takesAnyClub() ? messages::typedClubRefused(typed, *why) : QString();
 }
 
 const invitation::Event* RegistrationContext::chosenEvent() const

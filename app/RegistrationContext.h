@@ -38,6 +38,9 @@ public:
     /// Whether a club that is not in the list is taken as it is (typed, or from a loaded file):
     /// only for an open event, and only a name that the entry file can hold.
     bool takesClub(const QString& name) const;
+    /// Why a club typed for an open event cannot be taken; empty when it can, or when no open
+    /// event takes typed clubs at all.
+    QString typedClubRefusal(const QString& typed) const;
     /// Whether the chosen event is open to any club.
     bool takesAnyClub() const { return m_invitation && m_invitation->isOpen(); }
 

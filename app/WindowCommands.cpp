@@ -24,29 +24,46 @@ const CommandText* commandTable(qsizetype& count)
 {
     using C = WindowCommands;
     static const CommandText table[] = {
-        {C::Undo, QT_TRANSLATE_NOOP("WindowCommands", "&Rückgängig"), "actionUndo",
+        {C::Undo,
+         QT_TRANSLATE_NOOP("WindowCommands", "&Rückgängig"),
+         "actionUndo",
          {QKeySequence(Qt::CTRL | Qt::Key_Z)}},
-        {C::Redo, QT_TRANSLATE_NOOP("WindowCommands", "&Wiederholen"), "actionRedo",
+        {C::Redo,
+         QT_TRANSLATE_NOOP("WindowCommands", "&Wiederholen"),
+         "actionRedo",
          {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}},
         {C::Import, nullptr, nullptr, {}},
-        {C::Import, QT_TRANSLATE_NOOP("WindowCommands", "&Importieren…"), "actionImport",
+        {C::Import,
+         QT_TRANSLATE_NOOP("WindowCommands", "&Importieren…"),
+         "actionImport",
          {QKeySequence(Qt::CTRL | Qt::Key_I)}},
-        {C::Print, QT_TRANSLATE_NOOP("WindowCommands", "&Drucken…"), "actionPrint",
+        {C::Print,
+         QT_TRANSLATE_NOOP("WindowCommands", "&Drucken…"),
+         "actionPrint",
          {QKeySequence(Qt::CTRL | Qt::Key_P)}},
-        {C::Pdf, QT_TRANSLATE_NOOP("WindowCommands", "Als &PDF speichern…"), "actionPdf",
+        {C::Pdf,
+         QT_TRANSLATE_NOOP("WindowCommands", "Als &PDF speichern…"),
+         "actionPdf",
          {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)}},
         {C::Import, nullptr, nullptr, {}},
-        {C::OpenInvitation, QT_TRANSLATE_NOOP("WindowCommands", "Ausschreibung ö&ffnen…"),
-         "actionOpenInvitation", {}},
-        {C::CloseInvitation, QT_TRANSLATE_NOOP("WindowCommands", "Ausschreibung sc&hließen"),
-         "actionCloseInvitation", {}},
+        {C::OpenInvitation,
+         QT_TRANSLATE_NOOP("WindowCommands", "Ausschreibung ö&ffnen…"),
+         "actionOpenInvitation",
+         {}},
+        {C::CloseInvitation,
+         QT_TRANSLATE_NOOP("WindowCommands", "Ausschreibung sc&hließen"),
+         "actionCloseInvitation",
+         {}},
         {C::Contact, QT_TRANSLATE_NOOP("WindowCommands", "A&nsprechpartner…"), "actionContact", {}},
         // As in mail programs, where Ctrl+Enter sends; Ctrl+M would arrive in a field as Return.
-        {C::SendToOrganiser, QT_TRANSLATE_NOOP("WindowCommands", "An Veranstalter s&enden…"),
+        {C::SendToOrganiser,
+         QT_TRANSLATE_NOOP("WindowCommands", "An Veranstalter s&enden…"),
          "actionSendToOrganiser",
          {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)}},
         {C::Import, nullptr, nullptr, {}},
-        {C::Gather, QT_TRANSLATE_NOOP("WindowCommands", "Meldungen &sammeln…"), "actionGather",
+        {C::Gather,
+         QT_TRANSLATE_NOOP("WindowCommands", "Meldungen &sammeln…"),
+         "actionGather",
          {QKeySequence(Qt::CTRL | Qt::Key_G)}},
         {C::Import, nullptr, nullptr, {}},
         {C::About, QT_TRANSLATE_NOOP("WindowCommands", "Inf&o über Zandrel..."), "actionAbout", {}},
@@ -108,9 +125,9 @@ void WindowCommands::showSteps(const QString& undo, const QString& redo)
     // the commands are enabled.
     const auto named = [](QAction* action, const QString& verb, const QString& step) {
         action->setEnabled(!step.isEmpty());
-        action->setText(step.isEmpty()
-                            ? verb
-                            : tr("%1: %2").arg(verb, QString(step).replace(u'&', QStringLiteral("&&"))));
+        action->setText(step.isEmpty() ? verb
+                                       : tr("%1: %2").arg(verb, QString(step).replace(
+                                                                    u'&', QStringLiteral("&&"))));
     };
     named(m_actions[Undo], tr("&Rückgängig"), undo);
     named(m_actions[Redo], tr("&Wiederholen"), redo);
