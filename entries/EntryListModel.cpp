@@ -40,14 +40,6 @@ bool EntryListModel::isAdmitted(qint32 code) const
     return m_firstAdmitted <= 0 || year < 0 || (year >= m_firstAdmitted && year <= m_lastAdmitted);
 }
 
-qsizetype EntryListModel::notAdmittedCount() const
-{
-    if (m_firstAdmitted <= 0)
-        return 0;
-    return std::count_if(m_rows.cbegin(), m_rows.cend(),
-                         [this](const EntryRow& row) { return !isAdmitted(row.code); });
-}
-
 EntryListModel::EntryListModel(QObject* parent)
     : QAbstractListModel(parent), m_collator(collation::listCollator())
 {

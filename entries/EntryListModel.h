@@ -54,8 +54,6 @@ public:
     /// is marked, and the screen reader says so.
     void setAdmittedYears(int first, int last);
     bool isAdmitted(qint32 code) const;
-    /// How many rows have a valid year outside the admitted ones.
-    qsizetype notAdmittedCount() const;
 
     /// The order of the list, for everything shown beside it that must sort the same way.
     const QCollator& collator() const { return m_collator; }

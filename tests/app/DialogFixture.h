@@ -3,8 +3,8 @@
 // answered, and the file dialog answers from a script: no test waits on a modal loop.
 
 #include "app/CEntryDlg.h"
-#include "app/ClubEventChooser.h"
 #include "app/ChooseFile.h"
+#include "app/ClubEventChooser.h"
 #include "app/MessageBox.h"
 #include "app/ModalDialog.h"
 #include "entries/EntryListModel.h"
