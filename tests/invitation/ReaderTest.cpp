@@ -2,7 +2,7 @@
 // table of the line and the sentence that refuses it.
 #include "invitation/Reader.h"
 
-#include "invitation/GiroCode.h"
+#include "ExampleFile.h"
 #include "invitation/Template.h"
 #include "messages/Invitation.h"
 #include "messages/Messages.h"
@@ -16,21 +16,6 @@ using invitation::read;
 
 namespace {
 
-const QByteArray kExample =
-    "# Ausschreibung f\xC3\xBCr Zandrel\r\n"
-    "FORMAT: Zandrel-Ausschreibung 1\r\n"
-    "VERANSTALTER: Turngau Musterland; Erika Muster; meldung@turngau-musterland.de; 07123 45678\r\n"
-    "VERANSTALTUNG: Gauturnfest 2027; 12.06.2027; Sporthalle Musterstadt; 15.05.2027 18:00; "
-    "5,50; 2009-2020; 8,00\r\n"
-    "VERANSTALTUNG: Kinderturnfest 2027; 03.07.2027; Talhausen; 01.06.2027; 4,00 \xE2\x82\xAC; "
-    "2015\xE2\x80\x93"
-    "2021\r\n"
-    "VEREIN: TV Musterstadt; 1001\r\n"
-    "VEREIN: TSV 1860 Hintertupfing; 1002\r\n"
-    "KONTO: DE02 1203 0000 0000 2020 51; Turngau Musterland e. V.; Meldegeld {Veranstaltung} "
-    "{Verein}\r\n"
-    "HINWEIS: Je 10 Kinder bitte eine erwachsene Begleitperson melden.\r\n";
-
 QStringList problemsOf(const QByteArray& bytes)
 {
     QStringList texts;
@@ -41,7 +26,7 @@ QStringList problemsOf(const QByteArray& bytes)
 
 } // namespace
 
-TEST(Invitation, TheExampleIsReadWhole)
+TEST(Reader, TheExampleIsReadWhole)
 {
     const invitation::ReadResult got = read(kExample);
     ASSERT_TRUE(got.ok()) << problemsOf(kExample).join(u'\n').toStdString();
@@ -89,39 +74,7 @@ TEST(Invitation, TheExampleIsReadWhole)
         << problemsOf(invitation::templateBytes()).join(u'\n').toStdString();
 }
 
-TEST(Invitation, DeadlineEndsAtItsTimeOrAtTheEndOfTheDay)
-{
-    const invitation::Invitation inv = read(kExample).invitation;
-    const invitation::Event& fest = inv.events[0];
-    const invitation::Event& kids = inv.events[1];
-    const auto at = [](int d, int m, int h, int min) {
-        return QDateTime(QDate(2027, m, d), QTime(h, min));
-    };
-    const std::tuple<const invitation::Event*, QDateTime, bool> cases[] = {
-        {&fest, at(15, 5, 18, 0), false},
-        {&fest, at(15, 5, 18, 1), true},
-        {&kids, at(1, 6, 23, 59), false},
-        {&kids, at(2, 6, 0, 0), true},
-    };
-    for (const auto& [event, now, passed] : cases)
-        EXPECT_EQ(event->deadlinePassed(now), passed) << now.toString().toStdString();
-    EXPECT_EQ(fest.feeAt(at(16, 5, 9, 0)), 800);
-    EXPECT_EQ(kids.feeAt(at(16, 6, 9, 0)), 400) << "no late fee: the fee stays";
-    EXPECT_EQ(messages::eventInfo(fest, at(16, 5, 9, 0)),
-              u"12.06.2027 · Sporthalle Musterstadt · Meldeschluss war am 15.05.2027, 18:00 Uhr; "
-              u"Nachmeldung · Jahrgänge 2009–2020"_s);
-    EXPECT_EQ(messages::money(123456), u"1.234,56 €"_s);
-    // On paper after the deadline: the late fee, and the reference filled in for the club.
-    const QStringList paper =
-        messages::printedDetails(inv, fest, u"TV Musterstadt"_s, 12, at(16, 5, 9, 0));
-    EXPECT_TRUE(paper.contains(u"Meldegeld: 12 Teilnehmer × 8,00 € = 96,00 €"_s))
-        << paper.join(u'|').toStdString();
-    EXPECT_TRUE(paper.contains(u"Überweisung an Turngau Musterland e. V., IBAN DE02 1203 0000 "
-                               u"0000 2020 51, Verwendungszweck: Meldegeld Gauturnfest 2027 TV "
-                               u"Musterstadt"_s));
-}
-
-TEST(Invitation, EveryBrokenLineIsRefusedWithItsReason)
+TEST(Reader, EveryBrokenLineIsRefusedWithItsReason)
 {
     const QByteArray head = "FORMAT: Zandrel-Ausschreibung 1\n"
                             "VERANSTALTER: TG; ; a@b.de\n"
@@ -187,7 +140,7 @@ TEST(Invitation, EveryBrokenLineIsRefusedWithItsReason)
 // Everything an event file from anyone could slip past the reader: addresses that a mail
 // program would read as a file or an option, names that would leave the chosen folder or come
 // back otherwise from an entry file, controls, IBANs of no country, and GiroCode limits.
-TEST(Invitation, HostileLinesAreRefusedWithTheirLineAndReason)
+TEST(Reader, HostileLinesAreRefusedWithTheirLineAndReason)
 {
     const QByteArray head = "FORMAT: Zandrel-Ausschreibung 1\n"
                             "VERANSTALTER: TG; ; a@b.de\n"
@@ -249,7 +202,7 @@ TEST(Invitation, HostileLinesAreRefusedWithTheirLineAndReason)
     EXPECT_TRUE(read(head + "VEREIN: TV A\n" + iban + "TG; {Verein} " + QByteArray(80, 'x')).ok());
 }
 
-TEST(Invitation, EncodingsAreReadWholeOrRefusedByTheirLines)
+TEST(Reader, EncodingsAreReadWholeOrRefusedByTheirLines)
 {
     const QByteArray utf8 = "FORMAT: Zandrel-Ausschreibung 1\n"
                             "VERANSTALTER: Turngau M\xC3\xBCnster; ; a@b.de\n"
@@ -279,7 +232,7 @@ TEST(Invitation, EncodingsAreReadWholeOrRefusedByTheirLines)
               u"Turngau Münster"_s);
 }
 
-TEST(Invitation, AHostileFileCostsAHundredProblemsAndAWarningSaysWhatTakesNobody)
+TEST(Reader, AHostileFileCostsAHundredProblemsAndAWarningSaysWhatTakesNobody)
 {
     const invitation::ReadResult many = read(QByteArray(1024 * 1024 - 2, 'x').replace("xx", "x\n"));
     EXPECT_EQ(many.problems.size(), invitation::kMostProblems);
@@ -302,50 +255,4 @@ TEST(Invitation, AHostileFileCostsAHundredProblemsAndAWarningSaysWhatTakesNobody
                                      u"geboren, das sich melden lässt (Jahrgänge 1927–2025)."_s,
                                      u"Warnung: Zeile 4, Jahrgänge: In „1900-1926“ ist kein Kind "
                                      u"geboren, das sich melden lässt (Jahrgänge 1927–2025)."_s}));
-}
-
-TEST(Invitation, TheGiroCodeKeepsToTheLimitsAndNeverCuts)
-{
-    using G = invitation::GiroCode;
-    const auto account = [](const QString& holder) {
-        return invitation::Account{u"DE02120300000000202051"_s, holder, {}};
-    };
-    const QString emoji = QString(69, u'A') + u"😀"_s; // 70 characters, 71 UTF-16 units
-    const struct
-    {
-        const char* name;
-        QString holder;
-        qint64 cents;
-        QString reference;
-        G::Refusal refusal;
-        QByteArray amountLine;
-    } cases[] = {
-        {"one cent", u"TG"_s, 1, u"MG"_s, G::None, "EUR0.01"},
-        {"100.000,00 €", u"TG"_s, 10000000, u"MG"_s, G::None, "EUR100000.00"},
-        {"the most", u"TG"_s, 99999999999, u"MG"_s, G::None, "EUR999999999.99"},
-        {"a cent more", u"TG"_s, 100000000000, u"MG"_s, G::AmountTooLarge, {}},
-        {"nothing", u"TG"_s, 0, u"MG"_s, G::NoAmount, {}},
-        {"70 characters with an emoji", emoji, 550, u"MG"_s, G::None, "EUR5.50"},
-        {"71 characters", emoji + u'A', 550, u"MG"_s, G::HolderTooLong, {}},
-        {"140 characters", u"TG"_s, 550, QString(140, u'r'), G::None, "EUR5.50"},
-        {"141 characters", u"TG"_s, 550, QString(141, u'r'), G::ReferenceTooLong, {}},
-        {"140 euro signs", u"TG"_s, 550, QString(140, u'€'), G::TooManyBytes, {}},
-        {"a line break", u"TG"_s, 550, u"MG\nX"_s, G::LineBreak, {}},
-    };
-    for (const auto& c : cases) {
-        const G code = invitation::giroCode(account(c.holder), c.cents, c.reference);
-        EXPECT_EQ(code.refusal, c.refusal) << c.name;
-        EXPECT_LE(code.payload.size(), invitation::kMostPayloadBytes) << c.name;
-        if (c.refusal != G::None) {
-            EXPECT_TRUE(code.payload.isEmpty()) << c.name;
-            continue;
-        }
-        // Exactly the holder and the reference the form prints: nothing cut or collapsed.
-        const QList<QByteArray> lines = code.payload.split('\n');
-        ASSERT_EQ(lines.size(), 11) << c.name;
-        EXPECT_EQ(std::tuple(lines[5], lines[7], lines[10]),
-                  std::tuple(c.holder.toUtf8(), c.amountLine, c.reference.toUtf8()))
-            << c.name;
-    }
-    EXPECT_TRUE(invitation::giroCode(account(u"T  G"_s), 1, u"M  G"_s).payload.endsWith("\nM  G"));
 }
