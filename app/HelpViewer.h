@@ -5,6 +5,7 @@
 #include <QSize>
 #include <QString>
 
+class QColor;
 class QTextBrowser;
 
 namespace help {
@@ -23,5 +24,9 @@ constexpr QSize kWantedSize{640, 720};
 
 /// Closes and deletes the window (at program end).
 void destroy();
+
+/// WCAG's contrast ratio of two colours, in either order: 1 (none) to 21 (black on white). The
+/// manual's text keeps at least 4.5 against whatever it stands on.
+double contrast(const QColor& a, const QColor& b);
 
 } // namespace help
