@@ -20,9 +20,7 @@
 #include <QVBoxLayout>
 
 namespace help {
-namespace {
 
-// WCAG's contrast ratio of two colours: 1 (none) to 21 (black on white).
 double contrast(const QColor& a, const QColor& b)
 {
     const auto luminance = [](const QColor& c) {
@@ -35,6 +33,8 @@ double contrast(const QColor& a, const QColor& b)
     const double lb = luminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
+
+namespace {
 
 QColor mix(const QColor& a, const QColor& b, double share)
 {

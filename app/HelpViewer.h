@@ -5,6 +5,7 @@
 #include <QSize>
 #include <QString>
 
+class QColor;
 class QTextBrowser;
 
 namespace help {
@@ -26,5 +27,9 @@ void destroy();
 
 /// Where the manual is looked for, and whether it is there: a line in the log at the start.
 void logManualPath();
+
+/// WCAG's contrast ratio of two colours, in either order: 1 (none) to 21 (black on white). The
+/// manual's text keeps at least 4.5 against whatever it stands on.
+double contrast(const QColor& a, const QColor& b);
 
 } // namespace help

@@ -1,7 +1,7 @@
 #pragma once
 // The registration that the file and window benchmarks read, load and save: 100,000 made-up
 // entries, about 5 MB. Every program builds the very same bytes, so "reading" and "Laden" in the
-// README speak of one file.
+// benchmark table (docs/benchmarks.md) speak of one file.
 
 #include "entryfile/EntryFile.h"
 #include "RandomEntries.h"

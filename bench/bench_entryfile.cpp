@@ -3,7 +3,7 @@
 //
 //   make bench
 //   build-bench/bin/bench_entryfile --benchmark_repetitions=5
-//   (the README's table names the command behind each of its figures)
+//   (docs/benchmarks.md names the command behind each of its figures)
 #include "BenchMain.h"
 #include "BigEntryFile.h"
 #include "entries/Entry.h"

@@ -305,7 +305,7 @@ struct Reader
                     entry::genderOf(entry.code),
                     fileIndex,
                     fileNotes};
-            // Only the year is judged here, not entry::Gaps as in the window and the import: a
+            // Only the year is judged here, not entry::gaps as in the window and the import: a
             // file's gender is a letter that is always read as one of the two, and a row with an
             // empty name is listed as the club sent it, for the organiser to see and ask about.
             if (row.year < 0 && row.yearText.isEmpty())

@@ -2,17 +2,11 @@
 #include "entryfile/EntryFile.h"
 
 #include "textfile/Cp1252.h"
-#include "textfile/FileName.h"
 #include "textfile/SafeFile.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QStringEncoder>
-#include <QTemporaryDir>
 
 using namespace entryfile;
 using namespace textfile;
@@ -213,43 +207,6 @@ TEST(EntryFile, AFileWithoutHeaderValuesIsNoEntryFile)
         EXPECT_EQ(isEntryFile(entryfile::read(bytes, kYear)), expected) << bytes.toStdString();
 }
 
-// A save whose final rename fails (here: a folder took the target's name meanwhile) is no save.
-TEST(EntryFile, SaveCountsOnlyWhenTheNewFileTookTheTargetsPlace)
-{
-    struct FolderInTheWay : QSaveFile
-    {
-        using QSaveFile::QSaveFile;
-        qint64 writeData(const char* data, qint64 len) override
-        {
-            QDir().mkpath(fileName());
-            return QSaveFile::writeData(data, len);
-        }
-    };
-    QTemporaryDir dir;
-    FolderInTheWay file(dir.filePath(QStringLiteral("meldung.mdg")));
-    EXPECT_EQ(saveThrough(file, QByteArray(20000, 'x')), SaveResult::WriteFailed);
-}
-
-TEST(EntryFile, LoadTellsTooLargeApartAndTakesAnyFileName)
-{
-    QTemporaryDir dir;
-    const std::filesystem::path folder = QFileInfo(dir.path()).filesystemFilePath();
-    // A name that is no valid UTF-8, as a Windows zip program leaves it: no QString can name it.
-    const std::filesystem::path odd = folder / "Gauturnfest SG M\xfchlbach.mdg";
-    {
-        std::ofstream(odd, std::ios::binary) << "VEREIN: SG\r\n";
-    }
-    QByteArray bytes;
-    EXPECT_EQ(loadFile(odd, bytes), LoadResult::Ok);
-    EXPECT_EQ(bytes, "VEREIN: SG\r\n");
-    QFile huge(dir.filePath(QStringLiteral("riesig.mdg")));
-    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(kMaxFileSize + 1));
-    EXPECT_EQ(loadFile(folder / "riesig.mdg", bytes), LoadResult::TooLarge);
-    EXPECT_EQ(loadFile(huge.fileName(), bytes), LoadResult::TooLarge);
-    EXPECT_EQ(bytes, "VEREIN: SG\r\n");
-    std::filesystem::remove(odd); // Qt's removal of the folder cannot name it
-}
-
 TEST(EntryFile, SaveCanAskWhetherTheLoadWouldTakeTheFile)
 {
     const std::pair<QByteArray, Unloadable> cases[] = {
@@ -298,41 +255,6 @@ TEST(EntryFile, AutomaticNameIsOneFileRightInTheFolderWhateverTheWords)
     };
     for (const auto& c : cases)
         EXPECT_EQ(automaticName(c.event, 2027, c.club), c.name) << c.why;
-}
-
-TEST(FileName, NoDotsAloneNoDeviceNoDotAtTheEndNoHalfCharacter)
-{
-    const struct
-    {
-        const char* why;
-        QString name;
-        QString extension;
-        QString safe;
-    } cases[] = {
-        {"the folder itself", u"."_s, {}, u"_"_s},
-        {"the parent folder", u".."_s, {}, u"__"_s},
-        {"nothing", {}, u".mdg"_s, u"_.mdg"_s},
-        {"Windows drops a trailing dot and blank", u"Fest. ."_s, {}, u"Fest"_s},
-        {"a device", u"CON"_s, {}, u"_CON"_s},
-        {"a device in any case with an extension", u"nul"_s, u".mdg"_s, u"_nul.mdg"_s},
-        {"a device before a blank and two extensions", u"Com1 .tar"_s, u".gz"_s,
-         u"_Com1 .tar.gz"_s},
-        {"a device with a superscript digit", u"LPT\u00B9"_s, {}, u"_LPT\u00B9"_s},
-        {"no device", u"CONSOLE COM10"_s, u".mdg"_s, u"CONSOLE COM10.mdg"_s},
-        {"a lone surrogate", u"Fest\xD800"_s, {}, u"Fest_"_s},
-        {"the pair the first cut would halve", QString(198, u'a') + u"😀"_s, {}, QString(198, u'a')},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(safeFileName(c.name, c.extension), c.safe) << c.why;
-}
-
-TEST(Cp1252, EveryByteSurvivesDecodeAndEncode)
-{
-    QByteArray all;
-    for (int b = 0; b < 256; ++b)
-        all.append(static_cast<char>(b));
-    EXPECT_EQ(cp1252::encode(cp1252::decode(all)), all);
-    EXPECT_EQ(cp1252::decode("\x80\x8A\x9F\xE4\xDF"), QStringLiteral("€ŠŸäß"));
 }
 
 } // namespace

@@ -5,7 +5,6 @@
 #include "DialogFixture.h"
 #include "entries/Entry.h"
 
-#include <cmath>
 #include <functional>
 #include <QAccessible>
 #include <QApplication>
@@ -268,17 +267,28 @@ TEST(Shell, YearTextAndApplicationName)
               QStringLiteral("zandrel.neu"));
 }
 
-// WCAG's contrast ratio of two colours: 1 (none) to 21 (black on white).
-double contrast(const QColor& a, const QColor& b)
+// Ratios as WCAG's own tools give them: each channel's weight, both branches of the curve, and
+// the grey just below and just above the 4.5 the manual keeps to.
+TEST(Help, ContrastIsWcagsRatio)
 {
-    const auto luminance = [](const QColor& c) {
-        const auto linear = [](double v) {
-            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    const struct
+    {
+        const char* why;
+        QColor front, back;
+        double ratio;
+    } cases[] = {
+        {"black on white", Qt::black, Qt::white, 21.0},
+        {"either order", Qt::white, Qt::black, 21.0},
+        {"a colour on itself", QColor(0x12, 0x34, 0x56), QColor(0x12, 0x34, 0x56), 1.0},
+        {"#777777 just fails", QColor(0x77, 0x77, 0x77), Qt::white, 4.478},
+        {"#767676 just passes", QColor(0x76, 0x76, 0x76), Qt::white, 4.542},
+        {"red's weight", Qt::red, Qt::white, 3.998},
+        {"green's weight", Qt::green, Qt::white, 1.372},
+        {"blue's weight", Qt::blue, Qt::white, 8.592},
+        {"a grey on the curve's straight part", QColor(3, 3, 3), Qt::black, 1.018},
     };
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    for (const auto& c : cases)
+        EXPECT_NEAR(help::contrast(c.front, c.back), c.ratio, 0.001) << c.why;
 }
 
 TEST(Help, EveryTextStandsOutOnALightAndOnADarkPalette)
@@ -305,10 +315,10 @@ TEST(Help, EveryTextStandsOutOnALightAndOnADarkPalette)
             for (auto it = block.begin(); !it.atEnd(); ++it, ++pieces) {
                 const QTextCharFormat format = it.fragment().charFormat();
                 const QBrush front = format.foreground(), back = format.background();
-                if (contrast(front == Qt::NoBrush ? text : front.color(),
-                             back != Qt::NoBrush     ? back.color()
-                             : behind != Qt::NoBrush ? behind.color()
-                                                     : base) < 4.5)
+                if (help::contrast(front == Qt::NoBrush ? text : front.color(),
+                                   back != Qt::NoBrush     ? back.color()
+                                   : behind != Qt::NoBrush ? behind.color()
+                                                           : base) < 4.5)
                     unreadable << it.fragment().text().left(30);
             }
         }

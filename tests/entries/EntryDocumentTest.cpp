@@ -1,10 +1,9 @@
 // The document's rules, below any widget: who is complete, who is the same participant, what
-// counts as a change, when a registration can be printed, and how rows join a list.
+// counts as a change, and when a registration can be printed.
 #include "entries/EntryDocument.h"
 
 #include <functional>
 #include <gtest/gtest.h>
-#include <QPersistentModelIndex>
 #include <string_view>
 
 using namespace Qt::StringLiterals;
@@ -166,30 +165,6 @@ TEST(EntryDocument, PrintableOnceClubEventAndAParticipantAreThere)
     EXPECT_EQ(document.printBlocker(), EntryDocument::PrintBlock::Empty);
     document.Add(QStringLiteral("Meier,Anna"), 3980);
     EXPECT_EQ(document.printBlocker(), EntryDocument::PrintBlock::None);
-}
-
-TEST(EntryListModel, ManyRowsJoinAListAsSingleAddsWouldAndTheSelectionStays)
-{
-    const QList<EntryRow> there = {{QStringLiteral("Berg,Ida"), 1},
-                                   {QStringLiteral("meier,anna"), 2},
-                                   {QStringLiteral("Zorn,Udo"), 3}};
-    const QList<EntryRow> added = {{QStringLiteral("Zeller,Zoe"), 4},
-                                   {QStringLiteral("Meier,Anna"), 5},
-                                   {QStringLiteral("Abel,Kai"), 6},
-                                   {QStringLiteral("MEIER,ANNA"), 7}};
-    EntryListModel single;
-    EntryListModel bulk;
-    for (EntryListModel* model : {&single, &bulk})
-        model->addSorted(there);
-    const QPersistentModelIndex udo = bulk.index(2);
-    for (const EntryRow& row : added)
-        single.addSorted(row.text, row.code);
-    bulk.addSorted(added);
-    ASSERT_EQ(bulk.count(), single.count());
-    for (int i = 0; i < single.count(); ++i)
-        EXPECT_EQ(std::pair(bulk.text(i), bulk.code(i)), std::pair(single.text(i), single.code(i)))
-            << i;
-    EXPECT_EQ(bulk.code(udo.row()), 3) << "a view's selection follows its row";
 }
 
 } // namespace

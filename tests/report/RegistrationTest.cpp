@@ -1,7 +1,8 @@
 // The registration as a reader of the PDF sees it: pdftotext -layout keeps each table row on one
 // line and separates the pages with form feeds.
-#include "invitation/GiroCode.h"
 #include "report/Registration.h"
+
+#include "invitation/GiroCode.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

@@ -1,0 +1,328 @@
+// The organiser's event file: the example file read whole, each hostile line and encoding refused
+// by kind, line and field, and one table of the sentences that say why.
+#include "invitation/Reader.h"
+
+#include "ExampleFile.h"
+#include "invitation/Template.h"
+#include "messages/Invitation.h"
+#include "messages/Messages.h"
+#include "textfile/Cp1252.h"
+
+#include <gtest/gtest.h>
+#include <QStringEncoder>
+
+using namespace Qt::StringLiterals;
+using invitation::read;
+
+namespace {
+
+// What the reader says of a problem: line, kind, field (0: the whole line), and the value quoted.
+using Found = std::tuple<qsizetype, invitation::Problem::Kind, int, std::string>;
+using P = invitation::Problem;
+
+std::vector<Found> found(const QList<invitation::Problem>& problems)
+{
+    std::vector<Found> all;
+    for (const invitation::Problem& p : problems)
+        all.emplace_back(p.line, p.kind, p.field, p.value.toStdString());
+    return all;
+}
+
+QStringList problemsOf(const QByteArray& bytes)
+{
+    QStringList texts;
+    for (const invitation::Problem& p : read(bytes).problems)
+        texts.append(messages::invitationProblem(p));
+    return texts;
+}
+
+} // namespace
+
+TEST(Reader, TheExampleIsReadWhole)
+{
+    const invitation::ReadResult got = read(kExample);
+    ASSERT_TRUE(got.ok()) << problemsOf(kExample).join(u'\n').toStdString();
+    const invitation::Invitation& inv = got.invitation;
+    EXPECT_EQ(inv.organiser.email, u"meldung@turngau-musterland.de"_s);
+    EXPECT_EQ(inv.eventNames(), (QStringList{u"Gauturnfest 2027"_s, u"Kinderturnfest 2027"_s}));
+    EXPECT_EQ(inv.clubNames(), (QStringList{u"TV Musterstadt"_s, u"TSV 1860 Hintertupfing"_s}));
+    EXPECT_EQ(inv.club(u"tv musterstadt"_s)->number, u"1001"_s);
+    const invitation::Event& fest = inv.events[0];
+    EXPECT_EQ(std::tuple(fest.feeCents, fest.lateFeeCents, fest.firstYear, fest.lastYear),
+              std::tuple(std::optional<qint64>(550), std::optional<qint64>(800), 2009, 2020));
+    const invitation::Event& kids = inv.events[1];
+    EXPECT_EQ(std::tuple(kids.feeCents, kids.firstYear, kids.lastYear, kids.line),
+              std::tuple(std::optional<qint64>(400), 2015, 2021, qsizetype(5)));
+    ASSERT_TRUE(inv.account);
+    EXPECT_EQ(inv.account->ibanGrouped(), u"DE02 1203 0000 0000 2020 51"_s);
+    // A club named like a placeholder stays its name.
+    EXPECT_EQ(inv.account->referenceFor(u"{Veranstaltung}"_s, u"Fest"_s),
+              u"Meldegeld Fest {Veranstaltung}"_s);
+    EXPECT_EQ(inv.notes.size(), 1);
+    EXPECT_EQ(messages::invitationSummary(inv).value(1),
+              u"Veranstaltung: Gauturnfest 2027 · 12.06.2027 · Sporthalle Musterstadt · "
+              u"Meldeschluss 15.05.2027, 18:00 Uhr · Meldegeld 5,50 € · Nachmeldung 8,00 € · "
+              u"Jahrgänge 2009–2020"_s);
+
+    // Windows-1252 as Notepad's "ANSI" saves it, LF only: the same file.
+    QByteArray ansi = cp1252::encode(QString::fromUtf8(kExample));
+    ansi.replace("\r\n", "\n");
+    ASSERT_TRUE(ansi.contains("4,00 \x80; 2015\x96"));
+    ASSERT_TRUE(read(ansi).ok()) << problemsOf(ansi).join(u'\n').toStdString();
+    EXPECT_EQ(read(ansi).invitation.events[1].feeCents, 400);
+    // Notepad's "Unicode" is UTF-16 with a byte-order mark, either way round.
+    for (const auto order : {QStringConverter::Utf16LE, QStringConverter::Utf16BE}) {
+        QStringEncoder encoder(order, QStringConverter::Flag::WriteBom);
+        const QByteArray utf16 = encoder.encode(QString::fromUtf8(kExample));
+        ASSERT_TRUE(read(utf16).ok()) << problemsOf(utf16).join(u'\n').toStdString();
+        EXPECT_EQ(read(utf16).invitation.events[1].feeCents, 400);
+    }
+    // An old end-of-file mark in a comment does not make UTF-8 names Windows-1252.
+    const QByteArray marked = "# \x1A\n" + kExample + "VEREIN: TSV M\xC3\xBCller\n";
+    ASSERT_TRUE(read(marked).ok()) << problemsOf(marked).join(u'\n').toStdString();
+    EXPECT_EQ(read(marked).invitation.clubs.last().name, u"TSV Müller"_s);
+    // The template that zandrel-sammeln --vorlage writes opens as it is.
+    EXPECT_TRUE(read(invitation::templateBytes()).ok())
+        << problemsOf(invitation::templateBytes()).join(u'\n').toStdString();
+}
+
+// The one table of the sentences: each kind of problem said with its line, field and value.
+TEST(Reader, EveryBrokenLineIsRefusedWithItsReason)
+{
+    const QByteArray head = "FORMAT: Zandrel-Ausschreibung 1\n"
+                            "VERANSTALTER: TG; ; a@b.de\n"
+                            "VERANSTALTUNG: Fest\n";
+    const QByteArray iban = "KONTO: DE02 1203 0000 0000 2020 51; ";
+    const QByteArray euros = QByteArray("\xE2\x82\xAC ").repeated(35).trimmed();
+    const std::pair<QByteArray, const char16_t*> cases[] = {
+        {"VERANSTALTUNG: Fest 2; 31.02.2027", u"Zeile 4, Datum: „31.02.2027“ gibt es nicht."},
+        {"VERANSTALTUNG: Fest 2; 1.2.27", u"Zeile 4, Datum: „1.2.27“ ist kein Datum in der Form "
+                                          u"TT.MM.JJJJ."},
+        {"VERANSTALTUNG: Fest 2; ; ; 15.05.2027 25:00",
+         u"Zeile 4, Meldeschluss: „15.05.2027 25:00“ ist kein Meldeschluss in der Form TT.MM.JJJJ "
+         u"oder TT.MM.JJJJ HH:MM."},
+        {"VERANSTALTUNG: Fest 2; ; ; ; 5,5x",
+         u"Zeile 4, Meldegeld: „5,5x“ ist kein Betrag wie 5,50."},
+        {"VERANSTALTUNG: Fest 2; ; ; ; ; 2020-2009",
+         u"Zeile 4, Jahrgänge: „2020-2009“ sind keine Jahrgänge wie 2009-2020."},
+        {"VERANSTALTUNG: fest",
+         u"Zeile 4, Name: Die Veranstaltung „fest“ steht schon weiter oben."},
+        {"VERANSTALTUNG: ; 01.01.2027", u"Zeile 4, Name: Das Feld fehlt."},
+        {"VEREIN: TV, Nord",
+         u"Zeile 4, Name: „TV, Nord“: Ein Name darf kein Komma und kein Steuerzeichen enthalten."},
+        {"VERANSTALTUNG: FestVEREIN: ",
+         u"Zeile 4, Name: „FestVEREIN:“: Ein Name darf „VEREIN: “ und „VERANSTALTUNG: “ nicht "
+         u"enthalten; die Meldedatei gäbe ihn sonst verstümmelt zurück."},
+        {"VEREIN: TV \xF0\x9F\x98\x80",
+         u"Zeile 4, Name: Das Zeichen „😀“ kann die Meldedatei nicht speichern."},
+        {"VEREIN: " + QByteArray(61, 'x'),
+         u"Zeile 4, Name: „xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx“ ist "
+         u"länger als 60 Zeichen."},
+        {"VEREIN: A; 1; extra", u"Zeile 4: „VEREIN:“ hat nur 2 Felder; „extra“ ist zu viel."},
+        {"KONTO: DE02 1203 0000 0000 2020 52; X",
+         u"Zeile 4, IBAN: „DE02 1203 0000 0000 2020 52“ ist keine gültige IBAN (die Prüfziffern "
+         u"stimmen nicht)."},
+        {"KONTO: ; X", u"Zeile 4, IBAN: Das Feld fehlt."},
+        {"VERANSTALTER: TG; ; a@b.de", u"Zeile 4: „VERANSTALTER:“ darf nur einmal vorkommen."},
+        {"TERMIN: morgen", u"Zeile 4: Das Schlüsselwort „TERMIN“ gibt es nicht."},
+        {"Hallo Vereine", u"Zeile 4: „Hallo Vereine“ beginnt nicht mit einem Schlüsselwort wie "
+                          u"„VEREIN:“."},
+        {"HINWEIS: " + QByteArray(1000, 'x'), u"Zeile 4: Die Zeile ist länger als 1.000 Zeichen."},
+        {"VEREIN: ../../Anderswo/Fest 2027",
+         u"Zeile 4, Name: „../../Anderswo/Fest 2027“: Ein Name darf keines der Zeichen / \\ : * ? "
+         u"\" < > | enthalten und nicht „.“ oder „..“ sein, denn er wird Teil des Dateinamens der "
+         u"Meldung."},
+        {"VEREIN: TSV M\xC3\x83\xC2\xBCller",
+         u"Zeile 4, Name: „TSV MÃ¼ller“ sieht nach falsch gelesenem UTF-8 aus (gemeint ist wohl "
+         u"„TSV Müller“); die Meldedatei gäbe den Namen so nicht zurück."},
+        {"VERANSTALTUNG: Fest 2; ; Halle\x1B[2J",
+         u"Zeile 4, Ort: Das Steuerzeichen U+001B ist nicht erlaubt; es würde auf Papier, in der "
+         u"Mail oder im GiroCode anders erscheinen, als es gemeint ist."},
+        {"KONTO: DE31 1203 0000 0000 2020; X",
+         u"Zeile 4, IBAN: „DE31 1203 0000 0000 2020“ ist keine gültige IBAN: Eine IBAN aus DE hat "
+         u"22 Stellen, hier fehlen 2 Stellen."},
+        {"KONTO: DE02 1203 0000 0000 2020 5; X", u"Zeile 4, IBAN: „DE02 1203 0000 0000 2020 5“ ist "
+                                                 u"keine gültige IBAN: Eine IBAN aus DE hat "
+                                                 u"22 Stellen, hier fehlt eine Stelle."},
+        {"KONTO: DE48 1203 0000 0000 2020 5100 0000 0000 00; X",
+         u"Zeile 4, IBAN: „DE48 1203 0000 0000 2020 5100 0000 0000 00“ ist keine gültige IBAN: "
+         u"Eine "
+         u"IBAN aus DE hat 22 Stellen, hier sind 12 Stellen zu viel."},
+        {"KONTO: DE02 1203 0000 0000 2020 5A; X",
+         u"Zeile 4, IBAN: „DE02 1203 0000 0000 2020 5A“ ist keine gültige IBAN: An Stelle 22 steht "
+         u"„A“; dort gehört eine Ziffer hin."},
+        {"KONTO: XX02 1203 0000 0000 2020 51; X",
+         u"Zeile 4, IBAN: „XX02 1203 0000 0000 2020 51“ ist keine gültige IBAN: Land XX unbekannt "
+         u"(kein SEPA-Land)."},
+        {iban + QByteArray(71, 'H'),
+         u"Zeile 4, Kontoinhaber: Der Kontoinhaber hat mehr als 70 Zeichen; so viele trägt kein "
+         u"GiroCode."},
+        {iban + "TG; MG {Verein} {Veranstaltung} " + QByteArray(80, 'x'),
+         u"Zeile 4, Verwendungszweck: Mit einem Verein mit 60 Zeichen und „Fest“ wird der "
+         u"Verwendungszweck 149 Zeichen lang; ein GiroCode trägt höchstens 140. Bitte kürzer "
+         u"fassen."},
+        {iban + euros + "; " + QByteArray("\xE2\x82\xAC ").repeated(40).trimmed(),
+         u"Zeile 4: So braucht der GiroCode 355 Bytes; er trägt höchstens 331. Bitte "
+         u"Kontoinhaber oder Verwendungszweck kürzer fassen."},
+    };
+    for (const auto& [line, expected] : cases)
+        EXPECT_EQ(problemsOf(head + line + "\n"), QStringList{QString::fromUtf16(expected)})
+            << line.toStdString();
+
+    const std::pair<QByteArray, QStringList> files[] = {
+        {"FORMAT: Zandrel-Ausschreibung 2\nNEU: x\n",
+         {u"Zeile 1: Die Ausschreibung hat Version 2 und braucht eine neuere Zandrel-Version."_s}},
+        {"# Kopf\nVEREIN: TV\n",
+         {u"Zeile 2: Der erste Eintrag muss „FORMAT: Zandrel-Ausschreibung 1“ sein."_s}},
+        {"FORMAT: Zandrel-Ausschreibung 1\nVERANSTALTER: TG; ; a b@c.de\n",
+         {u"Zeile 2, E-Mail: „a b@c.de“ ist keine einfache E-Mail-Adresse wie "
+          u"meldung@turngau-musterland.de."_s,
+          u"Es fehlt eine Zeile „VERANSTALTUNG:“."_s}},
+        {"FORMAT: Zandrel-Ausschreibung 1\n",
+         {u"Die Zeile „VERANSTALTER:“ mit Name und E-Mail fehlt."_s,
+          u"Es fehlt eine Zeile „VERANSTALTUNG:“."_s}},
+        {QByteArray("FORMAT: Zandrel-Ausschreibung 1\0", 32),
+         {u"Die Datei ist keine Textdatei."_s}},
+        {"FORMAT: Zandrel-Ausschreibung 1\nVERANSTALTER: M\xC3\xBCnster; ; a@b.de\nVEREIN: "
+         "M\xFCller\n",
+         {u"Zeile 3: Die Zeile ist nicht UTF-8 wie Zeile 2 (wohl Windows-1252 eingefügt); so "
+          u"würden Namen verfälscht. Bitte die ganze Datei als UTF-8 speichern."_s}},
+        {"\xEF\xBB\xBF"
+         "FORMAT: Zandrel-Ausschreibung 1\nVERANSTALTER: M\xFCnster; ; a@b.de\n",
+         {u"Zeile 2: Die Zeile ist nicht UTF-8, obwohl die Datei als UTF-8 gekennzeichnet ist "
+          u"(wohl Windows-1252 eingefügt). Bitte die ganze Datei als UTF-8 speichern."_s}},
+        {"FORMAT: Zandrel-Ausschreibung 0\n",
+         {u"Zeile 1: Version 0 gibt es nicht; erwartet ist „Zandrel-Ausschreibung 1“."_s}},
+    };
+    for (const auto& [bytes, expected] : files)
+        EXPECT_EQ(problemsOf(bytes), expected) << bytes.toStdString();
+
+    // A closed file's reference is measured with its own longest club and event, and says so.
+    EXPECT_EQ(problemsOf(head + "VEREIN: TV A\nVEREIN: " + QByteArray(60, 'L') + "\n" + iban +
+                         "TG; {Verein} " + QByteArray(80, 'x') + "\n"),
+              QStringList{u"Zeile 6, Verwendungszweck: Mit „"_s + QString(60, u'L') +
+                          u"“ und „Fest“ wird der Verwendungszweck 141 Zeichen lang; ein GiroCode "
+                          u"trägt höchstens 140. Bitte kürzer fassen."_s});
+    // A warning is said as a problem is, after "Warnung:".
+    const invitation::ReadResult warned =
+        read(head + "VERANSTALTUNG: Alt; ; ; ; ; 1900-1926\n", 2026);
+    ASSERT_EQ(warned.warnings.size(), 1);
+    EXPECT_EQ(messages::invitationWarning(warned.warnings[0]),
+              u"Warnung: Zeile 4, Jahrgänge: In „1900-1926“ ist kein Kind geboren, das sich melden "
+              u"lässt (Jahrgänge 1927–2025)."_s);
+}
+
+// Everything an event file from anyone could slip past the reader: names that would leave the
+// chosen folder or come back otherwise from an entry file, controls, IBANs of no country, and
+// GiroCode limits. Each is refused on its line and field, quoting what it refuses.
+TEST(Reader, HostileLinesAreRefusedWithTheirLineAndReason)
+{
+    const QByteArray head = "FORMAT: Zandrel-Ausschreibung 1\n"
+                            "VERANSTALTER: TG; ; a@b.de\n"
+                            "VERANSTALTUNG: Fest\n";
+    const QByteArray iban = "KONTO: DE02 1203 0000 0000 2020 51; ";
+    const QByteArray euros = QByteArray("\xE2\x82\xAC ").repeated(35).trimmed();
+    const std::pair<QByteArray, Found> cases[] = {
+        {"VEREIN: ../../Anderswo/Fest 2027",
+         {4, P::NameNotFileName, 1, "../../Anderswo/Fest 2027"}},
+        {"VERANSTALTUNG: ..", {4, P::NameNotFileName, 1, ".."}},
+        {"VERANSTALTUNG: C:\\Fest", {4, P::NameNotFileName, 1, "C:\\Fest"}},
+        {"VEREIN: TSV M\xC3\x83\xC2\xBCller",
+         {4, P::NameMisdecoded, 1, "TSV M\xC3\x83\xC2\xBCller"}},
+        {"VERANSTALTUNG: Fest 2; ; Halle\x1B[2J", {4, P::ControlInField, 3, "U+001B"}},
+        {"HINWEIS: Bitte \xE2\x80\xAE"
+         "nies",
+         {4, P::ControlInField, 0, "U+202E"}},
+        {"Hallo\x07", {4, P::ControlInField, 0, "U+0007"}},
+        {iban + "Turngau\x07; X", {4, P::ControlInField, 2, "U+0007"}},
+        {"KONTO: DE31 1203 0000 0000 2020; X", {4, P::IbanLength, 1, "DE31 1203 0000 0000 2020"}},
+        {"KONTO: DE48 1203 0000 0000 2020 5100 0000 0000 00; X",
+         {4, P::IbanLength, 1, "DE48 1203 0000 0000 2020 5100 0000 0000 00"}},
+        {"KONTO: DE02 1203 0000 0000 2020 5A; X",
+         {4, P::IbanFormat, 1, "DE02 1203 0000 0000 2020 5A"}},
+        {"KONTO: XX02 1203 0000 0000 2020 51; X",
+         {4, P::IbanCountry, 1, "XX02 1203 0000 0000 2020 51"}},
+        {iban + QByteArray(71, 'H'), {4, P::HolderTooLong, 2, std::string(71, 'H')}},
+        // An open file: any club of up to 60 characters may fill {Verein}.
+        {iban + "TG; MG {Verein} {Veranstaltung} " + QByteArray(80, 'x'),
+         {4, P::ReferenceTooLong, 3, "149"}},
+        {iban + euros + "; " + QByteArray("\xE2\x82\xAC ").repeated(40).trimmed(),
+         {4, P::PayloadTooLarge, 0, "355"}},
+        // A closed file measures the reference with its own longest club and event.
+        {"VEREIN: TV A\nVEREIN: " + QByteArray(60, 'L') + "\n" + iban + "TG; {Verein} " +
+             QByteArray(80, 'x'),
+         {6, P::ReferenceTooLong, 3, "141"}},
+    };
+    for (const auto& [line, expected] : cases)
+        EXPECT_EQ(found(read(head + line + "\n").problems), std::vector{expected})
+            << line.toStdString();
+    EXPECT_TRUE(read(head + "VEREIN: TV A\n" + iban + "TG; {Verein} " + QByteArray(80, 'x')).ok());
+    EXPECT_TRUE(read(head + iban + QByteArray(70, 'H')).ok()) << "70 characters are the most";
+}
+
+TEST(Reader, FeesAreWholeCentsHoweverTheyAreWritten)
+{
+    const QByteArray head = "FORMAT: Zandrel-Ausschreibung 1\nVERANSTALTER: TG; ; a@b.de\n";
+    const std::pair<const char*, qint64> fees[] = {
+        {"5", 500},      {"5,5", 550},           {"5.50", 550}, {"5,05 \xE2\x82\xAC", 505},
+        {"0,99eur", 99}, {"12345 EUR", 1234500}, {"0", 0},
+    };
+    for (const auto& [fee, cents] : fees) {
+        const invitation::ReadResult got = read(head + "VERANSTALTUNG: Fest; ; ; ; " + fee + "\n");
+        ASSERT_TRUE(got.ok()) << fee;
+        EXPECT_EQ(got.invitation.events[0].feeCents, cents) << fee;
+    }
+}
+
+TEST(Reader, EncodingsAreReadWholeOrRefusedByTheirLines)
+{
+    const QByteArray utf8 = "FORMAT: Zandrel-Ausschreibung 1\n"
+                            "VERANSTALTER: Turngau M\xC3\xBCnster; ; a@b.de\n"
+                            "VERANSTALTUNG: Fest\n";
+    // A line that is not UTF-8 names the line that is (its value), or none when the mark says so.
+    const std::pair<QByteArray, std::vector<Found>> files[] = {
+        {utf8 + "VEREIN: TSV M\xFCller\nVEREIN: TV Nord\nVEREIN: SG S\xFC"
+                "d\n",
+         {{4, P::NotUtf8, 0, "2"}, {6, P::NotUtf8, 0, "2"}}},
+        {"\xEF\xBB\xBF"
+         "FORMAT: Zandrel-Ausschreibung 1\nVERANSTALTER: M\xFCnster; ; a@b.de\n",
+         {{2, P::NotUtf8, 0, ""}}},
+        {"\xFF\xFE"
+         "F\0O\0R",
+         {{0, P::BadUtf16, 0, ""}}},
+        {QByteArray(utf8).replace('\n', '\r'), {{0, P::CrLineEnds, 0, ""}}},
+        {"FORMAT: Zandrel-Ausschreibung 0\n", {{1, P::BadVersion, 0, "0"}}},
+    };
+    for (const auto& [bytes, expected] : files)
+        EXPECT_EQ(found(read(bytes).problems), expected) << bytes.toStdString();
+    // Windows-1252 throughout is Windows-1252.
+    EXPECT_EQ(read(cp1252::encode(QString::fromUtf8(utf8))).invitation.organiser.name,
+              u"Turngau Münster"_s);
+}
+
+TEST(Reader, AHostileFileCostsAHundredProblemsAndAWarningSaysWhatTakesNobody)
+{
+    const invitation::ReadResult many = read(QByteArray(1024 * 1024 - 2, 'x').replace("xx", "x\n"));
+    EXPECT_EQ(many.problems.size(), invitation::kMostProblems);
+    EXPECT_EQ(many.problems.size() + many.moreProblems, 524287 + 2)
+        << "every line, and neither organiser nor event";
+    const QStringList shown = messages::invitationProblems(many, 100);
+    EXPECT_EQ(shown.size(), 101);
+    EXPECT_EQ(shown.last(), u"… und 524.189 weitere."_s);
+    // Past the hundredth event one problem, on the first line past, not one for each line.
+    QByteArray events = "FORMAT: Zandrel-Ausschreibung 1\nVERANSTALTER: TG; ; a@b.de\n";
+    for (int i = 1; i <= invitation::kMaxEvents + 3; ++i)
+        events += "VERANSTALTUNG: Fest " + QByteArray::number(i) + "\n";
+    EXPECT_EQ(found(read(events).problems), (std::vector<Found>{{103, P::TooManyEvents, 0, ""}}));
+
+    const QByteArray file = "FORMAT: Zandrel-Ausschreibung 1\nVERANSTALTER: TG; ; a@b.de\n"
+                            "VERANSTALTUNG: Fest; ; ; ; ; 2150-2200\n"
+                            "VERANSTALTUNG: Alt; ; ; ; ; 1900-1926\n"
+                            "VERANSTALTUNG: Knapp; ; ; ; ; 1900-1927\n";
+    const invitation::ReadResult got = read(file, 2026);
+    ASSERT_TRUE(got.ok());
+    EXPECT_EQ(found(got.warnings), (std::vector<Found>{{3, P::YearsAdmitNobody, 6, "2150-2200"},
+                                                       {4, P::YearsAdmitNobody, 6, "1900-1926"}}));
+    for (const invitation::Problem& w : got.warnings)
+        EXPECT_EQ(w.details, (QStringList{u"1927"_s, u"2025"_s})) << "the years the window takes";
+}
