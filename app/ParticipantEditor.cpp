@@ -45,28 +45,10 @@ ParticipantEditor::ParticipantEditor(QWidget* window)
     genderLayout->addWidget(m_rbMale);
     m_rbFemale->setChecked(true);
 
-    // The allowed years, where the year is typed.
-    const int thisYear = entry::currentUtcYear();
-    m_edYear->setToolTip(QStringLiteral("%1–%2").arg(thisYear - 99).arg(thisYear - 1));
-    m_edYear->setAccessibleDescription(
-        tr("Erlaubt sind die Jahrgänge %1 bis %2.").arg(thisYear - 99).arg(thisYear - 1));
+    describeYears();
 
-    for (QLineEdit* field : {m_edFirstName, m_edName}) {
-        field->setValidator(new NameValidator(field, field == m_edName ? NameValidator::Surname
-                                                                       : NameValidator::FirstName));
-        // Only what the user types renames the selected row; the program's own writes do not.
-        connect(field, &QLineEdit::textEdited, this, &ParticipantEditor::nameEdited);
-        connect(field, &QLineEdit::inputRejected, this, [this, field] {
-            const auto* validator = static_cast<const NameValidator*>(field->validator());
-            showRejectedCharacter(field, validator->lastRejected());
-        });
-        // A refusal explains the keystroke it refused; once the text was taken it is old news,
-        // and screen readers would go on reading it as the field's description.
-        connect(field, &QLineEdit::textChanged, field, [field] {
-            if (!field->toolTip().isEmpty())
-                field->setToolTip(QString());
-        });
-    }
+    watchNameField(m_edFirstName, NameValidator::FirstName);
+    watchNameField(m_edName, NameValidator::Surname);
     for (QLineEdit* field : {m_edFirstName, m_edName, m_edYear})
         keys::keepAltForMnemonics(field);
     keys::makeAutomaticRadioButtons(m_rbFemale, m_rbMale);
@@ -77,6 +59,32 @@ ParticipantEditor::ParticipantEditor(QWidget* window)
             if (button->isChecked())
                 Q_EMIT genderChosen(button == m_rbMale ? entry::Male : entry::Female);
         });
+}
+
+void ParticipantEditor::watchNameField(QLineEdit* field, NameValidator::Field kind)
+{
+    field->setValidator(new NameValidator(field, kind));
+    // Only what the user types renames the selected row; the program's own writes do not.
+    connect(field, &QLineEdit::textEdited, this, &ParticipantEditor::nameEdited);
+    connect(field, &QLineEdit::inputRejected, this, [this, field] {
+        const auto* validator = static_cast<const NameValidator*>(field->validator());
+        showRejectedCharacter(field, validator->lastRejected());
+    });
+    // A refusal explains the keystroke it refused; once the text was taken it is old news,
+    // and screen readers would go on reading it as the field's description.
+    connect(field, &QLineEdit::textChanged, field, [field] {
+        if (!field->toolTip().isEmpty())
+            field->setToolTip(QString());
+    });
+}
+
+void ParticipantEditor::describeYears()
+{
+    // The allowed years, where the year is typed.
+    const int thisYear = entry::currentUtcYear();
+    m_edYear->setToolTip(QStringLiteral("%1–%2").arg(thisYear - 99).arg(thisYear - 1));
+    m_edYear->setAccessibleDescription(
+        tr("Erlaubt sind die Jahrgänge %1 bis %2.").arg(thisYear - 99).arg(thisYear - 1));
 }
 
 void ParticipantEditor::placeIn(QGridLayout* grid, int& row)

@@ -3,6 +3,7 @@
 // birth year and the two gender buttons. It owns nothing of the list: it shows a participant,
 // reads the one typed, and says when the user edited a name or chose a gender.
 
+#include "app/NameValidator.h"
 #include "entries/Entry.h"
 
 #include <optional>
@@ -70,6 +71,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    /// The name rules as the user types, and the explanation of a refused character.
+    void describeYears();
+    void watchNameField(QLineEdit* field, NameValidator::Field kind);
     void showRejectedCharacter(QLineEdit* field, char32_t ch);
 
     QWidget* m_window;

@@ -106,16 +106,21 @@ WindowCommands::WindowCommands(QWidget* window, QPushButton* more)
     m_actions[CloseInvitation]->setEnabled(false);
     more->setMenu(m_menu);
 
+    openMenuByKeyAndMouse();
+}
+
+void WindowCommands::openMenuByKeyAndMouse()
+{
     // Shift+F10 and the menu key open the commands wherever the focus is.
-    auto* menuKey = new QAction(window);
+    auto* menuKey = new QAction(m_window);
     menuKey->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)});
     connect(menuKey, &QAction::triggered, this, [this] {
         const QWidget* at = m_window->focusWidget() ? m_window->focusWidget() : m_window;
         m_menu->popup(at->mapToGlobal(QPoint(0, at->height())));
     });
-    window->addAction(menuKey);
-    window->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(window, &QWidget::customContextMenuRequested, this,
+    m_window->addAction(menuKey);
+    m_window->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_window, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { m_menu->popup(m_window->mapToGlobal(pos)); });
 }
 

@@ -56,6 +56,9 @@ Q_SIGNALS:
     void triggered(WindowCommands::Command command);
 
 private:
+    /// Shift+F10 and the menu key open the menu wherever the focus is; so does a right click.
+    void openMenuByKeyAndMouse();
+
     QWidget* m_window;
     QMenu* m_menu;
     QAction* m_actions[About + 1] = {};

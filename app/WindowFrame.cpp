@@ -74,8 +74,7 @@ QLayout* listColumn(WindowFrame& f, StatusLine& status)
 
 } // namespace
 
-WindowFrame WindowFrame::build(QWidget* window, ClubEventChooser& chooser,
-                               ParticipantEditor& editor, StatusLine& status)
+WindowFrame WindowFrame::makeControls(QWidget* window)
 {
     WindowFrame f;
     f.add = button(window, tr("Hin&zu"), "buttonAdd");
@@ -107,7 +106,13 @@ WindowFrame WindowFrame::build(QWidget* window, ClubEventChooser& chooser,
     f.help = button(window, tr("&Hilfe"), "buttonHelp");
     f.more = button(window, tr("Weitere Be&fehle"), "buttonMore");
     f.exit = button(window, tr("&Beenden"), "buttonExit");
+    return f;
+}
 
+WindowFrame WindowFrame::build(QWidget* window, ClubEventChooser& chooser,
+                               ParticipantEditor& editor, StatusLine& status)
+{
+    WindowFrame f = makeControls(window);
     auto* top = new QHBoxLayout(window);
     top->addLayout(editColumn(window, f, chooser, editor), 0);
     top->addSpacing(12);

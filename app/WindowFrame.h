@@ -36,4 +36,7 @@ public:
     /// Makes the controls in `window` and lays them out with the parts.
     static WindowFrame build(QWidget* window, ClubEventChooser& chooser, ParticipantEditor& editor,
                              StatusLine& status);
+
+private:
+    static WindowFrame makeControls(QWidget* window);
 };
