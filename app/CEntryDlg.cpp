@@ -204,10 +204,8 @@ void CEntryDlg::loadPath(const QString& path)
         return;
     // A club or event that the file does not name in the list is no choice at all: keeping the
     // previous one would save these participants as another club's registration.
-    const QString club = m_document.club();
-    const QString event = m_document.event();
     m_chooser->setLists(m_context.clubs(), m_chooser->events());
-    m_chooser->selectTexts(club, event);
+    m_chooser->selectTexts(m_document.club(), m_document.event());
     followChoice();
     m_status->say(*loaded);
 }

@@ -126,9 +126,14 @@ QStringList ClubEventChooser::events() const
 ClubEventChooser::Dropped ClubEventChooser::setLists(const QStringList& clubs,
                                                      const QStringList& events)
 {
+    const QString clubBefore = club();
+    const QString eventBefore = event();
     const Dropped dropped{refill(m_cbClub, clubs), refill(m_cbEvent, events)};
-    Q_EMIT clubSelected(club());
-    Q_EMIT eventSelected(event());
+    // Only a choice that the new lists dropped or spell otherwise is news.
+    if (club() != clubBefore)
+        Q_EMIT clubSelected(club());
+    if (event() != eventBefore)
+        Q_EMIT eventSelected(event());
     return dropped;
 }
 
