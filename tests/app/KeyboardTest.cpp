@@ -124,6 +124,7 @@ TEST_F(DialogTest, AClubFieldLeftWithATypedTextShowsWhatIsSaved)
         {u"tv musterstadt", u"TV Musterstadt"}, // the one club it names, whatever the case
         {u" SG Mühlbach ", u"SG Mühlbach"},     // blanks around it do not count
         {u"TV", u"SG Mühlbach"},                // a beginning that fits several is no choice
+        {u"djk kirchdorf", u"DJK Kirchdorf"},   // the first club of the list as well
     };
     for (const auto& [text, shown] : typed) {
         club->setFocus();

@@ -101,6 +101,10 @@ TEST(RegistrationContext, YearsAndAddsFollowTheProgramsWindowThenTheEvent)
         {"Neu", "Nina", 2010, Year::Ok, Add::Ok},
         {"Neu", "Nina", 1800, Year::OutsideWindow, Add::Incomplete},
         {"Neu", "Nina", 2000, Year::NotAdmitted, Add::NotAdmitted},
+        {"Neu", "Nina", 2009, Year::Ok, Add::Ok}, // the event's first and last year, and past them
+        {"Neu", "Nina", 2020, Year::Ok, Add::Ok},
+        {"Neu", "Nina", 2008, Year::NotAdmitted, Add::NotAdmitted},
+        {"Neu", "Nina", 2021, Year::NotAdmitted, Add::NotAdmitted},
         {"Neu", "", 2010, Year::Ok, Add::Incomplete},
         {"meier", "anna", 2010, Year::Ok, Add::Duplicate},
         {"Meier", "Anna", 2011, Year::Ok, Add::Ok},
