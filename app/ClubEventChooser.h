@@ -47,7 +47,10 @@ public:
 
     /// Decides about a typed club that no item names: true when it becomes the choice. The window
     /// sets it while an open event takes any club; without one, typed text gives way.
-    void setTypedClubRule(std::function<bool(const QString&)> takes) { m_takesTyped = takes; }
+    void setTypedClubRule(std::function<bool(const QString&)> takes)
+    {
+        m_takesTyped = std::move(takes);
+    }
 
     /// Leaving a field, or any command: the one item that the typed text names becomes the
     /// choice, any other text gives way to the chosen item's.

@@ -188,7 +188,7 @@ QString EntryEditing::step(bool back)
 {
     if (!(back ? m_document.canUndo() : m_document.canRedo()))
         return {};
-    const QString said =
+    QString said =
         messages::historyStep(back, back ? m_document.undoName() : m_document.redoName());
     // The fields must not go on editing a row that the step may have moved or taken away: they
     // start a new participant, as after "Neu", and keep the focus where it is.
