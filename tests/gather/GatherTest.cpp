@@ -567,18 +567,19 @@ TEST(Gather, CommandWritesOneConfirmationPerClubAndNeverReplacesOne)
 {
     QTemporaryDir dir;
     const auto path = [&dir](const QString& name) { return dir.filePath(name); };
-    ASSERT_EQ(textfile::saveFile(path(u"fest.aus"_s),
-                                 "FORMAT: Zandrel-Ausschreibung 1\nVERANSTALTER: TG; ; a@b.de\n"
-                                 "VERANSTALTUNG: Fest; ; ; 01.01.2020; 5,50; 2010-2015; 8,00\n"
-                                 "KONTO: DE02120300000000202051; TG; MG {Verein}\n"),
-              textfile::SaveResult::Ok);
+    ASSERT_EQ(
+        textfile::saveFile(path(u"fest.aus"_s),
+                           "FORMAT: Zandrel-Ausschreibung 1\nVERANSTALTER: TG; ; a@b.de\n"
+                           "VERANSTALTUNG: Fest; ; ; 01.03.2026 18:00; 5,50; 2010-2015; 8,00\n"
+                           "KONTO: DE02120300000000202051; TG; MG {Verein}\n"),
+        textfile::SaveResult::Ok);
     ASSERT_TRUE(QDir().mkdir(path(u"m"_s)));
     const EntryRow zorn = e(u"Zorn,Carl", 2011, 1);
     const std::tuple<QString, QString, QList<EntryRow>, int> entries[] = {
         {u"a.mdg"_s, u"TV A"_s, {zorn, e(u"Roth,Ben", 2005, 1), zorn}, 2},
         {u"a-alt.mdg"_s, u"TV A"_s, {e(u"Alt,Otto", 2012, 1)}, 1},
         {u"b.mdg"_s, u"SV B/C"_s, {}, 2},
-        {u"c.mdg"_s, u"SV B:C"_s, {}, 2}};
+        {u"c.mdg"_s, u"SV B:C"_s, {e(u"Kurz,Ida", 2012, 0)}, 1}};
     for (const auto& [name, club, rows, day] : entries) {
         QFile file(path(u"m/"_s + name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly) &&
@@ -630,6 +631,10 @@ TG
         {u"SV B_C (2)"_s, u"Hallo SV B:C,\r\n"_s}};
     for (const auto& [name, start] : files)
         EXPECT_TRUE(text(name).startsWith(start)) << text(name).toStdString();
+    // A file saved before the deadline pays the fee, whenever it is gathered; with nothing to pay
+    // there is no account to pay it to.
+    EXPECT_TRUE(text(u"SV B_C (2)"_s).contains(u"Meldegeld: 1 Teilnehmer × 5,50 € = 5,50 €"_s));
+    EXPECT_FALSE(text(u"SV B_C"_s).contains(u"IBAN"_s)) << text(u"SV B_C"_s).toStdString();
     ASSERT_EQ(textfile::saveFile(out + u"/Eingangsbestätigung Fest – TV A.txt"_s, "edited"),
               textfile::SaveResult::Ok);
     err = sammeln(args, &status);
