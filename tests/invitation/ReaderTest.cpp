@@ -257,6 +257,21 @@ TEST(Reader, HostileLinesAreRefusedWithTheirLineAndReason)
         EXPECT_EQ(found(read(head + line + "\n").problems), std::vector{expected})
             << line.toStdString();
     EXPECT_TRUE(read(head + "VEREIN: TV A\n" + iban + "TG; {Verein} " + QByteArray(80, 'x')).ok());
+    EXPECT_TRUE(read(head + iban + QByteArray(70, 'H')).ok()) << "70 characters are the most";
+}
+
+TEST(Reader, FeesAreWholeCentsHoweverTheyAreWritten)
+{
+    const QByteArray head = "FORMAT: Zandrel-Ausschreibung 1\nVERANSTALTER: TG; ; a@b.de\n";
+    const std::pair<const char*, qint64> fees[] = {
+        {"5", 500},      {"5,5", 550},           {"5.50", 550}, {"5,05 \xE2\x82\xAC", 505},
+        {"0,99eur", 99}, {"12345 EUR", 1234500}, {"0", 0},
+    };
+    for (const auto& [fee, cents] : fees) {
+        const invitation::ReadResult got = read(head + "VERANSTALTUNG: Fest; ; ; ; " + fee + "\n");
+        ASSERT_TRUE(got.ok()) << fee;
+        EXPECT_EQ(got.invitation.events[0].feeCents, cents) << fee;
+    }
 }
 
 TEST(Reader, EncodingsAreReadWholeOrRefusedByTheirLines)
@@ -294,6 +309,11 @@ TEST(Reader, AHostileFileCostsAHundredProblemsAndAWarningSaysWhatTakesNobody)
     const QStringList shown = messages::invitationProblems(many, 100);
     EXPECT_EQ(shown.size(), 101);
     EXPECT_EQ(shown.last(), u"… und 524.189 weitere."_s);
+    // Past the hundredth event one problem, on the first line past, not one for each line.
+    QByteArray events = "FORMAT: Zandrel-Ausschreibung 1\nVERANSTALTER: TG; ; a@b.de\n";
+    for (int i = 1; i <= invitation::kMaxEvents + 3; ++i)
+        events += "VERANSTALTUNG: Fest " + QByteArray::number(i) + "\n";
+    EXPECT_EQ(found(read(events).problems), (std::vector<Found>{{103, P::TooManyEvents, 0, ""}}));
 
     const QByteArray file = "FORMAT: Zandrel-Ausschreibung 1\nVERANSTALTER: TG; ; a@b.de\n"
                             "VERANSTALTUNG: Fest; ; ; ; ; 2150-2200\n"
