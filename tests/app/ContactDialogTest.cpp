@@ -52,8 +52,9 @@ TEST(ContactDialog, KeepsTheTrimmedFieldsAndRefusesAControlOrAnUnusableAddress)
         EXPECT_EQ(said, c.refusal.isEmpty() ? QStringList() : QStringList{c.refusal}) << c.why;
         EXPECT_EQ(dialog.result(), c.refusal.isEmpty() ? QDialog::Accepted : QDialog::Rejected)
             << c.why;
-        if (c.refusal.isEmpty())
+        if (c.refusal.isEmpty()) {
             EXPECT_EQ(fields(dialog.contact()), c.kept) << c.why;
+        }
     }
 }
 

@@ -243,7 +243,7 @@ TEST_F(DialogTest, KeysReachTheirHandlers)
         [&] { return help() && help()->objectName() == QStringLiteral("helpWindow"); }, 5000))
         << "the manual in a window of its own";
     // A window to screen readers, wholly on the screen (the placement's own table is in
-    // test_pending), with the keys of a help viewer.
+    // PendingEditTest), with the keys of a help viewer.
     QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(help());
     EXPECT_EQ(std::pair(shown->role(), shown->text(QAccessible::Name)),
               std::pair(QAccessible::Dialog, QStringLiteral("Zandrel – Hilfe")));
