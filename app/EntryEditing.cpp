@@ -35,9 +35,9 @@ bool EntryEditing::clickRefused(const QWidget* button)
 bool EntryEditing::eventFilter(QObject* watched, QEvent* event)
 {
     // Delete in the list removes the selected row, as "Entfernen" does.
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (event->type() == QEvent::KeyPress && key->key() == Qt::Key_Delete &&
-        key->modifiers() == Qt::NoModifier) {
+    if (event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete &&
+        static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier) {
         remove();
         return true;
     }
