@@ -3,6 +3,7 @@
 // parent widget for its dialogs and boxes, the document and the folder it remembers: none of them
 // needs the window itself. The window routes its buttons and menu items here.
 
+#include "entries/EntryDocument.h"
 #include "entryfile/EntryFile.h"
 #include "mail/TestMail.h"
 #include "memberlist/MemberList.h"
@@ -13,7 +14,6 @@
 #include <QString>
 #include <QStringList>
 
-class EntryDocument;
 class QWidget;
 
 /// The folders the file dialogs open in. Only the entry files' folder is stored between runs (the
@@ -94,3 +94,11 @@ void sendToOrganiser(QWidget* parent, EntryDocument& document, const Sending& se
 void sendTestMail(QWidget* window, const TestMailSettings& settings);
 
 } // namespace commands
+
+namespace messages {
+
+/// Why the document cannot be printed or sent yet, in the sentence messages has for it: the
+/// window's status line and its shortcuts say it.
+QString printBlocked(EntryDocument::PrintBlock why);
+
+} // namespace messages

@@ -3,6 +3,7 @@
 #include "mailprogram/MailProgram.h"
 
 #include <memory>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QPointer>
@@ -127,16 +128,18 @@ void launch(const Command& command, const QString& program, QObject* context, Do
                          answer(Result::NotStarted, process->errorString());
                          process->deleteLater();
                      });
-    QObject::connect(process, &QProcess::finished, process,
-                     [process, answer](int code, QProcess::ExitStatus status) {
-                         if (status == QProcess::NormalExit && code == 0)
-                             answer(Result::Handed, {});
-                         else
-                             answer(Result::Failed, status == QProcess::NormalExit
-                                                        ? QStringLiteral("Exit-Code %1").arg(code)
-                                                        : process->errorString());
-                         process->deleteLater();
-                     });
+    QObject::connect(
+        process, &QProcess::finished, process,
+        [process, answer](int code, QProcess::ExitStatus status) {
+            if (status == QProcess::NormalExit && code == 0)
+                answer(Result::Handed, {});
+            else
+                answer(Result::Failed,
+                       status == QProcess::NormalExit
+                           ? QCoreApplication::translate("MailProgram", "Exit-Code %1").arg(code)
+                           : process->errorString());
+            process->deleteLater();
+        });
     QTimer::singleShot(kSettleMs, context, [answer] { answer(Result::Handed, {}); });
     process->start();
 }
