@@ -22,7 +22,7 @@ struct Text
 
 QString deadlineText(const invitation::Event& event)
 {
-    const QString date = messages::dateText(event.deadlineDate);
+    QString date = messages::dateText(event.deadlineDate);
     if (!event.deadlineTime.isValid())
         return date;
     return Text::tr("%1, %2 Uhr").arg(date, event.deadlineTime.toString(QStringLiteral("HH:mm")));
