@@ -90,6 +90,12 @@ QString copiesFolder()
     return QDir::tempPath() + QStringLiteral("/zandrel-anhaenge");
 }
 
+// What the message says of a mail program that ended with an error.
+QString exitCodeText(int code)
+{
+    return QCoreApplication::translate("MailProgram", "Exit-Code %1").arg(code);
+}
+
 void answerLater(QObject* context, Done done, const Outcome& outcome)
 {
     QTimer::singleShot(0, context, [done = std::move(done), outcome] { done(outcome); });
@@ -128,18 +134,16 @@ void launch(const Command& command, const QString& program, QObject* context, Do
                          answer(Result::NotStarted, process->errorString());
                          process->deleteLater();
                      });
-    QObject::connect(
-        process, &QProcess::finished, process,
-        [process, answer](int code, QProcess::ExitStatus status) {
-            if (status == QProcess::NormalExit && code == 0)
-                answer(Result::Handed, {});
-            else
-                answer(Result::Failed,
-                       status == QProcess::NormalExit
-                           ? QCoreApplication::translate("MailProgram", "Exit-Code %1").arg(code)
-                           : process->errorString());
-            process->deleteLater();
-        });
+    QObject::connect(process, &QProcess::finished, process,
+                     [process, answer](int code, QProcess::ExitStatus status) {
+                         if (status == QProcess::NormalExit && code == 0)
+                             answer(Result::Handed, {});
+                         else
+                             answer(Result::Failed, status == QProcess::NormalExit
+                                                        ? exitCodeText(code)
+                                                        : process->errorString());
+                         process->deleteLater();
+                     });
     QTimer::singleShot(kSettleMs, context, [answer] { answer(Result::Handed, {}); });
     process->start();
 }
