@@ -4,11 +4,10 @@
 #include "app/DataPath.h"
 #include "app/HelpViewer.h"
 #include "app/Settings.h"
+#include "i18n/Translations.h"
 #include "messages/Messages.h"
 
 #include <QFileInfo>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QTextStream>
 #include <QTimer>
 #include <QUrl>
@@ -21,7 +20,7 @@ CEntryApp::CEntryApp(int& argc, char** argv) : QApplication(argc, argv)
     setWindowIcon(applicationIcon());
     // Lets Wayland desktops tie the window to the installed desktop entry and its icon.
     setDesktopFileName(QStringLiteral("org.example.zandrel"));
-    installGermanTexts(*this, m_qtTranslator);
+    i18n::installGermanTexts(*this);
 }
 
 QString CEntryApp::applicationNameFromPath(const QString& executablePath)
@@ -30,15 +29,6 @@ QString CEntryApp::applicationNameFromPath(const QString& executablePath)
     const qsizetype dot = file.lastIndexOf(QLatin1Char('.'));
     // A name that is all extension (".zandrel") keeps its name rather than becoming empty.
     return dot > 0 ? file.left(dot) : file;
-}
-
-void CEntryApp::installGermanTexts(QCoreApplication& app, QTranslator& translator)
-{
-    const QLocale german(QLocale::German, QLocale::Germany);
-    QLocale::setDefault(german);
-    if (translator.load(german, QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(&translator);
 }
 
 namespace {
@@ -69,7 +59,7 @@ CEntryApp::Start CEntryApp::parseArguments(const QStringList& arguments)
             return finished(QStringLiteral("Zandrel 2.0\n"), 0);
         } else if (!optionsEnd && argument.startsWith(QLatin1Char('-')) &&
                    argument != QLatin1String("-")) {
-            return finished(messages::unknownCommandLineOption(argument) + usage, 2);
+            return finished(messages::unknownOption(argument) + u'\n' + usage, 2);
         } else {
             // File managers may hand over a URL instead of a path.
             const QUrl url(argument);

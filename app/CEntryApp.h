@@ -3,7 +3,6 @@
 
 #include <optional>
 #include <QApplication>
-#include <QTranslator>
 
 class CEntryApp : public QApplication
 {
@@ -13,9 +12,6 @@ public:
 
     /// Runs the program; returns the process exit code.
     int InitInstance();
-
-    /// Loads Qt's own German texts (standard buttons, file dialog) whatever the system locale.
-    static void installGermanTexts(QCoreApplication& app, QTranslator& translator);
 
     /// The executable's base name: the file name without folder and without the part from its
     /// last "." on.
@@ -31,7 +27,4 @@ public:
         QString invitation; ///< an organiser's event file (.aus) to open first
     };
     static Start parseArguments(const QStringList& arguments);
-
-private:
-    QTranslator m_qtTranslator;
 };

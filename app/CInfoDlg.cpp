@@ -13,7 +13,7 @@
 CInfoDlg::CInfoDlg(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("CInfoDlg"));
-    setWindowTitle(QStringLiteral("Info über Zandrel"));
+    setWindowTitle(tr("Info über Zandrel"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     // Modal to the main window only, so the help window stays usable while the box is open.
     setWindowModality(Qt::WindowModal);
@@ -21,11 +21,11 @@ CInfoDlg::CInfoDlg(QWidget* parent) : QDialog(parent)
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("aboutIcon"));
     icon->setPixmap(applicationIcon().pixmap(32, 32));
-    icon->setAccessibleName(QStringLiteral("Programmsymbol"));
-    auto* text = new QLabel(QStringLiteral("Zandrel Version 1.0"), this);
+    icon->setAccessibleName(tr("Programmsymbol"));
+    auto* text = new QLabel(tr("Zandrel Version 1.0"), this);
     text->setObjectName(QStringLiteral("aboutText"));
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("ctl1"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

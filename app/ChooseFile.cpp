@@ -1,5 +1,6 @@
 #include "app/ChooseFile.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QIdentityProxyModel>
@@ -30,6 +31,12 @@ public:
         }
         return QIdentityProxyModel::data(index, role);
     }
+};
+
+// The dialogs' titles and filters, for lupdate and i18n/zandrel_de.ts under "ChooseFile".
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(ChooseFile)
 };
 
 FilePresenter& installedPresenter()
@@ -88,10 +95,10 @@ QString chooseFile(QWidget* parent, bool save, const QString& proposedName, QStr
 {
     FileRequest request;
     request.save = save;
-    request.title = save ? QStringLiteral("Speichern ...") : QStringLiteral("Laden ...");
+    request.title = save ? Text::tr("Speichern ...") : Text::tr("Laden ...");
     request.folder = folder;
     request.proposedName = save ? proposedName : QString();
-    request.filter = QStringLiteral("Meldedatei (*.mdg)");
+    request.filter = Text::tr("Meldedatei (*.mdg)");
     request.defaultSuffix = QStringLiteral("mdg");
 
     const std::optional<QString> answer = present(parent, request);

@@ -3,6 +3,7 @@
 // parent widget for its dialogs and boxes, the document and the folder it remembers: none of them
 // needs the window itself. The window routes its buttons and menu items here.
 
+#include "entries/EntryDocument.h"
 #include "entryfile/EntryFile.h"
 #include "invitation/Reader.h"
 #include "mail/TestMail.h"
@@ -14,7 +15,6 @@
 #include <QString>
 #include <QStringList>
 
-class EntryDocument;
 class RegistrationContext;
 struct Contact;
 class QWidget;
@@ -133,3 +133,11 @@ void gather(QWidget* parent, QString& folder);
 void sendTestMail(QWidget* window, const TestMailSettings& settings);
 
 } // namespace commands
+
+namespace messages {
+
+/// Why the document cannot be printed or sent yet, in the sentence messages has for it: the
+/// window's status line and its shortcuts say it.
+QString printBlocked(EntryDocument::PrintBlock why);
+
+} // namespace messages

@@ -23,20 +23,20 @@ QLineEdit* field(QWidget* parent, const QString& text, const QString& accessible
 } // namespace
 
 ContactDialog::ContactDialog(const Contact& contact, QWidget* parent)
-    : QDialog(parent), m_name(field(this, contact.name, QStringLiteral("Name"))),
-      m_email(field(this, contact.email, QStringLiteral("E-Mail"))),
-      m_phone(field(this, contact.phone, QStringLiteral("Telefon")))
+    : QDialog(parent), m_name(field(this, contact.name, tr("Name"))),
+      m_email(field(this, contact.email, tr("E-Mail"))),
+      m_phone(field(this, contact.phone, tr("Telefon")))
 {
     setObjectName(QStringLiteral("contactDialog"));
-    setWindowTitle(QStringLiteral("Ansprechpartner des Vereins"));
+    setWindowTitle(tr("Ansprechpartner des Vereins"));
     setAccessibleName(windowTitle());
     m_name->setObjectName(QStringLiteral("contactName"));
     m_email->setObjectName(QStringLiteral("contactEmail"));
     m_phone->setObjectName(QStringLiteral("contactPhone"));
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Name:"), m_name);
-    form->addRow(QStringLiteral("&E-Mail:"), m_email);
-    form->addRow(QStringLiteral("&Telefon:"), m_phone);
+    form->addRow(tr("&Name:"), m_name);
+    form->addRow(tr("&E-Mail:"), m_email);
+    form->addRow(tr("&Telefon:"), m_phone);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

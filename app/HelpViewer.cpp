@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QColor>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFileInfo>
 #include <QKeySequence>
@@ -83,16 +84,18 @@ QString pageStyle(const QPalette& palette)
 // forward.
 class HelpWindow : public QDialog
 {
+    Q_DECLARE_TR_FUNCTIONS(HelpWindow)
+
 public:
     HelpWindow() // no parent: the help must not close or block with any dialog
     {
         setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                        Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
-        setWindowTitle(QStringLiteral("Zandrel – Hilfe"));
+        setWindowTitle(tr("Zandrel – Hilfe"));
         setObjectName(QStringLiteral("helpWindow"));
         browser = new QTextBrowser(this);
         browser->setObjectName(QStringLiteral("helpBrowser"));
-        browser->setAccessibleName(QStringLiteral("Handbuch"));
+        browser->setAccessibleName(tr("Handbuch"));
         browser->setOpenExternalLinks(true);
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);

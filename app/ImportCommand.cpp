@@ -10,16 +10,26 @@
 #include "memberlist/MemberList.h"
 #include "messages/Messages.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace commands {
+namespace {
+
+// The dialog's title and filter, for lupdate and i18n/zandrel_de.ts under "ImportCommand".
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(ImportCommand)
+};
+
+} // namespace
 
 std::optional<QString> import(QWidget* parent, EntryDocument& document, QString& folder,
                               memberlist::Admitted admitted)
 {
     filedlg::FileRequest request;
-    request.title = QStringLiteral("Importieren ...");
-    request.filter = QStringLiteral("Mitgliederliste (*.csv *.txt)");
+    request.title = Text::tr("Importieren ...");
+    request.filter = Text::tr("Mitgliederliste (*.csv *.txt)");
     const std::optional<QString> path = filedlg::askFile(parent, request, folder);
     if (!path)
         return std::nullopt;

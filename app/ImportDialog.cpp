@@ -21,12 +21,12 @@ ImportDialog::ImportDialog(memberlist::Table table, QList<EntryRow> existing, in
     : QDialog(parent), m_table(std::move(table)), m_existing(std::move(existing)),
       m_currentUtcYear(currentUtcYear), m_columns(memberlist::mapHeader(m_table.header)),
       m_model(new ImportModel(this)), m_view(new QTableView(this)), m_summary(new QLabel(this)),
-      m_female(new QPushButton(QStringLiteral("&weiblich"), this)),
-      m_male(new QPushButton(QStringLiteral("&männlich"), this))
+      m_female(new QPushButton(tr("&weiblich"), this)),
+      m_male(new QPushButton(tr("&männlich"), this))
 {
     setObjectName(QStringLiteral("importDialog"));
-    setWindowTitle(QStringLiteral("Importieren – %1").arg(fileName));
-    setAccessibleName(QStringLiteral("Mitgliederliste importieren"));
+    setWindowTitle(tr("Importieren – %1").arg(fileName));
+    setAccessibleName(tr("Mitgliederliste importieren"));
     auto* layout = new QVBoxLayout(this);
 
     // The fields the header did not name: the user says which column holds them.
@@ -35,21 +35,21 @@ ImportDialog::ImportDialog(memberlist::Table table, QList<EntryRow> existing, in
     for (int f = 0; f < memberlist::kFieldCount; ++f) {
         if (m_columns[f] >= 0)
             continue;
-        const QString field = memberlist::fieldName(static_cast<memberlist::Field>(f));
+        const QString field = messages::memberField(static_cast<memberlist::Field>(f));
         missing << field;
         auto* box = new QComboBox(this);
         box->setObjectName(QStringLiteral("importColumn%1").arg(f));
-        box->setAccessibleName(QStringLiteral("Spalte für %1").arg(field));
-        box->addItem(QStringLiteral("(keine)"), -1);
+        box->setAccessibleName(tr("Spalte für %1").arg(field));
+        box->addItem(tr("(keine)"), -1);
         for (int c = 0; c < m_table.header.size(); ++c) {
             const QString& title = m_table.header[c];
-            box->addItem(title.isEmpty() ? QStringLiteral("Spalte %1").arg(c + 1) : title, c);
+            box->addItem(title.isEmpty() ? tr("Spalte %1").arg(c + 1) : title, c);
         }
         connect(box, &QComboBox::currentIndexChanged, this, [this, box, f] {
             m_columns[f] = box->currentData().toInt();
             reevaluate();
         });
-        columnChoice->addRow(QStringLiteral("%1:").arg(field), box);
+        columnChoice->addRow(tr("%1:").arg(field), box);
     }
     if (!missing.isEmpty()) {
         auto* note = new QLabel(messages::importColumnsMissing(missing), this);
@@ -62,7 +62,7 @@ ImportDialog::ImportDialog(memberlist::Table table, QList<EntryRow> existing, in
     }
 
     m_view->setObjectName(QStringLiteral("importTable"));
-    m_view->setAccessibleName(QStringLiteral("Mitglieder der Liste"));
+    m_view->setAccessibleName(tr("Mitglieder der Liste"));
     m_view->setModel(m_model);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -80,13 +80,13 @@ ImportDialog::ImportDialog(memberlist::Table table, QList<EntryRow> existing, in
     layout->addWidget(m_view, 1);
 
     auto* genderRow = new QHBoxLayout;
-    auto* genderLabel = new QLabel(QStringLiteral("Geschlecht der gewählten Zeilen:"), this);
+    auto* genderLabel = new QLabel(tr("Geschlecht der gewählten Zeilen:"), this);
     genderRow->addWidget(genderLabel);
     for (auto [button, name, gender] : {std::tuple(m_female, "importFemale", int(entry::Female)),
                                         std::tuple(m_male, "importMale", int(entry::Male))}) {
         button->setObjectName(QLatin1String(name));
-        button->setAccessibleName(QStringLiteral("Geschlecht der gewählten Zeilen: %1")
-                                      .arg(button->text().remove(QLatin1Char('&'))));
+        button->setAccessibleName(
+            tr("Geschlecht der gewählten Zeilen: %1").arg(button->text().remove(QLatin1Char('&'))));
         // Enter stays "Übernehmen" even while one of these has the focus.
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, [this, g = gender] { pickGender(g); });
@@ -101,13 +101,13 @@ ImportDialog::ImportDialog(memberlist::Table table, QList<EntryRow> existing, in
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     QPushButton* take = buttons->button(QDialogButtonBox::Ok);
     QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel);
-    take->setText(QStringLiteral("Übernehmen"));
+    take->setText(tr("Übernehmen"));
     take->setObjectName(QStringLiteral("importTake"));
-    take->setAccessibleName(QStringLiteral("Angehakte Zeilen übernehmen"));
+    take->setAccessibleName(tr("Angehakte Zeilen übernehmen"));
     take->setDefault(true);
-    cancel->setText(QStringLiteral("Abbrechen"));
+    cancel->setText(tr("Abbrechen"));
     cancel->setObjectName(QStringLiteral("importCancel"));
-    cancel->setAccessibleName(QStringLiteral("Abbrechen ohne Änderung"));
+    cancel->setAccessibleName(tr("Abbrechen ohne Änderung"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);

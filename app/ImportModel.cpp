@@ -49,9 +49,18 @@ QVariant ImportModel::headerData(int section, Qt::Orientation orientation, int r
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    static const QString kTitles[] = {QStringLiteral("Teilnehmer"), QStringLiteral("Jahrgang"),
-                                      QStringLiteral("Geschlecht"), QStringLiteral("Hinweis")};
-    return section >= 0 && section < kColumns ? kTitles[section] : QString();
+    switch (section) {
+    case Participant:
+        return tr("Teilnehmer");
+    case Year:
+        return tr("Jahrgang");
+    case Gender:
+        return tr("Geschlecht");
+    case Reason:
+        return tr("Hinweis");
+    default:
+        return QString();
+    }
 }
 
 QVariant ImportModel::data(const QModelIndex& index, int role) const

@@ -5,10 +5,13 @@
 #include "memberlist/MemberList.h"
 
 #include <QAbstractTableModel>
+#include <QCoreApplication>
 #include <QList>
 
 class ImportModel : public QAbstractTableModel
 {
+    Q_DECLARE_TR_FUNCTIONS(ImportModel)
+
 public:
     enum Column
     {

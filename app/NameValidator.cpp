@@ -21,16 +21,15 @@ QValidator::State NameValidator::validate(QString& input, int& /*pos*/) const
 QString NameValidator::explanation(char32_t ch)
 {
     if (ch < 0x20 || (ch >= 0x7F && ch <= 0x9F)) {
-        return QStringLiteral("Zeilenumbrüche, Tabulatoren und Steuerzeichen sind in Namen nicht "
-                              "erlaubt.");
+        return tr("Zeilenumbrüche, Tabulatoren und Steuerzeichen sind in Namen nicht erlaubt.");
     }
     if (ch == U',') {
-        return QStringLiteral("Ein Komma ist im Namen nicht möglich: Die Liste trennt Name und "
-                              "Vorname am ersten Komma. Im Vornamen ist ein Komma erlaubt.");
+        return tr("Ein Komma ist im Namen nicht möglich: Die Liste trennt Name und Vorname am "
+                  "ersten Komma. Im Vornamen ist ein Komma erlaubt.");
     }
     const QString shown = QString::fromUcs4(&ch, 1);
-    return QStringLiteral("Das Zeichen „%1“ kann nicht in der Meldedatei gespeichert werden. "
-                          "Erlaubt sind die Zeichen des westeuropäischen Zeichensatzes "
-                          "(Windows-1252), zum Beispiel Umlaute, ß und Buchstaben mit Akzent.")
+    return tr("Das Zeichen „%1“ kann nicht in der Meldedatei gespeichert werden. Erlaubt sind die "
+              "Zeichen des westeuropäischen Zeichensatzes (Windows-1252), zum Beispiel Umlaute, ß "
+              "und Buchstaben mit Akzent.")
         .arg(shown);
 }

@@ -10,11 +10,17 @@
 #include "report/Registration.h"
 #include "textfile/SafeFile.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
 
 namespace commands {
 namespace {
+
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(PrintCommands)
+};
 
 // The window disables both commands until there is something to print, but it does so once the
 // list has settled; a shortcut pressed right after removing the last entry must still find
@@ -40,7 +46,7 @@ QString proposedPdfName(const report::Registration& registration, const QString&
     name.chop(4); // ".mdg"
     for (const QChar c : QStringLiteral("/\\:*?\"<>|")) {
         if (name.contains(c))
-            return QStringLiteral("Meldung.pdf");
+            return Text::tr("Meldung.pdf");
     }
     return name + QStringLiteral(".pdf");
 }
@@ -88,9 +94,9 @@ std::optional<QString> savePdf(QWidget* parent, const EntryDocument& document, Q
 
     filedlg::FileRequest request;
     request.save = true;
-    request.title = QStringLiteral("Als PDF speichern ...");
+    request.title = Text::tr("Als PDF speichern ...");
     request.proposedName = proposedPdfName(registration, extras.entryName);
-    request.filter = QStringLiteral("PDF-Datei (*.pdf)");
+    request.filter = Text::tr("PDF-Datei (*.pdf)");
     request.defaultSuffix = QStringLiteral("pdf");
     std::optional<QString> path = filedlg::askFile(parent, request, folder);
     if (!path || !writePdf(parent, registration, *path))
@@ -106,3 +112,16 @@ bool writePdf(QWidget* parent, const EntryDocument& document, const PaperExtras&
 }
 
 } // namespace commands
+
+QString messages::printBlocked(EntryDocument::PrintBlock why)
+{
+    switch (why) {
+    case EntryDocument::PrintBlock::None:
+        break;
+    case EntryDocument::PrintBlock::NoClubOrEvent:
+        return printBlocked(PrintBlock::NoClubOrEvent);
+    case EntryDocument::PrintBlock::Empty:
+        return printBlocked(PrintBlock::Empty);
+    }
+    return printBlocked(PrintBlock::None);
+}

@@ -3,6 +3,7 @@
 #include "app/Commands.h"
 #include "app/MessageBox.h"
 #include "entries/EntryDocument.h"
+#include "mailprogram/MailProgram.h"
 #include "messages/Messages.h"
 
 #include <QDir>
@@ -10,6 +11,22 @@
 #include <QWidget>
 
 namespace commands {
+namespace {
+
+// The hand-over's outcome as the fallback's message tells it.
+messages::NotHanded notHanded(const mailprogram::Outcome& outcome)
+{
+    messages::NotHanded why;
+    why.why = outcome.result == mailprogram::Result::NoMailProgram
+                  ? messages::NotHanded::NoMailProgram
+              : outcome.result == mailprogram::Result::NotStarted ? messages::NotHanded::NotStarted
+                                                                  : messages::NotHanded::NotTaken;
+    why.program = outcome.program;
+    why.detail = outcome.detail;
+    return why;
+}
+
+} // namespace
 
 void sendToOrganiser(QWidget* parent, EntryDocument& document, const Sending& sending,
                      QString& folder, const std::function<void(const QString&)>& status)
@@ -51,10 +68,11 @@ void sendToOrganiser(QWidget* parent, EntryDocument& document, const Sending& se
         }
         // Never silent: the mail as far as a link can carry it, the folder, and which files to
         // attach by hand.
-        const mailprogram::Fallback opened = mailprogram::openFallback(message);
+        const mailprogram::Fallback fallback = mailprogram::openFallback(message);
+        const messages::FallbackOpened opened{fallback.mailOpened, fallback.folderOpened};
         status(messages::sendFallbackStatus(message.to, opened));
-        msgbox::show(parent, messages::sendFallback(done, opened, message.to, message.subject,
-                                                    message.attachments));
+        msgbox::show(parent, messages::sendFallback(notHanded(done), opened, message.to,
+                                                    message.subject, message.attachments));
     });
 }
 

@@ -1,5 +1,7 @@
 #include "entries/EntryDocument.h"
 
+#include <QCoreApplication>
+
 EntryDocument::EntryDocument(QObject* parent) : QObject(parent)
 {
     for (const auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
@@ -56,11 +58,12 @@ bool EntryDocument::contains(const QString& text, qint32 year) const
 
 namespace {
 
-// The steps' names as the undo and redo commands show them.
-QString named(const char16_t* what, const QString& text)
+// The steps' names as the undo and redo commands show them, for lupdate and
+// i18n/zandrel_de.ts under "EntryDocument".
+struct Text
 {
-    return QString::fromUtf16(what) + QStringLiteral(" „") + text + QStringLiteral("“");
-}
+    Q_DECLARE_TR_FUNCTIONS(EntryDocument)
+};
 
 } // namespace
 
@@ -132,7 +135,7 @@ void EntryDocument::redo()
 int EntryDocument::Add(const QString& text, qint32 code)
 {
     const int row = m_rows.addSorted(text, code);
-    Step step = makeStep(named(u"Hinzufügen von", text), row);
+    Step step = makeStep(Text::tr("Hinzufügen von „%1“").arg(text), row);
     step.after = {text, code};
     m_editOpen = false;
     push(std::move(step));
@@ -160,7 +163,7 @@ void EntryDocument::updateRow(int row, const QString& text, qint32 code)
         });
         return;
     }
-    Step step = makeStep(named(u"Ändern von", before.text), row);
+    Step step = makeStep(Text::tr("Ändern von „%1“").arg(before.text), row);
     step.before = before;
     step.after = after;
     push(std::move(step));
@@ -185,7 +188,7 @@ int EntryDocument::restoreAndAdd(int row, const EntryRow& original, const QStrin
         return Add(text, code);
     }
     // The rename is older than the open step: one step over the whole list.
-    Step step = makeStep(named(u"Hinzufügen von", text));
+    Step step = makeStep(Text::tr("Hinzufügen von „%1“").arg(text));
     step.rowsBefore = entries();
     m_rows.setRow(row, original.text, original.code);
     const int added = m_rows.addSorted(text, code);
@@ -199,7 +202,7 @@ bool EntryDocument::remove(int row)
 {
     if (!isValidRow(row))
         return false;
-    Step step = makeStep(named(u"Entfernen von", text(row)), row);
+    Step step = makeStep(Text::tr("Entfernen von „%1“").arg(text(row)), row);
     step.before = {text(row), code(row)};
     m_rows.remove(row);
     m_editOpen = false;
@@ -210,7 +213,7 @@ bool EntryDocument::remove(int row)
 void EntryDocument::load(QList<EntryRow> rows, const QString& club, const QString& event,
                          const QString& fileName)
 {
-    Step step = makeStep(named(u"Laden von", fileName));
+    Step step = makeStep(Text::tr("Laden von „%1“").arg(fileName));
     step.load = true;
     step.rowsBefore = entries();
     step.clubBefore = m_club;
@@ -234,7 +237,7 @@ EntryDocument::AddManyResult EntryDocument::addMany(QList<EntryRow> rows, const 
         return AddManyResult::Nothing;
     if (count() + rows.size() > entry::kMaxEntries)
         return AddManyResult::TooMany;
-    Step step = makeStep(named(u"Import aus", fileName));
+    Step step = makeStep(Text::tr("Import aus „%1“").arg(fileName));
     step.rowsBefore = entries();
     m_rows.addSorted(std::move(rows));
     step.rowsAfter = entries();

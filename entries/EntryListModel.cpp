@@ -1,9 +1,16 @@
 #include "entries/EntryListModel.h"
 
 #include <algorithm>
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace {
+
+// What a screen reader says, for lupdate and i18n/zandrel_de.ts under "EntryListModel".
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(EntryListModel)
+};
 
 // What a screen reader says for a row: the text of the row reads "Meier,Anna" as one word and
 // leaves out gender and year, which the row shows only as a picture and beside the name.
@@ -15,10 +22,9 @@ QString spokenText(const QString& text, qint32 code)
         if (!part.isEmpty())
             parts << part;
     }
-    parts << (entry::genderOf(code) == entry::Male ? QStringLiteral("männlich")
-                                                   : QStringLiteral("weiblich"));
+    parts << (entry::genderOf(code) == entry::Male ? Text::tr("männlich") : Text::tr("weiblich"));
     const qint32 year = entry::yearOf(code);
-    parts << (year < 0 ? QStringLiteral("Jahrgang ungültig") : QString::number(year));
+    parts << (year < 0 ? Text::tr("Jahrgang ungültig") : QString::number(year));
     return parts.join(QStringLiteral(", "));
 }
 
@@ -58,10 +64,10 @@ QVariant EntryListModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
         return text(index.row());
     case Qt::AccessibleTextRole:
-        return spokenText(text(index.row()), code(index.row())) +
-               (isAdmitted(code(index.row()))
-                    ? QString()
-                    : QStringLiteral(", für die Veranstaltung nicht zugelassen"));
+        if (isAdmitted(code(index.row())))
+            return spokenText(text(index.row()), code(index.row()));
+        return Text::tr("%1, für die Veranstaltung nicht zugelassen")
+            .arg(spokenText(text(index.row()), code(index.row())));
     case EntryCodeRole:
         return code(index.row());
     case NotAdmittedRole:

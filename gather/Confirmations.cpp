@@ -21,13 +21,12 @@ QString confirmationFileName(const QString& event, const QString& club, int numb
     const auto part = [](const QString& text) {
         return textfile::fileNameCharacters(text.left(textfile::kMostFileNameChars));
     };
-    QString first = part(event.isEmpty() ? QStringLiteral("(ohne Veranstaltung)") : event);
-    QString second = part(club.isEmpty() ? QStringLiteral("(ohne Verein)") : club);
+    QString first = part(event.isEmpty() ? messages::withoutEvent() : event);
+    QString second = part(club.isEmpty() ? messages::withoutClub() : club);
     const QString suffix =
         (number > 1 ? QStringLiteral(" (%1)").arg(number) : QString()) + QStringLiteral(".txt");
     for (;;) {
-        QString name = QStringLiteral("Eingangsbestätigung ") + first + QStringLiteral(" – ") +
-                       second + suffix;
+        QString name = messages::confirmationName(first, second) + suffix;
         if (textfile::fileNameFits(name))
             return name;
         textfile::chopCodePoint(first.size() >= second.size() ? first : second);

@@ -542,9 +542,8 @@ QStringList reportLines(const Result& result)
 {
     QStringList lines;
     for (const Problem& problem : result.problems) {
-        const QString where = problem.line > 0 ? problem.path + QStringLiteral(", Zeile ") +
-                                                     QString::number(problem.line)
-                                               : problem.path;
+        const QString where =
+            problem.line > 0 ? messages::inLine(problem.path, problem.line) : problem.path;
         lines.append(printable(where + QStringLiteral(": ") + problem.message));
     }
     return lines;

@@ -7,6 +7,7 @@
 #include <array>
 #include <csignal>
 #include <cstring>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLocale>
@@ -18,23 +19,43 @@
 namespace gather {
 namespace {
 
-const QStringList kListHeader = {
-    QStringLiteral("Verein"),  QStringLiteral("Veranstaltung"), QStringLiteral("Name"),
-    QStringLiteral("Vorname"), QStringLiteral("Jahrgang"),      QStringLiteral("Geschlecht"),
-    QStringLiteral("Datei"),   QStringLiteral("Hinweis"),
+// The texts of the list, for lupdate and i18n/zandrel_de.ts, under "GatherOutput". They are asked
+// for when a list is written, after main() has installed the translation.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(GatherOutput)
 };
-const QStringList kCountHeader = {
-    QStringLiteral("Verein"),   QStringLiteral("Veranstaltung"), QStringLiteral("Teilnehmer"),
-    QStringLiteral("weiblich"), QStringLiteral("männlich"),      QStringLiteral("mit Hinweis"),
-};
-const QStringList kFeeHeader = {
-    QStringLiteral("Verein"),        QStringLiteral("Vereinsnummer"),
-    QStringLiteral("Veranstaltung"), QStringLiteral("Teilnehmer"),
-    QStringLiteral("mit Hinweis"),   QStringLiteral("Meldegeld je Teilnehmer"),
-    QStringLiteral("Betrag"),        QStringLiteral("Verwendungszweck"),
-};
-const QString kOverview = QStringLiteral("Übersicht");
-const QString kFees = QStringLiteral("Meldegeld");
+
+QStringList listHeader()
+{
+    return {Text::tr("Verein"),  Text::tr("Veranstaltung"), Text::tr("Name"),
+            Text::tr("Vorname"), Text::tr("Jahrgang"),      Text::tr("Geschlecht"),
+            Text::tr("Datei"),   Text::tr("Hinweis")};
+}
+
+QStringList countHeader()
+{
+    return {Text::tr("Verein"),   Text::tr("Veranstaltung"), Text::tr("Teilnehmer"),
+            Text::tr("weiblich"), Text::tr("männlich"),      Text::tr("mit Hinweis")};
+}
+
+QStringList feeHeader()
+{
+    return {Text::tr("Verein"),        Text::tr("Vereinsnummer"),
+            Text::tr("Veranstaltung"), Text::tr("Teilnehmer"),
+            Text::tr("mit Hinweis"),   Text::tr("Meldegeld je Teilnehmer"),
+            Text::tr("Betrag"),        Text::tr("Verwendungszweck")};
+}
+
+QString overviewSheet()
+{
+    return Text::tr("Übersicht");
+}
+
+QString feesSheet()
+{
+    return Text::tr("Meldegeld");
+}
 
 QString noteText(const Row& row)
 {
@@ -48,7 +69,6 @@ QString amountText(qint64 cents)
     return (cents < 0 ? QStringLiteral("-") : QString()) + QString::number(whole / 100) + u',' +
            QString::number(whole % 100).rightJustified(2, u'0');
 }
-const QString kNoEvent = QStringLiteral("(ohne Veranstaltung)");
 
 // One row of the list as the cells show it; an invalid year as the file has it.
 QStringList cells(const Row& row, const Result& result)
@@ -177,11 +197,11 @@ private:
 QString summaryTable(const Result& result)
 {
     const QList<Count> counts = gather::counts(result);
-    QList<QStringList> table{{QStringLiteral("Veranstaltung"), QStringLiteral("Verein"),
-                              kCountHeader[2], kCountHeader[3], kCountHeader[4], kCountHeader[5]}};
-    Count total{QStringLiteral("Summe"), QString()};
+    const QStringList header = countHeader();
+    QList<QStringList> table{{header[1], header[0], header[2], header[3], header[4], header[5]}};
+    Count total{Text::tr("Summe"), QString()};
     for (const Count& count : counts) {
-        table.append({printable(count.event.isEmpty() ? kNoEvent : count.event),
+        table.append({printable(count.event.isEmpty() ? messages::withoutEvent() : count.event),
                       printable(count.club), QString::number(count.total),
                       QString::number(count.female), QString::number(count.male),
                       QString::number(count.withNotes)});
@@ -227,7 +247,7 @@ QByteArray csvBytes(const Result& result)
     QByteArray out("\xEF\xBB\xBF");
     out.reserve(result.rows.size() * 80);
     const auto appendLine = [&out](const QStringList& fields) { appendCsvLine(out, fields); };
-    appendLine(kListHeader);
+    appendLine(listHeader());
     for (const Row& row : result.rows)
         appendLine(cells(row, result));
     return out;
@@ -236,7 +256,7 @@ QByteArray csvBytes(const Result& result)
 QByteArray feesCsvBytes(const Result& result)
 {
     QByteArray out("\xEF\xBB\xBF");
-    appendCsvLine(out, kFeeHeader);
+    appendCsvLine(out, feeHeader());
     Fee total;
     for (const Fee& fee : fees(result)) {
         appendCsvLine(out, {fee.club, fee.clubNumber, fee.event, QString::number(fee.participants),
@@ -247,7 +267,7 @@ QByteArray feesCsvBytes(const Result& result)
         total.withNotes += fee.withNotes;
         total.amountCents += fee.amountCents;
     }
-    appendCsvLine(out, {QStringLiteral("Summe"), QString(), QString(),
+    appendCsvLine(out, {Text::tr("Summe"), QString(), QString(),
                         QString::number(total.participants), QString::number(total.withNotes),
                         QString(), amountText(total.amountCents), QString()});
     return out;
@@ -293,7 +313,7 @@ QStringList sheetNames(const QStringList& names, const QStringList& taken)
         while (name.startsWith(u'\'') || name.endsWith(u'\''))
             name = name.startsWith(u'\'') ? name.sliced(1) : name.chopped(1);
         if (name.isEmpty())
-            name = QStringLiteral("Tabelle");
+            name = Text::tr("Tabelle");
         QString unique = name;
         for (int n = 2; used.contains(unique.toCaseFolded()); ++n) {
             const QString suffix = QStringLiteral(" (") + QString::number(n) + u')';
@@ -405,20 +425,20 @@ private:
 bool writeFees(Workbook& book, SheetWriter& cells, const Result& result)
 {
     const QList<Fee> fees = gather::fees(result);
-    QList<qsizetype> widths(kFeeHeader.size(), 8);
+    QList<qsizetype> widths(feeHeader().size(), 8);
     for (const Fee& fee : fees) {
         widths[0] = std::max(widths[0], fee.club.size());
         widths[2] = std::max(widths[2], fee.event.size());
         widths[7] = std::max(widths[7], fee.reference.size());
     }
-    lxw_worksheet* sheet = book.addSheet(kFees, kFeeHeader, fees.size(), widths);
+    lxw_worksheet* sheet = book.addSheet(feesSheet(), feeHeader(), fees.size(), widths);
     if (!sheet)
         return false;
     Fee total;
     for (qsizetype i = 0; i < fees.size(); ++i) {
         const auto row = static_cast<lxw_row_t>(i + 1);
         const Fee& fee = fees[i];
-        const QString where = messages::inSheetRow(kFees, row + 1);
+        const QString where = messages::inSheetRow(feesSheet(), row + 1);
         cells.text(sheet, row, 0, cells.fit(fee.club, where));
         cells.text(sheet, row, 1, cells.fit(fee.clubNumber, where));
         cells.text(sheet, row, 2, cells.fit(fee.event, where));
@@ -486,7 +506,7 @@ bool writeXlsx(const QString& path, const Result& result, QString* error, QStrin
             countWidths[1] = std::max(countWidths[1], count.event.size());
         }
         lxw_worksheet* overview =
-            book.addSheet(kOverview, kCountHeader, counts.size(), countWidths);
+            book.addSheet(overviewSheet(), countHeader(), counts.size(), countWidths);
         if (!overview)
             return fail(messages::workbookFailed(messages::WorkbookStep::Overview));
         Count total;
@@ -518,11 +538,11 @@ bool writeXlsx(const QString& path, const Result& result, QString* error, QStrin
                           book.bold());
         }
 
-        QStringList taken{kOverview};
+        QStringList taken{overviewSheet()};
         if (result.invitation) {
             if (!writeFees(book, cells, result))
-                return fail(messages::sheetNotCreated(kFees));
-            taken.append(kFees);
+                return fail(messages::sheetNotCreated(feesSheet()));
+            taken.append(feesSheet());
         }
 
         // The rows are sorted by event first, so each event's rows lie together. An event with
@@ -533,7 +553,8 @@ bool writeXlsx(const QString& path, const Result& result, QString* error, QStrin
         for (qsizetype i = 0; i < result.rows.size(); ++i) {
             const bool newEvent = i == 0 || result.rows[i].event != result.rows[i - 1].event;
             if (newEvent || i - starts.last() == perSheet) {
-                events.append(result.rows[i].event.isEmpty() ? kNoEvent : result.rows[i].event);
+                events.append(result.rows[i].event.isEmpty() ? messages::withoutEvent()
+                                                             : result.rows[i].event);
                 starts.append(i);
             }
         }
@@ -548,7 +569,7 @@ bool writeXlsx(const QString& path, const Result& result, QString* error, QStrin
                             cells.fit(file.path, where)});
         }
         for (qsizetype e = 0; e < events.size(); ++e) {
-            QList<qsizetype> widths(kListHeader.size(), 4);
+            QList<qsizetype> widths(listHeader().size(), 4);
             for (qsizetype i = starts[e]; i < starts[e + 1]; ++i) {
                 const Row& row = result.rows[i];
                 const qsizetype lengths[] = {row.club.size(),
@@ -563,7 +584,7 @@ bool writeXlsx(const QString& path, const Result& result, QString* error, QStrin
                     widths[c] = std::max(widths[c], lengths[c]);
             }
             lxw_worksheet* sheet =
-                book.addSheet(names[e], kListHeader, starts[e + 1] - starts[e], widths);
+                book.addSheet(names[e], listHeader(), starts[e + 1] - starts[e], widths);
             if (!sheet)
                 return fail(messages::sheetNotCreated(names[e]));
             for (qsizetype i = starts[e]; i < starts[e + 1]; ++i) {

@@ -11,6 +11,7 @@
 #include "entries/Clubs.h"
 #include "entries/Entry.h"
 #include "gather/Gather.h"
+#include "i18n/Translations.h"
 #include "invitation/Template.h"
 #include "messages/Gathering.h"
 #include "messages/Invitation.h"
@@ -33,28 +34,6 @@ constexpr int kAllRead = 0;
 constexpr int kSomeSkipped = 1;
 constexpr int kWrongUsage = 2;
 
-const char kUsage[] =
-    "Aufruf: zandrel-sammeln [-r] [--ausschreibung DATEI.aus [--bestaetigungen ORDNER]]\n"
-    "                        [-o LISTE.xlsx|LISTE.csv] DATEI.mdg|ORDNER ...\n"
-    "        zandrel-sammeln --vorlage DATEI.aus\n"
-    "        zandrel-sammeln --pruefe DATEI.aus\n"
-    "Sammelt die Meldedateien der Vereine zu einer Teilnehmerliste.\n"
-    "  -o DATEI  schreibt die Liste als Excel-Arbeitsmappe (.xlsx) oder CSV-Datei (.csv);\n"
-    "            ohne -o erscheint eine Übersicht je Veranstaltung und Verein\n"
-    "  -r        liest auch die Unterordner der genannten Ordner\n"
-    "  --ausschreibung DATEI\n"
-    "            prüft Vereine, Veranstaltungen und Jahrgänge nach der Ausschreibung\n"
-    "            und berechnet das Meldegeld\n"
-    "  --bestaetigungen ORDNER\n"
-    "            schreibt je Verein und Veranstaltung eine Eingangsbestätigung zum\n"
-    "            Verschicken in den ORDNER; vorhandene Dateien bleiben unverändert\n"
-    "  --vorlage DATEI\n"
-    "            legt eine neue Ausschreibung zum Ausfüllen an\n"
-    "  --pruefe DATEI\n"
-    "            zeigt, was in einer Ausschreibung steht, oder was daran falsch ist\n"
-    "  -h        zeigt diese Hilfe\n"
-    "  --version zeigt die Version\n";
-
 void print(std::FILE* to, const QString& text)
 {
     const QByteArray bytes = text.toUtf8();
@@ -64,7 +43,7 @@ void print(std::FILE* to, const QString& text)
 int usage(const QString& why)
 {
     print(stderr, gather::printable(QStringLiteral("zandrel-sammeln: ") + why) + u'\n');
-    std::fputs(kUsage, stderr);
+    print(stderr, messages::gatherUsage());
     return kWrongUsage;
 }
 
@@ -161,7 +140,7 @@ int writeList(const gather::Result& result, const QString& output, const QString
         if (target.isEmpty())
             continue;
         if (gather::isInputFile(result, target))
-            return usage(messages::wouldOverwriteEntryFile(target));
+            return usage(messages::listNotWritten(target, messages::wouldOverwriteEntryFile()));
         if (!invitationPath.isEmpty() && gather::sameFile(target, invitationPath))
             return usage(messages::wouldOverwriteInvitation(target));
     }
@@ -211,6 +190,7 @@ int writeConfirmations(const gather::Result& result, const QString& folder, int 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    i18n::installGermanTexts(app);
     QCoreApplication::setApplicationVersion(QStringLiteral(ZANDREL_VERSION));
     QStringList args = QCoreApplication::arguments().mid(1);
     gather::Options options;
@@ -235,7 +215,7 @@ int main(int argc, char** argv)
         } else if (arg == QStringLiteral("--")) {
             endOfOptions = true;
         } else if (arg == QStringLiteral("-h") || arg == QStringLiteral("--help")) {
-            std::fputs(kUsage, stdout);
+            print(stdout, messages::gatherUsage());
             return kAllRead;
         } else if (arg == QStringLiteral("--version")) {
             print(stdout, QStringLiteral("zandrel-sammeln ") +

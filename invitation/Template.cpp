@@ -1,22 +1,32 @@
 #include "invitation/Template.h"
 
+#include <QCoreApplication>
+
 namespace invitation {
+namespace {
+
+// The fields as a refused line names them, for lupdate and i18n/zandrel_de.ts under "Template".
+// (The template below is a file in the event file's format, whose words are its keywords.)
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(Template)
+};
+
+} // namespace
 
 QStringList fieldNames(const QString& keyword)
 {
     if (keyword == u"VERANSTALTER")
-        return {QStringLiteral("Name"), QStringLiteral("Ansprechpartner"), QStringLiteral("E-Mail"),
-                QStringLiteral("Telefon")};
+        return {Text::tr("Name"), Text::tr("Ansprechpartner"), Text::tr("E-Mail"),
+                Text::tr("Telefon")};
     if (keyword == u"VERANSTALTUNG")
-        return {QStringLiteral("Name"),         QStringLiteral("Datum"),
-                QStringLiteral("Ort"),          QStringLiteral("Meldeschluss"),
-                QStringLiteral("Meldegeld"),    QStringLiteral("Jahrgänge"),
-                QStringLiteral("Nachmeldegeld")};
+        return {Text::tr("Name"),         Text::tr("Datum"),     Text::tr("Ort"),
+                Text::tr("Meldeschluss"), Text::tr("Meldegeld"), Text::tr("Jahrgänge"),
+                Text::tr("Nachmeldegeld")};
     if (keyword == u"VEREIN")
-        return {QStringLiteral("Name"), QStringLiteral("Vereinsnummer")};
+        return {Text::tr("Name"), Text::tr("Vereinsnummer")};
     if (keyword == u"KONTO")
-        return {QStringLiteral("IBAN"), QStringLiteral("Kontoinhaber"),
-                QStringLiteral("Verwendungszweck")};
+        return {Text::tr("IBAN"), Text::tr("Kontoinhaber"), Text::tr("Verwendungszweck")};
     return {};
 }
 

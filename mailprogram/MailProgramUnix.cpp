@@ -3,6 +3,7 @@
 #include "mailprogram/MailProgram.h"
 
 #include <memory>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QPointer>
@@ -89,6 +90,12 @@ QString copiesFolder()
     return QDir::tempPath() + QStringLiteral("/zandrel-anhaenge");
 }
 
+// What the message says of a mail program that ended with an error.
+QString exitCodeText(int code)
+{
+    return QCoreApplication::translate("MailProgram", "Exit-Code %1").arg(code);
+}
+
 void answerLater(QObject* context, Done done, const Outcome& outcome)
 {
     QTimer::singleShot(0, context, [done = std::move(done), outcome] { done(outcome); });
@@ -133,7 +140,7 @@ void launch(const Command& command, const QString& program, QObject* context, Do
                              answer(Result::Handed, {});
                          else
                              answer(Result::Failed, status == QProcess::NormalExit
-                                                        ? QStringLiteral("Exit-Code %1").arg(code)
+                                                        ? exitCodeText(code)
                                                         : process->errorString());
                          process->deleteLater();
                      });

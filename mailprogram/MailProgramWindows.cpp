@@ -83,7 +83,8 @@ Outcome sendMail(const Message& message, const QString& client)
         return {Result::Handed, client, {}};
     if (result == kUserAbort)
         return {Result::Cancelled, client, {}};
-    return {Result::Failed, client, QStringLiteral("MAPI-Fehler %1").arg(result)};
+    return {Result::Failed, client,
+            QCoreApplication::translate("MailProgram", "MAPI-Fehler %1").arg(result)};
 }
 
 } // namespace

@@ -231,21 +231,6 @@ Columns mapHeader(const QStringList& header)
     return columns;
 }
 
-QString fieldName(Field field)
-{
-    switch (field) {
-    case FirstName:
-        return QStringLiteral("Vorname");
-    case Name:
-        return QStringLiteral("Name");
-    case Year:
-        return QStringLiteral("Jahrgang");
-    case Gender:
-        break;
-    }
-    return QStringLiteral("Geschlecht");
-}
-
 int parseYear(QStringView text)
 {
     text = text.trimmed();

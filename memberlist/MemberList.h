@@ -87,9 +87,6 @@ using Columns = std::array<int, kFieldCount>;
 /// first matching column wins.
 Columns mapHeader(const QStringList& header);
 
-/// The field's name as the preview shows it ("Vorname", "Name", "Jahrgang", "Geschlecht").
-QString fieldName(Field field);
-
 /// A birth year from "JJJJ", "TT.MM.JJJJ", "T.M.JJJJ" or "JJJJ-MM-TT"; -1 for anything else,
 /// impossible dates included. The window of valid years is not checked here.
 int parseYear(QStringView text);

@@ -9,6 +9,9 @@ namespace messages {
 
 /// The subject of a report line's sentence about the file it stands beside.
 QString theFile();
+/// What stands for a file's missing club or event in the lists and the confirmations' names.
+QString withoutClub();
+QString withoutEvent();
 
 QString folderUnreadable();
 QString folderHasNoEntryFile();
@@ -36,7 +39,10 @@ QString repeatedInFile(const QString& who, qsizetype firstLine);
 QString alsoRegisteredBy(const QString& who, const QString& club, const QString& path,
                          qsizetype line);
 
-/// Why a list was not written. `why` ends without a full stop; listNotWritten adds one.
+/// Where a report line's finding is: "Meldungen/a.mdg, Zeile 3".
+QString inLine(const QString& path, qsizetype line);
+
+/// Why a list was not written. `why` may end without a full stop; listNotWritten adds one.
 QString listNotWritten(const QString& path);
 QString listNotWritten(const QString& path, const QString& why);
 enum class WorkbookStep
@@ -60,14 +66,16 @@ QString listWritten(qsizetype participants, qsizetype files, const QString& path
 /// The window's report on a list that was not written: `why` is one of the sentences above, or
 /// wouldOverwriteEntryFile() for a list named like one of the entry files read.
 QString listNotSaved(const QString& why);
+/// The reason for a list named like one of the entry files read, in the window's report and,
+/// with listNotWritten(), in zandrel-sammeln's.
 QString wouldOverwriteEntryFile();
 
-// zandrel-sammeln's command line.
+// zandrel-sammeln's command line (an unknown option: messages::unknownOption).
+/// What -h prints, and a wrong use after its reason.
+QString gatherUsage();
 QString optionNeedsOneFileName(const QString& option);
-QString unknownOption(const QString& option);
 QString nothingToGather();
 QString wrongListSuffix(const QString& path);
-QString wouldOverwriteEntryFile(const QString& path);
 QString readingProgress(qsizetype done, qsizetype total);
 /// --vorlage and --pruefe stand alone, with one file name.
 QString optionStandsAlone(const QString& option);
@@ -80,6 +88,8 @@ QString feesWritten(const QString& path);
 
 // The confirmations of receipt (--bestaetigungen): a text per club and event for a mail. Empty
 // names (a file without club or event) give sentences that do without them.
+/// A confirmation's file name without its ending, from the parts as a file name may hold them.
+QString confirmationName(const QString& event, const QString& club);
 QString confirmationGreeting(const QString& club);
 /// `modified` as "TT.MM.JJJJ HH:MM"; empty where the file's time is not known.
 QString confirmationReceived(const QString& event, const QString& fileName,

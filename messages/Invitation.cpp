@@ -7,19 +7,25 @@
 #include "textfile/Cp1252.h"
 
 #include <algorithm>
+#include <QCoreApplication>
 #include <QDir>
 #include <QLocale>
 
 namespace messages {
 namespace {
 
+// The sentences of this file, for lupdate and i18n/zandrel_de.ts, under "Invitation".
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(Invitation)
+};
+
 QString deadlineText(const invitation::Event& event)
 {
-    QString text = messages::dateText(event.deadlineDate);
-    if (event.deadlineTime.isValid())
-        text += QStringLiteral(", ") + event.deadlineTime.toString(QStringLiteral("HH:mm")) +
-                QStringLiteral(" Uhr");
-    return text;
+    QString date = messages::dateText(event.deadlineDate);
+    if (!event.deadlineTime.isValid())
+        return date;
+    return Text::tr("%1, %2 Uhr").arg(date, event.deadlineTime.toString(QStringLiteral("HH:mm")));
 }
 
 QString yearsText(const invitation::Event& event)
@@ -41,18 +47,89 @@ QString compactIban(const QString& written)
     return written.toUpper().remove(u' ');
 }
 
-// "Mit „TV Musterstadt“ und „Gauturnfest 2027“", for an open file "Mit einem Verein mit 60
-// Zeichen und …", and "So" where the reference names neither.
-QString withLongestNames(const QStringList& clubAndEvent)
+// The names, one or two of them: "„TV Musterstadt“ und „Gauturnfest 2027“".
+QString listed(const QStringList& names)
 {
-    if (clubAndEvent.isEmpty())
-        return QStringLiteral("So");
-    const QString club = clubAndEvent.value(0);
-    return QStringLiteral("Mit ") +
-           (club.isEmpty()
-                ? QStringLiteral("einem Verein mit %1 Zeichen").arg(entry::kMostNameChars)
-                : quoted(club)) +
-           QStringLiteral(" und ") + quoted(clubAndEvent.value(1));
+    if (names.size() < 2)
+        return names.value(0);
+    return Text::tr("%1 und %2")
+        .arg(names.first(names.size() - 1).join(QStringLiteral(", ")), names.last());
+}
+
+// A payment reference too long for a GiroCode, with the longest names that make it so: a club and
+// an event ("Mit „TV Musterstadt“ und „Gauturnfest 2027“ …"), for an open file any club of the
+// longest name, and none where the reference names neither.
+QString referenceTooLong(const invitation::Problem& p)
+{
+    const QString most = QString::number(invitation::kMostReferenceChars);
+    if (p.details.isEmpty())
+        return Text::tr("So wird der Verwendungszweck %1 Zeichen lang; ein GiroCode trägt "
+                        "höchstens %2. Bitte kürzer fassen.")
+            .arg(p.value, most);
+    if (p.details.value(0).isEmpty())
+        return Text::tr("Mit einem Verein mit %1 Zeichen und %2 wird der Verwendungszweck %3 "
+                        "Zeichen lang; ein GiroCode trägt höchstens %4. Bitte kürzer fassen.")
+            .arg(QString::number(entry::kMostNameChars), quoted(p.details.value(1)), p.value, most);
+    return Text::tr("Mit %1 und %2 wird der Verwendungszweck %3 Zeichen lang; ein GiroCode trägt "
+                    "höchstens %4. Bitte kürzer fassen.")
+        .arg(quoted(p.details.value(0)), quoted(p.details.value(1)), p.value, most);
+}
+
+// The same for the GiroCode's whole payload.
+QString payloadTooLarge(const invitation::Problem& p)
+{
+    const QString most = QString::number(invitation::kMostPayloadBytes);
+    if (p.details.isEmpty())
+        return Text::tr("So braucht der GiroCode %1 Bytes; er trägt höchstens %2. Bitte "
+                        "Kontoinhaber oder Verwendungszweck kürzer fassen.")
+            .arg(p.value, most);
+    if (p.details.value(0).isEmpty())
+        return Text::tr("Mit einem Verein mit %1 Zeichen und %2 braucht der GiroCode %3 Bytes; er "
+                        "trägt höchstens %4. Bitte Kontoinhaber oder Verwendungszweck kürzer "
+                        "fassen.")
+            .arg(QString::number(entry::kMostNameChars), quoted(p.details.value(1)), p.value, most);
+    return Text::tr("Mit %1 und %2 braucht der GiroCode %3 Bytes; er trägt höchstens %4. Bitte "
+                    "Kontoinhaber oder Verwendungszweck kürzer fassen.")
+        .arg(quoted(p.details.value(0)), quoted(p.details.value(1)), p.value, most);
+}
+
+QString ibanLength(const invitation::Problem& p)
+{
+    const QString iban = compactIban(p.value);
+    const QString country = iban.left(2);
+    const qsizetype want = invitation::sepaIbanLength(QStringView(iban).left(2));
+    const auto off = static_cast<int>(want - iban.size());
+    if (off > 0)
+        return Text::tr("%1 ist keine gültige IBAN: Eine IBAN aus %2 hat %3 Stellen, hier fehlen "
+                        "%n Stellen.",
+                        nullptr, off)
+            .arg(quoted(p.value), country, QString::number(want));
+    return Text::tr("%1 ist keine gültige IBAN: Eine IBAN aus %2 hat %3 Stellen, hier sind %n "
+                    "Stellen zu viel.",
+                    nullptr, -off)
+        .arg(quoted(p.value), country, QString::number(want));
+}
+
+QString ibanFormat(const invitation::Problem& p)
+{
+    const QString iban = compactIban(p.value);
+    const invitation::IbanBreak at = invitation::ibanFormatBreak(iban);
+    if (at.position == 0) // shorter than country and check digits
+        return Text::tr("%1 ist keine IBAN.").arg(quoted(p.value));
+    const QString value = quoted(p.value);
+    const QString position = QString::number(at.position);
+    const QString found = quoted(iban.mid(at.position - 1, 1));
+    if (at.expected == 'n')
+        return Text::tr("%1 ist keine gültige IBAN: An Stelle %2 steht %3; dort gehört eine "
+                        "Ziffer hin.")
+            .arg(value, position, found);
+    if (at.expected == 'a')
+        return Text::tr("%1 ist keine gültige IBAN: An Stelle %2 steht %3; dort gehört ein "
+                        "Buchstabe hin.")
+            .arg(value, position, found);
+    return Text::tr("%1 ist keine gültige IBAN: An Stelle %2 steht %3; dort gehört eine Ziffer "
+                    "oder ein Buchstabe hin.")
+        .arg(value, position, found);
 }
 
 QString why(const invitation::Problem& p)
@@ -60,159 +137,130 @@ QString why(const invitation::Problem& p)
     using P = invitation::Problem;
     switch (p.kind) {
     case P::TooLarge:
-        return QStringLiteral("Die Datei ist größer als 1 MB; so groß ist keine Ausschreibung.");
+        return Text::tr("Die Datei ist größer als 1 MB; so groß ist keine Ausschreibung.");
     case P::NotText:
-        return QStringLiteral("Die Datei ist keine Textdatei.");
+        return Text::tr("Die Datei ist keine Textdatei.");
     case P::BadUtf16:
-        return QStringLiteral("Die Datei ist als UTF-16 („Unicode“) gekennzeichnet, lässt sich so "
-                              "aber nicht lesen. Bitte als UTF-8 speichern.");
+        return Text::tr("Die Datei ist als UTF-16 („Unicode“) gekennzeichnet, lässt sich so "
+                        "aber nicht lesen. Bitte als UTF-8 speichern.");
     case P::NotUtf8:
         return p.value.isEmpty()
-                   ? QStringLiteral("Die Zeile ist nicht UTF-8, obwohl die Datei als UTF-8 "
-                                    "gekennzeichnet ist (wohl Windows-1252 eingefügt). Bitte die "
-                                    "ganze Datei als UTF-8 speichern.")
-                   : QStringLiteral("Die Zeile ist nicht UTF-8 wie Zeile %1 (wohl Windows-1252 "
-                                    "eingefügt); so würden Namen verfälscht. Bitte die ganze "
-                                    "Datei als UTF-8 speichern.")
+                   ? Text::tr("Die Zeile ist nicht UTF-8, obwohl die Datei als UTF-8 "
+                              "gekennzeichnet ist (wohl Windows-1252 eingefügt). Bitte die "
+                              "ganze Datei als UTF-8 speichern.")
+                   : Text::tr("Die Zeile ist nicht UTF-8 wie Zeile %1 (wohl Windows-1252 "
+                              "eingefügt); so würden Namen verfälscht. Bitte die ganze "
+                              "Datei als UTF-8 speichern.")
                          .arg(p.value);
     case P::CrLineEnds:
-        return QStringLiteral("Die Zeilen enden nur mit CR (altes Mac-Format). Bitte mit "
-                              "Windows- oder Unix-Zeilenenden speichern.");
+        return Text::tr("Die Zeilen enden nur mit CR (altes Mac-Format). Bitte mit "
+                        "Windows- oder Unix-Zeilenenden speichern.");
     case P::ControlInField:
-        return QStringLiteral("Das Steuerzeichen %1 ist nicht erlaubt; es würde auf Papier, in der "
-                              "Mail oder im GiroCode anders erscheinen, als es gemeint ist.")
+        return Text::tr("Das Steuerzeichen %1 ist nicht erlaubt; es würde auf Papier, in der "
+                        "Mail oder im GiroCode anders erscheinen, als es gemeint ist.")
             .arg(p.value);
     case P::BadVersion:
-        return QStringLiteral("Version %1 gibt es nicht; erwartet ist %2.")
+        return Text::tr("Version %1 gibt es nicht; erwartet ist %2.")
             .arg(p.value, expectedFormat());
     case P::LineTooLong:
-        return QStringLiteral("Die Zeile ist länger als %1 Zeichen.")
+        return Text::tr("Die Zeile ist länger als %1 Zeichen.")
             .arg(QLocale(QLocale::German).toString(invitation::kMaxLineChars));
     case P::NoFormatFirst:
-        return QStringLiteral("Der erste Eintrag muss „FORMAT: %1 %2“ sein.")
-            .arg(QString::fromUtf16(invitation::kFormatName))
-            .arg(invitation::kFormatVersion);
+        return Text::tr("Der erste Eintrag muss „FORMAT: %1 %2“ sein.")
+            .arg(QString::fromUtf16(invitation::kFormatName),
+                 QString::number(invitation::kFormatVersion));
     case P::OtherFormat:
-        return QStringLiteral("%1 ist kein Format, das Zandrel kennt; erwartet ist %2.")
+        return Text::tr("%1 ist kein Format, das Zandrel kennt; erwartet ist %2.")
             .arg(quoted(p.value), expectedFormat());
     case P::NewerVersion:
-        return QStringLiteral("Die Ausschreibung hat Version %1 und braucht eine neuere "
-                              "Zandrel-Version.")
+        return Text::tr("Die Ausschreibung hat Version %1 und braucht eine neuere "
+                        "Zandrel-Version.")
             .arg(p.value);
     case P::NoKeyword:
-        return QStringLiteral("%1 beginnt nicht mit einem Schlüsselwort wie „VEREIN:“.")
+        return Text::tr("%1 beginnt nicht mit einem Schlüsselwort wie „VEREIN:“.")
             .arg(quoted(p.value));
     case P::UnknownKeyword:
-        return QStringLiteral("Das Schlüsselwort %1 gibt es nicht.").arg(quoted(p.value));
+        return Text::tr("Das Schlüsselwort %1 gibt es nicht.").arg(quoted(p.value));
     case P::Repeated:
-        return QStringLiteral("%1 darf nur einmal vorkommen.").arg(quoted(p.value + u':'));
+        return Text::tr("%1 darf nur einmal vorkommen.").arg(quoted(p.value + u':'));
     case P::TooManyFields:
-        return QStringLiteral("%1 hat nur %2 Felder; %3 ist zu viel.")
+        return Text::tr("%1 hat nur %2 Felder; %3 ist zu viel.")
             .arg(quoted(p.keyword + u':'), QString::number(p.field - 1), quoted(p.value));
     case P::FieldMissing:
-        return QStringLiteral("Das Feld fehlt.");
+        return Text::tr("Das Feld fehlt.");
     case P::BadName:
-        return QStringLiteral("%1: Ein Name darf kein Komma und kein Steuerzeichen enthalten.")
+        return Text::tr("%1: Ein Name darf kein Komma und kein Steuerzeichen enthalten.")
             .arg(quoted(p.value));
     case P::HeaderInName:
-        return QStringLiteral("%1: Ein Name darf „VEREIN: “ und „VERANSTALTUNG: “ nicht enthalten; "
-                              "die Meldedatei gäbe ihn sonst verstümmelt zurück.")
+        return Text::tr("%1: Ein Name darf „VEREIN: “ und „VERANSTALTUNG: “ nicht enthalten; "
+                        "die Meldedatei gäbe ihn sonst verstümmelt zurück.")
             .arg(quoted(p.value));
     case P::NameNotEncodable:
-        return QStringLiteral("Das Zeichen %1 kann die Meldedatei nicht speichern.")
-            .arg(quoted(p.value));
+        return Text::tr("Das Zeichen %1 kann die Meldedatei nicht speichern.").arg(quoted(p.value));
     case P::NameTooLong:
-        return QStringLiteral("%1 ist länger als %2 Zeichen.")
+        return Text::tr("%1 ist länger als %2 Zeichen.")
             .arg(quoted(p.value), QString::number(entry::kMostNameChars));
     case P::NameNotFileName:
-        return QStringLiteral("%1: Ein Name darf keines der Zeichen / \\ : * ? \" < > | "
-                              "enthalten und nicht „.“ oder „..“ sein, denn er wird Teil des "
-                              "Dateinamens der Meldung.")
+        return Text::tr("%1: Ein Name darf keines der Zeichen / \\ : * ? \" < > | "
+                        "enthalten und nicht „.“ oder „..“ sein, denn er wird Teil des "
+                        "Dateinamens der Meldung.")
             .arg(quoted(p.value));
     case P::NameMisdecoded:
-        return QStringLiteral("%1 sieht nach falsch gelesenem UTF-8 aus (gemeint ist wohl %2); die "
-                              "Meldedatei gäbe den Namen so nicht zurück.")
+        return Text::tr("%1 sieht nach falsch gelesenem UTF-8 aus (gemeint ist wohl %2); die "
+                        "Meldedatei gäbe den Namen so nicht zurück.")
             .arg(quoted(p.value), quoted(QString::fromUtf8(cp1252::encode(p.value))));
     case P::BadEmail:
-        return QStringLiteral("%1 ist keine einfache E-Mail-Adresse wie "
-                              "meldung@turngau-musterland.de.")
+        return Text::tr("%1 ist keine einfache E-Mail-Adresse wie "
+                        "meldung@turngau-musterland.de.")
             .arg(quoted(p.value));
     case P::BadDate:
-        return QStringLiteral("%1 ist kein Datum in der Form TT.MM.JJJJ.").arg(quoted(p.value));
+        return Text::tr("%1 ist kein Datum in der Form TT.MM.JJJJ.").arg(quoted(p.value));
     case P::NoSuchDate:
-        return QStringLiteral("%1 gibt es nicht.").arg(quoted(p.value));
+        return Text::tr("%1 gibt es nicht.").arg(quoted(p.value));
     case P::BadDeadline:
-        return QStringLiteral("%1 ist kein Meldeschluss in der Form TT.MM.JJJJ oder TT.MM.JJJJ "
-                              "HH:MM.")
+        return Text::tr("%1 ist kein Meldeschluss in der Form TT.MM.JJJJ oder TT.MM.JJJJ "
+                        "HH:MM.")
             .arg(quoted(p.value));
     case P::BadFee:
-        return QStringLiteral("%1 ist kein Betrag wie 5,50.").arg(quoted(p.value));
+        return Text::tr("%1 ist kein Betrag wie 5,50.").arg(quoted(p.value));
     case P::BadYears:
-        return QStringLiteral("%1 sind keine Jahrgänge wie 2009-2020.").arg(quoted(p.value));
+        return Text::tr("%1 sind keine Jahrgänge wie 2009-2020.").arg(quoted(p.value));
     case P::DuplicateEvent:
-        return QStringLiteral("Die Veranstaltung %1 steht schon weiter oben.").arg(quoted(p.value));
+        return Text::tr("Die Veranstaltung %1 steht schon weiter oben.").arg(quoted(p.value));
     case P::DuplicateClub:
-        return QStringLiteral("Der Verein %1 steht schon weiter oben.").arg(quoted(p.value));
+        return Text::tr("Der Verein %1 steht schon weiter oben.").arg(quoted(p.value));
     case P::TooManyEvents:
-        return QStringLiteral("Mehr als %1 Veranstaltungen sind nicht möglich.")
+        return Text::tr("Mehr als %1 Veranstaltungen sind nicht möglich.")
             .arg(invitation::kMaxEvents);
     case P::TooManyClubs:
-        return QStringLiteral("Mehr als %1 Vereine sind nicht möglich.")
+        return Text::tr("Mehr als %1 Vereine sind nicht möglich.")
             .arg(QLocale(QLocale::German).toString(invitation::kMaxClubs));
     case P::BadIban:
-        return QStringLiteral("%1 ist keine gültige IBAN (die Prüfziffern stimmen nicht).")
+        return Text::tr("%1 ist keine gültige IBAN (die Prüfziffern stimmen nicht).")
             .arg(quoted(p.value));
     case P::IbanCountry:
-        return QStringLiteral("%1 ist keine gültige IBAN: Land %2 unbekannt (kein SEPA-Land).")
+        return Text::tr("%1 ist keine gültige IBAN: Land %2 unbekannt (kein SEPA-Land).")
             .arg(quoted(p.value), compactIban(p.value).left(2));
-    case P::IbanLength: {
-        const QString iban = compactIban(p.value);
-        const qsizetype want = invitation::sepaIbanLength(QStringView(iban).left(2));
-        const qsizetype off = want - iban.size();
-        const QString what = off == 1    ? QStringLiteral("fehlt eine Stelle")
-                             : off > 1   ? QStringLiteral("fehlen %1 Stellen").arg(off)
-                             : off == -1 ? QStringLiteral("ist eine Stelle zu viel")
-                                         : QStringLiteral("sind %1 Stellen zu viel").arg(-off);
-        return QStringLiteral("%1 ist keine gültige IBAN: Eine IBAN aus %2 hat %3 Stellen, hier "
-                              "%4.")
-            .arg(quoted(p.value), iban.left(2), QString::number(want), what);
-    }
-    case P::IbanFormat: {
-        const QString iban = compactIban(p.value);
-        const invitation::IbanBreak at = invitation::ibanFormatBreak(iban);
-        if (at.position == 0) // shorter than country and check digits
-            return QStringLiteral("%1 ist keine IBAN.").arg(quoted(p.value));
-        const QString wanted = at.expected == 'n' ? QStringLiteral("eine Ziffer")
-                               : at.expected == 'a'
-                                   ? QStringLiteral("ein Buchstabe")
-                                   : QStringLiteral("eine Ziffer oder ein Buchstabe");
-        return QStringLiteral("%1 ist keine gültige IBAN: An Stelle %2 steht %3; dort gehört %4 "
-                              "hin.")
-            .arg(quoted(p.value), QString::number(at.position),
-                 quoted(iban.mid(at.position - 1, 1)), wanted);
-    }
+    case P::IbanLength:
+        return ibanLength(p);
+    case P::IbanFormat:
+        return ibanFormat(p);
     case P::HolderTooLong:
-        return QStringLiteral("Der Kontoinhaber hat mehr als %1 Zeichen; so viele trägt kein "
-                              "GiroCode.")
+        return Text::tr("Der Kontoinhaber hat mehr als %1 Zeichen; so viele trägt kein "
+                        "GiroCode.")
             .arg(invitation::kMostHolderChars);
     case P::ReferenceTooLong:
-        return QStringLiteral("%1 wird der Verwendungszweck %2 Zeichen lang; ein GiroCode trägt "
-                              "höchstens %3. Bitte kürzer fassen.")
-            .arg(withLongestNames(p.details), p.value,
-                 QString::number(invitation::kMostReferenceChars));
+        return referenceTooLong(p);
     case P::PayloadTooLarge:
-        return QStringLiteral("%1 braucht der GiroCode %2 Bytes; er trägt höchstens %3. Bitte "
-                              "Kontoinhaber oder Verwendungszweck kürzer fassen.")
-            .arg(withLongestNames(p.details), p.value,
-                 QString::number(invitation::kMostPayloadBytes));
+        return payloadTooLarge(p);
     case P::YearsAdmitNobody:
-        return QStringLiteral("In %1 ist kein Kind geboren, das sich melden lässt (Jahrgänge "
-                              "%2–%3).")
+        return Text::tr("In %1 ist kein Kind geboren, das sich melden lässt (Jahrgänge "
+                        "%2–%3).")
             .arg(quoted(p.value), p.details.value(0), p.details.value(1));
     case P::NoOrganiser:
-        return QStringLiteral("Die Zeile „VERANSTALTER:“ mit Name und E-Mail fehlt.");
+        return Text::tr("Die Zeile „VERANSTALTER:“ mit Name und E-Mail fehlt.");
     case P::NoEvent:
-        return QStringLiteral("Es fehlt eine Zeile „VERANSTALTUNG:“.");
+        return Text::tr("Es fehlt eine Zeile „VERANSTALTUNG:“.");
     }
     return {};
 }
@@ -221,21 +269,25 @@ QString why(const invitation::Problem& p)
 
 QString invitationProblem(const invitation::Problem& problem)
 {
-    QString where;
-    if (problem.line > 0)
-        where = QStringLiteral("Zeile %1").arg(problem.line);
     const QStringList fields = invitation::fieldNames(problem.keyword);
-    if (problem.field > 0 && problem.field <= fields.size() &&
-        problem.kind != invitation::Problem::TooManyFields)
-        where += QStringLiteral(", ") + fields[problem.field - 1];
-    return where.isEmpty() ? why(problem) : where + QStringLiteral(": ") + why(problem);
+    const QString field = problem.field > 0 && problem.field <= fields.size() &&
+                                  problem.kind != invitation::Problem::TooManyFields
+                              ? fields[problem.field - 1]
+                              : QString();
+    if (problem.line > 0 && !field.isEmpty())
+        return Text::tr("Zeile %1, %2: %3").arg(QString::number(problem.line), field, why(problem));
+    if (problem.line > 0)
+        return Text::tr("Zeile %1: %2").arg(QString::number(problem.line), why(problem));
+    if (!field.isEmpty())
+        return Text::tr("%1: %2").arg(field, why(problem));
+    return why(problem);
 }
 
 QString invitationRefused(const QString& path, const invitation::ReadResult& read)
 {
     constexpr qsizetype kShown = 10;
-    QStringList lines{QStringLiteral("Die Ausschreibung %1 wird nicht verwendet:")
-                          .arg(QDir::toNativeSeparators(path))};
+    QStringList lines{
+        Text::tr("Die Ausschreibung %1 wird nicht verwendet:").arg(QDir::toNativeSeparators(path))};
     lines.append(invitationProblems(read, kShown));
     return lines.join(u'\n');
 }
@@ -247,26 +299,52 @@ QStringList invitationProblems(const invitation::ReadResult& read, qsizetype mos
         lines.append(invitationProblem(read.problems[i]));
     const qsizetype more = read.moreProblems + std::max<qsizetype>(0, read.problems.size() - most);
     if (more > 0)
-        lines.append(
-            QStringLiteral("… und %1 weitere.").arg(QLocale(QLocale::German).toString(more)));
+        lines.append(Text::tr("… und %1 weitere.").arg(QLocale(QLocale::German).toString(more)));
     return lines;
 }
 
 QString invitationWarning(const invitation::Problem& warning)
 {
-    return QStringLiteral("Warnung: ") + invitationProblem(warning);
+    return Text::tr("Warnung: %1").arg(invitationProblem(warning));
 }
 
-QStringList invitationSummary(const invitation::Invitation& inv)
+namespace {
+
+QString organiserLine(const invitation::Organiser& o)
 {
-    QStringList lines;
-    const invitation::Organiser& o = inv.organiser;
     QStringList who{o.name};
     for (const QString& part : {o.contact, o.email, o.phone}) {
         if (!part.isEmpty())
             who.append(part);
     }
-    lines.append(QStringLiteral("Veranstalter: ") + who.join(QStringLiteral(", ")));
+    return Text::tr("Veranstalter: %1").arg(who.join(QStringLiteral(", ")));
+}
+
+QString deadlineLine(const invitation::Event& event)
+{
+    return Text::tr("Meldeschluss %1").arg(deadlineText(event));
+}
+
+QString deadlinePassedLine(const invitation::Event& event)
+{
+    return Text::tr("Meldeschluss war am %1; Nachmeldung").arg(deadlineText(event));
+}
+
+QString yearsLine(const invitation::Event& event)
+{
+    return Text::tr("Jahrgänge %1").arg(yearsText(event));
+}
+
+QString noteLine(const QString& note)
+{
+    return Text::tr("Hinweis: %1").arg(note);
+}
+
+} // namespace
+
+QStringList invitationSummary(const invitation::Invitation& inv)
+{
+    QStringList lines{organiserLine(inv.organiser)};
     for (const invitation::Event& e : inv.events) {
         QStringList parts{e.name};
         if (e.date.isValid())
@@ -274,24 +352,25 @@ QStringList invitationSummary(const invitation::Invitation& inv)
         if (!e.place.isEmpty())
             parts.append(e.place);
         if (e.deadlineDate.isValid())
-            parts.append(QStringLiteral("Meldeschluss ") + deadlineText(e));
+            parts.append(deadlineLine(e));
         if (e.feeCents)
-            parts.append(QStringLiteral("Meldegeld ") + messages::money(*e.feeCents));
+            parts.append(feeInCounts(*e.feeCents));
         if (e.lateFeeCents)
-            parts.append(QStringLiteral("Nachmeldung ") + messages::money(*e.lateFeeCents));
+            parts.append(Text::tr("Nachmeldung %1").arg(messages::money(*e.lateFeeCents)));
         if (e.hasYears())
-            parts.append(QStringLiteral("Jahrgänge ") + yearsText(e));
-        lines.append(QStringLiteral("Veranstaltung: ") + parts.join(QStringLiteral(" · ")));
+            parts.append(yearsLine(e));
+        lines.append(Text::tr("Veranstaltung: %1").arg(parts.join(QStringLiteral(" · "))));
     }
-    lines.append(inv.isOpen() ? QStringLiteral("Vereine: offen, jeder Verein kann melden")
-                              : QStringLiteral("Vereine: %1")
-                                    .arg(QLocale(QLocale::German).toString(inv.clubs.size())));
+    lines.append(
+        inv.isOpen()
+            ? Text::tr("Vereine: offen, jeder Verein kann melden")
+            : Text::tr("Vereine: %1").arg(QLocale(QLocale::German).toString(inv.clubs.size())));
     if (inv.account)
         lines.append(
-            QStringLiteral("Konto: %1, %2, Verwendungszweck „%3“")
+            Text::tr("Konto: %1, %2, Verwendungszweck „%3“")
                 .arg(inv.account->ibanGrouped(), inv.account->holder, inv.account->reference));
     for (const QString& note : inv.notes)
-        lines.append(QStringLiteral("Hinweis: ") + note);
+        lines.append(noteLine(note));
     return lines;
 }
 
@@ -303,18 +382,17 @@ QString eventInfo(const invitation::Event& event, const QDateTime& now)
     if (!event.place.isEmpty())
         parts.append(event.place);
     if (event.deadlinePassed(now))
-        parts.append(
-            QStringLiteral("Meldeschluss war am %1; Nachmeldung").arg(deadlineText(event)));
+        parts.append(deadlinePassedLine(event));
     else if (event.deadlineDate.isValid())
-        parts.append(QStringLiteral("Meldeschluss ") + deadlineText(event));
+        parts.append(deadlineLine(event));
     if (event.hasYears())
-        parts.append(QStringLiteral("Jahrgänge ") + yearsText(event));
+        parts.append(yearsLine(event));
     return parts.join(QStringLiteral(" · "));
 }
 
 QString yearNotAdmitted(int year, const invitation::Event& event)
 {
-    return QStringLiteral("%1 ist für %2 nicht zugelassen: Jahrgänge %3.")
+    return Text::tr("%1 ist für %2 nicht zugelassen: Jahrgänge %3.")
         .arg(QString::number(year), quoted(event.name), yearsText(event));
 }
 
@@ -327,54 +405,55 @@ QString notInInvitation(const entryfile::HeaderSelection& selection)
         missing << quoted(selection.eventValue);
     if (missing.isEmpty())
         return {};
-    return QStringLiteral("%1 %2 nicht in der Ausschreibung.")
-        .arg(missing.join(QStringLiteral(" und ")),
-             missing.size() == 1 ? QStringLiteral("steht") : QStringLiteral("stehen"));
+    return Text::tr("%1 stehen nicht in der Ausschreibung.", nullptr,
+                    static_cast<int>(missing.size()))
+        .arg(listed(missing));
 }
 
 QString invitationOpened(const QString& fileName)
 {
-    return QStringLiteral("Ausschreibung: %1").arg(fileName);
+    return Text::tr("Ausschreibung: %1").arg(fileName);
 }
 
 QString invitationClosed()
 {
-    return QStringLiteral("Ausschreibung geschlossen; es gelten die eingebauten Listen");
+    return Text::tr("Ausschreibung geschlossen; es gelten die eingebauten Listen");
 }
 
 QString invitationNotReopened(const QString& why)
 {
-    return QStringLiteral("Eingebaute Listen: die letzte Ausschreibung ließ sich nicht öffnen (%1)")
+    return Text::tr("Eingebaute Listen: die letzte Ausschreibung ließ sich nicht öffnen (%1)")
         .arg(why);
 }
 
 namespace {
 
-Question clearChoice(const QStringList& missing, const QString& where, const QString& yes)
+QStringList quotedAll(const QStringList& names)
 {
     QStringList quotedNames;
-    for (const QString& name : missing)
+    for (const QString& name : names)
         quotedNames << quoted(name);
-    return {QStringLiteral("%1 %2 nicht %3. Die Auswahl wird aufgehoben; die Teilnehmer "
-                           "bleiben.")
-                .arg(quotedNames.join(QStringLiteral(" und ")),
-                     missing.size() == 1 ? QStringLiteral("steht") : QStringLiteral("stehen"),
-                     where),
-            yes, QStringLiteral("Abbrechen")};
+    return quotedNames;
 }
 
 } // namespace
 
 Question choiceNotInInvitation(const QStringList& missing)
 {
-    return clearChoice(missing, QStringLiteral("in der Ausschreibung"),
-                       QStringLiteral("Ausschreibung öffnen"));
+    return {Text::tr("%1 stehen nicht in der Ausschreibung. Die Auswahl wird aufgehoben; die "
+                     "Teilnehmer bleiben.",
+                     nullptr, static_cast<int>(missing.size()))
+                .arg(listed(quotedAll(missing))),
+            Text::tr("Ausschreibung öffnen"), Text::tr("Abbrechen")};
 }
 
 Question choiceNotBuiltIn(const QStringList& missing)
 {
-    return clearChoice(missing, QStringLiteral("in den eingebauten Listen"),
-                       QStringLiteral("Ausschreibung schließen"));
+    return {Text::tr("%1 stehen nicht in den eingebauten Listen. Die Auswahl wird aufgehoben; die "
+                     "Teilnehmer bleiben.",
+                     nullptr, static_cast<int>(missing.size()))
+                .arg(listed(quotedAll(missing))),
+            Text::tr("Ausschreibung schließen"), Text::tr("Abbrechen")};
 }
 
 QString typedClubRefused(const QString& typed, invitation::Problem::Kind why)
@@ -384,33 +463,27 @@ QString typedClubRefused(const QString& typed, invitation::Problem::Kind why)
     const char32_t unencodable = cp1252::firstUnencodable(typed);
     problem.value =
         why == invitation::Problem::NameNotEncodable ? QString::fromUcs4(&unencodable, 1) : typed;
-    return QStringLiteral("Der Verein %1 kann so nicht gemeldet werden: %2")
+    return Text::tr("Der Verein %1 kann so nicht gemeldet werden: %2")
         .arg(quoted(typed), invitationProblem(problem));
 }
 
 QString feeLine(qsizetype participants, qint64 fee)
 {
-    return QStringLiteral("Meldegeld: %1 Teilnehmer × %2 = %3")
+    return Text::tr("Meldegeld: %1 Teilnehmer × %2 = %3")
         .arg(QLocale(QLocale::German).toString(participants), messages::money(fee),
              messages::money(fee * participants));
 }
 
 QString paymentLine(const invitation::Account& account, const QString& club, const QString& event)
 {
-    return QStringLiteral("Überweisung an %1, IBAN %2, Verwendungszweck: %3")
+    return Text::tr("Überweisung an %1, IBAN %2, Verwendungszweck: %3")
         .arg(account.holder, account.ibanGrouped(), account.referenceFor(club, event));
 }
 
 QStringList printedDetails(const invitation::Invitation& inv, const invitation::Event& event,
                            const QString& club, qsizetype participants, const QDateTime& now)
 {
-    QStringList lines;
-    QStringList who{inv.organiser.name};
-    for (const QString& part : {inv.organiser.contact, inv.organiser.email, inv.organiser.phone}) {
-        if (!part.isEmpty())
-            who << part;
-    }
-    lines << QStringLiteral("Veranstalter: ") + who.join(QStringLiteral(", "));
+    QStringList lines{organiserLine(inv.organiser)};
     QStringList when;
     if (event.date.isValid())
         when << messages::dateText(event.date);
@@ -419,53 +492,52 @@ QStringList printedDetails(const invitation::Invitation& inv, const invitation::
     if (!when.isEmpty())
         lines << event.name + QStringLiteral(": ") + when.join(QStringLiteral(", "));
     if (event.deadlinePassed(now))
-        lines << QStringLiteral("Meldeschluss war am %1; Nachmeldung").arg(deadlineText(event));
+        lines << deadlinePassedLine(event);
     else if (event.deadlineDate.isValid())
-        lines << QStringLiteral("Meldeschluss ") + deadlineText(event);
+        lines << deadlineLine(event);
     if (const auto fee = event.feeAt(now))
         lines << feeLine(participants, *fee);
     if (inv.account)
         lines << paymentLine(*inv.account, club, event.name);
     for (const QString& note : inv.notes)
-        lines << QStringLiteral("Hinweis: ") + note;
+        lines << noteLine(note);
     return lines;
 }
 
 QString noGiroCode(invitation::GiroCode::Refusal why)
 {
     using G = invitation::GiroCode;
-    const QString lead = QStringLiteral("Kein GiroCode: ");
     switch (why) {
     case G::None:
     case G::NoAmount:
-        return {};
+        break;
     case G::AmountTooLarge:
-        return lead + QStringLiteral("Der Betrag ist für eine Überweisung zu hoch.");
+        return Text::tr("Kein GiroCode: Der Betrag ist für eine Überweisung zu hoch.");
     case G::HolderTooLong:
-        return lead + QStringLiteral("Der Kontoinhaber hat mehr als %1 Zeichen.")
-                          .arg(invitation::kMostHolderChars);
+        return Text::tr("Kein GiroCode: Der Kontoinhaber hat mehr als %1 Zeichen.")
+            .arg(invitation::kMostHolderChars);
     case G::ReferenceTooLong:
-        return lead + QStringLiteral("Der Verwendungszweck hat mehr als %1 Zeichen; bitte genau "
-                                     "wie oben angegeben überweisen.")
-                          .arg(invitation::kMostReferenceChars);
+        return Text::tr("Kein GiroCode: Der Verwendungszweck hat mehr als %1 Zeichen; bitte genau "
+                        "wie oben angegeben überweisen.")
+            .arg(invitation::kMostReferenceChars);
     case G::TooManyBytes:
-        return lead + QStringLiteral("Kontoinhaber und Verwendungszweck sind zusammen zu lang; "
-                                     "bitte genau wie oben angegeben überweisen.");
+        return Text::tr("Kein GiroCode: Kontoinhaber und Verwendungszweck sind zusammen zu lang; "
+                        "bitte genau wie oben angegeben überweisen.");
     case G::LineBreak:
-        return lead + QStringLiteral("Kontoinhaber oder Verwendungszweck enthält einen "
-                                     "Zeilenumbruch.");
+        return Text::tr("Kein GiroCode: Kontoinhaber oder Verwendungszweck enthält einen "
+                        "Zeilenumbruch.");
     }
     return {};
 }
 
 QString notAdmittedInCounts(qsizetype rows)
 {
-    return QStringLiteral("%1 nicht zugelassen").arg(rows);
+    return Text::tr("%1 nicht zugelassen").arg(rows);
 }
 
 QString feeInCounts(qint64 cents)
 {
-    return QStringLiteral("Meldegeld ") + messages::money(cents);
+    return Text::tr("Meldegeld %1").arg(messages::money(cents));
 }
 
 } // namespace messages

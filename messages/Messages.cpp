@@ -2,12 +2,19 @@
 
 #include "entries/Entry.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
 
 namespace messages {
 namespace {
+
+// The sentences of this file, for lupdate and i18n/zandrel_de.ts, under "Messages".
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(Messages)
+};
 
 QString number(qint64 n)
 {
@@ -20,7 +27,7 @@ constexpr qint64 kMaxMegabytes = textfile::kMaxFileSize / (1024 * 1024);
 
 QString quoted(const QString& text)
 {
-    return QStringLiteral("„") + text + QStringLiteral("“");
+    return Text::tr("„%1“").arg(text);
 }
 
 QString money(qint64 cents)
@@ -48,17 +55,15 @@ Message loadFailed(textfile::LoadResult result, const QString& subject)
     case textfile::LoadResult::Ok:
         break;
     case textfile::LoadResult::CannotOpen:
-        return {QStringLiteral("%1 lässt sich nicht öffnen.").arg(subject)};
+        return {Text::tr("%1 lässt sich nicht öffnen.").arg(subject)};
     case textfile::LoadResult::NotAFile:
-        return {
-            QStringLiteral("%1 ist keine gewöhnliche Datei und wird nicht gelesen.").arg(subject)};
+        return {Text::tr("%1 ist keine gewöhnliche Datei und wird nicht gelesen.").arg(subject)};
     case textfile::LoadResult::ReadFailed:
-        return {QStringLiteral("%1 lässt sich nicht lesen.").arg(subject), true};
+        return {Text::tr("%1 lässt sich nicht lesen.").arg(subject), true};
     case textfile::LoadResult::TooLarge:
-        return {QStringLiteral("%1 ist größer als %2 MB und wird nicht gelesen: So groß ist "
-                               "keine Meldedatei und keine Mitgliederliste.")
-                    .arg(subject)
-                    .arg(kMaxMegabytes),
+        return {Text::tr("%1 ist größer als %2 MB und wird nicht gelesen: So groß ist keine "
+                         "Meldedatei und keine Mitgliederliste.")
+                    .arg(subject, QString::number(kMaxMegabytes)),
                 true};
     }
     return {};
@@ -68,10 +73,10 @@ Message entryFileLoadFailed(textfile::LoadResult result, const QString& path)
 {
     switch (result) {
     case textfile::LoadResult::CannotOpen:
-        return {QStringLiteral("FEHLER: Meldedatei nicht gefunden!")};
+        return {Text::tr("FEHLER: Meldedatei nicht gefunden!")};
     case textfile::LoadResult::ReadFailed:
         // Nothing was changed: the whole file is read before the list is touched.
-        return {QStringLiteral("Ein unbekannter Fehler ist beim Zugriff auf %1 aufgetreten.")
+        return {Text::tr("Ein unbekannter Fehler ist beim Zugriff auf %1 aufgetreten.")
                     .arg(shown(path)),
                 true};
     default:
@@ -85,12 +90,12 @@ QString refused(entryfile::Content::Refusal refusal, const QString& subject)
     case entryfile::Content::Refusal::None:
         break;
     case entryfile::Content::Refusal::NotText:
-        return QStringLiteral("%1 ist keine Meldedatei: Sie enthält Zeichen, die in keiner "
-                              "Textdatei stehen.")
+        return Text::tr("%1 ist keine Meldedatei: Sie enthält Zeichen, die in keiner Textdatei "
+                        "stehen.")
             .arg(subject);
     case entryfile::Content::Refusal::TooMany:
-        return QStringLiteral("%1 wird nicht geladen: Sie enthält mehr als %2 Einträge und ist "
-                              "keine Meldedatei eines Vereins.")
+        return Text::tr("%1 wird nicht geladen: Sie enthält mehr als %2 Einträge und ist keine "
+                        "Meldedatei eines Vereins.")
             .arg(subject, number(entry::kMaxEntries));
     }
     return {};
@@ -98,30 +103,30 @@ QString refused(entryfile::Content::Refusal refusal, const QString& subject)
 
 QString notAnEntryFile(const QString& subject)
 {
-    return QStringLiteral("%1 ist keine Meldedatei: Sie enthält weder „VEREIN:“ noch "
-                          "„VERANSTALTUNG:“.")
+    return Text::tr("%1 ist keine Meldedatei: Sie enthält weder „VEREIN:“ noch „VERANSTALTUNG:“.")
         .arg(subject);
 }
 
 QString unsavable(entryfile::Unloadable why, const QString& path)
 {
-    QString reason;
     switch (why) {
     case entryfile::Unloadable::None:
-        return {};
+        break;
     case entryfile::Unloadable::TooLarge:
-        reason = QStringLiteral("Sie würde größer als %1 MB").arg(kMaxMegabytes);
-        break;
+        return Text::tr("%1 wird nicht gespeichert: Sie würde größer als %2 MB und ließe sich "
+                        "nicht wieder laden. Die Änderungen gelten weiter als ungespeichert.")
+            .arg(shown(path), QString::number(kMaxMegabytes));
     case entryfile::Unloadable::TooMany:
-        reason = QStringLiteral("Sie hätte mehr als %1 Einträge").arg(number(entry::kMaxEntries));
-        break;
+        return Text::tr("%1 wird nicht gespeichert: Sie hätte mehr als %2 Einträge und ließe sich "
+                        "nicht wieder laden. Die Änderungen gelten weiter als ungespeichert.")
+            .arg(shown(path), number(entry::kMaxEntries));
     case entryfile::Unloadable::NotText:
-        reason = QStringLiteral("Sie enthielte Zeichen, die in keiner Textdatei stehen,");
-        break;
+        return Text::tr("%1 wird nicht gespeichert: Sie enthielte Zeichen, die in keiner Textdatei "
+                        "stehen, und ließe sich nicht wieder laden. Die Änderungen gelten weiter "
+                        "als ungespeichert.")
+            .arg(shown(path));
     }
-    return QStringLiteral("%1 wird nicht gespeichert: %2 und ließe sich nicht wieder laden. Die "
-                          "Änderungen gelten weiter als ungespeichert.")
-        .arg(shown(path), reason);
+    return {};
 }
 
 Message entryFileSaveFailed(textfile::SaveResult result, const QString& path)
@@ -129,7 +134,7 @@ Message entryFileSaveFailed(textfile::SaveResult result, const QString& path)
     switch (result) {
     case textfile::SaveResult::CannotOpen:
     case textfile::SaveResult::WriteFailed:
-        return {QStringLiteral("Meldedatei konnte nicht gespeichert werden!")};
+        return {Text::tr("Meldedatei konnte nicht gespeichert werden!")};
     default:
         return saveFailed(result, path);
     }
@@ -139,12 +144,12 @@ Message pdfSaveFailed(textfile::SaveResult result, const QString& path)
 {
     switch (result) {
     case textfile::SaveResult::CannotOpen:
-        return {QStringLiteral("PDF-Datei konnte nicht gespeichert werden: %1 lässt sich nicht "
-                               "anlegen. Fehlt der Ordner, oder ist er schreibgeschützt?")
+        return {Text::tr("PDF-Datei konnte nicht gespeichert werden: %1 lässt sich nicht anlegen. "
+                         "Fehlt der Ordner, oder ist er schreibgeschützt?")
                     .arg(shown(path))};
     case textfile::SaveResult::WriteFailed:
-        return {QStringLiteral("PDF-Datei konnte nicht gespeichert werden: Beim Schreiben von %1 "
-                               "trat ein Fehler auf.")
+        return {Text::tr("PDF-Datei konnte nicht gespeichert werden: Beim Schreiben von %1 trat "
+                         "ein Fehler auf.")
                     .arg(shown(path)),
                 true};
     default:
@@ -158,22 +163,22 @@ Message saveFailed(textfile::SaveResult result, const QString& path)
     case textfile::SaveResult::Ok:
         break;
     case textfile::SaveResult::CannotOpen:
-        return {QStringLiteral("%1 lässt sich nicht anlegen. Fehlt der Ordner, oder ist er "
-                               "schreibgeschützt?")
+        return {Text::tr("%1 lässt sich nicht anlegen. Fehlt der Ordner, oder ist er "
+                         "schreibgeschützt?")
                     .arg(shown(path))};
     case textfile::SaveResult::WriteFailed:
-        return {QStringLiteral("Beim Schreiben von %1 trat ein Fehler auf; eine ältere Datei "
-                               "dieses Namens ist unverändert.")
+        return {Text::tr("Beim Schreiben von %1 trat ein Fehler auf; eine ältere Datei dieses "
+                         "Namens ist unverändert.")
                     .arg(shown(path)),
                 true};
     case textfile::SaveResult::NotAFile:
-        return {QStringLiteral("%1 ist keine gewöhnliche Datei und wird nicht überschrieben. "
-                               "Bitte wählen Sie einen anderen Namen.")
+        return {Text::tr("%1 ist keine gewöhnliche Datei und wird nicht überschrieben. Bitte "
+                         "wählen Sie einen anderen Namen.")
                     .arg(shown(path))};
     case textfile::SaveResult::DiskFull:
-        return {QStringLiteral("Beim Zugriff auf %1 wurde ein voller Datenträger gemeldet.")
-                    .arg(shown(path)),
-                true};
+        return {
+            Text::tr("Beim Zugriff auf %1 wurde ein voller Datenträger gemeldet.").arg(shown(path)),
+            true};
     }
     return {};
 }
@@ -185,22 +190,22 @@ QString memberListUnusable(memberlist::ParseError error, const QString& path)
     case memberlist::ParseError::None:
         break;
     case memberlist::ParseError::NotText:
-        return QStringLiteral("%1 ist keine Mitgliederliste: Eine CSV-Datei trennt ihre Spalten "
-                              "durch Semikolon, Komma oder Tabulator.")
+        return Text::tr("%1 ist keine Mitgliederliste: Eine CSV-Datei trennt ihre Spalten durch "
+                        "Semikolon, Komma oder Tabulator.")
             .arg(file);
     case memberlist::ParseError::Empty:
-        return QStringLiteral("%1 ist leer.").arg(file);
+        return Text::tr("%1 ist leer.").arg(file);
     case memberlist::ParseError::NoHeader:
-        return QStringLiteral("In %1 fehlt die Kopfzeile: Die erste Zeile muss die Spalten "
-                              "benennen, etwa „Vorname“, „Name“, „Jahrgang“ und „Geschlecht“.")
+        return Text::tr("In %1 fehlt die Kopfzeile: Die erste Zeile muss die Spalten benennen, "
+                        "etwa „Vorname“, „Name“, „Jahrgang“ und „Geschlecht“.")
             .arg(file);
     case memberlist::ParseError::NoRows:
-        return QStringLiteral("%1 enthält keine Mitglieder, nur die Kopfzeile.").arg(file);
+        return Text::tr("%1 enthält keine Mitglieder, nur die Kopfzeile.").arg(file);
     case memberlist::ParseError::TooMany:
-        return QStringLiteral("%1 wird nicht importiert: Die Datei enthält mehr als %2 Zeilen.")
+        return Text::tr("%1 wird nicht importiert: Die Datei enthält mehr als %2 Zeilen.")
             .arg(file, number(entry::kMaxEntries));
     case memberlist::ParseError::TooManyColumns:
-        return QStringLiteral("%1 wird nicht importiert: Eine Zeile hat mehr als %2 Spalten.")
+        return Text::tr("%1 wird nicht importiert: Eine Zeile hat mehr als %2 Spalten.")
             .arg(file, number(memberlist::kMaxColumns));
     }
     return {};
@@ -208,167 +213,179 @@ QString memberListUnusable(memberlist::ParseError error, const QString& path)
 
 QString importTooMany()
 {
-    return QStringLiteral("Die Liste hätte danach mehr als %1 Einträge; es wurde nichts "
-                          "übernommen.")
+    return Text::tr("Die Liste hätte danach mehr als %1 Einträge; es wurde nichts übernommen.")
         .arg(number(entry::kMaxEntries));
 }
 
 QString headerNotFound(const entryfile::HeaderSelection& selection, const QString& fileName)
 {
     QStringList sentences;
-    const auto missing = [&](bool found, const QString& value, const QString& what,
-                             const QString& list) {
-        if (found)
-            return;
-        sentences << (value.isEmpty() ? QStringLiteral("%1 nennt %2.").arg(quoted(fileName), list)
-                                      : QStringLiteral("%1 %2 aus %3 steht nicht in der Liste.")
-                                            .arg(what, quoted(value), quoted(fileName)));
-    };
-    missing(selection.club >= 0, selection.clubValue, QStringLiteral("Der Verein"),
-            QStringLiteral("keinen Verein"));
-    missing(selection.event >= 0, selection.eventValue, QStringLiteral("Die Veranstaltung"),
-            QStringLiteral("keine Veranstaltung"));
+    if (selection.club < 0)
+        sentences << (selection.clubValue.isEmpty()
+                          ? Text::tr("%1 nennt keinen Verein.").arg(quoted(fileName))
+                          : Text::tr("Der Verein %1 aus %2 steht nicht in der Liste.")
+                                .arg(quoted(selection.clubValue), quoted(fileName)));
+    if (selection.event < 0)
+        sentences << (selection.eventValue.isEmpty()
+                          ? Text::tr("%1 nennt keine Veranstaltung.").arg(quoted(fileName))
+                          : Text::tr("Die Veranstaltung %1 aus %2 steht nicht in der Liste.")
+                                .arg(quoted(selection.eventValue), quoted(fileName)));
     if (sentences.isEmpty())
         return {};
-    const QString choose = selection.club < 0 && selection.event < 0
-                               ? QStringLiteral("Verein und Veranstaltung")
-                           : selection.club < 0 ? QStringLiteral("den Verein")
-                                                : QStringLiteral("die Veranstaltung");
-    sentences << QStringLiteral("Die Teilnehmer sind geladen; wählen Sie bitte %1, bevor Sie "
-                                "speichern.")
-                     .arg(choose);
+    sentences << (selection.club < 0 && selection.event < 0
+                      ? Text::tr("Die Teilnehmer sind geladen; wählen Sie bitte Verein und "
+                                 "Veranstaltung, bevor Sie speichern.")
+                  : selection.club < 0
+                      ? Text::tr("Die Teilnehmer sind geladen; wählen Sie bitte den Verein, bevor "
+                                 "Sie speichern.")
+                      : Text::tr("Die Teilnehmer sind geladen; wählen Sie bitte die "
+                                 "Veranstaltung, bevor Sie speichern."));
     return sentences.join(u' ');
 }
 
 QString headerNotFoundShort(const entryfile::HeaderSelection& selection)
 {
     QStringList parts;
-    const auto missing = [&](bool found, const QString& value, const QString& what) {
-        if (!found)
-            parts << (value.isEmpty() ? what + QStringLiteral(" fehlt")
-                                      : what + u' ' + quoted(value) + QStringLiteral(" unbekannt"));
-    };
-    missing(selection.club >= 0, selection.clubValue, QStringLiteral("Verein"));
-    missing(selection.event >= 0, selection.eventValue, QStringLiteral("Veranstaltung"));
+    if (selection.club < 0)
+        parts << (selection.clubValue.isEmpty()
+                      ? Text::tr("Verein fehlt")
+                      : Text::tr("Verein %1 unbekannt").arg(quoted(selection.clubValue)));
+    if (selection.event < 0)
+        parts << (selection.eventValue.isEmpty()
+                      ? Text::tr("Veranstaltung fehlt")
+                      : Text::tr("Veranstaltung %1 unbekannt").arg(quoted(selection.eventValue)));
     return parts.join(QStringLiteral(" · "));
+}
+
+QString memberField(memberlist::Field field)
+{
+    switch (field) {
+    case memberlist::FirstName:
+        return Text::tr("Vorname");
+    case memberlist::Name:
+        return Text::tr("Name");
+    case memberlist::Year:
+        return Text::tr("Jahrgang");
+    case memberlist::Gender:
+        break;
+    }
+    return Text::tr("Geschlecht");
 }
 
 QString importColumnsMissing(const QStringList& fields)
 {
-    return QStringLiteral("In der Kopfzeile fehlt: %1. Bitte die Spalte wählen, die es enthält.")
+    return Text::tr("In der Kopfzeile fehlt: %1. Bitte die Spalte wählen, die es enthält.")
         .arg(fields.join(QStringLiteral(", ")));
 }
 
 QString importTakes(qsizetype checked, qsizetype rows)
 {
-    return QStringLiteral("%1 von %2 Zeilen werden übernommen.").arg(checked).arg(rows);
+    return Text::tr("%1 von %2 Zeilen werden übernommen.")
+        .arg(QString::number(checked), QString::number(rows));
 }
 
 QString imported(qsizetype count, const QString& fileName)
 {
-    return QStringLiteral("Importiert: %1 Teilnehmer aus %2").arg(number(count), fileName);
+    return Text::tr("Importiert: %1 Teilnehmer aus %2").arg(number(count), fileName);
 }
 
 QString yearOutsideWindow(qint32 year, int thisYear)
 {
-    return QStringLiteral("Jahrgang %1: erlaubt sind %2–%3.")
-        .arg(year)
-        .arg(thisYear - 99)
-        .arg(thisYear - 1);
+    return Text::tr("Jahrgang %1: erlaubt sind %2–%3.")
+        .arg(QString::number(year), QString::number(thisYear - 99), QString::number(thisYear - 1));
 }
 
 QString incompleteField(unsigned gaps, qint32 year, int thisYear)
 {
     if (gaps & entry::NoFirstName)
-        return QStringLiteral("Der Vorname fehlt.");
+        return Text::tr("Der Vorname fehlt.");
     if (gaps & entry::NoName)
-        return QStringLiteral("Der Name fehlt.");
+        return Text::tr("Der Name fehlt.");
     if (gaps & entry::YearOutside)
         return yearOutsideWindow(year, thisYear);
     if (gaps & entry::NoGender)
-        return QStringLiteral("Das Geschlecht fehlt.");
+        return Text::tr("Das Geschlecht fehlt.");
     return {};
 }
 
 RenamedQuestion renamedInPlace(const QString& before, const QString& now)
 {
-    return {QStringLiteral("Sie haben %1 in %2 geändert.").arg(quoted(before), quoted(now)),
-            QStringLiteral("%1 behalten und %2 neu hinzufügen").arg(quoted(before), quoted(now)),
-            QStringLiteral("Änderung behalten")};
+    return {Text::tr("Sie haben %1 in %2 geändert.").arg(quoted(before), quoted(now)),
+            Text::tr("%1 behalten und %2 neu hinzufügen").arg(quoted(before), quoted(now)),
+            Text::tr("Änderung behalten")};
 }
 
 QString incomplete()
 {
-    return QStringLiteral("FEHLER: Teilnehmerdaten unvollständig!");
+    return Text::tr("FEHLER: Teilnehmerdaten unvollständig!");
 }
 
 QString selectFirstToRemove()
 {
-    return QStringLiteral("Zum Löschen erst einen Eintrag aus der Liste auswählen!");
+    return Text::tr("Zum Löschen erst einen Eintrag aus der Liste auswählen!");
 }
 
 QString badDate()
 {
-    return QStringLiteral("FEHLER: Datum falsch!");
+    return Text::tr("FEHLER: Datum falsch!");
 }
 
 QString notANumber()
 {
-    return QStringLiteral("Geben Sie bitte eine ganze Zahl ein.");
+    return Text::tr("Geben Sie bitte eine ganze Zahl ein.");
 }
 
 QString exitQuestion()
 {
-    return QStringLiteral("Beenden ohne Speichern?");
+    return Text::tr("Beenden ohne Speichern?");
 }
 
 QString discardQuestion()
 {
-    return QStringLiteral("Ungespeicherte Änderungen verwerfen?");
+    return Text::tr("Ungespeicherte Änderungen verwerfen?");
 }
 
 QString invalidFileName()
 {
-    return QStringLiteral("FEHLER: Ungültiger Dateiname!");
+    return Text::tr("FEHLER: Ungültiger Dateiname!");
 }
 
 QString nothingToSave()
 {
-    return QStringLiteral("Fehler beim Speichern: Meldeliste leer!");
+    return Text::tr("Fehler beim Speichern: Meldeliste leer!");
 }
 
 QString pdfNotSaved()
 {
-    return QStringLiteral("PDF-Datei konnte nicht gespeichert werden!");
+    return Text::tr("PDF-Datei konnte nicht gespeichert werden!");
 }
 
 QString alreadyInList(const QString& text, qint32 year)
 {
     // The same child twice is a slip far more often than twins of one name.
-    return QStringLiteral("%1 (%2) ist schon in der Liste. Trotzdem hinzufügen?")
-        .arg(quoted(text))
-        .arg(year);
+    return Text::tr("%1 (%2) ist schon in der Liste. Trotzdem hinzufügen?")
+        .arg(quoted(text), QString::number(year));
 }
 
 QString nothingToUndo()
 {
-    return QStringLiteral("Nichts rückgängig zu machen.");
+    return Text::tr("Nichts rückgängig zu machen.");
 }
 
 QString nothingToRedo()
 {
-    return QStringLiteral("Nichts zu wiederholen.");
+    return Text::tr("Nichts zu wiederholen.");
 }
 
-QString printBlocked(EntryDocument::PrintBlock why)
+QString printBlocked(PrintBlock why)
 {
     switch (why) {
-    case EntryDocument::PrintBlock::None:
+    case PrintBlock::None:
         break;
-    case EntryDocument::PrintBlock::NoClubOrEvent:
-        return QStringLiteral("Erst Verein und Veranstaltung wählen.");
-    case EntryDocument::PrintBlock::Empty:
-        return QStringLiteral("Die Meldeliste ist leer.");
+    case PrintBlock::NoClubOrEvent:
+        return Text::tr("Erst Verein und Veranstaltung wählen.");
+    case PrintBlock::Empty:
+        return Text::tr("Die Meldeliste ist leer.");
     }
     return {};
 }
@@ -377,109 +394,112 @@ QString fileDone(FileAction action, const QString& path, const QTime& at)
 {
     const QString fileName = QFileInfo(path).fileName();
     const QString time = QLocale(QLocale::German).toString(at, QStringLiteral("HH:mm"));
-    const QString what = action == FileAction::Saved    ? QStringLiteral("Gespeichert")
-                         : action == FileAction::Loaded ? QStringLiteral("Geladen")
-                                                        : QStringLiteral("PDF gespeichert");
-    return QStringLiteral("%1: %2, %3").arg(what, fileName, time);
+    switch (action) {
+    case FileAction::Saved:
+        return Text::tr("Gespeichert: %1, %2").arg(fileName, time);
+    case FileAction::Loaded:
+        return Text::tr("Geladen: %1, %2").arg(fileName, time);
+    case FileAction::PdfSaved:
+        break;
+    }
+    return Text::tr("PDF gespeichert: %1, %2").arg(fileName, time);
 }
 
 QString historyStep(bool undone, const QString& step)
 {
-    return (undone ? QStringLiteral("Rückgängig: ") : QStringLiteral("Wiederholt: ")) + step;
+    return (undone ? Text::tr("Rückgängig: %1") : Text::tr("Wiederholt: %1")).arg(step);
 }
 
 QString unsavedChanges()
 {
-    return QStringLiteral("Ungespeicherte Änderungen");
+    return Text::tr("Ungespeicherte Änderungen");
 }
 
 QString importReason(const memberlist::Candidate& c)
 {
     QStringList reasons;
     if (c.problems & memberlist::NoName)
-        reasons << QStringLiteral("Name fehlt");
+        reasons << Text::tr("Name fehlt");
     if (c.problems & memberlist::NoFirstName)
-        reasons << QStringLiteral("Vorname fehlt");
+        reasons << Text::tr("Vorname fehlt");
     if (c.problems & memberlist::BadYear)
-        reasons << (c.yearText.isEmpty() ? QStringLiteral("Jahrgang fehlt")
-                                         : QStringLiteral("Jahrgang ungültig"));
+        reasons << (c.yearText.isEmpty() ? Text::tr("Jahrgang fehlt")
+                                         : Text::tr("Jahrgang ungültig"));
     if (c.problems & memberlist::TooLong)
-        reasons << QStringLiteral("länger als %1 Zeichen").arg(entry::kMostNameChars);
+        reasons << Text::tr("länger als %1 Zeichen").arg(entry::kMostNameChars);
     if (c.problems & memberlist::CommaInName)
-        reasons << QStringLiteral("Komma im Namen nicht möglich");
+        reasons << Text::tr("Komma im Namen nicht möglich");
     if ((c.problems & memberlist::BadCharacter) &&
         entry::firstControl(QString::fromUcs4(&c.badCharacter, 1)))
-        reasons << QStringLiteral("Steuerzeichen nicht möglich");
+        reasons << Text::tr("Steuerzeichen nicht möglich");
     else if (c.problems & memberlist::BadCharacter)
-        reasons << QStringLiteral("Zeichen „%1“ nicht möglich")
-                       .arg(QString::fromUcs4(&c.badCharacter, 1));
+        reasons
+            << Text::tr("Zeichen „%1“ nicht möglich").arg(QString::fromUcs4(&c.badCharacter, 1));
     if (c.problems & memberlist::LostCharacter)
-        reasons << QStringLiteral("Zeichen „?“ – beim Export verloren?");
+        reasons << Text::tr("Zeichen „?“ – beim Export verloren?");
     if (c.problems & memberlist::UnknownGender)
-        reasons << (c.genderText.isEmpty() ? QStringLiteral("Geschlecht fehlt")
-                                           : QStringLiteral("Geschlecht unbekannt"));
+        reasons << (c.genderText.isEmpty() ? Text::tr("Geschlecht fehlt")
+                                           : Text::tr("Geschlecht unbekannt"));
     if (c.problems & memberlist::InList)
-        reasons << QStringLiteral("schon in der Liste");
+        reasons << Text::tr("schon in der Liste");
     if (c.problems & memberlist::NotAdmitted)
-        reasons << QStringLiteral("Jahrgang für die Veranstaltung nicht zugelassen");
+        reasons << Text::tr("Jahrgang für die Veranstaltung nicht zugelassen");
     if (c.problems & memberlist::TwiceInFile)
-        reasons << QStringLiteral("doppelt in der Datei");
+        reasons << Text::tr("doppelt in der Datei");
     return reasons.join(QStringLiteral("; "));
 }
 
 QString printFailed()
 {
-    return QStringLiteral("Die Meldung konnte nicht gedruckt werden!");
+    return Text::tr("Die Meldung konnte nicht gedruckt werden!");
 }
 
 QString usage(const QString& program)
 {
-    return QStringLiteral("Aufruf: %1 [DATEI.mdg] [AUSSCHREIBUNG.aus]\n").arg(program);
+    return Text::tr("Aufruf: %1 [DATEI.mdg] [AUSSCHREIBUNG.aus]\n").arg(program);
 }
 
 QString commandLineHelp()
 {
-    return QStringLiteral("Startet Zandrel; mit DATEI ist diese Meldedatei geladen, wie mit "
-                          "\"Laden\", mit AUSSCHREIBUNG gelten deren Vereine und "
-                          "Veranstaltungen.\n");
+    return Text::tr("Startet Zandrel; mit DATEI ist diese Meldedatei geladen, wie mit \"Laden\", "
+                    "mit AUSSCHREIBUNG gelten deren Vereine und Veranstaltungen.\n");
 }
 
-QString unknownCommandLineOption(const QString& option)
+QString unknownOption(const QString& option)
 {
-    return QStringLiteral("Unbekannte Option: %1\n").arg(option);
+    return Text::tr("Unbekannte Option %1.").arg(option);
 }
 
 QString onlyOneFileToOpen(bool invitation)
 {
-    return invitation ? QStringLiteral("Nur eine Ausschreibung kann geöffnet werden.\n")
-                      : QStringLiteral("Nur eine Meldedatei kann geöffnet werden.\n");
+    return invitation ? Text::tr("Nur eine Ausschreibung kann geöffnet werden.\n")
+                      : Text::tr("Nur eine Meldedatei kann geöffnet werden.\n");
 }
 
 QString notFullyInstalled(const QString& modulePath)
 {
-    return QStringLiteral("Zandrel ist nicht vollständig installiert: %1 fehlt oder lässt sich "
-                          "nicht laden.")
+    return Text::tr("Zandrel ist nicht vollständig installiert: %1 fehlt oder lässt sich nicht "
+                    "laden.")
         .arg(shown(modulePath));
 }
 
 QString helpMissing(const QString& helpPath)
 {
-    return QStringLiteral("<h1>Hilfe nicht gefunden</h1><p>Die Hilfedatei <tt>%1</tt> fehlt. "
-                          "Bitte installieren Sie Zandrel neu.</p>")
+    return Text::tr("<h1>Hilfe nicht gefunden</h1><p>Die Hilfedatei <tt>%1</tt> fehlt. Bitte "
+                    "installieren Sie Zandrel neu.</p>")
         .arg(helpPath.toHtmlEscaped());
 }
 
 QString contactHasControl(const QString& field)
 {
-    return QStringLiteral("Das Feld „%1“ enthält ein Steuerzeichen; bitte neu eingeben.")
-        .arg(field);
+    return Text::tr("Das Feld „%1“ enthält ein Steuerzeichen; bitte neu eingeben.").arg(field);
 }
 
 QString contactEmailInvalid(const QString& email)
 {
-    return QStringLiteral("„%1“ ist keine einfache E-Mail-Adresse wie eva@tv-musterstadt.de: "
-                          "genau ein @, davor Buchstaben ohne Umlaute, Ziffern und Zeichen wie . _ "
-                          "- + (nicht zu Beginn), danach ein Name mit Punkt.")
+    return Text::tr("„%1“ ist keine einfache E-Mail-Adresse wie eva@tv-musterstadt.de: genau ein "
+                    "@, davor Buchstaben ohne Umlaute, Ziffern und Zeichen wie . _ - + (nicht zu "
+                    "Beginn), danach ein Name mit Punkt.")
         .arg(email);
 }
 

@@ -2,9 +2,9 @@
 // Every result that a user must read, turned into German in one place: the loads and saves of
 // files, the entry file reader's refusals and the member list's parse errors. The window, the
 // import and the gathering say the same sentence where they report the same thing; the limits in
-// the sentences come from the constants that enforce them.
+// the sentences come from the constants that enforce them. Each sentence goes through Qt's
+// translation (i18n/zandrel_de.ts), which gives a sentence with a count its singular and plural.
 
-#include "entries/EntryDocument.h"
 #include "entryfile/EntryFile.h"
 #include "memberlist/MemberList.h"
 #include "textfile/SafeFile.h"
@@ -61,6 +61,9 @@ QString memberListUnusable(memberlist::ParseError error, const QString& path);
 /// can.
 QString importReason(const memberlist::Candidate& candidate);
 
+/// A column of the member list by what it holds: "Vorname", "Name", "Jahrgang", "Geschlecht".
+QString memberField(memberlist::Field field);
+
 /// The import preview: columns the header lacks, and how many rows the import would take.
 QString importColumnsMissing(const QStringList& fields);
 QString importTakes(qsizetype checked, qsizetype rows);
@@ -110,7 +113,14 @@ QString alreadyInList(const QString& text, qint32 year);
 /// A command's shortcut while it cannot run: why.
 QString nothingToUndo();
 QString nothingToRedo();
-QString printBlocked(EntryDocument::PrintBlock why);
+/// Why the registration cannot be printed or sent yet (the document's printBlocker()).
+enum class PrintBlock
+{
+    None,
+    NoClubOrEvent,
+    Empty
+};
+QString printBlocked(PrintBlock why);
 
 /// The status line: what the last action was, and whether anything is unsaved.
 enum class FileAction
@@ -138,7 +148,8 @@ QString contactEmailInvalid(const QString& email);
 /// arguments were refused (each a line of its own, ending in a line break).
 QString usage(const QString& program);
 QString commandLineHelp();
-QString unknownCommandLineOption(const QString& option);
 QString onlyOneFileToOpen(bool invitation);
+/// An option neither the window program nor zandrel-sammeln knows (one sentence, no line break).
+QString unknownOption(const QString& option);
 
 } // namespace messages

@@ -2,8 +2,6 @@
 // What the program says while it hands a registration to the user's mail program: the mail's
 // subject and text, and what became of it.
 
-#include "mailprogram/MailProgram.h"
-
 #include <QString>
 #include <QStringList>
 
@@ -33,9 +31,29 @@ QString sendHanded(const QString& to);
 /// The compose window was closed without sending.
 QString sendCancelled();
 
+/// Why no mail program took the message, as the hand-over found it.
+struct NotHanded
+{
+    enum Why
+    {
+        NoMailProgram, ///< none is set up as the default
+        NotStarted,    ///< it did not start
+        NotTaken       ///< it ran but did not take the message
+    };
+    Why why = NotTaken;
+    QString program; ///< the mail program as its user knows it; empty: not known
+    QString detail;  ///< what the system said; empty: nothing
+};
+/// What the fallback opened instead: a new mail (without files), the folder with the files.
+struct FallbackOpened
+{
+    bool mail = false;
+    bool folder = false;
+};
+
 /// No mail program took the message: what happened instead and which files to attach by hand.
-QString sendFallback(const mailprogram::Outcome& outcome, const mailprogram::Fallback& opened,
-                     const QString& to, const QString& subject, const QStringList& files);
-QString sendFallbackStatus(const QString& to, const mailprogram::Fallback& opened);
+QString sendFallback(const NotHanded& notHanded, const FallbackOpened& opened, const QString& to,
+                     const QString& subject, const QStringList& files);
+QString sendFallbackStatus(const QString& to, const FallbackOpened& opened);
 
 } // namespace messages

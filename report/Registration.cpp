@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QLocale>
@@ -16,6 +17,17 @@
 namespace report {
 
 namespace {
+
+// The form's texts, for lupdate and i18n/zandrel_de.ts under "Registration".
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(Registration)
+};
+
+QString pageOf(qsizetype number, qsizetype count)
+{
+    return Text::tr("Seite %1 von %2").arg(QString::number(number), QString::number(count));
+}
 
 struct Column
 {
@@ -48,15 +60,15 @@ struct Geometry
                             bodyMetrics.horizontalAdvance(widest)) +
                    pad;
         };
-        const qreal number = fit(QStringLiteral("Nr."), QStringLiteral("000000."));
-        const qreal year = fit(QStringLiteral("Jahrgang"), QStringLiteral("0000"));
-        const qreal gender = fit(QStringLiteral("Geschlecht"), QStringLiteral("männlich"));
+        const qreal number = fit(Text::tr("Nr."), QStringLiteral("000000."));
+        const qreal year = fit(Text::tr("Jahrgang"), QStringLiteral("0000"));
+        const qreal gender = fit(Text::tr("Geschlecht"), Text::tr("männlich"));
         const qreal names = std::max<qreal>(0, width - number - year - gender);
-        columns = {Column{QStringLiteral("Nr."), 0, number, Qt::AlignRight},
-                   Column{QStringLiteral("Name"), number, names / 2},
-                   Column{QStringLiteral("Vorname"), number + names / 2, names / 2},
-                   Column{QStringLiteral("Jahrgang"), number + names, year},
-                   Column{QStringLiteral("Geschlecht"), number + names + year, gender}};
+        columns = {Column{Text::tr("Nr."), 0, number, Qt::AlignRight},
+                   Column{Text::tr("Name"), number, names / 2},
+                   Column{Text::tr("Vorname"), number + names / 2, names / 2},
+                   Column{Text::tr("Jahrgang"), number + names, year},
+                   Column{Text::tr("Geschlecht"), number + names + year, gender}};
         layOutTexts(r, titleMetrics);
     }
 
@@ -64,11 +76,11 @@ struct Geometry
     // width it is printed in, and nothing on paper is ever cut short.
     void layOutTexts(const Registration& r, const QFontMetricsF& titleMetrics)
     {
-        QStringList infoTexts{QStringLiteral("Verein: ") + r.club};
+        QStringList infoTexts{Text::tr("Verein: %1").arg(r.club)};
         if (!r.contact.isEmpty())
-            infoTexts << QStringLiteral("Ansprechpartner: ") + r.contact;
-        infoTexts << QStringLiteral("Veranstaltung: ") + r.event
-                  << QStringLiteral("Gedruckt am ") + r.printed.toString(u"dd.MM.yyyy");
+            infoTexts << Text::tr("Ansprechpartner: %1").arg(r.contact);
+        infoTexts << Text::tr("Veranstaltung: %1").arg(r.event)
+                  << Text::tr("Gedruckt am %1").arg(r.printed.toString(u"dd.MM.yyyy"));
         titleBlock = titleMetrics.lineSpacing() * 1.4 + row;
         for (const QString& text : std::as_const(infoTexts)) {
             info.append(lines(text, width, body, bodyMetrics));
@@ -80,8 +92,7 @@ struct Geometry
         // caption under it. The lines keep a gap to it, whatever their words.
         codeSide = r.giroCode.isEmpty() ? 0 : paintDevice->logicalDpiX() * 30.0 / 25.4;
         if (codeSide > 0)
-            caption =
-                lines(QStringLiteral("Mit der Banking-App scannen"), codeSide, small, smallMetrics);
+            caption = lines(Text::tr("Mit der Banking-App scannen"), codeSide, small, smallMetrics);
         const qreal codeHeight =
             codeSide > 0 ? codeSide + smallMetrics.lineSpacing() * (qreal(caption.size()) + 0.5)
                          : 0;
@@ -95,7 +106,7 @@ struct Geometry
 
         // Club and event wrap left of the page number, which gets the room of the widest it can
         // be: a page holds at least one row, and the totals may take one more.
-        const QString widestPage = QStringLiteral("Seite %1 von %1").arg(r.entries.size() + 1);
+        const QString widestPage = pageOf(r.entries.size() + 1, r.entries.size() + 1);
         footerLines =
             lines(r.club + QStringLiteral(" · ") + r.event,
                   width - smallMetrics.horizontalAdvance(widestPage) - pad, small, smallMetrics);
@@ -243,7 +254,7 @@ qreal paintTitleBlock(QPainter& painter, const Geometry& g)
 {
     const QFontMetricsF titleMetrics(g.title, painter.device());
     painter.setFont(g.title);
-    text(painter, {0, 0, g.width, titleMetrics.lineSpacing()}, QStringLiteral("Meldung"));
+    text(painter, {0, 0, g.width, titleMetrics.lineSpacing()}, Text::tr("Meldung"));
     qreal y = titleMetrics.lineSpacing() * 1.4;
     painter.setFont(g.body);
     for (const QStringList& lines : g.info) {
@@ -273,9 +284,8 @@ qreal paintTable(QPainter& painter, const Geometry& g, const Registration& r, co
         const Geometry::RowText names = g.cells(entry);
         const qreal height = g.rowHeight(names);
         const QString texts[] = {QString::number(i + 1) + QLatin1Char('.'), yearText(entry.code),
-                                 entry::genderOf(entry.code) == entry::Male
-                                     ? QStringLiteral("männlich")
-                                     : QStringLiteral("weiblich")};
+                                 entry::genderOf(entry.code) == entry::Male ? Text::tr("männlich")
+                                                                            : Text::tr("weiblich")};
         painter.setPen(Qt::black);
         const qreal middle = y + (height - g.row) / 2;
         const auto wrapped = [&](const Column& c, const QStringList& lines) {
@@ -345,9 +355,8 @@ void paintTail(QPainter& painter, const Geometry& g, const Registration& r, qrea
     painter.drawLine(QPointF(split + g.pad, y), QPointF(g.width, y));
     painter.setFont(g.small);
     const qreal caption = g.smallMetrics.lineSpacing() * 1.5;
-    text(painter, {0, y, split - g.pad, caption}, QStringLiteral("Ort, Datum"));
-    text(painter, {split + g.pad, y, g.width - split - g.pad, caption},
-         QStringLiteral("Unterschrift"));
+    text(painter, {0, y, split - g.pad, caption}, Text::tr("Ort, Datum"));
+    text(painter, {split + g.pad, y, g.width - split - g.pad, caption}, Text::tr("Unterschrift"));
 }
 
 void paintFooter(QPainter& painter, const Geometry& g, qsizetype number, qsizetype count)
@@ -357,7 +366,7 @@ void paintFooter(QPainter& painter, const Geometry& g, qsizetype number, qsizety
     const qreal spacing = g.smallMetrics.lineSpacing();
     const qreal height = spacing * qreal(g.footerLines.size());
     paintLines(painter, g.smallMetrics, {0, g.height - height, g.width, height}, g.footerLines);
-    const QString pageText = QStringLiteral("Seite %1 von %2").arg(number).arg(count);
+    const QString pageText = pageOf(number, count);
     const qreal pageWidth = g.smallMetrics.horizontalAdvance(pageText);
     text(painter, {g.width - pageWidth, g.height - spacing, pageWidth, spacing}, pageText,
          Qt::AlignRight);
@@ -376,7 +385,7 @@ QString totalsText(const QList<EntryRow>& entries)
 QString totalsText(qsizetype total, qsizetype male)
 {
     const QLocale german(QLocale::German);
-    return QStringLiteral("%1 Teilnehmer · %2 weiblich · %3 männlich")
+    return Text::tr("%1 Teilnehmer · %2 weiblich · %3 männlich")
         .arg(german.toString(total), german.toString(total - male), german.toString(male));
 }
 
@@ -388,8 +397,7 @@ QPageLayout defaultPageLayout()
 
 QString documentTitle(const Registration& registration)
 {
-    return QStringLiteral("Meldung ") + registration.club + QStringLiteral(" – ") +
-           registration.event;
+    return Text::tr("Meldung %1 – %2").arg(registration.club, registration.event);
 }
 
 bool paint(const Registration& registration, QPagedPaintDevice& device)

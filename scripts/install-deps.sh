@@ -10,6 +10,9 @@ packages=(
     # toolkit and its German texts
     qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n qt6-qpa-plugins
     fonts-dejavu-core
+    # the program's own translation: lupdate and lrelease, and CMake's Qt6LinguistTools (also
+    # for the Windows cross build, which runs them on this machine)
+    qt6-l10n-tools qt6-tools-dev
     # tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev
     # mail transport and the real servers its tests start on loopback

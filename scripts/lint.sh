@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # lint.sh: the house style checked by machine over the files in git (make lint): clang-format
 # against .clang-format, clang-tidy with .clang-tidy, codespell with .codespellrc, shellcheck with
-# .shellcheckrc. Runs all four, then fails when any of them had findings, so that one run shows
-# everything. LINT_SKIP_FORMAT=1 leaves out clang-format; LINT_BUILD names the configured build
-# folder whose compile_commands.json clang-tidy reads (make lint configures it); JOBS clang-tidy's
-# parallel runs.
+# .shellcheckrc, and the program's texts against its translation (scripts/check-translations.py).
+# Runs all five, then fails when any of them had findings, so that one run shows everything.
+# LINT_SKIP_FORMAT=1 leaves out clang-format; LINT_BUILD names the configured build folder whose
+# compile_commands.json clang-tidy reads (make lint configures it); JOBS clang-tidy's parallel
+# runs; LINT_TR_EXCLUDE globs of files whose German the text check leaves out for now (e.g.
+# 'app/CEntryDlg*').
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${LINT_BUILD:-build-lint}
@@ -69,6 +71,10 @@ for f in "${scripts[@]}"; do
     fi
 done
 $scripts_ok || failed+=(shellcheck)
+
+# Every sentence through tr()/translate(), and i18n/zandrel_de.ts finished for all of them.
+echo "== Übersetzung"
+python3 scripts/check-translations.py || failed+=(translation)
 
 if [ ${#failed[@]} -gt 0 ]; then
     echo "== make lint: Befunde von ${failed[*]}" >&2

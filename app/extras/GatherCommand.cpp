@@ -8,6 +8,7 @@
 #include "messages/Gathering.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -18,16 +19,22 @@
 namespace extras {
 namespace {
 
+// The window's texts of the gathering, for lupdate and i18n/zandrel_de.ts under "GatherCommand".
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(GatherCommand)
+};
+
 // The report is for reading and copying, never for editing; it may run to thousands of lines.
 void showReport(QWidget* parent, const QString& text, const ExtrasSeams& seams)
 {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("gatherReportDialog"));
-    dialog.setWindowTitle(QStringLiteral("Meldungen sammeln – Bericht"));
+    dialog.setWindowTitle(Text::tr("Meldungen sammeln – Bericht"));
     dialog.setAccessibleName(dialog.windowTitle());
     auto* report = new QPlainTextEdit(text, &dialog);
     report->setObjectName(QStringLiteral("gatherReport"));
-    report->setAccessibleName(QStringLiteral("Bericht"));
+    report->setAccessibleName(Text::tr("Bericht"));
     report->setReadOnly(true);
     report->setLineWrapMode(QPlainTextEdit::NoWrap);
     report->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont)); // the table's columns
@@ -45,16 +52,16 @@ void showReport(QWidget* parent, const QString& text, const ExtrasSeams& seams)
 void gather(QWidget* parent, QString& folder, const ExtrasSeams& seams)
 {
     filedlg::FileRequest from;
-    from.title = QStringLiteral("Meldungen sammeln: Ordner wählen ...");
+    from.title = Text::tr("Meldungen sammeln: Ordner wählen ...");
     from.chooseFolder = true;
     const std::optional<QString> source = seams.askFile(parent, from, folder);
     if (!source)
         return;
     filedlg::FileRequest to;
     to.save = true;
-    to.title = QStringLiteral("Teilnehmerliste speichern ...");
-    to.proposedName = QStringLiteral("Teilnehmer.xlsx");
-    to.filter = QStringLiteral("Excel-Arbeitsmappe (*.xlsx);;CSV-Datei (*.csv)");
+    to.title = Text::tr("Teilnehmerliste speichern ...");
+    to.proposedName = Text::tr("Teilnehmer.xlsx");
+    to.filter = Text::tr("Excel-Arbeitsmappe (*.xlsx);;CSV-Datei (*.csv)");
     to.defaultSuffix = QStringLiteral("xlsx");
     QString outputFolder = *source;
     std::optional<QString> output = seams.askFile(parent, to, outputFolder);
@@ -89,7 +96,7 @@ void gather(QWidget* parent, QString& folder, const ExtrasSeams& seams)
            << gather::summaryTable(result);
     const QStringList problems = gather::reportLines(result) + cut;
     if (!problems.isEmpty())
-        report << QStringLiteral("Hinweise:") << problems;
+        report << Text::tr("Hinweise:") << problems;
     showReport(parent, report.join(u'\n'), seams);
 }
 

@@ -4,6 +4,7 @@
 #include "app/extras/Extras.h"
 #include "messages/Messages.h"
 
+#include <QCoreApplication>
 #include <QPrinter>
 #include <QPrintPreviewDialog>
 
@@ -15,7 +16,7 @@ void print(QWidget* parent, const report::Registration& registration, const Extr
     printer.setPageLayout(report::defaultPageLayout());
     printer.setDocName(report::documentTitle(registration));
     QPrintPreviewDialog preview(&printer, parent);
-    preview.setWindowTitle(QStringLiteral("Druckvorschau – Meldung"));
+    preview.setWindowTitle(QCoreApplication::translate("PrintPreview", "Druckvorschau – Meldung"));
     preview.setAccessibleName(preview.windowTitle());
     // The preview asks again for every change of page setup, and once more for the real printer.
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,

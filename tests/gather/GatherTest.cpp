@@ -7,6 +7,7 @@
 #include "entryfile/EntryFile.h"
 #include "invitation/Template.h"
 #include "messages/Gathering.h"
+#include "messages/Invitation.h"
 #include "textfile/SafeFile.h"
 
 #include <fstream>
@@ -158,6 +159,31 @@ TEST(Gather, ReportSentencesTakeTheirValuesAsTheyAre)
          u"„Anna Meier“ (2010) ist für „Fest %1“ nicht zugelassen: Jahrgänge 2015–2021."_s},
         {messages::yearNotAdmitted(who, u"Fest"_s, 2015, 2015),
          u"„Anna Meier“ (2010) ist für „Fest“ nicht zugelassen: Jahrgang 2015."_s},
+    };
+    for (const auto& [got, expected] : cases)
+        EXPECT_EQ(got, expected);
+}
+
+// The words that change with a count come from the translation (i18n/zandrel_de.ts), which the
+// programs load at start and this test's main too: without it one would read like two.
+TEST(Gather, SentencesWithACountSayOneAndTwoApart)
+{
+    const entryfile::HeaderSelection oneMissing{-1, 0, u"TV A"_s, u"Fest"_s};
+    const entryfile::HeaderSelection twoMissing{-1, -1, u"TV A"_s, u"Fest"_s};
+    const std::pair<QString, QString> cases[] = {
+        {messages::confirmationParticipants(1), u"Gemeldet ist 1 Teilnehmer:"_s},
+        {messages::confirmationParticipants(2), u"Gemeldet sind 2 Teilnehmer:"_s},
+        {messages::confirmationNotCharged(1),
+         u"1 Teilnehmer mit Hinweis ist darin nicht enthalten; dazu melden wir uns, sobald der "
+         u"Hinweis geklärt ist."_s},
+        {messages::confirmationNotCharged(2),
+         u"2 Teilnehmer mit Hinweis sind darin nicht enthalten; dazu melden wir uns, sobald die "
+         u"Hinweise geklärt sind."_s},
+        {messages::confirmationsWritten(1, u"B"_s), u"1 Eingangsbestätigung in B geschrieben."_s},
+        {messages::confirmationsWritten(2, u"B"_s), u"2 Eingangsbestätigungen in B geschrieben."_s},
+        {messages::notInInvitation(oneMissing), u"„TV A“ steht nicht in der Ausschreibung."_s},
+        {messages::notInInvitation(twoMissing),
+         u"„TV A“ und „Fest“ stehen nicht in der Ausschreibung."_s},
     };
     for (const auto& [got, expected] : cases)
         EXPECT_EQ(got, expected);

@@ -1,8 +1,17 @@
-// Test main for everything that needs a QApplication. The offscreen platform is forced here, so a
-// test run by hand on a desktop gets the same pixels and focus behaviour as CI.
+// Test main for everything that needs a QApplication, and with ZANDREL_TEST_CORE for the tests of
+// Qt Core code, which need a QCoreApplication for the translation. The offscreen platform is
+// forced here, so a test run by hand on a desktop gets the same pixels and focus behaviour as CI.
+#include "i18n/Translations.h"
+
 #include <gtest/gtest.h>
-#include <QApplication>
 #include <QLocale>
+#ifdef ZANDREL_TEST_CORE
+#include <QCoreApplication>
+using TestApplication = QCoreApplication;
+#else
+#include <QApplication>
+using TestApplication = QApplication;
+#endif
 
 static QtMessageHandler g_next = nullptr;
 
@@ -18,8 +27,14 @@ int main(int argc, char** argv)
             g_next(t, c, m);
     });
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Zandrel"));
+    TestApplication app(argc, argv);
+    TestApplication::setApplicationName(QStringLiteral("Zandrel"));
+    // The programs' own translation, as both programs load it; a test of a sentence with a count
+    // would otherwise see its plural for one.
+    if (!i18n::installGermanTexts(app)) {
+        std::fputs("The program's translation (zandrel_de.qm) is not built in.\n", stderr);
+        return 1;
+    }
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,30 @@
+#include "i18n/Translations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace i18n {
+
+bool installGermanTexts(QCoreApplication& app)
+{
+    const QLocale german(QLocale::German, QLocale::Germany);
+    QLocale::setDefault(german);
+    // Qt's own texts come with the Qt libraries (Debian's qt6-translations-l10n, the Windows
+    // installer's translations folder); without them Qt's buttons stay English and nothing else
+    // changes.
+    auto* qt = new QTranslator(&app);
+    if (qt->load(german, QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qt);
+    // The program's own are built into it (i18n/CMakeLists.txt), so no installation can lose them.
+    auto* own = new QTranslator(&app);
+    if (!own->load(german, QStringLiteral("zandrel"), QStringLiteral("_"),
+                   QStringLiteral(":/i18n")))
+        return false;
+    QCoreApplication::installTranslator(own);
+    return true;
+}
+
+} // namespace i18n
