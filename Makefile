@@ -49,8 +49,8 @@ bench: deps
 # The house style by machine: clang-format, clang-tidy, codespell and shellcheck over the files in
 # git (scripts/lint.sh); fails on any finding. clang-tidy needs only a configured build folder of
 # its own, with the screenshot program in, so that every source has its compile command.
-# LINT_SKIP_FORMAT=1 leaves clang-format out; LINT_TR_EXCLUDE='app/CEntryDlg*' leaves those files
-# out of the check for German outside tr().
+# LINT_SKIP_FORMAT=1 leaves clang-format out; LINT_TR_EXCLUDE=GLOB leaves matching files out of
+# the check for German outside tr().
 lint:
 	@scripts/install-deps.sh lint
 	@cmake -S . -B $(LINT_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

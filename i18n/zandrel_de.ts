@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="de">
 <context>
+    <name>CEntryDlg</name>
+    <message>
+        <source>Zandrel (Version 2.0)</source>
+        <translation>Zandrel (Version 2.0)</translation>
+    </message>
+</context>
+<context>
     <name>CInfoDlg</name>
     <message>
         <source>Info über Zandrel</source>
@@ -33,6 +40,25 @@
     <message>
         <source>Meldedatei (*.mdg)</source>
         <translation>Meldedatei (*.mdg)</translation>
+    </message>
+</context>
+<context>
+    <name>ClubEventChooser</name>
+    <message>
+        <source>Verein</source>
+        <translation>Verein</translation>
+    </message>
+    <message>
+        <source>Veranstaltung</source>
+        <translation>Veranstaltung</translation>
+    </message>
+    <message>
+        <source>&amp;Verein</source>
+        <translation>&amp;Verein</translation>
+    </message>
+    <message>
+        <source>Veranstal&amp;tung</source>
+        <translation>Veranstal&amp;tung</translation>
     </message>
 </context>
 <context>
@@ -1476,6 +1502,73 @@ Verwendungszweck: %3</translation>
     </message>
 </context>
 <context>
+    <name>ParticipantEditor</name>
+    <message>
+        <source>&amp;Geschlecht</source>
+        <translation>&amp;Geschlecht</translation>
+    </message>
+    <message>
+        <source>&amp;weiblich</source>
+        <translation>&amp;weiblich</translation>
+    </message>
+    <message>
+        <source>&amp;männlich</source>
+        <translation>&amp;männlich</translation>
+    </message>
+    <message>
+        <source>Vorname</source>
+        <translation>Vorname</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Jahrgang</source>
+        <translation>Jahrgang</translation>
+    </message>
+    <message>
+        <source>Geschlecht</source>
+        <translation>Geschlecht</translation>
+    </message>
+    <message>
+        <source>weiblich</source>
+        <translation>weiblich</translation>
+    </message>
+    <message>
+        <source>männlich</source>
+        <translation>männlich</translation>
+    </message>
+    <message>
+        <source>Erlaubt sind die Jahrgänge %1 bis %2.</source>
+        <translation>Erlaubt sind die Jahrgänge %1 bis %2.</translation>
+    </message>
+    <message>
+        <source>V&amp;orname</source>
+        <translation>V&amp;orname</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Name</translation>
+    </message>
+    <message>
+        <source>&amp;Jahrgang</source>
+        <translation>&amp;Jahrgang</translation>
+    </message>
+    <message>
+        <source>Neuer Teilnehmer</source>
+        <translation>Neuer Teilnehmer</translation>
+    </message>
+    <message>
+        <source>Eintrag ändern: %1</source>
+        <translation>Eintrag ändern: %1</translation>
+    </message>
+    <message>
+        <source>Eintrag ändern: %1 (war: %2)</source>
+        <translation>Eintrag ändern: %1 (war: %2)</translation>
+    </message>
+</context>
+<context>
     <name>PrintCommands</name>
     <message>
         <source>Meldung.pdf</source>
@@ -1740,6 +1833,143 @@ Verwendungszweck: %3</translation>
     <message>
         <source>Verwendungszweck</source>
         <translation>Verwendungszweck</translation>
+    </message>
+</context>
+<context>
+    <name>WindowCommands</name>
+    <message>
+        <source>&amp;Rückgängig</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Wiederholen</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Importieren…</source>
+        <translation>&amp;Importieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Drucken…</source>
+        <translation>&amp;Drucken…</translation>
+    </message>
+    <message>
+        <source>Als &amp;PDF speichern…</source>
+        <translation>Als &amp;PDF speichern…</translation>
+    </message>
+    <message>
+        <source>Ausschreibung ö&amp;ffnen…</source>
+        <translation>Ausschreibung ö&amp;ffnen…</translation>
+    </message>
+    <message>
+        <source>Ausschreibung sc&amp;hließen</source>
+        <translation>Ausschreibung sc&amp;hließen</translation>
+    </message>
+    <message>
+        <source>A&amp;nsprechpartner…</source>
+        <translation>A&amp;nsprechpartner…</translation>
+    </message>
+    <message>
+        <source>An Veranstalter s&amp;enden…</source>
+        <translation>An Veranstalter s&amp;enden…</translation>
+    </message>
+    <message>
+        <source>Meldungen &amp;sammeln…</source>
+        <translation>Meldungen &amp;sammeln…</translation>
+    </message>
+    <message>
+        <source>Inf&amp;o über Zandrel...</source>
+        <translation>Inf&amp;o über Zandrel...</translation>
+    </message>
+    <message>
+        <source>Befehle</source>
+        <translation>Befehle</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+</context>
+<context>
+    <name>WindowFrame</name>
+    <message>
+        <source>&amp;Automatische</source>
+        <translation>&amp;Automatische</translation>
+    </message>
+    <message>
+        <source>Namen</source>
+        <translation>Namen</translation>
+    </message>
+    <message>
+        <source>Hin&amp;zu</source>
+        <translation>Hin&amp;zu</translation>
+    </message>
+    <message>
+        <source>Ne&amp;u</source>
+        <translation>Ne&amp;u</translation>
+    </message>
+    <message>
+        <source>Neuen Teilnehmer beginnen: Auswahl aufheben und Felder leeren</source>
+        <translation>Neuen Teilnehmer beginnen: Auswahl aufheben und Felder leeren</translation>
+    </message>
+    <message>
+        <source>&amp;Entfernen</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Laden</source>
+        <translation>&amp;Laden</translation>
+    </message>
+    <message>
+        <source>&amp;Speichern</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Automatische Namen</source>
+        <translation>Automatische Namen</translation>
+    </message>
+    <message>
+        <source>Meldeliste</source>
+        <translation>Meldeliste</translation>
+    </message>
+    <message>
+        <source>An Veranstalter sen&amp;den…</source>
+        <translation>An Veranstalter sen&amp;den…</translation>
+    </message>
+    <message>
+        <source>An Veranstalter senden</source>
+        <translation>An Veranstalter senden</translation>
+    </message>
+    <message>
+        <source>Senden</source>
+        <translation>Senden</translation>
+    </message>
+    <message>
+        <source>&amp;Hilfe</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Weitere Be&amp;fehle</source>
+        <translation>Weitere Be&amp;fehle</translation>
+    </message>
+    <message>
+        <source>&amp;Beenden</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>commands</name>
+    <message>
+        <source>Ausschreibung öffnen ...</source>
+        <translation>Ausschreibung öffnen ...</translation>
+    </message>
+    <message>
+        <source>Ausschreibung (*.aus)</source>
+        <translation>Ausschreibung (*.aus)</translation>
     </message>
 </context>
 </TS>

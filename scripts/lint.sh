@@ -5,8 +5,7 @@
 # Runs all five, then fails when any of them had findings, so that one run shows everything.
 # LINT_SKIP_FORMAT=1 leaves out clang-format; LINT_BUILD names the configured build folder whose
 # compile_commands.json clang-tidy reads (make lint configures it); JOBS clang-tidy's parallel
-# runs; LINT_TR_EXCLUDE globs of files whose German the text check leaves out for now (e.g.
-# 'app/CEntryDlg*').
+# runs; LINT_TR_EXCLUDE globs of files whose German the text check leaves out (none by default).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${LINT_BUILD:-build-lint}
