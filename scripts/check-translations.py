@@ -13,7 +13,7 @@
     scripts/check-translations.py [--exclude GLOB]... [--finish]
 
 --exclude (also LINT_TR_EXCLUDE, globs separated by spaces) leaves files out of check 2, e.g. a
-window that is being rewritten elsewhere: LINT_TR_EXCLUDE='app/CEntryDlg*' make lint.
+file whose texts are still being moved: LINT_TR_EXCLUDE='app/Old*.cpp' make lint.
 --finish fills in what check 1 would report unfinished for a sentence without a count (its
 German is its source) after `cmake --build build --target update_translations`; a sentence
 with a count still needs its singular written by hand.
