@@ -20,8 +20,8 @@ bool installGermanTexts(QCoreApplication& app)
         QCoreApplication::installTranslator(qt);
     // The program's own are built into it (i18n/CMakeLists.txt), so no installation can lose them.
     auto* own = new QTranslator(&app);
-    if (!own->load(german, QStringLiteral("zandrel"), QStringLiteral("_"),
-                   QStringLiteral(":/i18n")))
+    // By its one name: the locale's search through name variants costs the start for nothing.
+    if (!own->load(QStringLiteral(":/i18n/zandrel_de.qm")))
         return false;
     QCoreApplication::installTranslator(own);
     return true;
