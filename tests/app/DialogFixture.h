@@ -8,6 +8,7 @@
 #include "app/MessageBox.h"
 #include "app/ModalDialog.h"
 #include "entries/EntryListModel.h"
+#include "tests/support/PrintQString.h"
 
 #include <deque>
 #include <functional>
@@ -20,12 +21,6 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
-
-// Failures show texts as text.
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 class DialogTest : public ::testing::Test
 {

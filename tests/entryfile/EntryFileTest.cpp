@@ -1,6 +1,7 @@
 // The entry file's bytes: golden files, the reader's rules as tables, round trips, Windows-1252.
 #include "entryfile/EntryFile.h"
 
+#include "tests/support/PrintQString.h"
 #include "textfile/Cp1252.h"
 #include "textfile/SafeFile.h"
 
@@ -11,13 +12,6 @@
 using namespace entryfile;
 using namespace textfile;
 using namespace Qt::StringLiterals;
-
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-QT_END_NAMESPACE
 
 namespace {
 

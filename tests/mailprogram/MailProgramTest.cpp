@@ -3,6 +3,8 @@
 // the real xdg-mime finds a fake one, with what follows when it fails or none is set up.
 #include "mailprogram/MailProgram.h"
 
+#include "tests/support/PrintQString.h"
+
 #include <gtest/gtest.h>
 #include <optional>
 #include <QCoreApplication>
@@ -22,10 +24,6 @@ using namespace mailprogram;
 using namespace Qt::StringLiterals;
 
 QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 inline void PrintTo(const QStringList& texts, std::ostream* out)
 {
     *out << '[' << texts.join(u'|').toStdString() << ']';

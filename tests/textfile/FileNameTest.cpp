@@ -1,17 +1,12 @@
 // A file name made up from words that anyone may have typed: one file in the folder shown.
 #include "textfile/FileName.h"
 
+#include "tests/support/PrintQString.h"
+
 #include <gtest/gtest.h>
 
 using namespace textfile;
 using namespace Qt::StringLiterals;
-
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-QT_END_NAMESPACE
 
 namespace {
 
