@@ -180,9 +180,13 @@ bool ClubEventChooser::takeTypedClub()
         !m_takesTyped(typed))
         return false;
     refill(m_cbClub, collation::sorted(clubs() << typed));
-    m_cbClub->setCurrentIndex(-1);
-    m_cbClub->setCurrentIndex(
-        m_cbClub->findText(typed, Qt::MatchFixedString | Qt::MatchCaseSensitive));
+    {
+        const QSignalBlocker quiet(m_cbClub);
+        m_cbClub->setCurrentIndex(
+            m_cbClub->findText(typed, Qt::MatchFixedString | Qt::MatchCaseSensitive));
+    }
+    // Said once, whether or not the new item happens to stand where the old choice stood.
+    Q_EMIT clubSelected(club());
     Q_EMIT clubChosen();
     return true;
 }
