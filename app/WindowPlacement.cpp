@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <QCursor>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -23,6 +24,52 @@ QRect fit(QSize wanted, QSize minimum, QRect available, QMargins frame)
     return {QPoint(left + frame.left(), top + frame.top()), size};
 }
 
+QRect refit(QRect client, QSize minimum, QRect available, QMargins frame)
+{
+    if (available.contains(client.marginsAdded(frame)))
+        return client;
+    return fit(client.size(), minimum, available, frame);
+}
+
+namespace {
+
+// The window manager's frame is known only once the window is on the screen (X11 window managers
+// add it when they map the window), so the check waits for the first paint and then goes.
+class FrameCheck : public QObject
+{
+public:
+    explicit FrameCheck(QWidget& window) : QObject(&window), m_window(window)
+    {
+        setObjectName(QStringLiteral("frameCheck"));
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == &m_window && event->type() == QEvent::Paint) {
+            m_window.removeEventFilter(this);
+            deleteLater();
+            const QRect client = m_window.geometry();
+            const QRect outer = m_window.frameGeometry();
+            const QMargins frame(client.left() - outer.left(), client.top() - outer.top(),
+                                 outer.right() - client.right(), outer.bottom() - client.bottom());
+            if (const QScreen* screen = m_window.screen()) {
+                const QRect placed = refit(client, m_window.minimumSizeHint(),
+                                           screen->availableGeometry(), frame);
+                if (placed != client)
+                    m_window.setGeometry(placed);
+            }
+        }
+        return false;
+    }
+
+private:
+    QWidget& m_window;
+};
+
+} // namespace
+
 void placeOnScreen(QWidget& window, QSize wanted)
 {
     const QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
@@ -31,6 +78,10 @@ void placeOnScreen(QWidget& window, QSize wanted)
     if (!screen)
         return;
     window.setGeometry(fit(wanted, window.minimumSizeHint(), screen->availableGeometry()));
+    // One check, also when the window is placed again before it is shown. (By name: without a
+    // meta-object of its own, findChild<FrameCheck*> would take any child for one.)
+    if (!window.findChild<QObject*>(QStringLiteral("frameCheck"), Qt::FindDirectChildrenOnly))
+        new FrameCheck(window);
 }
 
 #ifdef Q_OS_WIN

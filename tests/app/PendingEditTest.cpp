@@ -2,6 +2,7 @@
 // still in its field, a loaded file's club, the selected row renamed by typing the next child, and
 // a window that keeps to its screen.
 #include "app/ElidingLabel.h"
+#include "app/HelpViewer.h"
 #include "app/WindowPlacement.h"
 #include "DialogFixture.h"
 #include "entries/Entry.h"
@@ -201,14 +202,41 @@ TEST(WindowPlacement, TheWholeWindowIsOnTheScreen)
     const QMargins frame = placement::kUsualFrame;
     // free area, the window's minimum; the window's own area
     const std::tuple<QRect, QSize, QRect> cases[] = {
-        {{0, 0, 1920, 1040}, {600, 420}, {600, 283, 720, 500}},      // centred, as wished
-        {{0, 0, 1024, 500}, {600, 420}, {152, 30, 720, 466}},        // lower: shorter, all shown
-        {{0, 0, 512, 300}, {600, 420}, {4, 30, 600, 420}},           // too small: title bar stays
-        {{-1280, 0, 1280, 984}, {600, 420}, {-1000, 255, 720, 500}}, // left of the main screen
+        {{0, 0, 1920, 1040}, {600, 420}, {600, 285, 720, 500}},      // centred, as wished
+        {{0, 0, 1024, 500}, {600, 420}, {152, 38, 720, 454}},        // lower: shorter, all shown
+        {{0, 0, 512, 300}, {600, 420}, {8, 38, 600, 420}},           // too small: title bar stays
+        {{-1280, 0, 1280, 984}, {600, 420}, {-1000, 257, 720, 500}}, // left of the main screen
     };
     for (const auto& [available, minimum, expected] : cases) {
         EXPECT_EQ(placement::fit({720, 500}, minimum, available, frame), expected)
             << available.width() << "x" << available.height();
+    }
+}
+
+TEST(WindowPlacement, TheFramesOfTheCommonWindowManagersStayOnANetbookScreen)
+{
+    // The main window and the help on 1024 × 600, placed before the real frame is known, then
+    // checked with it: openbox, KWin (Breeze), Mutter, Windows 10/11, and one thicker than the
+    // estimate, which only the check with the real frame brings back onto the screen.
+    const QRect screen(0, 0, 1024, 600);
+    const std::pair<const char*, QMargins> frames[] = {
+        {"openbox", {1, 20, 1, 5}},  {"KWin", {0, 30, 0, 0}}, {"Mutter", {0, 37, 0, 0}},
+        {"Windows", {8, 31, 8, 8}}, {"dick", {12, 48, 12, 12}},
+    };
+    const QSize minimum(300, 200);
+    for (const QSize wanted : {QSize(720, 500), help::kWantedSize}) {
+        const QRect estimated = placement::fit(wanted, minimum, screen);
+        for (const auto& [name, frame] : frames) {
+            const QRect placed = placement::refit(estimated, minimum, screen, frame);
+            EXPECT_TRUE(screen.contains(placed.marginsAdded(frame)))
+                << name << " " << wanted.height() << ": " << placed.top() << "+" << placed.height();
+            // A frame that fits keeps the window where the estimate put it.
+            if (screen.contains(estimated.marginsAdded(frame))) {
+                EXPECT_EQ(placed, estimated) << name;
+            } else {
+                EXPECT_EQ(placed.height(), 600 - frame.top() - frame.bottom()) << name;
+            }
+        }
     }
 }
 
