@@ -55,8 +55,8 @@ protected:
             const QMargins frame(client.left() - outer.left(), client.top() - outer.top(),
                                  outer.right() - client.right(), outer.bottom() - client.bottom());
             if (const QScreen* screen = m_window.screen()) {
-                const QRect placed = refit(client, m_window.minimumSizeHint(),
-                                           screen->availableGeometry(), frame);
+                const QRect placed =
+                    refit(client, m_window.minimumSizeHint(), screen->availableGeometry(), frame);
                 if (placed != client)
                     m_window.setGeometry(placed);
             }

@@ -220,7 +220,7 @@ TEST(WindowPlacement, TheFramesOfTheCommonWindowManagersStayOnANetbookScreen)
     // estimate, which only the check with the real frame brings back onto the screen.
     const QRect screen(0, 0, 1024, 600);
     const std::pair<const char*, QMargins> frames[] = {
-        {"openbox", {1, 20, 1, 5}},  {"KWin", {0, 30, 0, 0}}, {"Mutter", {0, 37, 0, 0}},
+        {"openbox", {1, 20, 1, 5}}, {"KWin", {0, 30, 0, 0}},    {"Mutter", {0, 37, 0, 0}},
         {"Windows", {8, 31, 8, 8}}, {"dick", {12, 48, 12, 12}},
     };
     const QSize minimum(300, 200);
