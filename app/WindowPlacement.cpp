@@ -24,6 +24,14 @@ QRect fit(QSize wanted, QSize minimum, QRect available, QMargins frame)
     return {QPoint(left + frame.left(), top + frame.top()), size};
 }
 
+QMargins frameOf(const QWidget& window)
+{
+    const QRect client = window.geometry();
+    const QRect outer = window.frameGeometry();
+    return {client.left() - outer.left(), client.top() - outer.top(),
+            outer.right() - client.right(), outer.bottom() - client.bottom()};
+}
+
 QRect refit(QRect client, QSize minimum, QRect available, QMargins frame)
 {
     if (available.contains(client.marginsAdded(frame)))
@@ -51,9 +59,7 @@ protected:
             m_window.removeEventFilter(this);
             deleteLater();
             const QRect client = m_window.geometry();
-            const QRect outer = m_window.frameGeometry();
-            const QMargins frame(client.left() - outer.left(), client.top() - outer.top(),
-                                 outer.right() - client.right(), outer.bottom() - client.bottom());
+            const QMargins frame = frameOf(m_window);
             if (const QScreen* screen = m_window.screen()) {
                 const QRect placed =
                     refit(client, m_window.minimumSizeHint(), screen->availableGeometry(), frame);

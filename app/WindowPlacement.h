@@ -22,6 +22,9 @@ constexpr QMargins kUsualFrame{8, 38, 8, 8};
 /// still be moved.
 QRect fit(QSize wanted, QSize minimum, QRect available, QMargins frame = kUsualFrame);
 
+/// The frame around `window` as the window manager drew it (none before it is shown).
+QMargins frameOf(const QWidget& window);
+
 /// The window's own area `client` once its real `frame` is known: unchanged while the frame lies
 /// wholly inside `available`, otherwise fitted again with that frame (`fit`, at most its size).
 QRect refit(QRect client, QSize minimum, QRect available, QMargins frame);

@@ -252,9 +252,7 @@ TEST_F(DialogTest, TheWindowFitsANetbookScreen)
     // again where the real frame (Windows knows it at once) reaches past that area.
     const QRect available = m_dlg->screen()->availableGeometry();
     const QRect client = m_dlg->geometry();
-    const QRect outer = m_dlg->frameGeometry();
-    const QMargins frame(client.left() - outer.left(), client.top() - outer.top(),
-                         outer.right() - client.right(), outer.bottom() - client.bottom());
+    const QMargins frame = placement::frameOf(*m_dlg);
     const QSize minimum = m_dlg->minimumSizeHint();
     EXPECT_EQ(client, placement::refit(placement::fit({720, 500}, minimum, available), minimum,
                                        available, frame));
