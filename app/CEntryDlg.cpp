@@ -49,7 +49,7 @@ CEntryDlg::~CEntryDlg()
     for (QObject* child : findChildren<QObject*>())
         disconnect(child, nullptr, this, nullptr);
     // The settings are written whatever way the window was closed.
-    currentSettings().write(QCoreApplication::applicationName());
+    rememberSettings();
 }
 
 void CEntryDlg::applySettings(const Settings& settings)
@@ -65,6 +65,11 @@ Settings CEntryDlg::currentSettings() const
     const QString& invitation =
         m_context.invitation() ? m_context.invitationPath() : m_strInvitation;
     return {m_bAutoSave, m_strPath, invitation, m_context.contact};
+}
+
+void CEntryDlg::rememberSettings() const
+{
+    currentSettings().write(QCoreApplication::applicationName());
 }
 
 void CEntryDlg::OnInitDialog()
@@ -281,6 +286,12 @@ void CEntryDlg::OnCloseInvitation()
         useLists();
 }
 
+void CEntryDlg::OnContact()
+{
+    commands::editContact(this, m_context.contact);
+    rememberSettings();
+}
+
 void CEntryDlg::useLists()
 {
     const ClubEventChooser::Dropped dropped =
@@ -294,6 +305,8 @@ void CEntryDlg::useLists()
     m_frame.sendToOrganiser->setVisible(m_context.invitation().has_value());
     followChoice();
     updateListState();
+    // The event file that is open now is the one the next start opens again.
+    rememberSettings();
 }
 
 void CEntryDlg::updateListState()

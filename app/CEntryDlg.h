@@ -65,7 +65,7 @@ public:
     void OnOpenInvitation();  ///< the organiser's event file: its clubs, events, years and fees
     void OnCloseInvitation(); ///< back to the lists built into the program
     /// The club's contact person, for the form and the organiser.
-    void OnContact() { commands::editContact(this, m_context.contact); }
+    void OnContact();
     void OnSendToOrganiser(); ///< Ctrl+Enter: saved, as PDF, handed to the user's mail program
 
     /// Opens an organiser's event file. At the start (the last one, opened again) a file that is
@@ -88,6 +88,10 @@ public:
     /// The stored settings the window starts with (before OnInitDialog) and hands back.
     void applySettings(const Settings& settings);
     Settings currentSettings() const;
+    /// Writes the settings now: the event file and the contact person are remembered as soon as
+    /// they change, not only when the window closes normally (a session that ends, or a program
+    /// that the system ends, never passes through the destructor).
+    void rememberSettings() const;
     /// Points the hidden test-mail action elsewhere; tests use loopback servers.
     void setTestMailSettings(const TestMailSettings& settings) { m_testMail = settings; }
     /// Whether there are unsaved changes (1) or not (0).

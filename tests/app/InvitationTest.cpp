@@ -5,10 +5,14 @@
 #include "DialogFixture.h"
 #include "entries/Clubs.h"
 #include "entryfile/EntryFile.h"
+#include "textfile/SafeFile.h"
 
 #include <QAction>
+#include <QDeadlineTimer>
 #include <QLabel>
 #include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
 
@@ -213,5 +217,38 @@ TEST_F(InvitationTest, AFormWithoutItsGiroCodeSaysWhy)
                               u"lang; bitte genau wie oben angegeben überweisen."_s))
         << text.toStdString();
     EXPECT_FALSE(text.contains(u"Banking-App"_s));
+}
+#endif
+
+#ifndef Q_OS_WIN
+// Ended by the system (a session that ends, a shutdown): the program never reaches its way out,
+// and still the event file it had open is the one the next start opens. (Windows keeps the
+// settings in the registry, one key for all test programs; the writing is the same code there.)
+TEST(RememberedEventFile, OutlivesAProgramEndedBySigterm)
+{
+    QTemporaryDir home;
+    const QString aus = home.filePath(u"fest.aus"_s);
+    ASSERT_EQ(textfile::saveFile(aus, "FORMAT: Zandrel-Ausschreibung 1\n"
+                                      "VERANSTALTER: Turngau; ; m@turngau.de\n"
+                                      "VERANSTALTUNG: Fest 2099; 03.07.2099\n"),
+              textfile::SaveResult::Ok);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"XDG_CONFIG_HOME"_s, home.path());
+    environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(ZANDREL_PROGRAM), {aus});
+    ASSERT_TRUE(program.waitForStarted());
+    const QString stored = home.filePath(u"ZANDREL/Zandrel.conf"_s);
+    const auto remembered = [&] {
+        return QSettings(stored, QSettings::IniFormat).value(u"settings/invitation"_s).toString();
+    };
+    QDeadlineTimer deadline(20000);
+    while (remembered() != aus && !deadline.hasExpired() && program.state() == QProcess::Running)
+        program.waitForFinished(50);
+    program.terminate();
+    ASSERT_TRUE(program.waitForFinished());
+    EXPECT_EQ(program.exitStatus(), QProcess::CrashExit) << "ended by the signal";
+    EXPECT_EQ(remembered(), aus);
 }
 #endif
