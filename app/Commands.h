@@ -75,7 +75,8 @@ struct PaperExtras
     QStringList details;
     QString contact;
     QString entryName;
-    QByteArray giroCode; ///< the payment's GiroCode payload; empty: none
+    QByteArray giroCode;       ///< the payment's GiroCode payload; empty: none
+    QStringList wholeValues{}; ///< never broken on paper: account, reference, addresses
 };
 
 void print(QWidget* parent, const EntryDocument& document, const PaperExtras& extras = {});

@@ -30,9 +30,9 @@ std::optional<report::Registration> registrationToPrint(const EntryDocument& doc
 {
     if (document.printBlocker() != EntryDocument::PrintBlock::None)
         return std::nullopt;
-    return report::Registration{document.club(),    document.event(), QDate::currentDate(),
-                                document.entries(), extras.details,   extras.contact,
-                                extras.giroCode};
+    return report::Registration{document.club(),    document.event(),  QDate::currentDate(),
+                                document.entries(), extras.details,    extras.contact,
+                                extras.giroCode,    extras.wholeValues};
 }
 
 // The name the entry file would get (`entryName`, or the plain automatic one), as a PDF; a name

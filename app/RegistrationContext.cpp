@@ -134,12 +134,18 @@ std::optional<RegistrationContext::Bill> RegistrationContext::bill(const QDateTi
 commands::PaperExtras RegistrationContext::paperExtras(const QDateTime& now) const
 {
     commands::PaperExtras extras{{}, contact.oneLine(), automaticName(), {}};
+    // What people copy from paper by hand or by photo is never broken across two lines.
+    extras.wholeValues << contact.email;
     const invitation::Event* event = chosenEvent();
     const std::optional<Bill> billed = bill(now);
     if (!event || !billed)
         return extras;
     extras.details =
         messages::printedDetails(*m_invitation, *event, m_document.club(), billed->billed(), now);
+    extras.wholeValues << m_invitation->organiser.email;
+    if (m_invitation->account)
+        extras.wholeValues << m_invitation->account->ibanGrouped()
+                           << m_invitation->account->referenceFor(m_document.club(), event->name);
     // The code for the fee as the form states it, to the account the event file names.
     if (billed->fee && m_invitation->account) {
         const invitation::GiroCode code = invitation::giroCode(

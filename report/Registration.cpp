@@ -11,7 +11,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <qrencode.h>
-#include <QTextLayout>
+#include <QTextBoundaryFinder>
 #include <QtMath>
 
 namespace report {
@@ -29,6 +29,22 @@ QString pageOf(qsizetype number, qsizetype count)
     return Text::tr("Seite %1 von %2").arg(QString::number(number), QString::number(count));
 }
 
+// One printed line. A value that must stay whole and is wider than its column gets a smaller
+// font of its own; every other line is in the font of its block.
+struct Line
+{
+    QString text;
+    qreal points = 0; // 0: the block's font
+};
+using Lines = QList<Line>;
+
+QString withoutTrailingSpaces(QString text)
+{
+    while (!text.isEmpty() && text.back().isSpace())
+        text.chop(1);
+    return text;
+}
+
 struct Column
 {
     QString title;
@@ -43,9 +59,10 @@ struct Column
 struct Geometry
 {
     Geometry(QPaintDevice& device, const Registration& r)
-        : paintDevice(&device), width(device.width()), height(device.height()), body(font(10)),
-          head(font(10, true)), title(font(18, true)), small(font(8)), bodyMetrics(body, &device),
-          headMetrics(head, &device), smallMetrics(small, &device)
+        : paintDevice(&device), whole(r.wholeValues), width(device.width()),
+          height(device.height()), body(font(10)), head(font(10, true)), title(font(18, true)),
+          small(font(8)), bodyMetrics(body, &device), headMetrics(head, &device),
+          smallMetrics(small, &device)
     {
         const QFontMetricsF titleMetrics(title, &device);
         row = bodyMetrics.lineSpacing() * 1.5;
@@ -123,32 +140,102 @@ struct Geometry
         return font;
     }
 
-    /// The text in lines no wider than `most`: at word boundaries where it can, anywhere where
-    /// a single word is wider than the column.
-    QStringList lines(const QString& text, qreal most, const QFont& font,
-                      const QFontMetricsF& metrics) const
+    /// The text in lines no wider than `most`, broken at its spaces and after its hyphens. A
+    /// value of `whole` is never broken: it starts a new line where the rest of one is too short,
+    /// and is printed smaller where even a whole line is ("meldung@turngau-" / "musterland.de"
+    /// would be read, and copied, as one word without its hyphen). Any other word wider than the
+    /// column breaks between two of its characters.
+    Lines lines(const QString& text, qreal most, const QFont& font,
+                const QFontMetricsF& metrics) const
     {
-        if (metrics.horizontalAdvance(text) <= most)
-            return {text};
-        QTextLayout layout(text, font, paintDevice);
-        QTextOption option;
-        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-        layout.setTextOption(option);
-        QStringList lines;
-        layout.beginLayout();
-        for (QTextLine next = layout.createLine(); next.isValid(); next = layout.createLine()) {
-            next.setLineWidth(most);
-            lines.append(text.mid(next.textStart(), next.textLength()));
+        const auto fits = [&](const QString& t) {
+            return metrics.horizontalAdvance(withoutTrailingSpaces(t)) <= most;
+        };
+        if (fits(text))
+            return {{text}};
+        QList<bool> kept(text.size(), false);
+        for (const QString& value : whole) {
+            if (value.isEmpty())
+                continue;
+            for (qsizetype at = text.indexOf(value); at >= 0;
+                 at = text.indexOf(value, at + value.size()))
+                std::fill(kept.begin() + at, kept.begin() + at + value.size(), true);
         }
-        layout.endLayout();
-        return lines.isEmpty() ? QStringList{text} : lines;
+        Lines result;
+        QString line;
+        for (qsizetype start = 0; start < text.size();) {
+            // A word with the spaces after it; a space inside a value to keep is part of it.
+            qsizetype end = start;
+            while (end < text.size() && (kept[end] || !text[end].isSpace())) {
+                // A double name may break after its hyphen, as a typesetter would break it.
+                if (text[end++] == u'-' && !kept[end - 1])
+                    break;
+            }
+            while (end < text.size() && !kept[end] && text[end].isSpace())
+                ++end;
+            const QString word = text.mid(start, end - start);
+            const bool isWhole =
+                std::find(kept.begin() + start, kept.begin() + end, true) != kept.begin() + end;
+            start = end;
+            if (fits(line + word)) {
+                line += word;
+                continue;
+            }
+            if (!withoutTrailingSpaces(line).isEmpty())
+                result.append({withoutTrailingSpaces(line)});
+            line.clear();
+            if (fits(word)) {
+                line = word;
+            } else if (isWhole) {
+                const QString value = withoutTrailingSpaces(word);
+                result.append({value, pointsToFit(value, most, font)});
+            } else {
+                line = brokenWord(word, fits, result);
+            }
+        }
+        if (!withoutTrailingSpaces(line).isEmpty() || result.isEmpty())
+            result.append({withoutTrailingSpaces(line)});
+        return result;
+    }
+
+    // Breaks the word between graphemes into lines that fit; the last piece is returned, for the
+    // next word to follow on its line.
+    template <typename Fits>
+    static QString brokenWord(const QString& word, const Fits& fits, Lines& result)
+    {
+        QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, word);
+        qsizetype from = 0;
+        qsizetype fitting = 0;
+        for (qsizetype to = graphemes.toNextBoundary(); to > 0; to = graphemes.toNextBoundary()) {
+            if (!fits(word.mid(from, to - from)) && fitting > from) {
+                result.append({word.mid(from, fitting - from)});
+                from = fitting;
+            }
+            fitting = to;
+        }
+        return word.mid(from);
+    }
+
+    // The point size at which the value is no wider than `most`.
+    qreal pointsToFit(const QString& value, qreal most, const QFont& font) const
+    {
+        QFont smaller = font;
+        qreal points = font.pointSizeF();
+        for (int step = 0; step < 20; ++step) {
+            const qreal wide = QFontMetricsF(smaller, paintDevice).horizontalAdvance(value);
+            if (wide <= most)
+                break;
+            points = std::min(points * 0.97, points * most / wide);
+            smaller.setPointSizeF(points);
+        }
+        return points;
     }
 
     /// The cells of one participant's row as printed, name and first name in lines.
     struct RowText
     {
-        QStringList name;
-        QStringList firstName;
+        Lines name;
+        Lines firstName;
     };
     RowText cells(const EntryRow& entry) const
     {
@@ -163,12 +250,13 @@ struct Geometry
         return row + qreal(lines - 1) * bodyMetrics.lineSpacing();
     }
     /// The same for a line under the title.
-    qreal infoHeight(const QStringList& lines) const
+    qreal infoHeight(const Lines& lines) const
     {
         return infoLine + qreal(lines.size() - 1) * bodyMetrics.lineSpacing();
     }
 
     QPaintDevice* paintDevice;
+    QStringList whole; // values never broken across lines
     qreal width, height;
     QFont body, head, title, small;
     QFontMetricsF bodyMetrics, headMetrics, smallMetrics;
@@ -183,10 +271,10 @@ struct Geometry
     qreal detailsWidth = 0;  // the event file's lines: the page's width less the code's
     qreal detailsHeight = 0; // those lines or the code with its caption, whichever is taller
     std::array<Column, 5> columns;
-    QList<QStringList> info;    // the lines under the title, each in the lines it takes
-    QList<QStringList> details; // the event file's lines, likewise
-    QStringList caption;        // under the code
-    QStringList footerLines;    // club and event at the bottom of every page
+    QList<Lines> info;    // the lines under the title, each in the lines it takes
+    QList<Lines> details; // the event file's lines, likewise
+    Lines caption;        // under the code
+    Lines footerLines;    // club and event at the bottom of every page
 };
 
 struct Page
@@ -232,13 +320,20 @@ void text(QPainter& painter, const QRectF& rect, const QString& text,
 
 // Lines as Geometry::lines() broke them, a block centred in the box like a single line.
 void paintLines(QPainter& painter, const QFontMetricsF& metrics, const QRectF& box,
-                const QStringList& lines, Qt::Alignment align = Qt::AlignLeft)
+                const Lines& lines, Qt::Alignment align = Qt::AlignLeft)
 {
     const qreal spacing = metrics.lineSpacing();
     qreal y = box.top() + (box.height() - spacing * qreal(lines.size())) / 2;
-    for (const QString& line : lines) {
+    for (const Line& line : lines) {
+        const QFont font = painter.font();
+        if (line.points > 0) {
+            QFont smaller = font;
+            smaller.setPointSizeF(line.points);
+            painter.setFont(smaller);
+        }
         painter.drawText(QRectF(box.left(), y, box.width(), spacing),
-                         int(align | Qt::AlignVCenter | Qt::TextSingleLine), line);
+                         int(align | Qt::AlignVCenter | Qt::TextSingleLine), line.text);
+        painter.setFont(font);
         y += spacing;
     }
 }
@@ -257,7 +352,7 @@ qreal paintTitleBlock(QPainter& painter, const Geometry& g)
     text(painter, {0, 0, g.width, titleMetrics.lineSpacing()}, Text::tr("Meldung"));
     qreal y = titleMetrics.lineSpacing() * 1.4;
     painter.setFont(g.body);
-    for (const QStringList& lines : g.info) {
+    for (const Lines& lines : g.info) {
         const qreal height = g.infoHeight(lines);
         paintLines(painter, g.bodyMetrics, {0, y, g.width, height}, lines);
         y += height;
@@ -288,7 +383,7 @@ qreal paintTable(QPainter& painter, const Geometry& g, const Registration& r, co
                                                                             : Text::tr("weiblich")};
         painter.setPen(Qt::black);
         const qreal middle = y + (height - g.row) / 2;
-        const auto wrapped = [&](const Column& c, const QStringList& lines) {
+        const auto wrapped = [&](const Column& c, const Lines& lines) {
             paintLines(painter, g.bodyMetrics, {c.x, y, c.width - g.pad, height}, lines, c.align);
         };
         cell(g.columns[0], middle, texts[0]);
@@ -343,7 +438,7 @@ void paintTail(QPainter& painter, const Geometry& g, const Registration& r, qrea
         paintGiroCode(painter, g, r, y);
     painter.setFont(g.body);
     qreal top = y;
-    for (const QStringList& lines : g.details) {
+    for (const Lines& lines : g.details) {
         const qreal height = g.bodyMetrics.lineSpacing() * qreal(lines.size());
         paintLines(painter, g.bodyMetrics, {0, top, g.detailsWidth, height}, lines);
         top += height + g.pad / 2;

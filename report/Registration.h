@@ -25,7 +25,7 @@ struct Registration
     QList<EntryRow> entries; ///< in the order they are printed
     /// What the organiser's event file says about this registration (organiser, date and place,
     /// deadline, fee, account, notes): printed under the totals beside the GiroCode, each line
-    /// wrapped within that column (a word longer than the column breaks inside it).
+    /// wrapped within that column at its spaces (a word longer than the column breaks inside it).
     QStringList details;
     /// The club's contact person in one line ("Eva Muster, eva@tv.de, 0711 1234"), printed under
     /// the club; empty: none.
@@ -33,6 +33,11 @@ struct Registration
     /// The GiroCode's payload (the EPC QR code's lines), printed beside the totals with a caption;
     /// empty: no code.
     QByteArray giroCode;
+    /// The values people copy from paper by hand or by a banking app's photo (account number,
+    /// payment reference, e-mail addresses): wherever one stands in the lines above, it is never
+    /// broken. One that does not fit the rest of a line starts the next; one wider than its whole
+    /// column is printed that much smaller, never cut.
+    QStringList wholeValues{};
 };
 
 /// "12 Teilnehmer · 7 weiblich · 5 männlich", the same words as the counts under the list.

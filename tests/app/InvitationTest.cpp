@@ -5,8 +5,10 @@
 #include "DialogFixture.h"
 #include "entries/Clubs.h"
 #include "entryfile/EntryFile.h"
+#include "PdfReading.h"
 #include "textfile/SafeFile.h"
 
+#include <algorithm>
 #include <QAction>
 #include <QDeadlineTimer>
 #include <QLabel>
@@ -217,6 +219,51 @@ TEST_F(InvitationTest, AFormWithoutItsGiroCodeSaysWhy)
                               u"lang; bitte genau wie oben angegeben überweisen."_s))
         << text.toStdString();
     EXPECT_FALSE(text.contains(u"Banking-App"_s));
+}
+#endif
+
+#ifndef Q_OS_WIN
+// What a treasurer copies from paper, by hand or by a banking app's photo transfer, stands whole on
+// one line: the account, the organiser's address and the reference, which is exactly what the
+// GiroCode beside it carries. Nothing on the form is ever cut short.
+TEST_F(InvitationTest, TheFormKeepsWhatPeopleCopyWhole)
+{
+    const QString club = u"Turn- und Sportverein Musterstadt-Beispielhausen von 1860 eV"_s;
+    const QString reference = u"Meldegeld Fest 2099 "_s + club; // 80 characters
+    open();
+    openInvitation(write("fest.aus", "FORMAT: Zandrel-Ausschreibung 1\n"
+                                     "VERANSTALTER: Turngau Musterland; Erika Muster; "
+                                     "meldung@turngau-musterland.de\n"
+                                     "VERANSTALTUNG: Fest 2099; 12.06.2099; Talhausen; ; 5,50\n"
+                                     "VEREIN: " +
+                                         club.toUtf8() +
+                                         "\nKONTO: DE02 1203 0000 0000 2020 51; Turngau "
+                                         "Musterland e. V.; Meldegeld {Veranstaltung} {Verein}\n"));
+    ASSERT_TRUE(m_messages.texts.isEmpty()) << m_messages.texts.join(u'\n').toStdString();
+    choose(Id::IDC_CLUB, club);
+    choose(Id::IDC_EVENT, u"Fest 2099"_s);
+    addParticipant(u"Meier"_s, u"Anna"_s, 2016);
+    addParticipant(u"Abel"_s, u"Kai"_s, 2017, true);
+    QCoreApplication::processEvents();
+    const QString pdf = m_dir.filePath(u"m.pdf"_s);
+    m_fileAnswers.emplace_back(pdf);
+    m_dlg->findChild<QAction*>(u"actionPdf"_s)->trigger();
+    QProcess reader;
+    reader.start(u"pdftotext"_s, {u"-layout"_s, pdf, u"-"_s});
+    ASSERT_TRUE(reader.waitForFinished());
+    const QString text = QString::fromUtf8(reader.readAllStandardOutput());
+    const QStringList lines = text.split(u'\n');
+    for (const QString& whole :
+         {u"DE02 1203 0000 0000 2020 51"_s, u"meldung@turngau-musterland.de"_s, reference})
+        EXPECT_TRUE(std::any_of(lines.begin(), lines.end(),
+                                [&](const QString& line) { return line.contains(whole); }))
+            << whole.toStdString() << "\n"
+            << text.toStdString();
+    EXPECT_FALSE(text.contains(u'…')) << text.toStdString();
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString code = QString::fromStdString(giroCodeOnPaper(file.readAll(), 150));
+    EXPECT_EQ(code.section(u'\n', -1), reference);
 }
 #endif
 
