@@ -59,7 +59,7 @@ public:
     void OnPrint();   ///< Ctrl+P: the registration in a print preview
     void OnSavePdf(); ///< the same pages as a PDF file
     /// Ctrl+G: for the organiser, all clubs' entry files of a folder as one list
-    void OnGather() { commands::gather(this, m_folders.gathering); }
+    void OnGather() { commands::gather(this, m_folders.gathering, m_context); }
     void OnUndo() { stepThroughHistory(true); }  ///< Ctrl+Z: takes back the last change
     void OnRedo() { stepThroughHistory(false); } ///< Ctrl+Shift+Z, Ctrl+Y: makes it again
     void OnOpenInvitation();  ///< the organiser's event file: its clubs, events, years and fees

@@ -127,7 +127,7 @@ bool closeInvitation(QWidget* parent, RegistrationContext& context, const Status
 /// "Ansprechpartner…": the contact dialog; `contact` changes only when it is confirmed.
 void editContact(QWidget* parent, Contact& contact);
 /// "Meldungen sammeln…", from the extras module.
-void gather(QWidget* parent, QString& folder);
+void gather(QWidget* parent, QString& folder, const RegistrationContext& context);
 
 /// The hidden "Senden": the test mail, off the user-interface thread; `window` is disabled
 /// meanwhile and shows what went wrong.

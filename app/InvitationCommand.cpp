@@ -98,10 +98,12 @@ void editContact(QWidget* parent, Contact& contact)
         contact = dialog.contact();
 }
 
-void gather(QWidget* parent, QString& folder)
+void gather(QWidget* parent, QString& folder, const RegistrationContext& context)
 {
+    const std::optional<invitation::Invitation>& invitation = context.invitation();
     if (const Extras* extras = loadExtras(parent))
-        extras->gather(parent, folder, extrasSeamsOfTheProgram());
+        extras->gather(parent, folder, invitation ? &*invitation : nullptr,
+                       context.invitationPath(), extrasSeamsOfTheProgram());
 }
 
 } // namespace commands

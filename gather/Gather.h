@@ -139,6 +139,9 @@ QString shownPath(const std::filesystem::path& path);
 
 /// The counts as a plain text table with a total line, for a terminal.
 QString summaryTable(const Result& result);
+/// The fees (fees()) as a plain text table with a sum row: event, club, participants charged,
+/// those with notes and the amount. Empty without an event file.
+QString feeTable(const Result& result);
 
 /// The list as CSV for a German spreadsheet: UTF-8 with byte-order mark, ';', CR LF, quoted where
 /// needed.
@@ -165,6 +168,25 @@ QByteArray feesCsvBytes(const Result& result);
 QString feesCsvPath(const QString& listPath);
 /// Writes feesCsvBytes() safely, as writeCsv does.
 bool writeFeesCsv(const QString& path, const Result& result, QString* error);
+/// Writing the list, as the command and the window both do it: a workbook or, by the name's suffix,
+/// a CSV file, which with an event file has its fees beside it (feesCsvPath()). Nothing is written
+/// where it would replace one of the entry files gathered or the event file at `invitationPath`.
+struct ListWritten
+{
+    enum Status
+    {
+        Done,    ///< everything written (texts may have been cut: `cut`)
+        Failed,  ///< not written, or only the list without its fees: `error`
+        Refused, ///< nothing written, as it would replace an input: `error`
+    };
+    Status status = Failed;
+    QStringList done; ///< one German sentence per file written, in order
+    QStringList cut;  ///< one per text the workbook had to cut
+    QString error;    ///< German, a whole sentence
+};
+ListWritten writeList(const Result& result, const QString& path,
+                      const QString& invitationPath = {});
+
 /// What a sheet can hold: Excel's rows per sheet and characters per cell.
 struct SheetLimits
 {

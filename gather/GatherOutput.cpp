@@ -1,6 +1,7 @@
 // The gathered list on paper, so to speak: the terminal's table, CSV and the workbook.
 #include "gather/Gather.h"
 #include "messages/Gathering.h"
+#include "messages/Messages.h"
 #include "textfile/SafeFile.h"
 
 #include <algorithm>
@@ -194,6 +195,28 @@ private:
 
 } // namespace
 
+namespace {
+
+// Columns padded to their widest cell, the numbers from `firstNumber` on to the right.
+QString textTable(const QList<QStringList>& table, qsizetype firstNumber)
+{
+    QList<qsizetype> widths(table.value(0).size(), 0);
+    for (const QStringList& line : table) {
+        for (qsizetype c = 0; c < line.size(); ++c)
+            widths[c] = std::max(widths[c], line[c].size());
+    }
+    QString text;
+    for (const QStringList& line : table) {
+        QStringList cells;
+        for (qsizetype c = 0; c < line.size(); ++c)
+            cells.append(padded(line[c], widths[c], c >= firstNumber));
+        text += cells.join(QStringLiteral("  ")).trimmed() + u'\n';
+    }
+    return text;
+}
+
+} // namespace
+
 QString summaryTable(const Result& result)
 {
     const QList<Count> counts = gather::counts(result);
@@ -213,19 +236,28 @@ QString summaryTable(const Result& result)
     table.append({total.event, QString(), QString::number(total.total),
                   QString::number(total.female), QString::number(total.male),
                   QString::number(total.withNotes)});
-    QList<qsizetype> widths(6, 0);
-    for (const QStringList& line : std::as_const(table)) {
-        for (qsizetype c = 0; c < line.size(); ++c)
-            widths[c] = std::max(widths[c], line[c].size());
+    return textTable(table, 2);
+}
+
+QString feeTable(const Result& result)
+{
+    const QList<Fee> all = fees(result);
+    if (all.isEmpty())
+        return {};
+    const QStringList header = feeHeader();
+    QList<QStringList> table{{header[2], header[0], header[3], header[4], header[6]}};
+    Fee total;
+    for (const Fee& fee : all) {
+        table.append({printable(fee.event.isEmpty() ? messages::withoutEvent() : fee.event),
+                      printable(fee.club), QString::number(fee.participants),
+                      QString::number(fee.withNotes), messages::money(fee.amountCents)});
+        total.participants += fee.participants;
+        total.withNotes += fee.withNotes;
+        total.amountCents += fee.amountCents;
     }
-    QString text;
-    for (const QStringList& line : std::as_const(table)) {
-        QStringList cells;
-        for (qsizetype c = 0; c < line.size(); ++c)
-            cells.append(padded(line[c], widths[c], c >= 2));
-        text += cells.join(QStringLiteral("  ")).trimmed() + u'\n';
-    }
-    return text;
+    table.append({Text::tr("Summe"), QString(), QString::number(total.participants),
+                  QString::number(total.withNotes), messages::money(total.amountCents)});
+    return textTable(table, 2);
 }
 
 namespace {
@@ -288,6 +320,39 @@ bool writeFeesCsv(const QString& path, const Result& result, QString* error)
     if (error)
         *error = messages::listNotWritten(path);
     return false;
+}
+
+ListWritten writeList(const Result& result, const QString& path, const QString& invitationPath)
+{
+    ListWritten written;
+    const bool csv = path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive);
+    // With an event file a CSV list has its fees beside it, which must not replace anything the
+    // organiser needs either.
+    const QString feesPath = csv && result.invitation ? feesCsvPath(path) : QString();
+    for (const QString& target : {path, feesPath}) {
+        if (target.isEmpty())
+            continue;
+        if (isInputFile(result, target))
+            written.error = messages::listNotWritten(target, messages::wouldOverwriteEntryFile());
+        else if (!invitationPath.isEmpty() && sameFile(target, invitationPath))
+            written.error = messages::wouldOverwriteInvitation(target);
+        if (!written.error.isEmpty()) {
+            written.status = ListWritten::Refused;
+            return written;
+        }
+    }
+    const bool listDone = csv ? writeCsv(path, result, &written.error)
+                              : writeXlsx(path, result, &written.error, &written.cut);
+    if (!listDone)
+        return written;
+    written.done << messages::listWritten(result.rows.size(), result.filesCounted(), path);
+    if (!feesPath.isEmpty()) {
+        if (!writeFeesCsv(feesPath, result, &written.error))
+            return written;
+        written.done << messages::feesWritten(feesPath);
+    }
+    written.status = ListWritten::Done;
+    return written;
 }
 
 QStringList sheetNames(const QStringList& names, const QStringList& taken)

@@ -124,7 +124,7 @@ extern "C" void onInterrupt(int signal)
 
 // The list (or without -o the table), after the report. Returns the exit status; kWrongUsage
 // before anything is written.
-int writeList(const gather::Result& result, const QString& output, const QString& invitationPath)
+int writeOutput(const gather::Result& result, const QString& output, const QString& invitationPath)
 {
     if (output.isEmpty()) {
         // Without any file read, a table of nothing would only hide the report above it.
@@ -132,43 +132,18 @@ int writeList(const gather::Result& result, const QString& output, const QString
             print(stdout, gather::summaryTable(result));
         return result.allRead() ? kAllRead : kSomeSkipped;
     }
-    const bool csv = output.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive);
-    // With an event file a CSV list has its fees beside it, which must not replace anything the
-    // organiser needs either.
-    const QString feesPath = csv && result.invitation ? gather::feesCsvPath(output) : QString();
-    for (const QString& target : {output, feesPath}) {
-        if (target.isEmpty())
-            continue;
-        if (gather::isInputFile(result, target))
-            return usage(messages::listNotWritten(target, messages::wouldOverwriteEntryFile()));
-        if (!invitationPath.isEmpty() && gather::sameFile(target, invitationPath))
-            return usage(messages::wouldOverwriteInvitation(target));
-    }
-    QString error;
-    QStringList cut;
-    const bool written = csv ? gather::writeCsv(output, result, &error)
-                             : gather::writeXlsx(output, result, &error, &cut);
-    if (written && !feesPath.isEmpty()) {
-        print(stderr, gather::printable(messages::listWritten(result.rows.size(),
-                                                              result.filesCounted(), output)) +
-                          u'\n');
-        if (!gather::writeFeesCsv(feesPath, result, &error)) {
-            print(stderr, gather::printable(QStringLiteral("zandrel-sammeln: ") + error) + u'\n');
-            return kSomeSkipped;
-        }
-        print(stderr, gather::printable(messages::feesWritten(feesPath)) + u'\n');
-        return result.allRead() ? kAllRead : kSomeSkipped;
-    }
-    for (const QString& line : std::as_const(cut))
+    const gather::ListWritten written = gather::writeList(result, output, invitationPath);
+    if (written.status == gather::ListWritten::Refused)
+        return usage(written.error);
+    for (const QString& line : written.cut)
         print(stderr, line + u'\n');
-    if (!written) {
-        print(stderr, gather::printable(QStringLiteral("zandrel-sammeln: ") + error) + u'\n');
+    printAll(stderr, written.done);
+    if (written.status == gather::ListWritten::Failed) {
+        print(stderr,
+              gather::printable(QStringLiteral("zandrel-sammeln: ") + written.error) + u'\n');
         return kSomeSkipped;
     }
-    print(stderr, gather::printable(
-                      messages::listWritten(result.rows.size(), result.filesCounted(), output)) +
-                      u'\n');
-    return result.allRead() && cut.isEmpty() ? kAllRead : kSomeSkipped;
+    return result.allRead() && written.cut.isEmpty() ? kAllRead : kSomeSkipped;
 }
 
 // One confirmation per club and event into `folder`, after the list: the report ends with how
@@ -286,7 +261,7 @@ int main(int argc, char** argv)
 
     for (const QString& line : gather::reportLines(result))
         print(stderr, line + u'\n');
-    const int status = writeList(result, output, invitationPath);
+    const int status = writeOutput(result, output, invitationPath);
     if (status == kWrongUsage || confirmationFolder.isEmpty())
         return status;
     return writeConfirmations(result, confirmationFolder, status);

@@ -164,6 +164,22 @@
         <source>Hinweise:</source>
         <translation>Hinweise:</translation>
     </message>
+    <message>
+        <source>&amp;Eingangsbestätigungen schreiben…</source>
+        <translation>&amp;Eingangsbestätigungen schreiben…</translation>
+    </message>
+    <message>
+        <source>Eingangsbestätigungen: Ordner wählen ...</source>
+        <translation>Eingangsbestätigungen: Ordner wählen ...</translation>
+    </message>
+    <message>
+        <source>Geprüft mit der Ausschreibung %1.</source>
+        <translation>Geprüft mit der Ausschreibung %1.</translation>
+    </message>
+    <message>
+        <source>Meldegeld:</source>
+        <translation>Meldegeld:</translation>
+    </message>
 </context>
 <context>
     <name>GatherOutput</name>

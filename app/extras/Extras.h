@@ -7,6 +7,7 @@
 // script those seams script the module too.
 
 #include "app/ChooseFile.h"
+#include "invitation/Invitation.h"
 #include "report/Registration.h"
 
 #include <optional>
@@ -28,8 +29,12 @@ struct Extras
     /// "Drucken…": the registration in the print preview.
     void (*print)(QWidget* parent, const report::Registration& registration,
                   const ExtrasSeams& seams);
-    /// "Meldungen sammeln…": a folder's entry files into one list, with a report.
-    void (*gather)(QWidget* parent, QString& folder, const ExtrasSeams& seams);
+    /// "Meldungen sammeln…": a folder's entry files into one list, with a report. With the
+    /// organiser's event file open in the window (`invitation`, read from `invitationPath`), the
+    /// files are checked against it, the list gets its fees, and the report offers the
+    /// confirmations, as zandrel-sammeln --ausschreibung does.
+    void (*gather)(QWidget* parent, QString& folder, const invitation::Invitation* invitation,
+                   const QString& invitationPath, const ExtrasSeams& seams);
 };
 
 /// The module's one entry point (resolved by name when the module is loaded).

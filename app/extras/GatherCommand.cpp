@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFontDatabase>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace extras {
@@ -26,7 +27,9 @@ struct Text
 };
 
 // The report is for reading and copying, never for editing; it may run to thousands of lines.
-void showReport(QWidget* parent, const QString& text, const ExtrasSeams& seams)
+// With an event file it offers the confirmations, written into a folder the user chooses.
+void showReport(QWidget* parent, const QString& text, const gather::Result& result,
+                const QString& sourceFolder, const ExtrasSeams& seams)
 {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("gatherReportDialog"));
@@ -40,6 +43,27 @@ void showReport(QWidget* parent, const QString& text, const ExtrasSeams& seams)
     report->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont)); // the table's columns
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    if (result.invitation && result.filesCounted() > 0) {
+        QPushButton* confirm = buttons->addButton(Text::tr("&Eingangsbestätigungen schreiben…"),
+                                                  QDialogButtonBox::ActionRole);
+        confirm->setObjectName(QStringLiteral("writeConfirmations"));
+        QObject::connect(confirm, &QPushButton::clicked, &dialog, [&, confirm, report] {
+            filedlg::FileRequest request;
+            request.title = Text::tr("Eingangsbestätigungen: Ordner wählen ...");
+            request.chooseFolder = true;
+            QString start = sourceFolder;
+            const std::optional<QString> folder = seams.askFile(&dialog, request, start);
+            if (!folder)
+                return;
+            QStringList problems;
+            const qsizetype written =
+                gather::writeConfirmations(*folder, gather::confirmations(result), &problems);
+            problems << messages::confirmationsWritten(written, QDir::toNativeSeparators(*folder));
+            report->appendPlainText(QString() + u'\n' + problems.join(u'\n'));
+            // Once written, a second click would only find each of them there already.
+            confirm->setEnabled(written == 0);
+        });
+    }
     auto* layout = new QVBoxLayout(&dialog);
     layout->addWidget(report);
     layout->addWidget(buttons);
@@ -49,7 +73,8 @@ void showReport(QWidget* parent, const QString& text, const ExtrasSeams& seams)
 
 } // namespace
 
-void gather(QWidget* parent, QString& folder, const ExtrasSeams& seams)
+void gather(QWidget* parent, QString& folder, const invitation::Invitation* invitation,
+            const QString& invitationPath, const ExtrasSeams& seams)
 {
     filedlg::FileRequest from;
     from.title = Text::tr("Meldungen sammeln: Ordner wählen ...");
@@ -67,9 +92,10 @@ void gather(QWidget* parent, QString& folder, const ExtrasSeams& seams)
     std::optional<QString> output = seams.askFile(parent, to, outputFolder);
     if (!output)
         return;
-    const bool csv = output->endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive);
-    if (!csv && !output->endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive))
+    if (!output->endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive) &&
+        !output->endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive))
         *output += QStringLiteral(".xlsx");
+    *output = QDir::toNativeSeparators(*output);
 
     gather::Options options;
     options.paths = {*source};
@@ -78,26 +104,30 @@ void gather(QWidget* parent, QString& folder, const ExtrasSeams& seams)
     options.clubs = lists::clubs();
     options.events = lists::events();
     options.currentUtcYear = entry::currentUtcYear();
+    // The event file open in the window decides, as it does for the command.
+    if (invitation)
+        options.invitation = *invitation;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const gather::Result result = gather::run(options);
-    QString written;
-    QString error;
-    QStringList cut;
-    if (gather::isInputFile(result, *output))
-        error = messages::wouldOverwriteEntryFile();
-    else if (csv ? gather::writeCsv(*output, result, &error)
-                 : gather::writeXlsx(*output, result, &error, &cut))
-        written = messages::listWritten(result.rows.size(), result.filesCounted(),
-                                        QDir::toNativeSeparators(*output));
+    const gather::ListWritten written = gather::writeList(result, *output, invitationPath);
     QApplication::restoreOverrideCursor();
 
-    QStringList report;
-    report << (written.isEmpty() ? messages::listNotSaved(error) : written) << QString()
-           << gather::summaryTable(result);
-    const QStringList problems = gather::reportLines(result) + cut;
+    QStringList report = written.done;
+    if (written.status == gather::ListWritten::Refused || !written.done.isEmpty())
+        report << written.error;
+    else if (written.status == gather::ListWritten::Failed)
+        report << messages::listNotSaved(written.error);
+    report.removeAll(QString());
+    if (invitation)
+        report << Text::tr("Geprüft mit der Ausschreibung %1.")
+                      .arg(QDir::toNativeSeparators(invitationPath));
+    report << QString() << gather::summaryTable(result);
+    if (const QString fees = gather::feeTable(result); !fees.isEmpty())
+        report << Text::tr("Meldegeld:") << fees;
+    const QStringList problems = gather::reportLines(result) + written.cut;
     if (!problems.isEmpty())
         report << Text::tr("Hinweise:") << problems;
-    showReport(parent, report.join(u'\n'), seams);
+    showReport(parent, report.join(u'\n'), result, *source, seams);
 }
 
 } // namespace extras

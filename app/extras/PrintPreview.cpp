@@ -27,7 +27,8 @@ void print(QWidget* parent, const report::Registration& registration, const Extr
     seams.execModal(preview);
 }
 
-void gather(QWidget* parent, QString& folder, const ExtrasSeams& seams);
+void gather(QWidget* parent, QString& folder, const invitation::Invitation* invitation,
+            const QString& invitationPath, const ExtrasSeams& seams);
 
 } // namespace extras
 

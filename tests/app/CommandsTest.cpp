@@ -6,12 +6,19 @@
 #include "textfile/SafeFile.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#ifdef Q_OS_WIN
+#include <private/qzipreader_p.h>
+#endif
 
 namespace {
 
@@ -138,6 +145,107 @@ TEST_F(DialogTest, GatherWritesTheFoldersListAndReportsWhatItSkipped)
     // Relative to the chosen folder, not the long path the file dialog gave.
     EXPECT_TRUE(report.contains(QStringLiteral("\nkaputt.mdg: "))) << report.toStdString();
     EXPECT_TRUE(QFileInfo(m_dir.filePath(QStringLiteral("liste.xlsx"))).size() > 0);
+}
+
+// The workbook's sheets and their names, without the file's own dates.
+QString sheetsOf(const QString& workbook)
+{
+#ifdef Q_OS_WIN
+    // No unzip command on Windows: Qt's own reader of the format.
+    QZipReader zip(workbook);
+    QString text;
+    for (const QZipReader::FileInfo& member : zip.fileInfoList()) {
+        if (member.filePath == QStringLiteral("xl/workbook.xml") ||
+            member.filePath.startsWith(QStringLiteral("xl/worksheets/")))
+            text += member.filePath + u'\n' + QString::fromUtf8(zip.fileData(member.filePath));
+    }
+    return text;
+#else
+    QProcess unzip;
+    unzip.start(QStringLiteral("unzip"),
+                {QStringLiteral("-c"), workbook, QStringLiteral("xl/workbook.xml"),
+                 QStringLiteral("xl/worksheets/*")});
+    unzip.waitForFinished();
+    // unzip names the archive on its first line; the members follow, each under its name.
+    return QString::fromUtf8(unzip.readAllStandardOutput()).section(u'\n', 1);
+#endif
+}
+
+// With the organiser's event file open, the window gathers as zandrel-sammeln --ausschreibung
+// does: the same workbook with its "Meldegeld" sheet, the fees in the report, and the same
+// confirmations, written into the folder the user chooses from the report.
+TEST_F(DialogTest, GatherWithAnEventFileWritesWhatTheCommandWrites)
+{
+    const QString folder = m_dir.filePath(QStringLiteral("meldungen"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString aus = m_dir.filePath(QStringLiteral("fest.aus"));
+    ASSERT_EQ(textfile::saveFile(aus, "FORMAT: Zandrel-Ausschreibung 1\n"
+                                      "VERANSTALTER: Turngau; ; m@turngau.de\n"
+                                      "VERANSTALTUNG: Fest; ; ; ; 5,50; 2010-2015\n"
+                                      "VEREIN: TV A; 17\nVEREIN: SV B\n"
+                                      "KONTO: DE02120300000000202051; Turngau; MG {Verein}\n"),
+              textfile::SaveResult::Ok);
+    const std::pair<QString, QList<EntryRow>> files[] = {
+        {QStringLiteral("TV A"),
+         {{QStringLiteral("Zorn,Carl"), entry::makeCode(2011, entry::Male)},
+          {QStringLiteral("Roth,Ben"), entry::makeCode(2005, entry::Male)}}},
+        {QStringLiteral("SV B"), {{QStringLiteral("Kurz,Ida"), entry::makeCode(2012, 0)}}}};
+    for (const auto& [club, rows] : files)
+        ASSERT_EQ(textfile::saveFile(folder + u'/' + club + QStringLiteral(".mdg"),
+                                     entryfile::write(club, QStringLiteral("Fest"), rows)),
+                  textfile::SaveResult::Ok);
+    open();
+    m_fileAnswers = {aus};
+    m_dlg->findChild<QAction*>(QStringLiteral("actionOpenInvitation"))->trigger();
+
+    const QString list = m_dir.filePath(QStringLiteral("fenster.xlsx"));
+    const QString confirmations = m_dir.filePath(QStringLiteral("fenster"));
+    QString report;
+    m_onDialog = [&](QDialog& d) {
+        m_fileAnswers = {confirmations};
+        auto* button = d.findChild<QPushButton*>(QStringLiteral("writeConfirmations"));
+        EXPECT_NE(button, nullptr);
+        if (button)
+            QTest::mouseClick(button, Qt::LeftButton);
+        report = d.findChild<QPlainTextEdit*>(QStringLiteral("gatherReport"))->toPlainText();
+        return 0;
+    };
+    m_fileAnswers = {folder, list};
+    QTest::keyClick(m_dlg.get(), Qt::Key_G, Qt::ControlModifier);
+    EXPECT_TRUE(report.contains(QStringLiteral("„Ben Roth“ (2005) ist für „Fest“ nicht "
+                                               "zugelassen")))
+        << report.toStdString();
+    // The fee per club, only for those without a note.
+    const QRegularExpression feeRow(QStringLiteral("\nFest +TV A +1 +1 +5,50 €\n"));
+    EXPECT_TRUE(report.contains(feeRow)) << report.toStdString();
+    EXPECT_TRUE(report.contains(QRegularExpression(QStringLiteral("\nSumme +2 +1 +11,00 €\n"))));
+    EXPECT_TRUE(report.endsWith(QStringLiteral("2 Eingangsbestätigungen in ") +
+                                QDir::toNativeSeparators(confirmations) +
+                                QStringLiteral(" geschrieben.")))
+        << report.toStdString();
+
+    // The command over the same files, named as the window's report names them.
+    QProcess command;
+    command.setWorkingDirectory(folder);
+    command.start(QStringLiteral(ZANDREL_SAMMELN),
+                  {QStringLiteral("--ausschreibung"), aus, QStringLiteral("--bestaetigungen"),
+                   m_dir.filePath(QStringLiteral("befehl")), QStringLiteral("-o"),
+                   m_dir.filePath(QStringLiteral("befehl.xlsx")), QStringLiteral("SV B.mdg"),
+                   QStringLiteral("TV A.mdg")});
+    ASSERT_TRUE(command.waitForFinished());
+    const QString sheets = sheetsOf(list);
+    EXPECT_TRUE(sheets.contains(QStringLiteral("<sheet name=\"Meldegeld\"")))
+        << sheets.toStdString();
+    EXPECT_EQ(sheets, sheetsOf(m_dir.filePath(QStringLiteral("befehl.xlsx"))));
+    QDir byWindow(confirmations);
+    QDir byCommand(m_dir.filePath(QStringLiteral("befehl")));
+    ASSERT_EQ(byWindow.entryList(QDir::Files), byCommand.entryList(QDir::Files));
+    for (const QString& name : byWindow.entryList(QDir::Files)) {
+        QFile a(byWindow.filePath(name));
+        QFile b(byCommand.filePath(name));
+        ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+        EXPECT_EQ(a.readAll(), b.readAll()) << name.toStdString();
+    }
 }
 
 TEST(Shell, CommandLineNamesAtMostOneFile)
