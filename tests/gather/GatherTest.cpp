@@ -474,6 +474,16 @@ TEST(Gather, CommandMakesAndChecksEventFiles)
                                  "FORMAT: Zandrel-Ausschreibung 1\nVERANSTALTER: TG; ; a@b.de\n"
                                  "VERANSTALTUNG: Fest; 31.02.2027\n"),
               textfile::SaveResult::Ok);
+    // A reference that the file's longest club would take past what a GiroCode carries.
+    const QString longReference = dir.filePath(u"lang.aus"_s);
+    ASSERT_EQ(textfile::saveFile(longReference, "FORMAT: Zandrel-Ausschreibung 1\n"
+                                                "VERANSTALTER: TG; ; a@b.de\nVERANSTALTUNG: Fest\n"
+                                                "VEREIN: TV A\nVEREIN: " +
+                                                    QByteArray(60, 'L') +
+                                                    "\nKONTO: DE02120300000000202051; TG; "
+                                                    "{Verein} " +
+                                                    QByteArray(80, 'x') + "\n"),
+              textfile::SaveResult::Ok);
     // Arguments, exit status, and a piece of stdout or stderr.
     const std::tuple<QStringList, int, QString, QString> cases[] = {
         {{u"--vorlage"_s, aus},
@@ -487,6 +497,13 @@ TEST(Gather, CommandMakesAndChecksEventFiles)
          {},
          QDir::toNativeSeparators(bad) + u": Zeile 3, Datum: „31.02.2027“ gibt es nicht.\n"_s},
         {{u"--pruefe"_s, dir.filePath(u"nix.aus"_s)}, 1, {}, u"nix.aus: Die Datei"_s},
+        {{u"--pruefe"_s, longReference},
+         1,
+         {},
+         QDir::toNativeSeparators(longReference) + u": Zeile 6, Verwendungszweck: Mit „"_s +
+             QString(60, u'L') +
+             u"“ und „Fest“ wird der Verwendungszweck 141 Zeichen lang; ein GiroCode trägt "
+             u"höchstens 140."_s},
         {{u"--pruefe"_s}, 2, {}, u"--pruefe steht allein"_s},
         {{u"--vorlage"_s, aus, aus}, 2, {}, u"--vorlage steht allein"_s},
         {{u"-r"_s, u"--pruefe"_s, aus}, 2, {}, u"--pruefe steht allein"_s},
