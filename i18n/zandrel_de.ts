@@ -399,10 +399,6 @@
         <translation>Verein, Veranstaltung oder Dateiname von %1</translation>
     </message>
     <message>
-        <source>%1 Teilnehmer aus %2 Dateien in %3 geschrieben.</source>
-        <translation>%1 Teilnehmer aus %2 Dateien in %3 geschrieben.</translation>
-    </message>
-    <message>
         <source>Die Liste wurde nicht gespeichert: %1</source>
         <translation>Die Liste wurde nicht gespeichert: %1</translation>
     </message>
@@ -616,6 +612,13 @@ Verwendungszweck: %3</translation>
     <message>
         <source>--bestaetigungen braucht genau einen Ordner.</source>
         <translation>--bestaetigungen braucht genau einen Ordner.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 Teilnehmer aus %n Dateien in %2 geschrieben.</source>
+        <translation>
+            <numerusform>%1 Teilnehmer aus %n Datei in %2 geschrieben.</numerusform>
+            <numerusform>%1 Teilnehmer aus %n Dateien in %2 geschrieben.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

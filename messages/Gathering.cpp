@@ -191,8 +191,9 @@ QString inFileHeader(const QString& path)
 
 QString listWritten(qsizetype participants, qsizetype files, const QString& path)
 {
-    return Text::tr("%1 Teilnehmer aus %2 Dateien in %3 geschrieben.")
-        .arg(QString::number(participants), QString::number(files), path);
+    return Text::tr("%1 Teilnehmer aus %n Dateien in %2 geschrieben.", nullptr,
+                    static_cast<int>(files))
+        .arg(QString::number(participants), path);
 }
 
 QString listNotSaved(const QString& why)

@@ -184,6 +184,8 @@ TEST(Gather, SentencesWithACountSayOneAndTwoApart)
         {messages::notInInvitation(oneMissing), u"„TV A“ steht nicht in der Ausschreibung."_s},
         {messages::notInInvitation(twoMissing),
          u"„TV A“ und „Fest“ stehen nicht in der Ausschreibung."_s},
+        {messages::listWritten(1, 1, u"l.xlsx"_s),
+         u"1 Teilnehmer aus 1 Datei in l.xlsx geschrieben."_s},
     };
     for (const auto& [got, expected] : cases)
         EXPECT_EQ(got, expected);
