@@ -162,7 +162,7 @@ struct Geometry
                 std::fill(kept.begin() + at, kept.begin() + at + value.size(), true);
         }
         Lines result;
-        QString line;
+        QString current;
         for (qsizetype start = 0; start < text.size();) {
             // A word with the spaces after it; a space inside a value to keep is part of it.
             qsizetype end = start;
@@ -177,24 +177,24 @@ struct Geometry
             const bool isWhole =
                 std::find(kept.begin() + start, kept.begin() + end, true) != kept.begin() + end;
             start = end;
-            if (fits(line + word)) {
-                line += word;
+            if (fits(current + word)) {
+                current += word;
                 continue;
             }
-            if (!withoutTrailingSpaces(line).isEmpty())
-                result.append({withoutTrailingSpaces(line)});
-            line.clear();
+            if (!withoutTrailingSpaces(current).isEmpty())
+                result.append({withoutTrailingSpaces(current)});
+            current.clear();
             if (fits(word)) {
-                line = word;
+                current = word;
             } else if (isWhole) {
                 const QString value = withoutTrailingSpaces(word);
                 result.append({value, pointsToFit(value, most, font)});
             } else {
-                line = brokenWord(word, fits, result);
+                current = brokenWord(word, fits, result);
             }
         }
-        if (!withoutTrailingSpaces(line).isEmpty() || result.isEmpty())
-            result.append({withoutTrailingSpaces(line)});
+        if (!withoutTrailingSpaces(current).isEmpty() || result.isEmpty())
+            result.append({withoutTrailingSpaces(current)});
         return result;
     }
 
