@@ -33,9 +33,13 @@ QString confirmationFileName(const QString& event, const QString& club, int numb
     }
 }
 
-QString timeText(const QDateTime& time)
+// The day the organiser says the file came; nothing where that is not known. The file's time on
+// the organiser's disk is when it was stored there, which the club never saw.
+QString receivedText(const File& file)
 {
-    return time.isValid() ? time.toString(QStringLiteral("dd.MM.yyyy HH:mm")) : QString();
+    return file.receipt.kind == Receipt::Given
+               ? file.receipt.date.toString(QStringLiteral("dd.MM.yyyy"))
+               : QString();
 }
 
 QString fileName(const File& file)
@@ -61,6 +65,15 @@ QList<Confirmation> confirmations(const Result& result)
     QHash<qsizetype, QList<const Row*>> rowsOfFile; // in the list's order
     for (const Row& row : result.rows)
         rowsOfFile[row.file].append(&row);
+    // The very amounts of the fee sheet: a club's confirmation and the organiser's sheet agree.
+    // fees() has one per run of rows of a club and event, in the rows' order.
+    QHash<qsizetype, Fee> feeOf;
+    const QList<Fee> all = fees(result);
+    for (qsizetype r = 0, k = 0; r < result.rows.size() && k < all.size(); ++r) {
+        const Row& row = result.rows[r];
+        if (r == 0 || row.club != result.rows[r - 1].club || row.event != result.rows[r - 1].event)
+            feeOf.insert(row.file, all[k++]);
+    }
     QSet<QString> taken; // folded: Windows and macOS do not tell "TV A" from "tv a"
     for (qsizetype f = 0; f < result.files.size(); ++f) {
         const File& file = result.files[f];
@@ -70,27 +83,25 @@ QList<Confirmation> confirmations(const Result& result)
         // line or hide control characters in the organiser's mail.
         QStringList lines;
         const auto add = [&lines](const QString& line) { lines.append(printable(line)); };
-        add(messages::confirmationGreeting(file.club));
+        add(messages::confirmationGreeting());
         add({});
-        add(messages::confirmationReceived(file.event, fileName(file), timeText(file.modified)));
+        add(messages::confirmationReceived(file.event, fileName(file), receivedText(file)));
         for (const File& older : result.files) {
             if (!older.counted && !older.club.isEmpty() && older.club == file.club &&
                 older.event == file.event)
-                add(messages::confirmationReplaces(fileName(older), timeText(older.modified)));
+                add(messages::confirmationReplaces(fileName(older), receivedText(older)));
         }
         const QList<const Row*> rows = rowsOfFile.value(f);
         add({});
         add(messages::confirmationParticipants(rows.size()));
-        qsizetype charged = 0;
-        for (const Row* row : rows) {
+        for (const Row* row : rows)
             add(participantLine(*row));
-            charged += row->notes.isEmpty();
-        }
         // The report's lines on this file: its rows' notes and what concerns the whole file.
         QStringList findings;
         for (const Problem& problem : result.problems) {
             if (problem.path == file.path)
-                findings.append(QStringLiteral("- ") + problem.message);
+                findings.append(QStringLiteral("- ") +
+                                (problem.forClub.isEmpty() ? problem.message : problem.forClub));
         }
         add({});
         add(findings.isEmpty() ? messages::confirmationNothingFound()
@@ -98,23 +109,29 @@ QList<Confirmation> confirmations(const Result& result)
         for (const QString& finding : std::as_const(findings))
             add(finding);
 
-        // As the fee sheet has it: participants without a note, at the fee of the file's time.
-        const invitation::Event* event = invitation.event(file.event);
-        const qint64 fee = event ? event->feeAt(file.modified).value_or(-1) : -1;
+        const Fee fee = feeOf.contains(f) ? feeOf.value(f) : feeOfFile(result, f);
         add({});
-        if (fee < 0) {
+        // A club or event that the event file does not know is billed nothing until the
+        // organiser knows whom the file is from: never "0 Teilnehmer × 5,00 € = 0,00 €".
+        const bool known = !file.club.isEmpty() && invitation.event(file.event) &&
+                           (invitation.isOpen() || invitation.club(file.club));
+        if (!known) {
+            add(messages::confirmationFeeOpen());
+        } else if (!fee.feeCents) {
             add(messages::confirmationNoFee(file.event));
         } else {
-            add(messages::confirmationFee(charged, messages::money(fee),
-                                          messages::money(charged * fee)));
-            if (charged < rows.size())
-                add(messages::confirmationNotCharged(rows.size() - charged));
-            if (invitation.account && charged > 0) {
+            add(messages::confirmationFee(fee.participants, messages::money(*fee.feeCents),
+                                          messages::money(fee.amountCents)));
+            if (fee.inQuestion > 0)
+                add(messages::confirmationInQuestion(fee.inQuestion,
+                                                     messages::money(fee.inQuestionCents)));
+            if (fee.notBilled > 0)
+                add(messages::confirmationNotCharged(fee.notBilled));
+            if (invitation.account && fee.participants > 0) {
                 const invitation::Account& account = *invitation.account;
                 add({});
-                const QString payment =
-                    messages::confirmationPayment(account.holder, account.ibanGrouped(),
-                                                  account.referenceFor(file.club, file.event));
+                const QString payment = messages::confirmationPayment(
+                    account.holder, account.ibanGrouped(), fee.reference);
                 for (const QString& line : payment.split(u'\n'))
                     add(line);
             }

@@ -2,7 +2,9 @@
 
 #include "entries/Collation.h"
 #include "entries/Entry.h"
+#include "entries/Nearest.h"
 #include "entryfile/EntryFile.h"
+#include "memberlist/MemberList.h"
 #include "messages/Gathering.h"
 #include "messages/Messages.h"
 #include "textfile/SafeFile.h"
@@ -88,6 +90,27 @@ bool listFolder(const fs::path& folder, std::vector<fs::directory_entry>& entrie
     return !error;
 }
 
+} // namespace
+
+QDate receiptDate(QString text)
+{
+    text = text.trimmed();
+    text = text.left(text.indexOf(u' '));
+    for (const char16_t* format : {u"d.M.yyyy", u"yyyy-MM-dd"}) {
+        const QDate date = QDate::fromString(text, QString::fromUtf16(format));
+        if (date.isValid())
+            return date;
+    }
+    return {};
+}
+
+namespace {
+
+QString canonicalPath(const fs::path& path)
+{
+    return QFileInfo(path).canonicalFilePath();
+}
+
 struct Finder
 {
     const Options& options;
@@ -95,6 +118,51 @@ struct Finder
     fs::path relativeTo;
     std::vector<Found> found;
     QSet<QString> seen; // canonical paths, so that the same file named twice is read once
+    QHash<QString, QDate> receipts; // by canonical path, from the folders' receipt tables
+
+    // The folder's receipt table, where it has one: a line that names no file of the folder, or
+    // no date, is reported and left out, and its file's receipt stays unknown.
+    void readReceipts(const fs::path& folder)
+    {
+        const fs::path table = folder / fs::path(std::u16string(kReceiptTable));
+        std::error_code error;
+        if (!fs::is_regular_file(table, error))
+            return;
+        const QString where = shown(table);
+        QByteArray bytes;
+        if (textfile::loadFile(table, bytes) != textfile::LoadResult::Ok) {
+            result.problems.append(
+                {Problem::ReceiptTable, where, 0, messages::receiptTableUnreadable()});
+            return;
+        }
+        QHash<QString, qsizetype> lineOf;
+        const QList<memberlist::Row> rows = memberlist::rows(bytes, entry::kMaxEntries);
+        for (const memberlist::Row& row : rows) {
+            const QString name = row.cells.value(0);
+            const QString dateText = row.cells.value(1);
+            const QDate date = receiptDate(dateText);
+            if (!date.isValid()) {
+                // A spreadsheet's first row is most often its column titles.
+                if (&row != &rows.first() || receiptDate(name).isValid())
+                    result.problems.append({Problem::ReceiptTable, where, row.number,
+                                            messages::receiptNoDate(dateText)});
+                continue;
+            }
+            const QString file = canonicalPath(folder / QFileInfo(name).filesystemFilePath());
+            if (name.isEmpty() || file.isEmpty() || !QFileInfo(file).isFile()) {
+                result.problems.append(
+                    {Problem::ReceiptTable, where, row.number, messages::receiptNoFile(name)});
+                continue;
+            }
+            if (const auto first = lineOf.constFind(file); first != lineOf.cend()) {
+                result.problems.append({Problem::ReceiptTable, where, row.number,
+                                        messages::receiptTwice(name, *first)});
+                continue;
+            }
+            lineOf.insert(file, row.number);
+            receipts.insert(file, date);
+        }
+    }
 
     QString shown(const fs::path& path) const
     {
@@ -130,6 +198,7 @@ struct Finder
             ++result.skipped;
             return;
         }
+        readReceipts(folder);
         for (const fs::directory_entry& entry : entries) {
             std::error_code error;
             if (entry.is_directory(error)) {
@@ -165,9 +234,11 @@ struct Finder
 };
 
 // The entry files named by the options: files as given, folders' *.mdg files sorted by name.
-std::vector<Found> findFiles(const Options& options, Result& result)
+// `receipts` gets the receipt dates of the folders' tables, by canonical path.
+std::vector<Found> findFiles(const Options& options, Result& result,
+                             QHash<QString, QDate>& receipts)
 {
-    Finder finder{options, result, {}, {}, {}};
+    Finder finder{options, result, {}, {}, {}, {}};
     if (!options.relativeTo.isEmpty())
         finder.relativeTo = QFileInfo(options.relativeTo).filesystemFilePath().lexically_normal();
     for (const QString& path : options.paths) {
@@ -179,6 +250,7 @@ std::vector<Found> findFiles(const Options& options, Result& result)
     }
     for (const fs::path& path : options.systemPaths)
         finder.path(path, finder.shown(path));
+    receipts = std::move(finder.receipts);
     return std::move(finder.found);
 }
 
@@ -210,10 +282,16 @@ QStringList asInWindow(QStringList items)
     return items;
 }
 
+QString receiptText(const QDate& date)
+{
+    return date.toString(QStringLiteral("dd.MM.yyyy"));
+}
+
 struct Reader
 {
     const Options& options;
     Result& result;
+    QHash<QString, QDate> receipts; // by canonical path
     QStringList clubs;
     QStringList events;
     QList<QList<Row>> rowsOfFile;   // parallel to result.files
@@ -245,6 +323,9 @@ struct Reader
     void read(const Found& where)
     {
         result.files.append({where.shown, where.system, {}, {}, modified(where.system), false});
+        if (const auto date = receipts.constFind(canonicalPath(where.system));
+            date != receipts.cend())
+            result.files.last().receipt = Receipt{Receipt::Given, *date, false};
         rowsOfFile.emplace_back();
         textsOfFile.emplace_back();
         linesOfFile.emplace_back();
@@ -278,11 +359,17 @@ struct Reader
         if (club.isEmpty())
             problem(Problem::ClubMissing, clubLine, messages::clubMissing(), fileNotes);
         else if (found.club < 0 && !anyClub)
-            problem(Problem::ClubUnknown, clubLine, messages::clubUnknown(club), fileNotes);
+            problem(Problem::ClubUnknown, clubLine,
+                    messages::clubUnknown(club,
+                                          options.invitation ? messages::ClubList::Invitation
+                                                             : messages::ClubList::Program,
+                                          nearest::closest(club, clubs)),
+                    fileNotes);
         if (event.isEmpty())
             problem(Problem::EventMissing, eventLine, messages::eventMissing(), fileNotes);
         else if (found.event < 0)
             problem(Problem::EventUnknown, eventLine, messages::eventUnknown(event), fileNotes);
+        const Billing fileBilling = fileNotes.isEmpty() ? Billing::Billed : Billing::NotBilled;
         const invitation::Event* admits = options.invitation && found.event >= 0
                                               ? options.invitation->event(file.event)
                                               : nullptr;
@@ -304,7 +391,8 @@ struct Reader
                     content.invalidYears.value(i),
                     entry::genderOf(entry.code),
                     fileIndex,
-                    fileNotes};
+                    fileNotes,
+                    fileBilling};
             // Only the year is judged here, not entry::gaps as in the window and the import: a
             // file's gender is a letter that is always read as one of the two, and a row with an
             // empty name is listed as the club sent it, for the organiser to see and ask about.
@@ -319,6 +407,8 @@ struct Reader
                             messages::participant(row.firstName, row.name, row.year), admits->name,
                             admits->firstYear, admits->lastYear),
                         row.notes);
+            if (row.year < 0 || (admits && !admits->admitsYear(row.year)))
+                row.billing = Billing::NotBilled;
             rows.append(std::move(row));
             texts.append(entry.text);
         }
@@ -341,7 +431,14 @@ struct Reader
                 continue;
             }
             const qsizetype other = *it;
-            const bool thisIsNewer = file.modified >= result.files[other].modified;
+            // The organiser's receipt dates tell which came later; the files' times only say in
+            // which order they were stored.
+            const Receipt& mine = file.receipt;
+            const Receipt& theirs = result.files[other].receipt;
+            const bool byReceipt = mine.kind == Receipt::Given && theirs.kind == Receipt::Given &&
+                                   mine.date != theirs.date;
+            const bool thisIsNewer =
+                byReceipt ? mine.date > theirs.date : file.modified >= result.files[other].modified;
             const qsizetype older = thisIsNewer ? other : i;
             const qsizetype newer = thisIsNewer ? i : other;
             result.files[older].counted = false;
@@ -352,46 +449,115 @@ struct Reader
         }
     }
 
-    // One table per event of who was seen first where. Meeting someone again in the same file is
-    // a repetition in that file; in another file it is a second club's registration, and from
-    // then on that file's own repetitions are measured against its first occurrence.
+    // When each counted file came, as far as the event's late fee is concerned, and what its
+    // rows and the report say about it. Without the organiser's receipt date a file pays the
+    // normal fee: its time on disk is when it was copied there, which proves lateness never.
+    void judgeReceipts()
+    {
+        if (!options.invitation)
+            return;
+        for (qsizetype f = 0; f < result.files.size(); ++f) {
+            File& file = result.files[f];
+            const invitation::Event* event =
+                file.counted ? options.invitation->event(file.event) : nullptr;
+            // A file of a club the event file does not know is billed nothing yet anyway.
+            const bool clubKnown = !file.club.isEmpty() && (options.invitation->isOpen() ||
+                                                            options.invitation->club(file.club));
+            if (!event || !clubKnown || !event->lateFeeCents || !event->deadlineDate.isValid())
+                continue;
+            Receipt& receipt = file.receipt;
+            if (receipt.kind == Receipt::Given) {
+                // A day, not a time: received on the deadline's day is in time.
+                receipt.late = receipt.date > event->deadlineDate;
+            } else if (file.modified.isValid() && !event->deadlinePassed(file.modified)) {
+                receipt.kind = Receipt::OnDisk;
+            } else {
+                receipt.kind = Receipt::Unknown;
+            }
+            const QString note = feeOfFile(result, f).note;
+            if (note.isEmpty())
+                continue;
+            result.problems.append(
+                {receipt.late ? Problem::LateEntry : Problem::ReceiptUnknown, file.path, 0, note});
+            for (Row& row : rowsOfFile[f])
+                row.notes.append(note);
+        }
+    }
+
+    // Everybody of an event by who they are, with each place they are registered. Again in the
+    // same file is a repetition there; in other files it is a registration by other clubs, which
+    // each of them is told of, naming the others. Both are billed as the clubs' forms billed
+    // them, and marked to be settled.
     void findDuplicates()
     {
         struct Where
         {
             qsizetype file;
-            qsizetype line;
+            qsizetype row;
         };
-        QHash<QString, QHash<QByteArray, Where>> byEvent;
+        QHash<QString, QHash<QByteArray, QList<Where>>> byEvent;
         for (qsizetype f = 0; f < result.files.size(); ++f) {
             if (!result.files[f].counted)
                 continue;
-            QList<Row>& rows = rowsOfFile[f];
-            QHash<QByteArray, Where>& seen = byEvent[result.files[f].event];
+            const QList<Row>& rows = rowsOfFile[f];
+            QHash<QByteArray, QList<Where>>& seen = byEvent[result.files[f].event];
             seen.reserve(seen.size() + rows.size());
             for (qsizetype i = 0; i < rows.size(); ++i) {
-                Row& row = rows[i];
-                const qsizetype line = linesOfFile[f][i];
-                QByteArray who =
-                    entry::participantKey(entry::displayText(row.name, row.firstName), row.year);
-                const auto it = seen.find(who);
-                if (it == seen.end()) {
-                    seen.emplace(std::move(who), Where{f, line});
+                const Row& row = rows[i];
+                seen[entry::participantKey(entry::displayText(row.name, row.firstName), row.year)]
+                    .append({f, i});
+            }
+        }
+        const auto inQuestion = [](Row& row) {
+            if (row.billing == Billing::Billed)
+                row.billing = Billing::InQuestion;
+        };
+        for (auto event = byEvent.cbegin(); event != byEvent.cend(); ++event) {
+            for (const QList<Where>& places : event.value()) {
+                if (places.size() < 2)
                     continue;
+                for (qsizetype p = 0; p < places.size(); ++p) {
+                    const Where& here = places[p];
+                    Row& row = rowsOfFile[here.file][here.row];
+                    const qsizetype line = linesOfFile[here.file][here.row];
+                    const QString& path = result.files[here.file].path;
+                    const QString shown = messages::participant(row.firstName, row.name, row.year);
+                    const auto first =
+                        std::find_if(places.begin(), places.begin() + p,
+                                     [&](const Where& w) { return w.file == here.file; });
+                    if (first != places.begin() + p) {
+                        const qsizetype firstLine = linesOfFile[first->file][first->row];
+                        row.notes.append(messages::repeatedInFile(shown, firstLine));
+                        result.problems.append(
+                            {Problem::DuplicateInFile, path, line, row.notes.constLast()});
+                        inQuestion(row);
+                        continue;
+                    }
+                    // The other clubs, each once, with the first place the organiser finds them.
+                    QStringList others;
+                    QString otherPath;
+                    qsizetype otherLine = 0;
+                    for (const Where& there : places) {
+                        const File& other = result.files[there.file];
+                        if (there.file == here.file || others.contains(other.club))
+                            continue;
+                        if (others.isEmpty()) {
+                            otherPath = other.path;
+                            otherLine = linesOfFile[there.file][there.row];
+                        }
+                        others.append(other.club);
+                    }
+                    if (others.isEmpty())
+                        continue;
+                    row.notes.append(others.size() == 1
+                                         ? messages::alsoRegisteredBy(shown, others.first(),
+                                                                      otherPath, otherLine)
+                                         : messages::alsoRegisteredBy(shown, others));
+                    result.problems.append({Problem::DuplicateInClubs, path, line,
+                                            row.notes.constLast(),
+                                            messages::alsoRegisteredBy(shown, others)});
+                    inQuestion(row);
                 }
-                const QString shown = messages::participant(row.firstName, row.name, row.year);
-                if (it->file == f) {
-                    row.notes.append(messages::repeatedInFile(shown, it->line));
-                    result.problems.append({Problem::DuplicateInFile, result.files[f].path, line,
-                                            row.notes.constLast()});
-                    continue;
-                }
-                const File& first = result.files[it->file];
-                row.notes.append(
-                    messages::alsoRegisteredBy(shown, first.club, first.path, it->line));
-                result.problems.append(
-                    {Problem::DuplicateInClubs, result.files[f].path, line, row.notes.constLast()});
-                *it = Where{f, line};
             }
         }
     }
@@ -459,8 +625,17 @@ bool sameFile(const QString& a, const QString& b)
 Result run(const Options& options)
 {
     Result result;
-    const std::vector<Found> paths = findFiles(options, result);
-    Reader reader{options, result, {}, {}, {}, {}, {}};
+    Reader reader{options, result, {}, {}, {}, {}, {}, {}};
+    const std::vector<Found> paths = findFiles(options, result, reader.receipts);
+    // The organiser's own dates, given by name, go before the tables'.
+    for (auto it = options.receipts.cbegin(); it != options.receipts.cend(); ++it) {
+        const QString file = QFileInfo(it.key()).canonicalFilePath();
+        if (file.isEmpty())
+            result.problems.append({Problem::ReceiptTable, QDir::toNativeSeparators(it.key()), 0,
+                                    messages::notFound(true)});
+        else
+            reader.receipts.insert(file, it.value());
+    }
     result.invitation = options.invitation;
     reader.clubs = asInWindow(options.invitation ? options.invitation->clubNames() : options.clubs);
     reader.events =
@@ -472,6 +647,7 @@ Result run(const Options& options)
             options.progress(i + 1, total);
     }
     reader.dropReplacedFiles();
+    reader.judgeReceipts();
     reader.findDuplicates();
     reader.sortRows();
     // The report reads file by file, top to bottom, whichever check found what.
@@ -501,36 +677,83 @@ QList<Count> counts(const Result& result)
     return counts;
 }
 
+Fee feeOfFile(const Result& result, qsizetype f)
+{
+    const File& file = result.files[f];
+    Fee fee{file.club, {}, file.event};
+    if (!result.invitation)
+        return fee;
+    const invitation::Invitation& invitation = *result.invitation;
+    if (const invitation::Club* club = invitation.club(file.club))
+        fee.clubNumber = club->number;
+    if (const invitation::Event* event = invitation.event(file.event)) {
+        fee.feeCents = file.receipt.late ? event->lateFeeCents : event->feeCents;
+        if (file.receipt.late)
+            fee.note = messages::lateEntry(receiptText(file.receipt.date),
+                                           receiptText(event->deadlineDate),
+                                           messages::money(*event->lateFeeCents),
+                                           messages::money(event->feeCents.value_or(0)));
+        else if (file.receipt.kind == Receipt::Unknown)
+            fee.note = messages::receiptUnknown();
+    }
+    if (invitation.account)
+        fee.reference = invitation.account->referenceFor(file.club, file.event);
+    return fee;
+}
+
 QList<Fee> fees(const Result& result)
 {
     QList<Fee> fees;
     if (!result.invitation)
         return fees;
-    const invitation::Invitation& invitation = *result.invitation;
-    const invitation::Event* event = nullptr;
+    // A club and an event make one file (only the newest of them counts), so the rows of a fee
+    // share the receipt and the fee per participant.
+    std::optional<qint64> each;
+    QStringList whyNotBilled; // per fee, the first note of a row not billed
     for (const Row& row : result.rows) {
         if (fees.isEmpty() || fees.last().event != row.event || fees.last().club != row.club) {
-            event = invitation.event(row.event);
-            Fee fee{row.club, {}, row.event};
-            if (const invitation::Club* club = invitation.club(row.club))
-                fee.clubNumber = club->number;
-            if (event)
-                fee.feeCents = event->feeAt(result.files[row.file].modified);
-            if (invitation.account)
-                fee.reference = invitation.account->referenceFor(row.club, row.event);
-            fees.append(fee);
+            fees.append(feeOfFile(result, row.file));
+            each = fees.last().feeCents;
+            whyNotBilled.append(QString());
         }
         Fee& fee = fees.last();
-        if (!row.notes.isEmpty()) {
-            ++fee.withNotes;
+        if (row.billing == Billing::NotBilled) {
+            ++fee.notBilled;
+            if (whyNotBilled.last().isEmpty())
+                whyNotBilled.last() = row.notes.value(0);
             continue;
         }
         ++fee.participants;
-        // By each row's own file: a late file pays the late fee, whichever file came first.
-        if (event)
-            fee.amountCents += event->feeAt(result.files[row.file].modified).value_or(0);
+        fee.amountCents += each.value_or(0);
+        if (row.billing == Billing::InQuestion) {
+            ++fee.inQuestion;
+            fee.inQuestionCents += each.value_or(0);
+        }
+    }
+    // What the organiser has to settle before the club can be billed stands beside its zero.
+    for (qsizetype i = 0; i < fees.size(); ++i) {
+        if (fees[i].participants == 0 && fees[i].note.isEmpty())
+            fees[i].note = whyNotBilled.value(i);
     }
     return fees;
+}
+
+Fee& Fee::operator+=(const Fee& other)
+{
+    participants += other.participants;
+    notBilled += other.notBilled;
+    inQuestion += other.inQuestion;
+    amountCents += other.amountCents;
+    inQuestionCents += other.inQuestionCents;
+    return *this;
+}
+
+Fee total(const QList<Fee>& fees)
+{
+    Fee sum;
+    for (const Fee& fee : fees)
+        sum += fee;
+    return sum;
 }
 
 qsizetype Result::filesCounted() const

@@ -8,7 +8,9 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <QDate>
 #include <QDateTime>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -32,6 +34,10 @@ struct Options
     /// and `events` (an open one, without clubs, takes any club), and each event's birth years
     /// are checked.
     std::optional<invitation::Invitation> invitation;
+    /// The day each file reached the organiser, as the organiser knows it (by the paths as given or
+    /// found); more are read from a receipt table (kReceiptTable) in each folder gathered. Only a
+    /// known receipt date makes a file late: see Receipt.
+    QHash<QString, QDate> receipts;
     /// Called after each file with the number of files read so far and the total.
     std::function<void(qsizetype done, qsizetype total)> progress;
 };
@@ -52,11 +58,26 @@ struct Problem
         DuplicateInFile,  ///< the same participant twice in one file
         DuplicateInClubs, ///< the same participant in two clubs' files for one event
         Superseded,       ///< an older file for the same club and event: not counted
+        LateEntry,        ///< received after the deadline: the late fee, explained
+        ReceiptUnknown,   ///< possibly late, but when it came is not known: the normal fee
+        ReceiptTable,     ///< a line of a receipt table that cannot be used
     };
     Kind kind = CannotRead;
     QString path;
     qsizetype line = 0; ///< counted from 1; 0 when the problem is the whole file
     QString message;    ///< German, without the path and line
+    /// The finding as the club reads it in its confirmation, where that must differ from
+    /// `message` (which may name another club's file in the organiser's folder).
+    QString forClub{};
+};
+
+/// Whether a row is billed, as the club's own form billed it: everybody whose birth year the
+/// event admits, in a file whose club and event the event file knows.
+enum class Billing
+{
+    Billed,
+    InQuestion, ///< billed, but registered twice: the organiser has to settle it ("zu klären")
+    NotBilled,  ///< no valid admitted year, or a club or event the event file does not know
 };
 
 struct Row
@@ -70,6 +91,24 @@ struct Row
     int gender = 0;      ///< entry::Female or entry::Male
     qsizetype file = 0;  ///< index into Result::files
     QStringList notes{}; ///< what the report says about the row (or its whole file), in German
+    Billing billing = Billing::Billed;
+};
+
+/// When a file reached the organiser, as far as the late fee is concerned. A file's time on disk
+/// is when it was copied there (from a mail, a stick, a zip), not when the club sent it: on its
+/// own it never makes a file late.
+struct Receipt
+{
+    enum Kind
+    {
+        Given,    ///< the organiser's receipt date
+        OnDisk,   ///< no date given, but the file was on the organiser's disk before the deadline
+        Unknown,  ///< no date given, and the file's time is after the deadline (or not known)
+        NotAsked, ///< the event has no late fee, or the file no event of the event file
+    };
+    Kind kind = NotAsked;
+    QDate date;        ///< the receipt date where Given
+    bool late = false; ///< Given and after the deadline's day: the late fee applies
 };
 
 struct File
@@ -80,6 +119,7 @@ struct File
     QString event;
     QDateTime modified;
     bool counted = false; ///< read, and not replaced by a newer file for the same club and event
+    Receipt receipt{};
 };
 
 struct Result
@@ -111,20 +151,39 @@ struct Count
 QList<Count> counts(const Result& result);
 
 /// What a club owes for an event, by the event file: one per club and event, in the order of the
-/// rows. Only participants without notes are charged; the others wait for the organiser's word.
+/// rows. It is what the club's own form asked (Billing): a participant registered twice is in the
+/// amount, and also in `inQuestionCents`, until the organiser settles it.
 struct Fee
 {
     QString club;
     QString clubNumber;
     QString event;
-    qsizetype participants = 0; ///< rows without notes
-    qsizetype withNotes = 0;
-    std::optional<qint64> feeCents{}; ///< per participant, by when the club's file was saved
+    qsizetype participants = 0; ///< rows billed (also those in question)
+    qsizetype notBilled = 0;
+    qsizetype inQuestion = 0;
+    std::optional<qint64> feeCents{}; ///< per participant, by the file's receipt
     qint64 amountCents = 0;
-    QString reference{}; ///< the payment reference; empty without an account
+    qint64 inQuestionCents = 0; ///< the part of the amount for participants registered twice
+    QString reference{};        ///< the payment reference; empty without an account
+    QString note{}; ///< why the fee is what it is (late fee, receipt unknown), in German
+
+    Fee& operator+=(const Fee& other);
 };
 /// Empty without an event file.
 QList<Fee> fees(const Result& result);
+/// The fee of the counted file `file` before its rows are counted: the club, the event, the fee
+/// per participant by the file's receipt and why.
+Fee feeOfFile(const Result& result, qsizetype file);
+/// The sum of all, for the sum rows.
+Fee total(const QList<Fee>& fees);
+
+/// A receipt date as people and spreadsheets write it: "30.11.2026", "1.12.2026", "2026-11-30",
+/// perhaps with a time after it; invalid for anything else.
+QDate receiptDate(QString text);
+
+/// The name of the receipt table that a gathered folder may hold: one line per entry file,
+/// "<file name>;<TT.MM.JJJJ>", as a spreadsheet saves it.
+inline constexpr char16_t kReceiptTable[] = u"Eingang.csv";
 
 /// One line per problem: "<path>, Zeile <n>: <message>", control characters shown as "\x1B".
 QStringList reportLines(const Result& result);

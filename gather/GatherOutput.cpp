@@ -42,10 +42,11 @@ QStringList countHeader()
 
 QStringList feeHeader()
 {
-    return {Text::tr("Verein"),        Text::tr("Vereinsnummer"),
-            Text::tr("Veranstaltung"), Text::tr("Teilnehmer"),
-            Text::tr("mit Hinweis"),   Text::tr("Meldegeld je Teilnehmer"),
-            Text::tr("Betrag"),        Text::tr("Verwendungszweck")};
+    return {Text::tr("Verein"),           Text::tr("Vereinsnummer"),
+            Text::tr("Veranstaltung"),    Text::tr("Teilnehmer"),
+            Text::tr("nicht berechnet"),  Text::tr("Meldegeld je Teilnehmer"),
+            Text::tr("Betrag"),           Text::tr("davon zu klären"),
+            Text::tr("Verwendungszweck"), Text::tr("Hinweis")};
 }
 
 QString overviewSheet()
@@ -245,18 +246,18 @@ QString feeTable(const Result& result)
     if (all.isEmpty())
         return {};
     const QStringList header = feeHeader();
-    QList<QStringList> table{{header[2], header[0], header[3], header[4], header[6]}};
-    Fee total;
+    QList<QStringList> table{
+        {header[2], header[0], header[3], header[4], header[6], header[7], header[9]}};
     for (const Fee& fee : all) {
         table.append({printable(fee.event.isEmpty() ? messages::withoutEvent() : fee.event),
                       printable(fee.club), QString::number(fee.participants),
-                      QString::number(fee.withNotes), messages::money(fee.amountCents)});
-        total.participants += fee.participants;
-        total.withNotes += fee.withNotes;
-        total.amountCents += fee.amountCents;
+                      QString::number(fee.notBilled), messages::money(fee.amountCents),
+                      messages::money(fee.inQuestionCents), printable(fee.note)});
     }
-    table.append({Text::tr("Summe"), QString(), QString::number(total.participants),
-                  QString::number(total.withNotes), messages::money(total.amountCents)});
+    const Fee sum = total(all);
+    table.append({Text::tr("Summe"), QString(), QString::number(sum.participants),
+                  QString::number(sum.notBilled), messages::money(sum.amountCents),
+                  messages::money(sum.inQuestionCents), QString()});
     return textTable(table, 2);
 }
 
@@ -289,19 +290,18 @@ QByteArray feesCsvBytes(const Result& result)
 {
     QByteArray out("\xEF\xBB\xBF");
     appendCsvLine(out, feeHeader());
-    Fee total;
-    for (const Fee& fee : fees(result)) {
+    const QList<Fee> all = fees(result);
+    for (const Fee& fee : all) {
         appendCsvLine(out, {fee.club, fee.clubNumber, fee.event, QString::number(fee.participants),
-                            QString::number(fee.withNotes),
+                            QString::number(fee.notBilled),
                             fee.feeCents ? amountText(*fee.feeCents) : QString(),
-                            amountText(fee.amountCents), fee.reference});
-        total.participants += fee.participants;
-        total.withNotes += fee.withNotes;
-        total.amountCents += fee.amountCents;
+                            amountText(fee.amountCents), amountText(fee.inQuestionCents),
+                            fee.reference, fee.note});
     }
-    appendCsvLine(out, {Text::tr("Summe"), QString(), QString(),
-                        QString::number(total.participants), QString::number(total.withNotes),
-                        QString(), amountText(total.amountCents), QString()});
+    const Fee sum = total(all);
+    appendCsvLine(out, {Text::tr("Summe"), QString(), QString(), QString::number(sum.participants),
+                        QString::number(sum.notBilled), QString(), amountText(sum.amountCents),
+                        amountText(sum.inQuestionCents), QString(), QString()});
     return out;
 }
 
@@ -494,12 +494,12 @@ bool writeFees(Workbook& book, SheetWriter& cells, const Result& result)
     for (const Fee& fee : fees) {
         widths[0] = std::max(widths[0], fee.club.size());
         widths[2] = std::max(widths[2], fee.event.size());
-        widths[7] = std::max(widths[7], fee.reference.size());
+        widths[8] = std::max(widths[8], fee.reference.size());
+        widths[9] = std::max(widths[9], fee.note.size());
     }
     lxw_worksheet* sheet = book.addSheet(feesSheet(), feeHeader(), fees.size(), widths);
     if (!sheet)
         return false;
-    Fee total;
     for (qsizetype i = 0; i < fees.size(); ++i) {
         const auto row = static_cast<lxw_row_t>(i + 1);
         const Fee& fee = fees[i];
@@ -508,21 +508,22 @@ bool writeFees(Workbook& book, SheetWriter& cells, const Result& result)
         cells.text(sheet, row, 1, cells.fit(fee.clubNumber, where));
         cells.text(sheet, row, 2, cells.fit(fee.event, where));
         cells.number(sheet, row, 3, static_cast<double>(fee.participants));
-        cells.number(sheet, row, 4, static_cast<double>(fee.withNotes));
+        cells.number(sheet, row, 4, static_cast<double>(fee.notBilled));
         if (fee.feeCents)
             cells.number(sheet, row, 5, static_cast<double>(*fee.feeCents) / 100, book.money());
         cells.number(sheet, row, 6, static_cast<double>(fee.amountCents) / 100, book.money());
-        cells.text(sheet, row, 7, cells.fit(fee.reference, where));
-        total.participants += fee.participants;
-        total.withNotes += fee.withNotes;
-        total.amountCents += fee.amountCents;
+        cells.number(sheet, row, 7, static_cast<double>(fee.inQuestionCents) / 100, book.money());
+        cells.text(sheet, row, 8, cells.fit(fee.reference, where));
+        cells.text(sheet, row, 9, cells.fit(fee.note, where));
     }
+    const Fee sum = total(fees);
     const auto sumRow = static_cast<lxw_row_t>(fees.size() + 1);
     cells.text(sheet, sumRow, 0, QByteArrayLiteral("Summe"), book.bold());
     const std::tuple<lxw_col_t, double, lxw_format*> sums[] = {
-        {3, static_cast<double>(total.participants), book.bold()},
-        {4, static_cast<double>(total.withNotes), book.bold()},
-        {6, static_cast<double>(total.amountCents) / 100, book.money(true)},
+        {3, static_cast<double>(sum.participants), book.bold()},
+        {4, static_cast<double>(sum.notBilled), book.bold()},
+        {6, static_cast<double>(sum.amountCents) / 100, book.money(true)},
+        {7, static_cast<double>(sum.inQuestionCents) / 100, book.money(true)},
     };
     for (const auto& [col, value, format] : sums) {
         if (fees.isEmpty())

@@ -211,6 +211,14 @@ int main(int argc, char** argv)
             confirmationFolder = args[++i];
         } else if (arg == QStringLiteral("--bestaetigungen")) {
             return usage(messages::optionNeedsOneFolder());
+        } else if (arg == QStringLiteral("--eingang")) {
+            // DATEI=TT.MM.JJJJ; the last '=' divides, as a file name may hold one.
+            const QString given = i + 1 < args.size() ? args[++i] : QString();
+            const qsizetype at = given.lastIndexOf(u'=');
+            const QDate date = at > 0 ? gather::receiptDate(given.mid(at + 1)) : QDate();
+            if (!date.isValid())
+                return usage(messages::receiptOptionWrong(given));
+            options.receipts.insert(given.left(at), date);
         } else {
             return usage(messages::unknownOption(arg));
         }

@@ -263,6 +263,14 @@
         <source>Tabelle</source>
         <translation>Tabelle</translation>
     </message>
+    <message>
+        <source>nicht berechnet</source>
+        <translation>nicht berechnet</translation>
+    </message>
+    <message>
+        <source>davon zu klären</source>
+        <translation>davon zu klären</translation>
+    </message>
 </context>
 <context>
     <name>Gathering</name>
@@ -341,10 +349,6 @@
     <message>
         <source>%1 steht schon in Zeile %2.</source>
         <translation>%1 steht schon in Zeile %2.</translation>
-    </message>
-    <message>
-        <source>%1 ist auch von %2 gemeldet (%3, Zeile %4).</source>
-        <translation>%1 ist auch von %2 gemeldet (%3, Zeile %4).</translation>
     </message>
     <message>
         <source>%1, Zeile %2</source>
@@ -499,24 +503,12 @@ Sammelt die Meldedateien der Vereine zu einer Teilnehmerliste.
         <translation>Guten Tag,</translation>
     </message>
     <message>
-        <source>Hallo %1,</source>
-        <translation>Hallo %1,</translation>
-    </message>
-    <message>
         <source>vielen Dank für Ihre Meldung: Die Datei %1 ist bei uns eingegangen.</source>
         <translation>vielen Dank für Ihre Meldung: Die Datei %1 ist bei uns eingegangen.</translation>
     </message>
     <message>
-        <source>vielen Dank für Ihre Meldung: Die Datei %1 vom %2 ist bei uns eingegangen.</source>
-        <translation>vielen Dank für Ihre Meldung: Die Datei %1 vom %2 ist bei uns eingegangen.</translation>
-    </message>
-    <message>
         <source>vielen Dank für Ihre Meldung für %1: Die Datei %2 ist bei uns eingegangen.</source>
         <translation>vielen Dank für Ihre Meldung für %1: Die Datei %2 ist bei uns eingegangen.</translation>
-    </message>
-    <message>
-        <source>vielen Dank für Ihre Meldung für %1: Die Datei %2 vom %3 ist bei uns eingegangen.</source>
-        <translation>vielen Dank für Ihre Meldung für %1: Die Datei %2 vom %3 ist bei uns eingegangen.</translation>
     </message>
     <message>
         <source>Sie ersetzt Ihre frühere Datei %1; diese zählt nicht mehr.</source>
@@ -548,13 +540,6 @@ Sammelt die Meldedateien der Vereine zu einer Teilnehmerliste.
     <message>
         <source>Meldegeld: %1 Teilnehmer × %2 = %3</source>
         <translation>Meldegeld: %1 Teilnehmer × %2 = %3</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n Teilnehmer mit Hinweis sind darin nicht enthalten; dazu melden wir uns, sobald die Hinweise geklärt sind.</source>
-        <translation>
-            <numerusform>%n Teilnehmer mit Hinweis ist darin nicht enthalten; dazu melden wir uns, sobald der Hinweis geklärt ist.</numerusform>
-            <numerusform>%n Teilnehmer mit Hinweis sind darin nicht enthalten; dazu melden wir uns, sobald die Hinweise geklärt sind.</numerusform>
-        </translation>
     </message>
     <message>
         <source>Ohne Veranstaltung lässt sich kein Meldegeld berechnen.</source>
@@ -619,6 +604,76 @@ Verwendungszweck: %3</translation>
             <numerusform>%1 Teilnehmer aus %n Datei in %2 geschrieben.</numerusform>
             <numerusform>%1 Teilnehmer aus %n Dateien in %2 geschrieben.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Der Verein %1 steht nicht in der Ausschreibung.</source>
+        <translation>Der Verein %1 steht nicht in der Ausschreibung.</translation>
+    </message>
+    <message>
+        <source>Meinten Sie %1?</source>
+        <translation>Meinten Sie %1?</translation>
+    </message>
+    <message>
+        <source>Nachmeldung (Eingang %1, Meldeschluss %2): %3 statt %4</source>
+        <translation>Nachmeldung (Eingang %1, Meldeschluss %2): %3 statt %4</translation>
+    </message>
+    <message>
+        <source>Eingang unbekannt: Nachmeldung prüfen</source>
+        <translation>Eingang unbekannt: Nachmeldung prüfen</translation>
+    </message>
+    <message>
+        <source>Die Eingangstabelle lässt sich nicht lesen; ohne sie ist der Eingang der Dateien unbekannt.</source>
+        <translation>Die Eingangstabelle lässt sich nicht lesen; ohne sie ist der Eingang der Dateien unbekannt.</translation>
+    </message>
+    <message>
+        <source>%1 ist kein Datum wie 30.11.2026; diese Zeile zählt nicht.</source>
+        <translation>%1 ist kein Datum wie 30.11.2026; diese Zeile zählt nicht.</translation>
+    </message>
+    <message>
+        <source>Eine Datei %1 gibt es in diesem Ordner nicht.</source>
+        <translation>Eine Datei %1 gibt es in diesem Ordner nicht.</translation>
+    </message>
+    <message>
+        <source>%1 steht schon in Zeile %2; es zählt das Datum dort.</source>
+        <translation>%1 steht schon in Zeile %2; es zählt das Datum dort.</translation>
+    </message>
+    <message>
+        <source>%1 ist auch von %2 gemeldet (%3, Zeile %4): zu klären.</source>
+        <translation>%1 ist auch von %2 gemeldet (%3, Zeile %4): zu klären.</translation>
+    </message>
+    <message>
+        <source>%1 ist auch von %2 gemeldet: zu klären.</source>
+        <translation>%1 ist auch von %2 gemeldet: zu klären.</translation>
+    </message>
+    <message>
+        <source> und </source>
+        <translation> und </translation>
+    </message>
+    <message>
+        <source>vielen Dank für Ihre Meldung: Die Datei %1 ist am %2 bei uns eingegangen.</source>
+        <translation>vielen Dank für Ihre Meldung: Die Datei %1 ist am %2 bei uns eingegangen.</translation>
+    </message>
+    <message>
+        <source>vielen Dank für Ihre Meldung für %1: Die Datei %2 ist am %3 bei uns eingegangen.</source>
+        <translation>vielen Dank für Ihre Meldung für %1: Die Datei %2 ist am %3 bei uns eingegangen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Teilnehmer sind darin nicht enthalten (siehe oben); dazu melden wir uns, sobald das geklärt ist.</source>
+        <translation>
+            <numerusform>%n Teilnehmer ist darin nicht enthalten (siehe oben); dazu melden wir uns, sobald das geklärt ist.</numerusform>
+            <numerusform>%n Teilnehmer sind darin nicht enthalten (siehe oben); dazu melden wir uns, sobald das geklärt ist.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Davon sind %1 für %n doppelt gemeldete Teilnehmer noch zu klären (siehe oben); bitte überweisen Sie den ganzen Betrag, wir verrechnen, was sich erledigt.</source>
+        <translation>
+            <numerusform>Davon sind %1 für %n doppelt gemeldeten Teilnehmer noch zu klären (siehe oben); bitte überweisen Sie den ganzen Betrag, wir verrechnen, was sich erledigt.</numerusform>
+            <numerusform>Davon sind %1 für %n doppelt gemeldete Teilnehmer noch zu klären (siehe oben); bitte überweisen Sie den ganzen Betrag, wir verrechnen, was sich erledigt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Das Meldegeld berechnen wir, sobald geklärt ist, für welchen Verein und welche Veranstaltung Ihre Meldung gilt.</source>
+        <translation>Das Meldegeld berechnen wir, sobald geklärt ist, für welchen Verein und welche Veranstaltung Ihre Meldung gilt.</translation>
     </message>
 </context>
 <context>

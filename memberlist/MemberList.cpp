@@ -207,6 +207,37 @@ Parsed parse(QByteArrayView bytes)
     return {std::move(table), ParseError::None};
 }
 
+QList<Row> rows(QByteArrayView bytes, qsizetype mostRows)
+{
+    bool windows1252 = false;
+    const QString text = decode(bytes, windows1252);
+    QList<Row> out;
+    if (text.contains(QChar(0)))
+        return out;
+    qsizetype pos = 0;
+    qsizetype number = 0;
+    QChar separator;
+    if (text.size() > 4 && text.startsWith(u"sep=", Qt::CaseInsensitive)) {
+        separator = text[4];
+        const qsizetype end = text.indexOf(u'\n');
+        pos = end < 0 ? text.size() : end + 1;
+        ++number;
+    }
+    QStringList cells;
+    while (pos < text.size() && out.size() < mostRows) {
+        const QChar rowSeparator = separator.isNull() ? detectSeparator(text, pos) : separator;
+        ++number;
+        if (!readRow(text, pos, rowSeparator.isNull() ? QChar(u';') : rowSeparator, cells))
+            break;
+        if (isBlank(cells))
+            continue;
+        if (separator.isNull() && !rowSeparator.isNull())
+            separator = rowSeparator;
+        out.append({number, cells});
+    }
+    return out;
+}
+
 Columns mapHeader(const QStringList& header)
 {
     struct Known

@@ -71,6 +71,17 @@ struct Parsed
 /// Quoted cells may hold separators, doubled quotes and line breaks; CR LF and LF both end a row.
 Parsed parse(QByteArrayView bytes);
 
+/// A row of any small table that a spreadsheet saved as CSV, with its number as the spreadsheet
+/// shows it (from 1, blank rows counted).
+struct Row
+{
+    qsizetype number = 0;
+    QStringList cells;
+};
+/// The non-blank rows by the same rules as parse(), without a header of its own: the separator is
+/// the first row's. At most `mostRows`; none for bytes that are no text.
+QList<Row> rows(QByteArrayView bytes, qsizetype mostRows);
+
 enum Field : int
 {
     FirstName,

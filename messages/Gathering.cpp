@@ -65,9 +65,49 @@ QString clubMissing()
     return Text::tr("Der Verein fehlt.");
 }
 
-QString clubUnknown(const QString& club)
+QString clubUnknown(const QString& club, ClubList list, const QString& closest)
 {
-    return Text::tr("Der Verein %1 steht nicht in der Vereinsliste.").arg(quoted(club));
+    QString text = list == ClubList::Invitation
+                       ? Text::tr("Der Verein %1 steht nicht in der Ausschreibung.")
+                       : Text::tr("Der Verein %1 steht nicht in der Vereinsliste.");
+    text = text.arg(quoted(club));
+    if (!closest.isEmpty())
+        text += u' ' + Text::tr("Meinten Sie %1?").arg(quoted(closest));
+    return text;
+}
+
+QString lateEntry(const QString& received, const QString& deadline, const QString& lateFee,
+                  const QString& fee)
+{
+    return Text::tr("Nachmeldung (Eingang %1, Meldeschluss %2): %3 statt %4")
+        .arg(received, deadline, lateFee, fee);
+}
+
+QString receiptUnknown()
+{
+    return Text::tr("Eingang unbekannt: Nachmeldung prüfen");
+}
+
+QString receiptTableUnreadable()
+{
+    return Text::tr("Die Eingangstabelle lässt sich nicht lesen; ohne sie ist der Eingang der "
+                    "Dateien unbekannt.");
+}
+
+QString receiptNoDate(const QString& text)
+{
+    return Text::tr("%1 ist kein Datum wie 30.11.2026; diese Zeile zählt nicht.").arg(quoted(text));
+}
+
+QString receiptNoFile(const QString& fileName)
+{
+    return Text::tr("Eine Datei %1 gibt es in diesem Ordner nicht.").arg(quoted(fileName));
+}
+
+QString receiptTwice(const QString& fileName, qsizetype firstLine)
+{
+    return Text::tr("%1 steht schon in Zeile %2; es zählt das Datum dort.")
+        .arg(quoted(fileName), QString::number(firstLine));
 }
 
 QString eventMissing()
@@ -122,8 +162,17 @@ QString repeatedInFile(const QString& who, qsizetype firstLine)
 QString alsoRegisteredBy(const QString& who, const QString& club, const QString& path,
                          qsizetype line)
 {
-    return Text::tr("%1 ist auch von %2 gemeldet (%3, Zeile %4).")
+    return Text::tr("%1 ist auch von %2 gemeldet (%3, Zeile %4): zu klären.")
         .arg(who, quoted(club), path, QString::number(line));
+}
+
+QString alsoRegisteredBy(const QString& who, const QStringList& clubs)
+{
+    QStringList names;
+    for (const QString& club : clubs)
+        names.append(quoted(club));
+    return Text::tr("%1 ist auch von %2 gemeldet: zu klären.")
+        .arg(who, names.join(Text::tr(" und ")));
 }
 
 QString inLine(const QString& path, qsizetype line)
@@ -214,6 +263,7 @@ QString gatherUsage()
 {
     return Text::tr(
         "Aufruf: zandrel-sammeln [-r] [--ausschreibung DATEI.aus [--bestaetigungen ORDNER]]\n"
+        "                        [--eingang DATEI=TT.MM.JJJJ ...]\n"
         "                        [-o LISTE.xlsx|LISTE.csv] DATEI.mdg|ORDNER ...\n"
         "        zandrel-sammeln --vorlage DATEI.aus\n"
         "        zandrel-sammeln --pruefe DATEI.aus\n"
@@ -224,6 +274,10 @@ QString gatherUsage()
         "  --ausschreibung DATEI\n"
         "            prüft Vereine, Veranstaltungen und Jahrgänge nach der Ausschreibung\n"
         "            und berechnet das Meldegeld\n"
+        "  --eingang DATEI=TT.MM.JJJJ\n"
+        "            der Tag, an dem die Meldedatei eingegangen ist; nur danach kostet eine\n"
+        "            Datei nach dem Meldeschluss das Nachmeldegeld. Ein Ordner kann die Tage\n"
+        "            auch in einer Tabelle Eingang.csv halten (Datei;Eingang)\n"
         "  --bestaetigungen ORDNER\n"
         "            schreibt je Verein und Veranstaltung eine Eingangsbestätigung zum\n"
         "            Verschicken in den ORDNER; vorhandene Dateien bleiben unverändert\n"
@@ -233,6 +287,13 @@ QString gatherUsage()
         "            zeigt, was in einer Ausschreibung steht, oder was daran falsch ist\n"
         "  -h        zeigt diese Hilfe\n"
         "  --version zeigt die Version\n");
+}
+
+QString receiptOptionWrong(const QString& given)
+{
+    return Text::tr("--eingang braucht eine Datei und ihr Eingangsdatum, etwa "
+                    "„--eingang a.mdg=30.11.2026“, nicht %1.")
+        .arg(quoted(given));
 }
 
 QString optionNeedsOneFileName(const QString& option)
@@ -293,36 +354,36 @@ QString confirmationName(const QString& event, const QString& club)
     return Text::tr("Eingangsbestätigung %1 – %2").arg(event, club);
 }
 
-QString confirmationGreeting(const QString& club)
+QString confirmationGreeting()
 {
-    return club.isEmpty() ? Text::tr("Guten Tag,") : Text::tr("Hallo %1,").arg(club);
+    return Text::tr("Guten Tag,");
 }
 
-QString confirmationReceived(const QString& event, const QString& fileName, const QString& modified)
+QString confirmationReceived(const QString& event, const QString& fileName, const QString& received)
 {
-    if (event.isEmpty() && modified.isEmpty())
+    if (event.isEmpty() && received.isEmpty())
         return Text::tr("vielen Dank für Ihre Meldung: Die Datei %1 ist bei uns eingegangen.")
             .arg(quoted(fileName));
     if (event.isEmpty())
-        return Text::tr("vielen Dank für Ihre Meldung: Die Datei %1 vom %2 ist bei uns "
+        return Text::tr("vielen Dank für Ihre Meldung: Die Datei %1 ist am %2 bei uns "
                         "eingegangen.")
-            .arg(quoted(fileName), modified);
-    if (modified.isEmpty())
+            .arg(quoted(fileName), received);
+    if (received.isEmpty())
         return Text::tr("vielen Dank für Ihre Meldung für %1: Die Datei %2 ist bei uns "
                         "eingegangen.")
             .arg(quoted(event), quoted(fileName));
-    return Text::tr("vielen Dank für Ihre Meldung für %1: Die Datei %2 vom %3 ist bei uns "
+    return Text::tr("vielen Dank für Ihre Meldung für %1: Die Datei %2 ist am %3 bei uns "
                     "eingegangen.")
-        .arg(quoted(event), quoted(fileName), modified);
+        .arg(quoted(event), quoted(fileName), received);
 }
 
-QString confirmationReplaces(const QString& fileName, const QString& modified)
+QString confirmationReplaces(const QString& fileName, const QString& received)
 {
-    if (modified.isEmpty())
+    if (received.isEmpty())
         return Text::tr("Sie ersetzt Ihre frühere Datei %1; diese zählt nicht mehr.")
             .arg(quoted(fileName));
     return Text::tr("Sie ersetzt Ihre frühere Datei %1 vom %2; diese zählt nicht mehr.")
-        .arg(quoted(fileName), modified);
+        .arg(quoted(fileName), received);
 }
 
 QString confirmationParticipants(qsizetype count)
@@ -348,11 +409,26 @@ QString confirmationFee(qsizetype participants, const QString& fee, const QStrin
         .arg(QString::number(participants), fee, amount);
 }
 
-QString confirmationNotCharged(qsizetype withNotes)
+QString confirmationNotCharged(qsizetype notBilled)
 {
-    return Text::tr("%n Teilnehmer mit Hinweis sind darin nicht enthalten; dazu melden wir uns, "
-                    "sobald die Hinweise geklärt sind.",
-                    nullptr, static_cast<int>(withNotes));
+    return Text::tr("%n Teilnehmer sind darin nicht enthalten (siehe oben); dazu melden wir uns, "
+                    "sobald das geklärt ist.",
+                    nullptr, static_cast<int>(notBilled));
+}
+
+QString confirmationInQuestion(qsizetype inQuestion, const QString& amount)
+{
+    return Text::tr("Davon sind %1 für %n doppelt gemeldete Teilnehmer noch zu klären (siehe "
+                    "oben); bitte überweisen Sie den ganzen Betrag, wir verrechnen, was sich "
+                    "erledigt.",
+                    nullptr, static_cast<int>(inQuestion))
+        .arg(amount);
+}
+
+QString confirmationFeeOpen()
+{
+    return Text::tr("Das Meldegeld berechnen wir, sobald geklärt ist, für welchen Verein und "
+                    "welche Veranstaltung Ihre Meldung gilt.");
 }
 
 QString confirmationNoFee(const QString& event)

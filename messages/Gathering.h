@@ -4,6 +4,7 @@
 // zandrel-sammeln and the window's "Meldungen sammeln" share every sentence they both say.
 
 #include <QString>
+#include <QStringList>
 
 namespace messages {
 
@@ -19,7 +20,24 @@ QString folderHasNoEntryFile();
 QString notFound(bool entryFileName);
 
 QString clubMissing();
-QString clubUnknown(const QString& club);
+/// Which list a file's club was looked for in.
+enum class ClubList
+{
+    Program,
+    Invitation,
+};
+/// With `closest` (nearest::closest()), a question whether that club was meant.
+QString clubUnknown(const QString& club, ClubList list, const QString& closest = {});
+/// The late fee and why: the dates as "TT.MM.JJJJ", the fees as money() writes them.
+QString lateEntry(const QString& received, const QString& deadline, const QString& lateFee,
+                  const QString& fee);
+/// A file possibly late, without a receipt date: billed at the normal fee.
+QString receiptUnknown();
+// The lines of a receipt table (gather::kReceiptTable) that are not taken.
+QString receiptTableUnreadable();
+QString receiptNoDate(const QString& text);
+QString receiptNoFile(const QString& fileName);
+QString receiptTwice(const QString& fileName, qsizetype firstLine);
 QString eventMissing();
 QString eventUnknown(const QString& event);
 /// An entry without a year, or with one that is no year (`yearText` as the file has it).
@@ -38,6 +56,8 @@ QString repeatedInFile(const QString& who, qsizetype firstLine);
 /// `who` registered by another club too, in that club's file `path`, line `line`.
 QString alsoRegisteredBy(const QString& who, const QString& club, const QString& path,
                          qsizetype line);
+/// The same as a club reads it: only the other clubs, nothing of the organiser's folder.
+QString alsoRegisteredBy(const QString& who, const QStringList& clubs);
 
 /// Where a report line's finding is: "Meldungen/a.mdg, Zeile 3".
 QString inLine(const QString& path, qsizetype line);
@@ -74,6 +94,8 @@ QString wouldOverwriteEntryFile();
 /// What -h prints, and a wrong use after its reason.
 QString gatherUsage();
 QString optionNeedsOneFileName(const QString& option);
+/// --eingang without "DATEI=TT.MM.JJJJ"; `given` is what came after it.
+QString receiptOptionWrong(const QString& given);
 QString nothingToGather();
 QString wrongListSuffix(const QString& path);
 QString readingProgress(qsizetype done, qsizetype total);
@@ -90,12 +112,12 @@ QString feesWritten(const QString& path);
 // names (a file without club or event) give sentences that do without them.
 /// A confirmation's file name without its ending, from the parts as a file name may hold them.
 QString confirmationName(const QString& event, const QString& club);
-QString confirmationGreeting(const QString& club);
-/// `modified` as "TT.MM.JJJJ HH:MM"; empty where the file's time is not known.
+QString confirmationGreeting();
+/// `received` as "TT.MM.JJJJ"; empty where the receipt date is not known.
 QString confirmationReceived(const QString& event, const QString& fileName,
-                             const QString& modified);
+                             const QString& received);
 /// An older file of the club for the event that the received one replaces.
-QString confirmationReplaces(const QString& fileName, const QString& modified);
+QString confirmationReplaces(const QString& fileName, const QString& received);
 /// Introduces the list of participants (ends with a colon where any follow).
 QString confirmationParticipants(qsizetype count);
 QString confirmationNothingFound();
@@ -103,7 +125,11 @@ QString confirmationNothingFound();
 QString confirmationFindings();
 /// `fee` and `amount` as messages::money() writes them.
 QString confirmationFee(qsizetype participants, const QString& fee, const QString& amount);
-QString confirmationNotCharged(qsizetype withNotes);
+QString confirmationNotCharged(qsizetype notBilled);
+/// The part of the fee for participants registered twice, `amount` as money() writes it.
+QString confirmationInQuestion(qsizetype inQuestion, const QString& amount);
+/// Instead of a fee, for a file whose club or event the event file does not know.
+QString confirmationFeeOpen();
 QString confirmationNoFee(const QString& event);
 /// Several lines, separated by '\n'; without a `reference` none is asked for.
 QString confirmationPayment(const QString& holder, const QString& iban, const QString& reference);

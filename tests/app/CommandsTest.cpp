@@ -215,10 +215,11 @@ TEST_F(DialogTest, GatherWithAnEventFileWritesWhatTheCommandWrites)
     EXPECT_TRUE(report.contains(QStringLiteral("„Ben Roth“ (2005) ist für „Fest“ nicht "
                                                "zugelassen")))
         << report.toStdString();
-    // The fee per club, only for those without a note.
-    const QRegularExpression feeRow(QStringLiteral("\nFest +TV A +1 +1 +5,50 €\n"));
+    // The fee per club, without the participant the event does not admit.
+    const QRegularExpression feeRow(QStringLiteral("\nFest +TV A +1 +1 +5,50 € +0,00 € *\n"));
     EXPECT_TRUE(report.contains(feeRow)) << report.toStdString();
-    EXPECT_TRUE(report.contains(QRegularExpression(QStringLiteral("\nSumme +2 +1 +11,00 €\n"))));
+    EXPECT_TRUE(
+        report.contains(QRegularExpression(QStringLiteral("\nSumme +2 +1 +11,00 € +0,00 € *\n"))));
     EXPECT_TRUE(report.endsWith(QStringLiteral("2 Eingangsbestätigungen in ") +
                                 QDir::toNativeSeparators(confirmations) +
                                 QStringLiteral(" geschrieben.")))

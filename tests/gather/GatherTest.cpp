@@ -104,10 +104,11 @@ TEST(Gather, ReportsEveryPlantedProblemWithFileAndLine)
     Folder folder;
     const gather::Result result = folder.run();
     const std::tuple<Problem::Kind, const char*, qsizetype> expected[] = {
-        {Problem::InvalidYear, "a.mdg", 5},      {Problem::DuplicateInFile, "a.mdg", 6},
-        {Problem::DuplicateInClubs, "b.mdg", 3}, {Problem::NotEntryFile, "binary.mdg", 0},
-        {Problem::ClubUnknown, "c.mdg", 1},      {Problem::EventMissing, "c.mdg", 2},
-        {Problem::Superseded, "old.mdg", 0},     {Problem::CannotRead, "missing.mdg", 0},
+        {Problem::DuplicateInClubs, "a.mdg", 4},  {Problem::InvalidYear, "a.mdg", 5},
+        {Problem::DuplicateInFile, "a.mdg", 6},   {Problem::DuplicateInClubs, "b.mdg", 3},
+        {Problem::NotEntryFile, "binary.mdg", 0}, {Problem::ClubUnknown, "c.mdg", 1},
+        {Problem::EventMissing, "c.mdg", 2},      {Problem::Superseded, "old.mdg", 0},
+        {Problem::CannotRead, "missing.mdg", 0},
     };
     ASSERT_EQ(result.problems.size(), std::size(expected))
         << gather::reportLines(result).join(u'\n').toStdString();
@@ -117,7 +118,7 @@ TEST(Gather, ReportsEveryPlantedProblemWithFileAndLine)
         EXPECT_EQ(result.problems[i].path, folder.path(name)) << i;
         EXPECT_EQ(result.problems[i].line, line) << i;
     }
-    EXPECT_TRUE(gather::reportLines(result)[6].contains(folder.path("new.mdg")));
+    EXPECT_TRUE(gather::reportLines(result)[7].contains(folder.path("new.mdg")));
     EXPECT_EQ(result.skipped, 2);
     // Event, club, then the list's order; the replaced file's participant is gone.
     QStringList rows;
@@ -145,7 +146,9 @@ TEST(Gather, ReportSentencesTakeTheirValuesAsTheyAre)
     const QString who = messages::participant(u"Anna"_s, u"Meier"_s, 2010);
     const std::pair<QString, QString> cases[] = {
         {messages::alsoRegisteredBy(who, u"TV %1 Nord"_s, u"%2.mdg"_s, 3),
-         u"„Anna Meier“ (2010) ist auch von „TV %1 Nord“ gemeldet (%2.mdg, Zeile 3)."_s},
+         u"„Anna Meier“ (2010) ist auch von „TV %1 Nord“ gemeldet (%2.mdg, Zeile 3): zu klären."_s},
+        {messages::alsoRegisteredBy(who, {u"TV %1"_s, u"SV %2"_s}),
+         u"„Anna Meier“ (2010) ist auch von „TV %1“ und „SV %2“ gemeldet: zu klären."_s},
         {messages::repeatedInFile(messages::participant(u"%1"_s, u"X"_s, -1), 7),
          u"„%1 X“ (ohne gültigen Jahrgang) steht schon in Zeile 7."_s},
         {messages::listNotSaved(messages::listNotWritten(u"liste.csv"_s)),
@@ -174,11 +177,14 @@ TEST(Gather, SentencesWithACountSayOneAndTwoApart)
         {messages::confirmationParticipants(1), u"Gemeldet ist 1 Teilnehmer:"_s},
         {messages::confirmationParticipants(2), u"Gemeldet sind 2 Teilnehmer:"_s},
         {messages::confirmationNotCharged(1),
-         u"1 Teilnehmer mit Hinweis ist darin nicht enthalten; dazu melden wir uns, sobald der "
-         u"Hinweis geklärt ist."_s},
+         u"1 Teilnehmer ist darin nicht enthalten (siehe oben); dazu melden wir uns, sobald das "
+         u"geklärt ist."_s},
         {messages::confirmationNotCharged(2),
-         u"2 Teilnehmer mit Hinweis sind darin nicht enthalten; dazu melden wir uns, sobald die "
-         u"Hinweise geklärt sind."_s},
+         u"2 Teilnehmer sind darin nicht enthalten (siehe oben); dazu melden wir uns, sobald das "
+         u"geklärt ist."_s},
+        {messages::confirmationInQuestion(1, u"5,00 €"_s),
+         u"Davon sind 5,00 € für 1 doppelt gemeldeten Teilnehmer noch zu klären (siehe oben); "
+         u"bitte überweisen Sie den ganzen Betrag, wir verrechnen, was sich erledigt."_s},
         {messages::confirmationsWritten(1, u"B"_s), u"1 Eingangsbestätigung in B geschrieben."_s},
         {messages::confirmationsWritten(2, u"B"_s), u"2 Eingangsbestätigungen in B geschrieben."_s},
         {messages::notInInvitation(oneMissing), u"„TV A“ steht nicht in der Ausschreibung."_s},
@@ -246,7 +252,7 @@ TEST(Gather, CommandWritesTheWorkbookAndTellsByItsExitStatus)
     };
     QString err;
     EXPECT_EQ(run({u"-o"_s, list, folder.dir.path()}, &err), 1);
-    EXPECT_EQ(err.count(u'\n'), 7 + 1) << err.toStdString(); // problems, then the written line
+    EXPECT_EQ(err.count(u'\n'), 8 + 1) << err.toStdString(); // problems, then the written line
     EXPECT_EQ(run({u"-o"_s, list, folder.dir.path()}), 1) << "an earlier list is no input file";
     EXPECT_EQ(run({folder.path("a.mdg"), folder.path("b.mdg")}), 0);
     // A list name that is an input file under another name must leave the file alone.
@@ -279,14 +285,16 @@ TEST(Gather, CommandWritesTheWorkbookAndTellsByItsExitStatus)
     for (const auto& m : cell.globalMatch(sheet))
         if (m.captured(1) == u"C"_s || m.captured(1) == u"E"_s || m.captured(1) == u"H"_s)
             texts.append(m.captured(3));
-    EXPECT_EQ(
-        texts,
-        QStringList({u"Name"_s, u"Jahrgang"_s, u"Hinweis"_s, u"Meier"_s, u"1994"_s,
-                     u"„Anna Meier“ (1994) ist auch von „TV Musterstadt“ gemeldet ("_s +
-                         folder.path("a.mdg") + u", Zeile 4)."_s,
-                     u"Ärger"_s, u"1850"_s, u"Ungültiger Jahrgang „1850“ bei „Ärger,Bernd“."_s,
-                     u"Meier"_s, u"1994"_s, u"meier"_s, u"1994"_s,
-                     u"„anna meier“ (1994) steht schon in Zeile 4."_s, u"Schmidt"_s, u"1996"_s}));
+    EXPECT_EQ(texts, QStringList(
+                         {u"Name"_s, u"Jahrgang"_s, u"Hinweis"_s, u"Meier"_s, u"1994"_s,
+                          u"„Anna Meier“ (1994) ist auch von „TV Musterstadt“ gemeldet ("_s +
+                              folder.path("a.mdg") + u", Zeile 4): zu klären."_s,
+                          u"Ärger"_s, u"1850"_s, u"Ungültiger Jahrgang „1850“ bei „Ärger,Bernd“."_s,
+                          u"Meier"_s, u"1994"_s,
+                          u"„Anna Meier“ (1994) ist auch von „SG Mühlbach“ gemeldet ("_s +
+                              folder.path("b.mdg") + u", Zeile 3): zu klären."_s,
+                          u"meier"_s, u"1994"_s, u"„anna meier“ (1994) steht schon in Zeile 4."_s,
+                          u"Schmidt"_s, u"1996"_s}));
     EXPECT_TRUE(sheet.contains(u"<col min=\"7\" max=\"7\" width=\""_s));
 }
 
@@ -461,8 +469,8 @@ TEST(Gather, WorkbookGoesOnInFurtherSheetsAndCutsOnlyWithANote)
     EXPECT_TRUE(overview.contains(u"<f>SUM(C2:C6)</f><v>8</v>"_s));
     EXPECT_TRUE(overview.contains(u"<f>SUM(D2:D6)</f><v>6</v>"_s));
     EXPECT_TRUE(overview.contains(u"<f>SUM(E2:E6)</f><v>2</v>"_s));
-    EXPECT_TRUE(overview.contains(u"<c r=\"F5\"><v>2</v></c>"_s)) << "rows with a note";
-    EXPECT_TRUE(overview.contains(u"<f>SUM(F2:F6)</f><v>4</v>"_s));
+    EXPECT_TRUE(overview.contains(u"<c r=\"F5\"><v>3</v></c>"_s)) << "rows with a note";
+    EXPECT_TRUE(overview.contains(u"<f>SUM(F2:F6)</f><v>5</v>"_s));
 }
 
 } // namespace
@@ -544,8 +552,9 @@ TEST(Gather, CommandMakesAndChecksEventFiles)
     EXPECT_TRUE(lines.last().endsWith(u": … und 524.190 weitere."_s)) << lines.last().toStdString();
 }
 
-// Fest admits 2010-2015; its deadline is long past, so a file saved now pays the late fee 8,00
-// and one saved before it 5,50.
+// Fest admits 2010-2015, its deadline is long past, and its late fee is 8,00 instead of 5,50.
+// All files are stored after the deadline but one, as an organiser stores mails days later: only
+// a receipt date the organiser gives makes one late.
 TEST(Gather, EventFileChecksYearsAndNotesAndCountsTheFees)
 {
     QTemporaryDir dir;
@@ -554,7 +563,7 @@ TEST(Gather, EventFileChecksYearsAndNotesAndCountsTheFees)
                      "VERANSTALTUNG: Fest; ; ; 01.01.2020; 5,50; 2010-2015; 8,00\n"
                      "KONTO: DE02 1203 0000 0000 2020 51; TG; MG {Verein} {Veranstaltung}\n";
     ASSERT_EQ(textfile::saveFile(path(u"open.aus"_s), aus), textfile::SaveResult::Ok);
-    aus += "VEREIN: TV A; 17\nVEREIN: SV B\n";
+    aus += "VEREIN: TV A; 17\nVEREIN: SV B\nVEREIN: SG D\n";
     ASSERT_EQ(textfile::saveFile(path(u"fest.aus"_s), aus), textfile::SaveResult::Ok);
     const QString in = dir.path() + u"/m"_s;
     ASSERT_TRUE(QDir().mkdir(in));
@@ -574,35 +583,56 @@ TEST(Gather, EventFileChecksYearsAndNotesAndCountsTheFees)
          1);
     save("b.mdg", u"SV B"_s, {e(u"Dorn,Dora", 2013, 0)}, 3000);
     save("c.mdg", u"TV C"_s, {e(u"Ernst,Eva", 2012, 0)}, 1);
+    save("d.mdg", u"SG D"_s, {e(u"Fink,Finn", 2012, 1)}, 1);
     const QString csv = path(u"liste.csv"_s);
     int status = -1;
-    QString err = sammeln({u"--ausschreibung"_s, path(u"fest.aus"_s), u"-o"_s, csv, in}, &status);
+    QString err = sammeln({u"--ausschreibung"_s, path(u"fest.aus"_s), u"--eingang"_s,
+                           in + u"/a.mdg=02.01.2020"_s, u"-o"_s, csv, in},
+                          &status);
     EXPECT_EQ(status, 0) << err.toStdString();
-    EXPECT_TRUE(err.contains(u"„Ben Roth“ (2005) ist für „Fest“ nicht zugelassen: Jahrgänge "
-                             u"2010–2015."_s))
-        << err.toStdString();
+    for (const QString& line :
+         {u"„Ben Roth“ (2005) ist für „Fest“ nicht zugelassen: Jahrgänge 2010–2015."_s,
+          u"a.mdg: Nachmeldung (Eingang 02.01.2020, Meldeschluss 01.01.2020): 8,00 € statt "
+          u"5,50 €\n"_s,
+          u"d.mdg: Eingang unbekannt: Nachmeldung prüfen\n"_s})
+        EXPECT_TRUE(err.contains(line)) << err.toStdString();
+    EXPECT_FALSE(err.contains(u"b.mdg:"_s)) << "stored before the deadline: in time";
     QByteArray list;
     ASSERT_EQ(textfile::loadFile(csv, list), textfile::LoadResult::Ok);
     EXPECT_TRUE(list.contains(";Roth;Ben;2005;m;"_ba));
     EXPECT_TRUE(list.contains("c.mdg;Der Verein \xE2\x80\x9ETV C\xE2\x80\x9C steht nicht in der "
-                              "Vereinsliste.\r\n"_ba));
+                              "Ausschreibung. Meinten Sie \xE2\x80\x9ETV A\xE2\x80\x9C?\r\n"_ba));
     QByteArray fees;
     ASSERT_EQ(textfile::loadFile(path(u"liste-Meldegeld.csv"_s), fees), textfile::LoadResult::Ok);
-    EXPECT_EQ(fees, "\xEF\xBB\xBFVerein;Vereinsnummer;Veranstaltung;Teilnehmer;mit Hinweis;"
-                    "Meldegeld je Teilnehmer;Betrag;Verwendungszweck\r\n"
-                    "SV B;;Fest;1;0;5,50;5,50;MG SV B Fest\r\n"
-                    "TV A;17;Fest;2;2;8,00;16,00;MG TV A Fest\r\n"
-                    "TV C;;Fest;0;1;8,00;0,00;MG TV C Fest\r\n"
-                    "Summe;;;3;3;;21,50;\r\n"_ba);
+    // TV A: Ben is not admitted, Carl twice is billed twice and once of it is in question.
+    EXPECT_TRUE(fees.startsWith("\xEF\xBB\xBF"));
+    EXPECT_EQ(
+        QString::fromUtf8(fees).toStdString(),
+        QString(u"Verein;Vereinsnummer;Veranstaltung;Teilnehmer;nicht berechnet;"
+                u"Meldegeld je Teilnehmer;Betrag;davon zu klären;Verwendungszweck;Hinweis\r\n"
+                u"SG D;;Fest;1;0;5,50;5,50;0,00;MG SG D Fest;Eingang unbekannt: Nachmeldung "
+                u"prüfen\r\n"
+                u"SV B;;Fest;1;0;5,50;5,50;0,00;MG SV B Fest;\r\n"
+                u"TV A;17;Fest;3;1;8,00;24,00;8,00;MG TV A Fest;Nachmeldung (Eingang 02.01.2020, "
+                u"Meldeschluss 01.01.2020): 8,00 € statt 5,50 €\r\n"
+                u"TV C;;Fest;0;1;5,50;0,00;0,00;MG TV C Fest;Der Verein „TV C“ steht nicht in der "
+                u"Ausschreibung. Meinten Sie „TV A“?\r\n"
+                u"Summe;;;5;2;;35,00;8,00;;\r\n"_s)
+            .toStdString());
+    for (const QString& wrong : {u"a.mdg"_s, u"a.mdg=32.01.2020"_s, u"=01.01.2020"_s}) {
+        sammeln({u"--ausschreibung"_s, path(u"fest.aus"_s), u"--eingang"_s, wrong, in}, &status);
+        EXPECT_EQ(status, 2) << wrong.toStdString();
+    }
     // The workbook has the same fees as numbers; an open event file takes any club.
     const QString book = path(u"liste.xlsx"_s);
     sammeln({u"--ausschreibung"_s, path(u"open.aus"_s), u"-o"_s, book, in}, &status);
     EXPECT_TRUE(
         unzip(book, "xl/workbook.xml").contains(u"<sheet name=\"Meldegeld\" sheetId=\"2\""_s));
     const QString sheet = sheetXml(book, 2);
-    EXPECT_TRUE(sheet.contains(u"<f>SUM(G2:G4)</f><v>29.5</v>"_s)) << sheet.toStdString();
-    EXPECT_TRUE(sammeln({u"--ausschreibung"_s, path(u"open.aus"_s), in}, &status).count(u'\n') ==
-                2);
+    EXPECT_TRUE(sheet.contains(u"<f>SUM(G2:G5)</f><v>33</v>"_s)) << sheet.toStdString();
+    EXPECT_TRUE(sheet.contains(u"<f>SUM(H2:H5)</f><v>5.5</v>"_s));
+    // Not admitted, twice in a file, and three files stored after the deadline without a date.
+    EXPECT_EQ(sammeln({u"--ausschreibung"_s, path(u"open.aus"_s), in}, &status).count(u'\n'), 5);
 }
 
 // Each club's confirmation as a mail would carry it; a second file of a club gets none, an
@@ -632,6 +662,11 @@ TEST(Gather, CommandWritesOneConfirmationPerClubAndNeverReplacesOne)
                     file.setFileTime(QDateTime(QDate(2026, 3, day), QTime(9, 30)),
                                      QFileDevice::FileModificationTime));
     }
+    // The organiser's receipt dates, as a German spreadsheet saves them: a.mdg came a day late.
+    ASSERT_EQ(textfile::saveFile(path(u"m/Eingang.csv"_s),
+                                 "Datei;Eingang\r\na.mdg;02.03.2026\r\na-alt.mdg;1.3.2026\r\n"
+                                 "x.mdg;01.03.2026\r\nc.mdg;morgen\r\n"),
+              textfile::SaveResult::Ok);
     const QString out = path(u"neu/b"_s);
     const QStringList args = {
         u"--ausschreibung"_s, path(u"fest.aus"_s), u"--bestaetigungen"_s, out, u"-o"_s,
@@ -641,10 +676,16 @@ TEST(Gather, CommandWritesOneConfirmationPerClubAndNeverReplacesOne)
     EXPECT_EQ(status, 0);
     EXPECT_TRUE(err.endsWith(u"3 Eingangsbestätigungen in "_s + QDir::toNativeSeparators(out) +
                              u" geschrieben.\n"_s));
-    const QString tvA = uR"(Hallo TV A,
+    const QString table = QDir::toNativeSeparators(path(u"m/Eingang.csv"_s));
+    EXPECT_TRUE(err.contains(table +
+                             u", Zeile 4: Eine Datei „x.mdg“ gibt es in diesem Ordner "
+                             u"nicht.\n"_s +
+                             table + u", Zeile 5: „morgen“ ist kein Datum wie 30.11.2026"_s))
+        << err.toStdString();
+    const QString tvA = uR"(Guten Tag,
 
-vielen Dank für Ihre Meldung für „Fest“: Die Datei „a.mdg“ vom 02.03.2026 09:30 ist bei uns eingegangen.
-Sie ersetzt Ihre frühere Datei „a-alt.mdg“ vom 01.03.2026 09:30; diese zählt nicht mehr.
+vielen Dank für Ihre Meldung für „Fest“: Die Datei „a.mdg“ ist am 02.03.2026 bei uns eingegangen.
+Sie ersetzt Ihre frühere Datei „a-alt.mdg“ vom 01.03.2026; diese zählt nicht mehr.
 
 Gemeldet sind 3 Teilnehmer:
 Roth, Ben, 2005, m
@@ -652,11 +693,13 @@ Zorn, Carl, 2011, m
 Zorn, Carl, 2011, m
 
 Bei der Prüfung ist uns aufgefallen:
+- Nachmeldung (Eingang 02.03.2026, Meldeschluss 01.03.2026): 8,00 € statt 5,50 €
 - „Ben Roth“ (2005) ist für „Fest“ nicht zugelassen: Jahrgänge 2010–2015.
 - „Carl Zorn“ (2011) steht schon in Zeile 3.
 
-Meldegeld: 1 Teilnehmer × 8,00 € = 8,00 €
-2 Teilnehmer mit Hinweis sind darin nicht enthalten; dazu melden wir uns, sobald die Hinweise geklärt sind.
+Meldegeld: 2 Teilnehmer × 8,00 € = 16,00 €
+Davon sind 8,00 € für 1 doppelt gemeldeten Teilnehmer noch zu klären (siehe oben); bitte überweisen Sie den ganzen Betrag, wir verrechnen, was sich erledigt.
+1 Teilnehmer ist darin nicht enthalten (siehe oben); dazu melden wir uns, sobald das geklärt ist.
 
 Bitte überweisen Sie den Betrag auf dieses Konto:
 Kontoinhaber: TG
@@ -670,14 +713,19 @@ TG
         QFile file(out + u"/Eingangsbestätigung Fest – "_s + name + u".txt"_s);
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
     };
+    EXPECT_EQ(text(u"TV A"_s), QString(tvA).replace(u"\n"_s, u"\r\n"_s));
+    // Without a receipt date: c.mdg was on the disk before the deadline, b.mdg only after it.
     const std::pair<QString, QString> files[] = {
-        {u"TV A"_s, QString(tvA).replace(u"\n"_s, u"\r\n"_s)},
-        {u"SV B_C"_s, u"Hallo SV B/C,\r\n"_s},
-        {u"SV B_C (2)"_s, u"Hallo SV B:C,\r\n"_s}};
+        {u"SV B_C"_s,
+         u"Guten Tag,\r\n\r\nvielen Dank für Ihre Meldung für „Fest“: Die Datei „b.mdg“ ist bei "
+         u"uns eingegangen.\r\n\r\nDie Datei enthält keine Teilnehmer.\r\n\r\nBei der Prüfung "
+         u"ist uns aufgefallen:\r\n- Eingang unbekannt: Nachmeldung prüfen\r\n"_s},
+        {u"SV B_C (2)"_s,
+         u"Guten Tag,\r\n\r\nvielen Dank für Ihre Meldung für „Fest“: Die Datei „c.mdg“ ist bei "
+         u"uns eingegangen.\r\n"_s}};
     for (const auto& [name, start] : files)
         EXPECT_TRUE(text(name).startsWith(start)) << text(name).toStdString();
-    // A file saved before the deadline pays the fee, whenever it is gathered; with nothing to pay
-    // there is no account to pay it to.
+    // With nothing to pay there is no account to pay it to.
     EXPECT_TRUE(text(u"SV B_C (2)"_s).contains(u"Meldegeld: 1 Teilnehmer × 5,50 € = 5,50 €"_s));
     EXPECT_FALSE(text(u"SV B_C"_s).contains(u"IBAN"_s)) << text(u"SV B_C"_s).toStdString();
     ASSERT_EQ(textfile::saveFile(out + u"/Eingangsbestätigung Fest – TV A.txt"_s, "edited"),
