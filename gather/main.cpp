@@ -1,7 +1,7 @@
 // zandrel-sammeln: the organiser's command over the gathering library.
 //
 //   zandrel-sammeln [-r] [--ausschreibung DATEI.aus [--bestaetigungen ORDNER]]
-//                   [-o LISTE.xlsx|LISTE.csv] DATEI.mdg|ORDNER ...
+//                   [--eingang DATEI=TT.MM.JJJJ ...] [-o LISTE.xlsx|LISTE.csv] DATEI.mdg|ORDNER ...
 //   zandrel-sammeln --vorlage DATEI.aus
 //   zandrel-sammeln --pruefe DATEI.aus
 //

@@ -411,50 +411,6 @@
         <translation>die Liste würde eine der Meldedateien überschreiben</translation>
     </message>
     <message>
-        <source>Aufruf: zandrel-sammeln [-r] [--ausschreibung DATEI.aus [--bestaetigungen ORDNER]]
-                        [-o LISTE.xlsx|LISTE.csv] DATEI.mdg|ORDNER ...
-        zandrel-sammeln --vorlage DATEI.aus
-        zandrel-sammeln --pruefe DATEI.aus
-Sammelt die Meldedateien der Vereine zu einer Teilnehmerliste.
-  -o DATEI  schreibt die Liste als Excel-Arbeitsmappe (.xlsx) oder CSV-Datei (.csv);
-            ohne -o erscheint eine Übersicht je Veranstaltung und Verein
-  -r        liest auch die Unterordner der genannten Ordner
-  --ausschreibung DATEI
-            prüft Vereine, Veranstaltungen und Jahrgänge nach der Ausschreibung
-            und berechnet das Meldegeld
-  --bestaetigungen ORDNER
-            schreibt je Verein und Veranstaltung eine Eingangsbestätigung zum
-            Verschicken in den ORDNER; vorhandene Dateien bleiben unverändert
-  --vorlage DATEI
-            legt eine neue Ausschreibung zum Ausfüllen an
-  --pruefe DATEI
-            zeigt, was in einer Ausschreibung steht, oder was daran falsch ist
-  -h        zeigt diese Hilfe
-  --version zeigt die Version
-</source>
-        <translation>Aufruf: zandrel-sammeln [-r] [--ausschreibung DATEI.aus [--bestaetigungen ORDNER]]
-                        [-o LISTE.xlsx|LISTE.csv] DATEI.mdg|ORDNER ...
-        zandrel-sammeln --vorlage DATEI.aus
-        zandrel-sammeln --pruefe DATEI.aus
-Sammelt die Meldedateien der Vereine zu einer Teilnehmerliste.
-  -o DATEI  schreibt die Liste als Excel-Arbeitsmappe (.xlsx) oder CSV-Datei (.csv);
-            ohne -o erscheint eine Übersicht je Veranstaltung und Verein
-  -r        liest auch die Unterordner der genannten Ordner
-  --ausschreibung DATEI
-            prüft Vereine, Veranstaltungen und Jahrgänge nach der Ausschreibung
-            und berechnet das Meldegeld
-  --bestaetigungen ORDNER
-            schreibt je Verein und Veranstaltung eine Eingangsbestätigung zum
-            Verschicken in den ORDNER; vorhandene Dateien bleiben unverändert
-  --vorlage DATEI
-            legt eine neue Ausschreibung zum Ausfüllen an
-  --pruefe DATEI
-            zeigt, was in einer Ausschreibung steht, oder was daran falsch ist
-  -h        zeigt diese Hilfe
-  --version zeigt die Version
-</translation>
-    </message>
-    <message>
         <source>%1 braucht genau einen Dateinamen.</source>
         <translation>%1 braucht genau einen Dateinamen.</translation>
     </message>
@@ -674,6 +630,64 @@ Verwendungszweck: %3</translation>
     <message>
         <source>Das Meldegeld berechnen wir, sobald geklärt ist, für welchen Verein und welche Veranstaltung Ihre Meldung gilt.</source>
         <translation>Das Meldegeld berechnen wir, sobald geklärt ist, für welchen Verein und welche Veranstaltung Ihre Meldung gilt.</translation>
+    </message>
+    <message>
+        <source>Aufruf: zandrel-sammeln [-r] [--ausschreibung DATEI.aus [--bestaetigungen ORDNER]]
+                        [--eingang DATEI=TT.MM.JJJJ ...]
+                        [-o LISTE.xlsx|LISTE.csv] DATEI.mdg|ORDNER ...
+        zandrel-sammeln --vorlage DATEI.aus
+        zandrel-sammeln --pruefe DATEI.aus
+Sammelt die Meldedateien der Vereine zu einer Teilnehmerliste.
+  -o DATEI  schreibt die Liste als Excel-Arbeitsmappe (.xlsx) oder CSV-Datei (.csv);
+            ohne -o erscheint eine Übersicht je Veranstaltung und Verein
+  -r        liest auch die Unterordner der genannten Ordner
+  --ausschreibung DATEI
+            prüft Vereine, Veranstaltungen und Jahrgänge nach der Ausschreibung
+            und berechnet das Meldegeld
+  --eingang DATEI=TT.MM.JJJJ
+            der Tag, an dem die Meldedatei eingegangen ist; nur danach kostet eine
+            Datei nach dem Meldeschluss das Nachmeldegeld. Ein Ordner kann die Tage
+            auch in einer Tabelle Eingang.csv halten (Datei;Eingang)
+  --bestaetigungen ORDNER
+            schreibt je Verein und Veranstaltung eine Eingangsbestätigung zum
+            Verschicken in den ORDNER; vorhandene Dateien bleiben unverändert
+  --vorlage DATEI
+            legt eine neue Ausschreibung zum Ausfüllen an
+  --pruefe DATEI
+            zeigt, was in einer Ausschreibung steht, oder was daran falsch ist
+  -h        zeigt diese Hilfe
+  --version zeigt die Version
+</source>
+        <translation>Aufruf: zandrel-sammeln [-r] [--ausschreibung DATEI.aus [--bestaetigungen ORDNER]]
+                        [--eingang DATEI=TT.MM.JJJJ ...]
+                        [-o LISTE.xlsx|LISTE.csv] DATEI.mdg|ORDNER ...
+        zandrel-sammeln --vorlage DATEI.aus
+        zandrel-sammeln --pruefe DATEI.aus
+Sammelt die Meldedateien der Vereine zu einer Teilnehmerliste.
+  -o DATEI  schreibt die Liste als Excel-Arbeitsmappe (.xlsx) oder CSV-Datei (.csv);
+            ohne -o erscheint eine Übersicht je Veranstaltung und Verein
+  -r        liest auch die Unterordner der genannten Ordner
+  --ausschreibung DATEI
+            prüft Vereine, Veranstaltungen und Jahrgänge nach der Ausschreibung
+            und berechnet das Meldegeld
+  --eingang DATEI=TT.MM.JJJJ
+            der Tag, an dem die Meldedatei eingegangen ist; nur danach kostet eine
+            Datei nach dem Meldeschluss das Nachmeldegeld. Ein Ordner kann die Tage
+            auch in einer Tabelle Eingang.csv halten (Datei;Eingang)
+  --bestaetigungen ORDNER
+            schreibt je Verein und Veranstaltung eine Eingangsbestätigung zum
+            Verschicken in den ORDNER; vorhandene Dateien bleiben unverändert
+  --vorlage DATEI
+            legt eine neue Ausschreibung zum Ausfüllen an
+  --pruefe DATEI
+            zeigt, was in einer Ausschreibung steht, oder was daran falsch ist
+  -h        zeigt diese Hilfe
+  --version zeigt die Version
+</translation>
+    </message>
+    <message>
+        <source>--eingang braucht eine Datei und ihr Eingangsdatum, etwa „--eingang a.mdg=30.11.2026“, nicht %1.</source>
+        <translation>--eingang braucht eine Datei und ihr Eingangsdatum, etwa „--eingang a.mdg=30.11.2026“, nicht %1.</translation>
     </message>
 </context>
 <context>

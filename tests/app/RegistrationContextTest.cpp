@@ -6,9 +6,14 @@
 
 #include "entries/Clubs.h"
 #include "entries/EntryDocument.h"
+#include "entryfile/EntryFile.h"
+#include "gather/Gather.h"
 #include "invitation/Reader.h"
+#include "messages/Messages.h"
+#include "textfile/SafeFile.h"
 
 #include <gtest/gtest.h>
+#include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
 
@@ -145,4 +150,62 @@ TEST(RegistrationContext, ChoicesTheNextListsLackAndClubsAnOpenEventTakes)
     Registration builtIn(QByteArray{});
     EXPECT_EQ(builtIn.context.clubs(), lists::clubs());
     EXPECT_EQ(builtIn.context.events(), lists::events());
+}
+
+// One amount per club from the club's form to the organiser's sheet: what the counts line, the
+// GiroCode and the mail ask is what the fee sheet and the confirmation bill, late or in time by
+// the receipt date, also for a child that another club registered too (billed, and named to be
+// settled on both sides). A receipt date is a day: a file that came on the deadline's day is in
+// time, so the late one here came the day after.
+TEST(RegistrationContext, TheOrganisersSheetBillsWhatTheClubsFormAsked)
+{
+    const QByteArray file = kFile + "VEREIN: SV Nord\n";
+    Registration r(file);
+    r.add("Meier,Anna", 2010);
+    r.add("Alt,Berta", 2000); // not admitted: neither the form nor the sheet bills her
+    r.add("Jung,Clara", 2020);
+    const struct
+    {
+        QDateTime sent;
+        QDate received;
+        const char* giroAmount;
+    } rows[] = {{kEarly, kEarly.date(), "EUR11.00"}, {kLate, kLate.date().addDays(1), "EUR16.00"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.sent.toString().toStdString());
+        const std::optional<RegistrationContext::Bill> bill = r.context.bill(row.sent);
+        ASSERT_TRUE(bill);
+        const QString asked = messages::money(bill->amount());
+        EXPECT_TRUE(r.context.paperExtras(row.sent).giroCode.contains(row.giroAmount));
+        EXPECT_TRUE(r.context.sending(false, row.sent).facts.feeLine.endsWith(asked));
+
+        QTemporaryDir dir;
+        const auto save = [&dir](const char* name, const QByteArray& bytes) {
+            ASSERT_EQ(textfile::saveFile(dir.filePath(QString::fromUtf8(name)), bytes),
+                      textfile::SaveResult::Ok);
+        };
+        save("tv.mdg",
+             entryfile::write(r.document.club(), r.document.event(), r.document.entries()));
+        save("sv.mdg", entryfile::write(u"SV Nord"_s, r.document.event(),
+                                        {{u"Jung,Clara"_s, entry::makeCode(2020, entry::Female)}}));
+        save("Eingang.csv", "tv.mdg;" + row.received.toString(u"dd.MM.yyyy"_s).toUtf8() +
+                                "\r\nsv.mdg;01.05.2027\r\n");
+        gather::Options options;
+        options.paths = {dir.path()};
+        options.invitation = invitationOf(file);
+        options.currentUtcYear = 2026;
+        const gather::Result result = gather::run(options);
+        const QList<gather::Fee> fees = gather::fees(result);
+        ASSERT_EQ(fees.size(), 2);
+        EXPECT_EQ(std::tuple(fees[1].club, fees[1].amountCents, fees[1].inQuestionCents),
+                  std::tuple(u"TV Musterstadt"_s, bill->amount(), *bill->fee));
+        const QList<gather::Confirmation> sent = gather::confirmations(result);
+        ASSERT_EQ(sent.size(), 2);
+        const QString& tv = sent[1].text;
+        EXPECT_TRUE(tv.contains(u"= "_s + asked + u"\r\n"_s)) << tv.toStdString();
+        EXPECT_TRUE(
+            tv.contains(u"„Clara Jung“ (2020) ist auch von „SV Nord“ gemeldet: zu klären."_s))
+            << tv.toStdString();
+        EXPECT_TRUE(sent[0].text.contains(u"ist auch von „TV Musterstadt“ gemeldet: zu klären."_s));
+        EXPECT_FALSE(tv.contains(u".mdg,"_s) || tv.contains(dir.path())) << "no organiser's paths";
+    }
 }

@@ -662,10 +662,11 @@ TEST(Gather, CommandWritesOneConfirmationPerClubAndNeverReplacesOne)
                     file.setFileTime(QDateTime(QDate(2026, 3, day), QTime(9, 30)),
                                      QFileDevice::FileModificationTime));
     }
-    // The organiser's receipt dates, as a German spreadsheet saves them: a.mdg came a day late.
+    // The organiser's receipt dates, as a German spreadsheet saves them: a.mdg came a day late,
+    // c.mdg on the deadline's day, which is in time.
     ASSERT_EQ(textfile::saveFile(path(u"m/Eingang.csv"_s),
                                  "Datei;Eingang\r\na.mdg;02.03.2026\r\na-alt.mdg;1.3.2026\r\n"
-                                 "x.mdg;01.03.2026\r\nc.mdg;morgen\r\n"),
+                                 "x.mdg;01.03.2026\r\nc.mdg;01.03.2026\r\nb.mdg;morgen\r\n"),
               textfile::SaveResult::Ok);
     const QString out = path(u"neu/b"_s);
     const QStringList args = {
@@ -680,7 +681,7 @@ TEST(Gather, CommandWritesOneConfirmationPerClubAndNeverReplacesOne)
     EXPECT_TRUE(err.contains(table +
                              u", Zeile 4: Eine Datei „x.mdg“ gibt es in diesem Ordner "
                              u"nicht.\n"_s +
-                             table + u", Zeile 5: „morgen“ ist kein Datum wie 30.11.2026"_s))
+                             table + u", Zeile 6: „morgen“ ist kein Datum wie 30.11.2026"_s))
         << err.toStdString();
     const QString tvA = uR"(Guten Tag,
 
@@ -714,15 +715,15 @@ TG
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
     };
     EXPECT_EQ(text(u"TV A"_s), QString(tvA).replace(u"\n"_s, u"\r\n"_s));
-    // Without a receipt date: c.mdg was on the disk before the deadline, b.mdg only after it.
+    // b.mdg has no receipt date and was stored after the deadline: in time, with a word.
     const std::pair<QString, QString> files[] = {
         {u"SV B_C"_s,
          u"Guten Tag,\r\n\r\nvielen Dank für Ihre Meldung für „Fest“: Die Datei „b.mdg“ ist bei "
          u"uns eingegangen.\r\n\r\nDie Datei enthält keine Teilnehmer.\r\n\r\nBei der Prüfung "
          u"ist uns aufgefallen:\r\n- Eingang unbekannt: Nachmeldung prüfen\r\n"_s},
         {u"SV B_C (2)"_s,
-         u"Guten Tag,\r\n\r\nvielen Dank für Ihre Meldung für „Fest“: Die Datei „c.mdg“ ist bei "
-         u"uns eingegangen.\r\n"_s}};
+         u"Guten Tag,\r\n\r\nvielen Dank für Ihre Meldung für „Fest“: Die Datei „c.mdg“ ist am "
+         u"01.03.2026 bei uns eingegangen.\r\n"_s}};
     for (const auto& [name, start] : files)
         EXPECT_TRUE(text(name).startsWith(start)) << text(name).toStdString();
     // With nothing to pay there is no account to pay it to.
