@@ -756,6 +756,12 @@ Fee total(const QList<Fee>& fees)
     return sum;
 }
 
+bool Result::receiptsUnknown() const
+{
+    return std::any_of(files.begin(), files.end(),
+                       [](const File& file) { return file.receipt.kind == Receipt::Unknown; });
+}
+
 qsizetype Result::filesCounted() const
 {
     return std::count_if(files.begin(), files.end(), [](const File& file) { return file.counted; });

@@ -131,6 +131,8 @@ struct Result
     std::optional<invitation::Invitation> invitation; ///< the one the files were checked against
 
     bool allRead() const { return skipped == 0; }
+    /// Whether a file may be late but its receipt date is not known (Receipt::Unknown).
+    bool receiptsUnknown() const;
     /// The files whose participants are in the list.
     qsizetype filesCounted() const;
 };

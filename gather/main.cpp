@@ -269,6 +269,8 @@ int main(int argc, char** argv)
 
     for (const QString& line : gather::reportLines(result))
         print(stderr, line + u'\n');
+    if (result.receiptsUnknown())
+        print(stderr, messages::receiptsHowTo(true) + u'\n');
     const int status = writeOutput(result, output, invitationPath);
     if (status == kWrongUsage || confirmationFolder.isEmpty())
         return status;

@@ -689,6 +689,14 @@ Sammelt die Meldedateien der Vereine zu einer Teilnehmerliste.
         <source>--eingang braucht eine Datei und ihr Eingangsdatum, etwa „--eingang a.mdg=30.11.2026“, nicht %1.</source>
         <translation>--eingang braucht eine Datei und ihr Eingangsdatum, etwa „--eingang a.mdg=30.11.2026“, nicht %1.</translation>
     </message>
+    <message>
+        <source>Ohne Eingangsdatum kostet keine Meldung das Nachmeldegeld. Geben Sie es mit --eingang DATEI=TT.MM.JJJJ an oder in einer Tabelle Eingang.csv (Datei;Eingang) im Ordner der Meldungen.</source>
+        <translation>Ohne Eingangsdatum kostet keine Meldung das Nachmeldegeld. Geben Sie es mit --eingang DATEI=TT.MM.JJJJ an oder in einer Tabelle Eingang.csv (Datei;Eingang) im Ordner der Meldungen.</translation>
+    </message>
+    <message>
+        <source>Ohne Eingangsdatum kostet keine Meldung das Nachmeldegeld. Legen Sie eine Tabelle Eingang.csv (Datei;Eingang, eine Zeile je Meldedatei) in den Ordner der Meldungen und sammeln Sie noch einmal.</source>
+        <translation>Ohne Eingangsdatum kostet keine Meldung das Nachmeldegeld. Legen Sie eine Tabelle Eingang.csv (Datei;Eingang, eine Zeile je Meldedatei) in den Ordner der Meldungen und sammeln Sie noch einmal.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>

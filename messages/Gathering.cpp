@@ -88,6 +88,17 @@ QString receiptUnknown()
     return Text::tr("Eingang unbekannt: Nachmeldung prüfen");
 }
 
+QString receiptsHowTo(bool command)
+{
+    if (command)
+        return Text::tr("Ohne Eingangsdatum kostet keine Meldung das Nachmeldegeld. Geben Sie es "
+                        "mit --eingang DATEI=TT.MM.JJJJ an oder in einer Tabelle Eingang.csv "
+                        "(Datei;Eingang) im Ordner der Meldungen.");
+    return Text::tr("Ohne Eingangsdatum kostet keine Meldung das Nachmeldegeld. Legen Sie eine "
+                    "Tabelle Eingang.csv (Datei;Eingang, eine Zeile je Meldedatei) in den Ordner "
+                    "der Meldungen und sammeln Sie noch einmal.");
+}
+
 QString receiptTableUnreadable()
 {
     return Text::tr("Die Eingangstabelle lässt sich nicht lesen; ohne sie ist der Eingang der "

@@ -33,6 +33,8 @@ QString lateEntry(const QString& received, const QString& deadline, const QStrin
                   const QString& fee);
 /// A file possibly late, without a receipt date: billed at the normal fee.
 QString receiptUnknown();
+/// How to give the receipt dates that were missing: for the command or the window.
+QString receiptsHowTo(bool command);
 // The lines of a receipt table (gather::kReceiptTable) that are not taken.
 QString receiptTableUnreadable();
 QString receiptNoDate(const QString& text);

@@ -124,7 +124,9 @@ void gather(QWidget* parent, QString& folder, const invitation::Invitation* invi
     report << QString() << gather::summaryTable(result);
     if (const QString fees = gather::feeTable(result); !fees.isEmpty())
         report << Text::tr("Meldegeld:") << fees;
-    const QStringList problems = gather::reportLines(result) + written.cut;
+    QStringList problems = gather::reportLines(result) + written.cut;
+    if (result.receiptsUnknown())
+        problems << messages::receiptsHowTo(false);
     if (!problems.isEmpty())
         report << Text::tr("Hinweise:") << problems;
     showReport(parent, report.join(u'\n'), result, *source, seams);

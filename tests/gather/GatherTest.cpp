@@ -631,8 +631,13 @@ TEST(Gather, EventFileChecksYearsAndNotesAndCountsTheFees)
     const QString sheet = sheetXml(book, 2);
     EXPECT_TRUE(sheet.contains(u"<f>SUM(G2:G5)</f><v>33</v>"_s)) << sheet.toStdString();
     EXPECT_TRUE(sheet.contains(u"<f>SUM(H2:H5)</f><v>5.5</v>"_s));
-    // Not admitted, twice in a file, and three files stored after the deadline without a date.
-    EXPECT_EQ(sammeln({u"--ausschreibung"_s, path(u"open.aus"_s), in}, &status).count(u'\n'), 5);
+    // Not admitted, twice in a file, and three files stored after the deadline without a date,
+    // with how to give the dates.
+    err = sammeln({u"--ausschreibung"_s, path(u"open.aus"_s), in}, &status);
+    EXPECT_EQ(err.count(u'\n'), 6);
+    EXPECT_TRUE(err.endsWith(u"Geben Sie es mit --eingang DATEI=TT.MM.JJJJ an oder in einer "
+                             u"Tabelle Eingang.csv (Datei;Eingang) im Ordner der Meldungen.\n"_s))
+        << err.toStdString();
 }
 
 // Each club's confirmation as a mail would carry it; a second file of a club gets none, an
