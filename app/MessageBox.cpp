@@ -1,7 +1,9 @@
 #include "app/MessageBox.h"
 
 #include <optional>
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QWidget>
@@ -26,7 +28,7 @@ Presenter& currentPresenter()
 std::optional<Answer> ShowNative(QWidget* parent, const Request& request)
 {
     // Its buttons cannot be named: a question with answers of its own keeps Qt's box.
-    if (request.text.size() > kMaxText || !request.yesText.isEmpty())
+    if (request.text.size() > kMaxText || !request.yesText.isEmpty() || !request.copyText.isEmpty())
         return std::nullopt;
     UINT type = request.icon == Icon::Stop ? MB_ICONHAND : MB_ICONEXCLAMATION;
     type |= request.buttons == Buttons::Ok ? MB_OK : MB_YESNO;
@@ -81,6 +83,15 @@ Answer show(QWidget* parent, const QString& text, Buttons buttons, Icon icon)
     return showReal(parent, request);
 }
 
+Answer showCopyable(QWidget* parent, const QString& text, const QString& copyText)
+{
+    Request request{QCoreApplication::applicationName(), text, Buttons::Ok, Icon::Default, {}, {}};
+    request.copyText = copyText;
+    if (const Presenter& presenter = currentPresenter())
+        return presenter(parent, request);
+    return showReal(parent, request);
+}
+
 Answer ask(QWidget* parent, const QString& text, const QString& yesText, const QString& noText)
 {
     const Request request{
@@ -120,6 +131,19 @@ std::unique_ptr<QMessageBox> makeBox(QWidget* parent, const Request& request)
         box->button(QMessageBox::No)
             ->setText(QString(request.noText).replace(u'&', QStringLiteral("&&")));
         box->setEscapeButton(QMessageBox::Cancel);
+    }
+    if (!request.copyText.isEmpty()) {
+        box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        QPushButton* copy = box->addButton(QCoreApplication::translate("MessageBox", "&Kopieren"),
+                                           QMessageBox::ActionRole);
+        copy->setObjectName(QStringLiteral("copyButton"));
+        // Every button of a message box closes it; this one only copies, so that the user can
+        // still read which files to attach.
+        QObject::disconnect(copy, &QAbstractButton::clicked, nullptr, nullptr);
+        QObject::connect(copy, &QAbstractButton::clicked, copy, [text = request.copyText] {
+            QGuiApplication::clipboard()->setText(text);
+        });
+        box->setDefaultButton(QMessageBox::Ok);
     }
     if (request.buttons == Buttons::YesNo)
         box->setDefaultButton(QMessageBox::Yes);

@@ -41,6 +41,9 @@ struct Request
     /// and No; an "Abbrechen" button is added, which Escape presses.
     QString yesText;
     QString noText;
+    /// Where set, the text is selectable and a "Kopieren" button puts this on the clipboard; the
+    /// box stays open.
+    QString copyText{};
 };
 
 using Presenter = std::function<Answer(QWidget* parent, const Request&)>;
@@ -51,6 +54,9 @@ void setPresenter(Presenter presenter);
 /// Shows the box modally over parent and returns the button pressed.
 Answer show(QWidget* parent, const QString& text, Buttons buttons = Buttons::Ok,
             Icon icon = Icon::Default);
+
+/// A message with a "Kopieren" button for what the user needs elsewhere (Request::copyText).
+Answer showCopyable(QWidget* parent, const QString& text, const QString& copyText);
 
 /// A question with two answers of its own; the first is the default. Escape or the close box
 /// give Answer::Cancel: nothing is decided.

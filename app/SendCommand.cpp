@@ -6,6 +6,7 @@
 #include "mailprogram/MailProgram.h"
 #include "messages/Messages.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QWidget>
@@ -68,11 +69,19 @@ void sendToOrganiser(QWidget* parent, EntryDocument& document, const Sending& se
         }
         // Never silent: the mail as far as a link can carry it, the folder, and which files to
         // attach by hand.
+        QApplication::setOverrideCursor(Qt::WaitCursor);
         const mailprogram::Fallback fallback = mailprogram::openFallback(message);
+        QApplication::restoreOverrideCursor();
         const messages::FallbackOpened opened{fallback.mailOpened, fallback.folderOpened};
         status(messages::sendFallbackStatus(message.to, opened));
-        msgbox::show(parent, messages::sendFallback(notHanded(done), opened, message.to,
-                                                    message.subject, message.attachments));
+        const QString text = messages::sendFallback(notHanded(done), opened, message.to,
+                                                    message.subject, message.attachments);
+        // Said only as it happened: without a new mail, what it would have held can be copied.
+        if (opened.mail)
+            msgbox::show(parent, text);
+        else
+            msgbox::showCopyable(parent, text,
+                                 messages::fallbackCopy(message.to, message.subject, message.body));
     });
 }
 

@@ -1188,6 +1188,13 @@ Sammelt die Meldedateien der Vereine zu einer Teilnehmerliste.
     </message>
 </context>
 <context>
+    <name>MessageBox</name>
+    <message>
+        <source>&amp;Kopieren</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>„%1“</source>
@@ -1870,6 +1877,20 @@ Sammelt die Meldedateien der Vereine zu einer Teilnehmerliste.
     <message>
         <source>Veranstalter</source>
         <translation>Veranstalter</translation>
+    </message>
+    <message>
+        <source>Mit „Kopieren“ kommen Adresse, Betreff und Text der Mail in die Zwischenablage.</source>
+        <translation>Mit „Kopieren“ kommen Adresse, Betreff und Text der Mail in die Zwischenablage.</translation>
+    </message>
+    <message>
+        <source>An: %1
+Betreff: %2
+
+%3</source>
+        <translation>An: %1
+Betreff: %2
+
+%3</translation>
     </message>
 </context>
 <context>

@@ -3,7 +3,6 @@
 #include "mailprogram/MailProgram.h"
 
 #include <algorithm>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -52,10 +51,10 @@ QUrl mailtoUrl(const Message& message, bool files)
 Fallback openFallback(const Message& message)
 {
     Fallback opened;
-    opened.mailOpened = QDesktopServices::openUrl(mailtoUrl(message));
+    opened.mailOpened = openLink(mailtoUrl(message));
     if (!message.attachments.isEmpty()) {
-        opened.folderOpened = QDesktopServices::openUrl(
-            QUrl::fromLocalFile(QFileInfo(message.attachments.first()).absolutePath()));
+        opened.folderOpened =
+            openLink(QUrl::fromLocalFile(QFileInfo(message.attachments.first()).absolutePath()));
     }
     return opened;
 }

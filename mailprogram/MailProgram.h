@@ -66,6 +66,11 @@ struct Fallback
 };
 Fallback openFallback(const Message& message);
 
+/// Opens a link (mailto:, file:) with the desktop's program for it; true only when that program
+/// took it. On Linux QDesktopServices only knows that xdg-open could be started, which it also
+/// can where it then finds nothing to open the link with.
+bool openLink(const QUrl& url);
+
 /// "mailto:to?subject=…&body=…", every part percent-encoded as UTF-8; `files` adds attach=
 /// parameters (Evolution's extension), which no other program reads.
 QUrl mailtoUrl(const Message& message, bool files = false);

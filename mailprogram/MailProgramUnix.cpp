@@ -148,7 +148,33 @@ void launch(const Command& command, const QString& program, QObject* context, Do
     process->start();
 }
 
+// How long xdg-open may take to say that it found nothing for a link. One that runs longer has
+// started the program and waits for it, as it does for some desktops.
+constexpr int kLinkAnswerMs = 3000;
+
 } // namespace
+
+bool openLink(const QUrl& url)
+{
+    const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (xdgOpen.isEmpty())
+        return false;
+    // Without a parent, and left running when it outlasts the wait: the program it started must
+    // stay open. It deletes itself once it ends.
+    auto* process = new QProcess;
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+    process->start(xdgOpen, {QString::fromUtf8(url.toEncoded())});
+    if (!process->waitForStarted()) {
+        process->deleteLater();
+        return false;
+    }
+    if (!process->waitForFinished(kLinkAnswerMs))
+        return true;
+    return process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
+}
 
 void hand(const Message& message, QObject* context, Done done)
 {

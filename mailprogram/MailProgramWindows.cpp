@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QPointer>
@@ -88,6 +89,12 @@ Outcome sendMail(const Message& message, const QString& client)
 }
 
 } // namespace
+
+bool openLink(const QUrl& url)
+{
+    // Windows' ShellExecute answers whether a program took the link.
+    return QDesktopServices::openUrl(url);
+}
 
 void hand(const Message& message, QObject* context, Done done)
 {

@@ -110,8 +110,17 @@ QString sendFallback(const NotHanded& notHanded, const FallbackOpened& opened, c
     const QString folder = quoted(shown(QFileInfo(files.value(0)).absolutePath()));
     const QString where = opened.folder ? Text::tr("Der Ordner %1 ist geöffnet.").arg(folder)
                                         : Text::tr("Sie liegen im Ordner %1.").arg(folder);
-    return whyNotHanded(notHanded) + QStringLiteral("\n\n") + what + u'\n' + names.join(u'\n') +
-           QStringLiteral("\n\n") + where;
+    QString text = whyNotHanded(notHanded) + QStringLiteral("\n\n") + what + u'\n' +
+                   names.join(u'\n') + QStringLiteral("\n\n") + where;
+    if (!opened.mail)
+        text += u' ' + Text::tr("Mit „Kopieren“ kommen Adresse, Betreff und Text der Mail in die "
+                                "Zwischenablage.");
+    return text;
+}
+
+QString fallbackCopy(const QString& to, const QString& subject, const QString& body)
+{
+    return Text::tr("An: %1\nBetreff: %2\n\n%3").arg(to, subject, body);
 }
 
 QString sendFallbackStatus(const QString& to, const FallbackOpened& opened)

@@ -55,5 +55,7 @@ struct FallbackOpened
 QString sendFallback(const NotHanded& notHanded, const FallbackOpened& opened, const QString& to,
                      const QString& subject, const QStringList& files);
 QString sendFallbackStatus(const QString& to, const FallbackOpened& opened);
+/// What "Kopieren" puts on the clipboard when no new mail could be opened.
+QString fallbackCopy(const QString& to, const QString& subject, const QString& body);
 
 } // namespace messages

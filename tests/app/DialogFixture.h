@@ -54,6 +54,7 @@ protected:
         // Plain boxes answer Ok; questions and file dialogs the next scripted answer or No/cancel.
         msgbox::setPresenter([this](QWidget*, const msgbox::Request& r) {
             m_messages.texts << r.text;
+            m_messages.copies << r.copyText;
             return r.buttons == msgbox::Buttons::Ok ? msgbox::Answer::Ok
                                                     : next(m_messages.answers, msgbox::Answer::No);
         });
@@ -156,6 +157,7 @@ protected:
     struct
     {
         QStringList texts;
+        QStringList copies; ///< what each box's "Kopieren" would copy; empty: no such button
         std::deque<msgbox::Answer> answers;
     } m_messages;
     QList<filedlg::FileRequest> m_fileRequests;

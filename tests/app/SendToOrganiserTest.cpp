@@ -3,10 +3,12 @@
 // there is none, a new mail, the folder and a message take its place.
 #include "DialogFixture.h"
 #include "entryfile/EntryFile.h"
-#include "OpenedLinks.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 
@@ -126,10 +128,13 @@ TEST_F(OrganiserTest, BothFilesGoToTheDefaultMailProgramAddressedToTheOrganiser)
                 url + u","_s + QString(url).replace(u".mdg"_s, u".pdf"_s) + u"'"_s}));
 }
 
-TEST_F(OrganiserTest, WithoutAMailProgramANewMailAndTheFolderOpenAndTheFilesAreNamed)
+// Without a mail program the fallback opens a new mail and the folder, and says so only where
+// the desktop opened them: where it opens nothing, the box says that too and offers the mail's
+// address, subject and text to copy.
+TEST_F(OrganiserTest, WithoutAMailProgramTheFallbackSaysOnlyWhatOpened)
 {
     FakeMailDesktop desktop; // no mail program set up
-    OpenedLinks links;
+    desktop.installXdgOpen();
     openWithEvent();
     addParticipant(u"Meier"_s, u"Anna"_s, 2016);
     m_fileAnswers.emplace_back(m_entryFile);
@@ -145,14 +150,48 @@ TEST_F(OrganiserTest, WithoutAMailProgramANewMailAndTheFolderOpenAndTheFilesAreN
                           u"zwei Dateien an:\n„Gauturnfest 2099 TV Musterstadt.mdg“\n„Gauturnfest "
                           u"2099 TV Musterstadt.pdf“\n\nDer Ordner „"_s +
                           folder + u"“ ist geöffnet."_s});
-    ASSERT_EQ(links.urls.size(), 2);
-    EXPECT_EQ(links.urls.at(0).scheme(), u"mailto"_s);
-    EXPECT_EQ(links.urls.at(0).path(), u"meldung@turngau-musterland.de"_s);
+    EXPECT_EQ(m_messages.copies, QStringList{QString()}) << "the mail has it all";
+    const QStringList links = desktop.openedLinks();
+    ASSERT_EQ(links.size(), 2);
+    const QUrl mail(links.at(0));
+    EXPECT_EQ(mail.scheme(), u"mailto"_s);
+    EXPECT_EQ(mail.path(), u"meldung@turngau-musterland.de"_s);
     EXPECT_TRUE(
-        links.urls.at(0)
-            .query(QUrl::FullyDecoded)
+        mail.query(QUrl::FullyDecoded)
             .startsWith(u"subject=Meldung TV Musterstadt – Gauturnfest 2099&body=Guten "_s));
-    EXPECT_EQ(links.urls.at(1), QUrl::fromLocalFile(folder));
+    EXPECT_EQ(QUrl(links.at(1)), QUrl::fromLocalFile(folder));
+
+    // A desktop where xdg-open finds nothing ("no method available").
+    desktop.installXdgOpen(3);
+    m_messages.texts.clear();
+    m_messages.copies.clear();
+    m_fileAnswers.emplace_back(m_entryFile);
+    QTest::mouseClick(sendButton(), Qt::LeftButton);
+    ASSERT_TRUE(statusBecomes(u"Kein Mailprogramm: Meldung bitte selbst senden"_s))
+        << status().toStdString();
+    ASSERT_EQ(m_messages.texts.size(), 1);
+    const QString& text = m_messages.texts.first();
+    EXPECT_FALSE(text.contains(u"geöffnet"_s)) << text.toStdString();
+    EXPECT_TRUE(text.contains(u"Sie liegen im Ordner „"_s + folder + u"“."_s))
+        << text.toStdString();
+    const QString copy = m_messages.copies.value(0);
+    EXPECT_TRUE(copy.startsWith(u"An: meldung@turngau-musterland.de\nBetreff: Meldung TV "
+                                u"Musterstadt – Gauturnfest 2099\n\nGuten Tag,\n"_s))
+        << copy.toStdString();
+
+    // The real box: its text can be selected, and "Kopieren" copies without closing it.
+    msgbox::Request request;
+    request.text = text;
+    request.copyText = copy;
+    const std::unique_ptr<QMessageBox> box = msgbox::makeBox(m_dlg.get(), request);
+    box->show();
+    auto* button = box->findChild<QPushButton*>(u"copyButton"_s);
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->text(), u"&Kopieren"_s);
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), copy);
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_TRUE(box->textInteractionFlags() & Qt::TextSelectableByKeyboard);
 }
 
 #endif

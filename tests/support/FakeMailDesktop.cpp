@@ -109,6 +109,23 @@ void FakeMailDesktop::installXdgEmail(int exitCode)
     writeProgram(m_dir.filePath(QStringLiteral("mail-programs/xdg-email")), exitCode);
 }
 
+void FakeMailDesktop::installXdgOpen(int exitCode)
+{
+    const QString path = m_dir.filePath(QStringLiteral("mail-programs/xdg-open"));
+    writeFile(path, QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$1\" >> \"$0.links\"\nexit %1\n")
+                        .arg(exitCode)
+                        .toUtf8());
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+QStringList FakeMailDesktop::openedLinks() const
+{
+    QFile file(m_dir.filePath(QStringLiteral("mail-programs/xdg-open.links")));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+}
+
 QStringList FakeMailDesktop::arguments(const QString& program) const
 {
     QFile file(

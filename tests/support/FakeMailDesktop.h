@@ -27,6 +27,12 @@ public:
     /// A fake xdg-email, found before any other on the PATH.
     void installXdgEmail(int exitCode = 0);
 
+    /// A fake xdg-open, which notes each link it is given and ends with `exitCode` (3: it found
+    /// no program for the link, as on a desktop without any).
+    void installXdgOpen(int exitCode = 0);
+    /// The links given to that xdg-open, in order.
+    QStringList openedLinks() const;
+
     /// The arguments of the last run of `program`; empty when it has not run.
     QStringList arguments(const QString& program) const;
     QString root() const { return m_dir.path(); }
