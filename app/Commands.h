@@ -40,6 +40,9 @@ using StatusSink = std::function<void(const QString&)>;
 /// the old file stays as it was and the changes still count as unsaved. The file written, if any.
 std::optional<QString> saveEntryFile(QWidget* parent, EntryDocument& document,
                                      const QString& automaticName, QString& folder);
+/// The same into `path`, without asking.
+std::optional<QString> writeEntryFile(QWidget* parent, EntryDocument& document,
+                                      const QString& path);
 
 /// "Laden": the file to load, or nothing when the user cancelled or gave no name (then told).
 std::optional<QString> chooseEntryFileToLoad(QWidget* parent, QString& folder);

@@ -38,7 +38,11 @@ std::optional<QString> saveEntryFile(QWidget* parent, EntryDocument& document,
     }
     if (path == filedlg::kCancelled)
         return std::nullopt;
+    return writeEntryFile(parent, document, path);
+}
 
+std::optional<QString> writeEntryFile(QWidget* parent, EntryDocument& document, const QString& path)
+{
     const entryfile::Saved saved =
         entryfile::save(path, document.club(), document.event(), document.entries());
     if (saved.unloadable != entryfile::Unloadable::None) {
@@ -51,6 +55,7 @@ std::optional<QString> saveEntryFile(QWidget* parent, EntryDocument& document,
         return std::nullopt;
     }
     document.markSaved();
+    document.setFilePath(path);
     return path;
 }
 
@@ -98,6 +103,7 @@ std::optional<QString> loadEntryFile(QWidget* parent, EntryDocument& document, c
     document.load(
         std::move(loaded.content.entries), selection.club >= 0 ? clubs[selection.club] : QString(),
         selection.event >= 0 ? events[selection.event] : QString(), QFileInfo(path).fileName());
+    document.setFilePath(path);
     const QString missing = lists.fromInvitation ? messages::notInInvitation(selection)
                                                  : messages::headerNotFoundShort(selection);
     if (!missing.isEmpty())

@@ -9,6 +9,8 @@
 #include "messages/Invitation.h"
 #include "messages/Messages.h"
 
+#include <QFileInfo>
+
 void RegistrationContext::open(invitation::Invitation invitation, const QString& path)
 {
     m_invitation = std::move(invitation);
@@ -133,7 +135,11 @@ std::optional<RegistrationContext::Bill> RegistrationContext::bill(const QDateTi
 
 commands::PaperExtras RegistrationContext::paperExtras(const QDateTime& now) const
 {
-    commands::PaperExtras extras{{}, contact.oneLine(), automaticName(), {}};
+    // A saved registration's form is named like its entry file.
+    const QString entryName = m_document.filePath().isEmpty()
+                                  ? automaticName()
+                                  : QFileInfo(m_document.filePath()).fileName();
+    commands::PaperExtras extras{{}, contact.oneLine(), entryName, {}};
     // What people copy from paper by hand or by photo is never broken across two lines.
     extras.wholeValues << contact.email;
     const invitation::Event* event = chosenEvent();

@@ -34,8 +34,14 @@ void sendToOrganiser(QWidget* parent, EntryDocument& document, const Sending& se
 {
     if (document.printBlocker() != EntryDocument::PrintBlock::None)
         return;
+    // A registration saved or loaded before goes as that file, saved again (without asking)
+    // only where it changed or is gone: one entry file, and one form beside it.
+    const QString known = document.filePath();
     const std::optional<QString> entryFile =
-        saveEntryFile(parent, document, sending.automaticName, folder);
+        known.isEmpty() ? saveEntryFile(parent, document, sending.automaticName, folder)
+        : document.isModified() || !QFileInfo::exists(known)
+            ? writeEntryFile(parent, document, known)
+            : std::optional<QString>(known);
     if (!entryFile)
         return;
     // The form beside the entry file, under the same name.

@@ -115,6 +115,10 @@ public:
     void markChanged() { setModified(true); }
     /// Everything is saved now: called once after a successful save, and by a load.
     void markSaved() { setModified(false); }
+    /// The entry file the rows were last saved to or loaded from; empty before either. Sending
+    /// uses it rather than asking for a name again.
+    const QString& filePath() const { return m_filePath; }
+    void setFilePath(const QString& path) { m_filePath = path; }
 
 Q_SIGNALS:
     /// Rows were added, removed, replaced or rewritten; club or event changed.
@@ -146,8 +150,9 @@ private:
     QString m_club;
     QString m_event;
     std::vector<Step> m_steps;
-    qsizetype m_done = 0;             ///< steps applied; the rest can be redone
-    qsizetype m_savedAt = 0;          ///< m_done at the last save or load; -1: gone
+    qsizetype m_done = 0;    ///< steps applied; the rest can be redone
+    qsizetype m_savedAt = 0; ///< m_done at the last save or load; -1: gone
+    QString m_filePath;
     bool m_changedBesideRows = false; ///< since the last save or load
     bool m_editOpen = false;          ///< the last step is a rewrite that may grow
 };

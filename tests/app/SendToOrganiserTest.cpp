@@ -128,6 +128,39 @@ TEST_F(OrganiserTest, BothFilesGoToTheDefaultMailProgramAddressedToTheOrganiser)
                 url + u","_s + QString(url).replace(u".mdg"_s, u".pdf"_s) + u"'"_s}));
 }
 
+// A registration saved (or loaded) before is sent as that file: no second name is asked for, it
+// is saved again only once it changed, and its form is named like it, also by "Als PDF
+// speichern…".
+TEST_F(OrganiserTest, SendingASavedRegistrationAsksNoNameAgainAndWritesOneForm)
+{
+    FakeMailDesktop desktop;
+    desktop.install(u"thunderbird.desktop"_s, u"thunderbird"_s, u"Thunderbird"_s, u"%p %u"_s);
+    openWithEvent();
+    addParticipant(u"Meier"_s, u"Anna"_s, 2016);
+    const QString saved = m_dir.filePath(u"Meine Meldungen/Meldung TVM.mdg"_s);
+    m_fileAnswers.emplace_back(saved);
+    click(Id::IDC_SAVE);
+    ASSERT_TRUE(QFileInfo::exists(saved));
+    const qsizetype asked = m_fileRequests.size();
+    const QString handed = u"An meldung@turngau-musterland.de übergeben: Mailprogramm geöffnet"_s;
+    for (const bool changed : {false, true}) {
+        if (changed)
+            addParticipant(u"Abel"_s, u"Kai"_s, 2017, true);
+        m_dlg->findChild<QLabel*>(u"labelStatus"_s)->clear();
+        QTest::mouseClick(sendButton(), Qt::LeftButton);
+        ASSERT_TRUE(statusBecomes(handed)) << status().toStdString();
+        EXPECT_EQ(m_fileRequests.size(), asked) << "no dialog";
+        QFile file(saved);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll().contains("Abel,Kai"), changed);
+        EXPECT_EQ(QDir(m_dir.filePath(u"Meine Meldungen"_s)).entryList({u"*.pdf"_s}),
+                  QStringList{u"Meldung TVM.pdf"_s});
+    }
+    m_dlg->findChild<QAction*>(u"actionPdf"_s)->trigger();
+    ASSERT_EQ(m_fileRequests.size(), asked + 1);
+    EXPECT_EQ(m_fileRequests.last().proposedName, u"Meldung TVM.pdf"_s);
+}
+
 // Without a mail program the fallback opens a new mail and the folder, and says so only where
 // the desktop opened them: where it opens nothing, the box says that too and offers the mail's
 // address, subject and text to copy.
@@ -165,7 +198,6 @@ TEST_F(OrganiserTest, WithoutAMailProgramTheFallbackSaysOnlyWhatOpened)
     desktop.installXdgOpen(3);
     m_messages.texts.clear();
     m_messages.copies.clear();
-    m_fileAnswers.emplace_back(m_entryFile);
     QTest::mouseClick(sendButton(), Qt::LeftButton);
     ASSERT_TRUE(statusBecomes(u"Kein Mailprogramm: Meldung bitte selbst senden"_s))
         << status().toStdString();
