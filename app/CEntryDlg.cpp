@@ -346,6 +346,7 @@ void CEntryDlg::connectParts()
     connect(m_commands, &WindowCommands::triggered, this, &CEntryDlg::run);
     connect(m_lbEntries, &CIconListBox::selChange, this, &CEntryDlg::OnSelChangeEntries);
     connect(m_editor, &ParticipantEditor::nameEdited, this, &CEntryDlg::OnChangeName);
+    connect(m_editor, &ParticipantEditor::submitted, this, &CEntryDlg::OnAdd);
     connect(m_editor, &ParticipantEditor::genderChosen, this,
             [this](int gender) { gender == entry::Male ? OnMale() : OnFemale(); });
     m_chooser->follow(m_document);

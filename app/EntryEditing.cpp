@@ -20,9 +20,11 @@ EntryEditing::EntryEditing(QWidget* window, EntryDocument& document,
 {
     m_list->installEventFilter(this);
     connect(m_editor, &ParticipantEditor::yearLeft, this, [this](bool typed) {
-        if (leaveYear() || !typed || !qobject_cast<QPushButton*>(QApplication::focusWidget()))
+        // Where the focus was going: a refusal puts it back into the year.
+        QWidget* to = QApplication::focusWidget();
+        if (leaveYear() || !typed || !qobject_cast<QPushButton*>(to))
             return;
-        m_refusedLeaveTo = QApplication::focusWidget();
+        m_refusedLeaveTo = to;
         QTimer::singleShot(0, this, [this] { m_refusedLeaveTo = nullptr; });
     });
 }
@@ -66,7 +68,7 @@ void EntryEditing::add()
             msgbox::Answer::Yes)
         return;
     m_document.Add(text, code);
-    startNew(true);
+    startNew(true, true);
 }
 
 bool EntryEditing::addAfterRename(const QString& text, qint32 code)
@@ -91,11 +93,11 @@ bool EntryEditing::addAfterRename(const QString& text, qint32 code)
     return true;
 }
 
-void EntryEditing::startNew(bool focusFirstName)
+void EntryEditing::startNew(bool focusFirstName, bool keepGender)
 {
     m_document.closeEdit();
     m_list->SetCurSel(-1);
-    m_editor->clear();
+    m_editor->clear(keepGender);
     if (focusFirstName)
         m_editor->focusFirstName();
 }
@@ -142,7 +144,15 @@ void EntryEditing::nameEdited()
 
 bool EntryEditing::leaveYear()
 {
+    // A refused year left again untouched has had its message: "Hinzu" says the rest.
+    const bool retyped = m_editor->isYearPending();
     m_editor->setYearDealtWith(); // what was typed is dealt with now, one way or the other
+    if (!retyped && !m_refusedYear.isNull() && m_editor->yearText() == m_refusedYear)
+        return false;
+    m_refusedYear.clear();
+    // An empty field is a year not yet typed, no wrong one: "Hinzu" asks for it.
+    if (m_editor->yearText().trimmed().isEmpty())
+        return true;
     const std::optional<qint32> typed = m_editor->takeYear();
     // A text that is no number was refused with its message; the last year still counts.
     const qint32 year = typed.value_or(m_editor->lastYear());
@@ -152,9 +162,15 @@ bool EntryEditing::leaveYear()
         updateSelected(entry::makeCode(year, m_editor->participant().gender));
         return typed.has_value();
     }
-    msgbox::show(m_window,
-                 messages::badDate() + u'\n' + m_context.yearRefusal(verdict, year, thisYear));
-    m_editor->clearYear();
+    msgbox::show(m_window, m_context.yearRefusal(verdict, year, thisYear));
+    // Back to the year, the refused text selected to be typed over; a row being corrected keeps
+    // its year, and the field shows that.
+    const int selected = m_list->GetCurSel();
+    if (selected < 0)
+        m_refusedYear = m_editor->yearText();
+    m_editor->refuseYear(selected >= 0
+                             ? std::optional<qint32>(entry::yearOf(m_list->GetItemData(selected)))
+                             : std::nullopt);
     return false;
 }
 

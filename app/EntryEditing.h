@@ -27,8 +27,9 @@ public:
     void add();
     /// "Entfernen": the selected row; a message when none is selected.
     void remove();
-    /// The fields start a new participant: the row being edited is closed and unselected.
-    void startNew(bool focusFirstName);
+    /// The fields start a new participant: the row being edited is closed and unselected. After
+    /// "Hinzu" (`keepGender`) the gender stays as it was.
+    void startNew(bool focusFirstName, bool keepGender = false);
     /// The user selected a row: the fields show it.
     void rowSelected();
     /// The user typed a name or chose a gender: the selected row follows at once.
@@ -62,4 +63,5 @@ private:
     CIconListBox* m_list;
     EntryRow m_selectedAs; // the selected row as it was when it was selected
     QPointer<QWidget> m_refusedLeaveTo;
+    QString m_refusedYear; ///< the year text last refused, while the field still shows it
 };

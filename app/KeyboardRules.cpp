@@ -56,20 +56,19 @@ protected:
     {
         if (event->type() != QEvent::KeyPress)
             return false;
-        switch (static_cast<QKeyEvent*>(event)->key()) {
-        case Qt::Key_Up:
-        case Qt::Key_Down:
-        case Qt::Key_Left:
-        case Qt::Key_Right: {
-            QRadioButton* other = watched == m_first ? m_second : m_first;
-            other->setFocus(Qt::TabFocusReason);
-            if (!other->isChecked())
-                other->click(); // as the user's click: the window's handler runs
-            return true;
-        }
-        default:
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const bool back = key == Qt::Key_Up || key == Qt::Key_Left;
+        if (!back && key != Qt::Key_Down && key != Qt::Key_Right)
             return false;
+        // No wrapping round: ↑ on the first stays there. With two buttons a wrap would turn the
+        // key meant to stay on "weiblich" into "männlich".
+        QRadioButton* to = back ? m_first : m_second;
+        if (to != watched) {
+            to->setFocus(Qt::TabFocusReason);
+            if (!to->isChecked())
+                to->click(); // as the user's click: the window's handler runs
         }
+        return true;
     }
 
 private:

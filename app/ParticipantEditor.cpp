@@ -11,10 +11,12 @@
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScopedValueRollback>
+#include <QTimer>
 #include <QToolTip>
 #include <QVBoxLayout>
 
@@ -44,6 +46,8 @@ ParticipantEditor::ParticipantEditor(QWidget* window)
     genderLayout->addWidget(m_rbFemale);
     genderLayout->addWidget(m_rbMale);
     m_rbFemale->setChecked(true);
+    connect(m_rbMale, &QAbstractButton::toggled, this,
+            [this] { showEditing(m_editingNow, m_editingWas); });
 
     describeYears();
 
@@ -53,6 +57,10 @@ ParticipantEditor::ParticipantEditor(QWidget* window)
         keys::keepAltForMnemonics(field);
     keys::makeAutomaticRadioButtons(m_rbFemale, m_rbMale);
     m_edYear->installEventFilter(this);
+    for (QLineEdit* field : {m_edFirstName, m_edName, m_edYear})
+        connect(field, &QLineEdit::returnPressed, this, &ParticipantEditor::submitted);
+    for (QRadioButton* button : {m_rbFemale, m_rbMale})
+        button->installEventFilter(this);
     // clicked is the user's: the program's setChecked raises nothing.
     for (QRadioButton* button : {m_rbFemale, m_rbMale})
         connect(button, &QAbstractButton::clicked, this, [this, button] {
@@ -119,6 +127,9 @@ entry::Participant ParticipantEditor::participant() const
 
 std::optional<qint32> ParticipantEditor::takeYear()
 {
+    // An empty field is no number typed wrong: the year is still to come.
+    if (m_edYear->text().trimmed().isEmpty())
+        return 0;
     const std::optional<qint32> year = ddx::parseWholeNumber(m_edYear->text());
     if (!year) {
         msgbox::show(m_window, messages::notANumber());
@@ -147,10 +158,33 @@ void ParticipantEditor::show(const entry::Participant& participant)
     m_rbFemale->setChecked(!male);
 }
 
+void ParticipantEditor::clear(bool keepGender)
+{
+    show({{}, {}, 0, keepGender && m_rbMale->isChecked() ? entry::Male : entry::Female});
+    clearYear();
+}
+
 void ParticipantEditor::clearYear()
 {
-    m_edYear->setText(QStringLiteral("0"));
+    m_edYear->clear();
     m_lastYear = 0;
+}
+
+QString ParticipantEditor::yearText() const
+{
+    return m_edYear->text();
+}
+
+void ParticipantEditor::refuseYear(std::optional<qint32> kept)
+{
+    if (kept) {
+        m_edYear->setText(QString::number(*kept));
+        m_lastYear = *kept;
+    }
+    const QScopedValueRollback moving(m_movingFocus, true);
+    m_edYear->setFocus(Qt::OtherFocusReason);
+    // After the field's own handling of the focus leaving it, which would clear the selection.
+    QTimer::singleShot(0, m_edYear, &QLineEdit::selectAll);
 }
 
 void ParticipantEditor::focusFirstName()
@@ -172,12 +206,16 @@ void ParticipantEditor::setYearDealtWith()
 
 void ParticipantEditor::showEditing(const QString& now, const QString& was)
 {
+    m_editingNow = now;
+    m_editingWas = was;
     QString text = tr("Neuer Teilnehmer");
     if (!now.isNull()) {
         text = tr("Eintrag ändern: %1").arg(now);
         if (was != now)
             text = tr("Eintrag ändern: %1 (war: %2)").arg(now, was);
     }
+    // The gender the next "Hinzu" takes, in words: it stays from one child to the next.
+    text += QStringLiteral(" · ") + (m_rbMale->isChecked() ? tr("männlich") : tr("weiblich"));
     m_lblEditing->setFullText(text);
 }
 
@@ -192,6 +230,14 @@ void ParticipantEditor::showRejectedCharacter(QLineEdit* field, char32_t ch)
 
 bool ParticipantEditor::eventFilter(QObject* watched, QEvent* event)
 {
+    if ((watched == m_rbFemale || watched == m_rbMale) && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) &&
+            static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier) {
+            Q_EMIT submitted();
+            return true;
+        }
+    }
     // Only a move of the focus inside the window counts as leaving the field: a message box or
     // another window taking the focus does not, or every error box would trigger the next. Nor
     // does the program's own move out of fields it has just cleared.

@@ -39,10 +39,15 @@ public:
     qint32 lastYear() const { return m_lastYear; }
     /// Shows a participant; edits by the program are no user's edits and raise no signal.
     void show(const entry::Participant& participant);
-    /// Empty fields for the next participant: "weiblich", year 0.
-    void clear() { show({{}, {}, 0, entry::Female}); }
-    /// A refused year gives way to 0; the names and the gender stay.
+    /// Empty fields for the next participant, "weiblich" unless `keepGender`: after "Hinzu" the
+    /// next child of a group is most often of the same gender.
+    void clear(bool keepGender = false);
+    /// An empty year field; the names and the gender stay.
     void clearYear();
+    QString yearText() const;
+    /// After a refused year: the caret back into "Jahrgang", its text selected to be typed over,
+    /// showing `kept` where the row being corrected keeps that year.
+    void refuseYear(std::optional<qint32> kept);
     /// The caret into "Vorname", all selected, where the user goes on typing.
     void focusFirstName();
     /// Whether the focus is being moved by the program: leaving the year field then is no
@@ -66,6 +71,9 @@ Q_SIGNALS:
     /// The user moved the focus out of the year field, inside the window; `typed`: with a year
     /// typed that was not dealt with yet.
     void yearLeft(bool typed);
+    /// Enter in one of the fields or on a gender button: the user wants the participant added,
+    /// as a form is sent with Enter.
+    void submitted();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -85,5 +93,7 @@ private:
     QRadioButton* m_rbFemale;
     QRadioButton* m_rbMale;
     qint32 m_lastYear = 0;
+    QString m_editingNow; ///< what showEditing() was last told, shown again with a new gender
+    QString m_editingWas;
     bool m_movingFocus = false;
 };

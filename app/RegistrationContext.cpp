@@ -87,15 +87,16 @@ RegistrationContext::Year RegistrationContext::checkYear(qint32 year, int thisYe
 
 QString RegistrationContext::yearRefusal(Year verdict, qint32 year, int thisYear) const
 {
-    switch (verdict) {
-    case Year::OutsideWindow:
-        return messages::yearOutsideWindow(year, thisYear);
-    case Year::NotAdmitted:
-        return messages::yearNotAdmitted(year, *chosenEvent());
-    case Year::Ok:
-        break;
-    }
-    return {};
+    if (verdict == Year::Ok)
+        return {};
+    // "Datum falsch" and the program's hundred years would contradict the event's own range:
+    // with one, the message names the years both take.
+    const invitation::Event* event = chosenEvent();
+    if (event && event->hasYears())
+        return messages::yearNotAdmitted(year, event->name,
+                                         std::max(event->firstYear, thisYear - 99),
+                                         std::min(event->lastYear, thisYear - 1));
+    return messages::badDate() + u'\n' + messages::yearOutsideWindow(year, thisYear);
 }
 
 RegistrationContext::AddCheck RegistrationContext::checkAdd(const entry::Participant& participant,
@@ -107,8 +108,7 @@ RegistrationContext::AddCheck RegistrationContext::checkAdd(const entry::Partici
                     messages::incompleteField(gaps, participant.year, thisYear)};
     if (checkYear(participant.year, thisYear) == Year::NotAdmitted)
         return {AddCheck::NotAdmitted, 0,
-                messages::incomplete() + u'\n' +
-                    yearRefusal(Year::NotAdmitted, participant.year, thisYear)};
+                yearRefusal(Year::NotAdmitted, participant.year, thisYear)};
     // The same child twice is a slip far more often than twins of one name.
     const QString text = entry::displayText(participant.name, participant.firstName);
     if (m_document.contains(text, participant.year))

@@ -58,7 +58,8 @@ public:
         NotAdmitted,
     };
     Year checkYear(qint32 year, int thisYear) const;
-    /// The reason for a refused year, as the line below the heading of its message.
+    /// The whole message for a refused year. With a chosen event that names its years, it says
+    /// which of them the window takes; without, the program's own heading and range.
     QString yearRefusal(Year verdict, qint32 year, int thisYear) const;
 
     /// "Hinzu": may this participant join the list? A duplicate is a question, not a refusal.

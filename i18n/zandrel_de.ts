@@ -1086,10 +1086,6 @@ Sammelt die Meldedateien der Vereine zu einer Teilnehmerliste.
         <source>Konto: %1, %2, Verwendungszweck „%3“</source>
         <translation>Konto: %1, %2, Verwendungszweck „%3“</translation>
     </message>
-    <message>
-        <source>%1 ist für %2 nicht zugelassen: Jahrgänge %3.</source>
-        <translation>%1 ist für %2 nicht zugelassen: Jahrgänge %3.</translation>
-    </message>
     <message numerus="yes">
         <source>%1 stehen nicht in der Ausschreibung.</source>
         <translation>
@@ -1174,6 +1170,10 @@ Sammelt die Meldedateien der Vereine zu einer Teilnehmerliste.
     <message>
         <source>Meldegeld %1</source>
         <translation>Meldegeld %1</translation>
+    </message>
+    <message>
+        <source>Jahrgang %1 ist für %2 nicht zugelassen: %3.</source>
+        <translation>Jahrgang %1 ist für %2 nicht zugelassen: %3.</translation>
     </message>
 </context>
 <context>
@@ -1587,6 +1587,10 @@ Sammelt die Meldedateien der Vereine zu einer Teilnehmerliste.
     <message>
         <source>„%1“ ist keine einfache E-Mail-Adresse wie eva@tv-musterstadt.de: genau ein @, davor Buchstaben ohne Umlaute, Ziffern und Zeichen wie . _ - + (nicht zu Beginn), danach ein Name mit Punkt.</source>
         <translation>„%1“ ist keine einfache E-Mail-Adresse wie eva@tv-musterstadt.de: genau ein @, davor Buchstaben ohne Umlaute, Ziffern und Zeichen wie . _ - + (nicht zu Beginn), danach ein Name mit Punkt.</translation>
+    </message>
+    <message>
+        <source>Der Jahrgang fehlt.</source>
+        <translation>Der Jahrgang fehlt.</translation>
     </message>
 </context>
 <context>

@@ -390,10 +390,13 @@ QString eventInfo(const invitation::Event& event, const QDateTime& now)
     return parts.join(QStringLiteral(" · "));
 }
 
-QString yearNotAdmitted(int year, const invitation::Event& event)
+QString yearNotAdmitted(int year, const QString& event, int firstYear, int lastYear)
 {
-    return Text::tr("%1 ist für %2 nicht zugelassen: Jahrgänge %3.")
-        .arg(QString::number(year), quoted(event.name), yearsText(event));
+    const QString years = firstYear == lastYear
+                              ? QString::number(firstYear)
+                              : QStringLiteral("%1–%2").arg(firstYear).arg(lastYear);
+    return Text::tr("Jahrgang %1 ist für %2 nicht zugelassen: %3.")
+        .arg(QString::number(year), quoted(event), years);
 }
 
 QString notInInvitation(const entryfile::HeaderSelection& selection)

@@ -25,8 +25,8 @@ QStringList invitationSummary(const invitation::Invitation& invitation);
 
 /// The line under the event field: date, place and deadline, or that the deadline has passed.
 QString eventInfo(const invitation::Event& event, const QDateTime& now);
-/// A year the chosen event does not admit.
-QString yearNotAdmitted(int year, const invitation::Event& event);
+/// A year the chosen event does not admit; it admits `firstYear`–`lastYear`.
+QString yearNotAdmitted(int year, const QString& event, int firstYear, int lastYear);
 /// A loaded file's club or event that the open event file does not have, for the status line;
 /// empty when the file named both.
 QString notInInvitation(const entryfile::HeaderSelection& selection);

@@ -301,6 +301,9 @@ QString incompleteField(unsigned gaps, qint32 year, int thisYear)
         return Text::tr("Der Vorname fehlt.");
     if (gaps & entry::NoName)
         return Text::tr("Der Name fehlt.");
+    // The empty field reads as year 0: that is a year not typed yet, not a wrong one.
+    if ((gaps & entry::YearOutside) && year == 0)
+        return Text::tr("Der Jahrgang fehlt.");
     if (gaps & entry::YearOutside)
         return yearOutsideWindow(year, thisYear);
     if (gaps & entry::NoGender)

@@ -75,12 +75,16 @@ TEST_F(InvitationTest, TheEventFileBringsItsListsYearsAndFee)
     choose(Id::IDC_EVENT, u"Kinderturnfest 2099"_s);
     EXPECT_EQ(m_dlg->findChild<ElidingLabel*>(u"labelEventInfo"_s)->text(),
               u"03.07.2099 · Talhausen · Meldeschluss 01.06.2099 · Jahrgänge 2015–2021"_s);
-    // Refused like any year outside the window: on leaving the field, and so not added.
-    m_messages.texts.clear();
-    addParticipant(u"Meier"_s, u"Anna"_s, 2005);
-    EXPECT_EQ(m_messages.texts.value(0),
-              u"FEHLER: Datum falsch!\n2005 ist für „Kinderturnfest 2099“ nicht zugelassen: "
-              u"Jahrgänge 2015–2021."_s);
+    // Refused on leaving the field, and so not added, in the event's words and range: also a
+    // year outside the program's hundred years names the event's.
+    for (const int year : {2005, 1800}) {
+        m_messages.texts.clear();
+        addParticipant(u"Meier"_s, u"Anna"_s, year);
+        EXPECT_EQ(
+            m_messages.texts.value(0),
+            u"Jahrgang %1 ist für „Kinderturnfest 2099“ nicht zugelassen: 2015–2021."_s.arg(year));
+    }
+    edit(Id::IDC_YEAR)->clear();
     m_messages.texts.clear();
     addParticipant(u"Meier"_s, u"Anna"_s, 2016);
     addParticipant(u"Abel"_s, u"Kai"_s, 2017, true);

@@ -56,6 +56,9 @@ TEST_F(DialogTest, AParticipantRegisteredAndTakenBackByKeyboardAlone)
     key(Qt::Key_Tab);
     EXPECT_EQ(focused(), item(Id::IDC_ADD)) << "the unchecked button is no Tab stop";
     key(Qt::Key_Backtab);
+    key(Qt::Key_Up); // no wrapping round: ↑ on "weiblich" stays there
+    EXPECT_TRUE(item<QRadioButton>(Id::IDC_FEMALE)->isChecked());
+    key(Qt::Key_Down);
     key(Qt::Key_Down);
     EXPECT_TRUE(item<QRadioButton>(Id::IDC_MALE)->isChecked());
     EXPECT_EQ(focused(), item(Id::IDC_MALE));
@@ -77,7 +80,7 @@ TEST_F(DialogTest, AParticipantRegisteredAndTakenBackByKeyboardAlone)
     clickRow(0);
     QCoreApplication::processEvents(); // the label follows once the list has settled
     EXPECT_EQ(m_dlg->findChild<QLabel*>(u"labelEditing"_s)->text(),
-              u"Eintrag ändern: Özdemir, Felix"_s);
+              u"Eintrag ändern: Özdemir, Felix · männlich"_s);
     key(Qt::Key_Delete);
     EXPECT_TRUE(rows().isEmpty());
     EXPECT_EQ(m_dlg->modified(), 1);
@@ -137,3 +140,27 @@ TEST_F(DialogTest, AClubFieldLeftWithATypedTextShowsWhatIsSaved)
 }
 
 } // namespace
+
+// Enter in a field of the form adds, as a form is sent; a year not typed yet is asked for then,
+// and the gender stays for the next child.
+TEST_F(DialogTest, EnterInTheFormAdds)
+{
+    open();
+    const auto focused = [] { return QApplication::focusWidget(); };
+    retype(Id::IDC_FIRSTNAME, u"Ben"_s);
+    retype(Id::IDC_NAME, u"Abel"_s);
+    QTest::keyClick(focused(), Qt::Key_Return);
+    EXPECT_EQ(m_messages.texts,
+              QStringList{u"FEHLER: Teilnehmerdaten unvollständig!\nDer Jahrgang fehlt."_s});
+    click(Id::IDC_MALE);
+    retype(Id::IDC_YEAR, u"2016"_s);
+    QTest::keyClick(focused(), Qt::Key_Return);
+    EXPECT_EQ(rows(), QStringList{u"Abel,Ben/4033"_s});
+    retype(Id::IDC_FIRSTNAME, u"Carl"_s);
+    retype(Id::IDC_NAME, u"Abel"_s);
+    retype(Id::IDC_YEAR, u"2016"_s);
+    item(Id::IDC_MALE)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(focused(), Qt::Key_Return);
+    EXPECT_EQ(rows(), (QStringList{u"Abel,Ben/4033"_s, u"Abel,Carl/4033"_s}));
+    EXPECT_EQ(m_messages.texts.size(), 1);
+}

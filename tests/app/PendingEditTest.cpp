@@ -149,7 +149,7 @@ TEST_F(PendingEditTest, TheNextChildTypedIntoASelectedRowIsAskedAbout)
         retype(Id::IDC_NAME, u"Krause"_s);
         QCoreApplication::processEvents();
         const auto* editing = m_dlg->findChild<ElidingLabel*>(u"labelEditing"_s);
-        EXPECT_EQ(editing->text(), u"Eintrag ändern: Krause, Lena (war: Meier, Anna)"_s);
+        EXPECT_EQ(editing->text(), u"Eintrag ändern: Krause, Lena (war: Meier, Anna) · weiblich"_s);
         EXPECT_EQ(editing->shownText().replace(u'\n', u' '), editing->text()) << "not cut off";
         retype(Id::IDC_YEAR, u"2014"_s);
         msgbox::Request asked;

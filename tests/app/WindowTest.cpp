@@ -8,6 +8,7 @@
 #include <functional>
 #include <QAccessible>
 #include <QApplication>
+#include <QLabel>
 #include <QRadioButton>
 #include <QScopeGuard>
 #include <QScreen>
@@ -47,7 +48,7 @@ TEST_F(DialogTest, AddTakesAValidParticipantAndRefusesTheRest)
          "Alt",
          now - 100,
          false,
-         {why(kBadYear, outsideRange(now - 100)), why(kIncomplete, outsideRange(0))}},
+         {why(kBadYear, outsideRange(now - 100)), why(kIncomplete, outsideRange(now - 100))}},
         {"", "Meier", 1990, false, {why(kIncomplete, QStringLiteral("Der Vorname fehlt."))}},
         {"Anna", "", 1990, false, {why(kIncomplete, QStringLiteral("Der Name fehlt."))}},
         {"Anna", "Meier", now - 99, false, {}},
@@ -61,10 +62,26 @@ TEST_F(DialogTest, AddTakesAValidParticipantAndRefusesTheRest)
     EXPECT_EQ(rows(),
               (QStringList{QStringLiteral("Abel,Jonas/%1").arg(entry::makeCode(now - 1, 1)),
                            QStringLiteral("Meier,Anna/%1").arg(entry::makeCode(now - 99, 0))}));
-    // After an add the fields are empty again, female is on and typing starts at the first name.
-    EXPECT_EQ(edit(Id::IDC_NAME)->text() + edit(Id::IDC_YEAR)->text(), QStringLiteral("0"));
-    EXPECT_TRUE(item<QRadioButton>(Id::IDC_FEMALE)->isChecked());
+    // After an add the fields are empty again (the year too), the gender stays for the next child
+    // and typing starts at the first name.
+    EXPECT_EQ(edit(Id::IDC_NAME)->text() + edit(Id::IDC_YEAR)->text(), QString());
+    EXPECT_TRUE(item<QRadioButton>(Id::IDC_MALE)->isChecked());
     EXPECT_EQ(QApplication::focusWidget(), edit(Id::IDC_FIRSTNAME));
+    EXPECT_TRUE(
+        m_dlg->findChild<QLabel*>(QStringLiteral("labelEditing"))->text().endsWith(u"männlich"));
+
+    // An untouched empty form tabbed through says nothing; a refused year keeps the caret, its
+    // text selected, and is said once.
+    m_messages.texts.clear();
+    for (int i = 0; i < 5; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_TRUE(m_messages.texts.isEmpty()) << m_messages.texts.join(u'|').toStdString();
+    leaveYear(QStringLiteral("1800"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), edit(Id::IDC_YEAR));
+    EXPECT_EQ(edit(Id::IDC_YEAR)->selectedText(), QStringLiteral("1800"));
+    QTest::keyClick(edit(Id::IDC_YEAR), Qt::Key_Tab);
+    EXPECT_EQ(m_messages.texts, QStringList{why(kBadYear, outsideRange(1800))});
 }
 
 TEST_F(DialogTest, SelectedRowFollowsTheFields)
@@ -82,13 +99,15 @@ TEST_F(DialogTest, SelectedRowFollowsTheFields)
                                    QStringLiteral("Zander,Max/3993")}));
     leaveYear(QStringLiteral("1995"));
     EXPECT_EQ(list()->GetItemData(0), entry::makeCode(1995, entry::Male));
-    retype(Id::IDC_YEAR, QStringLiteral("1800"));
-    click(Id::IDC_FEMALE); // leaving the field refuses the year; the row keeps its whole code
+    leaveYear(QStringLiteral("1800")); // refused: the row keeps its year, and the field shows it
+    EXPECT_EQ(list()->GetItemData(0), entry::makeCode(1995, entry::Male));
+    EXPECT_EQ(edit(Id::IDC_YEAR)->text(), QStringLiteral("1995"));
+    EXPECT_EQ(QApplication::focusWidget(), edit(Id::IDC_YEAR));
     leaveYear(QStringLiteral("19x"));
     EXPECT_EQ(list()->GetItemData(0), entry::makeCode(1995, entry::Male));
-    EXPECT_EQ(m_messages.texts, (QStringList{why(kBadYear, outsideRange(1800)),
-                                             QStringLiteral("Geben Sie bitte eine ganze Zahl ein."),
-                                             why(kBadYear, outsideRange(0))}));
+    EXPECT_EQ(m_messages.texts,
+              (QStringList{why(kBadYear, outsideRange(1800)),
+                           QStringLiteral("Geben Sie bitte eine ganze Zahl ein.")}));
     click(Id::IDC_NEW);
     click(Id::IDC_REMOVE);
     EXPECT_EQ(m_messages.texts.last(),
@@ -215,8 +234,8 @@ TEST_F(DialogTest, KeysReachTheirHandlers)
     retype(Id::IDC_NAME, QStringLiteral("Meier"));
     retype(Id::IDC_YEAR, QStringLiteral("1990"));
     QTest::keyClick(edit(Id::IDC_YEAR), Qt::Key_Return);
-    EXPECT_EQ(list()->GetCount(), 0) << "Enter in a field adds nothing";
-    EXPECT_TRUE(m_dlg->isVisible()) << "nor does it close the window";
+    EXPECT_EQ(list()->GetCount(), 1) << "Enter in a field adds, as Hinzu";
+    EXPECT_TRUE(m_dlg->isVisible()) << "and never closes the window";
 
     // Characters the entry file cannot hold are refused as they are typed, with the reason.
     retype(Id::IDC_NAME, QStringLiteral("Łukasz"));
@@ -232,7 +251,7 @@ TEST_F(DialogTest, KeysReachTheirHandlers)
     retype(Id::IDC_NAME, QString(61, u'x'));
     EXPECT_EQ(edit(Id::IDC_NAME)->text().size(), 60) << "typed";
     model()->addSorted(QString(61, u'y') + QStringLiteral(",Anna"), 3980);
-    clickRow(0);
+    clickRow(1);
     EXPECT_EQ(edit(Id::IDC_NAME)->text().size(), 61) << "from a file: whole, or edits cut it";
 
     QTest::keyClick(edit(Id::IDC_NAME), Qt::Key_F1, Qt::ShiftModifier);
