@@ -1098,6 +1098,30 @@ Verwendungszweck: %3</translation>
         <source>Meldegeld %1</source>
         <translation>Meldegeld %1</translation>
     </message>
+    <message>
+        <source>%1 reicht über das Jahr der Veranstaltung (%2) hinaus.</source>
+        <translation>%1 reicht über das Jahr der Veranstaltung (%2) hinaus.</translation>
+    </message>
+    <message>
+        <source>%1 liegt in der Vergangenheit: Die Veranstaltung ist schon vorbei.</source>
+        <translation>%1 liegt in der Vergangenheit: Die Veranstaltung ist schon vorbei.</translation>
+    </message>
+    <message>
+        <source>Der Meldeschluss %1 ist schon vorbei; jede Meldung ist jetzt eine Nachmeldung.</source>
+        <translation>Der Meldeschluss %1 ist schon vorbei; jede Meldung ist jetzt eine Nachmeldung.</translation>
+    </message>
+    <message>
+        <source>Der Meldeschluss %1 liegt nach der Veranstaltung am %2.</source>
+        <translation>Der Meldeschluss %1 liegt nach der Veranstaltung am %2.</translation>
+    </message>
+    <message>
+        <source>Das Nachmeldegeld %1 ist niedriger als das Meldegeld %2.</source>
+        <translation>Das Nachmeldegeld %1 ist niedriger als das Meldegeld %2.</translation>
+    </message>
+    <message>
+        <source>Die Vereinsnummer %1 hat schon %2 in Zeile %3.</source>
+        <translation>Die Vereinsnummer %1 hat schon %2 in Zeile %3.</translation>
+    </message>
 </context>
 <context>
     <name>MailProgram</name>

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <set>
@@ -75,7 +76,7 @@ Problem::Kind ibanProblem(IbanFault fault)
 class Reader
 {
 public:
-    explicit Reader(int currentUtcYear) : m_year(currentUtcYear) {}
+    Reader(int currentUtcYear, const QDate& today) : m_year(currentUtcYear), m_today(today) {}
 
     ReadResult result;
 
@@ -176,6 +177,17 @@ private:
                  const QStringList& details = {})
     {
         add({m_line, kind, m_keyword, field, value, details});
+    }
+
+    // As many as problems at most: ten thousand clubs of one number are one mistake, not a list
+    // the window would have to show.
+    void warning(Problem::Kind kind, int field, const QString& value,
+                 const QStringList& details = {})
+    {
+        if (result.warnings.size() < kMostProblems)
+            result.warnings.append({m_line, kind, m_keyword, field, value, details});
+        else
+            ++result.moreWarnings;
     }
 
     // The payment reference is filled in per club and event: the longest one this file can give
@@ -326,8 +338,10 @@ private:
             problem(Problem::DuplicateEvent, 1, e.name);
             return;
         }
-        if (good)
-            result.invitation.events.append(e);
+        if (!good)
+            return;
+        eventWarnings(e, fields);
+        result.invitation.events.append(e);
     }
 
     bool date(const QString& text, int field, QDate& out)
@@ -395,18 +409,34 @@ private:
         }
         e.firstYear = first;
         e.lastYear = last;
-        // Taken, as the organiser may have meant next year's file, but said: no child the window
-        // takes is born in such a range.
-        const int oldest = m_year - 99;
-        const int youngest = m_year - 1;
-        if (last < oldest || first > youngest)
-            result.warnings.append({m_line,
-                                    Problem::YearsAdmitNobody,
-                                    m_keyword,
-                                    6,
-                                    text,
-                                    {QString::number(oldest), QString::number(youngest)}});
         return true;
+    }
+
+    // What an event line may well hold by mistake: taken as written, as the organiser may have
+    // meant it (next year's file written early, a late fee waived), but said, in field order.
+    void eventWarnings(const Event& e, const QStringList& fields)
+    {
+        // A file of a past event is last year's, copied; its deadline has passed as well, and
+        // saying so twice would only hide the point.
+        const bool past = e.date.isValid() && e.date < m_today;
+        if (past)
+            warning(Problem::EventPast, 2, fields[1]);
+        if (e.deadlineDate.isValid() && e.date.isValid() && e.deadlineDate > e.date)
+            warning(Problem::DeadlineAfterEvent, 4, fields[3], {fields[1]});
+        else if (!past && e.deadlineDate.isValid() && e.deadlineDate < m_today)
+            warning(Problem::DeadlinePast, 4, fields[3]);
+        if (e.hasYears()) {
+            const int oldest = m_year - 99;
+            const int youngest = m_year - 1;
+            if (e.lastYear < oldest || e.firstYear > youngest)
+                warning(Problem::YearsAdmitNobody, 6, fields[5],
+                        {QString::number(oldest), QString::number(youngest)});
+            else if (e.date.isValid() && e.lastYear > e.date.year())
+                warning(Problem::YearsAfterEvent, 6, fields[5], {QString::number(e.date.year())});
+        }
+        if (e.feeCents && e.lateFeeCents && *e.lateFeeCents < *e.feeCents)
+            warning(Problem::LateFeeBelowFee, 7, fields[6],
+                    {QString::number(*e.lateFeeCents), QString::number(*e.feeCents)});
     }
 
     void club(const QStringList& fields)
@@ -419,7 +449,19 @@ private:
             problem(Problem::DuplicateClub, 1, fields[0]);
             return;
         }
-        result.invitation.clubs.append({fields[0], fields.value(1), m_line});
+        // The organiser's sheets tell clubs apart by their numbers: one number for two clubs is
+        // a copied line whose number was not changed.
+        const QString number = fields.value(1);
+        if (!number.isEmpty()) {
+            const auto [at, added] =
+                m_clubNumbers.emplace(number.toCaseFolded(), result.invitation.clubs.size());
+            if (!added) {
+                const Club& first = result.invitation.clubs.at(at->second);
+                warning(Problem::DuplicateClubNumber, 2, number,
+                        {first.name, QString::number(first.line)});
+            }
+        }
+        result.invitation.clubs.append({fields[0], number, m_line});
     }
 
     void account(const QStringList& fields)
@@ -454,6 +496,7 @@ private:
     }
 
     int m_year;
+    QDate m_today;
     qsizetype m_line = 0;
     qsizetype m_accountLine = 0;
     QString m_keyword;
@@ -465,6 +508,7 @@ private:
     qsizetype m_clubLines = 0;
     std::set<QString> m_eventNames;
     std::set<QString> m_clubNames;
+    std::map<QString, qsizetype> m_clubNumbers; ///< case-folded, to the first club that has it
 };
 
 } // namespace
@@ -559,9 +603,9 @@ std::optional<QString> decodeFile(QByteArrayView bytes, Reader& reader)
 
 } // namespace
 
-ReadResult read(QByteArrayView bytes, int currentUtcYear)
+ReadResult read(QByteArrayView bytes, int currentUtcYear, const QDate& today)
 {
-    Reader reader(currentUtcYear);
+    Reader reader(currentUtcYear, today);
     if (bytes.size() > kMaxFileBytes) {
         reader.fileProblem({0, Problem::TooLarge, {}, 0, {}, {}});
         return reader.result;
@@ -595,7 +639,7 @@ ReadResult read(QByteArrayView bytes, int currentUtcYear)
 
 ReadResult read(QByteArrayView bytes)
 {
-    return read(bytes, entry::currentUtcYear());
+    return read(bytes, entry::currentUtcYear(), QDate::currentDate());
 }
 
 LoadedFile load(const QString& path)

@@ -73,9 +73,16 @@ struct Problem
         HolderTooLong,    ///< more than kMostHolderChars
         ReferenceTooLong, ///< value: the longest reference; field: 3
         PayloadTooLarge,  ///< value: the bytes the code would need
-        YearsAdmitNobody, ///< a warning: no year in it is a birth year the window takes
-        NoOrganiser,      ///< no VERANSTALTER: line (line 0)
-        NoEvent           ///< no VERANSTALTUNG: line (line 0)
+        // Warnings: the file is taken as it is, but the organiser probably meant otherwise.
+        YearsAdmitNobody,    ///< no year in it is a birth year the window takes
+        YearsAfterEvent,     ///< details: the event's year, which the range reaches past
+        EventPast,           ///< the event's date is before today
+        DeadlinePast,        ///< the deadline's day is before today, the event's is not
+        DeadlineAfterEvent,  ///< details: the event's date
+        LateFeeBelowFee,     ///< value: the late fee as written; details: both in cents
+        DuplicateClubNumber, ///< details: the club that has it already and its line
+        NoOrganiser,         ///< no VERANSTALTER: line (line 0)
+        NoEvent              ///< no VERANSTALTUNG: line (line 0)
     };
     qsizetype line = 0;
     Kind kind = NotText;
@@ -92,13 +99,16 @@ struct ReadResult
     Invitation invitation;      ///< what was read; only to be used when there are no problems
     QList<Problem> problems;    ///< in line order, at most kMostProblems
     qsizetype moreProblems = 0; ///< found after the first kMostProblems, counted only
-    QList<Problem> warnings;    ///< what is taken but probably not meant (a range of no birth year)
+    QList<Problem> warnings;    ///< what is taken but probably not meant; at most kMostProblems
+    qsizetype moreWarnings = 0; ///< found after the first kMostProblems, counted only
 
     bool ok() const { return problems.isEmpty(); }
 };
 
-/// Reads an event file; `currentUtcYear` decides which birth years a range can admit.
-ReadResult read(QByteArrayView bytes, int currentUtcYear);
+/// Reads an event file; `currentUtcYear` decides which birth years a range can admit, `today`
+/// (the local date) which dates have passed.
+ReadResult read(QByteArrayView bytes, int currentUtcYear, const QDate& today);
+/// The same for this year and this day.
 ReadResult read(QByteArrayView bytes);
 
 /// An event file read from disk: why it could not be loaded, or what its reading found. The

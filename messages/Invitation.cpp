@@ -257,6 +257,26 @@ QString why(const invitation::Problem& p)
         return Text::tr("In %1 ist kein Kind geboren, das sich melden lässt (Jahrgänge "
                         "%2–%3).")
             .arg(quoted(p.value), p.details.value(0), p.details.value(1));
+    case P::YearsAfterEvent:
+        return Text::tr("%1 reicht über das Jahr der Veranstaltung (%2) hinaus.")
+            .arg(quoted(p.value), p.details.value(0));
+    case P::EventPast:
+        return Text::tr("%1 liegt in der Vergangenheit: Die Veranstaltung ist schon vorbei.")
+            .arg(quoted(p.value));
+    case P::DeadlinePast:
+        return Text::tr("Der Meldeschluss %1 ist schon vorbei; jede Meldung ist jetzt eine "
+                        "Nachmeldung.")
+            .arg(quoted(p.value));
+    case P::DeadlineAfterEvent:
+        return Text::tr("Der Meldeschluss %1 liegt nach der Veranstaltung am %2.")
+            .arg(quoted(p.value), p.details.value(0));
+    case P::LateFeeBelowFee:
+        return Text::tr("Das Nachmeldegeld %1 ist niedriger als das Meldegeld %2.")
+            .arg(messages::money(p.details.value(0).toLongLong()),
+                 messages::money(p.details.value(1).toLongLong()));
+    case P::DuplicateClubNumber:
+        return Text::tr("Die Vereinsnummer %1 hat schon %2 in Zeile %3.")
+            .arg(quoted(p.value), quoted(p.details.value(0)), p.details.value(1));
     case P::NoOrganiser:
         return Text::tr("Die Zeile „VERANSTALTER:“ mit Name und E-Mail fehlt.");
     case P::NoEvent:
@@ -292,20 +312,35 @@ QString invitationRefused(const QString& path, const invitation::ReadResult& rea
     return lines.join(u'\n');
 }
 
-QStringList invitationProblems(const invitation::ReadResult& read, qsizetype most)
+namespace {
+
+QStringList firstOf(const QList<invitation::Problem>& found, qsizetype counted, qsizetype most,
+                    QString (*say)(const invitation::Problem&))
 {
     QStringList lines;
-    for (qsizetype i = 0; i < read.problems.size() && i < most; ++i)
-        lines.append(invitationProblem(read.problems[i]));
-    const qsizetype more = read.moreProblems + std::max<qsizetype>(0, read.problems.size() - most);
+    for (qsizetype i = 0; i < found.size() && i < most; ++i)
+        lines.append(say(found[i]));
+    const qsizetype more = counted + std::max<qsizetype>(0, found.size() - most);
     if (more > 0)
         lines.append(Text::tr("… und %1 weitere.").arg(QLocale(QLocale::German).toString(more)));
     return lines;
 }
 
+} // namespace
+
+QStringList invitationProblems(const invitation::ReadResult& read, qsizetype most)
+{
+    return firstOf(read.problems, read.moreProblems, most, invitationProblem);
+}
+
 QString invitationWarning(const invitation::Problem& warning)
 {
     return Text::tr("Warnung: %1").arg(invitationProblem(warning));
+}
+
+QStringList invitationWarnings(const invitation::ReadResult& read, qsizetype most)
+{
+    return firstOf(read.warnings, read.moreWarnings, most, invitationWarning);
 }
 
 namespace {

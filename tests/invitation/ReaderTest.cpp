@@ -205,7 +205,7 @@ TEST(Reader, EveryBrokenLineIsRefusedWithItsReason)
                           u"trägt höchstens 140. Bitte kürzer fassen."_s});
     // A warning is said as a problem is, after "Warnung:".
     const invitation::ReadResult warned =
-        read(head + "VERANSTALTUNG: Alt; ; ; ; ; 1900-1926\n", 2026);
+        read(head + "VERANSTALTUNG: Alt; ; ; ; ; 1900-1926\n", 2026, QDate(2026, 1, 1));
     ASSERT_EQ(warned.warnings.size(), 1);
     EXPECT_EQ(messages::invitationWarning(warned.warnings[0]),
               u"Warnung: Zeile 4, Jahrgänge: In „1900-1926“ ist kein Kind geboren, das sich melden "
@@ -258,6 +258,51 @@ TEST(Reader, HostileLinesAreRefusedWithTheirLineAndReason)
             << line.toStdString();
     EXPECT_TRUE(read(head + "VEREIN: TV A\n" + iban + "TG; {Verein} " + QByteArray(80, 'x')).ok());
     EXPECT_TRUE(read(head + iban + QByteArray(70, 'H')).ok()) << "70 characters are the most";
+}
+
+// What an organiser probably did not mean is taken, but said after "Warnung:", in line and field
+// order; the day after each limit says nothing. Today is 9 December 2026.
+TEST(Reader, WarningsTakeTheFileAndSayWhatIsProbablyNotMeant)
+{
+    const QByteArray head = "FORMAT: Zandrel-Ausschreibung 1\nVERANSTALTER: TG; ; a@b.de\n"
+                            "VERANSTALTUNG: Alle\n";
+    const std::pair<QByteArray, QStringList> cases[] = {
+        {"VERANSTALTUNG: Fest; 12.06.2027; ; 13.06.2027",
+         {u"Warnung: Zeile 4, Meldeschluss: Der Meldeschluss „13.06.2027“ liegt nach der "
+          u"Veranstaltung am 12.06.2027."_s}},
+        {"VERANSTALTUNG: Fest; 12.06.2027; ; 12.06.2027 09:00", {}},
+        {"VERANSTALTUNG: Fest; 08.12.2026; ; 01.12.2026",
+         {u"Warnung: Zeile 4, Datum: „08.12.2026“ liegt in der Vergangenheit: Die Veranstaltung "
+          u"ist schon vorbei."_s}},
+        {"VERANSTALTUNG: Fest; 09.12.2026; ; 09.12.2026", {}},
+        {"VERANSTALTUNG: Fest; ; ; 08.12.2026 18:00",
+         {u"Warnung: Zeile 4, Meldeschluss: Der Meldeschluss „08.12.2026 18:00“ ist schon vorbei; "
+          u"jede Meldung ist jetzt eine Nachmeldung."_s}},
+        {"VERANSTALTUNG: Fest; 12.06.2027; ; ; ; 2009-2028",
+         {u"Warnung: Zeile 4, Jahrgänge: „2009-2028“ reicht über das Jahr der Veranstaltung "
+          u"(2027) hinaus."_s}},
+        {"VERANSTALTUNG: Fest; 12.06.2027; ; ; ; 2009-2027", {}},
+        {"VERANSTALTUNG: Fest; ; ; ; 5,50; ; 5,49",
+         {u"Warnung: Zeile 4, Nachmeldegeld: Das Nachmeldegeld 5,49 € ist niedriger als das "
+          u"Meldegeld 5,50 €."_s}},
+        {"VERANSTALTUNG: Fest; ; ; ; 5,50; ; 5,50", {}},
+        {"VEREIN: TV A; 1001\nVEREIN: TV B; 1002\nVEREIN: SV C; 1001",
+         {u"Warnung: Zeile 6, Vereinsnummer: Die Vereinsnummer „1001“ hat schon „TV A“ in Zeile "
+          u"4."_s}},
+        {"VEREIN: TV A\nVEREIN: TV B", {}},
+        {"VERANSTALTUNG: Fest; 12.06.2027; ; 13.06.2027; 5; 2150-2200; 4",
+         {u"Warnung: Zeile 4, Meldeschluss: Der Meldeschluss „13.06.2027“ liegt nach der "
+          u"Veranstaltung am 12.06.2027."_s,
+          u"Warnung: Zeile 4, Jahrgänge: In „2150-2200“ ist kein Kind geboren, das sich melden "
+          u"lässt (Jahrgänge 1927–2025)."_s,
+          u"Warnung: Zeile 4, Nachmeldegeld: Das Nachmeldegeld 4,00 € ist niedriger als das "
+          u"Meldegeld 5,00 €."_s}},
+    };
+    for (const auto& [lines, expected] : cases) {
+        const invitation::ReadResult got = read(head + lines + "\n", 2026, QDate(2026, 12, 9));
+        ASSERT_TRUE(got.ok()) << lines.toStdString();
+        EXPECT_EQ(messages::invitationWarnings(got, 10), expected) << lines.toStdString();
+    }
 }
 
 TEST(Reader, FeesAreWholeCentsHoweverTheyAreWritten)
@@ -319,10 +364,19 @@ TEST(Reader, AHostileFileCostsAHundredProblemsAndAWarningSaysWhatTakesNobody)
                             "VERANSTALTUNG: Fest; ; ; ; ; 2150-2200\n"
                             "VERANSTALTUNG: Alt; ; ; ; ; 1900-1926\n"
                             "VERANSTALTUNG: Knapp; ; ; ; ; 1900-1927\n";
-    const invitation::ReadResult got = read(file, 2026);
+    const invitation::ReadResult got = read(file, 2026, QDate(2026, 1, 1));
     ASSERT_TRUE(got.ok());
     EXPECT_EQ(found(got.warnings), (std::vector<Found>{{3, P::YearsAdmitNobody, 6, "2150-2200"},
                                                        {4, P::YearsAdmitNobody, 6, "1900-1926"}}));
     for (const invitation::Problem& w : got.warnings)
         EXPECT_EQ(w.details, (QStringList{u"1927"_s, u"2025"_s})) << "the years the window takes";
+    // A hundred warnings at most, and the window shows ten of them.
+    QByteArray clubs = "FORMAT: Zandrel-Ausschreibung 1\nVERANSTALTER: TG; ; a@b.de\n"
+                       "VERANSTALTUNG: Fest\n";
+    for (int i = 0; i <= invitation::kMostProblems + 20; ++i)
+        clubs += "VEREIN: TV " + QByteArray::number(i) + "; 7\n";
+    const invitation::ReadResult same = read(clubs);
+    EXPECT_EQ(std::pair(same.warnings.size(), same.moreWarnings),
+              std::pair(qsizetype(100), qsizetype(20)));
+    EXPECT_EQ(messages::invitationWarnings(same, 10).last(), u"… und 110 weitere."_s);
 }
