@@ -1122,6 +1122,29 @@ Verwendungszweck: %3</translation>
         <source>Die Vereinsnummer %1 hat schon %2 in Zeile %3.</source>
         <translation>Die Vereinsnummer %1 hat schon %2 in Zeile %3.</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 ist keine gültige BIC: Eine BIC hat 8 oder 11 Stellen, diese hat %n.</source>
+        <translation>
+            <numerusform>%1 ist keine gültige BIC: Eine BIC hat 8 oder 11 Stellen, diese hat eine.</numerusform>
+            <numerusform>%1 ist keine gültige BIC: Eine BIC hat 8 oder 11 Stellen, diese hat %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 ist keine gültige BIC: An Stelle %2 steht %3; dort gehört ein Buchstabe hin.</source>
+        <translation>%1 ist keine gültige BIC: An Stelle %2 steht %3; dort gehört ein Buchstabe hin.</translation>
+    </message>
+    <message>
+        <source>%1 ist keine gültige BIC: An Stelle %2 steht %3; dort gehört eine Ziffer oder ein Buchstabe hin.</source>
+        <translation>%1 ist keine gültige BIC: An Stelle %2 steht %3; dort gehört eine Ziffer oder ein Buchstabe hin.</translation>
+    </message>
+    <message>
+        <source>Konto: %1, BIC %2, %3, Verwendungszweck „%4“</source>
+        <translation>Konto: %1, BIC %2, %3, Verwendungszweck „%4“</translation>
+    </message>
+    <message>
+        <source>Überweisung an %1, IBAN %2, BIC %3, Verwendungszweck: %4</source>
+        <translation>Überweisung an %1, IBAN %2, BIC %3, Verwendungszweck: %4</translation>
+    </message>
 </context>
 <context>
     <name>MailProgram</name>
@@ -1876,6 +1899,10 @@ Verwendungszweck: %3</translation>
     <message>
         <source>Verwendungszweck</source>
         <translation>Verwendungszweck</translation>
+    </message>
+    <message>
+        <source>BIC</source>
+        <translation>BIC</translation>
     </message>
 </context>
 <context>

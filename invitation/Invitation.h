@@ -57,6 +57,7 @@ struct Account
     QString iban; ///< without blanks, upper case, check digits verified
     QString holder;
     QString reference; ///< with {Verein} and {Veranstaltung} still in it
+    QString bic;       ///< upper case, without blanks; empty when not given
 
     /// The IBAN in groups of four, as it is printed on paper.
     QString ibanGrouped() const;

@@ -36,16 +36,22 @@ std::optional<QDate> parseDate(const QString& text)
     return QDate(match.captured(3).toInt(), match.captured(2).toInt(), match.captured(1).toInt());
 }
 
+// A fee as organisers write it in their invitations: "5,50", "5.50", "5", "5,-" (or "5,--",
+// "5,–"), with "€", "EUR" or "Euro" before or after it, parted by a blank of any width or not at
+// all. Digits stay ASCII: a fee is money, not text.
 std::optional<qint64> parseFee(const QString& text)
 {
     static const QRegularExpression pattern(
-        QStringLiteral("^(\\d{1,5})(?:[,.](\\d{1,2}))?\\s*(?:€|EUR)?$"),
+        QStringLiteral(
+            "^(?:(€|EUR|Euro)[\\s\\x{00A0}\\x{2009}\\x{202F}]*)?(\\d{1,5})"
+            "(?:[,.](?:(\\d{1,2})|--?|–))?[\\s\\x{00A0}\\x{2009}\\x{202F}]*(€|EUR|Euro)?$"),
         QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = pattern.match(text);
-    if (!match.hasMatch())
+    // One currency, not "€ 5 €".
+    if (!match.hasMatch() || (!match.captured(1).isEmpty() && !match.captured(4).isEmpty()))
         return std::nullopt;
-    const QString cents = match.captured(2).leftJustified(2, u'0');
-    return match.captured(1).toLongLong() * 100 + cents.toLongLong();
+    const QString cents = match.captured(3).leftJustified(2, u'0');
+    return match.captured(2).toLongLong() * 100 + cents.toLongLong();
 }
 
 bool hasNonAscii(QByteArrayView bytes)
@@ -471,10 +477,9 @@ private:
             return;
         }
         m_accountSeen = true;
-        if (tooMany(fields, 3) || !required(fields, 1))
+        if (tooMany(fields, 4) || !required(fields, 1))
             return;
-        QString iban = fields[0].toUpper();
-        iban.remove(u' ');
+        const QString iban = compactIban(fields[0]);
         if (const auto fault = ibanFault(iban)) {
             problem(ibanProblem(*fault), 1, fields[0]);
             return;
@@ -485,8 +490,15 @@ private:
             problem(Problem::HolderTooLong, 2, fields[1]);
             return;
         }
+        // Within SEPA the IBAN is enough; a BIC given goes into the GiroCode, and a wrong one would
+        // send the transfer back.
+        const QString bic = compactBic(fields.value(3));
+        if (!bic.isEmpty() && !validBic(bic)) {
+            problem(Problem::BadBic, 4, fields[3]);
+            return;
+        }
         m_accountLine = m_line;
-        result.invitation.account = Account{iban, fields[1], fields.value(2)};
+        result.invitation.account = Account{iban, fields[1], fields.value(2), bic};
     }
 
     void note(const QString& text)

@@ -70,6 +70,7 @@ struct Problem
         IbanCountry,      ///< value: the IBAN; its country is none of SEPA's
         IbanLength,       ///< value: the IBAN; too short or too long for its country
         IbanFormat,       ///< value: the IBAN; a letter where its country has digits, or so
+        BadBic,           ///< value: the BIC as written; not 8 or 11 characters of its pattern
         HolderTooLong,    ///< more than kMostHolderChars
         ReferenceTooLong, ///< value: the longest reference; field: 3
         PayloadTooLarge,  ///< value: the bytes the code would need

@@ -42,11 +42,6 @@ QString expectedFormat()
                   QString::number(invitation::kFormatVersion));
 }
 
-QString compactIban(const QString& written)
-{
-    return written.toUpper().remove(u' ');
-}
-
 // The names, one or two of them: "„TV Musterstadt“ und „Gauturnfest 2027“".
 QString listed(const QStringList& names)
 {
@@ -95,7 +90,7 @@ QString payloadTooLarge(const invitation::Problem& p)
 
 QString ibanLength(const invitation::Problem& p)
 {
-    const QString iban = compactIban(p.value);
+    const QString iban = invitation::compactIban(p.value);
     const QString country = iban.left(2);
     const qsizetype want = invitation::sepaIbanLength(QStringView(iban).left(2));
     const auto off = static_cast<int>(want - iban.size());
@@ -112,7 +107,7 @@ QString ibanLength(const invitation::Problem& p)
 
 QString ibanFormat(const invitation::Problem& p)
 {
-    const QString iban = compactIban(p.value);
+    const QString iban = invitation::compactIban(p.value);
     const invitation::IbanBreak at = invitation::ibanFormatBreak(iban);
     if (at.position == 0) // shorter than country and check digits
         return Text::tr("%1 ist keine IBAN.").arg(quoted(p.value));
@@ -128,6 +123,26 @@ QString ibanFormat(const invitation::Problem& p)
                         "Buchstabe hin.")
             .arg(value, position, found);
     return Text::tr("%1 ist keine gültige IBAN: An Stelle %2 steht %3; dort gehört eine Ziffer "
+                    "oder ein Buchstabe hin.")
+        .arg(value, position, found);
+}
+
+QString bicProblem(const invitation::Problem& p)
+{
+    const QString bic = invitation::compactBic(p.value);
+    const QString value = quoted(p.value);
+    if (bic.size() != 8 && bic.size() != 11)
+        return Text::tr("%1 ist keine gültige BIC: Eine BIC hat 8 oder 11 Stellen, diese hat %n.",
+                        nullptr, static_cast<int>(bic.size()))
+            .arg(value);
+    const invitation::IbanBreak at = invitation::bicFormatBreak(bic);
+    const QString position = QString::number(at.position);
+    const QString found = quoted(bic.mid(at.position - 1, 1));
+    if (at.expected == 'a')
+        return Text::tr("%1 ist keine gültige BIC: An Stelle %2 steht %3; dort gehört ein "
+                        "Buchstabe hin.")
+            .arg(value, position, found);
+    return Text::tr("%1 ist keine gültige BIC: An Stelle %2 steht %3; dort gehört eine Ziffer "
                     "oder ein Buchstabe hin.")
         .arg(value, position, found);
 }
@@ -240,11 +255,13 @@ QString why(const invitation::Problem& p)
             .arg(quoted(p.value));
     case P::IbanCountry:
         return Text::tr("%1 ist keine gültige IBAN: Land %2 unbekannt (kein SEPA-Land).")
-            .arg(quoted(p.value), compactIban(p.value).left(2));
+            .arg(quoted(p.value), invitation::compactIban(p.value).left(2));
     case P::IbanLength:
         return ibanLength(p);
     case P::IbanFormat:
         return ibanFormat(p);
+    case P::BadBic:
+        return bicProblem(p);
     case P::HolderTooLong:
         return Text::tr("Der Kontoinhaber hat mehr als %1 Zeichen; so viele trägt kein "
                         "GiroCode.")
@@ -400,10 +417,12 @@ QStringList invitationSummary(const invitation::Invitation& inv)
         inv.isOpen()
             ? Text::tr("Vereine: offen, jeder Verein kann melden")
             : Text::tr("Vereine: %1").arg(QLocale(QLocale::German).toString(inv.clubs.size())));
-    if (inv.account)
-        lines.append(
-            Text::tr("Konto: %1, %2, Verwendungszweck „%3“")
-                .arg(inv.account->ibanGrouped(), inv.account->holder, inv.account->reference));
+    if (const std::optional<invitation::Account>& a = inv.account; a && a->bic.isEmpty())
+        lines.append(Text::tr("Konto: %1, %2, Verwendungszweck „%3“")
+                         .arg(a->ibanGrouped(), a->holder, a->reference));
+    else if (a)
+        lines.append(Text::tr("Konto: %1, BIC %2, %3, Verwendungszweck „%4“")
+                         .arg(a->ibanGrouped(), a->bic, a->holder, a->reference));
     for (const QString& note : inv.notes)
         lines.append(noteLine(note));
     return lines;
@@ -511,6 +530,10 @@ QString feeLine(qsizetype participants, qint64 fee)
 
 QString paymentLine(const invitation::Account& account, const QString& club, const QString& event)
 {
+    if (!account.bic.isEmpty())
+        return Text::tr("Überweisung an %1, IBAN %2, BIC %3, Verwendungszweck: %4")
+            .arg(account.holder, account.ibanGrouped(), account.bic,
+                 account.referenceFor(club, event));
     return Text::tr("Überweisung an %1, IBAN %2, Verwendungszweck: %3")
         .arg(account.holder, account.ibanGrouped(), account.referenceFor(club, event));
 }

@@ -123,6 +123,15 @@ TEST(Reader, EveryBrokenLineIsRefusedWithItsReason)
          u"Zeile 4, IBAN: „DE02 1203 0000 0000 2020 52“ ist keine gültige IBAN (die Prüfziffern "
          u"stimmen nicht)."},
         {"KONTO: ; X", u"Zeile 4, IBAN: Das Feld fehlt."},
+        {iban + "TG; MG; COBADEF",
+         u"Zeile 4, BIC: „COBADEF“ ist keine gültige BIC: Eine BIC hat 8 oder 11 Stellen, diese "
+         u"hat 7."},
+        {iban + "TG; MG; C0BADEFF",
+         u"Zeile 4, BIC: „C0BADEFF“ ist keine gültige BIC: An Stelle 2 steht „0“; dort gehört ein "
+         u"Buchstabe hin."},
+        {iban + "TG; MG; COBADEFF-01",
+         u"Zeile 4, BIC: „COBADEFF-01“ ist keine gültige BIC: An Stelle 9 steht „-“; dort gehört "
+         u"eine Ziffer oder ein Buchstabe hin."},
         {"VERANSTALTER: TG; ; a@b.de", u"Zeile 4: „VERANSTALTER:“ darf nur einmal vorkommen."},
         {"TERMIN: morgen", u"Zeile 4: Das Schlüsselwort „TERMIN“ gibt es nicht."},
         {"Hallo Vereine", u"Zeile 4: „Hallo Vereine“ beginnt nicht mit einem Schlüsselwort wie "
@@ -308,15 +317,62 @@ TEST(Reader, WarningsTakeTheFileAndSayWhatIsProbablyNotMeant)
 TEST(Reader, FeesAreWholeCentsHoweverTheyAreWritten)
 {
     const QByteArray head = "FORMAT: Zandrel-Ausschreibung 1\nVERANSTALTER: TG; ; a@b.de\n";
-    const std::pair<const char*, qint64> fees[] = {
-        {"5", 500},      {"5,5", 550},           {"5.50", 550}, {"5,05 \xE2\x82\xAC", 505},
-        {"0,99eur", 99}, {"12345 EUR", 1234500}, {"0", 0},
+    // As organisers copy them from their invitations, with a non-breaking space before the €.
+    const std::pair<const char*, std::optional<qint64>> fees[] = {
+        {"5", 500},
+        {"5,5", 550},
+        {"5.50", 550},
+        {"5,05 \xE2\x82\xAC", 505},
+        {"0,99eur", 99},
+        {"12345 EUR", 1234500},
+        {"0", 0},
+        {"2,50 Euro", 250},
+        {"\xE2\x82\xAC 2,50", 250},
+        {"2,50\xC2\xA0\xE2\x82\xAC", 250},
+        {"EUR 7", 700},
+        {"5,-", 500},
+        {"5,- \xE2\x82\xAC", 500},
+        {"5,\xE2\x80\x93", 500},
+        {"\xE2\x82\xAC 5 \xE2\x82\xAC", std::nullopt},
+        {"5,-50", std::nullopt},
+        {"5 Euros", std::nullopt},
     };
     for (const auto& [fee, cents] : fees) {
         const invitation::ReadResult got = read(head + "VERANSTALTUNG: Fest; ; ; ; " + fee + "\n");
-        ASSERT_TRUE(got.ok()) << fee;
-        EXPECT_EQ(got.invitation.events[0].feeCents, cents) << fee;
+        ASSERT_EQ(got.ok(), cents.has_value()) << fee;
+        if (cents) {
+            EXPECT_EQ(got.invitation.events[0].feeCents, cents) << fee;
+        }
     }
+}
+
+// The account as organisers copy it from their own invitations: "IBAN" before it, blanks of any
+// width between its groups, and a BIC after the reference.
+TEST(Reader, AccountsAreTakenAsOrganisersCopyThem)
+{
+    const QByteArray head = "FORMAT: Zandrel-Ausschreibung 1\nVERANSTALTER: TG; ; a@b.de\n"
+                            "VERANSTALTUNG: Fest\nKONTO: ";
+    const std::pair<const char*, QString> accounts[] = {
+        {"IBAN DE02 1203 0000 0000 2020 51; TG", {}},
+        {"iban: DE02120300000000202051; TG", {}},
+        {"DE02\xC2\xA0"
+         "1203\xE2\x80\x89"
+         "0000\xE2\x80\xAF"
+         "0000 2020 51; TG",
+         {}},
+        {"DE02 1203 0000 0000 2020 51; TG; MG; COBADEFFXXX", u"COBADEFFXXX"_s},
+        {"DE02 1203 0000 0000 2020 51; TG; MG; BIC: coba de ff", u"COBADEFF"_s},
+        {"DE02 1203 0000 0000 2020 51; TG; ; BIC BYLADEM1001", u"BYLADEM1001"_s},
+    };
+    for (const auto& [line, bic] : accounts) {
+        const invitation::ReadResult got = read(head + line + "\n");
+        ASSERT_TRUE(got.ok()) << problemsOf(head + line).join(u'\n').toStdString();
+        EXPECT_EQ(std::pair(got.invitation.account->iban, got.invitation.account->bic),
+                  std::pair(u"DE02120300000000202051"_s, bic))
+            << line;
+    }
+    EXPECT_EQ(messages::invitationSummary(read(head + std::get<0>(accounts[3])).invitation).last(),
+              u"Konto: DE02 1203 0000 0000 2020 51, BIC COBADEFFXXX, TG, Verwendungszweck „MG“"_s);
 }
 
 TEST(Reader, EncodingsAreReadWholeOrRefusedByTheirLines)
