@@ -766,13 +766,6 @@ Verwendungszweck: %3</translation>
             <numerusform>%1 ist keine gültige IBAN: Eine IBAN aus %2 hat %3 Stellen, hier fehlen %n Stellen.</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%1 ist keine gültige IBAN: Eine IBAN aus %2 hat %3 Stellen, hier sind %n Stellen zu viel.</source>
-        <translation>
-            <numerusform>%1 ist keine gültige IBAN: Eine IBAN aus %2 hat %3 Stellen, hier ist eine Stelle zu viel.</numerusform>
-            <numerusform>%1 ist keine gültige IBAN: Eine IBAN aus %2 hat %3 Stellen, hier sind %n Stellen zu viel.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1 ist keine IBAN.</source>
         <translation>%1 ist keine IBAN.</translation>
@@ -1144,6 +1137,13 @@ Verwendungszweck: %3</translation>
     <message>
         <source>Überweisung an %1, IBAN %2, BIC %3, Verwendungszweck: %4</source>
         <translation>Überweisung an %1, IBAN %2, BIC %3, Verwendungszweck: %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 ist keine gültige IBAN: Eine IBAN aus %2 hat %3 Stellen, diese ist %n Stellen zu lang.</source>
+        <translation>
+            <numerusform>%1 ist keine gültige IBAN: Eine IBAN aus %2 hat %3 Stellen, diese ist eine Stelle zu lang.</numerusform>
+            <numerusform>%1 ist keine gültige IBAN: Eine IBAN aus %2 hat %3 Stellen, diese ist %n Stellen zu lang.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -99,8 +99,8 @@ QString ibanLength(const invitation::Problem& p)
                         "%n Stellen.",
                         nullptr, off)
             .arg(quoted(p.value), country, QString::number(want));
-    return Text::tr("%1 ist keine gültige IBAN: Eine IBAN aus %2 hat %3 Stellen, hier sind %n "
-                    "Stellen zu viel.",
+    return Text::tr("%1 ist keine gültige IBAN: Eine IBAN aus %2 hat %3 Stellen, diese ist %n "
+                    "Stellen zu lang.",
                     nullptr, -off)
         .arg(quoted(p.value), country, QString::number(want));
 }

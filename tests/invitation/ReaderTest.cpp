@@ -156,7 +156,15 @@ TEST(Reader, EveryBrokenLineIsRefusedWithItsReason)
         {"KONTO: DE48 1203 0000 0000 2020 5100 0000 0000 00; X",
          u"Zeile 4, IBAN: „DE48 1203 0000 0000 2020 5100 0000 0000 00“ ist keine gültige IBAN: "
          u"Eine "
-         u"IBAN aus DE hat 22 Stellen, hier sind 12 Stellen zu viel."},
+         u"IBAN aus DE hat 22 Stellen, diese ist 12 Stellen zu lang."},
+        {"KONTO: DE02 1203 0000 0000 2020 510; X",
+         u"Zeile 4, IBAN: „DE02 1203 0000 0000 2020 510“ ist keine gültige IBAN: Eine IBAN aus DE "
+         u"hat 22 Stellen, diese ist eine Stelle zu lang."},
+        {"KONTO: IBAN DE02\xC2\xA0"
+         "1203 0000 0000 2020 5; X",
+         u"Zeile 4, IBAN: „IBAN DE02\u00A0"
+         "1203 0000 0000 2020 5“ ist keine gültige IBAN: Eine "
+         u"IBAN aus DE hat 22 Stellen, hier fehlt eine Stelle."},
         {"KONTO: DE02 1203 0000 0000 2020 5A; X",
          u"Zeile 4, IBAN: „DE02 1203 0000 0000 2020 5A“ ist keine gültige IBAN: An Stelle 22 steht "
          u"„A“; dort gehört eine Ziffer hin."},
