@@ -1145,6 +1145,10 @@ Verwendungszweck: %3</translation>
             <numerusform>%1 ist keine gültige IBAN: Eine IBAN aus %2 hat %3 Stellen, diese ist %n Stellen zu lang.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Das Schlüsselwort %1 gibt es nicht; meinten Sie %2?</source>
+        <translation>Das Schlüsselwort %1 gibt es nicht; meinten Sie %2?</translation>
+    </message>
 </context>
 <context>
     <name>MailProgram</name>

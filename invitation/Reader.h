@@ -46,7 +46,7 @@ struct Problem
         OtherFormat,      ///< FORMAT: names another kind of file
         NewerVersion,     ///< FORMAT: a version this program does not know
         NoKeyword,        ///< a line without "KEYWORD:"
-        UnknownKeyword,   ///< value: the keyword
+        UnknownKeyword,   ///< value: the keyword; details: the one probably meant, if any
         Repeated,         ///< a second FORMAT:, VERANSTALTER: or KONTO:
         TooManyFields,    ///< more fields than the keyword has
         FieldMissing,     ///< a required field is empty

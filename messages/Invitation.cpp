@@ -195,6 +195,9 @@ QString why(const invitation::Problem& p)
         return Text::tr("%1 beginnt nicht mit einem Schlüsselwort wie „VEREIN:“.")
             .arg(quoted(p.value));
     case P::UnknownKeyword:
+        if (!p.details.isEmpty())
+            return Text::tr("Das Schlüsselwort %1 gibt es nicht; meinten Sie %2?")
+                .arg(quoted(p.value), quoted(p.details.value(0)));
         return Text::tr("Das Schlüsselwort %1 gibt es nicht.").arg(quoted(p.value));
     case P::Repeated:
         return Text::tr("%1 darf nur einmal vorkommen.").arg(quoted(p.value + u':'));

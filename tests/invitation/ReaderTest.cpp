@@ -134,6 +134,15 @@ TEST(Reader, EveryBrokenLineIsRefusedWithItsReason)
          u"eine Ziffer oder ein Buchstabe hin."},
         {"VERANSTALTER: TG; ; a@b.de", u"Zeile 4: „VERANSTALTER:“ darf nur einmal vorkommen."},
         {"TERMIN: morgen", u"Zeile 4: Das Schlüsselwort „TERMIN“ gibt es nicht."},
+        {"VERANSTALTUG: Fest 2",
+         u"Zeile 4: Das Schlüsselwort „VERANSTALTUG“ gibt es nicht; meinten "
+         u"Sie „VERANSTALTUNG“?"},
+        {"Veranstaltungen: Fest 2", u"Zeile 4: Das Schlüsselwort „Veranstaltungen“ gibt es nicht; "
+                                    u"meinten Sie „VERANSTALTUNG“?"},
+        {"VERIEN: TV", u"Zeile 4: Das Schlüsselwort „VERIEN“ gibt es nicht; meinten Sie „VEREIN“?"},
+        {"KONTEN: X", u"Zeile 4: Das Schlüsselwort „KONTEN“ gibt es nicht."},
+        {"VERANSTALT: X", u"Zeile 4: Das Schlüsselwort „VERANSTALT“ gibt es nicht; meinten Sie "
+                          u"„VERANSTALTER“?"},
         {"Hallo Vereine", u"Zeile 4: „Hallo Vereine“ beginnt nicht mit einem Schlüsselwort wie "
                           u"„VEREIN:“."},
         {"HINWEIS: " + QByteArray(1000, 'x'), u"Zeile 4: Die Zeile ist länger als 1.000 Zeichen."},
