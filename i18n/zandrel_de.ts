@@ -1149,6 +1149,10 @@ Verwendungszweck: %3</translation>
         <source>Das Schlüsselwort %1 gibt es nicht; meinten Sie %2?</source>
         <translation>Das Schlüsselwort %1 gibt es nicht; meinten Sie %2?</translation>
     </message>
+    <message>
+        <source>Hier steht ein Tabulator; Felder werden mit „;“ getrennt, Wörter mit Leerzeichen.</source>
+        <translation>Hier steht ein Tabulator; Felder werden mit „;“ getrennt, Wörter mit Leerzeichen.</translation>
+    </message>
 </context>
 <context>
     <name>MailProgram</name>

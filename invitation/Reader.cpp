@@ -150,7 +150,7 @@ public:
         if (colon < 0 || !keywordPattern.match(keyword).hasMatch()) {
             // The refused text is quoted back to the organiser: never with a control in it.
             if (const char32_t control = entry::firstControl(text))
-                problem(Problem::ControlInField, 0, codePoint(control));
+                controlProblem(control, 0);
             else
                 problem(Problem::NoKeyword, 0, text.left(40).toString());
             return;
@@ -166,7 +166,7 @@ public:
             oneField ? QStringList{rest.trimmed().toString()} : fieldsOf(rest);
         for (qsizetype i = 0; i < fields.size(); ++i) {
             if (const char32_t control = entry::firstControl(fields[i])) {
-                problem(Problem::ControlInField, oneField ? 0 : int(i + 1), codePoint(control));
+                controlProblem(control, oneField ? 0 : int(i + 1));
                 m_stop = !m_formatSeen;
                 m_formatSeen = true;
                 return;
@@ -285,6 +285,15 @@ private:
                 return;
             }
         }
+    }
+
+    // A tab between fields is refused by name, not taken as a separator: it also lines up columns,
+    // and "Fest<Tab><Tab>12.06.2027", two tabs for the look, would put the date in the place's
+    // field without a word. Said so, the organiser writes the ';' once and nothing is misread.
+    void controlProblem(char32_t control, int field)
+    {
+        problem(control == u'\t' ? Problem::TabInField : Problem::ControlInField, field,
+                codePoint(control));
     }
 
     bool tooMany(const QStringList& fields, qsizetype most)

@@ -40,6 +40,7 @@ struct Problem
         NotUtf8,          ///< a line that is not UTF-8 in a file that is (BOM or other lines)
         CrLineEnds,       ///< lines that end in CR alone (old Mac files)
         ControlInField,   ///< value: the character, as "U+001B"
+        TabInField,       ///< a tab inside a field, as between fields of a copied table
         BadVersion,       ///< FORMAT: a version that never existed (0)
         LineTooLong,      ///< more than kMaxLineChars characters
         NoFormatFirst,    ///< the first record is not FORMAT:

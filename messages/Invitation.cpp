@@ -174,6 +174,9 @@ QString why(const invitation::Problem& p)
         return Text::tr("Das Steuerzeichen %1 ist nicht erlaubt; es würde auf Papier, in der "
                         "Mail oder im GiroCode anders erscheinen, als es gemeint ist.")
             .arg(p.value);
+    case P::TabInField:
+        return Text::tr("Hier steht ein Tabulator; Felder werden mit „;“ getrennt, Wörter mit "
+                        "Leerzeichen.");
     case P::BadVersion:
         return Text::tr("Version %1 gibt es nicht; erwartet ist %2.")
             .arg(p.value, expectedFormat());
