@@ -1153,6 +1153,14 @@ Verwendungszweck: %3</translation>
         <source>Hier steht ein Tabulator; Felder werden mit „;“ getrennt, Wörter mit Leerzeichen.</source>
         <translation>Hier steht ein Tabulator; Felder werden mit „;“ getrennt, Wörter mit Leerzeichen.</translation>
     </message>
+    <message>
+        <source>Verein: %1</source>
+        <translation>Verein: %1</translation>
+    </message>
+    <message>
+        <source>Vereinsnummer %1</source>
+        <translation>Vereinsnummer %1</translation>
+    </message>
 </context>
 <context>
     <name>MailProgram</name>

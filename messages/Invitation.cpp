@@ -423,6 +423,12 @@ QStringList invitationSummary(const invitation::Invitation& inv)
         inv.isOpen()
             ? Text::tr("Vereine: offen, jeder Verein kann melden")
             : Text::tr("Vereine: %1").arg(QLocale(QLocale::German).toString(inv.clubs.size())));
+    // Each with its number, as the organiser's sheets tell them apart.
+    for (const invitation::Club& c : inv.clubs)
+        lines.append(Text::tr("Verein: %1")
+                         .arg(c.number.isEmpty() ? c.name
+                                                 : c.name + QStringLiteral(" · ") +
+                                                       Text::tr("Vereinsnummer %1").arg(c.number)));
     if (const std::optional<invitation::Account>& a = inv.account; a && a->bic.isEmpty())
         lines.append(Text::tr("Konto: %1, %2, Verwendungszweck „%3“")
                          .arg(a->ibanGrouped(), a->holder, a->reference));

@@ -63,6 +63,8 @@ TEST(Reader, TheExampleIsReadWhole)
               u"Veranstaltung: Gauturnfest 2027 · 12.06.2027 · Sporthalle Musterstadt · "
               u"Meldeschluss 15.05.2027, 18:00 Uhr · Meldegeld 5,50 € · Nachmeldung 8,00 € · "
               u"Jahrgänge 2009–2020"_s);
+    EXPECT_TRUE(messages::invitationSummary(inv).contains(
+        u"Verein: TSV 1860 Hintertupfing · Vereinsnummer 1002"_s));
 
     // Windows-1252 as Notepad's "ANSI" saves it, LF only: the same file.
     QByteArray ansi = cp1252::encode(QString::fromUtf8(kExample));
