@@ -246,18 +246,18 @@ private:
     }
 
     // The payment reference is filled in per club and event: the longest one this file can give
-    // (in characters and in bytes) must fit the GiroCode, or every club with a long name would
-    // get a form without one. An open file takes any club, so a club of the longest name counts.
+    // must fit the GiroCode, or every club with a long name would get a form without one. It is
+    // measured as it goes out, in SEPA's characters ("ß" is "ss"), where its bytes are its
+    // characters. An open file takes any club, so a club of the longest name counts.
     void references()
     {
         const Invitation& inv = result.invitation;
-        const auto longest = [](const QStringList& names, auto measure) {
-            return *std::max_element(
-                names.begin(), names.end(),
-                [&measure](const QString& a, const QString& b) { return measure(a) < measure(b); });
+        const auto longest = [](const QStringList& names) {
+            return *std::max_element(names.begin(), names.end(),
+                                     [](const QString& a, const QString& b) {
+                                         return sepaText(a).size() < sepaText(b).size();
+                                     });
         };
-        const auto chars = [](const QString& t) { return codePoints(t); };
-        const auto bytes = [](const QString& t) { return t.toUtf8().size(); };
         const QStringList clubs =
             inv.isOpen() ? QStringList{QString(entry::kMostNameChars, u'W')} : inv.clubNames();
         const QStringList events = inv.eventNames();
@@ -266,25 +266,18 @@ private:
         m_line = m_accountLine;
         m_keyword = QStringLiteral("KONTO");
         const Account& account = *inv.account;
-        for (const bool byBytes : {false, true}) {
-            const QString club = byBytes ? longest(clubs, bytes) : longest(clubs, chars);
-            const QString event = byBytes ? longest(events, bytes) : longest(events, chars);
-            const QString reference = account.referenceFor(club, event);
-            const GiroCode code = giroCode(account, kMostTransferCents, reference);
-            // Without a placeholder the names change nothing and go unmentioned.
-            const QStringList details = reference == account.reference
-                                            ? QStringList()
-                                            : QStringList{inv.isOpen() ? QString() : club, event};
-            if (code.refusal == GiroCode::ReferenceTooLong) {
-                problem(Problem::ReferenceTooLong, 3, QString::number(codePoints(reference)),
-                        details);
-                return;
-            }
-            if (code.refusal == GiroCode::TooManyBytes) {
-                problem(Problem::PayloadTooLarge, 0, QString::number(code.bytes), details);
-                return;
-            }
-        }
+        const QString club = longest(clubs);
+        const QString event = longest(events);
+        const QString reference = account.referenceFor(club, event);
+        const GiroCode code = giroCode(account, kMostTransferCents, reference);
+        // Without a placeholder the names change nothing and go unmentioned.
+        const QStringList details = reference == account.referenceFor({}, {})
+                                        ? QStringList()
+                                        : QStringList{inv.isOpen() ? QString() : club, event};
+        if (code.refusal == GiroCode::ReferenceTooLong)
+            problem(Problem::ReferenceTooLong, 3, QString::number(codePoints(reference)), details);
+        else if (code.refusal == GiroCode::TooManyBytes)
+            problem(Problem::PayloadTooLarge, 0, QString::number(code.bytes), details);
     }
 
     // A tab between fields is refused by name, not taken as a separator: it also lines up columns,

@@ -64,7 +64,8 @@ QByteArray templateBytes()
 #   Ohne jede VEREIN-Zeile ist die Ausschreibung offen: jeder Verein kann melden.
 #
 # KONTO: IBAN; Kontoinhaber; Verwendungszweck; BIC
-#   Höchstens einmal. Im Verwendungszweck werden {Verein} und {Veranstaltung} ersetzt.
+#   Höchstens einmal. Im Verwendungszweck werden {Verein} und {Veranstaltung} ersetzt;
+#   Umlaute und ß werden dort zu ae, oe, ue und ss, wie es eine Überweisung verlangt.
 #   Die BIC darf fehlen.
 #
 # HINWEIS: Text
