@@ -246,18 +246,14 @@ private:
     }
 
     // The payment reference is filled in per club and event: the longest one this file can give
-    // must fit the GiroCode, or every club with a long name would get a form without one. It is
-    // measured as it goes out, in SEPA's characters ("ß" is "ss"), where its bytes are its
-    // characters. An open file takes any club, so a club of the longest name counts.
+    // must fit the GiroCode, or every club with a long name would get a form without one. The
+    // names are measured in it, as it goes out: in SEPA's characters ("ß" is "ss"), where its
+    // bytes are its characters, and with blanks beside them fallen together. So the club that
+    // makes it longest with one event, then the event that makes it longest with that club. An
+    // open file takes any club, so a club of the longest name counts.
     void references()
     {
         const Invitation& inv = result.invitation;
-        const auto longest = [](const QStringList& names) {
-            return *std::max_element(names.begin(), names.end(),
-                                     [](const QString& a, const QString& b) {
-                                         return sepaText(a).size() < sepaText(b).size();
-                                     });
-        };
         const QStringList clubs =
             inv.isOpen() ? QStringList{QString(entry::kMostNameChars, u'W')} : inv.clubNames();
         const QStringList events = inv.eventNames();
@@ -266,8 +262,22 @@ private:
         m_line = m_accountLine;
         m_keyword = QStringLiteral("KONTO");
         const Account& account = *inv.account;
-        const QString club = longest(clubs);
-        const QString event = longest(events);
+        const auto longest = [](const QStringList& names, auto length) {
+            QString most = names.first();
+            qsizetype mostLength = length(most);
+            for (const QString& name : names) {
+                if (const qsizetype l = length(name); l > mostLength) {
+                    most = name;
+                    mostLength = l;
+                }
+            }
+            return most;
+        };
+        const QString club = longest(clubs, [&](const QString& c) {
+            return account.referenceFor(c, events.first()).size();
+        });
+        const QString event =
+            longest(events, [&](const QString& e) { return account.referenceFor(club, e).size(); });
         const QString reference = account.referenceFor(club, event);
         const GiroCode code = giroCode(account, kMostTransferCents, reference);
         // Without a placeholder the names change nothing and go unmentioned.
