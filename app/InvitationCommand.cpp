@@ -37,13 +37,12 @@ std::optional<invitation::ReadResult> readInvitation(QWidget* parent, const QStr
 
 void showInvitationWarnings(QWidget* parent, const invitation::ReadResult& read)
 {
-    // Taken as the organiser wrote it, but the official should know why no child fits.
+    // Taken as the organiser wrote it, but the official should know why no child fits or why
+    // the deadline is odd. Ten are enough for a message box: the rest are the same mistake.
     if (read.warnings.isEmpty())
         return;
-    QStringList lines;
-    for (const invitation::Problem& warning : read.warnings)
-        lines << messages::invitationWarning(warning);
-    msgbox::show(parent, lines.join(u'\n'));
+    constexpr qsizetype kShown = 10;
+    msgbox::show(parent, messages::invitationWarnings(read, kShown).join(u'\n'));
 }
 
 bool openInvitation(QWidget* parent, RegistrationContext& context, const QString& path,

@@ -47,9 +47,18 @@ int usage(const QString& why)
     return kWrongUsage;
 }
 
+// What the event file is read for: to check it before it goes to the clubs, or to gather against
+// it, which comes after the deadline by its nature.
+enum class Purpose
+{
+    Check,
+    Gather
+};
+
 // An event file with every problem on its own line, prefixed by the file's name like the report's
 // lines. Empty when it cannot be used: then `problems` says why.
-std::optional<invitation::Invitation> readInvitation(const QString& path, QStringList& problems)
+std::optional<invitation::Invitation> readInvitation(const QString& path, Purpose purpose,
+                                                     QStringList& problems)
 {
     const QString shown = QDir::toNativeSeparators(path);
     invitation::LoadedFile loaded = invitation::load(path);
@@ -63,11 +72,14 @@ std::optional<invitation::Invitation> readInvitation(const QString& path, QStrin
         problems.append(shown + QStringLiteral(": ") + line);
     if (!read.ok())
         return std::nullopt;
-    // Taken, but the organiser should know before the clubs do.
-    for (const invitation::Problem& warning : std::as_const(read.warnings))
-        print(stderr, gather::printable(shown + QStringLiteral(": ") +
-                                        messages::invitationWarning(warning)) +
-                          u'\n');
+    // Taken, but the organiser should know before the clubs do. That the deadline has passed is
+    // no news to one who gathers.
+    if (purpose == Purpose::Gather)
+        read.warnings.removeIf([](const invitation::Problem& warning) {
+            return warning.kind == invitation::Problem::DeadlinePast;
+        });
+    for (const QString& line : messages::invitationWarnings(read, invitation::kMostProblems))
+        print(stderr, gather::printable(shown + QStringLiteral(": ") + line) + u'\n');
     return std::move(read.invitation);
 }
 
@@ -105,7 +117,8 @@ int writeTemplate(const QString& path)
 int checkInvitation(const QString& path)
 {
     QStringList problems;
-    const std::optional<invitation::Invitation> invitation = readInvitation(path, problems);
+    const std::optional<invitation::Invitation> invitation =
+        readInvitation(path, Purpose::Check, problems);
     if (!invitation) {
         printAll(stderr, problems);
         return kSomeSkipped;
@@ -236,7 +249,7 @@ int main(int argc, char** argv)
         // Gathering against a half-understood event file would check the wrong things: nothing
         // is gathered until it reads without a problem.
         QStringList problems;
-        options.invitation = readInvitation(invitationPath, problems);
+        options.invitation = readInvitation(invitationPath, Purpose::Gather, problems);
         if (!options.invitation) {
             printAll(stderr, problems);
             return kWrongUsage;

@@ -843,13 +843,6 @@ Sammelt die Meldedateien der Vereine zu einer Teilnehmerliste.
             <numerusform>%1 ist keine gültige IBAN: Eine IBAN aus %2 hat %3 Stellen, hier fehlen %n Stellen.</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%1 ist keine gültige IBAN: Eine IBAN aus %2 hat %3 Stellen, hier sind %n Stellen zu viel.</source>
-        <translation>
-            <numerusform>%1 ist keine gültige IBAN: Eine IBAN aus %2 hat %3 Stellen, hier ist eine Stelle zu viel.</numerusform>
-            <numerusform>%1 ist keine gültige IBAN: Eine IBAN aus %2 hat %3 Stellen, hier sind %n Stellen zu viel.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1 ist keine IBAN.</source>
         <translation>%1 ist keine IBAN.</translation>
@@ -1174,6 +1167,76 @@ Sammelt die Meldedateien der Vereine zu einer Teilnehmerliste.
     <message>
         <source>Jahrgang %1 ist für %2 nicht zugelassen: %3.</source>
         <translation>Jahrgang %1 ist für %2 nicht zugelassen: %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 ist keine gültige IBAN: Eine IBAN aus %2 hat %3 Stellen, diese ist %n Stellen zu lang.</source>
+        <translation>
+            <numerusform>%1 ist keine gültige IBAN: Eine IBAN aus %2 hat %3 Stellen, diese ist eine Stelle zu lang.</numerusform>
+            <numerusform>%1 ist keine gültige IBAN: Eine IBAN aus %2 hat %3 Stellen, diese ist %n Stellen zu lang.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 ist keine gültige BIC: Eine BIC hat 8 oder 11 Stellen, diese hat %n.</source>
+        <translation>
+            <numerusform>%1 ist keine gültige BIC: Eine BIC hat 8 oder 11 Stellen, diese hat eine.</numerusform>
+            <numerusform>%1 ist keine gültige BIC: Eine BIC hat 8 oder 11 Stellen, diese hat %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 ist keine gültige BIC: An Stelle %2 steht %3; dort gehört ein Buchstabe hin.</source>
+        <translation>%1 ist keine gültige BIC: An Stelle %2 steht %3; dort gehört ein Buchstabe hin.</translation>
+    </message>
+    <message>
+        <source>%1 ist keine gültige BIC: An Stelle %2 steht %3; dort gehört eine Ziffer oder ein Buchstabe hin.</source>
+        <translation>%1 ist keine gültige BIC: An Stelle %2 steht %3; dort gehört eine Ziffer oder ein Buchstabe hin.</translation>
+    </message>
+    <message>
+        <source>Hier steht ein Tabulator; Felder werden mit „;“ getrennt, Wörter mit Leerzeichen.</source>
+        <translation>Hier steht ein Tabulator; Felder werden mit „;“ getrennt, Wörter mit Leerzeichen.</translation>
+    </message>
+    <message>
+        <source>Das Schlüsselwort %1 gibt es nicht; meinten Sie %2?</source>
+        <translation>Das Schlüsselwort %1 gibt es nicht; meinten Sie %2?</translation>
+    </message>
+    <message>
+        <source>%1 reicht über das Jahr der Veranstaltung (%2) hinaus.</source>
+        <translation>%1 reicht über das Jahr der Veranstaltung (%2) hinaus.</translation>
+    </message>
+    <message>
+        <source>%1 liegt in der Vergangenheit: Die Veranstaltung ist schon vorbei.</source>
+        <translation>%1 liegt in der Vergangenheit: Die Veranstaltung ist schon vorbei.</translation>
+    </message>
+    <message>
+        <source>Der Meldeschluss %1 ist schon vorbei; jede Meldung ist jetzt eine Nachmeldung.</source>
+        <translation>Der Meldeschluss %1 ist schon vorbei; jede Meldung ist jetzt eine Nachmeldung.</translation>
+    </message>
+    <message>
+        <source>Der Meldeschluss %1 liegt nach der Veranstaltung am %2.</source>
+        <translation>Der Meldeschluss %1 liegt nach der Veranstaltung am %2.</translation>
+    </message>
+    <message>
+        <source>Das Nachmeldegeld %1 ist niedriger als das Meldegeld %2.</source>
+        <translation>Das Nachmeldegeld %1 ist niedriger als das Meldegeld %2.</translation>
+    </message>
+    <message>
+        <source>Die Vereinsnummer %1 hat schon %2 in Zeile %3.</source>
+        <translation>Die Vereinsnummer %1 hat schon %2 in Zeile %3.</translation>
+    </message>
+    <message>
+        <source>Verein: %1</source>
+        <translation>Verein: %1</translation>
+    </message>
+    <message>
+        <source>Vereinsnummer %1</source>
+        <translation>Vereinsnummer %1</translation>
+    </message>
+    <message>
+        <source>Konto: %1, BIC %2, %3, Verwendungszweck „%4“</source>
+        <translation>Konto: %1, BIC %2, %3, Verwendungszweck „%4“</translation>
+    </message>
+    <message>
+        <source>Überweisung an %1, IBAN %2, BIC %3, Verwendungszweck: %4</source>
+        <translation>Überweisung an %1, IBAN %2, BIC %3, Verwendungszweck: %4</translation>
     </message>
 </context>
 <context>
@@ -1954,6 +2017,10 @@ Betreff: %2
     <message>
         <source>Verwendungszweck</source>
         <translation>Verwendungszweck</translation>
+    </message>
+    <message>
+        <source>BIC</source>
+        <translation>BIC</translation>
     </message>
 </context>
 <context>

@@ -15,7 +15,7 @@ QByteArray payloadOf(const Account& account, qint64 cents, const QString& refere
                             QStringLiteral("002"),
                             QStringLiteral("1"), // UTF-8
                             QStringLiteral("SCT"),
-                            QString(), // BIC: optional within the EEA since version 002
+                            account.bic, // optional within the EEA since version 002
                             account.holder,
                             account.iban,
                             amount,

@@ -1,5 +1,7 @@
 #include "invitation/Iban.h"
 
+#include <QRegularExpression>
+
 namespace invitation {
 namespace {
 
@@ -73,7 +75,58 @@ bool isAsciiUpper(QChar c)
     return c >= u'A' && c <= u'Z';
 }
 
+// Blanks of any width: a word processor puts non-breaking (U+00A0) or thin spaces (U+2009,
+// U+202F) between the groups, and they look the same.
+QString withoutBlanks(const QString& text)
+{
+    QString compact;
+    for (const QChar c : text) {
+        if (c.category() != QChar::Separator_Space)
+            compact += c;
+    }
+    return compact.toUpper();
+}
+
+// Whether `c` fits the pattern character `want`: 'n' a digit, 'a' a letter, 'c' either.
+bool fits(QChar c, char want)
+{
+    return want == 'n'   ? isAsciiDigit(c)
+           : want == 'a' ? isAsciiUpper(c)
+                         : isAsciiDigit(c) || isAsciiUpper(c);
+}
+
+IbanBreak patternBreak(const QString& text, const QByteArray& pattern)
+{
+    for (qsizetype i = 0; i < text.size() && i < pattern.size(); ++i) {
+        if (!fits(text.at(i), pattern.at(i)))
+            return {int(i + 1), pattern.at(i)};
+    }
+    return {};
+}
+
 } // namespace
+
+QString compactIban(const QString& written)
+{
+    QString iban = withoutBlanks(written);
+    // No country's code is "IB": the word can never be the start of the IBAN itself.
+    if (iban.startsWith(u"IBAN")) {
+        iban.remove(0, 4);
+        if (iban.startsWith(u':'))
+            iban.remove(0, 1);
+    }
+    return iban;
+}
+
+QString compactBic(const QString& written)
+{
+    // A bank's code may begin with "BIC": the word goes only where something parts it from the
+    // code ("BIC COBADEFF", "BIC: COBADEFF").
+    static const QRegularExpression word(QStringLiteral("^BIC(?::|\\s)\\s*"),
+                                         QRegularExpression::CaseInsensitiveOption |
+                                             QRegularExpression::UseUnicodePropertiesOption);
+    return withoutBlanks(QString(written).remove(word));
+}
 
 int sepaIbanLength(QStringView country)
 {
@@ -84,17 +137,17 @@ int sepaIbanLength(QStringView country)
 IbanBreak ibanFormatBreak(const QString& iban)
 {
     const SepaCountry* country = sepaCountry(QStringView(iban).left(2));
-    const QByteArray pattern = country ? ibanPattern(*country) : QByteArray("aann");
-    for (qsizetype i = 0; i < iban.size() && i < pattern.size(); ++i) {
-        const QChar c = iban.at(i);
-        const char want = pattern.at(i);
-        const bool fits = want == 'n'   ? isAsciiDigit(c)
-                          : want == 'a' ? isAsciiUpper(c)
-                                        : isAsciiDigit(c) || isAsciiUpper(c);
-        if (!fits)
-            return {int(i + 1), want};
-    }
-    return {};
+    return patternBreak(iban, country ? ibanPattern(*country) : QByteArray("aann"));
+}
+
+IbanBreak bicFormatBreak(const QString& bic)
+{
+    return patternBreak(bic, "aaaaaaccccc");
+}
+
+bool validBic(const QString& bic)
+{
+    return (bic.size() == 8 || bic.size() == 11) && bicFormatBreak(bic).position == 0;
 }
 
 std::optional<IbanFault> ibanFault(const QString& iban)

@@ -57,10 +57,12 @@ struct Account
     QString iban; ///< without blanks, upper case, check digits verified
     QString holder;
     QString reference; ///< with {Verein} and {Veranstaltung} still in it
+    QString bic;       ///< upper case, without blanks; empty when not given
 
     /// The IBAN in groups of four, as it is printed on paper.
     QString ibanGrouped() const;
-    /// The payment reference for a club's registration for an event.
+    /// The payment reference for a club's registration for an event, in SEPA's basic character
+    /// set (sepaText): the same string in the GiroCode, on paper, in the mail and on the sheets.
     QString referenceFor(const QString& club, const QString& event) const;
 };
 
@@ -79,6 +81,12 @@ struct Invitation
     QStringList eventNames() const;
     QStringList clubNames() const;
 };
+
+/// `text` in SEPA's basic character set (a-z A-Z 0-9 / - ? : ( ) . , ' + and the blank), which
+/// every bank passes on unchanged: "ä" as "ae", "ß" as "ss", other accented letters without their
+/// accent, "&" as "+", "€" as "EUR", quotes and dashes as "'" and "-", anything else a blank;
+/// blanks not doubled, none at either end.
+QString sepaText(const QString& text);
 
 /// The entry file's automatic name for an event of this file: the event's own year where it has
 /// a date (else `localYear`), left out where the event's name already ends with it; always a

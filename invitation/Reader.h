@@ -40,13 +40,14 @@ struct Problem
         NotUtf8,          ///< a line that is not UTF-8 in a file that is (BOM or other lines)
         CrLineEnds,       ///< lines that end in CR alone (old Mac files)
         ControlInField,   ///< value: the character, as "U+001B"
+        TabInField,       ///< a tab inside a field, as between fields of a copied table
         BadVersion,       ///< FORMAT: a version that never existed (0)
         LineTooLong,      ///< more than kMaxLineChars characters
         NoFormatFirst,    ///< the first record is not FORMAT:
         OtherFormat,      ///< FORMAT: names another kind of file
         NewerVersion,     ///< FORMAT: a version this program does not know
         NoKeyword,        ///< a line without "KEYWORD:"
-        UnknownKeyword,   ///< value: the keyword
+        UnknownKeyword,   ///< value: the keyword; details: the one probably meant, if any
         Repeated,         ///< a second FORMAT:, VERANSTALTER: or KONTO:
         TooManyFields,    ///< more fields than the keyword has
         FieldMissing,     ///< a required field is empty
@@ -70,12 +71,20 @@ struct Problem
         IbanCountry,      ///< value: the IBAN; its country is none of SEPA's
         IbanLength,       ///< value: the IBAN; too short or too long for its country
         IbanFormat,       ///< value: the IBAN; a letter where its country has digits, or so
+        BadBic,           ///< value: the BIC as written; not 8 or 11 characters of its pattern
         HolderTooLong,    ///< more than kMostHolderChars
         ReferenceTooLong, ///< value: the longest reference; field: 3
         PayloadTooLarge,  ///< value: the bytes the code would need
-        YearsAdmitNobody, ///< a warning: no year in it is a birth year the window takes
-        NoOrganiser,      ///< no VERANSTALTER: line (line 0)
-        NoEvent           ///< no VERANSTALTUNG: line (line 0)
+        // Warnings: the file is taken as it is, but the organiser probably meant otherwise.
+        YearsAdmitNobody,    ///< no year in it is a birth year the window takes
+        YearsAfterEvent,     ///< details: the event's year, which the range reaches past
+        EventPast,           ///< the event's date is before today
+        DeadlinePast,        ///< the deadline's day is before today, the event's is not
+        DeadlineAfterEvent,  ///< details: the event's date
+        LateFeeBelowFee,     ///< value: the late fee as written; details: both in cents
+        DuplicateClubNumber, ///< details: the club that has it already and its line
+        NoOrganiser,         ///< no VERANSTALTER: line (line 0)
+        NoEvent              ///< no VERANSTALTUNG: line (line 0)
     };
     qsizetype line = 0;
     Kind kind = NotText;
@@ -92,13 +101,16 @@ struct ReadResult
     Invitation invitation;      ///< what was read; only to be used when there are no problems
     QList<Problem> problems;    ///< in line order, at most kMostProblems
     qsizetype moreProblems = 0; ///< found after the first kMostProblems, counted only
-    QList<Problem> warnings;    ///< what is taken but probably not meant (a range of no birth year)
+    QList<Problem> warnings;    ///< what is taken but probably not meant; at most kMostProblems
+    qsizetype moreWarnings = 0; ///< found after the first kMostProblems, counted only
 
     bool ok() const { return problems.isEmpty(); }
 };
 
-/// Reads an event file; `currentUtcYear` decides which birth years a range can admit.
-ReadResult read(QByteArrayView bytes, int currentUtcYear);
+/// Reads an event file; `currentUtcYear` decides which birth years a range can admit, `today`
+/// (the local date) which dates have passed.
+ReadResult read(QByteArrayView bytes, int currentUtcYear, const QDate& today);
+/// The same for this year and this day.
 ReadResult read(QByteArrayView bytes);
 
 /// An event file read from disk: why it could not be loaded, or what its reading found. The

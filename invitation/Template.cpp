@@ -26,7 +26,8 @@ QStringList fieldNames(const QString& keyword)
     if (keyword == u"VEREIN")
         return {Text::tr("Name"), Text::tr("Vereinsnummer")};
     if (keyword == u"KONTO")
-        return {Text::tr("IBAN"), Text::tr("Kontoinhaber"), Text::tr("Verwendungszweck")};
+        return {Text::tr("IBAN"), Text::tr("Kontoinhaber"), Text::tr("Verwendungszweck"),
+                Text::tr("BIC")};
     return {};
 }
 
@@ -54,15 +55,18 @@ QByteArray templateBytes()
 #   Einmal je Veranstaltung (höchstens 100). Nur der Name ist Pflicht; er steht genau so in
 #   den Meldedateien (höchstens 60 Zeichen, kein Komma).
 #   Datum TT.MM.JJJJ. Meldeschluss TT.MM.JJJJ (bis Ende des Tages) oder TT.MM.JJJJ HH:MM.
-#   Meldegeld je Teilnehmer: 5,50 oder 5 oder 5,50 €. Jahrgänge: 2009-2020.
+#   Meldegeld je Teilnehmer: 5,50 oder 5 oder 5,- oder 5,50 € oder 5,50 Euro. Jahrgänge:
+#   2009-2020.
 #   Nachmeldegeld je Teilnehmer nach dem Meldeschluss.
 #
 # VEREIN: Name; Vereinsnummer
 #   Einmal je Verein (höchstens 10.000); der Name steht genau so in den Meldedateien.
 #   Ohne jede VEREIN-Zeile ist die Ausschreibung offen: jeder Verein kann melden.
 #
-# KONTO: IBAN; Kontoinhaber; Verwendungszweck
-#   Höchstens einmal. Im Verwendungszweck werden {Verein} und {Veranstaltung} ersetzt.
+# KONTO: IBAN; Kontoinhaber; Verwendungszweck; BIC
+#   Höchstens einmal. Im Verwendungszweck werden {Verein} und {Veranstaltung} ersetzt;
+#   Umlaute und ß werden dort zu ae, oe, ue und ss, wie es eine Überweisung verlangt.
+#   Die BIC darf fehlen.
 #
 # HINWEIS: Text
 #   Beliebig oft; erscheint im Fenster und auf der gedruckten Meldung.

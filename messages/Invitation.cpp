@@ -42,11 +42,6 @@ QString expectedFormat()
                   QString::number(invitation::kFormatVersion));
 }
 
-QString compactIban(const QString& written)
-{
-    return written.toUpper().remove(u' ');
-}
-
 // The names, one or two of them: "„TV Musterstadt“ und „Gauturnfest 2027“".
 QString listed(const QStringList& names)
 {
@@ -95,7 +90,7 @@ QString payloadTooLarge(const invitation::Problem& p)
 
 QString ibanLength(const invitation::Problem& p)
 {
-    const QString iban = compactIban(p.value);
+    const QString iban = invitation::compactIban(p.value);
     const QString country = iban.left(2);
     const qsizetype want = invitation::sepaIbanLength(QStringView(iban).left(2));
     const auto off = static_cast<int>(want - iban.size());
@@ -104,15 +99,15 @@ QString ibanLength(const invitation::Problem& p)
                         "%n Stellen.",
                         nullptr, off)
             .arg(quoted(p.value), country, QString::number(want));
-    return Text::tr("%1 ist keine gültige IBAN: Eine IBAN aus %2 hat %3 Stellen, hier sind %n "
-                    "Stellen zu viel.",
+    return Text::tr("%1 ist keine gültige IBAN: Eine IBAN aus %2 hat %3 Stellen, diese ist %n "
+                    "Stellen zu lang.",
                     nullptr, -off)
         .arg(quoted(p.value), country, QString::number(want));
 }
 
 QString ibanFormat(const invitation::Problem& p)
 {
-    const QString iban = compactIban(p.value);
+    const QString iban = invitation::compactIban(p.value);
     const invitation::IbanBreak at = invitation::ibanFormatBreak(iban);
     if (at.position == 0) // shorter than country and check digits
         return Text::tr("%1 ist keine IBAN.").arg(quoted(p.value));
@@ -128,6 +123,26 @@ QString ibanFormat(const invitation::Problem& p)
                         "Buchstabe hin.")
             .arg(value, position, found);
     return Text::tr("%1 ist keine gültige IBAN: An Stelle %2 steht %3; dort gehört eine Ziffer "
+                    "oder ein Buchstabe hin.")
+        .arg(value, position, found);
+}
+
+QString bicProblem(const invitation::Problem& p)
+{
+    const QString bic = invitation::compactBic(p.value);
+    const QString value = quoted(p.value);
+    if (bic.size() != 8 && bic.size() != 11)
+        return Text::tr("%1 ist keine gültige BIC: Eine BIC hat 8 oder 11 Stellen, diese hat %n.",
+                        nullptr, static_cast<int>(bic.size()))
+            .arg(value);
+    const invitation::IbanBreak at = invitation::bicFormatBreak(bic);
+    const QString position = QString::number(at.position);
+    const QString found = quoted(bic.mid(at.position - 1, 1));
+    if (at.expected == 'a')
+        return Text::tr("%1 ist keine gültige BIC: An Stelle %2 steht %3; dort gehört ein "
+                        "Buchstabe hin.")
+            .arg(value, position, found);
+    return Text::tr("%1 ist keine gültige BIC: An Stelle %2 steht %3; dort gehört eine Ziffer "
                     "oder ein Buchstabe hin.")
         .arg(value, position, found);
 }
@@ -159,6 +174,9 @@ QString why(const invitation::Problem& p)
         return Text::tr("Das Steuerzeichen %1 ist nicht erlaubt; es würde auf Papier, in der "
                         "Mail oder im GiroCode anders erscheinen, als es gemeint ist.")
             .arg(p.value);
+    case P::TabInField:
+        return Text::tr("Hier steht ein Tabulator; Felder werden mit „;“ getrennt, Wörter mit "
+                        "Leerzeichen.");
     case P::BadVersion:
         return Text::tr("Version %1 gibt es nicht; erwartet ist %2.")
             .arg(p.value, expectedFormat());
@@ -180,6 +198,9 @@ QString why(const invitation::Problem& p)
         return Text::tr("%1 beginnt nicht mit einem Schlüsselwort wie „VEREIN:“.")
             .arg(quoted(p.value));
     case P::UnknownKeyword:
+        if (!p.details.isEmpty())
+            return Text::tr("Das Schlüsselwort %1 gibt es nicht; meinten Sie %2?")
+                .arg(quoted(p.value), quoted(p.details.value(0)));
         return Text::tr("Das Schlüsselwort %1 gibt es nicht.").arg(quoted(p.value));
     case P::Repeated:
         return Text::tr("%1 darf nur einmal vorkommen.").arg(quoted(p.value + u':'));
@@ -240,11 +261,13 @@ QString why(const invitation::Problem& p)
             .arg(quoted(p.value));
     case P::IbanCountry:
         return Text::tr("%1 ist keine gültige IBAN: Land %2 unbekannt (kein SEPA-Land).")
-            .arg(quoted(p.value), compactIban(p.value).left(2));
+            .arg(quoted(p.value), invitation::compactIban(p.value).left(2));
     case P::IbanLength:
         return ibanLength(p);
     case P::IbanFormat:
         return ibanFormat(p);
+    case P::BadBic:
+        return bicProblem(p);
     case P::HolderTooLong:
         return Text::tr("Der Kontoinhaber hat mehr als %1 Zeichen; so viele trägt kein "
                         "GiroCode.")
@@ -257,6 +280,26 @@ QString why(const invitation::Problem& p)
         return Text::tr("In %1 ist kein Kind geboren, das sich melden lässt (Jahrgänge "
                         "%2–%3).")
             .arg(quoted(p.value), p.details.value(0), p.details.value(1));
+    case P::YearsAfterEvent:
+        return Text::tr("%1 reicht über das Jahr der Veranstaltung (%2) hinaus.")
+            .arg(quoted(p.value), p.details.value(0));
+    case P::EventPast:
+        return Text::tr("%1 liegt in der Vergangenheit: Die Veranstaltung ist schon vorbei.")
+            .arg(quoted(p.value));
+    case P::DeadlinePast:
+        return Text::tr("Der Meldeschluss %1 ist schon vorbei; jede Meldung ist jetzt eine "
+                        "Nachmeldung.")
+            .arg(quoted(p.value));
+    case P::DeadlineAfterEvent:
+        return Text::tr("Der Meldeschluss %1 liegt nach der Veranstaltung am %2.")
+            .arg(quoted(p.value), p.details.value(0));
+    case P::LateFeeBelowFee:
+        return Text::tr("Das Nachmeldegeld %1 ist niedriger als das Meldegeld %2.")
+            .arg(messages::money(p.details.value(0).toLongLong()),
+                 messages::money(p.details.value(1).toLongLong()));
+    case P::DuplicateClubNumber:
+        return Text::tr("Die Vereinsnummer %1 hat schon %2 in Zeile %3.")
+            .arg(quoted(p.value), quoted(p.details.value(0)), p.details.value(1));
     case P::NoOrganiser:
         return Text::tr("Die Zeile „VERANSTALTER:“ mit Name und E-Mail fehlt.");
     case P::NoEvent:
@@ -292,20 +335,35 @@ QString invitationRefused(const QString& path, const invitation::ReadResult& rea
     return lines.join(u'\n');
 }
 
-QStringList invitationProblems(const invitation::ReadResult& read, qsizetype most)
+namespace {
+
+QStringList firstOf(const QList<invitation::Problem>& found, qsizetype counted, qsizetype most,
+                    QString (*say)(const invitation::Problem&))
 {
     QStringList lines;
-    for (qsizetype i = 0; i < read.problems.size() && i < most; ++i)
-        lines.append(invitationProblem(read.problems[i]));
-    const qsizetype more = read.moreProblems + std::max<qsizetype>(0, read.problems.size() - most);
+    for (qsizetype i = 0; i < found.size() && i < most; ++i)
+        lines.append(say(found[i]));
+    const qsizetype more = counted + std::max<qsizetype>(0, found.size() - most);
     if (more > 0)
         lines.append(Text::tr("… und %1 weitere.").arg(QLocale(QLocale::German).toString(more)));
     return lines;
 }
 
+} // namespace
+
+QStringList invitationProblems(const invitation::ReadResult& read, qsizetype most)
+{
+    return firstOf(read.problems, read.moreProblems, most, invitationProblem);
+}
+
 QString invitationWarning(const invitation::Problem& warning)
 {
     return Text::tr("Warnung: %1").arg(invitationProblem(warning));
+}
+
+QStringList invitationWarnings(const invitation::ReadResult& read, qsizetype most)
+{
+    return firstOf(read.warnings, read.moreWarnings, most, invitationWarning);
 }
 
 namespace {
@@ -365,10 +423,18 @@ QStringList invitationSummary(const invitation::Invitation& inv)
         inv.isOpen()
             ? Text::tr("Vereine: offen, jeder Verein kann melden")
             : Text::tr("Vereine: %1").arg(QLocale(QLocale::German).toString(inv.clubs.size())));
-    if (inv.account)
-        lines.append(
-            Text::tr("Konto: %1, %2, Verwendungszweck „%3“")
-                .arg(inv.account->ibanGrouped(), inv.account->holder, inv.account->reference));
+    // Each with its number, as the organiser's sheets tell them apart.
+    for (const invitation::Club& c : inv.clubs)
+        lines.append(Text::tr("Verein: %1")
+                         .arg(c.number.isEmpty() ? c.name
+                                                 : c.name + QStringLiteral(" · ") +
+                                                       Text::tr("Vereinsnummer %1").arg(c.number)));
+    if (const std::optional<invitation::Account>& a = inv.account; a && a->bic.isEmpty())
+        lines.append(Text::tr("Konto: %1, %2, Verwendungszweck „%3“")
+                         .arg(a->ibanGrouped(), a->holder, a->reference));
+    else if (a)
+        lines.append(Text::tr("Konto: %1, BIC %2, %3, Verwendungszweck „%4“")
+                         .arg(a->ibanGrouped(), a->bic, a->holder, a->reference));
     for (const QString& note : inv.notes)
         lines.append(noteLine(note));
     return lines;
@@ -479,6 +545,10 @@ QString feeLine(qsizetype participants, qint64 fee)
 
 QString paymentLine(const invitation::Account& account, const QString& club, const QString& event)
 {
+    if (!account.bic.isEmpty())
+        return Text::tr("Überweisung an %1, IBAN %2, BIC %3, Verwendungszweck: %4")
+            .arg(account.holder, account.ibanGrouped(), account.bic,
+                 account.referenceFor(club, event));
     return Text::tr("Überweisung an %1, IBAN %2, Verwendungszweck: %3")
         .arg(account.holder, account.ibanGrouped(), account.referenceFor(club, event));
 }

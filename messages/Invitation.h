@@ -20,6 +20,8 @@ QString invitationRefused(const QString& path, const invitation::ReadResult& rea
 QStringList invitationProblems(const invitation::ReadResult& read, qsizetype most);
 /// "Warnung: Zeile 4, Jahrgänge: …"
 QString invitationWarning(const invitation::Problem& warning);
+/// The first `most` warnings so, one per line, and "… und N weitere." for the rest.
+QStringList invitationWarnings(const invitation::ReadResult& read, qsizetype most);
 /// What zandrel-sammeln --pruefe prints for a file without problems.
 QStringList invitationSummary(const invitation::Invitation& invitation);
 

@@ -494,14 +494,29 @@ TEST(Gather, CommandMakesAndChecksEventFiles)
                                                     "{Verein} " +
                                                     QByteArray(80, 'x') + "\n"),
               textfile::SaveResult::Ok);
+    // Taken as it is, but said.
+    const QString warned = dir.filePath(u"alt.aus"_s);
+    ASSERT_EQ(textfile::saveFile(warned, "FORMAT: Zandrel-Ausschreibung 1\n"
+                                         "VERANSTALTER: TG; ; a@b.de\n"
+                                         "VERANSTALTUNG: Fest; ; ; 01.01.2020\n"),
+              textfile::SaveResult::Ok);
     // Arguments, exit status, and a piece of stdout or stderr.
     const std::tuple<QStringList, int, QString, QString> cases[] = {
+        {{u"--pruefe"_s, warned},
+         0,
+         u"Veranstaltung: Fest"_s,
+         QDir::toNativeSeparators(warned) + u": Warnung: Zeile 3, Meldeschluss: Der Meldeschluss "
+                                            u"„01.01.2020“ ist schon vorbei"_s},
         {{u"--vorlage"_s, aus},
          0,
          u"Vorlage "_s + QDir::toNativeSeparators(aus) + u" geschrieben."_s,
          {}},
         {{u"--vorlage"_s, aus}, 1, {}, u"gibt es schon; sie wird nicht überschrieben."_s},
         {{u"--pruefe"_s, aus}, 0, u"Veranstaltung: Kinderturnfest 2027"_s, {}},
+        {{u"--pruefe"_s, aus},
+         0,
+         u"Vereine: 2\nVerein: TV Musterstadt · Vereinsnummer 1001\n"_s,
+         {}},
         {{u"--pruefe"_s, bad},
          1,
          {},

@@ -11,7 +11,7 @@ TEST(GiroCode, KeepsToTheLimitsAndNeverCuts)
 {
     using G = invitation::GiroCode;
     const auto account = [](const QString& holder) {
-        return invitation::Account{u"DE02120300000000202051"_s, holder, {}};
+        return invitation::Account{u"DE02120300000000202051"_s, holder, {}, {}};
     };
     const QString emoji = QString(69, u'A') + u"😀"_s; // 70 characters, 71 UTF-16 units
     const struct

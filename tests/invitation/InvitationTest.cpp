@@ -46,4 +46,23 @@ TEST(Invitation, DeadlineEndsAtItsTimeOrAtTheEndOfTheDay)
                                u"Musterstadt"_s));
 }
 
+// The reference as banks pass it on, in SEPA's basic characters, the same in the code and on
+// paper; what has no near letter or sign there is a blank, and blanks do not double.
+TEST(Invitation, TheReferenceIsSpeltInSepaCharacters)
+{
+    const std::pair<QString, QString> cases[] = {
+        {u"Ärger Öl Übel äöüß ẞ"_s, u"Aerger Oel Uebel aeoeuess SS"_s},
+        {u"Café Señor Łódź Øster Æsir"_s, u"Cafe Senor Lodz Oster AEsir"_s},
+        {u"Mu\u0308ller"_s, u"Mueller"_s},
+        {u"TV „Frisch Auf“ – 5 € & mehr"_s, u"TV 'Frisch Auf' - 5 EUR + mehr"_s},
+        {u"Nr. #1  *Top* 😀 ½ ﬁt; ok"_s, u"Nr. 1 Top 1/2 fit, ok"_s},
+        {u"a-z A-Z 0-9 / - ? : ( ) . , ' +"_s, u"a-z A-Z 0-9 / - ? : ( ) . , ' +"_s},
+    };
+    for (const auto& [text, spelt] : cases)
+        EXPECT_EQ(invitation::sepaText(text), spelt) << text.toStdString();
+    const invitation::Account account{{}, {}, u"MG {Veranstaltung} {Verein}"_s, {}};
+    EXPECT_EQ(account.referenceFor(u"SG Groß-Umstadt & Söhne"_s, u"Fest"_s),
+              u"MG Fest SG Gross-Umstadt + Soehne"_s);
+}
+
 } // namespace

@@ -130,21 +130,22 @@ TEST(Registration, TwoPagesHoldEveryParticipantOnceInOrderWithHeadersAndTotals)
 }
 
 // The code on paper as a banking app sees it: the first page rendered at 150 dpi, decoded by zbar.
-// The reference holds a character beyond ASCII and a name the EPC limits would cut.
+// The holder holds a character beyond ASCII, and the account a BIC.
 TEST(Registration, TheGiroCodeOnPaperReadsBackAsThePayment)
 {
 #ifdef Q_OS_WIN
     GTEST_SKIP() << kNoPdfReader;
 #endif
     const invitation::Account account{u"DE02120300000000202051"_s, u"Turngau Müsterland e. V."_s,
-                                      u"Meldegeld {Veranstaltung} {Verein}"_s};
+                                      u"Meldegeld {Veranstaltung} {Verein}"_s, u"COBADEFFXXX"_s};
     const QByteArray payload =
         invitation::giroCode(account, 6600,
                              account.referenceFor(u"TV Musterstadt"_s, u"Gauturnfest 2027"_s))
             .payload;
-    EXPECT_EQ(payload,
-              "BCD\n002\n1\nSCT\n\nTurngau M\xC3\xBCsterland e. V.\nDE02120300000000202051\n"
-              "EUR66.00\n\n\nMeldegeld Gauturnfest 2027 TV Musterstadt");
+    EXPECT_EQ(
+        payload,
+        "BCD\n002\n1\nSCT\nCOBADEFFXXX\nTurngau M\xC3\xBCsterland e. V.\nDE02120300000000202051\n"
+        "EUR66.00\n\n\nMeldegeld Gauturnfest 2027 TV Musterstadt");
     EXPECT_TRUE(invitation::giroCode(account, 0, u"x"_s).payload.isEmpty());
 
     const auto decoded = [](const QByteArray& code) {
