@@ -11,46 +11,53 @@ qsizetype distance(const QString& a, const QString& b, qsizetype limit)
     const QString y = b.toCaseFolded();
     if (std::abs(x.size() - y.size()) > limit)
         return limit + 1;
-    // One row of the edit table at a time; a row whose best is past the limit ends the count.
-    std::vector<qsizetype> row(static_cast<size_t>(y.size() + 1));
-    for (qsizetype j = 0; j <= y.size(); ++j)
-        row[static_cast<size_t>(j)] = j;
+    // Three rows of the edit table: two neighbours swapped ("VERIEN") are one slip, not two. A
+    // row whose best is past the limit ends the count.
+    const auto width = static_cast<size_t>(y.size() + 1);
+    std::vector<qsizetype> before(width), above(width), row(width);
+    for (size_t j = 0; j < width; ++j)
+        above[j] = static_cast<qsizetype>(j);
     for (qsizetype i = 1; i <= x.size(); ++i) {
-        qsizetype diagonal = row[0];
         row[0] = i;
-        qsizetype best = row[0];
+        qsizetype best = i;
         for (qsizetype j = 1; j <= y.size(); ++j) {
             const auto at = static_cast<size_t>(j);
-            const qsizetype above = row[at];
-            row[at] = std::min({above + 1, row[at - 1] + 1, diagonal + (x[i - 1] != y[j - 1])});
-            diagonal = above;
+            row[at] = std::min(
+                {above[at] + 1, row[at - 1] + 1, above[at - 1] + (x[i - 1] != y[j - 1] ? 1 : 0)});
+            if (i > 1 && j > 1 && x[i - 1] == y[j - 2] && x[i - 2] == y[j - 1])
+                row[at] = std::min(row[at], before[at - 2] + 1);
             best = std::min(best, row[at]);
         }
         if (best > limit)
             return limit + 1;
+        std::swap(before, above);
+        std::swap(above, row);
     }
-    return std::min(row.back(), limit + 1);
+    return std::min(above.back(), limit + 1);
 }
 
 QString closest(const QString& typed, const QStringList& candidates)
 {
-    const qsizetype limit = std::min<qsizetype>(2, typed.size() / 3);
+    constexpr qsizetype kLimit = 2;
     QString found;
-    qsizetype best = limit + 1;
+    qsizetype best = kLimit + 1;
     bool tie = false;
     for (const QString& candidate : candidates) {
-        const qsizetype d = distance(typed, candidate, limit);
+        const qsizetype d = distance(typed, candidate, kLimit);
         if (d == 0)
             return candidate == typed ? QString() : candidate;
+        // Fewer slips than one in three letters: "TERMIN" is not "VEREIN", "SV" not "TV".
+        if (d * 3 >= candidate.size())
+            continue;
         if (d < best) {
             best = d;
             found = candidate;
             tie = false;
-        } else if (d == best && d <= limit && candidate.compare(found, Qt::CaseInsensitive) != 0) {
+        } else if (d == best && candidate.compare(found, Qt::CaseInsensitive) != 0) {
             tie = true;
         }
     }
-    return best <= limit && !tie ? found : QString();
+    return best <= kLimit && !tie ? found : QString();
 }
 
 } // namespace nearest

@@ -1,6 +1,7 @@
 #include "invitation/Reader.h"
 
 #include "entries/Entry.h"
+#include "entries/Nearest.h"
 #include "invitation/GiroCode.h"
 #include "invitation/Iban.h"
 #include "textfile/Cp1252.h"
@@ -65,50 +66,13 @@ QString codePoint(char32_t c)
     return QStringLiteral("U+%1").arg(uint(c), 4, 16, QLatin1Char('0')).toUpper();
 }
 
-// Edits that turn one word into the other: a letter inserted, dropped, changed, or two
-// neighbours swapped ("VEREIN" for "VERIEN" is one slip, not two).
-qsizetype editDistance(QStringView a, QStringView b)
-{
-    std::vector<std::vector<qsizetype>> d(a.size() + 1, std::vector<qsizetype>(b.size() + 1));
-    for (qsizetype i = 0; i <= a.size(); ++i)
-        d[i][0] = i;
-    for (qsizetype j = 0; j <= b.size(); ++j)
-        d[0][j] = j;
-    for (qsizetype i = 1; i <= a.size(); ++i) {
-        for (qsizetype j = 1; j <= b.size(); ++j) {
-            const qsizetype change = a[i - 1] == b[j - 1] ? 0 : 1;
-            d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + change});
-            if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1])
-                d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
-        }
-    }
-    return d[a.size()][b.size()];
-}
-
-// The keyword an unknown one was probably meant to be: the one nearest to it, where it is near
-// (at most two slips, and fewer than one in three letters, so that "TERMIN" is not "VEREIN"), and
-// none where two are equally near.
+// The keyword an unknown one was probably meant to be, where one is near enough.
 QString meantKeyword(const QString& unknown)
 {
-    static const char16_t* const kKeywords[] = {u"FORMAT", u"VERANSTALTER", u"VERANSTALTUNG",
-                                                u"VEREIN", u"KONTO",        u"HINWEIS"};
-    QString best;
-    qsizetype bestDistance = 3;
-    bool tie = false;
-    for (const char16_t* keyword : kKeywords) {
-        const QStringView known(keyword);
-        const qsizetype distance = editDistance(unknown, known);
-        if (distance > 2 || distance * 3 >= known.size())
-            continue;
-        if (distance < bestDistance) {
-            best = known.toString();
-            bestDistance = distance;
-            tie = false;
-        } else if (distance == bestDistance) {
-            tie = true;
-        }
-    }
-    return tie ? QString() : best;
+    static const QStringList kKeywords = {
+        QStringLiteral("FORMAT"), QStringLiteral("VERANSTALTER"), QStringLiteral("VERANSTALTUNG"),
+        QStringLiteral("VEREIN"), QStringLiteral("KONTO"),        QStringLiteral("HINWEIS")};
+    return nearest::closest(unknown, kKeywords);
 }
 
 Problem::Kind ibanProblem(IbanFault fault)

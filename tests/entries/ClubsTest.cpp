@@ -31,6 +31,7 @@ TEST(Clubs, TheClubMeantIsAFewMistakesAwayAndNeverAGuess)
         {"TV Bubesheim", ""},              // already one of them
         {"tv bubesheim", "TV Bubesheim"},  // only the case differs
         {"TSV Gunzburg", "TSV Günzburg"},  // one changed
+        {"TV Bubeshiem", "TV Bubesheim"},  // two swapped: one slip
         {"TS Gnzburg", "TSV Günzburg"},    // two dropped
         {"T Gnzbrg", ""},                  // three
         {"SV Rie", ""},                    // as close to both
