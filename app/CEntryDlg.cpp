@@ -352,6 +352,8 @@ void CEntryDlg::connectParts()
     m_chooser->follow(m_document);
     connect(m_chooser, &ClubEventChooser::clubChosen, this, &CEntryDlg::OnSelChangeClub);
     connect(m_chooser, &ClubEventChooser::eventChosen, this, &CEntryDlg::OnSelChangeEvent);
+    connect(m_chooser, &ClubEventChooser::notChosen, this,
+            [this](const QString& why) { m_status->say(why); });
     // An open event takes a typed club as it will be saved; one the entry file cannot hold is
     // refused with its reason.
     m_chooser->setTypedClubRule([this](const QString& typed) {

@@ -4,6 +4,7 @@
 #include "app/KeyboardRules.h"
 #include "entries/Collation.h"
 #include "entries/EntryDocument.h"
+#include "messages/Messages.h"
 
 #include <QComboBox>
 #include <QFocusEvent>
@@ -170,7 +171,31 @@ void ClubEventChooser::settle(QComboBox* box)
         Q_EMIT(box == m_cbClub ? clubChosen() : eventChosen());
         return;
     }
-    box->setEditText(chosen >= 0 ? box->itemText(chosen) : QString());
+    if (named >= 0 || typed.trimmed().isEmpty()) {
+        box->setEditText(chosen >= 0 ? box->itemText(chosen) : QString());
+        return;
+    }
+    // Part of a name ("Günzburg" for "TSV Günzburg"): the one item that holds it is meant. With
+    // none or several, the status line says why nothing was chosen and names the candidates; an
+    // earlier choice comes back (the field shows what would be saved), else the text stays for
+    // the user to finish.
+    QStringList holding;
+    int only = -1;
+    for (int i = 0; i < box->count(); ++i) {
+        if (box->itemText(i).contains(typed.trimmed(), Qt::CaseInsensitive)) {
+            holding << box->itemText(i);
+            only = i;
+        }
+    }
+    if (holding.size() == 1) {
+        box->setCurrentIndex(only);
+        Q_EMIT(box == m_cbClub ? clubChosen() : eventChosen());
+        return;
+    }
+    if (chosen >= 0)
+        box->setEditText(box->itemText(chosen));
+    Q_EMIT notChosen(box == m_cbClub ? messages::typedClubNotChosen(typed.trimmed(), holding)
+                                     : messages::typedEventNotChosen(typed.trimmed(), holding));
 }
 
 bool ClubEventChooser::takeTypedClub()

@@ -70,6 +70,9 @@ Q_SIGNALS:
     /// The user chose an item (from the list, or by typing its name).
     void clubChosen();
     void eventChosen();
+    /// Typed text that names no item, or part of several: it stays, and this says why nothing
+    /// was chosen.
+    void notChosen(const QString& why);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

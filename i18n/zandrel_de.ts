@@ -1655,6 +1655,28 @@ Sammelt die Meldedateien der Vereine zu einer Teilnehmerliste.
         <source>Der Jahrgang fehlt.</source>
         <translation>Der Jahrgang fehlt.</translation>
     </message>
+    <message>
+        <source>Kein Verein heißt %1 oder enthält es; bitte einen aus der Liste wählen.</source>
+        <translation>Kein Verein heißt %1 oder enthält es; bitte einen aus der Liste wählen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 steht in %n Vereinen (%2); bitte einen wählen.</source>
+        <translation>
+            <numerusform>%1 steht in einem Verein (%2); bitte ihn wählen.</numerusform>
+            <numerusform>%1 steht in %n Vereinen (%2); bitte einen wählen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Keine Veranstaltung heißt %1 oder enthält es; bitte eine aus der Liste wählen.</source>
+        <translation>Keine Veranstaltung heißt %1 oder enthält es; bitte eine aus der Liste wählen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 steht in %n Veranstaltungen (%2); bitte eine wählen.</source>
+        <translation>
+            <numerusform>%1 steht in einer Veranstaltung (%2); bitte sie wählen.</numerusform>
+            <numerusform>%1 steht in %n Veranstaltungen (%2); bitte eine wählen.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>NameValidator</name>

@@ -328,6 +328,27 @@ QString selectFirstToRemove()
     return Text::tr("Zum Löschen erst einen Eintrag aus der Liste auswählen!");
 }
 
+QString typedClubNotChosen(const QString& typed, const QStringList& holding)
+{
+    if (holding.isEmpty())
+        return Text::tr("Kein Verein heißt %1 oder enthält es; bitte einen aus der Liste wählen.")
+            .arg(quoted(typed));
+    return Text::tr("%1 steht in %n Vereinen (%2); bitte einen wählen.", nullptr,
+                    static_cast<int>(holding.size()))
+        .arg(quoted(typed), holding.join(QStringLiteral(", ")));
+}
+
+QString typedEventNotChosen(const QString& typed, const QStringList& holding)
+{
+    if (holding.isEmpty())
+        return Text::tr("Keine Veranstaltung heißt %1 oder enthält es; bitte eine aus der Liste "
+                        "wählen.")
+            .arg(quoted(typed));
+    return Text::tr("%1 steht in %n Veranstaltungen (%2); bitte eine wählen.", nullptr,
+                    static_cast<int>(holding.size()))
+        .arg(quoted(typed), holding.join(QStringLiteral(", ")));
+}
+
 QString badDate()
 {
     return Text::tr("FEHLER: Datum falsch!");

@@ -100,14 +100,18 @@ RenamedQuestion renamedInPlace(const QString& before, const QString& now);
 // The window's own sentences, word for word as the program has always said them.
 QString incomplete();          ///< "Hinzu" with a field missing or a year outside the window
 QString selectFirstToRemove(); ///< "Entfernen" with no row selected
-QString badDate();             ///< the year field left with a year outside the window
-QString notANumber();          ///< the year field holds no whole number
-QString exitQuestion();        ///< leaving with unsaved changes
-QString discardQuestion();     ///< a load would replace unsaved changes
-QString invalidFileName();     ///< the file dialog gave no usable name
-QString nothingToSave();       ///< "Speichern" with an empty list
-QString pdfNotSaved();         ///< the PDF could not be made at all
-QString printFailed();         ///< the printer refused the registration
+/// Typed text in "Verein" or "Veranstaltung" that names no item; `holding` are the items that
+/// contain it (none, or more than one).
+QString typedClubNotChosen(const QString& typed, const QStringList& holding);
+QString typedEventNotChosen(const QString& typed, const QStringList& holding);
+QString badDate();         ///< the year field left with a year outside the window
+QString notANumber();      ///< the year field holds no whole number
+QString exitQuestion();    ///< leaving with unsaved changes
+QString discardQuestion(); ///< a load would replace unsaved changes
+QString invalidFileName(); ///< the file dialog gave no usable name
+QString nothingToSave();   ///< "Speichern" with an empty list
+QString pdfNotSaved();     ///< the PDF could not be made at all
+QString printFailed();     ///< the printer refused the registration
 /// "Hinzu" for a participant the list already holds.
 QString alreadyInList(const QString& text, qint32 year);
 /// A command's shortcut while it cannot run: why.

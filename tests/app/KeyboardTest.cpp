@@ -128,6 +128,7 @@ TEST_F(DialogTest, AClubFieldLeftWithATypedTextShowsWhatIsSaved)
         {u" SG Mühlbach ", u"SG Mühlbach"},     // blanks around it do not count
         {u"TV", u"SG Mühlbach"},                // a beginning that fits several is no choice
         {u"djk kirchdorf", u"DJK Kirchdorf"},   // the first club of the list as well
+        {u"schönau", u"TV Schönau am Bach"},    // part of one club's name: that club
     };
     for (const auto& [text, shown] : typed) {
         club->setFocus();
@@ -137,6 +138,16 @@ TEST_F(DialogTest, AClubFieldLeftWithATypedTextShowsWhatIsSaved)
                   std::pair(QString::fromUtf16(shown), QString::fromUtf16(shown)))
             << QString::fromUtf16(text).toStdString();
     }
+    // Part of several, or of none: the status line says why nothing was chosen.
+    const auto* status = m_dlg->findChild<QLabel*>(u"labelStatus"_s);
+    club->setFocus();
+    club->setEditText(u"weiler"_s);
+    edit(Id::IDC_FIRSTNAME)->setFocus();
+    EXPECT_EQ(status->text().section(u" · "_s, 0, 0),
+              u"„weiler“ steht in 3 Vereinen (TSV Unterweiler, TV Hasenweiler, TV Oberweiler); "
+              u"bitte einen wählen."_s)
+        << status->text().toStdString();
+    EXPECT_EQ(ClubEventChooser::selectedText(club), u"TV Schönau am Bach"_s);
 }
 
 } // namespace
