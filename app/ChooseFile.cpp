@@ -95,7 +95,7 @@ QString chooseFile(QWidget* parent, bool save, const QString& proposedName, QStr
 {
     FileRequest request;
     request.save = save;
-    request.title = save ? Text::tr("Speichern ...") : Text::tr("Laden ...");
+    request.title = save ? Text::tr("Speichern…") : Text::tr("Laden…");
     request.folder = folder;
     request.proposedName = save ? proposedName : QString();
     request.filter = Text::tr("Meldedatei (*.mdg)");

@@ -19,7 +19,7 @@ inline constexpr QStringView kCancelled = u"----";
 struct FileRequest
 {
     bool save = false;
-    QString title;             ///< "Speichern ..." or "Laden ..."
+    QString title;             ///< "Speichern…" or "Laden…"
     QString folder;            ///< the remembered folder; empty: the dialog's own choice
     QString proposedName;      ///< save only; empty for a load
     QString filter;            ///< "Meldedatei (*.mdg)"

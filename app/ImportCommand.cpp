@@ -28,7 +28,7 @@ std::optional<QString> import(QWidget* parent, EntryDocument& document, QString&
                               memberlist::Admitted admitted)
 {
     filedlg::FileRequest request;
-    request.title = Text::tr("Importieren ...");
+    request.title = Text::tr("Importieren…");
     request.filter = Text::tr("Mitgliederliste (*.csv *.txt)");
     const std::optional<QString> path = filedlg::askFile(parent, request, folder);
     if (!path)

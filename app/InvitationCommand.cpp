@@ -70,7 +70,7 @@ bool chooseAndOpenInvitation(QWidget* parent, RegistrationContext& context, QStr
                              const StatusSink& status)
 {
     filedlg::FileRequest request;
-    request.title = QCoreApplication::translate("commands", "Ausschreibung öffnen ...");
+    request.title = QCoreApplication::translate("commands", "Ausschreibung öffnen…");
     request.filter = QCoreApplication::translate("commands", "Ausschreibung (*.aus)");
     const std::optional<QString> path = filedlg::askFile(parent, request, folder);
     return path && openInvitation(parent, context, *path, false, status);

@@ -94,7 +94,7 @@ std::optional<QString> savePdf(QWidget* parent, const EntryDocument& document, Q
 
     filedlg::FileRequest request;
     request.save = true;
-    request.title = Text::tr("Als PDF speichern ...");
+    request.title = Text::tr("Als PDF speichern…");
     request.proposedName = proposedPdfName(registration, extras.entryName);
     request.filter = Text::tr("PDF-Datei (*.pdf)");
     request.defaultSuffix = QStringLiteral("pdf");

@@ -66,7 +66,7 @@ const CommandText* commandTable(qsizetype& count)
          "actionGather",
          {QKeySequence(Qt::CTRL | Qt::Key_G)}},
         {C::Import, nullptr, nullptr, {}},
-        {C::About, QT_TRANSLATE_NOOP("WindowCommands", "Inf&o über Zandrel..."), "actionAbout", {}},
+        {C::About, QT_TRANSLATE_NOOP("WindowCommands", "Inf&o über Zandrel…"), "actionAbout", {}},
     };
     count = std::size(table);
     return table;

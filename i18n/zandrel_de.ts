@@ -30,16 +30,16 @@
 <context>
     <name>ChooseFile</name>
     <message>
-        <source>Speichern ...</source>
-        <translation>Speichern ...</translation>
-    </message>
-    <message>
-        <source>Laden ...</source>
-        <translation>Laden ...</translation>
-    </message>
-    <message>
         <source>Meldedatei (*.mdg)</source>
         <translation>Meldedatei (*.mdg)</translation>
+    </message>
+    <message>
+        <source>Speichern…</source>
+        <translation>Speichern…</translation>
+    </message>
+    <message>
+        <source>Laden…</source>
+        <translation>Laden…</translation>
     </message>
 </context>
 <context>
@@ -712,12 +712,12 @@ Sammelt die Meldedateien der Vereine zu einer Teilnehmerliste.
 <context>
     <name>ImportCommand</name>
     <message>
-        <source>Importieren ...</source>
-        <translation>Importieren ...</translation>
-    </message>
-    <message>
         <source>Mitgliederliste (*.csv *.txt)</source>
         <translation>Mitgliederliste (*.csv *.txt)</translation>
+    </message>
+    <message>
+        <source>Importieren…</source>
+        <translation>Importieren…</translation>
     </message>
 </context>
 <context>
@@ -1767,12 +1767,12 @@ Sammelt die Meldedateien der Vereine zu einer Teilnehmerliste.
         <translation>Meldung.pdf</translation>
     </message>
     <message>
-        <source>Als PDF speichern ...</source>
-        <translation>Als PDF speichern ...</translation>
-    </message>
-    <message>
         <source>PDF-Datei (*.pdf)</source>
         <translation>PDF-Datei (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Als PDF speichern…</source>
+        <translation>Als PDF speichern…</translation>
     </message>
 </context>
 <context>
@@ -2088,10 +2088,6 @@ Betreff: %2
         <translation>Meldungen &amp;sammeln…</translation>
     </message>
     <message>
-        <source>Inf&amp;o über Zandrel...</source>
-        <translation>Inf&amp;o über Zandrel...</translation>
-    </message>
-    <message>
         <source>Befehle</source>
         <translation>Befehle</translation>
     </message>
@@ -2102,6 +2098,10 @@ Betreff: %2
     <message>
         <source>%1 – %2</source>
         <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>Inf&amp;o über Zandrel…</source>
+        <translation>Inf&amp;o über Zandrel…</translation>
     </message>
 </context>
 <context>
@@ -2174,12 +2174,12 @@ Betreff: %2
 <context>
     <name>commands</name>
     <message>
-        <source>Ausschreibung öffnen ...</source>
-        <translation>Ausschreibung öffnen ...</translation>
-    </message>
-    <message>
         <source>Ausschreibung (*.aus)</source>
         <translation>Ausschreibung (*.aus)</translation>
+    </message>
+    <message>
+        <source>Ausschreibung öffnen…</source>
+        <translation>Ausschreibung öffnen…</translation>
     </message>
 </context>
 </TS>

@@ -75,7 +75,7 @@ TEST_F(DialogTest, OpenContextMenuIsAChildOfTheWindowForAccessibilityClients)
                                   QStringLiteral("Ansprechpartner…"),
                                   QStringLiteral("An Veranstalter senden…"), QString(),
                                   QStringLiteral("Meldungen sammeln…"), QString(),
-                                  QStringLiteral("Info über Zandrel...")}));
+                                  QStringLiteral("Info über Zandrel…")}));
     menu->close();
     EXPECT_EQ(window->childCount(), closedCount);
 }
