@@ -5,6 +5,7 @@
 #include "DialogFixture.h"
 #include "entries/Clubs.h"
 #include "entryfile/EntryFile.h"
+#include "invitation/Template.h"
 #include "PdfReading.h"
 #include "textfile/SafeFile.h"
 
@@ -302,3 +303,20 @@ TEST(RememberedEventFile, OutlivesAProgramEndedBySigterm)
     EXPECT_EQ(remembered(), aus);
 }
 #endif
+
+// The event's facts stand whole under "Veranstaltung" at the window's first width, with the
+// longest event of the template, and choosing it never widens the window.
+TEST_F(InvitationTest, TheEventLineShowsEveryFactAndKeepsTheWidth)
+{
+    open();
+    const QByteArray bytes = invitation::templateBytes();
+    openInvitation(write("vorlage.aus", bytes));
+    const int width = m_dlg->width();
+    choose(Id::IDC_EVENT, u"Gauturnfest 2027"_s);
+    QCoreApplication::processEvents();
+    const auto* info = m_dlg->findChild<ElidingLabel*>(u"labelEventInfo"_s);
+    EXPECT_TRUE(info->text().contains(u"2009–2020"_s)) << info->text().toStdString();
+    EXPECT_EQ(info->shownText().replace(u'\n', u' '), info->text()) << width;
+    EXPECT_EQ(m_dlg->width(), width);
+    EXPECT_LE(m_dlg->height(), 600 - 80) << "a 1024×600 screen holds it with its title and taskbar";
+}
