@@ -6,6 +6,16 @@
 #include <QTranslator>
 
 namespace i18n {
+namespace {
+
+// Key names as German keyboards and manuals call them; Qt's own German keeps "Return", so the
+// menu would say "Strg+Return". Our translator is asked before Qt's.
+[[maybe_unused]] constexpr const char* kKeyNames[] = {
+    QT_TRANSLATE_NOOP("QShortcut", "Return"),
+    QT_TRANSLATE_NOOP("QShortcut", "Enter"),
+};
+
+} // namespace
 
 bool installGermanTexts(QCoreApplication& app)
 {

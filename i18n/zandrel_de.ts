@@ -1783,6 +1783,17 @@ Sammelt die Meldedateien der Vereine zu einer Teilnehmerliste.
     </message>
 </context>
 <context>
+    <name>QShortcut</name>
+    <message>
+        <source>Return</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Eingabe</translation>
+    </message>
+</context>
+<context>
     <name>Registration</name>
     <message>
         <source>Seite %1 von %2</source>

@@ -77,6 +77,11 @@ TEST_F(DialogTest, OpenContextMenuIsAChildOfTheWindowForAccessibilityClients)
                                   QStringLiteral("Meldungen sammeln…"), QString(),
                                   QStringLiteral("Info über Zandrel…")}));
     menu->close();
+    // The menu names the keys as a German keyboard does.
+    EXPECT_EQ(m_dlg->findChild<QAction*>(QStringLiteral("actionSendToOrganiser"))
+                  ->shortcut()
+                  .toString(QKeySequence::NativeText),
+              QStringLiteral("Strg+Eingabe"));
     EXPECT_EQ(window->childCount(), closedCount);
 }
 
