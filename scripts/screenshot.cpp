@@ -1,14 +1,22 @@
 // Renders the main window offscreen, with a small registration in it, into a PNG for the README
 // and the AppStream metadata:  make screenshot   (writes docs/zandrel.png)
+//
+//   zandrel_screenshot out.png [BREITExHÖHE]
+//
+// With a size, the window as it stands on a screen of that size (maximised, as small screens
+// show it), with the template's event file open and its longest event chosen.
 
 #include "app/CEntryApp.h"
 #include "app/CEntryDlg.h"
 #include "entries/Entry.h"
 #include "entries/EntryListModel.h"
+#include "invitation/Template.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -18,16 +26,35 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     CEntryApp app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "Aufruf: %s <ausgabe.png>\n", argv[0]);
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "Aufruf: %s <ausgabe.png> [BREITExHÖHE]\n", argv[0]);
         return 2;
+    }
+    QSize screen;
+    if (argc == 3) {
+        const QStringList parts = QString::fromLocal8Bit(argv[2]).split(u'x');
+        screen = QSize(parts.value(0).toInt(), parts.value(1).toInt());
+        if (screen.width() <= 0 || screen.height() <= 0)
+            return 2;
     }
     // Keep the user's own settings out of it.
     QTemporaryDir settings;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
 
     CEntryDlg dlg;
+    QString eventName = QStringLiteral("Gauturnfest");
+    if (screen.isValid()) {
+        const QString aus = settings.filePath(QStringLiteral("Ausschreibung.aus"));
+        QFile file(aus);
+        if (!file.open(QIODevice::WriteOnly) || file.write(invitation::templateBytes()) < 0)
+            return 1;
+        file.close();
+        dlg.applySettings({1, {}, aus, {QStringLiteral("Eva Muster"), {}, {}}});
+        eventName = QStringLiteral("Gauturnfest 2027");
+    }
     dlg.OnInitDialog();
+    if (screen.isValid()) // the screen less its title bar and a taskbar
+        dlg.resize(std::max(dlg.width(), std::min(screen.width(), 1280)), screen.height() - 70);
     dlg.show();
     if (!QTest::qWaitForWindowExposed(&dlg))
         return 1;
@@ -35,7 +62,8 @@ int main(int argc, char** argv)
     auto* event = dlg.findChild<QComboBox*>(QStringLiteral("comboEvent"));
     auto* list = dlg.findChild<CIconListBox*>(QStringLiteral("listEntries"));
     club->setCurrentIndex(club->findText(QStringLiteral("TV Musterstadt")));
-    event->setCurrentIndex(event->findText(QStringLiteral("Gauturnfest")));
+    event->setCurrentIndex(event->findText(eventName));
+    Q_EMIT event->activated(event->currentIndex());
     dlg.EnableEditButtons();
     const struct
     {
