@@ -18,9 +18,19 @@ int CImageList::Add(const QImage& strip)
         strip.width() < m_size.width())
         return -1;
 
-    // The pictures are stored without alpha: they are drawn opaque, background included, and a
-    // stray transparent pixel in the source must not let the row's fill shine through.
-    const QImage opaque = strip.convertToFormat(QImage::Format_RGB32);
+    // The strip's own alpha does not count (a stray transparent pixel must not let the row shine
+    // through a face); its cyan background is the one see-through colour, as an image list's key
+    // colour is.
+    QImage opaque =
+        strip.convertToFormat(QImage::Format_RGB32).convertToFormat(QImage::Format_ARGB32);
+    constexpr QRgb kKey = 0xFF00FFFF;
+    for (int y = 0; y < opaque.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(opaque.scanLine(y));
+        for (int x = 0; x < opaque.width(); ++x) {
+            if (line[x] == kKey)
+                line[x] = 0;
+        }
+    }
     const int first = static_cast<int>(m_arrImages.size());
     const int count = strip.width() / m_size.width();
     for (int i = 0; i < count; ++i)
@@ -39,8 +49,5 @@ void CImageList::draw(QPainter& painter, int index, const QPoint& topLeft) const
 {
     if (index < 0 || index >= m_arrImages.size())
         return;
-    painter.save();
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.drawImage(topLeft, m_arrImages.at(index));
-    painter.restore();
 }

@@ -17,15 +17,17 @@ public:
     bool Create(int cx, int cy, int initialCount, int grow);
 
     /// Cuts the strip into cx-wide pictures (a narrower remainder on the right is dropped) and
-    /// appends them. Returns the index of the first new picture, or -1 for a null image, a list
-    /// that was not created, a height other than cy or a strip narrower than one picture.
+    /// appends them. Pure cyan (#00FFFF), the key colour of the strip's background, becomes
+    /// transparent; every other pixel is opaque. Returns the index of the first new picture, or -1
+    /// for a null image, a list that was not created, a height other than cy or a strip narrower
+    /// than one picture.
     int Add(const QImage& strip);
 
     /// The picture at index, or a null image for a bad index.
     QImage getImage(int index) const;
 
-    /// Draws picture index with its top-left corner at topLeft, opaque: there is no mask, so the
-    /// background of the picture is drawn too. A bad index draws nothing.
+    /// Draws picture index with its top-left corner at topLeft over what is there (its key colour
+    /// lets that show). A bad index draws nothing.
     void draw(QPainter& painter, int index, const QPoint& topLeft) const;
 
 private:

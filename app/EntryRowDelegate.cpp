@@ -104,6 +104,10 @@ void EntryRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     }
 
     if (pictures) {
+        // The picture stands on the list's base colour, also in the selected row, and covers the
+        // focus frame's left part.
+        painter->fillRect(QRect(row.topLeft(), QSize(PictureWidth, row.height())),
+                          option.palette.brush(group, QPalette::Base));
         const qint32 code = index.data(EntryListModel::EntryCodeRole).value<qint32>();
         pictures->draw(*painter, entry::genderOf(code), row.topLeft());
     }
