@@ -64,6 +64,11 @@ QLayout* listColumn(WindowFrame& f, StatusLine& status)
     for (QPushButton* b : {f.help, f.more, f.exit})
         bottom->addWidget(b);
     auto* right = new QVBoxLayout;
+    // The list's own name and Alt letter, as every field of the form has one.
+    auto* listLabel = new QLabel(WindowFrame::tr("Gemeldete Te&ilnehmer"), f.list->parentWidget());
+    listLabel->setObjectName(QStringLiteral("labelEntries"));
+    listLabel->setBuddy(f.list);
+    right->addWidget(listLabel);
     right->addWidget(f.list, 1);
     right->addLayout(bottom);
     // Under the list: how many participants, as the fees are charged per head, and beside it

@@ -2181,6 +2181,10 @@ Betreff: %2
         <source>&amp;Beenden</source>
         <translation>&amp;Beenden</translation>
     </message>
+    <message>
+        <source>Gemeldete Te&amp;ilnehmer</source>
+        <translation>Gemeldete Te&amp;ilnehmer</translation>
+    </message>
 </context>
 <context>
     <name>commands</name>

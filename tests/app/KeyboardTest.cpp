@@ -41,6 +41,10 @@ TEST_F(DialogTest, AParticipantRegisteredAndTakenBackByKeyboardAlone)
     EXPECT_EQ(ClubEventChooser::selectedText(item<QComboBox>(Id::IDC_EVENT)), u"Gauturnfest"_s);
     EXPECT_TRUE(item(Id::IDC_SAVE)->isEnabled());
 
+    // The list has an Alt letter of its own.
+    key(Qt::Key_I, Qt::AltModifier);
+    EXPECT_EQ(focused(), item(Id::IDC_ENTRIES));
+    key(Qt::Key_V, Qt::AltModifier);
     // Alt with a letter that is no mnemonic types nothing.
     key(Qt::Key_O, Qt::AltModifier);
     EXPECT_EQ(focused(), edit(Id::IDC_FIRSTNAME));
