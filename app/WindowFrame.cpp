@@ -73,7 +73,7 @@ QLayout* listColumn(WindowFrame& f, StatusLine& status)
     right->addLayout(bottom);
     // Under the list: how many participants, as the fees are charged per head, and beside it
     // what the last file action did and whether anything is unsaved.
-    status.placeIn(right, 1);
+    status.placeIn(right, right->indexOf(f.list) + 1);
     return right;
 }
 
