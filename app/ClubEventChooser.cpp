@@ -64,9 +64,10 @@ ClubEventChooser::ClubEventChooser(QWidget* window, const QStringList& clubs,
     : QObject(window), m_window(window),
       m_cbClub(makeListBox(window, clubs, "comboClub", tr("Verein"))),
       m_cbEvent(makeListBox(window, events, "comboEvent", tr("Veranstaltung"))),
-      // Three lines: date, place, deadline with its time and the years stand whole at the
-      // window's first width, without the text ever widening it.
-      m_lblEventInfo(new ElidingLabel(window, 3))
+      // Four lines: date, place, deadline with its time and the years stand whole at the
+      // window's first width, also in the wider fonts of Windows, without the text ever widening
+      // it.
+      m_lblEventInfo(new ElidingLabel(window, 4))
 {
     m_lblEventInfo->setObjectName(QStringLiteral("labelEventInfo"));
     m_lblEventInfo->setVisible(false);
