@@ -66,14 +66,9 @@ QList<Confirmation> confirmations(const Result& result)
     for (const Row& row : result.rows)
         rowsOfFile[row.file].append(&row);
     // The very amounts of the fee sheet: a club's confirmation and the organiser's sheet agree.
-    // fees() has one per run of rows of a club and event, in the rows' order.
     QHash<qsizetype, Fee> feeOf;
-    const QList<Fee> all = fees(result);
-    for (qsizetype r = 0, k = 0; r < result.rows.size() && k < all.size(); ++r) {
-        const Row& row = result.rows[r];
-        if (r == 0 || row.club != result.rows[r - 1].club || row.event != result.rows[r - 1].event)
-            feeOf.insert(row.file, all[k++]);
-    }
+    for (const Fee& fee : fees(result))
+        feeOf.insert(fee.file, fee);
     QSet<QString> taken; // folded: Windows and macOS do not tell "TV A" from "tv a"
     for (qsizetype f = 0; f < result.files.size(); ++f) {
         const File& file = result.files[f];

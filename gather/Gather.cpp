@@ -681,6 +681,7 @@ Fee feeOfFile(const Result& result, qsizetype f)
 {
     const File& file = result.files[f];
     Fee fee{file.club, {}, file.event};
+    fee.file = f;
     if (!result.invitation)
         return fee;
     const invitation::Invitation& invitation = *result.invitation;

@@ -167,7 +167,8 @@ struct Fee
     qint64 amountCents = 0;
     qint64 inQuestionCents = 0; ///< the part of the amount for participants registered twice
     QString reference{};        ///< the payment reference; empty without an account
-    QString note{}; ///< why the fee is what it is (late fee, receipt unknown), in German
+    QString note{};      ///< why the fee is what it is (late fee, receipt unknown), in German
+    qsizetype file = -1; ///< the counted file it bills, an index into Result::files
 
     Fee& operator+=(const Fee& other);
 };

@@ -52,6 +52,17 @@ QChar detectSeparator(QStringView text, qsizetype pos)
     return counts[best] > 0 ? QChar(kCandidates[best]) : QChar();
 }
 
+// Excel starts a CSV with "sep=;" when it wants it opened with that separator: that separator,
+// with `pos` moved past the line; null, and `pos` left, where there is none.
+QChar forcedSeparator(QStringView text, qsizetype& pos)
+{
+    if (text.size() <= 4 || !text.startsWith(u"sep=", Qt::CaseInsensitive))
+        return {};
+    const qsizetype end = text.indexOf(u'\n');
+    pos = end < 0 ? text.size() : end + 1;
+    return text[4];
+}
+
 /// Reads the row at `pos` into `cells` (each trimmed) and moves `pos` behind it. A quote opens a
 /// quoted part only at the start of a cell, so a nickname in quotes inside a cell stays as it is.
 /// False, with `pos` somewhere inside the row, when the row has more than kMaxColumns cells.
@@ -165,13 +176,7 @@ Parsed parse(QByteArrayView bytes)
     if (text.contains(QChar(0)))
         return {{}, ParseError::NotText};
     qsizetype pos = 0;
-    // Excel starts a CSV with "sep=;" when it wants it opened with that separator.
-    QChar forced;
-    if (text.size() > 4 && text.startsWith(u"sep=", Qt::CaseInsensitive)) {
-        forced = text[4];
-        const qsizetype end = text.indexOf(u'\n');
-        pos = end < 0 ? text.size() : end + 1;
-    }
+    const QChar forced = forcedSeparator(text, pos);
     Table table;
     table.windows1252 = windows1252;
     QStringList cells;
@@ -215,14 +220,8 @@ QList<Row> rows(QByteArrayView bytes, qsizetype mostRows)
     if (text.contains(QChar(0)))
         return out;
     qsizetype pos = 0;
-    qsizetype number = 0;
-    QChar separator;
-    if (text.size() > 4 && text.startsWith(u"sep=", Qt::CaseInsensitive)) {
-        separator = text[4];
-        const qsizetype end = text.indexOf(u'\n');
-        pos = end < 0 ? text.size() : end + 1;
-        ++number;
-    }
+    QChar separator = forcedSeparator(text, pos);
+    qsizetype number = pos > 0 ? 1 : 0; // the "sep=" line is the spreadsheet's first row
     QStringList cells;
     while (pos < text.size() && out.size() < mostRows) {
         const QChar rowSeparator = separator.isNull() ? detectSeparator(text, pos) : separator;
