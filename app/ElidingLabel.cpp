@@ -13,12 +13,19 @@ ElidingLabel::ElidingLabel(QWidget* parent, int lines, int leastChars)
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed); // the hints below, not the text
 }
 
+void ElidingLabel::setGrows(bool grows)
+{
+    m_grows = grows;
+    followLines();
+}
+
 void ElidingLabel::setFullText(const QString& text)
 {
     if (text == this->text())
         return;
     setText(text);
     updateToolTip();
+    followLines();
     QAccessibleEvent changed(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&changed);
 }
@@ -55,8 +62,23 @@ QSize ElidingLabel::sizeHint() const
 {
     // As high as its lines; as wide as the layout gives it, never the text's own width.
     const QMargins margins = contentsMargins();
+    const int lines = m_grows ? linesShown() : m_lines;
     return {fontMetrics().averageCharWidth() * 10,
-            fontMetrics().lineSpacing() * m_lines + margins.top() + margins.bottom()};
+            fontMetrics().lineSpacing() * lines + margins.top() + margins.bottom()};
+}
+
+int ElidingLabel::linesShown() const
+{
+    return static_cast<int>(shownText().count(u'\n')) + 1;
+}
+
+void ElidingLabel::followLines()
+{
+    // The width never depends on the height, so a new height settles at once.
+    if (!m_grows || linesShown() == m_hintLines)
+        return;
+    m_hintLines = linesShown();
+    updateGeometry();
 }
 
 void ElidingLabel::paintEvent(QPaintEvent*)
@@ -73,6 +95,7 @@ void ElidingLabel::resizeEvent(QResizeEvent* event)
 {
     QLabel::resizeEvent(event);
     updateToolTip();
+    followLines();
 }
 
 void ElidingLabel::updateToolTip()

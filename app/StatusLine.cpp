@@ -12,22 +12,23 @@
 
 StatusLine::StatusLine(QWidget* window)
     : QObject(window), m_lblCounts(new QLabel(window)),
-      // A long club or file name must not widen the window off the screen: the line is cut where
-      // it is drawn, and read whole by screen readers.
-      m_lblStatus(new ElidingLabel(window, 1, 8))
+      // A long club or file name must not widen the window off the screen: what says an action
+      // took place, with the file's name, gets a second line when it needs one (the list gives
+      // way, not the window); only beyond that it is cut where it is drawn, and read whole by
+      // screen readers.
+      m_lblStatus(new ElidingLabel(window, 2, 8))
 {
     m_lblCounts->setObjectName(QStringLiteral("labelCounts"));
     m_lblStatus->setObjectName(QStringLiteral("labelStatus"));
-    m_lblStatus->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_lblStatus->setGrows(true);
 }
 
 void StatusLine::placeIn(QBoxLayout* layout, int index)
 {
-    auto* under = new QHBoxLayout;
-    under->addWidget(m_lblCounts);
-    under->addStretch();
-    under->addWidget(m_lblStatus, 1);
-    layout->insertLayout(index, under);
+    // A row each: the counts with the fee are long enough to leave the status too little room
+    // beside them at the window's first width.
+    layout->insertWidget(index, m_lblCounts);
+    layout->insertWidget(index + 1, m_lblStatus);
 }
 
 void StatusLine::showCounts(const EntryDocument::Counts& counts,

@@ -1,7 +1,7 @@
 #pragma once
-// The line under the entry list: on the left how many participants (and, for an event file's
-// event, the fee), on the right what the last action did or why a command could not run, and
-// whether anything is unsaved.
+// The lines under the entry list: how many participants (and, for an event file's event, the
+// fee), and under them what the last action did or why a command could not run, and whether
+// anything is unsaved.
 
 #include "app/RegistrationContext.h"
 #include "entries/EntryDocument.h"
@@ -22,7 +22,7 @@ class StatusLine : public QObject
 public:
     explicit StatusLine(QWidget* window);
 
-    /// Into `layout` at `index`: the counts, a stretch, the status.
+    /// Into `layout` at `index`: the counts, and under them the status.
     void placeIn(QBoxLayout* layout, int index);
 
     /// The same words as the totals of the printed registration; for an event file's event also

@@ -71,7 +71,7 @@ QLayout* listColumn(WindowFrame& f, StatusLine& status)
     right->addWidget(listLabel);
     right->addWidget(f.list, 1);
     right->addLayout(bottom);
-    // Under the list: how many participants, as the fees are charged per head, and beside it
+    // Under the list: how many participants, as the fees are charged per head, and under that
     // what the last file action did and whether anything is unsaved.
     status.placeIn(right, right->indexOf(f.list) + 1);
     return right;

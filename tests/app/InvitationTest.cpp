@@ -310,13 +310,18 @@ TEST_F(InvitationTest, TheEventLineShowsEveryFactAndKeepsTheWidth)
 {
     open();
     const QByteArray bytes = invitation::templateBytes();
-    openInvitation(write("vorlage.aus", bytes));
+    openInvitation(write("Ausschreibung Gauturnfest 2027.aus", bytes));
     const int width = m_dlg->width();
+    EXPECT_EQ(width, 720) << "the window's first width, even with the send button";
     choose(Id::IDC_EVENT, u"Gauturnfest 2027"_s);
     QCoreApplication::processEvents();
     const auto* info = m_dlg->findChild<ElidingLabel*>(u"labelEventInfo"_s);
     EXPECT_TRUE(info->text().contains(u"2009–2020"_s)) << info->text().toStdString();
     EXPECT_EQ(info->shownText().replace(u'\n', u' '), info->text()) << width;
+    const auto* status = m_dlg->findChild<ElidingLabel*>(u"labelStatus"_s);
+    EXPECT_TRUE(status->text().startsWith(u"Ausschreibung: Ausschreibung Gauturnfest 2027.aus"_s))
+        << status->text().toStdString();
+    EXPECT_EQ(status->shownText().replace(u'\n', u' '), status->text()) << width;
     EXPECT_EQ(m_dlg->width(), width);
     EXPECT_LE(m_dlg->height(), 600 - 70) << "a 1024×600 screen holds it with its title and taskbar";
 }

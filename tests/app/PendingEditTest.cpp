@@ -182,19 +182,37 @@ TEST_F(PendingEditTest, TheStatusLineNeverShowsAStaleStepOrWidensTheWindow)
     addParticipant(u"Krause"_s, u"Lena"_s, 2014);
     EXPECT_FALSE(status->text().contains(u"Rückgängig"_s)) << status->text().toStdString();
 
-    // A long club and file name: the window keeps its width, the line is cut where it is drawn
-    // and read whole.
+    // A long club and file name: the window keeps its width, the status takes a second line
+    // rather than cutting the name; only a name beyond two lines is cut where it is drawn, and
+    // read whole.
     const int width = m_dlg->width();
+    const int oneLine = status->height();
     choose(Id::IDC_CLUB, u"Turnverein Neudorf-Altstadt"_s);
     choose(Id::IDC_EVENT, u"Minitrampolin-Meisterschaften"_s);
-    m_fileAnswers = {m_dir.filePath(u"Minitrampolin-Meisterschaften 2026 Turnverein "
-                                    u"Neudorf-Altstadt und noch viel mehr Text.mdg"_s)};
-    click(Id::IDC_SAVE);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(m_dlg->width(), width);
-    EXPECT_TRUE(status->text().contains(u"noch viel mehr Text.mdg"_s));
-    EXPECT_TRUE(status->shownText().endsWith(u'…')) << status->width();
-    EXPECT_EQ(status->toolTip(), status->text());
+    const QString longName =
+        u"Minitrampolin-Meisterschaften 2026 Turnverein Neudorf-Altstadt.mdg"_s;
+    const struct
+    {
+        QString name;
+        bool whole;
+    } saves[] = {
+        {longName, true},
+        {longName.left(longName.size() - 4) + u" und noch viel mehr Text, der auch auf zwei "
+                                              u"Zeilen keinen Platz mehr findet, so lang ist er "
+                                              u"geworden.mdg"_s,
+         false},
+    };
+    for (const auto& save : saves) {
+        m_fileAnswers = {m_dir.filePath(save.name)};
+        click(Id::IDC_SAVE);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(m_dlg->width(), width);
+        EXPECT_TRUE(status->text().contains(save.name)) << status->text().toStdString();
+        EXPECT_GT(status->height(), oneLine) << "a second line";
+        EXPECT_EQ(status->shownText().replace(u'\n', u' ') == status->text(), save.whole)
+            << status->shownText().toStdString();
+        EXPECT_EQ(status->toolTip().isEmpty(), save.whole);
+    }
 }
 
 TEST(WindowPlacement, TheWholeWindowIsOnTheScreen)
