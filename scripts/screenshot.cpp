@@ -24,8 +24,6 @@
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    CEntryApp app(argc, argv);
     if (argc != 2 && argc != 3) {
         std::fprintf(stderr, "Aufruf: %s <ausgabe.png> [BREITExHÖHE]\n", argv[0]);
         return 2;
@@ -39,6 +37,23 @@ int main(int argc, char** argv)
     }
     // Keep the user's own settings out of it.
     QTemporaryDir settings;
+    // The offscreen screen is 800×600 unless told otherwise; a window maximised on a wider
+    // screen must be as wide as that screen.
+    QByteArray platform = "offscreen";
+    if (screen.isValid()) {
+        QFile config(settings.filePath(QStringLiteral("screen.json")));
+        const QByteArray json = QStringLiteral(R"({"screens":[{"name":"Bildschirm","x":0,"y":0,)"
+                                               R"("width":%1,"height":%2,"logicalDpi":96,)"
+                                               R"("logicalBaseDpi":96,"dpr":1}]})")
+                                    .arg(screen.width())
+                                    .arg(screen.height())
+                                    .toUtf8();
+        if (!config.open(QIODevice::WriteOnly) || config.write(json) != json.size())
+            return 1;
+        platform += ":configfile=" + QFile::encodeName(config.fileName());
+    }
+    qputenv("QT_QPA_PLATFORM", platform);
+    CEntryApp app(argc, argv);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
 
     CEntryDlg dlg;
