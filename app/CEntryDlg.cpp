@@ -17,7 +17,6 @@
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QTime>
 #include <QTimer>
 
 CEntryDlg::CEntryDlg(QWidget* parent) : QDialog(parent)
@@ -125,7 +124,7 @@ bool CEntryDlg::autoSaveChecked()
 
 void CEntryDlg::OnOK()
 {
-    if (!mayLeave() || !m_editor->takeYear())
+    if (!mayLoseChanges(messages::exitQuestion()) || !m_editor->takeYear())
         return;
     autoSaveChecked();
     m_bClosing = true;
@@ -137,9 +136,7 @@ void CEntryDlg::reject()
     // Escape, the close box and Alt+F4 end here. Leaving with unsaved participants must not happen
     // by a slip of the finger, so the same question as on "Beenden" comes first, after a typed
     // year has counted as a change.
-    if (!m_bClosing && !commitPendingEdit())
-        return;
-    if (!m_bClosing && !mayLeave())
+    if (!m_bClosing && (!commitPendingEdit() || !mayLoseChanges(messages::exitQuestion())))
         return;
     m_bClosing = true;
     QDialog::reject();
@@ -173,29 +170,23 @@ void CEntryDlg::OnSave()
     const QString proposed = autoSaveChecked() ? m_context.automaticName() : QString();
     if (const std::optional<QString> saved =
             commands::saveEntryFile(this, m_document, proposed, m_strPath))
-        m_status->say(
-            messages::fileDone(messages::FileAction::Saved, *saved, QTime::currentTime()));
+        m_status->sayDone(messages::FileAction::Saved, *saved);
 }
 
 void CEntryDlg::OnLoad()
 {
-    if (!mayDiscardChanges())
+    if (!mayLoseChanges(messages::discardQuestion()))
         return;
     if (const std::optional<QString> path = commands::chooseEntryFileToLoad(this, m_strPath))
         loadPath(*path);
 }
 
-bool CEntryDlg::mayDiscardChanges()
+bool CEntryDlg::mayLoseChanges(const QString& question)
 {
-    // A loaded file replaces the whole list: unsaved changes would be gone without a word.
-    return modified() != 1 || msgbox::show(this, messages::discardQuestion(),
-                                           msgbox::Buttons::YesNoDefaultNo) == msgbox::Answer::Yes;
-}
-
-bool CEntryDlg::mayLeave()
-{
-    return modified() != 1 || msgbox::show(this, messages::exitQuestion(),
-                                           msgbox::Buttons::YesNoDefaultNo) == msgbox::Answer::Yes;
+    // A loaded file replaces the whole list, and leaving ends it: unsaved changes would be gone
+    // without a word.
+    return modified() != 1 ||
+           msgbox::show(this, question, msgbox::Buttons::YesNoDefaultNo) == msgbox::Answer::Yes;
 }
 
 void CEntryDlg::loadPath(const QString& path)
@@ -234,8 +225,7 @@ void CEntryDlg::OnSavePdf()
         return;
     if (const std::optional<QString> saved = commands::savePdf(
             this, m_document, m_folders.pdfs, m_context.paperExtras(QDateTime::currentDateTime())))
-        m_status->say(
-            messages::fileDone(messages::FileAction::PdfSaved, *saved, QTime::currentTime()));
+        m_status->sayDone(messages::FileAction::PdfSaved, *saved);
 }
 
 bool CEntryDlg::sayWhyNot(WindowCommands::Command command)
@@ -260,13 +250,12 @@ void CEntryDlg::OnSendToOrganiser()
     const bool automatic = autoSaveChecked();
     commands::sendToOrganiser(this, m_document,
                               m_context.sending(automatic, QDateTime::currentDateTime()), m_strPath,
-                              [this](const QString& status) { m_status->say(status); });
+                              m_status->sayer());
 }
 
 bool CEntryDlg::openInvitation(const QString& path, bool atStart)
 {
-    const bool opened = commands::openInvitation(
-        this, m_context, path, atStart, [this](const QString& said) { m_status->say(said); });
+    const bool opened = commands::openInvitation(this, m_context, path, atStart, m_status->sayer());
     if (opened)
         useLists();
     return opened;
@@ -275,14 +264,13 @@ bool CEntryDlg::openInvitation(const QString& path, bool atStart)
 void CEntryDlg::OnOpenInvitation()
 {
     if (commands::chooseAndOpenInvitation(this, m_context, m_folders.invitations,
-                                          [this](const QString& said) { m_status->say(said); }))
+                                          m_status->sayer()))
         useLists();
 }
 
 void CEntryDlg::OnCloseInvitation()
 {
-    if (commands::closeInvitation(this, m_context,
-                                  [this](const QString& said) { m_status->say(said); }))
+    if (commands::closeInvitation(this, m_context, m_status->sayer()))
         useLists();
 }
 
@@ -352,8 +340,7 @@ void CEntryDlg::connectParts()
     m_chooser->follow(m_document);
     connect(m_chooser, &ClubEventChooser::clubChosen, this, &CEntryDlg::OnSelChangeClub);
     connect(m_chooser, &ClubEventChooser::eventChosen, this, &CEntryDlg::OnSelChangeEvent);
-    connect(m_chooser, &ClubEventChooser::notChosen, this,
-            [this](const QString& why) { m_status->say(why); });
+    connect(m_chooser, &ClubEventChooser::notChosen, this, m_status->sayer());
     // An open event takes a typed club as it will be saved; one the entry file cannot hold is
     // refused with its reason.
     m_chooser->setTypedClubRule([this](const QString& typed) {
@@ -377,7 +364,7 @@ void CEntryDlg::connectParts()
             return;
         if (path.endsWith(QStringLiteral(".aus"), Qt::CaseInsensitive))
             openInvitation(path, false);
-        else if (mayDiscardChanges())
+        else if (mayLoseChanges(messages::discardQuestion()))
             loadPath(path);
     });
 }

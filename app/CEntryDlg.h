@@ -110,8 +110,7 @@ private:
     void InitImageList();
     void followChoice();
     void updateListState();
-    bool mayDiscardChanges();
-    bool mayLeave();
+    bool mayLoseChanges(const QString& question);
     /// Before any command: what leaving the field being edited would do (a typed year taken or
     /// refused, a typed club or event settled). false: refused; the command must not run.
     bool commitPendingEdit();

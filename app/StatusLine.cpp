@@ -2,13 +2,13 @@
 
 #include "app/ElidingLabel.h"
 #include "messages/Invitation.h"
-#include "messages/Messages.h"
 #include "report/Registration.h"
 
 #include <QAccessible>
 #include <QBoxLayout>
 #include <QLabel>
 #include <QStringList>
+#include <QTime>
 
 StatusLine::StatusLine(QWidget* window)
     : QObject(window), m_lblCounts(new QLabel(window)),
@@ -49,6 +49,16 @@ void StatusLine::say(const QString& text)
     m_said = text;
     m_saidIsStep = false;
     update();
+}
+
+void StatusLine::sayDone(messages::FileAction action, const QString& path)
+{
+    say(messages::fileDone(action, path, QTime::currentTime()));
+}
+
+std::function<void(const QString&)> StatusLine::sayer()
+{
+    return [this](const QString& text) { say(text); };
 }
 
 void StatusLine::sayStep(const QString& text)

@@ -5,7 +5,9 @@
 
 #include "app/RegistrationContext.h"
 #include "entries/EntryDocument.h"
+#include "messages/Messages.h"
 
+#include <functional>
 #include <optional>
 #include <QObject>
 #include <QString>
@@ -31,6 +33,10 @@ public:
                     const std::optional<RegistrationContext::Bill>& bill);
     /// The last action, or why a command did not run.
     void say(const QString& text);
+    /// A file saved, loaded or written as PDF, with the time.
+    void sayDone(messages::FileAction action, const QString& path);
+    /// say() for the commands that report as they go.
+    std::function<void(const QString&)> sayer();
     /// An undo or redo step: it stays only until anything else changes the list.
     void sayStep(const QString& text);
     /// The list changed: a named undo or redo step is stale now.
