@@ -217,6 +217,8 @@ TEST(EntryFile, SaveCanAskWhetherTheLoadWouldTakeTheFile)
         EXPECT_EQ(checkLoadable(bytes), expected) << bytes.left(20).toStdString();
 }
 
+// The rules of the name itself are textfile::safeFileName's (tests/textfile); here they hold for
+// the words an automatic name is made of.
 TEST(EntryFile, AutomaticNameIsOneFileRightInTheFolderWhateverTheWords)
 {
     const struct
@@ -228,13 +230,10 @@ TEST(EntryFile, AutomaticNameIsOneFileRightInTheFolderWhateverTheWords)
     } cases[] = {
         {"a usual name", u"Gauturnfest"_s, u"TV Musterstadt"_s,
          u"Gauturnfest 2027 TV Musterstadt.mdg"_s},
-        {"umlauts, ß, hyphen", u"Kinderturnfest"_s, u"SV Blau-Weiß Auental"_s,
-         u"Kinderturnfest 2027 SV Blau-Weiß Auental.mdg"_s},
         {"€, quotes and a dot at the club's end", u"Fest „5 €“"_s, u"TV e.V."_s,
          u"Fest „5 €“ 2027 TV e.V..mdg"_s},
         {"parent folders", u"../../Anderswo/Fest"_s, u"TV A"_s,
          u"___.._Anderswo_Fest 2027 TV A.mdg"_s},
-        {"an absolute path", u"/etc/x"_s, u"TV A"_s, u"_etc_x 2027 TV A.mdg"_s},
         {"a Windows path", u"C:\\Windows\\x"_s, u"TV A"_s, u"C__Windows_x 2027 TV A.mdg"_s},
         {"what Windows refuses", u"a:b*c?"_s, u"<d>|\"e\""_s, u"a_b_c_ 2027 _d___e_.mdg"_s},
         {"control characters", u"Fest\nx\u007F\u0085"_s, u"TV\tA"_s, u"Fest_x__ 2027 TV_A.mdg"_s},
@@ -244,8 +243,6 @@ TEST(EntryFile, AutomaticNameIsOneFileRightInTheFolderWhateverTheWords)
          QString(83, u'€') + u".mdg"_s},
         {"cut at 255 bytes, not in an ä", QString(300, u'ä'), u"TV A"_s,
          QString(125, u'ä') + u".mdg"_s},
-        {"cut at 199 characters, not in a pair", QString(194, u'a') + u"😀😀😀"_s, u"TV"_s,
-         QString(194, u'a') + u".mdg"_s},
     };
     for (const auto& c : cases)
         EXPECT_EQ(automaticName(c.event, 2027, c.club), c.name) << c.why;

@@ -20,6 +20,11 @@ namespace {
 using Found = std::tuple<qsizetype, invitation::Problem::Kind, int, std::string>;
 using P = invitation::Problem;
 
+// The lines every event file begins with, and one that ends the head with an event.
+const QByteArray kStart = "FORMAT: Zandrel-Ausschreibung 1\nVERANSTALTER: TG; ; a@b.de\n";
+const QByteArray kHead = kStart + "VERANSTALTUNG: Fest\n";
+const QByteArray kIban = "KONTO: DE02 1203 0000 0000 2020 51; ";
+
 std::vector<Found> found(const QList<invitation::Problem>& problems)
 {
     std::vector<Found> all;
@@ -91,10 +96,6 @@ TEST(Reader, TheExampleIsReadWhole)
 // The one table of the sentences: each kind of problem said with its line, field and value.
 TEST(Reader, EveryBrokenLineIsRefusedWithItsReason)
 {
-    const QByteArray head = "FORMAT: Zandrel-Ausschreibung 1\n"
-                            "VERANSTALTER: TG; ; a@b.de\n"
-                            "VERANSTALTUNG: Fest\n";
-    const QByteArray iban = "KONTO: DE02 1203 0000 0000 2020 51; ";
     const QByteArray euros = QByteArray("\xE2\x82\xAC").repeated(70);
     const std::pair<QByteArray, const char16_t*> cases[] = {
         {"VERANSTALTUNG: Fest 2; 31.02.2027", u"Zeile 4, Datum: „31.02.2027“ gibt es nicht."},
@@ -125,13 +126,13 @@ TEST(Reader, EveryBrokenLineIsRefusedWithItsReason)
          u"Zeile 4, IBAN: „DE02 1203 0000 0000 2020 52“ ist keine gültige IBAN (die Prüfziffern "
          u"stimmen nicht)."},
         {"KONTO: ; X", u"Zeile 4, IBAN: Das Feld fehlt."},
-        {iban + "TG; MG; COBADEF",
+        {kIban + "TG; MG; COBADEF",
          u"Zeile 4, BIC: „COBADEF“ ist keine gültige BIC: Eine BIC hat 8 oder 11 Stellen, diese "
          u"hat 7."},
-        {iban + "TG; MG; C0BADEFF",
+        {kIban + "TG; MG; C0BADEFF",
          u"Zeile 4, BIC: „C0BADEFF“ ist keine gültige BIC: An Stelle 2 steht „0“; dort gehört ein "
          u"Buchstabe hin."},
-        {iban + "TG; MG; COBADEFF-01",
+        {kIban + "TG; MG; COBADEFF-01",
          u"Zeile 4, BIC: „COBADEFF-01“ ist keine gültige BIC: An Stelle 9 steht „-“; dort gehört "
          u"eine Ziffer oder ein Buchstabe hin."},
         {"VERANSTALTER: TG; ; a@b.de", u"Zeile 4: „VERANSTALTER:“ darf nur einmal vorkommen."},
@@ -174,30 +175,25 @@ TEST(Reader, EveryBrokenLineIsRefusedWithItsReason)
         {"KONTO: DE02 1203 0000 0000 2020 510; X",
          u"Zeile 4, IBAN: „DE02 1203 0000 0000 2020 510“ ist keine gültige IBAN: Eine IBAN aus DE "
          u"hat 22 Stellen, diese ist eine Stelle zu lang."},
-        {"KONTO: IBAN DE02\xC2\xA0"
-         "1203 0000 0000 2020 5; X",
-         u"Zeile 4, IBAN: „IBAN DE02\u00A0"
-         "1203 0000 0000 2020 5“ ist keine gültige IBAN: Eine "
-         u"IBAN aus DE hat 22 Stellen, hier fehlt eine Stelle."},
         {"KONTO: DE02 1203 0000 0000 2020 5A; X",
          u"Zeile 4, IBAN: „DE02 1203 0000 0000 2020 5A“ ist keine gültige IBAN: An Stelle 22 steht "
          u"„A“; dort gehört eine Ziffer hin."},
         {"KONTO: XX02 1203 0000 0000 2020 51; X",
          u"Zeile 4, IBAN: „XX02 1203 0000 0000 2020 51“ ist keine gültige IBAN: Land XX unbekannt "
          u"(kein SEPA-Land)."},
-        {iban + QByteArray(71, 'H'),
+        {kIban + QByteArray(71, 'H'),
          u"Zeile 4, Kontoinhaber: Der Kontoinhaber hat mehr als 70 Zeichen; so viele trägt kein "
          u"GiroCode."},
-        {iban + "TG; MG {Verein} {Veranstaltung} " + QByteArray(80, 'x'),
+        {kIban + "TG; MG {Verein} {Veranstaltung} " + QByteArray(80, 'x'),
          u"Zeile 4, Verwendungszweck: Mit einem Verein mit 60 Zeichen und „Fest“ wird der "
          u"Verwendungszweck 149 Zeichen lang; ein GiroCode trägt höchstens 140. Bitte kürzer "
          u"fassen."},
-        {iban + euros + "; " + QByteArray(80, 'x'),
+        {kIban + euros + "; " + QByteArray(80, 'x'),
          u"Zeile 4: So braucht der GiroCode 347 Bytes; er trägt höchstens 331. Bitte "
          u"Kontoinhaber oder Verwendungszweck kürzer fassen."},
     };
     for (const auto& [line, expected] : cases)
-        EXPECT_EQ(problemsOf(head + line + "\n"),
+        EXPECT_EQ(problemsOf(kHead + line + "\n"),
                   expected ? QStringList{QString::fromUtf16(expected)} : QStringList())
             << line.toStdString();
 
@@ -230,77 +226,44 @@ TEST(Reader, EveryBrokenLineIsRefusedWithItsReason)
         EXPECT_EQ(problemsOf(bytes), expected) << bytes.toStdString();
 
     // A closed file's reference is measured with its own longest club and event, and says so.
-    EXPECT_EQ(problemsOf(head + "VEREIN: TV A\nVEREIN: " + QByteArray(60, 'L') + "\n" + iban +
+    EXPECT_EQ(problemsOf(kHead + "VEREIN: TV A\nVEREIN: " + QByteArray(60, 'L') + "\n" + kIban +
                          "TG; {Verein} " + QByteArray(80, 'x') + "\n"),
               QStringList{u"Zeile 6, Verwendungszweck: Mit „"_s + QString(60, u'L') +
                           u"“ und „Fest“ wird der Verwendungszweck 141 Zeichen lang; ein GiroCode "
                           u"trägt höchstens 140. Bitte kürzer fassen."_s});
-    // A warning is said as a problem is, after "Warnung:".
-    const invitation::ReadResult warned =
-        read(head + "VERANSTALTUNG: Alt; ; ; ; ; 1900-1926\n", 2026, QDate(2026, 1, 1));
-    ASSERT_EQ(warned.warnings.size(), 1);
-    EXPECT_EQ(messages::invitationWarning(warned.warnings[0]),
-              u"Warnung: Zeile 4, Jahrgänge: In „1900-1926“ ist kein Kind geboren, das sich melden "
-              u"lässt (Jahrgänge 1927–2025)."_s);
 }
 
-// Everything an event file from anyone could slip past the reader: names that would leave the
-// chosen folder or come back otherwise from an entry file, controls, IBANs of no country, and
-// GiroCode limits. Each is refused on its line and field, quoting what it refuses.
+// More that an event file from anyone could slip past the reader, by kind, line, field and the
+// value quoted: names that would leave the chosen folder, controls in any field, and a reference
+// measured as the GiroCode carries it. The limits themselves take the file.
 TEST(Reader, HostileLinesAreRefusedWithTheirLineAndReason)
 {
-    const QByteArray head = "FORMAT: Zandrel-Ausschreibung 1\n"
-                            "VERANSTALTER: TG; ; a@b.de\n"
-                            "VERANSTALTUNG: Fest\n";
-    const QByteArray iban = "KONTO: DE02 1203 0000 0000 2020 51; ";
-    const QByteArray euros = QByteArray("\xE2\x82\xAC").repeated(70);
     const std::pair<QByteArray, Found> cases[] = {
-        {"VEREIN: ../../Anderswo/Fest 2027",
-         {4, P::NameNotFileName, 1, "../../Anderswo/Fest 2027"}},
         {"VERANSTALTUNG: ..", {4, P::NameNotFileName, 1, ".."}},
         {"VERANSTALTUNG: C:\\Fest", {4, P::NameNotFileName, 1, "C:\\Fest"}},
-        {"VEREIN: TSV M\xC3\x83\xC2\xBCller",
-         {4, P::NameMisdecoded, 1, "TSV M\xC3\x83\xC2\xBCller"}},
-        {"VERANSTALTUNG: Fest 2; ; Halle\x1B[2J", {4, P::ControlInField, 3, "U+001B"}},
         {"HINWEIS: Bitte \xE2\x80\xAE"
          "nies",
          {4, P::ControlInField, 0, "U+202E"}},
         {"Hallo\x07", {4, P::ControlInField, 0, "U+0007"}},
-        {iban + "Turngau\x07; X", {4, P::ControlInField, 2, "U+0007"}},
-        {"KONTO: DE31 1203 0000 0000 2020; X", {4, P::IbanLength, 1, "DE31 1203 0000 0000 2020"}},
-        {"KONTO: DE48 1203 0000 0000 2020 5100 0000 0000 00; X",
-         {4, P::IbanLength, 1, "DE48 1203 0000 0000 2020 5100 0000 0000 00"}},
-        {"KONTO: DE02 1203 0000 0000 2020 5A; X",
-         {4, P::IbanFormat, 1, "DE02 1203 0000 0000 2020 5A"}},
-        {"KONTO: XX02 1203 0000 0000 2020 51; X",
-         {4, P::IbanCountry, 1, "XX02 1203 0000 0000 2020 51"}},
-        {iban + QByteArray(71, 'H'), {4, P::HolderTooLong, 2, std::string(71, 'H')}},
-        // An open file: any club of up to 60 characters may fill {Verein}.
-        {iban + "TG; MG {Verein} {Veranstaltung} " + QByteArray(80, 'x'),
-         {4, P::ReferenceTooLong, 3, "149"}},
-        {iban + euros + "; " + QByteArray(80, 'x'), {4, P::PayloadTooLarge, 0, "347"}},
-        // A closed file measures the reference with its own longest club and event.
-        {"VEREIN: TV A\nVEREIN: " + QByteArray(60, 'L') + "\n" + iban + "TG; {Verein} " +
-             QByteArray(80, 'x'),
-         {6, P::ReferenceTooLong, 3, "141"}},
+        {kIban + "Turngau\x07; X", {4, P::ControlInField, 2, "U+0007"}},
         // Measured as it goes out: the club whose "ß" become "ss" is the longer one.
         {"VEREIN: " + QByteArray(35, 'A') + "\nVEREIN: " + QByteArray("\xC3\x9F").repeated(30) +
-             "\n" + iban + "TG; {Verein} " + QByteArray(80, 'x'),
+             "\n" + kIban + "TG; {Verein} " + QByteArray(80, 'x'),
          {6, P::ReferenceTooLong, 3, "141"}},
     };
     for (const auto& [line, expected] : cases)
-        EXPECT_EQ(found(read(head + line + "\n").problems), std::vector{expected})
+        EXPECT_EQ(found(read(kHead + line + "\n").problems), std::vector{expected})
             << line.toStdString();
-    EXPECT_TRUE(read(head + "VEREIN: TV A\n" + iban + "TG; {Verein} " + QByteArray(80, 'x')).ok());
-    EXPECT_TRUE(read(head + iban + QByteArray(70, 'H')).ok()) << "70 characters are the most";
+    EXPECT_TRUE(
+        read(kHead + "VEREIN: TV A\n" + kIban + "TG; {Verein} " + QByteArray(80, 'x')).ok());
+    EXPECT_TRUE(read(kHead + kIban + QByteArray(70, 'H')).ok()) << "70 characters are the most";
 }
 
 // What an organiser probably did not mean is taken, but said after "Warnung:", in line and field
 // order; the day after each limit says nothing. Today is 9 December 2026.
 TEST(Reader, WarningsTakeTheFileAndSayWhatIsProbablyNotMeant)
 {
-    const QByteArray head = "FORMAT: Zandrel-Ausschreibung 1\nVERANSTALTER: TG; ; a@b.de\n"
-                            "VERANSTALTUNG: Alle\n";
+    const QByteArray head = kStart + "VERANSTALTUNG: Alle\n";
     const std::pair<QByteArray, QStringList> cases[] = {
         {"VERANSTALTUNG: Fest; 12.06.2027; ; 13.06.2027",
          {u"Warnung: Zeile 4, Meldeschluss: Der Meldeschluss „13.06.2027“ liegt nach der "
@@ -317,6 +280,10 @@ TEST(Reader, WarningsTakeTheFileAndSayWhatIsProbablyNotMeant)
          {u"Warnung: Zeile 4, Jahrgänge: „2009-2028“ reicht über das Jahr der Veranstaltung "
           u"(2027) hinaus."_s}},
         {"VERANSTALTUNG: Fest; 12.06.2027; ; ; ; 2009-2027", {}},
+        {"VERANSTALTUNG: Fest; ; ; ; ; 1900-1926",
+         {u"Warnung: Zeile 4, Jahrgänge: In „1900-1926“ ist kein Kind geboren, das sich melden "
+          u"lässt (Jahrgänge 1927–2025)."_s}},
+        {"VERANSTALTUNG: Fest; ; ; ; ; 1900-1927", {}},
         {"VERANSTALTUNG: Fest; ; ; ; 5,50; ; 5,49",
          {u"Warnung: Zeile 4, Nachmeldegeld: Das Nachmeldegeld 5,49 € ist niedriger als das "
           u"Meldegeld 5,50 €."_s}},
@@ -342,7 +309,6 @@ TEST(Reader, WarningsTakeTheFileAndSayWhatIsProbablyNotMeant)
 
 TEST(Reader, FeesAreWholeCentsHoweverTheyAreWritten)
 {
-    const QByteArray head = "FORMAT: Zandrel-Ausschreibung 1\nVERANSTALTER: TG; ; a@b.de\n";
     // As organisers copy them from their invitations, with a non-breaking space before the €.
     const std::pair<const char*, std::optional<qint64>> fees[] = {
         {"5", 500},
@@ -364,7 +330,8 @@ TEST(Reader, FeesAreWholeCentsHoweverTheyAreWritten)
         {"5 Euros", std::nullopt},
     };
     for (const auto& [fee, cents] : fees) {
-        const invitation::ReadResult got = read(head + "VERANSTALTUNG: Fest; ; ; ; " + fee + "\n");
+        const invitation::ReadResult got =
+            read(kStart + "VERANSTALTUNG: Fest; ; ; ; " + fee + "\n");
         ASSERT_EQ(got.ok(), cents.has_value()) << fee;
         if (cents) {
             EXPECT_EQ(got.invitation.events[0].feeCents, cents) << fee;
@@ -376,8 +343,7 @@ TEST(Reader, FeesAreWholeCentsHoweverTheyAreWritten)
 // width between its groups, and a BIC after the reference.
 TEST(Reader, AccountsAreTakenAsOrganisersCopyThem)
 {
-    const QByteArray head = "FORMAT: Zandrel-Ausschreibung 1\nVERANSTALTER: TG; ; a@b.de\n"
-                            "VERANSTALTUNG: Fest\nKONTO: ";
+    const QByteArray head = kHead + "KONTO: ";
     const std::pair<const char*, QString> accounts[] = {
         {"IBAN DE02 1203 0000 0000 2020 51; TG", {}},
         {"iban: DE02120300000000202051; TG", {}},
@@ -406,19 +372,16 @@ TEST(Reader, EncodingsAreReadWholeOrRefusedByTheirLines)
     const QByteArray utf8 = "FORMAT: Zandrel-Ausschreibung 1\n"
                             "VERANSTALTER: Turngau M\xC3\xBCnster; ; a@b.de\n"
                             "VERANSTALTUNG: Fest\n";
-    // A line that is not UTF-8 names the line that is (its value), or none when the mark says so.
+    // A line that is not UTF-8 names the line that is (its value); the sentences above say the
+    // rest of it.
     const std::pair<QByteArray, std::vector<Found>> files[] = {
         {utf8 + "VEREIN: TSV M\xFCller\nVEREIN: TV Nord\nVEREIN: SG S\xFC"
                 "d\n",
          {{4, P::NotUtf8, 0, "2"}, {6, P::NotUtf8, 0, "2"}}},
-        {"\xEF\xBB\xBF"
-         "FORMAT: Zandrel-Ausschreibung 1\nVERANSTALTER: M\xFCnster; ; a@b.de\n",
-         {{2, P::NotUtf8, 0, ""}}},
         {"\xFF\xFE"
          "F\0O\0R",
          {{0, P::BadUtf16, 0, ""}}},
         {QByteArray(utf8).replace('\n', '\r'), {{0, P::CrLineEnds, 0, ""}}},
-        {"FORMAT: Zandrel-Ausschreibung 0\n", {{1, P::BadVersion, 0, "0"}}},
     };
     for (const auto& [bytes, expected] : files)
         EXPECT_EQ(found(read(bytes).problems), expected) << bytes.toStdString();
@@ -427,7 +390,7 @@ TEST(Reader, EncodingsAreReadWholeOrRefusedByTheirLines)
               u"Turngau Münster"_s);
 }
 
-TEST(Reader, AHostileFileCostsAHundredProblemsAndAWarningSaysWhatTakesNobody)
+TEST(Reader, AHostileFileCostsAHundredProblemsAndAHundredWarnings)
 {
     const invitation::ReadResult many = read(QByteArray(1024 * 1024 - 2, 'x').replace("xx", "x\n"));
     EXPECT_EQ(many.problems.size(), invitation::kMostProblems);
@@ -437,24 +400,12 @@ TEST(Reader, AHostileFileCostsAHundredProblemsAndAWarningSaysWhatTakesNobody)
     EXPECT_EQ(shown.size(), 101);
     EXPECT_EQ(shown.last(), u"… und 524.189 weitere."_s);
     // Past the hundredth event one problem, on the first line past, not one for each line.
-    QByteArray events = "FORMAT: Zandrel-Ausschreibung 1\nVERANSTALTER: TG; ; a@b.de\n";
+    QByteArray events = kStart;
     for (int i = 1; i <= invitation::kMaxEvents + 3; ++i)
         events += "VERANSTALTUNG: Fest " + QByteArray::number(i) + "\n";
     EXPECT_EQ(found(read(events).problems), (std::vector<Found>{{103, P::TooManyEvents, 0, ""}}));
-
-    const QByteArray file = "FORMAT: Zandrel-Ausschreibung 1\nVERANSTALTER: TG; ; a@b.de\n"
-                            "VERANSTALTUNG: Fest; ; ; ; ; 2150-2200\n"
-                            "VERANSTALTUNG: Alt; ; ; ; ; 1900-1926\n"
-                            "VERANSTALTUNG: Knapp; ; ; ; ; 1900-1927\n";
-    const invitation::ReadResult got = read(file, 2026, QDate(2026, 1, 1));
-    ASSERT_TRUE(got.ok());
-    EXPECT_EQ(found(got.warnings), (std::vector<Found>{{3, P::YearsAdmitNobody, 6, "2150-2200"},
-                                                       {4, P::YearsAdmitNobody, 6, "1900-1926"}}));
-    for (const invitation::Problem& w : got.warnings)
-        EXPECT_EQ(w.details, (QStringList{u"1927"_s, u"2025"_s})) << "the years the window takes";
     // A hundred warnings at most, and the window shows ten of them.
-    QByteArray clubs = "FORMAT: Zandrel-Ausschreibung 1\nVERANSTALTER: TG; ; a@b.de\n"
-                       "VERANSTALTUNG: Fest\n";
+    QByteArray clubs = kHead;
     for (int i = 0; i <= invitation::kMostProblems + 20; ++i)
         clubs += "VEREIN: TV " + QByteArray::number(i) + "; 7\n";
     const invitation::ReadResult same = read(clubs);
