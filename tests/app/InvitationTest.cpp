@@ -312,7 +312,6 @@ TEST_F(InvitationTest, TheEventLineShowsEveryFactAndKeepsTheWidth)
     const QByteArray bytes = invitation::templateBytes();
     openInvitation(write("Ausschreibung Gauturnfest 2027.aus", bytes));
     const int width = m_dlg->width();
-    EXPECT_EQ(width, 720) << "the window's first width, even with the send button";
     choose(Id::IDC_EVENT, u"Gauturnfest 2027"_s);
     QCoreApplication::processEvents();
     const auto* info = m_dlg->findChild<ElidingLabel*>(u"labelEventInfo"_s);

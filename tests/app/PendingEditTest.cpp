@@ -191,27 +191,31 @@ TEST_F(PendingEditTest, TheStatusLineNeverShowsAStaleStepOrWidensTheWindow)
     choose(Id::IDC_EVENT, u"Minitrampolin-Meisterschaften"_s);
     const QString longName =
         u"Minitrampolin-Meisterschaften 2026 Turnverein Neudorf-Altstadt.mdg"_s;
-    const struct
-    {
-        QString name;
-        bool whole;
-    } saves[] = {
-        {longName, true},
-        {longName.left(longName.size() - 4) + u" und noch viel mehr Text, der auch auf zwei "
-                                              u"Zeilen keinen Platz mehr findet, so lang ist er "
-                                              u"geworden.mdg"_s,
-         false},
+    // Fonts differ between desktops, so what must stand whole or be cut is told by the room the
+    // label has: a text of one and a half lines stands whole, one of more than two is cut.
+    const QString names[] = {
+        longName,
+        longName.left(longName.size() - 4) + u" und noch viel mehr Text, der auch auf zwei Zeilen "
+                                             u"keinen Platz mehr findet, so lang ist er "
+                                             u"geworden.mdg"_s,
     };
-    for (const auto& save : saves) {
-        m_fileAnswers = {m_dir.filePath(save.name)};
+    for (const QString& name : names) {
+        m_fileAnswers = {m_dir.filePath(name)};
         click(Id::IDC_SAVE);
         QCoreApplication::processEvents();
         EXPECT_EQ(m_dlg->width(), width);
-        EXPECT_TRUE(status->text().contains(save.name)) << status->text().toStdString();
+        EXPECT_TRUE(status->text().contains(name)) << status->text().toStdString();
         EXPECT_GT(status->height(), oneLine) << "a second line";
-        EXPECT_EQ(status->shownText().replace(u'\n', u' ') == status->text(), save.whole)
-            << status->shownText().toStdString();
-        EXPECT_EQ(status->toolTip().isEmpty(), save.whole);
+        const int wide = status->fontMetrics().horizontalAdvance(status->text());
+        const int room = status->contentsRect().width();
+        const bool whole = status->shownText().replace(u'\n', u' ') == status->text();
+        if (wide <= room * 3 / 2) {
+            EXPECT_TRUE(whole) << status->shownText().toStdString();
+        }
+        if (wide > room * 2) {
+            EXPECT_FALSE(whole) << status->shownText().toStdString();
+        }
+        EXPECT_EQ(status->toolTip().isEmpty(), whole);
     }
 }
 
