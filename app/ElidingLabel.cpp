@@ -75,9 +75,12 @@ int ElidingLabel::linesShown() const
 void ElidingLabel::followLines()
 {
     // The width never depends on the height, so a new height settles at once.
-    if (!m_grows || linesShown() == m_hintLines)
+    if (!m_grows)
         return;
-    m_hintLines = linesShown();
+    const int lines = linesShown();
+    if (lines == m_hintLines)
+        return;
+    m_hintLines = lines;
     updateGeometry();
 }
 
